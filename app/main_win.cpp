@@ -1,0 +1,4 @@
+// Program entry: filled in by the application shell.
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }

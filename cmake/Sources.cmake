@@ -1,0 +1,23 @@
+# Source discovery. Each product folder holds portable name.cpp files and Win32 name_win.cpp
+# files; globbing keeps the folders independent of one another in the build description.
+
+function(tolsy_glob_portable out)
+  set(result "")
+  foreach(dir IN LISTS ARGN)
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+    list(FILTER found EXCLUDE REGEX "_win\\.cpp$")
+    list(APPEND result ${found})
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+function(tolsy_glob_win32 out)
+  set(result "")
+  foreach(dir IN LISTS ARGN)
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*_win.cpp)
+    # The program's entry point lives in app/main_win.cpp and is not part of the library.
+    list(FILTER found EXCLUDE REGEX "/main_win\\.cpp$")
+    list(APPEND result ${found})
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()

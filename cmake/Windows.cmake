@@ -1,0 +1,49 @@
+# Windows configuration (MinGW-w64): the Win32 layer, tolsy.exe, Win32 tests and the e2e driver.
+# Unicode windows everywhere; the program's 8-bit text meets them only at the controls' edge.
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+# GoogleTest from Debian's source package, built with the cross compiler.
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+set(TOLSY_WIN32_LIBS user32 gdi32 comctl32 comdlg32 msimg32 version shell32 ole32 uuid)
+
+tolsy_glob_win32(TOLSY_WIN_SOURCES toolkit composer about skin app)
+add_library(tolsy_win STATIC ${TOLSY_WIN_SOURCES})
+target_link_libraries(tolsy_win PUBLIC tolsy_core ${TOLSY_WIN32_LIBS})
+tolsy_warnings(tolsy_win)
+
+# Resources compiled into the program (window descriptions, theme, version record, manifest,
+# icon). resources/win.cmake defines TOLSY_RESOURCE_FILES and the steps that produce them.
+set(TOLSY_RESOURCE_FILES "")
+if(EXISTS ${CMAKE_SOURCE_DIR}/resources/win.cmake)
+  include(${CMAKE_SOURCE_DIR}/resources/win.cmake)
+endif()
+
+add_executable(tolsy WIN32 ${CMAKE_SOURCE_DIR}/app/main_win.cpp ${TOLSY_RESOURCE_FILES})
+target_link_libraries(tolsy PRIVATE tolsy_win)
+tolsy_warnings(tolsy)
+
+# Win32 tests under Wine: tests/win/<folder>/*.cpp -> win_<folder>.exe, one ctest entry each.
+file(GLOB win_dirs LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/win/*)
+foreach(dir IN LISTS win_dirs)
+  if(IS_DIRECTORY ${dir})
+    get_filename_component(name ${dir} NAME)
+    file(GLOB test_sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    if(test_sources)
+      add_executable(win_${name} ${test_sources} ${TOLSY_RESOURCE_FILES})
+      target_link_libraries(win_${name} PRIVATE tolsy_win gtest gtest_main)
+      target_include_directories(win_${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
+      target_compile_definitions(win_${name} PRIVATE TOLSY_BINARY_DIR="${CMAKE_BINARY_DIR}")
+      tolsy_warnings(win_${name})
+      add_test(NAME win_${name} COMMAND win_${name})
+      set_tests_properties(win_${name} PROPERTIES LABELS win TIMEOUT 300)
+    endif()
+  endif()
+endforeach()
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/e2e.cmake)
+  include(${CMAKE_SOURCE_DIR}/tests/e2e/e2e.cmake)
+endif()
