@@ -1,0 +1,6 @@
+# Host-side build steps of the resources: each resources/<part>/host.cmake adds its own
+# (the font, the compiled window descriptions, the built-in theme, the help file ...).
+file(GLOB resource_host_parts ${CMAKE_SOURCE_DIR}/resources/*/host.cmake)
+foreach(part IN LISTS resource_host_parts)
+  include(${part})
+endforeach()
