@@ -23,6 +23,7 @@ public:
     std::size_t remaining() const { return data_.size() - pos_; }
     std::size_t size() const { return data_.size(); }
     bool at_end() const { return pos_ == data_.size(); }
+    std::span<const std::uint8_t> data() const { return data_; }
     // Moves to an absolute position inside the data (not past its end).
     void seek(std::size_t position);
 
