@@ -9,10 +9,11 @@ ESkinReadError::ESkinReadError(const std::string& what, std::size_t offset, std:
                  " left") {}
 
 ESkinFormatError::ESkinFormatError(const std::string& what, std::size_t offset)
-    : ESkinError("Invalid skin data: " + what + " at offset " + std::to_string(offset)) {}
+    : ESkinError("Invalid skin data: " + what + " at offset " + std::to_string(offset)),
+      detail_(what) {}
 
 ESkinFormatError::ESkinFormatError(const std::string& what)
-    : ESkinError("Invalid skin data: " + what) {}
+    : ESkinError("Invalid skin data: " + what), detail_(what) {}
 
 ESkinClassNotFound::ESkinClassNotFound(const std::string& class_name, std::size_t offset)
     : ESkinError("Class " + class_name + " not found (object record at offset " +

@@ -26,6 +26,11 @@ public:
     ESkinFormatError(const std::string& what, std::size_t offset);
     // For text fields (colour and font texts) where a byte offset says little.
     explicit ESkinFormatError(const std::string& what);
+    // What was wrong, without the place: for re-raising with a better place.
+    const std::string& detail() const { return detail_; }
+
+private:
+    std::string detail_;
 };
 
 // An object record names a class that no registered skin object class resolves to.
