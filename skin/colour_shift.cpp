@@ -75,7 +75,7 @@ Rgb color_rgb(ColorValue c) {
             static_cast<std::uint8_t>((c >> 16) & 0xFF)};
 }
 
-bool shiftable(ColorValue c) { return c != kColorNone && c != kColorDefault; }
+bool shiftable(ColorValue c) { return c != clNone && c != clDefault; }
 
 }  // namespace
 

@@ -3,13 +3,11 @@
 // system colour table, colour shifts) gets real values on Windows and fixed ones in host tests.
 #include <cstdint>
 
+#include "toolkit/colors.h"
+
 namespace tolsy {
 
-// Colour values of the toolkit: 0x00BBGGRR, or a system colour index with the top byte set.
-using ColorValue = std::uint32_t;
-inline constexpr ColorValue kColorNone = 0x1FFFFFFF;
-inline constexpr ColorValue kColorDefault = 0x20000000;
-inline constexpr ColorValue kSystemColorFlag = 0xFF000000;
+using ColorValue = Color;
 
 constexpr bool is_system_color(ColorValue c) { return (c & 0xFF000000u) == kSystemColorFlag; }
 constexpr ColorValue system_color(int index) {

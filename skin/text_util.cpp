@@ -9,11 +9,6 @@ char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + '
 
 }  // namespace
 
-bool same_text(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
-}
-
 std::string lower_ascii(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), lower);

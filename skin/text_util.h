@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include "toolkit/class_info.h"  // same_text
+
 namespace tolsy {
 
-// Case-insensitive equality over ASCII letters, as names in skins are compared.
-bool same_text(std::string_view a, std::string_view b);
 std::string lower_ascii(std::string_view text);
 
 }  // namespace tolsy

@@ -144,7 +144,7 @@ Color color_from_text(std::string_view text) {
     const bool hex = !t.empty() && t.front() == '$';
     const bool ok = hex ? t.size() <= 9 && parse_int(t.substr(1), v, 16)
                         : parse_int(t, v) && v >= INT32_MIN && v <= UINT32_MAX;
-    if (!ok || v < 0 && hex) throw ESkinFormatError("colour text \"" + std::string(text) + "\"");
+    if (!ok || (v < 0 && hex)) throw ESkinFormatError("colour text \"" + std::string(text) + "\"");
     return static_cast<Color>(v);
 }
 

@@ -63,8 +63,8 @@ TEST(ColorValueShift, ResolvesSystemColoursAndLeavesNone) {
     set_system_colors(&fixed);
     EXPECT_EQ(shift_color_brightness(system_color(kColorHighlight), 10), rgb_color(10, 10, 210));
     EXPECT_EQ(shift_color_hue(rgb_color(255, 0, 0), 85), rgb_color(0, 255, 0));
-    EXPECT_EQ(shift_color_hue(kColorNone, 30), kColorNone);
-    EXPECT_EQ(shift_color_brightness(kColorNone, 30), kColorNone);
+    EXPECT_EQ(shift_color_hue(clNone, 30), clNone);
+    EXPECT_EQ(shift_color_brightness(clNone, 30), clNone);
     set_system_colors(nullptr);
     EXPECT_NE(resolve_color(system_color(kColorHighlight)), rgb_color(0, 0, 200));
 }
