@@ -1,6 +1,7 @@
 #pragma once
 // Fakes for the About box's portable parts: a user-interface thread played by the test thread,
 // a scripted random source and a recording drawing surface.
+#include <algorithm>
 #include <condition_variable>
 #include <exception>
 #include <functional>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "about/behavior_label.h"
 #include "about/image_draw_thread.h"
 #include "about/starfield.h"
 
@@ -102,6 +104,66 @@ public:
         if (copy_throws) throw std::runtime_error("copy failed");
         copies.push_back(bitmap);
     }
+};
+
+// Timers that tick only when the test says so. The factory tracks the live ones.
+class ManualTimers : public TimerFactory {
+public:
+    struct Timer : BehaviorTimer {
+        ManualTimers* owner;
+        std::function<void()> tick;
+        std::uint32_t interval = 0;
+        bool enabled = false;
+        Timer(ManualTimers* o, std::function<void()> t) : owner(o), tick(std::move(t)) {}
+        ~Timer() override { std::erase(owner->live, this); }
+        void SetInterval(std::uint32_t ms) override { interval = ms; }
+        void SetEnabled(bool on) override { enabled = on; }
+    };
+    std::vector<Timer*> live;
+    int created = 0;
+
+    ManualTimers() { set_behavior_timer_factory(this); }
+    ~ManualTimers() override { set_behavior_timer_factory(nullptr); }
+    std::unique_ptr<BehaviorTimer> CreateTimer(std::function<void()> tick) override {
+        ++created;
+        auto timer = std::make_unique<Timer>(this, std::move(tick));
+        live.push_back(timer.get());
+        return timer;
+    }
+    Timer* only() { return live.size() == 1 ? live.front() : nullptr; }
+    // One tick of the single live timer, as the message loop would deliver it; false if none.
+    bool tick() {
+        Timer* t = only();
+        if (!t || !t->enabled) return false;
+        auto call = t->tick;  // the timer may be released inside its own tick
+        call();
+        return true;
+    }
+};
+
+struct FakeParent : LabelParent {
+    int width = 176;
+    int height = 61;
+    int ClientWidth() const override { return width; }
+    int ClientHeight() const override { return height; }
+};
+
+// Measures 7 pixels per character of the longest line and 13 per line.
+struct FakeLabelView : LabelView {
+    int changes = 0;
+    TextExtent MeasureText(const std::string& text) override {
+        int lines = 1, longest = 0, current = 0;
+        for (char c : text) {
+            if (c == '\n') {
+                ++lines;
+                current = 0;
+            } else if (c != '\r') {
+                longest = std::max(longest, ++current);
+            }
+        }
+        return {7 * longest, 13 * lines};
+    }
+    void Changed() override { ++changes; }
 };
 
 }  // namespace tolsy::testing
