@@ -148,9 +148,10 @@ struct FakeParent : LabelParent {
     int ClientHeight() const override { return height; }
 };
 
-// Measures 7 pixels per character of the longest line and 13 per line.
+// Measures char_width pixels per character of the longest line and 13 per line.
 struct FakeLabelView : LabelView {
     int changes = 0;
+    int char_width = 7;
     TextExtent MeasureText(const std::string& text) override {
         int lines = 1, longest = 0, current = 0;
         for (char c : text) {
@@ -161,7 +162,7 @@ struct FakeLabelView : LabelView {
                 longest = std::max(longest, ++current);
             }
         }
-        return {7 * longest, 13 * lines};
+        return {char_width * longest, 13 * lines};
     }
     void Changed() override { ++changes; }
 };
