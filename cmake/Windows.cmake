@@ -24,6 +24,7 @@ endif()
 
 add_executable(tolsy WIN32 ${CMAKE_SOURCE_DIR}/app/main_win.cpp ${TOLSY_RESOURCE_FILES})
 target_link_libraries(tolsy PRIVATE tolsy_win)
+target_link_options(tolsy PRIVATE -municode)
 tolsy_warnings(tolsy)
 
 # Win32 tests under Wine: tests/win/<folder>/*.cpp -> win_<folder>.exe, one ctest entry each.

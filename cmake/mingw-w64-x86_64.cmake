@@ -16,5 +16,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Win32 programs and tests run under Wine; ctest uses this for every test executable.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
 
+# zlib goes into the program file, not beside it as a DLL.
+set(ZLIB_USE_STATIC_LIBS ON)
+
 # One file that runs on a plain Windows: the C and C++ runtimes linked in statically.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

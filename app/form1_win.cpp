@@ -1,0 +1,56 @@
+#include "app/form1_win.h"
+
+#include "app/font_check_win.h"
+#include "toolkit/application_win.h"
+
+namespace tolsy {
+
+namespace {
+// SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE: position and size are passed but ignored.
+constexpr UINT kTopmostFlags = 0x13;
+static_assert(kTopmostFlags == (SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE));
+}  // namespace
+
+TForm1::TForm1() {
+    set_caption("Framewright");
+    set_client_size(389, 241);
+    set_centered(true);
+    set_form_style(FormStyle::StayOnTop);
+    on_create = [this] { FormCreate(); };
+    on_show = [this] { FormShow(); };
+    on_activate = [this] { FormActivate(); };
+}
+
+void TForm1::FormCreate() {
+    set_border_style(BorderStyle::Single);
+    set_border_icons(BorderIcons{.system_menu = true, .minimize = true, .maximize = false});
+    if (!font_installed(kSymbolFontFace)) {
+        Application& app = Application::instance();
+        const std::wstring message = widen_1252(kMissingFontMessage);
+        const std::wstring caption = widen_1252(app.title());
+        MessageBoxW(nullptr, message.c_str(), caption.c_str(), MB_OK);
+        app.terminate();
+    }
+    Application::instance().set_on_restore([this] { ApplicationRestore(); });
+}
+
+void TForm1::stay_on_top() {
+    set_form_style(FormStyle::StayOnTop);
+    set_topmost();
+}
+
+void TForm1::FormShow() { stay_on_top(); }
+void TForm1::FormActivate() { stay_on_top(); }
+void TForm1::ApplicationRestore() { stay_on_top(); }
+
+void TForm1::set_topmost() {
+    RECT r;
+    GetWindowRect(handle(), &r);
+    SetWindowPos(handle(), HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 kTopmostFlags);
+}
+
+void TForm1::CloseButtonClick() { close(); }
+void TForm1::Close1Click() { close(); }
+
+}  // namespace tolsy

@@ -1,0 +1,54 @@
+#pragma once
+// Base of all our native windows. One window procedure serves them all: the object arrives
+// through lpCreateParams, is found by handle afterwards and gets every message through
+// handle_message. No C++ exception unwinds through the window procedure.
+#include <windows.h>
+
+namespace tolsy {
+
+// Native controls send their notifications (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM,
+// WM_CTLCOLOR*) to their parent. Our windows hand them back to the control's own object when one
+// is attached to the child, so each control handles its own notifications.
+class MessageReflector {
+public:
+    virtual ~MessageReflector() = default;
+    // Returns true when the notification was handled; result is then the answer.
+    virtual bool reflected(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) = 0;
+};
+
+void attach_reflector(HWND child, MessageReflector* reflector);  // not owned; null detaches
+MessageReflector* reflector_of(HWND child);
+// Finds the child a parent notification is about and lets its reflector answer.
+bool reflect_to_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND handle() const { return handle_; }
+
+    // Registers (once) the one window class all our windows share.
+    static const wchar_t* class_name();
+    // Finds the object behind one of our windows, or null.
+    static Window* from_handle(HWND window);
+
+protected:
+    // Creates the native window with this object behind it.
+    void create(DWORD ex_style, const wchar_t* caption, DWORD style, int x, int y, int width,
+                int height, HWND parent, HMENU menu_or_id);
+    // Messages of this window; the default passes them to DefWindowProc.
+    virtual LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT default_message(UINT message, WPARAM wparam, LPARAM lparam);
+    // Called once the native window is gone (WM_NCDESTROY).
+    virtual void on_destroyed() {}
+
+private:
+    static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+    HWND handle_ = nullptr;
+};
+
+}  // namespace tolsy
