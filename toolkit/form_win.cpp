@@ -197,6 +197,14 @@ LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_ERASEBKGND:
             paint_background(reinterpret_cast<HDC>(wparam));
             return 1;
+        case WM_SYSCOMMAND: {
+            // The platform maximises or sizes on request whatever the frame shows; a fixed
+            // window refuses both.
+            const WPARAM command = wparam & 0xFFF0;
+            if (command == SC_MAXIMIZE && !border_icons_.maximize) return 0;
+            if (command == SC_SIZE && border_style_ != BorderStyle::Sizeable) return 0;
+            break;
+        }
         case DM_GETDEFID:
             if (default_button_id_) return MAKELRESULT(default_button_id_, DC_HASDEFID);
             return 0;
