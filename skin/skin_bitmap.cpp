@@ -72,10 +72,8 @@ std::unique_ptr<TteBitmap> read_image_record(ByteReader& in) {
                                    " x " + std::to_string(height),
                                size_at);
     const int rows = height < 0 ? -height : height;
-    if (width == 0 || rows == 0) {
-        bitmap->image = Image(width, rows);
-        return bitmap;
-    }
+    // An image with no pixels is kept as 0 x 0, whatever its other side claims.
+    if (width == 0 || rows == 0) return bitmap;
     const std::uint64_t row_bytes = std::uint64_t{4} * static_cast<std::uint32_t>(width);
     if (row_bytes > in.remaining() || static_cast<std::uint64_t>(rows) > in.remaining() / row_bytes)
         throw ESkinReadError("pixels of image \"" + bitmap->name + "\" (" + std::to_string(width) +
