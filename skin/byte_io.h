@@ -3,6 +3,7 @@
 // the field it is after so that an error says what was being read and where.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -49,6 +50,13 @@ public:
     // A signed 32-bit count of items of at least min_item_size bytes each; rejects negative
     // counts and counts the rest of the data could not hold, before anything is allocated.
     std::int32_t count(std::string_view what, std::size_t min_item_size);
+
+    // The same reads as InflateReader offers, so body readers serve both.
+    void read_into(void* dst, std::size_t count, std::string_view what) {
+        const auto part = bytes(count, what);
+        if (count != 0) std::memcpy(dst, part.data(), count);
+    }
+    bool could_hold(std::size_t count) const { return count <= remaining(); }
 
     // Fails unless count bytes are left.
     void require(std::size_t count, std::string_view what) const {

@@ -18,6 +18,8 @@ class ESkinReadError : public ESkinError {
 public:
     ESkinReadError(const std::string& what, std::size_t offset, std::size_t needed,
                    std::size_t left);
+    // For compressed data, where what is left is not known until it is inflated.
+    ESkinReadError(const std::string& what, std::size_t offset, std::size_t needed);
 };
 
 // A field holds a value the format does not allow (negative length, absurd size, bad text).

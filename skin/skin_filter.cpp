@@ -76,12 +76,17 @@ SkinBodyBytes decode_skin_body(const TSeSkinFilter& filter, ByteReader& stream) 
         body.view = stream.bytes(stream.remaining(), "skin body");
         return body;
     }
-    // The marker is written but not checked.
-    stream.bytes(kCompressionMarker.size(), "compression marker");
-    const std::size_t at = stream.offset();
+    const std::size_t at = skip_to_compressed_data(filter, stream);
     body.owned = zlib_inflate(stream.bytes(stream.remaining(), "compressed body"), at);
     body.view = body.owned;
     return body;
+}
+
+std::size_t skip_to_compressed_data(const TSeSkinFilter& filter, ByteReader& stream) {
+    if (starts_with(stream, filter.signature)) stream.bytes(kSignatureSize, "signature");
+    // The marker is written but not checked.
+    stream.bytes(kCompressionMarker.size(), "compression marker");
+    return stream.offset();
 }
 
 Bytes encode_skin_body(const TSeSkinFilter& filter, std::span<const std::uint8_t> body) {

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "skin/colour_shift.h"
+#include "skin/inflate_reader.h"
 #include "skin/skin_error.h"
 #include "skin/skin_object_classes.h"
 #include "skin/text_util.h"
@@ -41,8 +42,15 @@ SkinReadReport TSeSkinSource::read(ByteReader& stream) {
 
 SkinReadReport TSeSkinSource::read(ByteReader& stream, const TSeSkinFilter& filter) {
     clear();
-    const SkinBodyBytes body = decode_skin_body(filter, stream);
-    SkinReadReport report = read_body(body.view, body.base_offset, filter.body);
+    SkinReadReport report;
+    if (filter.compression == SkinCompression::None) {
+        const SkinBodyBytes body = decode_skin_body(filter, stream);
+        report = read_body(body.view, body.base_offset, filter.body);
+    } else {
+        const std::size_t at = skip_to_compressed_data(filter, stream);
+        InflateReader inflater(stream.bytes(stream.remaining(), "compressed body"), at);
+        report = read_inflated_body(inflater, filter.body);
+    }
     report.filter = &filter;
     return report;
 }

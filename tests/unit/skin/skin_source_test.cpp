@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -258,6 +259,40 @@ TEST(SkinSource, HandWrittenMaximumBodyTakesFlagsAsStored) {
     EXPECT_EQ(f.color, rgb_color(255, 0, 0));
     EXPECT_TRUE(f.italic);
     EXPECT_FALSE(f.bold);
+}
+
+TEST(SkinSource, ErrorsInCompressedBodiesGiveBodyOffsets) {
+    Bytes body = hand_maximum_body();
+    // Rename the root's class: the record's class name starts right after the image records.
+    const std::string wanted = "TSeSkinObject";
+    const auto at = std::search(body.begin(), body.end(), wanted.begin(), wanted.end());
+    ASSERT_NE(at, body.end());
+    (*(at + 3)) = 'Q';
+    const std::size_t record_at = static_cast<std::size_t>(at - body.begin()) - 4;
+    auto expect_place = [&](const std::function<void(TSeSkinSource&)>& read, std::size_t expected) {
+        TSeSkinSource s;
+        try {
+            read(s);
+            FAIL();
+        } catch (const ESkinClassNotFound& e) {
+            EXPECT_NE(std::string(e.what()).find("TSeQkinObject"), std::string::npos);
+            EXPECT_NE(std::string(e.what()).find("offset " + std::to_string(expected) + ")"),
+                      std::string::npos)
+                << e.what();
+        }
+        EXPECT_EQ(s.object_count(), 0);
+        EXPECT_TRUE(s.bitmaps.empty()) << "a failed read leaves nothing behind";
+    };
+    // A plain body counts from where it lies; an inflated one from the body's start.
+    expect_place([&](TSeSkinSource& s) { s.read_body(body, 100, SkinBody::Maximum); }, record_at + 100);
+    ByteWriter file;
+    file.text(max_compression_filter().signature);
+    file.text("NVLZ");
+    file.bytes(zlib_compress(body, ZlibLevel::Default));
+    expect_place([&](TSeSkinSource& s) {
+        ByteReader in(file.bytes());
+        s.read(in);
+    }, record_at);
 }
 
 TEST(SkinSource, ComputedAndBitmapFileImageForms) {
