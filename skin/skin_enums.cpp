@@ -2,6 +2,14 @@
 
 namespace tolsy {
 
+int find_enum_name(const EnumInfo& names, std::string_view name) {
+    for (std::size_t i = 0; i < names.names.size(); ++i) {
+        const std::string_view candidate = names.names[i];
+        if (candidate.size() == name.size() && candidate == name) return static_cast<int>(i);
+    }
+    return names.find(name);
+}
+
 const EnumInfo& kind_names() {
     static const EnumInfo info{
         "TSeKind",

@@ -77,6 +77,19 @@ TEST(SkinProperties, EnumerationNamesLetterForLetter) {
     EXPECT_TRUE(o->text_shift_sys_icon);
     EXPECT_EQ(o->align, TSeAlign::saTopRightAngle);
     EXPECT_EQ(o->text_align, TSeTextAlign::taBottomCenter);
+    // Case is not significant, as everywhere in component streams.
+    ByteWriter upper;
+    upper.lstr("TSeSkinObject");
+    upper.lstr("object Odd: TSeSkinObject\r\n  Kind = SKFORM\r\n  TileStyle = tsStretch\r\nend\r\n");
+    ByteReader in_upper(upper.bytes());
+    EXPECT_THROW(read_root_record(in_upper, RecordForm::Text), ESkinFormatError)
+        << "TSeSkinObject has no TileStyle";
+    ByteWriter upper_ok;
+    upper_ok.lstr("TSeBitmapObject");
+    upper_ok.lstr("object Odd: TSeBitmapObject\r\n  Kind = SKFORM\r\n  TileStyle = tsstretch\r\nend\r\n");
+    auto bitmap = read_back(upper_ok.bytes(), RecordForm::Text);
+    EXPECT_EQ(bitmap->kind, TSeKind::skForm);
+    EXPECT_EQ(static_cast<TSeBitmapObject&>(*bitmap).tile_style, TscTileStyle::tsStretch);
 
     for (const char* wrong : {"  Kind = skTransparent\r\n", "  TextShiftSysIcon = True\r\n"}) {
         ByteWriter bad;
