@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ThemeStreamData again;
     ByteReader in(out.bytes());
     read_theme_container(in, again, manager());
-    if (again.buffer != item.buffer || (!item.buffer.empty() && again.theme_store != item.theme_store))
+    if (again.buffer != item.buffer ||
+        (!item.buffer.empty() && again.theme_store != item.theme_store))
         std::abort();
     return 0;
 }

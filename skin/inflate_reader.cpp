@@ -40,7 +40,9 @@ InflateReader::InflateReader(std::span<const std::uint8_t> compressed, std::size
     if (inflateInit(&state_->zs) != Z_OK) throw EDecompressionError("Decompression error: init");
 }
 
-InflateReader::~InflateReader() { inflateEnd(&state_->zs); }
+InflateReader::~InflateReader() {
+    inflateEnd(&state_->zs);
+}
 
 std::size_t InflateReader::inflate_some(std::uint8_t* dst, std::size_t room) {
     State& s = *state_;
@@ -64,10 +66,9 @@ std::size_t InflateReader::inflate_some(std::uint8_t* dst, std::size_t room) {
         if (code == Z_STREAM_END) {
             s.ended = true;
         } else if (code != Z_OK && code != Z_BUF_ERROR) {
-            throw EDecompressionError("Decompression error: " +
-                                      std::string(s.zs.msg ? s.zs.msg : "zlib error") +
-                                      " at offset " +
-                                      std::to_string(s.base + s.in_pos - s.zs.avail_in));
+            throw EDecompressionError(
+                "Decompression error: " + std::string(s.zs.msg ? s.zs.msg : "zlib error") +
+                " at offset " + std::to_string(s.base + s.in_pos - s.zs.avail_in));
         }
     }
     s.produced += got;
@@ -83,11 +84,11 @@ bool InflateReader::could_hold(std::size_t count) const {
     if (count <= staged) return true;
     if (s.ended) return false;
     const std::size_t compressed_left = s.input.size() - s.in_pos + s.zs.avail_in;
-    const std::size_t limit = std::min(s.max_size - s.produced,
-                                       compressed_left > std::numeric_limits<std::size_t>::max() /
-                                                             kMaxExpansion
-                                           ? std::numeric_limits<std::size_t>::max()
-                                           : compressed_left * kMaxExpansion);
+    const std::size_t limit =
+        std::min(s.max_size - s.produced,
+                 compressed_left > std::numeric_limits<std::size_t>::max() / kMaxExpansion
+                     ? std::numeric_limits<std::size_t>::max()
+                     : compressed_left * kMaxExpansion);
     return count - staged <= limit;
 }
 
@@ -155,7 +156,8 @@ std::int32_t InflateReader::count(std::string_view what, std::size_t min_item_si
         throw ESkinFormatError(std::string(what) + " is negative (" + std::to_string(value) + ")",
                                at);
     const auto needed = static_cast<std::uint64_t>(value) * min_item_size;
-    if (needed > std::numeric_limits<std::size_t>::max() || !could_hold(static_cast<std::size_t>(needed)))
+    if (needed > std::numeric_limits<std::size_t>::max() ||
+        !could_hold(static_cast<std::size_t>(needed)))
         throw ESkinReadError(std::string(what) + " of " + std::to_string(value), at,
                              static_cast<std::size_t>(std::min<std::uint64_t>(needed, SIZE_MAX)));
     return value;
@@ -175,7 +177,8 @@ InflatedBytes InflateReader::rest() {
     // beyond what the size limit allows.
     const std::size_t ceiling = staged + (s.max_size - std::min(s.max_size, s.produced)) + 1;
     const std::size_t compressed_left = s.input.size() - s.in_pos + s.zs.avail_in;
-    InflatedBytes out(std::min(ceiling, staged + std::max<std::size_t>(65536, compressed_left * 24)));
+    InflatedBytes out(
+        std::min(ceiling, staged + std::max<std::size_t>(65536, compressed_left * 24)));
     std::memcpy(out.data(), s.staging.get() + s.staged_begin, staged);
     s.staged_begin = s.staged_end;
     std::size_t size = staged;

@@ -15,7 +15,7 @@
 namespace tolsy {
 
 class InflateReader {
-public:
+  public:
     // base_offset places the compressed data in its input, for messages about corrupt data.
     InflateReader(std::span<const std::uint8_t> compressed, std::size_t base_offset,
                   std::size_t max_size = kMaxInflatedSize);
@@ -43,7 +43,7 @@ public:
     // Everything up to the end of the zlib stream.
     InflatedBytes rest();
 
-private:
+  private:
     // Inflates into [dst, dst + room); returns the bytes produced (0 at the stream's end).
     std::size_t inflate_some(std::uint8_t* dst, std::size_t room);
 

@@ -45,8 +45,8 @@ void TteBitmap::apply_key_colour() {
 }
 
 void TteBitmap::apply_key_shade() {
-    key_flag = key_pass(image, Pixel::red(kKeyPixel), Pixel::green(kKeyPixel),
-                        Pixel::blue(kKeyPixel));
+    key_flag =
+        key_pass(image, Pixel::red(kKeyPixel), Pixel::green(kKeyPixel), Pixel::blue(kKeyPixel));
 }
 
 void TteBitmap::compute_alpha_flag() {
@@ -100,9 +100,13 @@ std::unique_ptr<TteBitmap> read_record(Reader& in) {
 
 }  // namespace
 
-std::unique_ptr<TteBitmap> read_image_record(ByteReader& in) { return read_record(in); }
+std::unique_ptr<TteBitmap> read_image_record(ByteReader& in) {
+    return read_record(in);
+}
 
-std::unique_ptr<TteBitmap> read_image_record(InflateReader& in) { return read_record(in); }
+std::unique_ptr<TteBitmap> read_image_record(InflateReader& in) {
+    return read_record(in);
+}
 
 void write_image_record(ByteWriter& out, const TteBitmap& bitmap) {
     out.lstr(bitmap.name);

@@ -15,7 +15,7 @@ inline constexpr std::uint32_t kKeyPixel = 0x007F007F;
 inline constexpr int kKeyTolerance = 6;
 
 class TteBitmap {
-public:
+  public:
     std::string name;
     Image image;
     bool key_flag = false;    // holds key-colour pixels

@@ -41,7 +41,8 @@ std::unique_ptr<TteBitmap> read_bitmap_file_record(In& in) {
     const std::size_t size_at = in.offset();
     const std::int32_t size = in.i32("bitmap file size");
     if (size < 0)
-        throw ESkinFormatError("bitmap file size " + std::to_string(size) + " is negative", size_at);
+        throw ESkinFormatError("bitmap file size " + std::to_string(size) + " is negative",
+                               size_at);
     const std::size_t file_at = in.offset();
     const auto file = in.bytes(static_cast<std::size_t>(size), "bitmap file");
     bitmap->image = decode_bmp(file, file_at);
@@ -151,7 +152,9 @@ TableSource TSeSkinSource::read_objects_and_tables(ByteReader& in, RecordForm fo
             read_color_table(in, colors);
             read_font_table(in, fonts);
             break;
-        case TableSource::Derived: derive_tables(); break;
+        case TableSource::Derived:
+            derive_tables();
+            break;
     }
     return tables;
 }
@@ -175,8 +178,8 @@ void TSeSkinSource::finish_read() {
     }
 }
 
-SkinReadReport TSeSkinSource::read_body(std::span<const std::uint8_t> body,
-                                        std::size_t base_offset, SkinBody kind) {
+SkinReadReport TSeSkinSource::read_body(std::span<const std::uint8_t> body, std::size_t base_offset,
+                                        SkinBody kind) {
     clear();
     SkinReadReport report;
     report.body_size = body.size();

@@ -11,13 +11,33 @@ int find_enum_name(const EnumInfo& names, std::string_view name) {
 }
 
 const EnumInfo& kind_names() {
-    static const EnumInfo info{
-        "TSeKind",
-        {"skNone", "skForm", "skCaption", "skTitle", "skTop", "skLeft", "skRight", "skBottom",
-         "skTopLeft", "skTopRight", "skBottomLeft", "skBottomRight", "skSysButton", "skClient",
-         "skMenuBar", "skMenuBarItem", "skMenuBarItemText", "skPopupMenu", "skPopupMenuItem",
-         "skPopupMenuItemText", "skItemText", "skTranparentOnly", "skTranparent", "skRoundMask",
-         "skNoMask", "skMaskOnly"}};
+    static const EnumInfo info{"TSeKind",
+                               {"skNone",
+                                "skForm",
+                                "skCaption",
+                                "skTitle",
+                                "skTop",
+                                "skLeft",
+                                "skRight",
+                                "skBottom",
+                                "skTopLeft",
+                                "skTopRight",
+                                "skBottomLeft",
+                                "skBottomRight",
+                                "skSysButton",
+                                "skClient",
+                                "skMenuBar",
+                                "skMenuBarItem",
+                                "skMenuBarItemText",
+                                "skPopupMenu",
+                                "skPopupMenuItem",
+                                "skPopupMenuItemText",
+                                "skItemText",
+                                "skTranparentOnly",
+                                "skTranparent",
+                                "skRoundMask",
+                                "skNoMask",
+                                "skMaskOnly"}};
     return info;
 }
 
@@ -31,10 +51,9 @@ const EnumInfo& align_names() {
 }
 
 const EnumInfo& text_align_names() {
-    static const EnumInfo info{
-        "TSeTextAlign",
-        {"taTopLeft", "taTopCenter", "taTopRight", "taLeft", "taCenter", "taRight", "taBottomLeft",
-         "taBottomCenter", "taBottomRight"}};
+    static const EnumInfo info{"TSeTextAlign",
+                               {"taTopLeft", "taTopCenter", "taTopRight", "taLeft", "taCenter",
+                                "taRight", "taBottomLeft", "taBottomCenter", "taBottomRight"}};
     return info;
 }
 
@@ -44,10 +63,9 @@ const EnumInfo& text_effect_names() {
 }
 
 const EnumInfo& tile_style_names() {
-    static const EnumInfo info{
-        "TscTileStyle",
-        {"tsTile", "tsStretch", "tsCenter", "tsVertCenterStretch", "tsVertCenterTile",
-         "tsHorzCenterStretch", "tsHorzCenterTile"}};
+    static const EnumInfo info{"TscTileStyle",
+                               {"tsTile", "tsStretch", "tsCenter", "tsVertCenterStretch",
+                                "tsVertCenterTile", "tsHorzCenterStretch", "tsHorzCenterTile"}};
     return info;
 }
 

@@ -9,7 +9,7 @@
 namespace tolsy {
 
 class TTeSkinFile : public TteTheme {
-public:
+  public:
     explicit TTeSkinFile(const ThemeKind& kind);
 
     // Reads the skin with the filter its signature selects (the compressed filter when it has
@@ -29,13 +29,13 @@ public:
     const TteThemeSysColors& sys_colors() const { return sys_colors_; }
     const TteThemeFonts& fonts() const { return fonts_; }
 
-protected:
+  protected:
     void deltas_changed() override { rebuild_look(); }
     void rebuild_look();
     // Fills the table of standard objects from the working copy (after the deltas are applied).
     virtual void rebuild_standard_objects() {}
 
-private:
+  private:
     bool finish_load();
 
     TSeSkinSource loaded_;
@@ -46,7 +46,7 @@ private:
 };
 
 class SkinFileKind : public ThemeKind {
-public:
+  public:
     std::string_view kind_name() const override { return "Skin"; }
     TteThemeConfig config() const override;
     bool recognises(ByteReader& stream) const override { return is_skin_data(stream); }

@@ -31,10 +31,18 @@ bool starts_with(const ByteReader& stream, std::string_view prefix) {
 
 }  // namespace
 
-const std::array<TSeSkinFilter, 4>& skin_filters() { return kFilters; }
-const TSeSkinFilter& uncompressed_filter() { return kFilters[0]; }
-const TSeSkinFilter& compressed_filter() { return kFilters[1]; }
-const TSeSkinFilter& max_compression_filter() { return kFilters[3]; }
+const std::array<TSeSkinFilter, 4>& skin_filters() {
+    return kFilters;
+}
+const TSeSkinFilter& uncompressed_filter() {
+    return kFilters[0];
+}
+const TSeSkinFilter& compressed_filter() {
+    return kFilters[1];
+}
+const TSeSkinFilter& max_compression_filter() {
+    return kFilters[3];
+}
 
 const TSeSkinFilter* filter_by_signature(const ByteReader& stream) {
     for (const auto& filter : kFilters)
@@ -50,12 +58,15 @@ const TSeSkinFilter* filter_by_extension(std::string_view file_name) {
     return nullptr;
 }
 
-const TSeSkinFilter& default_skin_filter() { return *g_default; }
-void set_default_skin_filter(const TSeSkinFilter& filter) { g_default = &filter; }
+const TSeSkinFilter& default_skin_filter() {
+    return *g_default;
+}
+void set_default_skin_filter(const TSeSkinFilter& filter) {
+    g_default = &filter;
+}
 
 bool is_skin_data(const ByteReader& stream) {
-    return filter_by_signature(stream) != nullptr ||
-           starts_with(stream, kCompressionMarker);
+    return filter_by_signature(stream) != nullptr || starts_with(stream, kCompressionMarker);
 }
 
 std::string skin_file_filter_text() {

@@ -98,14 +98,14 @@ class TSeSkinObject : public Component {
     // The font for a state; classes without that state give the normal font.
     virtual const Font& state_font(FontState state) const;
 
-protected:
+  protected:
     // Copies this class's own fields from an object of the same class.
     virtual void assign_from(const TSeSkinObject& other);
     virtual void prepare() { prepared_ = true; }
     // Runs between storing new bounds and remembering them as the previous ones.
     virtual void layout_children() {}
 
-private:
+  private:
     void shift_colors(const std::function<Color(Color)>& shift);
 
     SkinBounds bounds_;

@@ -25,8 +25,7 @@ Bytes read_whole_file(const std::string& file_name) {
 
 }  // namespace
 
-TSeSkinSource::TSeSkinSource()
-    : skin_name("Untitled"), skin_version("6.0"), author("Unknown") {}
+TSeSkinSource::TSeSkinSource() : skin_name("Untitled"), skin_version("6.0"), author("Unknown") {}
 
 void TSeSkinSource::clear() {
     objects.clear();
@@ -78,7 +77,8 @@ void TSeSkinSource::write_file(const std::string& file_name) const {
     const TSeSkinFilter* filter = filter_by_extension(file_name);
     const Bytes data = write(filter ? *filter : default_skin_filter());
     std::ofstream out(file_name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    out.write(reinterpret_cast<const char*>(data.data()),
+              static_cast<std::streamsize>(data.size()));
     out.close();
     if (!out) throw ESkinFileError("Cannot write skin file " + file_name);
 }

@@ -31,7 +31,7 @@ struct SkinReadReport {
 };
 
 class TSeSkinSource {
-public:
+  public:
     TSeSkinSource();
     TSeSkinSource(const TSeSkinSource&) = delete;
     TSeSkinSource& operator=(const TSeSkinSource&) = delete;
@@ -84,7 +84,7 @@ public:
     void shift_hue(int delta);
     void shift_brightness(int delta);
 
-private:
+  private:
     void write_header(ByteWriter& out) const;
     TableSource read_objects_and_tables(ByteReader& in, RecordForm form, std::uint32_t& word);
     void add_root(std::unique_ptr<TSeSkinObject> root);

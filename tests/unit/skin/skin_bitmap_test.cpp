@@ -118,7 +118,8 @@ TEST(ImageRecord, BadSizesAreErrorsBeforeAllocation) {
         ByteReader in(data);
         EXPECT_THROW(read_image_record(in), ESkinFormatError);
     }
-    for (auto [w, h] : {std::pair{0x7FFFFFFF, 0x7FFFFFFF}, std::pair{2, 2}, std::pair{0x40000000, 1}}) {
+    for (auto [w, h] :
+         {std::pair{0x7FFFFFFF, 0x7FFFFFFF}, std::pair{2, 2}, std::pair{0x40000000, 1}}) {
         const Bytes data = record("x", w, h, {1, 2, 3});
         ByteReader in(data);
         EXPECT_THROW(read_image_record(in), ESkinReadError) << w << " x " << h;
