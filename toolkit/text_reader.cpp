@@ -289,7 +289,8 @@ private:
             node.name = std::move(node.class_name);
             node.class_name = symbol("Class name");
         }
-        if (auto pos = order_modifier()) {
+        // As the established tools do, a negative position is read but not kept.
+        if (auto pos = order_modifier(); pos && pos->integer >= 0) {
             node.flags |= kFilerChildPos;
             node.position = pos->integer;
             node.position_type = pos->type;
@@ -444,7 +445,8 @@ private:
             if (!lex_.is_symbol("item")) lex_.fail("'item' expected");
             lex_.next();
             ItemNode& item = v.items.emplace_back();
-            if (auto order = order_modifier()) {
+            // -1 is the established tools' "no order" mark.
+            if (auto order = order_modifier(); order && order->integer != -1) {
                 item.order_type = order->type;
                 item.order = order->integer;
             }

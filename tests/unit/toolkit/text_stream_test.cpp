@@ -44,6 +44,7 @@ TEST(TextToBinary, ObjectHeaders) {
     EXPECT_EQ(object_text_to_binary("object TForm1 end"), bytes("'TPF0' 06 'TForm1' 00 00 00"));
     EXPECT_EQ(object_text_to_binary("OBJECT a: TB\r\n  Inherited c: TC [2] END\r\nEnd"),
               bytes("'TPF0' 02 'TB' 01 'a' 00  F3 02 02 02 'TC' 01 'c' 00 00  00"));
+    EXPECT_EQ(object_text_to_binary("object a: TB [-3] end"), bytes("'TPF0' 02 'TB' 01 'a' 00 00"));
     EXPECT_EQ(object_text_to_binary("object a: TB inline c: TC end end"),
               bytes("'TPF0' 02 'TB' 01 'a' 00  F4 02 'TC' 01 'c' 00 00  00"));
 }
@@ -136,6 +137,7 @@ TEST(TextToBinary, SetsListsBinaryAndCollections) {
         {"{01 ab\n  CD}", "0A 03 00 00 00 01 AB CD"},
         {"{}", "0A 00 00 00 00"},
         {"<>", "0E 00"},
+        {"< item [-1] end item [-2] end >", "0E 01 00 02 FE 01 00 00"},
         {"< item A = 1 end item [3] B = True end >", "0E 01 01 'A' 02 01 00 02 03 01 01 'B' 09 00 00"},
         {"<\n  ITEM\n    X.Y = nil\n  END>", "0E 01 03 'X.Y' 0D 00 00"},
     });
