@@ -19,7 +19,9 @@ TEST(FormResource, BothWindowDescriptionsAreEmbeddedAndDecode) {
     EXPECT_EQ(parse_binary_stream(about).class_name, "TAbout");
 }
 
-TEST(FormResource, MissingDescriptionIsEmpty) { EXPECT_TRUE(form_resource(L"TNOSUCHFORM").empty()); }
+TEST(FormResource, MissingDescriptionIsEmpty) {
+    EXPECT_TRUE(form_resource(L"TNOSUCHFORM").empty());
+}
 
 }  // namespace
 }  // namespace tolsy
