@@ -181,6 +181,24 @@ TEST(TolsyFont, EveryUpperCodeDrawsItsOwnOutlineNotAnotherFonts) {
     }
 }
 
+TEST(TolsyFont, UnicodeLabelsDrawTheGlyphsOfTheirCodes) {
+    // The program's windows are Unicode: a label holds the Windows-1252 character of its code.
+    FontDc dc(kFace, kDisplayHeight, ANSI_CHARSET);
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    for (int code = 0x80; code <= 0xFF; ++code) {
+        SCOPED_TRACE(code);
+        const char byte = static_cast<char>(code);
+        wchar_t label = 0;
+        ASSERT_EQ(MultiByteToWideChar(1252, 0, &byte, 1, &label, 1), 1);
+        GLYPHMETRICS metrics{};
+        DWORD size = GetGlyphOutlineW(dc.get(), label, GGO_NATIVE, &metrics, 0, nullptr, &identity);
+        ASSERT_NE(size, GDI_ERROR);
+        std::vector<unsigned char> by_label(size);
+        GetGlyphOutlineW(dc.get(), label, GGO_NATIVE, &metrics, size, by_label.data(), &identity);
+        EXPECT_EQ(by_label, dc.outline(static_cast<unsigned char>(code)));
+    }
+}
+
 TEST(TolsyFont, NoCodeFallsBackToTheMissingGlyph) {
     FontDc dc(kFace, kDisplayHeight, ANSI_CHARSET);
     std::string codes;
