@@ -135,7 +135,9 @@ def code_chart(ttf, path):
         for col in range(16):
             x = 70 + col * cell
             sheet.draw.rectangle([x, y, x + cell, y + cell], outline=RULE)
-            sheet.glyphs((x + 10, y + 12), cp1252_char(high * 16 + col), 40)
+            code = high * 16 + col
+            if code != 0x7F:  # DEL is no character of the font
+                sheet.glyphs((x + 10, y + 12), cp1252_char(code), 40)
     sheet.save(path)
 
 
