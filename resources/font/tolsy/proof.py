@@ -104,7 +104,7 @@ def readme_frame(ttf, path):
 def palette_sheet(ttf, path, title, codes, by_code, columns):
     per_column = (len(codes) + columns - 1) // columns
     col_width, row = 520, 58
-    sheet = Sheet(ttf, 24 + columns * col_width, 80 + per_column * row)
+    sheet = Sheet(ttf, 24 + columns * col_width, 104 + per_column * row)
     sheet.label((24, 18), title, 22)
     sheet.label((24, 46), "code, glyph at 40 px and at the palette's 13 px, meaning "
                 "(grey: no meaning in the program; what the font draws)", 14, GREY)

@@ -376,3 +376,8 @@ def fraction(numerator, denominator):
 
 def letters(text):
     return letters_shape(text)
+
+
+def unit(text):
+    """A unit such as µin: smaller and closer set than text, to fit a palette button."""
+    return letters_shape(text, cap_height=540, pen=60, spacing=66)
