@@ -309,7 +309,7 @@ def texture_no_removal():
 
 def texture_with_extension():
     short_top, vertex, long_top = _texture_legs()
-    return stroke([short_top, vertex, long_top, (long_top[0] + 300, long_top[1])])
+    return stroke([short_top, vertex, long_top, (long_top[0] + 200, long_top[1])])
 
 
 def stock_removal():
