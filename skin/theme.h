@@ -70,6 +70,14 @@ private:
     int delta_brightness_ = 0;
 };
 
+// The folder a relative theme file name is retried in when it is not found as given; set by the
+// program at start-up (empty: no retry).
+void set_theme_program_folder(std::string folder);
+const std::string& theme_program_folder();
+// The name as given when that file exists, else (for a name longer than one character without a
+// drive colon) the name inside the program's folder when that exists; empty when neither does.
+std::string locate_theme_file(const std::string& file_name);
+
 class DefaultThemeKind : public ThemeKind {
 public:
     std::string_view kind_name() const override { return "Default"; }
