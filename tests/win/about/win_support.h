@@ -46,6 +46,16 @@ inline std::string program_folder() {
     return folder.substr(0, folder.find_last_of("\\/"));
 }
 
+// Called on successive ticks before a screenshot: raises the window above any other on the
+// first call, then lets a few ticks pass so the last paints reach the screen.
+inline bool settle_on_top(HWND window, int& ticks) {
+    if (ticks++ == 0) {
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+    return ticks > 5;
+}
+
 // Screen pixels of a window's rectangle, as the user sees them.
 inline Image capture_window(HWND window) {
     RECT r;
