@@ -21,3 +21,16 @@ function(tolsy_glob_win32 out)
   endforeach()
   set(${out} ${result} PARENT_SCOPE)
 endfunction()
+
+# The command that runs a host tool (streamconv, skintool ...) during the build: the host
+# build's copy when cross-compiling, else the tool target of this build.
+function(tolsy_host_tool out name)
+  if(CMAKE_CROSSCOMPILING)
+    if(NOT TOLSY_HOST_BIN)
+      message(FATAL_ERROR "Cross-compiling needs TOLSY_HOST_BIN (the host build's bin folder)")
+    endif()
+    set(${out} ${TOLSY_HOST_BIN}/${name} PARENT_SCOPE)
+  else()
+    set(${out} $<TARGET_FILE:${name}> PARENT_SCOPE)
+  endif()
+endfunction()

@@ -29,22 +29,21 @@ wine_env_font() {
 
 wine_env_prefix() { # $1 = prefix folder; made fresh unless TOLSY_KEEP_PREFIX=1 and it exists
   export WINEPREFIX=$1
-  if [ "${TOLSY_KEEP_PREFIX:-0}" = 1 ] && [ -f "$WINEPREFIX/system.reg" ]; then
-    wineserver -p 2>/dev/null
-    return
-  fi
-  if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"; fi
-  mkdir -p "$WINEPREFIX"
-  wine_env_log "creating Wine prefix $WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
-  wineserver -p 2>/dev/null
   local fonts=$WINEPREFIX/drive_c/windows/Fonts
-  mkdir -p "$fonts"
-  cp /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
+  if [ "${TOLSY_KEEP_PREFIX:-0}" != 1 ] || [ ! -f "$WINEPREFIX/system.reg" ]; then
+    if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"; fi
+    mkdir -p "$WINEPREFIX"
+    wine_env_log "creating Wine prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -p 2>/dev/null
+    mkdir -p "$fonts"
+    cp /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
+    # No window manager on a virtual display: our windows draw their own frames.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -w 2>/dev/null || true
+  fi
+  # The font is installed afresh each time: it may have been rebuilt since.
   cp "$(wine_env_font)" "$fonts/Tolsy.ttf"
-  # No window manager on a virtual display: our windows draw their own frames.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-  wineserver -w 2>/dev/null || true
   wineserver -p 2>/dev/null
 }
 

@@ -1,0 +1,105 @@
+// The main window as a user meets it: caption, size, place, stay-on-top, no resizing, and the
+// ways of closing it.
+#include "support/driver_win.h"
+
+#include <gtest/gtest.h>
+
+namespace e2e {
+namespace {
+
+constexpr wchar_t kCaption[] = L"Framewright";
+
+bool same_rect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window_ = program_.wait_window(kCaption);
+        ASSERT_NE(window_, nullptr) << "the main window did not appear";
+        settle(300);
+    }
+    Program program_;
+    HWND window_ = nullptr;
+};
+
+TEST_F(MainWindow, HasItsCaptionSizePlaceAndStaysOnTop) {
+    const RECT client = client_rect(window_);
+    EXPECT_EQ(client.right - client.left, 389);
+    EXPECT_EQ(client.bottom - client.top, 241);
+
+    const RECT frame = window_rect(window_);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    EXPECT_NEAR(frame.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, 1);
+    EXPECT_NEAR(frame.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 1);
+    EXPECT_TRUE(is_topmost(window_));
+    save_screenshot("main_window", window_);
+}
+
+TEST_F(MainWindow, CannotBeResizedOrMaximised) {
+    const LONG style = GetWindowLongW(window_, GWL_STYLE);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_TRUE(style & WS_SYSMENU);
+
+    const RECT before = window_rect(window_);
+    SendMessageW(window_, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    settle();
+    EXPECT_FALSE(IsZoomed(window_));
+    EXPECT_TRUE(same_rect(before, window_rect(window_)));
+    // A double click on the caption is how a user maximises by mouse.
+    SendMessageW(window_, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(before.left + 40, before.top + 8));
+    settle();
+    EXPECT_FALSE(IsZoomed(window_));
+    EXPECT_TRUE(same_rect(before, window_rect(window_)));
+}
+
+TEST_F(MainWindow, StaysOnTopAndInPlaceAfterMinimiseAndRestore) {
+    const RECT before = window_rect(window_);
+    SendMessageW(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(wait_until([&] { return IsIconic(window_) != FALSE; }));
+    SendMessageW(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
+    ASSERT_TRUE(wait_until([&] { return !IsIconic(window_); }));
+    settle(300);
+    EXPECT_TRUE(is_topmost(window_));
+    EXPECT_TRUE(same_rect(before, window_rect(window_)));
+}
+
+TEST_F(MainWindow, StaysOnTopAfterAnotherWindowWasActive) {
+    const RECT before = window_rect(window_);
+    {
+        OtherWindow other;
+        EXPECT_TRUE(activate(other.handle()));
+        EXPECT_TRUE(is_topmost(window_));
+        // Re-applying top-most must not take the activation back by itself.
+        settle(300);
+        EXPECT_EQ(GetForegroundWindow(), other.handle());
+        EXPECT_TRUE(activate(window_));
+        settle(300);
+    }
+    EXPECT_TRUE(is_topmost(window_));
+    EXPECT_TRUE(same_rect(before, window_rect(window_)));
+}
+
+TEST_F(MainWindow, CloseBoxEndsTheProgram) {
+    SendMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(program_.wait_exit());
+    EXPECT_EQ(program_.exit_code(), 0u);
+}
+
+TEST_F(MainWindow, AltF4EndsTheProgram) {
+    ASSERT_TRUE(activate(window_));
+    press_keys({VK_MENU, VK_F4});
+    EXPECT_TRUE(program_.wait_exit());
+    EXPECT_EQ(program_.exit_code(), 0u);
+}
+
+TEST_F(MainWindow, CloseRequestEndsTheProgram) {
+    PostMessageW(window_, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program_.wait_exit());
+    EXPECT_TRUE(program_.windows().empty());
+}
+
+}  // namespace
+}  // namespace e2e
