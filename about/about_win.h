@@ -1,9 +1,11 @@
 #pragma once
 // TAbout: the About window. A black dialog with a drifting star field behind two sliding
-// texts read from the program file's version record, and an OK button. Created hidden once at
-// start-up and shown modally on request.
+// texts read from the program file's version record, and an OK button. It is built from its
+// description (the TABOUT resource), created hidden once at start-up and shown modally.
 #include <memory>
+#include <optional>
 
+#include "about/about_description.h"
 #include "about/about_form.h"
 #include "about/label_panel_win.h"
 #include "about/starfield.h"
@@ -31,13 +33,10 @@ private:
 
 class TAbout : public Form {
 public:
-    static constexpr int kClientWidth = 269;
-    static constexpr int kClientHeight = 218;
-
     TAbout();
     ~TAbout() override;
 
-    // Creates the hidden window and its controls; FormCreate runs here.
+    // Reads the description, then creates the hidden window and its controls; FormCreate runs.
     void Create(HWND owner);
 
     void FormCreate();
@@ -46,30 +45,35 @@ public:
     void BehaviorLabel1Stop();
     void TeButton1Click();
 
-    const TAboutHandlers& Handlers() const { return handlers_; }
+    const AboutDesign& Design() const { return design_; }
+    const TAboutHandlers& Handlers() const { return *handlers_; }
     TStarfield& Starfield1() { return starfield_; }
     TBehaviorLabel& BehaviorLabel1() { return label1_; }
     TBehaviorLabel& BehaviorLabel2() { return label2_; }
-    LabelPanel& Panel1() { return panel1_; }
-    LabelPanel& Panel2() { return panel2_; }
+    LabelPanel& Panel1() { return *panel1_; }
+    LabelPanel& Panel2() { return *panel2_; }
     HWND TeButton1() const { return button_; }
 
 protected:
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
 private:
+    void read_description();
+    void apply_window_design();
+    void apply_member_design();
     void create_controls();
     void paint_stars();
 
+    AboutDesign design_;
     Win32HandOver hand_over_;  // outlives the star field's worker
     WindowStarfieldSurface surface_;
     TStarfield starfield_;
     TBehaviorLabel label1_, label2_;
-    Win32LabelView view1_, view2_;
-    LabelPanel panel1_, panel2_;
+    std::unique_ptr<Win32LabelView> view1_, view2_;
+    std::unique_ptr<LabelPanel> panel1_, panel2_;
     HWND button_ = nullptr;
     TEPInfoExe info_;
-    TAboutHandlers handlers_;
+    std::unique_ptr<TAboutHandlers> handlers_;
 };
 
 }  // namespace tolsy

@@ -4,11 +4,12 @@
 
 namespace tolsy {
 namespace {
-constexpr UINT kLabelText = DT_CENTER | DT_NOPREFIX;
+constexpr UINT kLabelText = DT_NOPREFIX;
 }  // namespace
 
-Win32LabelView::Win32LabelView(TBehaviorLabel& label, const FontSpec& font, COLORREF color)
-    : label_(label), font_(create_font(font)), color_(color) {}
+Win32LabelView::Win32LabelView(TBehaviorLabel& label, const FontSpec& font, COLORREF color,
+                               UINT alignment)
+    : label_(label), font_(create_font(font)), color_(color), alignment_(alignment) {}
 
 TextExtent Win32LabelView::MeasureText(const std::string& text) {
     if (text.empty()) return {0, 0};
@@ -35,7 +36,7 @@ void Win32LabelView::Paint(HDC dc) const {
     SetTextColor(dc, color_);
     // Without DT_NOCLIP the text is cut at the label's bounds, as a label cut short while
     // sliding in must be.
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, kLabelText);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, kLabelText | alignment_);
 }
 
 LabelPanel::LabelPanel(int left, int top, int width, int height, COLORREF color)

@@ -15,7 +15,7 @@ class LabelPanel;
 // The platform side of one label on a LabelPanel.
 class Win32LabelView : public LabelView {
 public:
-    Win32LabelView(TBehaviorLabel& label, const FontSpec& font, COLORREF color);
+    Win32LabelView(TBehaviorLabel& label, const FontSpec& font, COLORREF color, UINT alignment);
     TextExtent MeasureText(const std::string& text) override;
     void Changed() override;
     void Paint(HDC dc) const;
@@ -25,6 +25,7 @@ private:
     TBehaviorLabel& label_;
     UniqueFont font_;
     COLORREF color_;
+    UINT alignment_;  // DT_LEFT, DT_CENTER or DT_RIGHT
     LabelPanel* panel_ = nullptr;  // not owned
 };
 

@@ -63,8 +63,20 @@ protected:
 Form* AboutWindowTest::owner = nullptr;
 TAbout* AboutWindowTest::about = nullptr;
 
-TEST_F(AboutWindowTest, CreatedHiddenWithTheTextsOfTheRecord) {
+TEST_F(AboutWindowTest, CreatedHiddenFromItsDescriptionWithTheTextsOfTheRecord) {
     EXPECT_FALSE(about->visible());
+    wchar_t text[32];
+    GetWindowTextW(about->handle(), text, 32);
+    EXPECT_STREQ(text, L"About");
+    GetWindowTextW(about->TeButton1(), text, 32);
+    EXPECT_STREQ(text, L"OK");
+    const LONG_PTR style = GetWindowLongPtrW(about->handle(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0) << "a dialog border without boxes";
+    EXPECT_EQ(about->Design().BehaviorLabel1->Behavior, "Appearing");
+    EXPECT_EQ(about->BehaviorLabel1().Behavior(), "Appearing");
+    EXPECT_EQ(about->Starfield1().Stars(), 100);
+    EXPECT_EQ(about->Starfield1().Width(), 269);
+    EXPECT_EQ(about->Panel2().Left(), 91);
     RECT client;
     GetClientRect(about->handle(), &client);
     EXPECT_EQ(client.right, 269);
