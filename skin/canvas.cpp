@@ -1,0 +1,153 @@
+#include "skin/canvas.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+namespace tolsy {
+
+namespace {
+
+// Exact rounding of x / 255 for 0 <= x <= 255 * 255.
+inline std::uint32_t div255(std::uint32_t x) {
+    x += 128;
+    return (x + (x >> 8)) >> 8;
+}
+
+void copy_row(std::uint32_t* dst, const std::uint32_t* src, int count) {
+    std::memcpy(dst, src, static_cast<std::size_t>(count) * sizeof(std::uint32_t));
+}
+
+void key_row(std::uint32_t* dst, const std::uint32_t* src, int count) {
+    for (int i = 0; i < count; ++i) {
+        if (!is_key_pixel(src[i])) dst[i] = src[i];
+    }
+}
+
+void blend_row(std::uint32_t* dst, const std::uint32_t* src, int count) {
+    for (int i = 0; i < count; ++i) dst[i] = blend_over(dst[i], src[i]);
+}
+
+void put(std::uint32_t& dst, std::uint32_t src, DrawMode mode) {
+    switch (mode) {
+        case DrawMode::Copy: dst = src; break;
+        case DrawMode::KeyCopy:
+            if (!is_key_pixel(src)) dst = src;
+            break;
+        case DrawMode::Blend: dst = blend_over(dst, src); break;
+    }
+}
+
+// Nearest sample of destination step i out of n over a source span of m, centred in the step.
+inline int sample(int i, int n, int m) {
+    return static_cast<int>((2 * static_cast<std::int64_t>(i) + 1) * m / (2 * static_cast<std::int64_t>(n)));
+}
+
+}  // namespace
+
+std::uint32_t blend_over(std::uint32_t dst, std::uint32_t src) {
+    const std::uint32_t a = Pixel::alpha(src);
+    if (a == 255) return src;
+    if (a == 0) return dst;
+    const std::uint32_t na = 255 - a;
+    const std::uint32_t r = div255(Pixel::red(src) * a + Pixel::red(dst) * na);
+    const std::uint32_t g = div255(Pixel::green(src) * a + Pixel::green(dst) * na);
+    const std::uint32_t b = div255(Pixel::blue(src) * a + Pixel::blue(dst) * na);
+    const std::uint32_t out_a = a + div255(Pixel::alpha(dst) * na);
+    return Pixel::pack(static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
+                       static_cast<std::uint8_t>(b), static_cast<std::uint8_t>(out_a));
+}
+
+Canvas::Canvas(Image& target) : image_(&target) { reset_clip(); }
+
+void Canvas::reset_clip() {
+    clip_ = Rect{std::numeric_limits<int>::min() / 2, std::numeric_limits<int>::min() / 2,
+                 std::numeric_limits<int>::max() / 2, std::numeric_limits<int>::max() / 2};
+}
+
+Rect Canvas::device_clip() const {
+    const Rect bounds{0, 0, image_->width(), image_->height()};
+    return to_device(clip_).intersect(bounds);
+}
+
+void Canvas::fill_rect(const Rect& rect, std::uint32_t pixel) {
+    const Rect v = to_device(rect).intersect(device_clip());
+    if (v.empty()) return;
+    for (int y = v.top; y < v.bottom; ++y) {
+        std::uint32_t* row = image_->row(y);
+        std::fill(row + v.left, row + v.right, pixel);
+    }
+}
+
+void Canvas::plot(int x, int y, std::uint32_t pixel) {
+    const int dx = x + origin_.x;
+    const int dy = y + origin_.y;
+    if (device_clip().contains(dx, dy)) image_->at(dx, dy) = pixel;
+}
+
+void Canvas::plot_blended(int x, int y, std::uint32_t pixel, int coverage) {
+    if (coverage <= 0) return;
+    if (coverage > 255) coverage = 255;
+    const std::uint32_t a = div255(Pixel::alpha(pixel) * static_cast<std::uint32_t>(coverage));
+    const std::uint32_t src = (pixel & 0xFFFFFFu) | (a << 24);
+    const int dx = x + origin_.x;
+    const int dy = y + origin_.y;
+    if (device_clip().contains(dx, dy)) image_->at(dx, dy) = blend_over(image_->at(dx, dy), src);
+}
+
+void Canvas::draw_image(const Image& source, const Rect& src_rect, const Rect& dst_rect,
+                        DrawMode mode) {
+    if (source.empty() || src_rect.empty() || dst_rect.empty()) return;
+    const Rect dst = to_device(dst_rect);
+    const Rect visible = dst.intersect(device_clip());
+    if (visible.empty()) return;
+    if (src_rect.width() == dst.width() && src_rect.height() == dst.height()) {
+        draw_unscaled(source, src_rect, dst, visible, mode);
+    } else {
+        draw_scaled(source, src_rect, dst, visible, mode);
+    }
+}
+
+void Canvas::draw_unscaled(const Image& source, const Rect& src_rect, const Rect& dst,
+                           const Rect& visible, DrawMode mode) {
+    // Source pixel of device pixel (x, y) is (x + dx, y + dy).
+    const int dx = src_rect.left - dst.left;
+    const int dy = src_rect.top - dst.top;
+    const Rect in_source = Rect{0, 0, source.width(), source.height()}.offset(-dx, -dy);
+    const Rect v = visible.intersect(in_source);
+    if (v.empty()) return;
+    const int count = v.width();
+    for (int y = v.top; y < v.bottom; ++y) {
+        std::uint32_t* d = image_->row(y) + v.left;
+        const std::uint32_t* s = source.row(y + dy) + v.left + dx;
+        switch (mode) {
+            case DrawMode::Copy: copy_row(d, s, count); break;
+            case DrawMode::KeyCopy: key_row(d, s, count); break;
+            case DrawMode::Blend: blend_row(d, s, count); break;
+        }
+    }
+}
+
+void Canvas::draw_scaled(const Image& source, const Rect& src_rect, const Rect& dst,
+                         const Rect& visible, DrawMode mode) {
+    // Source column of each visible device column; -1 where it falls outside the image.
+    std::vector<int> columns(static_cast<std::size_t>(visible.width()));
+    for (int x = visible.left; x < visible.right; ++x) {
+        const int sx = src_rect.left + sample(x - dst.left, dst.width(), src_rect.width());
+        columns[static_cast<std::size_t>(x - visible.left)] =
+            (sx >= 0 && sx < source.width()) ? sx : -1;
+    }
+    for (int y = visible.top; y < visible.bottom; ++y) {
+        const int sy = src_rect.top + sample(y - dst.top, dst.height(), src_rect.height());
+        if (sy < 0 || sy >= source.height()) continue;
+        const std::uint32_t* s = source.row(sy);
+        std::uint32_t* d = image_->row(y) + visible.left;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (columns[i] >= 0) put(d[i], s[columns[i]], mode);
+        }
+    }
+}
+
+}  // namespace tolsy
