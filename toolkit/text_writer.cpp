@@ -1,7 +1,7 @@
 // Writer of the textual component form (see text_stream.h for the layout it produces).
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "toolkit/binary_stream.h"
 #include "toolkit/codepage.h"
@@ -35,7 +35,7 @@ bool is_decimal(std::string_view s) {
 template <class F>
 long double parse_back(const std::string& s) {
     long double v = 0;
-    std::from_chars(s.data(), s.data() + s.size(), v);
+    if (!parse_decimal_float(s, v)) return std::numeric_limits<F>::quiet_NaN();
     return static_cast<F>(v);
 }
 
