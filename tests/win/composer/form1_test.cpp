@@ -31,24 +31,24 @@ RECT rect_in(HWND window, HWND parent) {
 
 TEST_F(MainWindowControls, ControlsSitWhereTheLayoutPutsThem) {
     const HWND form = form_.handle();
-    const RECT clear = rect_in(c().ClearAllButton.handle(), form);
+    const RECT clear = rect_in(c().ClearAllButton->handle(), form);
     EXPECT_EQ(clear.left, 22);
     EXPECT_EQ(clear.top, 208);
     EXPECT_EQ(clear.right - clear.left, 73);
-    const RECT display = rect_in(c().DisplayEdit.handle(), c().TePanel1.handle());
+    const RECT display = rect_in(c().DisplayEdit->handle(), c().TePanel1->handle());
     EXPECT_EQ(display.left, 6);
     EXPECT_EQ(display.top, 7);
     EXPECT_EQ(display.right - display.left, 366);
     EXPECT_EQ(display.bottom - display.top, 30);
-    const RECT datum2 = rect_in(c().Datum2ComboBox.handle(), c().TeGroupBox3.handle());
+    const RECT datum2 = rect_in(c().Datum2ComboBox->handle(), c().TeGroupBox3->handle());
     EXPECT_EQ(datum2.left, 12);
     EXPECT_EQ(datum2.top, 45);
     EXPECT_EQ(datum2.right - datum2.left, 44);
 }
 
 TEST_F(MainWindowControls, FirstPageIsToleranceOfThree) {
-    EXPECT_EQ(c().TePageControl1.page_count(), 3);
-    EXPECT_EQ(c().TePageControl1.active_page_index(), 0);
+    EXPECT_EQ(c().TePageControl1->page_count(), 3);
+    EXPECT_EQ(c().TePageControl1->active_page_index(), 0);
     EXPECT_EQ(c().TeTabSheet1->caption(), "Tolerance");
     EXPECT_EQ(c().TeTabSheet2->caption(), "Symbols");
     EXPECT_EQ(c().TeTabSheet3->caption(), "Symbols2");
@@ -95,7 +95,7 @@ TEST_F(MainWindowControls, PalettesCarryEveryButtonWithItsToolTip) {
 TEST_F(MainWindowControls, ToClipboardIsTheDefaultButton) {
     const LRESULT def = SendMessageW(form_.handle(), DM_GETDEFID, 0, 0);
     EXPECT_EQ(HIWORD(def), DC_HASDEFID);
-    EXPECT_EQ(LOWORD(def), c().TeButton1.id());
+    EXPECT_EQ(LOWORD(def), c().TeButton1->id());
 }
 
 TEST_F(MainWindowControls, TabOrderWithinTheGroups) {
@@ -108,14 +108,14 @@ TEST_F(MainWindowControls, TabOrderWithinTheGroups) {
         at = GetNextDlgTabItem(form, at, FALSE);
     }
     const std::vector<HWND> expected = {
-        c().TePageControl1.tabs().handle(), c().SymbolComboBox.handle(),
-        c().DiaCheckBox.handle(),           c().ConditionComboBox.handle(),
-        c().ToleranceComboBox.edit_handle(), c().DatumCond1ComboBox.handle(),
-        c().DatumCond2ComboBox.handle(),    c().DatumCond3ComboBox.handle(),
-        c().Datum1ComboBox.handle(),        c().Datum2ComboBox.handle(),
-        c().Datum3ComboBox.handle(),        c().DisplayEdit.handle(),
-        c().ClearAllButton.handle(),        c().TeEffectButton1.handle(),
-        c().TeButton1.handle()};
+        c().TePageControl1->tabs().handle(), c().SymbolComboBox->handle(),
+        c().DiaCheckBox->handle(),           c().ConditionComboBox->handle(),
+        c().ToleranceComboBox->edit_handle(), c().DatumCond1ComboBox->handle(),
+        c().DatumCond2ComboBox->handle(),    c().DatumCond3ComboBox->handle(),
+        c().Datum1ComboBox->handle(),        c().Datum2ComboBox->handle(),
+        c().Datum3ComboBox->handle(),        c().DisplayEdit->handle(),
+        c().ClearAllButton->handle(),        c().TeEffectButton1->handle(),
+        c().TeButton1->handle()};
     ASSERT_EQ(order.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const bool same = order[i] == expected[i] || IsChild(expected[i], order[i]) ||
@@ -125,13 +125,13 @@ TEST_F(MainWindowControls, TabOrderWithinTheGroups) {
 }
 
 TEST_F(MainWindowControls, HandlersReachTheDisplayLineAndTheClipboard) {
-    SendMessageW(c().SymbolComboBox.handle(), CB_SETCURSEL, 6, 0);
+    SendMessageW(c().SymbolComboBox->handle(), CB_SETCURSEL, 6, 0);
     form_.SymbolComboBoxChange();
-    EXPECT_EQ(glyph_text(c().DisplayEdit.text()), "\xEB\xE4\xED");
+    EXPECT_EQ(glyph_text(c().DisplayEdit->text()), "\xEB\xE4\xED");
     EXPECT_EQ(read_clipboard_text(form_.handle()), "\xEB\xE4\xED");
     form_.ClearAllButtonClick();
-    EXPECT_EQ(c().DisplayEdit.text(), L"");
-    EXPECT_EQ(c().SymbolComboBox.item_index(), -1);
+    EXPECT_EQ(c().DisplayEdit->text(), L"");
+    EXPECT_EQ(c().SymbolComboBox->item_index(), -1);
     bool present = false;
     EXPECT_EQ(read_clipboard_text(form_.handle(), &present), "");
     EXPECT_TRUE(present);
