@@ -174,6 +174,7 @@ void paint_object(TSeSkinObject& object, Canvas& canvas, TextRenderer& text, con
 }
 
 void draw_object_text(const TSeSkinObject& o, Canvas& canvas, TextRenderer& text) {
+    if (o.text.empty() && o.second_text.empty()) return;
     const Rect bounds = object_rect(o);
     const Font& font = text_font(o);
     const std::uint32_t ink = o.enabled ? color_pixel(font.color) : kGreyTextPixel;
