@@ -1,6 +1,9 @@
 #include "app/form1_win.h"
 
 #include "app/font_check_win.h"
+#include "app/form1_controls_win.h"
+#include "app/form1_view_win.h"
+#include "composer/frame_composer.h"
 #include "toolkit/application_win.h"
 
 namespace tolsy {
@@ -16,7 +19,10 @@ TForm1::TForm1() {
     set_client_size(389, 241);
     set_centered(true);
     set_form_style(FormStyle::StayOnTop);
-    on_create = [this] { FormCreate(); };
+    on_create = [this] {
+        create_controls();
+        FormCreate();
+    };
     on_show = [this] { FormShow(); };
     on_activate = [this] { FormActivate(); };
 }
@@ -31,6 +37,7 @@ void TForm1::FormCreate() {
         MessageBoxW(nullptr, message.c_str(), caption.c_str(), MB_OK);
         app.terminate();
     }
+    set_active_page(0);
     Application::instance().set_on_restore([this] { ApplicationRestore(); });
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The main window: fixed size, always on top, holding the composer's pages, the display line
 // and the three push buttons.
+#include <memory>
+
 #include "toolkit/form_win.h"
 
 namespace tolsy {
@@ -9,9 +11,15 @@ inline constexpr char kSymbolFontFace[] = "Tolsy";
 inline constexpr char kMissingFontMessage[] =
     "Tolsy font is not installed.\r\nThis program requires the Tolsy font";
 
+struct Form1Controls;
+class Form1View;
+class FrameComposer;
+class SpeedButton;
+
 class TForm1 : public Form {
 public:
     TForm1();
+    ~TForm1() override;
 
     void FormCreate();
     void FormShow();
@@ -23,7 +31,34 @@ public:
     // Places the window in the top-most band without moving, sizing or activating it.
     void set_topmost();
 
+    // The composer's handlers (app/form1_composer_win.cpp).
+    void SymbolComboBoxChange();
+    void ConditionComboBoxChange();
+    void ToleranceComboBoxChange();
+    void DatumCond1ComboBoxChange();
+    void DatumCond2ComboBoxChange();
+    void DatumCond3ComboBoxChange();
+    void Datum1ComboBoxChange();
+    void Datum2ComboBoxChange();
+    void Datum3ComboBoxChange();
+    void DiaCheckBoxClick();
+    void ClearAllButtonClick();
+    void write_preview();
+    void TeSpeedButton1Click(SpeedButton& sender);
+    void DisplayEditChange();
+    void ClipboardButtonClick();
+
+    Form1Controls& controls() { return *controls_; }
+
 private:
+    // Creates the child controls and binds their events to the handlers.
+    void create_controls();
+    // Makes that page of TePageControl1 the active one; an index outside the pages is ignored.
+    void set_active_page(int index);
+
+    std::unique_ptr<Form1Controls> controls_;
+    std::unique_ptr<Form1View> view_;
+    std::unique_ptr<FrameComposer> composer_;
     void stay_on_top();
 };
 

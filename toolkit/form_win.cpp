@@ -15,6 +15,29 @@ COLORREF resolve_color(COLORREF color) {
     return color & 0x00FFFFFF;
 }
 
+namespace {
+int CALLBACK note_font_found(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool face_exists(const std::wstring& face) {
+    WindowDc screen(nullptr);
+    bool found = false;
+    EnumFontsW(screen.get(), face.c_str(), &note_font_found, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// "MS Sans Serif" is a bitmap font that newer systems may lack; its outline successor, then
+// Tahoma, take its place with the same metrics at height -11.
+std::wstring available_face(const std::wstring& face) {
+    if (_wcsicmp(face.c_str(), L"MS Sans Serif") != 0 || face_exists(face)) return face;
+    for (const wchar_t* substitute : {L"Microsoft Sans Serif", L"Tahoma"})
+        if (face_exists(substitute)) return substitute;
+    return face;
+}
+}  // namespace
+
 HFONT create_font(const FontSpec& font) {
     LOGFONTW lf{};
     lf.lfHeight = font.height;
@@ -25,7 +48,7 @@ HFONT create_font(const FontSpec& font) {
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH;
-    const std::wstring face = widen_1252(font.name);
+    const std::wstring face = available_face(widen_1252(font.name));
     lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
     return CreateFontIndirectW(&lf);
 }

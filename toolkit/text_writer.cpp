@@ -71,19 +71,27 @@ std::string general_float(F v, bool mark_float) {
         out += "0";
     } else if (x >= kSmallestFixedExponent && x < kGeneralPrecision) {
         if (x < 0) {
-            out += "0." + std::string(static_cast<std::size_t>(-x - 1), '0') + digits;
+            out += "0.";
+            out.append(static_cast<std::size_t>(-x - 1), '0');
+            out += digits;
         } else {
             const auto int_len = static_cast<std::size_t>(x) + 1;
             if (digits.size() <= int_len) {
                 out += digits + std::string(int_len - digits.size(), '0');
             } else {
-                out += digits.substr(0, int_len) + "." + digits.substr(int_len);
+                out.append(digits, 0, int_len);
+                out += '.';
+                out.append(digits, int_len);
             }
         }
     } else {
-        out += digits.substr(0, 1);
-        if (digits.size() > 1) out += "." + digits.substr(1);
-        out += "E" + std::to_string(x);
+        out += digits[0];
+        if (digits.size() > 1) {
+            out += '.';
+            out.append(digits, 1);
+        }
+        out += 'E';
+        out += std::to_string(x);
     }
     if (mark_float && out.find_first_of(".E") == std::string::npos) out += ".0";
     return out;

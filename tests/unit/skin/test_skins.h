@@ -7,6 +7,7 @@
 #include "skin/skin_object_classes.h"
 #include "skin/skin_object_io.h"
 #include "skin/skin_source.h"
+#include "skin/system_colours.h"
 #include "toolkit/class_builder.h"
 
 namespace tolsy::test {

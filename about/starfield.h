@@ -1,0 +1,111 @@
+#pragma once
+// TStarfield: single-pixel grey stars drifting from right to left over a plain background.
+// Each frame is composed in an off-screen bitmap and copied to the control's surface in one
+// piece. Painting is the frame step: every paint draws the stars where they stand and then
+// moves them on. Frames are clocked by a TImageDrawThread and run on the user-interface thread.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "about/image_draw_thread.h"
+#include "skin/image.h"
+
+namespace tolsy {
+
+// The toolkit's colour values: 0x00BBGGRR; clNone paints nothing.
+inline constexpr std::uint32_t clBlack = 0x000000;
+inline constexpr std::uint32_t clNone = 0x1FFFFFFF;
+
+struct StarRecord {
+    std::int32_t X;
+    std::int32_t Y;
+    std::int32_t Color;  // grey as 0x00BBGGRR
+    std::int32_t Speed;  // pixels per frame, at least 1
+};
+
+// Random(n): uniform over 0 .. n-1, and 0 when n is 0.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void Randomize() = 0;  // reseed from the clock
+    virtual std::uint32_t Random(std::uint32_t n) = 0;
+};
+
+// The process-wide generator.
+RandomSource& process_random();
+
+// Where a finished frame goes: the control's drawing surface at its top-left corner.
+class StarfieldSurface {
+public:
+    virtual ~StarfieldSurface() = default;
+    virtual void Lock() = 0;
+    virtual void Unlock() = 0;
+    virtual void SetHollowBrush(bool hollow) = 0;
+    virtual void CopyBitmap(const Image& bitmap) = 0;  // may throw
+};
+
+class TStarfield {
+public:
+    static constexpr std::uint32_t kDefaultDelay = 50;
+    static constexpr std::uint16_t kDefaultStars = 100;
+    static constexpr std::uint8_t kDefaultMaxSpeed = 10;
+    static constexpr int kDefaultSize = 100;
+
+    // `hand_over` carries the worker's frames to the user-interface thread; `random` defaults
+    // to the process-wide generator. Neither is owned.
+    explicit TStarfield(UiHandOver& hand_over, RandomSource* random = nullptr);
+    ~TStarfield();
+    TStarfield(const TStarfield&) = delete;
+    TStarfield& operator=(const TStarfield&) = delete;
+
+    bool Active() const { return active_; }
+    void SetActive(bool value);
+    std::uint32_t Delay() const { return delay_; }
+    void SetDelay(std::uint32_t value);
+    std::uint16_t Stars() const { return static_cast<std::uint16_t>(stars_.size()); }
+    void SetStars(std::uint16_t count);
+    std::uint8_t MaxSpeed() const { return max_speed_; }
+    void SetMaxSpeed(std::uint8_t value) { max_speed_ = value; }
+    std::uint32_t Color() const { return color_; }
+    void SetColor(std::uint32_t value) { color_ = value; }
+    bool ParentColor() const { return false; }
+    bool Opaque() const { return true; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // Resizing regenerates the field when the size changes.
+    void SetBounds(int width, int height);
+    std::function<void(TStarfield&)> OnActiveChanged;
+    std::function<void(TStarfield&)> OnResize;
+
+    // The surface frames are copied to; not owned, may be null (frames are then composed only).
+    void SetSurface(StarfieldSurface* surface) { surface_ = surface; }
+
+    // The frame step.
+    void Paint();
+    void Resize();
+
+    const std::vector<StarRecord>& StarArray() const { return stars_; }
+    const Image& Bitmap() const { return bitmap_; }
+    const TImageDrawThread& Worker() const { return *worker_; }
+
+private:
+    void generate(std::uint16_t count);
+    void rebirth(StarRecord& star);
+    std::int32_t random_grey();
+
+    RandomSource& random_;
+    StarfieldSurface* surface_ = nullptr;
+    bool active_ = false;
+    std::uint32_t delay_ = kDefaultDelay;
+    std::uint8_t max_speed_ = kDefaultMaxSpeed;
+    std::uint32_t color_ = clBlack;
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<StarRecord> stars_;
+    Image bitmap_;
+    std::unique_ptr<TImageDrawThread> worker_;
+};
+
+}  // namespace tolsy

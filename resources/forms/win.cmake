@@ -1,0 +1,11 @@
+# Window descriptions embedded in tolsy.exe as RCDATA resources named after the window class.
+include(${CMAKE_CURRENT_LIST_DIR}/forms.cmake)
+set(forms_rc ${TOLSY_FORMS_DIR}/forms.rc)
+set(rc_text "// Window descriptions: binary component streams read when the windows are created.\n")
+foreach(name IN LISTS TOLSY_FORM_NAMES)
+  string(APPEND rc_text "${name} RCDATA \"${name}.bin\"\n")
+endforeach()
+file(MAKE_DIRECTORY ${TOLSY_FORMS_DIR})
+file(CONFIGURE OUTPUT ${forms_rc} CONTENT "${rc_text}")
+set_source_files_properties(${forms_rc} PROPERTIES OBJECT_DEPENDS "${TOLSY_FORM_BINARIES}")
+list(APPEND TOLSY_RESOURCE_FILES ${forms_rc})

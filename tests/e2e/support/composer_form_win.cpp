@@ -1,0 +1,268 @@
+#include "support/composer_form_win.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <stdexcept>
+
+#include "composer/cp1252.h"
+#include "composer/palette.h"
+#include "support/driver_win.h"
+
+namespace e2e {
+
+namespace {
+using tolsy::ComposerList;
+
+std::vector<HWND> children(HWND parent) {
+    std::vector<HWND> found;
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        found.push_back(c);
+    }
+    return found;
+}
+
+bool same_class(HWND window, const wchar_t* name) {
+    return _wcsicmp(class_name(window).c_str(), name) == 0;
+}
+
+HWND child_with_text(HWND parent, const std::wstring& text) {
+    for (HWND c : children(parent)) {
+        if (window_text(c) == text) return c;
+    }
+    throw std::runtime_error("no child window with the expected text");
+}
+
+std::vector<HWND> children_of_class(HWND parent, const wchar_t* name) {
+    std::vector<HWND> found;
+    for (HWND c : children(parent)) {
+        if (same_class(c, name)) found.push_back(c);
+    }
+    return found;
+}
+
+POINT centre_of(HWND window) {
+    const RECT r = window_rect(window);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+INPUT mouse_input(DWORD flags, POINT screen) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    in.mi.dx = static_cast<LONG>((screen.x * 65536LL + width / 2) / width);
+    in.mi.dy = static_cast<LONG>((screen.y * 65536LL + height / 2) / height);
+    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    return in;
+}
+}  // namespace
+
+std::string glyph_text(const std::wstring& text) {
+    return tolsy::utf16_to_cp1252(std::u16string(text.begin(), text.end()));
+}
+
+std::string bytes(std::initializer_list<unsigned char> list) {
+    return std::string(list.begin(), list.end());
+}
+
+std::string hex(const std::string& data) {
+    std::string out;
+    char buffer[4];
+    for (unsigned char c : data) {
+        std::snprintf(buffer, sizeof buffer, "%02X ", c);
+        out += buffer;
+    }
+    return out.empty() ? "(empty)" : out;
+}
+
+void mouse_move(POINT screen) {
+    INPUT in = mouse_input(0, screen);
+    SendInput(1, &in, sizeof in);
+    settle(100);
+}
+
+void mouse_click(POINT screen) {
+    INPUT in[3] = {mouse_input(0, screen), mouse_input(MOUSEEVENTF_LEFTDOWN, screen),
+                   mouse_input(MOUSEEVENTF_LEFTUP, screen)};
+    SendInput(3, in, sizeof(INPUT));
+    settle(200);
+}
+
+ClipboardState clipboard_state() {
+    ClipboardState state;
+    const ClipboardText text = read_clipboard_text();
+    state.has_text = text.ok;
+    state.text = text.bytes;
+    if (OpenClipboard(nullptr)) {
+        for (UINT f = EnumClipboardFormats(0); f; f = EnumClipboardFormats(f)) {
+            state.formats.push_back(f);
+        }
+        CloseClipboard();
+    }
+    return state;
+}
+
+void put_clipboard_text(HWND owner, const std::string& text) {
+    if (!OpenClipboard(owner)) throw std::runtime_error("the driver cannot open the clipboard");
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    char* target = static_cast<char*>(GlobalLock(memory));
+    memcpy(target, text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+}
+
+ComposerWindow::ComposerWindow(HWND main_window) : main_(main_window) {
+    // The page control is our first child window; its tab row its first child, the pages after.
+    HWND page_control = nullptr;
+    for (HWND c : children(main_)) {
+        if (same_class(c, L"TolsyWindow") && !children_of_class(c, WC_TABCONTROLW).empty()) {
+            page_control = c;
+            break;
+        }
+    }
+    if (!page_control) throw std::runtime_error("no page control");
+    tabs_ = children_of_class(page_control, WC_TABCONTROLW).front();
+    for (const wchar_t* caption : {L"Tolerance", L"Symbols", L"Symbols2"}) {
+        pages_.push_back(child_with_text(page_control, caption));
+    }
+    const HWND symbol_group = child_with_text(pages_[0], L"Symbol");
+    const HWND tolerance_group = child_with_text(pages_[0], L"Tolerance");
+    const HWND datum_group = child_with_text(pages_[0], L"Datums");
+    const std::vector<HWND> tolerance_parts = children(tolerance_group);  // in tab order
+    const std::vector<HWND> datum_lists = children_of_class(datum_group, L"ComboBox");
+    if (tolerance_parts.size() != 3 || datum_lists.size() != 6) {
+        throw std::runtime_error("the Tolerance page does not hold the expected lists");
+    }
+    diameter_ = tolerance_parts[0];
+    // Same order as tolsy::kAllComposerLists.
+    lists_ = {children_of_class(symbol_group, L"ComboBox").at(0),
+              tolerance_parts[1],
+              tolerance_parts[2],
+              datum_lists[3],
+              datum_lists[4],
+              datum_lists[5],
+              datum_lists[0],
+              datum_lists[1],
+              datum_lists[2]};
+    for (HWND c : children(main_)) {
+        if (!same_class(c, L"TolsyWindow") || c == page_control) continue;
+        const std::vector<HWND> edits = children_of_class(c, L"Edit");
+        if (!edits.empty()) display_ = edits.front();
+    }
+    for (HWND c : children_of_class(main_, L"Button")) {
+        const std::wstring text = window_text(c);
+        if (text == L"Clear") clear_ = c;
+        if (text == L"To Clip&board") to_clipboard_ = c;
+        if (text == L"&Close") close_ = c;
+    }
+    if (!display_ || !clear_ || !to_clipboard_ || !close_) {
+        throw std::runtime_error("the display line or a push button is missing");
+    }
+}
+
+HWND ComposerWindow::list(ComposerList which) const {
+    for (std::size_t i = 0; i < std::size(tolsy::kAllComposerLists); ++i) {
+        if (tolsy::kAllComposerLists[i] == which) return lists_[i];
+    }
+    return nullptr;
+}
+
+int ComposerWindow::visible_page() const {
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+        if (IsWindowVisible(pages_[i])) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void ComposerWindow::pick(ComposerList which, int item) const {
+    HWND box = list(which);
+    SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    SendMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(box));
+}
+
+void ComposerWindow::post_pick(ComposerList which, int item) const {
+    HWND box = list(which);
+    SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    PostMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(box));
+}
+
+int ComposerWindow::chosen_item(ComposerList which) const {
+    return static_cast<int>(SendMessageW(list(which), CB_GETCURSEL, 0, 0));
+}
+
+bool ComposerWindow::diameter_ticked() const {
+    return SendMessageW(diameter_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void ComposerWindow::click_diameter() const { SendMessageW(diameter_, BM_CLICK, 0, 0); }
+
+std::string ComposerWindow::display_text() const { return glyph_text(window_text(display_)); }
+
+std::string ComposerWindow::tolerance_text() const {
+    return glyph_text(window_text(list(ComposerList::kTolerance)));
+}
+
+namespace {
+std::pair<int, int> selection_of(HWND edit) {
+    // EM_GETSEL's pointers do not cross processes; its packed result does.
+    const LRESULT packed = SendMessageW(edit, EM_GETSEL, 0, 0);
+    return {LOWORD(packed), HIWORD(packed)};
+}
+}  // namespace
+
+std::pair<int, int> ComposerWindow::display_selection() const { return selection_of(display_); }
+
+std::pair<int, int> ComposerWindow::tolerance_selection() const {
+    const HWND edit = children_of_class(list(ComposerList::kTolerance), L"Edit").at(0);
+    return selection_of(edit);
+}
+
+void ComposerWindow::show_page(int index) const {
+    // A click on the first tab gives the tab row the focus; the arrow keys then walk the pages.
+    const RECT r = window_rect(tabs_);
+    mouse_click(POINT{r.left + 20, r.top + 10});
+    for (int i = 0; i < index; ++i) press_keys({VK_RIGHT});
+    wait_until([&] { return visible_page() == index; }, 2000);
+}
+
+POINT ComposerWindow::palette_button_centre(int number) const {
+    for (const tolsy::PaletteButton& b : tolsy::palette_buttons()) {
+        if (b.number != number) continue;
+        POINT p{b.left + b.width / 2, b.top + b.height / 2};
+        ClientToScreen(page(b.page == tolsy::PalettePage::kSymbols ? 1 : 2), &p);
+        return p;
+    }
+    throw std::runtime_error("no such palette button");
+}
+
+void ComposerWindow::click_palette(int number) const {
+    for (const tolsy::PaletteButton& b : tolsy::palette_buttons()) {
+        if (b.number != number) continue;
+        const int index = b.page == tolsy::PalettePage::kSymbols ? 1 : 2;
+        if (visible_page() != index) show_page(index);
+        mouse_click(palette_button_centre(number));
+        return;
+    }
+    throw std::runtime_error("no such palette button");
+}
+
+void ComposerWindow::click_control(HWND control) const { mouse_click(centre_of(control)); }
+
+void ComposerWindow::type_tolerance(const std::wstring& text) const {
+    const HWND edit = children_of_class(list(ComposerList::kTolerance), L"Edit").at(0);
+    mouse_click(centre_of(edit));
+    press_keys({VK_END});
+    type_text(text);
+}
+
+void ComposerWindow::focus_display_end() const {
+    mouse_click(centre_of(display_));
+    press_keys({VK_END});
+}
+
+}  // namespace e2e

@@ -1,0 +1,108 @@
+#pragma once
+// The main window's composer controls seen from the driver: found by their place among the
+// window's children, driven as a user would, and read back as 8-bit glyph text.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "composer/list_items.h"
+#include "support/driver_win.h"
+
+namespace e2e {
+
+class ComposerWindow {
+public:
+    // Finds the controls below the main window; throws when one is missing.
+    explicit ComposerWindow(HWND main_window);
+
+    HWND main() const { return main_; }
+    HWND list(tolsy::ComposerList which) const;
+    HWND diameter_box() const { return diameter_; }
+    HWND display() const { return display_; }
+    HWND clear_button() const { return clear_; }
+    HWND clipboard_button() const { return to_clipboard_; }
+    HWND close_button() const { return close_; }
+    HWND tab_strip() const { return tabs_; }
+    // The three pages: 0 "Tolerance", 1 "Symbols", 2 "Symbols2".
+    HWND page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+    int visible_page() const;
+
+    // Picks an item as the list reports a user's pick: selection, then its change notice.
+    void pick(tolsy::ComposerList which, int item) const;
+    void pick_letter(tolsy::ComposerList which, char letter) const {
+        pick(which, letter - 'A' + 1);
+    }
+    // Posted rather than sent, for a pick whose handler may open a modal box.
+    void post_pick(tolsy::ComposerList which, int item) const;
+    int chosen_item(tolsy::ComposerList which) const;
+    bool diameter_ticked() const;
+    void click_diameter() const;
+
+    std::string display_text() const;
+    std::string tolerance_text() const;
+    // Selection (or caret) of the display line and of the tolerance list's edit field.
+    std::pair<int, int> display_selection() const;
+    std::pair<int, int> tolerance_selection() const;
+
+    // Real input: clicks a page's tab, a palette button, a control's centre.
+    void show_page(int index) const;
+    void click_palette(int number) const;
+    POINT palette_button_centre(int number) const;
+    void click_control(HWND control) const;
+    // Clicks into the tolerance list's edit field and types there (caret at the end).
+    void type_tolerance(const std::wstring& text) const;
+    void focus_display_end() const;
+
+private:
+    HWND main_;
+    HWND diameter_ = nullptr;
+    HWND display_ = nullptr;
+    HWND clear_ = nullptr;
+    HWND to_clipboard_ = nullptr;
+    HWND close_ = nullptr;
+    HWND tabs_ = nullptr;
+    std::vector<HWND> pages_;
+    std::vector<HWND> lists_;  // in the order of tolsy::kAllComposerLists
+};
+
+// The 8-bit text of a window's Unicode text, through Windows-1252.
+std::string glyph_text(const std::wstring& text);
+std::string bytes(std::initializer_list<unsigned char> list);
+// Hexadecimal bytes, for failure messages.
+std::string hex(const std::string& bytes);
+
+// Real mouse input at a point of the screen.
+void mouse_click(POINT screen);
+void mouse_move(POINT screen);
+
+// The whole clipboard as this process sees it: CF_TEXT present or not, and its bytes.
+struct ClipboardState {
+    bool has_text = false;
+    std::string text;
+    std::vector<UINT> formats;
+};
+ClipboardState clipboard_state();
+// Puts a text there as another program would (CF_TEXT from this process).
+void put_clipboard_text(HWND owner, const std::string& text);
+
+// A fresh program per test, its main window found and its controls located.
+class ComposerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window_ = program_.wait_window(L"Framewright");
+        ASSERT_NE(window_, nullptr) << "the main window did not appear";
+        settle(300);
+        form_ = std::make_unique<ComposerWindow>(window_);
+    }
+    const ComposerWindow& form() const { return *form_; }
+
+    Program program_;
+    HWND window_ = nullptr;
+    std::unique_ptr<ComposerWindow> form_;
+};
+
+}  // namespace e2e
