@@ -6,8 +6,12 @@
 #include <string_view>
 
 #include "skin/byte_io.h"
+#include "skin/canvas.h"
 
 namespace tolsy {
+
+// Kinds of the draw-button operation.
+inline constexpr int kButtonKindPushFace = 0;
 
 // What a theme kind can do, as the theme engine and file dialogs ask it.
 struct TteThemeConfig {
@@ -56,6 +60,12 @@ public:
     // Hands both deltas to the theme; a theme whose pair changes re-derives its look from what
     // it loaded, so repeated changes never accumulate.
     void set_deltas(int hue, int brightness);
+
+    // The theme's draw-button operation: draws the part of the given kind (kButtonKindPushFace:
+    // a push button's face) for a control whose ThemeObject is `object`, in the control's
+    // state code, into rect. False when the theme has no object for it (nothing is drawn).
+    virtual bool draw_button(int kind, Canvas& canvas, std::string_view object, const Rect& rect,
+                             int control_state);
 
 protected:
     virtual void deltas_changed() {}
