@@ -18,7 +18,6 @@ constexpr std::uint32_t kBiBitfields = 3;
 constexpr std::uint32_t kBiAlphaBitfields = 6;
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kV4HeaderSize = 108;
 constexpr std::uint32_t kMaxHeaderSize = 124;
 // A two-byte run paints at most 255 pixels; a size the data could not paint is not believed.
 constexpr std::uint64_t kMaxRlePixelsPerByte = 128;

@@ -72,17 +72,15 @@ std::unique_ptr<TteBitmap> read_image_record(ByteReader& in) {
                                    " x " + std::to_string(height),
                                size_at);
     const int rows = height < 0 ? -height : height;
-    if (width == 0 || rows == 0) {
-        bitmap->image = Image(width, rows);
-        return bitmap;
-    }
+    // An image with no pixels is kept as 0 x 0, whatever its other side claims.
+    if (width == 0 || rows == 0) return bitmap;
     const std::uint64_t row_bytes = std::uint64_t{4} * static_cast<std::uint32_t>(width);
     if (row_bytes > in.remaining() || static_cast<std::uint64_t>(rows) > in.remaining() / row_bytes)
         throw ESkinReadError("pixels of image \"" + bitmap->name + "\" (" + std::to_string(width) +
                                  " x " + std::to_string(rows) + ")",
                              in.offset(), 0, in.remaining());
     auto pixels = in.bytes(static_cast<std::size_t>(row_bytes) * rows, "image pixels");
-    bitmap->image = Image(width, rows);
+    bitmap->image = Image::uninitialized(width, rows);
     for (int y = 0; y < rows; ++y) {
         // Rows of a negative height come bottom row first.
         const int target = height < 0 ? rows - 1 - y : y;
