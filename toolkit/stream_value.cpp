@@ -1,6 +1,8 @@
 #include "toolkit/stream_value.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 
@@ -202,6 +204,17 @@ std::string extended_to_bytes(long double v) {
     out[8] = static_cast<char>(top & 0xFF);
     out[9] = static_cast<char>(top >> 8);
     return out;
+}
+
+bool parse_decimal_float(std::string_view text, long double& out) {
+    const std::string s(text);  // strtold needs a terminated string
+    char* end = nullptr;
+    errno = 0;
+    const long double v = std::strtold(s.c_str(), &end);
+    if (end != s.c_str() + s.size() || s.empty()) return false;
+    if (errno == ERANGE && std::isinf(v)) return false;
+    out = v;
+    return true;
 }
 
 bool operator==(const ItemNode& a, const ItemNode& b) {

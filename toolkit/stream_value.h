@@ -112,6 +112,10 @@ struct ObjectNode {
 long double extended_from_bytes(std::string_view ten_bytes);
 std::string extended_to_bytes(long double v);
 
+// Reads a decimal float ("1.5", "-2E-7") in the C locale, which the program never changes.
+// Underflow gives the nearest denormal or zero; returns false on overflow or bad syntax.
+bool parse_decimal_float(std::string_view text, long double& out);
+
 bool operator==(const ItemNode& a, const ItemNode& b);
 bool operator==(const Value& a, const Value& b);
 bool operator==(const Property& a, const Property& b);

@@ -170,8 +170,9 @@ private:
         int significant = 0;
         const std::size_t digits = pos_;
         while (pos_ < src_.size() && hex_digit(src_[pos_]) >= 0) {
-            v = (v << 4) | static_cast<std::uint64_t>(hex_digit(src_[pos_++]));
-            if (v != 0 && ++significant > 16) fail_at("Integer out of range", tok_.pos);
+            const int d = hex_digit(src_[pos_++]);
+            if ((significant > 0 || d != 0) && ++significant > 16) fail_at("Integer out of range", tok_.pos);
+            v = (v << 4) | static_cast<std::uint64_t>(d);
         }
         if (pos_ == digits) fail_at("Number expected", tok_.pos);
         tok_.integer = static_cast<std::int64_t>(v);  // 64-bit patterns wrap to negative
@@ -219,18 +220,7 @@ private:
             if (i == exp) mantissa_digits = 0;
         }
         if (mantissa_digits == 0 || i != s.size()) fail_at("Invalid floating-point number", tok_.pos);
-        // from_chars takes no leading '+'; a leading '-' it handles itself.
-        const auto r = std::from_chars(s.data(), s.data() + s.size(), tok_.real);
-        if (r.ec == std::errc::result_out_of_range) {
-            // Underflow reads as zero; overflow is an error.
-            const auto e = s.find_first_of("eE");
-            if (e != std::string_view::npos && s.find('-', e) != std::string_view::npos) {
-                tok_.real = (s[0] == '-') ? -0.0L : 0.0L;
-                return;
-            }
-            fail_at("Floating-point number out of range", tok_.pos);
-        }
-        if (r.ec != std::errc()) fail_at("Invalid floating-point number", tok_.pos);
+        if (!parse_decimal_float(s, tok_.real)) fail_at("Floating-point number out of range", tok_.pos);
     }
 
     std::string_view src_;
