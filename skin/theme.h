@@ -6,8 +6,12 @@
 #include <string_view>
 
 #include "skin/byte_io.h"
+#include "skin/canvas.h"
 
 namespace tolsy {
+
+// Kinds of the draw-button operation.
+inline constexpr int kButtonKindPushFace = 0;
 
 // What a theme kind can do, as the theme engine and file dialogs ask it.
 struct TteThemeConfig {
@@ -57,6 +61,12 @@ public:
     // it loaded, so repeated changes never accumulate.
     void set_deltas(int hue, int brightness);
 
+    // The theme's draw-button operation: draws the part of the given kind (kButtonKindPushFace:
+    // a push button's face) for a control whose ThemeObject is `object`, in the control's
+    // state code, into rect. False when the theme has no object for it (nothing is drawn).
+    virtual bool draw_button(int kind, Canvas& canvas, std::string_view object, const Rect& rect,
+                             int control_state);
+
 protected:
     virtual void deltas_changed() {}
     void set_theme_name(std::string name) { theme_name_ = std::move(name); }
@@ -69,6 +79,14 @@ private:
     int delta_hue_ = 0;
     int delta_brightness_ = 0;
 };
+
+// The folder a relative theme file name is retried in when it is not found as given; set by the
+// program at start-up (empty: no retry).
+void set_theme_program_folder(std::string folder);
+const std::string& theme_program_folder();
+// The name as given when that file exists, else (for a name longer than one character without a
+// drive colon) the name inside the program's folder when that exists; empty when neither does.
+std::string locate_theme_file(const std::string& file_name);
 
 class DefaultThemeKind : public ThemeKind {
 public:

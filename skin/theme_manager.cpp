@@ -10,11 +10,6 @@
 namespace tolsy {
 namespace {
 
-bool file_exists(const std::string& name) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(std::filesystem::path(name), ec);
-}
-
 bool read_file(const std::string& name, Bytes& out) {
     std::ifstream in(name, std::ios::binary);
     if (!in) return false;
@@ -52,17 +47,9 @@ std::unique_ptr<TteTheme> TteThemeManager::load_theme(ByteReader& stream) const 
     return theme;
 }
 
-std::string TteThemeManager::locate(const std::string& file_name) const {
-    if (file_exists(file_name)) return file_name;
-    const bool has_drive = file_name.size() > 1 && file_name[1] == ':';
-    if (file_name.size() <= 1 || has_drive || program_folder_.empty()) return {};
-    const std::string retry = (std::filesystem::path(program_folder_) / file_name).string();
-    return file_exists(retry) ? retry : std::string{};
-}
-
 std::unique_ptr<TteTheme> TteThemeManager::load_theme_file(const std::string& file_name) const {
     if (file_name.empty()) return nullptr;
-    const std::string path = locate(file_name);
+    const std::string path = locate_theme_file(file_name);
     if (path.empty()) return nullptr;
     // An extension-less name would match every filter text; it goes by content instead.
     const std::string extension = lower_ascii(std::filesystem::path(path).extension().string());

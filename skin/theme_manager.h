@@ -70,16 +70,10 @@ public:
     // The platform's system colours, display settings or visual style changed.
     void platform_colors_changed() { notify(ThemeCode::ColorsChanged, kColorsFromPlatform); }
 
-    // Where a relative theme file name is looked for when it is not found as given.
-    void set_program_folder(std::string folder) { program_folder_ = std::move(folder); }
-
 private:
-    std::string locate(const std::string& file_name) const;
-
     std::vector<std::unique_ptr<ThemeKind>> kinds_;
     std::unique_ptr<TteTheme> current_;
     std::vector<ThemeClient*> clients_;  // not owned
-    std::string program_folder_;
 };
 
 // The process-wide manager, its kinds registered ("Default", then the skin kind) on first use.

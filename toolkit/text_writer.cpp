@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "toolkit/binary_stream.h"
+#include "toolkit/class_info.h"
 #include "toolkit/codepage.h"
 #include "toolkit/component.h"
 #include "toolkit/stream_errors.h"
@@ -28,8 +29,18 @@ bool is_dotted_identifier(std::string_view s) {
     }
 }
 
+// Set elements may be small numbers as well as names.
 bool is_decimal(std::string_view s) {
-    return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+    return !s.empty() && s.size() <= 18 && s.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// Words the reader takes as structure where a property name is expected.
+bool is_keyword(std::string_view name) {
+    const std::string_view first = name.substr(0, name.find('.'));
+    for (std::string_view k : {"end", "object", "inherited", "inline"}) {
+        if (same_text(first, k)) return true;
+    }
+    return false;
 }
 
 template <class F>
@@ -134,7 +145,7 @@ private:
     }
 
     void property(const Property& p) {
-        if (!is_dotted_identifier(p.name)) fail("Property name", p.name);
+        if (!is_dotted_identifier(p.name) || is_keyword(p.name)) fail("Property name", p.name);
         indent();
         out_ += p.name;
         out_ += " = ";
@@ -258,6 +269,8 @@ private:
         out_ += '(';
         ++nesting_;
         for (const Value& v : values) {
+            // The reader takes Null as the end-of-list marker's name and refuses it in lists.
+            if (v.type == ValueType::Ident && same_text(v.bytes, "Null")) fail("Identifier", v.bytes);
             new_line();
             value(v);
         }

@@ -216,12 +216,13 @@ TEST_F(ThemeFiles, ByExtensionByContentAndBesideTheProgram) {
 
     EXPECT_EQ(m.load_theme_file(""), nullptr);
     EXPECT_EQ(m.load_theme_file("c-only-here.dat"), nullptr);
-    m.set_program_folder((dir_ / "prog").string());
+    set_theme_program_folder((dir_ / "prog").string());
     auto retried = m.load_theme_file("c-only-here.dat");
     ASSERT_NE(retried, nullptr);
     EXPECT_EQ(retried->theme_name(), "see");
     EXPECT_EQ(m.load_theme_file("C:c-only-here.dat"), nullptr) << "a drive name is not retried";
     EXPECT_EQ(m.load_theme_file((dir_ / "missing.fake").string()), nullptr);
+    set_theme_program_folder("");
 }
 
 }  // namespace

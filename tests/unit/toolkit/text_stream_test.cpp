@@ -346,6 +346,13 @@ TEST(BinaryToText, RefusesNamesTextCannotHold) {
     ObjectNode bad_ident = tree();
     bad_ident.properties[0].value = Value::ident("a-b");
     EXPECT_THROW(write_text_stream(bad_ident), StreamWriteError);
+    ObjectNode keyword = tree();
+    keyword.properties[0].name = "End";  // would close the object when read back
+    EXPECT_THROW(write_text_stream(keyword), StreamWriteError);
+    ObjectNode null_in_list = tree();
+    null_in_list.properties[0].value.type = ValueType::List;
+    null_in_list.properties[0].value.list.push_back(Value::ident("Null"));
+    EXPECT_THROW(write_text_stream(null_in_list), StreamWriteError);
     ObjectNode bad_utf8 = tree();
     bad_utf8.properties[0].value = Value::utf8_string("\xC3");
     EXPECT_THROW(write_text_stream(bad_utf8), StreamWriteError);

@@ -1,0 +1,30 @@
+# The built-in theme "Tolsy metal": themegen draws its two images, themec compiles the objects
+# and tables of tolsy_metal.txt with them into the stored theme (a maximum-compression skin)
+# and into the ThemeStream container that TeThemeList1's item carries:
+#   ${CMAKE_BINARY_DIR}/theme/tolsy_metal.container   (kind 3, "Tolsy metal", size, bytes)
+#   ${CMAKE_BINARY_DIR}/theme/tolsy_metal.mskn        (the stored theme alone)
+set(TOLSY_THEME_DIR ${CMAKE_BINARY_DIR}/theme)
+set(TOLSY_THEME_CONTAINER ${TOLSY_THEME_DIR}/tolsy_metal.container)
+set(TOLSY_THEME_STORED ${TOLSY_THEME_DIR}/tolsy_metal.mskn)
+
+tolsy_host_tool(themegen_command themegen)
+tolsy_host_tool(themec_command themec)
+set(theme_tool_depends "")
+if(NOT CMAKE_CROSSCOMPILING)
+  set(theme_tool_depends themegen themec)
+endif()
+
+add_custom_command(
+  OUTPUT ${TOLSY_THEME_DIR}/images.bin ${TOLSY_THEME_DIR}/themeimage.png
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${TOLSY_THEME_DIR}
+  COMMAND ${themegen_command} ${TOLSY_THEME_DIR}/images.bin ${TOLSY_THEME_DIR}
+  DEPENDS ${theme_tool_depends}
+  COMMENT "Drawing the images of the built-in theme")
+add_custom_command(
+  OUTPUT ${TOLSY_THEME_STORED} ${TOLSY_THEME_CONTAINER}
+  COMMAND ${themec_command} ${CMAKE_CURRENT_LIST_DIR}/tolsy_metal.txt
+          ${TOLSY_THEME_DIR}/images.bin ${TOLSY_THEME_STORED} ${TOLSY_THEME_CONTAINER}
+  DEPENDS ${CMAKE_CURRENT_LIST_DIR}/tolsy_metal.txt ${TOLSY_THEME_DIR}/images.bin
+          ${theme_tool_depends}
+  COMMENT "Compiling the built-in theme \"Tolsy metal\"")
+add_custom_target(tolsy_theme ALL DEPENDS ${TOLSY_THEME_STORED} ${TOLSY_THEME_CONTAINER})
