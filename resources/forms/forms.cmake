@@ -16,11 +16,16 @@ foreach(text IN LISTS tolsy_form_texts)
   get_filename_component(stem ${text} NAME_WE)
   string(TOUPPER ${stem} name)
   set(bin ${TOLSY_FORMS_DIR}/${name}.bin)
+  # Only the main window carries the stored theme.
+  set(theme_arg "")
+  if(name STREQUAL "TFORM1")
+    set(theme_arg -DTHEME=${TOLSY_THEME_STORE_FILE})
+  endif()
   add_custom_command(
     OUTPUT ${bin}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${TOLSY_FORMS_DIR}
     COMMAND ${CMAKE_COMMAND} -DIN=${text} -DOUT=${TOLSY_FORMS_DIR}/${stem}.txt
-            -DTHEME=${TOLSY_THEME_STORE_FILE} "-DTHEME_NAME=${TOLSY_THEME_STORE_NAME}"
+            ${theme_arg} "-DTHEME_NAME=${TOLSY_THEME_STORE_NAME}"
             -P ${CMAKE_CURRENT_LIST_DIR}/embed_theme.cmake
     COMMAND ${tolsy_streamconv} tobinary ${TOLSY_FORMS_DIR}/${stem}.txt ${bin}
     DEPENDS ${text} ${CMAKE_CURRENT_LIST_DIR}/embed_theme.cmake

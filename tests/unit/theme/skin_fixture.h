@@ -67,7 +67,7 @@ inline void set_link(TteBitmapLink& link, const std::string& image, Rect r) {
     link.bottom = r.bottom;
 }
 
-inline std::string built_theme_path() { return std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.mskn"; }
+inline std::string built_theme_path() { return std::string(TOLSY_BINARY_DIR) + "/generated/theme/tolsy_metal.mskn"; }
 
 inline std::string read_binary(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
