@@ -18,14 +18,26 @@ std::wstring wide(std::string_view bytes) {
 UINT format_of(TextPlacement placement) {
     UINT format = DT_SINGLELINE | DT_NOPREFIX;
     switch (placement.horizontal) {
-        case HAlign::Left: format |= DT_LEFT; break;
-        case HAlign::Center: format |= DT_CENTER; break;
-        case HAlign::Right: format |= DT_RIGHT; break;
+        case HAlign::Left:
+            format |= DT_LEFT;
+            break;
+        case HAlign::Center:
+            format |= DT_CENTER;
+            break;
+        case HAlign::Right:
+            format |= DT_RIGHT;
+            break;
     }
     switch (placement.vertical) {
-        case VAlign::Top: format |= DT_TOP; break;
-        case VAlign::Center: format |= DT_VCENTER; break;
-        case VAlign::Bottom: format |= DT_BOTTOM; break;
+        case VAlign::Top:
+            format |= DT_TOP;
+            break;
+        case VAlign::Center:
+            format |= DT_VCENTER;
+            break;
+        case VAlign::Bottom:
+            format |= DT_BOTTOM;
+            break;
     }
     return format;
 }
@@ -59,11 +71,10 @@ HFONT GdiTextRenderer::font_for(const FontSpec& font) {
         if (spec == font) return handle.get();
     }
     const std::wstring face = wide(font.face);
-    UniqueFont handle(CreateFontW(-MulDiv(font.size, pixels_per_inch_, 72), 0, 0, 0,
-                                  font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline,
-                                  font.strikeout, font.charset, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                                  face.c_str()));
+    UniqueFont handle(CreateFontW(
+        -MulDiv(font.size, pixels_per_inch_, 72), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
+        font.italic, font.underline, font.strikeout, font.charset, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str()));
     if (!handle) throw std::runtime_error("Can't create the font " + font.face);
     fonts_.emplace_back(font, std::move(handle));
     return fonts_.back().second.get();

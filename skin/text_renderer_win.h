@@ -12,7 +12,7 @@
 namespace tolsy {
 
 class GdiTextRenderer : public TextRenderer {
-public:
+  public:
     GdiTextRenderer();
     GdiTextRenderer(const GdiTextRenderer&) = delete;
     GdiTextRenderer& operator=(const GdiTextRenderer&) = delete;
@@ -21,7 +21,7 @@ public:
     void draw(Canvas& canvas, std::string_view text, const FontSpec& font, std::uint32_t colour,
               const Rect& rect, TextPlacement placement) override;
 
-private:
+  private:
     // Fonts are created once per description and kept for the renderer's life.
     HFONT font_for(const FontSpec& font);
 

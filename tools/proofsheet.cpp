@@ -19,8 +19,8 @@
 #include "skin/paint.h"
 #include "skin/png.h"
 #include "skin/push_button.h"
-#include "skin/skin_file_look.h"
 #include "skin/skin_file.h"
+#include "skin/skin_file_look.h"
 #include "skin/skin_object_classes.h"
 #include "skin/standard_objects.h"
 #include "skin/text_util.h"
@@ -40,9 +40,10 @@ struct Variant {
     std::uint8_t state;
     bool active;
 };
-constexpr Variant kVariants[] = {{"normal", kStateNormal, false}, {"hot", kStateHot, false},
-                                 {"pressed", kStatePressed, false}, {"focused", kStateFocused, false},
-                                 {"disabled", kStateDisabled, false}, {"active", kStateNormal, true}};
+constexpr Variant kVariants[] = {
+    {"normal", kStateNormal, false},     {"hot", kStateHot, false},
+    {"pressed", kStatePressed, false},   {"focused", kStateFocused, false},
+    {"disabled", kStateDisabled, false}, {"active", kStateNormal, true}};
 
 BitmapFontRenderer g_font;
 
@@ -90,7 +91,8 @@ Image root_sheet(TSeSkinObject& root) {
     std::vector<Row> rows{{&root, root.name()}};
     for (std::size_t i = 0; i < root.child_count(); ++i) {
         TSeSkinObject& part = *root.child(i);
-        if (part.width() > 0 && part.height() > 0) rows.push_back({&part, root.name() + "\\" + part.name()});
+        if (part.width() > 0 && part.height() > 0)
+            rows.push_back({&part, root.name() + "\\" + part.name()});
     }
     const int variants = has_active_pieces(root) ? 6 : 5;
     int cell_w = 0;
@@ -103,7 +105,8 @@ Image root_sheet(TSeSkinObject& root) {
     Canvas canvas(sheet);
     int y = kPad;
     for (const Row& r : rows) {
-        g_font.draw(canvas, r.label, {}, kInk, Rect::from_size(kPad, y, sheet.width(), kCaption), {});
+        g_font.draw(canvas, r.label, {}, kInk, Rect::from_size(kPad, y, sheet.width(), kCaption),
+                    {});
         for (int i = 0; i < variants; ++i)
             paint_cell(sheet, *r.object, kVariants[i], kPad + i * (cell_w + kPad), y + kCaption);
         y += kCaption * 2 + r.object->height() + kPad;
@@ -173,7 +176,8 @@ void paint_controls(TTeSkinFile& theme, Canvas& canvas) {
     for (int i = 0; i < 5; ++i) {
         const Rect r = Rect::from_size(225 + 26 * i, 206, 23, 22);
         paint_part(speed, "Face", r, speed_states[i], canvas);
-        paint_part(speed, "Text", r, speed_states[i], canvas, std::string(1, static_cast<char>('A' + i)));
+        paint_part(speed, "Text", r, speed_states[i], canvas,
+                   std::string(1, static_cast<char>('A' + i)));
     }
     TSeSkinObject& panel = *table.slot(kSlotPanel);
     panel.find_part("Caption")->text = "Framewright";
@@ -220,8 +224,8 @@ Image overview(const Image& form, const std::vector<Image>& roots) {
                       Rect::from_size(kPad, kPad, form.width(), form.height()), DrawMode::Copy);
     int y = form.height() + 2 * kPad;
     for (const Image& r : roots) {
-        canvas.draw_image(r, {0, 0, r.width(), r.height()}, Rect::from_size(0, y, r.width(), r.height()),
-                          DrawMode::Copy);
+        canvas.draw_image(r, {0, 0, r.width(), r.height()},
+                          Rect::from_size(0, y, r.width(), r.height()), DrawMode::Copy);
         y += r.height();
     }
     return sheet;
@@ -251,7 +255,8 @@ void run(const std::string& theme_path, const std::string& out) {
     SkinFileKind kind;
     TTeSkinFile theme(kind);
     ByteReader reader(as_bytes(bytes));
-    if (!theme.load_from_stream(reader)) throw std::runtime_error("no skin objects in " + theme_path);
+    if (!theme.load_from_stream(reader))
+        throw std::runtime_error("no skin objects in " + theme_path);
     set_layout_text_renderer(&g_font);
     std::vector<Image> firsts;
     for (const auto& root : theme.working_source().objects) {

@@ -21,7 +21,8 @@ class ThemeHolder : public Component {
 }  // namespace
 
 const ClassInfo& ThemeHolder::static_class_info() {
-    static const ClassInfo info = declare_class<ThemeHolder, Component>("TThemeHolder", [](auto&) {});
+    static const ClassInfo info =
+        declare_class<ThemeHolder, Component>("TThemeHolder", [](auto&) {});
     return info;
 }
 
