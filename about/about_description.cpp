@@ -1,0 +1,135 @@
+#include "about/about_description.h"
+
+#include "toolkit/class_builder.h"
+
+namespace tolsy {
+namespace {
+
+const EnumInfo kAlignNames{
+    "TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"}};
+const EnumInfo kAlignmentNames{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
+const EnumInfo kBevelNames{"TBevelCut", {"bvNone", "bvLowered", "bvRaised", "bvSpace"}};
+const EnumInfo kBorderStyleNames{
+    "TFormBorderStyle",
+    {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
+const EnumInfo kBorderIconNames{"TBorderIcons",
+                                {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
+const EnumInfo kPositionNames{
+    "TPosition",
+    {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
+     "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}};
+const EnumInfo kButtonKindNames{
+    "TBitBtnKind",
+    {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose", "bkAbort", "bkRetry",
+     "bkIgnore", "bkAll"}};
+
+}  // namespace
+
+const ClassInfo& ControlDesign::static_class_info() {
+    static const ClassInfo info =
+        declare_class<ControlDesign, Component>("TAboutControl", [](auto& c) {
+            c.integer("Left", &ControlDesign::Left);
+            c.integer("Top", &ControlDesign::Top);
+            c.integer("Width", &ControlDesign::Width);
+            c.integer("Height", &ControlDesign::Height);
+        });
+    return info;
+}
+
+const ClassInfo& StarfieldDesign::static_class_info() {
+    static const ClassInfo info =
+        declare_class<StarfieldDesign, ControlDesign>("TStarfield", [](auto& c) {
+            c.enumeration("Align", &StarfieldDesign::Align, kAlignNames, TAlign::alNone);
+            c.boolean("Active", &StarfieldDesign::Active, false);
+            c.integer("Delay", &StarfieldDesign::Delay, 50u);
+            c.integer("Stars", &StarfieldDesign::Stars, std::uint16_t{100});
+            c.integer("MaxSpeed", &StarfieldDesign::MaxSpeed, std::uint8_t{10});
+            c.color("Color", &StarfieldDesign::Color_, clBlack);
+        });
+    return info;
+}
+
+const ClassInfo& PanelDesign::static_class_info() {
+    static const ClassInfo info = declare_class<PanelDesign, ControlDesign>("TPanel", [](auto& c) {
+        c.enumeration("BevelOuter", &PanelDesign::BevelOuter, kBevelNames, TBevelCut::bvRaised);
+        c.color("Color", &PanelDesign::Color_, clBtnFace);
+        c.integer("TabOrder", &PanelDesign::TabOrder, -1);
+    });
+    return info;
+}
+
+const ClassInfo& BehaviorLabelDesign::static_class_info() {
+    static const ClassInfo info =
+        declare_class<BehaviorLabelDesign, ControlDesign>("TBehaviorLabel", [](auto& c) {
+            c.enumeration("Alignment", &BehaviorLabelDesign::Alignment, kAlignmentNames,
+                          TAlignment::taLeftJustify);
+            c.string("Caption", &BehaviorLabelDesign::Caption);
+            c.object("Font", &BehaviorLabelDesign::Font);
+            c.boolean("ParentFont", &BehaviorLabelDesign::ParentFont, true);
+            c.boolean("Visible", &BehaviorLabelDesign::Visible, true);
+            c.string("Behavior", &BehaviorLabelDesign::Behavior, "(none)");
+            c.event("OnStart", &BehaviorLabelDesign::OnStart);
+            c.event("OnStop", &BehaviorLabelDesign::OnStop);
+        });
+    return info;
+}
+
+const ClassInfo& ButtonDesign::static_class_info() {
+    static const ClassInfo info =
+        declare_class<ButtonDesign, ControlDesign>("TTeButton", [](auto& c) {
+            c.enumeration("Kind", &ButtonDesign::Kind, kButtonKindNames, TBitBtnKind::bkCustom);
+            c.string("Caption", &ButtonDesign::Caption);
+            c.boolean("Default", &ButtonDesign::Default, false);
+            c.integer("ModalResult", &ButtonDesign::ModalResult, 0);
+            c.integer("TabOrder", &ButtonDesign::TabOrder, -1);
+            c.event("OnClick", &ButtonDesign::OnClick);
+        });
+    return info;
+}
+
+const ClassInfo& EPInfoExeDesign::static_class_info() {
+    static const ClassInfo info =
+        declare_class<EPInfoExeDesign, Component>("TEPInfoExe", [](auto& c) {
+            c.string("LangId", &EPInfoExeDesign::LangId, "0409");
+            c.string("ExeName", &EPInfoExeDesign::ExeName);
+        });
+    return info;
+}
+
+const ClassInfo& AboutDesign::static_class_info() {
+    static const ClassInfo info = declare_class<AboutDesign, Component>("TAbout", [](auto& c) {
+        c.set("BorderIcons", &AboutDesign::BorderIcons, kBorderIconNames,
+              std::uint8_t{biSystemMenu | biMinimize | biMaximize});
+        c.enumeration("BorderStyle", &AboutDesign::BorderStyle, kBorderStyleNames,
+                      TFormBorderStyle::bsSizeable);
+        c.string("Caption", &AboutDesign::Caption);
+        c.integer("ClientHeight", &AboutDesign::ClientHeight);
+        c.integer("ClientWidth", &AboutDesign::ClientWidth);
+        c.color("Color", &AboutDesign::Color_, clBtnFace);
+        c.object("Font", &AboutDesign::Font);
+        c.enumeration("Position", &AboutDesign::Position, kPositionNames, TPosition::poDesigned);
+        c.integer("PixelsPerInch", &AboutDesign::PixelsPerInch, 96);
+        c.event("OnActivate", &AboutDesign::OnActivate);
+        c.event("OnClose", &AboutDesign::OnClose);
+        c.event("OnCreate", &AboutDesign::OnCreate);
+        c.field("Starfield1", &AboutDesign::Starfield1);
+        c.field("Panel1", &AboutDesign::Panel1);
+        c.field("BehaviorLabel1", &AboutDesign::BehaviorLabel1);
+        c.field("Panel2", &AboutDesign::Panel2);
+        c.field("BehaviorLabel2", &AboutDesign::BehaviorLabel2);
+        c.field("TeButton1", &AboutDesign::TeButton1);
+        c.field("EPInfoExe1", &AboutDesign::EPInfoExe1);
+    });
+    return info;
+}
+
+void register_about_classes() {
+    register_class<StarfieldDesign>();
+    register_class<PanelDesign>();
+    register_class<BehaviorLabelDesign>();
+    register_class<ButtonDesign>();
+    register_class<EPInfoExeDesign>();
+    register_class<AboutDesign>();
+}
+
+}  // namespace tolsy
