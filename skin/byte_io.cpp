@@ -13,13 +13,8 @@ void ByteReader::seek(std::size_t position) {
     pos_ = position;
 }
 
-void ByteReader::require(std::size_t count, std::string_view what) const {
-    if (count > remaining()) throw ESkinReadError(std::string(what), offset(), count, remaining());
-}
-
-std::uint8_t ByteReader::u8(std::string_view what) {
-    require(1, what);
-    return data_[pos_++];
+void ByteReader::fail_short(std::size_t count, std::string_view what) const {
+    throw ESkinReadError(std::string(what), offset(), count, remaining());
 }
 
 std::uint16_t ByteReader::u16(std::string_view what) {
@@ -43,13 +38,6 @@ std::int64_t ByteReader::i64(std::string_view what) {
     for (int i = 7; i >= 0; --i) value = (value << 8) | data_[pos_ + i];
     pos_ += 8;
     return static_cast<std::int64_t>(value);
-}
-
-std::span<const std::uint8_t> ByteReader::bytes(std::size_t count, std::string_view what) {
-    require(count, what);
-    auto part = data_.subspan(pos_, count);
-    pos_ += count;
-    return part;
 }
 
 std::string ByteReader::lstr(std::string_view what) {

@@ -27,13 +27,21 @@ public:
     // Moves to an absolute position inside the data (not past its end).
     void seek(std::size_t position);
 
-    std::uint8_t u8(std::string_view what);
+    std::uint8_t u8(std::string_view what) {
+        require(1, what);
+        return data_[pos_++];
+    }
     std::uint16_t u16(std::string_view what);
     std::int16_t i16(std::string_view what) { return static_cast<std::int16_t>(u16(what)); }
     std::uint32_t u32(std::string_view what);
     std::int32_t i32(std::string_view what) { return static_cast<std::int32_t>(u32(what)); }
     std::int64_t i64(std::string_view what);
-    std::span<const std::uint8_t> bytes(std::size_t count, std::string_view what);
+    std::span<const std::uint8_t> bytes(std::size_t count, std::string_view what) {
+        require(count, what);
+        auto part = data_.subspan(pos_, count);
+        pos_ += count;
+        return part;
+    }
     // A signed 32-bit length, then that many 8-bit characters.
     std::string lstr(std::string_view what);
     // One length byte, then that many characters.
@@ -43,9 +51,14 @@ public:
     std::int32_t count(std::string_view what, std::size_t min_item_size);
 
     // Fails unless count bytes are left.
-    void require(std::size_t count, std::string_view what) const;
+    void require(std::size_t count, std::string_view what) const {
+        if (count > remaining()) [[unlikely]]
+            fail_short(count, what);
+    }
 
 private:
+    [[noreturn]] void fail_short(std::size_t count, std::string_view what) const;
+
     std::span<const std::uint8_t> data_;
     std::size_t base_ = 0;
     std::size_t pos_ = 0;

@@ -6,15 +6,32 @@
 
 namespace tolsy {
 
-Image::Image(int width, int height, std::uint32_t fill) {
+namespace {
+
+std::size_t pixel_count(int width, int height) {
     if (width < 0 || height < 0) throw std::length_error("Image size is negative");
     const auto count = static_cast<unsigned long long>(width) * static_cast<unsigned long long>(height);
     if (count > std::numeric_limits<std::size_t>::max() / sizeof(std::uint32_t))
         throw std::length_error("Image is too large");
+    return static_cast<std::size_t>(count);
+}
+
+}  // namespace
+
+Image::Image(int width, int height, std::uint32_t fill) {
+    pixels_.assign(pixel_count(width, height), fill);
     width_ = width;
     height_ = height;
     stride_ = width;
-    pixels_.assign(static_cast<std::size_t>(count), fill);
+}
+
+Image Image::uninitialized(int width, int height) {
+    Image image;
+    image.pixels_.resize(pixel_count(width, height));
+    image.width_ = width;
+    image.height_ = height;
+    image.stride_ = width;
+    return image;
 }
 
 bool Image::operator==(const Image& other) const {

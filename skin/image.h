@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "skin/uninitialized_allocator.h"
+
 namespace tolsy {
 
 // The skin's key colour (R=0x7F, G=0, B=0x7F as 0x00BBGGRR) marks transparent pixels.
@@ -26,6 +28,8 @@ public:
     Image() = default;
     // Throws std::length_error when width * height does not fit the address space.
     Image(int width, int height, std::uint32_t fill = 0);
+    // Pixels left unset, for readers that fill every pixel at once.
+    static Image uninitialized(int width, int height);
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -49,7 +53,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     int stride_ = 0;
-    std::vector<std::uint32_t> pixels_;
+    std::vector<std::uint32_t, UninitializedAllocator<std::uint32_t>> pixels_;
 };
 
 }  // namespace tolsy

@@ -82,7 +82,7 @@ std::unique_ptr<TteBitmap> read_image_record(ByteReader& in) {
                                  " x " + std::to_string(rows) + ")",
                              in.offset(), 0, in.remaining());
     auto pixels = in.bytes(static_cast<std::size_t>(row_bytes) * rows, "image pixels");
-    bitmap->image = Image(width, rows);
+    bitmap->image = Image::uninitialized(width, rows);
     for (int y = 0; y < rows; ++y) {
         // Rows of a negative height come bottom row first.
         const int target = height < 0 ? rows - 1 - y : y;

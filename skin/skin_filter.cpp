@@ -79,7 +79,7 @@ SkinBodyBytes decode_skin_body(const TSeSkinFilter& filter, ByteReader& stream) 
     // The marker is written but not checked.
     stream.bytes(kCompressionMarker.size(), "compression marker");
     const std::size_t at = stream.offset();
-    body.owned = zlib_decompress(stream.bytes(stream.remaining(), "compressed body"), at);
+    body.owned = zlib_inflate(stream.bytes(stream.remaining(), "compressed body"), at);
     body.view = body.owned;
     return body;
 }

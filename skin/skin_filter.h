@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "skin/byte_io.h"
+#include "skin/zlib_codec.h"
 
 namespace tolsy {
 
@@ -47,7 +48,7 @@ std::string skin_file_filter_text();
 
 // The body a filter reads: inflated into `owned`, or a view of the input for plain bodies.
 struct SkinBodyBytes {
-    Bytes owned;
+    InflatedBytes owned;
     std::span<const std::uint8_t> view;
     std::size_t base_offset = 0;  // where the body starts in the input (plain bodies only)
 };

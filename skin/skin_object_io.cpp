@@ -2,6 +2,7 @@
 
 #include "skin/skin_error.h"
 #include "skin/skin_object_classes.h"
+#include "skin/skin_stream_reader.h"
 #include "toolkit/binary_stream.h"
 #include "toolkit/class_builder.h"
 #include "toolkit/stream_errors.h"
@@ -12,7 +13,6 @@ namespace {
 
 // Class name lstr and size (binary) or text lstr: at least 8 bytes per record.
 constexpr std::size_t kMinRecordSize = 8;
-constexpr std::string_view kObjectsProperty = "Objects";
 
 thread_local int t_depth = 0;
 
@@ -31,22 +31,17 @@ public:
     DepthGuard& operator=(const DepthGuard&) = delete;
 };
 
-// The toolkit's messages end in " at offset N" relative to their own stream; we give our own.
-std::string without_offset(const std::string& message) {
-    const std::size_t at = message.rfind(" at offset ");
-    return at == std::string::npos ? message : message.substr(0, at);
-}
-
+// A record's class and the object's binary component stream (converted from text when the
+// record holds the textual form).
 struct ParsedRecord {
     const ClassInfo* info = nullptr;
-    ObjectNode node;
-    std::size_t base = 0;  // where the component stream (or text) starts in the body
-    RecordForm form = RecordForm::Binary;
+    std::span<const std::uint8_t> stream;
+    std::vector<std::uint8_t> converted;
+    StreamPlace place;
 };
 
 ParsedRecord parse_record(ByteReader& in, RecordForm form) {
     ParsedRecord r;
-    r.form = form;
     const std::size_t record_at = in.offset();
     const std::string class_name = in.lstr("object class name");
     r.info = resolve_skin_class(class_name);
@@ -57,55 +52,20 @@ ParsedRecord parse_record(ByteReader& in, RecordForm form) {
         if (size < 0)
             throw ESkinFormatError("object stream size " + std::to_string(size) + " is negative",
                                    size_at);
-        r.base = in.offset();
-        auto stream = in.bytes(static_cast<std::size_t>(size), "object stream of " + class_name);
-        try {
-            r.node = parse_binary_stream(stream);
-        } catch (const StreamFormatError& e) {
-            throw ESkinFormatError(class_name + " object stream: " + without_offset(e.what()),
-                                   r.base + e.offset());
-        }
-    } else {
-        r.base = in.offset();
-        const std::string text = in.lstr("object text of " + class_name);
-        try {
-            r.node = parse_text_stream(text);
-        } catch (const StreamError& e) {
-            throw ESkinFormatError(class_name + " object text: " + e.what(), r.base);
-        }
+        r.place = {in.offset(), true};
+        r.stream = in.bytes(static_cast<std::size_t>(size), "object stream of " + class_name);
+        return r;
     }
-    return r;
-}
-
-void apply_properties(TSeSkinObject& object, const ParsedRecord& r) {
-    const bool binary = r.form == RecordForm::Binary;
+    const std::size_t text_at = in.offset();
+    const std::string text = in.lstr("object text of " + class_name);
     try {
-        object.set_name(r.node.name);
+        r.converted = object_text_to_binary(text);
     } catch (const StreamError& e) {
-        throw ESkinFormatError(e.what(), r.base);
+        throw ESkinFormatError(class_name + " object text: " + e.what(), text_at);
     }
-    ReadContext ctx;
-    ctx.root = &object;
-    ctx.component = &object;
-    for (const Property& p : r.node.properties) {
-        const std::size_t at = binary ? r.base + p.offset : r.base;
-        if (same_text(p.name, kObjectsProperty)) {
-            if (p.value.type != ValueType::Binary)
-                throw ESkinFormatError("Objects of " + object.name() + " is not binary data", at);
-            // Name length byte, name, type byte and 32-bit length precede the data.
-            const std::size_t data_at = binary ? at + p.name.size() + 6 : r.base;
-            read_children(object, as_bytes(p.value.bytes), data_at);
-            continue;
-        }
-        try {
-            apply_property(object, p, ctx);
-        } catch (const StreamError& e) {
-            throw ESkinFormatError(without_offset(e.what()), at);
-        }
-    }
-    if (!r.node.children.empty())
-        throw ESkinFormatError("the component stream of " + object.name() + " holds child objects",
-                               binary ? r.base + r.node.children.front().offset : r.base);
+    r.stream = r.converted;
+    r.place = {text_at, false};
+    return r;
 }
 
 ObjectNode object_node(const TSeSkinObject& object) {
@@ -141,6 +101,9 @@ void register_skin_object_classes() {
 
 const ClassInfo* resolve_skin_class(std::string_view stored_name) {
     auto match = [](std::string_view name) -> const ClassInfo* {
+        // Stored names nearly always match exactly; the case-blind pass is the exception.
+        for (const ClassInfo* info : skin_object_classes())
+            if (info->name() == name) return info;
         for (const ClassInfo* info : skin_object_classes())
             if (same_text(info->name(), name)) return info;
         return nullptr;
@@ -160,7 +123,7 @@ std::unique_ptr<TSeSkinObject> read_root_record(ByteReader& in, RecordForm form)
     const ParsedRecord r = parse_record(in, form);
     std::unique_ptr<TSeSkinObject> object(
         static_cast<TSeSkinObject*>(r.info->create_component(nullptr)));
-    apply_properties(*object, r);
+    read_skin_object_stream(*object, r.stream, r.place);
     return object;
 }
 
@@ -168,7 +131,7 @@ TSeSkinObject& read_child_record(ByteReader& in, RecordForm form, TSeSkinObject&
     const ParsedRecord r = parse_record(in, form);
     auto* object = static_cast<TSeSkinObject*>(r.info->create_component(&parent));
     try {
-        apply_properties(*object, r);
+        read_skin_object_stream(*object, r.stream, r.place);
     } catch (...) {
         delete object;
         throw;

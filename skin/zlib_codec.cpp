@@ -51,10 +51,17 @@ Bytes zlib_compress(std::span<const std::uint8_t> data, ZlibLevel level) {
 
 Bytes zlib_decompress(std::span<const std::uint8_t> data, std::size_t base_offset,
                       std::size_t max_size) {
+    const InflatedBytes out = zlib_inflate(data, base_offset, max_size);
+    return Bytes(out.begin(), out.end());
+}
+
+InflatedBytes zlib_inflate(std::span<const std::uint8_t> data, std::size_t base_offset,
+                           std::size_t max_size) {
     z_stream zs{};
     if (inflateInit(&zs) != Z_OK) throw EDecompressionError("Decompression error: init");
-    // Stored skins expand roughly tenfold; start there and double as needed.
-    Bytes out(std::min(std::max<std::size_t>(data.size() * 12, 4096), max_size));
+    // Stored skins expand about twelvefold; room for more costs only address space, as the
+    // buffer is not cleared.
+    InflatedBytes out(std::min(std::max<std::size_t>(data.size() * 24, 65536), max_size));
     std::size_t in_pos = 0;
     std::size_t produced = 0;
     int code = Z_OK;

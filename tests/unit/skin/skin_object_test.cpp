@@ -265,10 +265,18 @@ TEST(SkinRecordErrors, BadSizesCountsAndStreams) {
     ByteReader in1(negative.bytes());
     EXPECT_THROW(read_root_record(in1, RecordForm::Binary), ESkinFormatError);
 
-    // A component stream that is not one.
-    const Bytes junk = binary_record("TSeSkinObject", {'T', 'P', 'F', '0', 99, 1, 2});
+    // A component stream that is not one, and one whose class name runs past its end.
+    const Bytes junk = binary_record("TSeSkinObject", {'T', 'P', 'F', '1', 1, 'X', 0, 0, 0});
     ByteReader in2(junk);
     EXPECT_THROW(read_root_record(in2, RecordForm::Binary), ESkinFormatError);
+    const Bytes short_name = binary_record("TSeSkinObject", {'T', 'P', 'F', '0', 99, 1, 2});
+    ByteReader in3(short_name);
+    EXPECT_THROW(read_root_record(in3, RecordForm::Binary), ESkinReadError);
+    // Value types no skin property takes.
+    const Bytes floats = binary_record("TSeSkinObject", {'T', 'P', 'F', '0', 1, 'X', 0, 4, 'L', 'e', 'f', 't',
+                                                         5, 0, 0, 0, 0, 0, 0, 0, 0, 0x80, 0x3F, 0, 0});
+    ByteReader in4(floats);
+    EXPECT_THROW(read_root_record(in4, RecordForm::Binary), ESkinFormatError);
 
     // A children word claiming more records than the data could hold.
     auto parent = std::make_unique<TSeSkinObject>();
