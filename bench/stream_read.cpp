@@ -37,7 +37,9 @@ void copy_bytes(benchmark::State& state, std::size_t size) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
 }
 
-void BM_MemcpyBinarySize(benchmark::State& state) { copy_bytes(state, form_binary().size()); }
+void BM_MemcpyBinarySize(benchmark::State& state) {
+    copy_bytes(state, form_binary().size());
+}
 BENCHMARK(BM_MemcpyBinarySize);
 
 void BM_DecodeMainWindowBinary(benchmark::State& state) {
@@ -59,7 +61,9 @@ void BM_ReadMainWindowIntoComponents(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadMainWindowIntoComponents);
 
-void BM_MemcpyTextSize(benchmark::State& state) { copy_bytes(state, form_text().size()); }
+void BM_MemcpyTextSize(benchmark::State& state) {
+    copy_bytes(state, form_text().size());
+}
 BENCHMARK(BM_MemcpyTextSize);
 
 void BM_MainWindowTextToBinary(benchmark::State& state) {

@@ -27,7 +27,7 @@ constexpr int kWindowHeight = 275;
 TTeSkinFile& theme() {
     static SkinFileKind kind;
     static std::unique_ptr<TTeSkinFile> loaded = [] {
-        std::ifstream in(std::string(TOLSY_BINARY_DIR) + "/generated/theme/tolsy_metal.mskn",
+        std::ifstream in(std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.mskn",
                          std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(in),
                                 std::istreambuf_iterator<char>()};

@@ -8,13 +8,17 @@
 namespace tolsy {
 
 const ClassInfo& Component::static_class_info() {
-    static const ClassInfo info = declare_class<Component>("TComponent", nullptr, [](auto&) {});
+    static const ClassInfo info = declare_class<Component>("TComponent", nullptr, [](auto& c) {
+        c.integer("Tag", getset(&Component::tag, &Component::set_tag), 0);
+    });
     return info;
 }
 
 bool is_valid_identifier(std::string_view name) {
     if (name.empty()) return false;
-    auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+    auto letter = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    };
     if (!letter(name[0])) return false;
     return std::all_of(name.begin() + 1, name.end(),
                        [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });

@@ -137,23 +137,28 @@ bool Value::is_integer() const {
 }
 
 bool Value::is_float() const {
-    return type == ValueType::Extended || type == ValueType::Single ||
-           type == ValueType::Double || type == ValueType::Date || type == ValueType::Currency;
+    return type == ValueType::Extended || type == ValueType::Single || type == ValueType::Double ||
+           type == ValueType::Date || type == ValueType::Currency;
 }
 
 bool Value::is_string() const {
-    return type == ValueType::String || type == ValueType::LString ||
-           type == ValueType::WString || type == ValueType::UTF8String;
+    return type == ValueType::String || type == ValueType::LString || type == ValueType::WString ||
+           type == ValueType::UTF8String;
 }
 
 long double Value::real() const {
     switch (type) {
-        case ValueType::Extended: return extended_from_bytes(bytes);
-        case ValueType::Single: return from_raw<float>(bytes);
+        case ValueType::Extended:
+            return extended_from_bytes(bytes);
+        case ValueType::Single:
+            return from_raw<float>(bytes);
         case ValueType::Double:
-        case ValueType::Date: return from_raw<double>(bytes);
-        case ValueType::Currency: return static_cast<long double>(integer) / 10000;
-        default: return static_cast<long double>(integer);
+        case ValueType::Date:
+            return from_raw<double>(bytes);
+        case ValueType::Currency:
+            return static_cast<long double>(integer) / 10000;
+        default:
+            return static_cast<long double>(integer);
     }
 }
 
@@ -231,9 +236,9 @@ bool operator==(const Property& a, const Property& b) {
 }
 
 bool operator==(const ObjectNode& a, const ObjectNode& b) {
-    return a.flags == b.flags && a.position_type == b.position_type &&
-           a.position == b.position && a.class_name == b.class_name && a.name == b.name &&
-           a.properties == b.properties && a.children == b.children;
+    return a.flags == b.flags && a.position_type == b.position_type && a.position == b.position &&
+           a.class_name == b.class_name && a.name == b.name && a.properties == b.properties &&
+           a.children == b.children;
 }
 
 }  // namespace tolsy

@@ -262,7 +262,7 @@ TEST_F(BuiltinTheme, FormObjectIsTheDescribedFrame) {
 
 TEST_F(BuiltinTheme, ContainerCarriesTheStoredThemeUnderItsName) {
     const std::string container =
-        test::read_binary(std::string(TOLSY_BINARY_DIR) + "/generated/theme/tolsy_metal.container");
+        test::read_binary(std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.container");
     ByteReader in(as_bytes(container));
     ThemeStreamData item;
     read_theme_container(in, item, theme_manager());

@@ -68,7 +68,7 @@ inline void set_link(TteBitmapLink& link, const std::string& image, Rect r) {
 }
 
 inline std::string built_theme_path() {
-    return std::string(TOLSY_BINARY_DIR) + "/generated/theme/tolsy_metal.mskn";
+    return std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.mskn";
 }
 
 inline std::string read_binary(const std::string& path) {

@@ -110,20 +110,27 @@ TEST(BinaryStreamValues, EachTypeDecodesAndRoundTrips) {
 
 TEST(BinaryStreamValues, ContentsAreDecoded) {
     EXPECT_EQ(only_value(parse_binary_stream(with_value("06 03 'abc'"))).bytes, "abc");
-    EXPECT_EQ(only_value(parse_binary_stream(with_value("12 02 00 00 00 D8 00 AC 20"))).wide, u"\u00D8\u20AC");
-    EXPECT_EQ(only_value(parse_binary_stream(with_value("0B 06 'fsBold' 08 'fsItalic' 00"))).set_elements,
-              (std::vector<std::string>{"fsBold", "fsItalic"}));
-    EXPECT_EQ(only_value(parse_binary_stream(with_value("05 00 00 00 00 00 00 00 C0 FF 3F"))).real(), 1.5L);
+    EXPECT_EQ(only_value(parse_binary_stream(with_value("12 02 00 00 00 D8 00 AC 20"))).wide,
+              u"\u00D8\u20AC");
+    EXPECT_EQ(
+        only_value(parse_binary_stream(with_value("0B 06 'fsBold' 08 'fsItalic' 00"))).set_elements,
+        (std::vector<std::string>{"fsBold", "fsItalic"}));
+    EXPECT_EQ(
+        only_value(parse_binary_stream(with_value("05 00 00 00 00 00 00 00 C0 FF 3F"))).real(),
+        1.5L);
     EXPECT_EQ(only_value(parse_binary_stream(with_value("0F 00 00 20 40"))).real(), 2.5L);
-    EXPECT_EQ(only_value(parse_binary_stream(with_value("15 00 00 00 00 00 00 F8 3F"))).real(), 1.5L);
-    EXPECT_EQ(only_value(parse_binary_stream(with_value("10 39 30 00 00 00 00 00 00"))).real(), 1.2345L);
+    EXPECT_EQ(only_value(parse_binary_stream(with_value("15 00 00 00 00 00 00 F8 3F"))).real(),
+              1.5L);
+    EXPECT_EQ(only_value(parse_binary_stream(with_value("10 39 30 00 00 00 00 00 00"))).real(),
+              1.2345L);
 
     const Value list = only_value(parse_binary_stream(with_value("01 02 01 06 01 'x' 00")));
     ASSERT_EQ(list.list.size(), 2u);
     EXPECT_EQ(list.list[0].integer, 1);
     EXPECT_EQ(list.list[1].bytes, "x");
 
-    const Value col = only_value(parse_binary_stream(with_value("0E 01 01 'A' 02 05 00 02 03 01 01 'B' 09 00 00")));
+    const Value col = only_value(
+        parse_binary_stream(with_value("0E 01 01 'A' 02 05 00 02 03 01 01 'B' 09 00 00")));
     ASSERT_EQ(col.items.size(), 2u);
     EXPECT_EQ(col.items[0].order_type, ValueType::Null);
     EXPECT_EQ(col.items[0].properties[0].name, "A");
@@ -133,7 +140,13 @@ TEST(BinaryStreamValues, ContentsAreDecoded) {
 }
 
 TEST(BinaryStreamValues, ExtendedConversionIsExact) {
-    const long double samples[] = {0.0L, -0.0L, 1.0L, -2.5L, 0.1L, 1e-4940L, 1e4931L,
+    const long double samples[] = {0.0L,
+                                   -0.0L,
+                                   1.0L,
+                                   -2.5L,
+                                   0.1L,
+                                   1e-4940L,
+                                   1e4931L,
                                    std::numeric_limits<long double>::denorm_min(),
                                    std::numeric_limits<long double>::max(),
                                    std::numeric_limits<long double>::infinity()};
@@ -143,7 +156,8 @@ TEST(BinaryStreamValues, ExtendedConversionIsExact) {
         EXPECT_EQ(back, v);
         EXPECT_EQ(std::signbit(back), std::signbit(v));
     }
-    EXPECT_TRUE(std::isnan(extended_from_bytes(extended_to_bytes(std::numeric_limits<long double>::quiet_NaN()))));
+    EXPECT_TRUE(std::isnan(
+        extended_from_bytes(extended_to_bytes(std::numeric_limits<long double>::quiet_NaN()))));
     // 1.0 is mantissa 0x8000000000000000 with biased exponent 0x3FFF.
     EXPECT_EQ(testing::text_of(bytes("00 00 00 00 00 00 00 80 FF 3F")), extended_to_bytes(1.0L));
 }
@@ -219,7 +233,8 @@ TEST(BinaryStreamMalformed, EachBadStreamNamesWhatAndWhere) {
         } catch (const StreamFormatError& e) {
             EXPECT_EQ(e.offset(), c.offset) << e.what();
             EXPECT_NE(std::string(e.what()).find(c.words), std::string::npos) << e.what();
-            EXPECT_NE(std::string(e.what()).find("offset " + std::to_string(c.offset)), std::string::npos);
+            EXPECT_NE(std::string(e.what()).find("offset " + std::to_string(c.offset)),
+                      std::string::npos);
         }
     }
 }

@@ -38,13 +38,15 @@ class TestItem : public CollectionItem {
 const ClassInfo& TestItem::static_class_info() {
     static const ClassInfo info = declare_class<TestItem, CollectionItem>("TTestItem", [](auto& c) {
         c.string("Name", &TestItem::name);
-        c.binary("Data", [](TestItem& self, std::span<const std::uint8_t> b, ReadContext&) {
-                     self.data.assign(b.begin(), b.end());
-                 },
-                 [](const TestItem& self) -> std::optional<std::string> {
-                     if (self.data.empty()) return std::nullopt;
-                     return self.data;
-                 });
+        c.binary(
+            "Data",
+            [](TestItem& self, std::span<const std::uint8_t> b, ReadContext&) {
+                self.data.assign(b.begin(), b.end());
+            },
+            [](const TestItem& self) -> std::optional<std::string> {
+                if (self.data.empty()) return std::nullopt;
+                return self.data;
+            });
     });
     return info;
 }
@@ -76,18 +78,19 @@ class TestControl : public Component {
 };
 
 const ClassInfo& TestControl::static_class_info() {
-    static const ClassInfo info = declare_class<TestControl, Component>("TTestControl", [](auto& c) {
-        c.integer("Left", getset(&TestControl::get_left, &TestControl::set_left), 0);
-        c.integer("Big", &TestControl::big);
-        c.boolean("Visible", &TestControl::visible, true);
-        c.enumeration("Align", &TestControl::align, kAligns, Align::None);
-        c.wide_string("Caption", &TestControl::caption);
-        c.color("Color", &TestControl::color, clBtnFace);
-        c.object("Font", &TestControl::font);
-        c.reference("Buddy", &TestControl::buddy);
-        c.event("OnClick", &TestControl::on_click);
-        c.collection("Items", &TestControl::items);
-    });
+    static const ClassInfo info =
+        declare_class<TestControl, Component>("TTestControl", [](auto& c) {
+            c.integer("Left", getset(&TestControl::get_left, &TestControl::set_left), 0);
+            c.integer("Big", &TestControl::big);
+            c.boolean("Visible", &TestControl::visible, true);
+            c.enumeration("Align", &TestControl::align, kAligns, Align::None);
+            c.wide_string("Caption", &TestControl::caption);
+            c.color("Color", &TestControl::color, clBtnFace);
+            c.object("Font", &TestControl::font);
+            c.reference("Buddy", &TestControl::buddy);
+            c.event("OnClick", &TestControl::on_click);
+            c.collection("Items", &TestControl::items);
+        });
     return info;
 }
 
@@ -102,14 +105,13 @@ class TestForm : public Component {
 };
 
 const ClassInfo& TestForm::static_class_info() {
-    static const ClassInfo info = declare_class<TestForm, Component>("TTestForm", [](auto& c) {
-        c.field("Button1", &TestForm::Button1);
-    });
+    static const ClassInfo info = declare_class<TestForm, Component>(
+        "TTestForm", [](auto& c) { c.field("Button1", &TestForm::Button1); });
     return info;
 }
 
 class ComponentStreamTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         register_class<TestControl>();
         register_class<TestForm>();
@@ -138,12 +140,15 @@ ObjectNode form_tree() {
     };
     Value items;
     items.type = ValueType::Collection;
-    items.items.push_back({ValueType::Null, 0, {{"Name", Value::string("first")}, {"Data", Value::binary("\x01\x02")}}});
+    items.items.push_back(
+        {ValueType::Null,
+         0,
+         {{"Name", Value::string("first")}, {"Data", Value::binary("\x01\x02")}}});
     button.properties.push_back({"Items", items});
     ObjectNode& edit = button.children.emplace_back();
     edit.class_name = "TTestControl";
     edit.name = "Edit1";
-    edit.properties = {{"Left", Value::integer_value(-2)}};
+    edit.properties = {{"Tag", Value::integer_value(7)}, {"Left", Value::integer_value(-2)}};
     return root;
 }
 
@@ -170,6 +175,7 @@ TEST_F(ComponentStreamTest, ReadsEveryKindOfPropertyIntoAWindow) {
     EXPECT_EQ(b.buddy, edit);
     EXPECT_EQ(edit->parent_component(), &b);
     EXPECT_EQ(edit->owner(), &form);
+    EXPECT_EQ(edit->tag(), 7);
     b.on_click(b);
     EXPECT_EQ(form.clicked, &b);
     EXPECT_EQ(b.loaded_order, 0);
@@ -221,7 +227,9 @@ class Recorder : public Component {
         if (log) log->push_back("free " + name());
     }
     void notification(Component& c, Operation op) override {
-        if (log) log->push_back((op == Operation::Insert ? "insert " : "remove ") + c.name() + " at " + name());
+        if (log)
+            log->push_back((op == Operation::Insert ? "insert " : "remove ") + c.name() + " at " +
+                           name());
         Component::notification(c, op);
     }
     std::vector<std::string>* log = nullptr;
@@ -343,7 +351,8 @@ TEST_F(ComponentStreamTest, BadValuesNameThePropertyAndOffset) {
 }
 
 TEST_F(ComponentStreamTest, UnknownPropertiesAndPathsAreErrors) {
-    for (const char* name : {"Lefty", "Font.Colour", "Left.Height", "Font.Height.X", "Items.Name"}) {
+    for (const char* name :
+         {"Lefty", "Font.Colour", "Left.Height", "Font.Height.X", "Items.Name"}) {
         SCOPED_TRACE(name);
         ObjectNode tree = form_tree();
         tree.children[0].properties.push_back({name, Value::integer_value(1)});
@@ -445,7 +454,8 @@ TEST_F(ComponentStreamTest, DefaultsAreNotWrittenUnlessAlwaysStored) {
     const ObjectNode changed = component_to_node(form);
     ASSERT_EQ(changed.children[0].properties.size(), 3u);
     EXPECT_EQ(changed.children[0].properties[0].name, "Caption");
-    EXPECT_EQ(changed.children[0].properties[0].value.type, ValueType::String);  // ASCII stays 8-bit
+    EXPECT_EQ(changed.children[0].properties[0].value.type,
+              ValueType::String);                                               // ASCII stays 8-bit
     EXPECT_EQ(changed.children[0].properties[1].value.type, ValueType::Int32);  // no name for it
     EXPECT_EQ(changed.children[0].properties[2].name, "Font.Height");
 }

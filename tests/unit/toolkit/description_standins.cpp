@@ -3,25 +3,32 @@
 namespace tolsy::standin {
 namespace {
 
-const EnumInfo kAligns{"TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"}};
+const EnumInfo kAligns{
+    "TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"}};
 const EnumInfo kBorderIcons{"TBorderIcon", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
-const EnumInfo kBorderStyles{"TFormBorderStyle",
-                             {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
+const EnumInfo kBorderStyles{
+    "TFormBorderStyle",
+    {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
 const EnumInfo kFormStyles{"TFormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"}};
-const EnumInfo kPositions{"TPosition", {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
-                                        "poScreenCenter", "poDesktopCenter", "poMainFormCenter",
-                                        "poOwnerFormCenter"}};
-const EnumInfo kComboStyles{"TComboBoxStyle",
-                            {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"}};
-const EnumInfo kButtonKinds{"TBitBtnKind", {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo",
-                                            "bkClose", "bkAbort", "bkRetry", "bkIgnore", "bkAll"}};
+const EnumInfo kPositions{
+    "TPosition",
+    {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
+     "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}};
+const EnumInfo kComboStyles{
+    "TComboBoxStyle",
+    {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"}};
+const EnumInfo kButtonKinds{"TBitBtnKind",
+                            {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose",
+                             "bkAbort", "bkRetry", "bkIgnore", "bkAll"}};
 const EnumInfo kSoundOptions{"TTeExtraSoundOption", {"esoIgnoreGlobalOptions"}};
-const EnumInfo kSkinBorderIcons{"TTeBorderIcon", {"kbiClose", "kbiSystemMenu", "kbiMinimize", "kbiMaximize",
-                                                  "kbiHelp", "kbiRollup", "kbiTray", "kbiTop", "kbiCustom"}};
-const EnumInfo kSkinBorderStyles{"TTeBorderStyle",
-                                 {"kbsNone", "kbsBorder", "kbsStandard", "kbsDialog", "kbsToolWindow"}};
-const EnumInfo kPerformance{"TTeFormPerformance",
-                            {"ksfpNoBuffer", "ksfpSharedBuffer", "ksfpPersistentBuffer", "ksfpDoubleBuffer"}};
+const EnumInfo kSkinBorderIcons{"TTeBorderIcon",
+                                {"kbiClose", "kbiSystemMenu", "kbiMinimize", "kbiMaximize",
+                                 "kbiHelp", "kbiRollup", "kbiTray", "kbiTop", "kbiCustom"}};
+const EnumInfo kSkinBorderStyles{
+    "TTeBorderStyle", {"kbsNone", "kbsBorder", "kbsStandard", "kbsDialog", "kbsToolWindow"}};
+const EnumInfo kPerformance{
+    "TTeFormPerformance",
+    {"ksfpNoBuffer", "ksfpSharedBuffer", "ksfpPersistentBuffer", "ksfpDoubleBuffer"}};
 const EnumInfo kHelpTypes{"THelpType", {"htWinhelp", "htHTMLhelp", "htMixedMode"}};
 const EnumInfo kShowTypes{"TShowType", {"stDefault", "stMain", "stPopup"}};
 const EnumInfo kBevels{"TPanelBevel", {"bvNone", "bvLowered", "bvRaised", "bvSpace"}};
@@ -49,15 +56,29 @@ constexpr char kBehaviorLabel[] = "TBehaviorLabel";
 constexpr char kInfoExe[] = "TEPInfoExe";
 
 // The handlers the two windows register; each records its name and sender.
-constexpr const char* kForm1Handlers[] = {
-    "FormCreate", "FormShow", "FormActivate", "SymbolComboBoxChange", "DiaCheckBoxClick",
-    "ConditionComboBoxChange", "ToleranceComboBoxChange", "DatumCond1ComboBoxChange",
-    "DatumCond2ComboBoxChange", "DatumCond3ComboBoxChange", "Datum1ComboBoxChange",
-    "Datum2ComboBoxChange", "Datum3ComboBoxChange", "TeSpeedButton1Click", "DisplayEditChange",
-    "ClearAllButtonClick", "CloseButtonClick", "ClipboardButtonClick", "CustomItem1Click",
-    "Help1Click", "Close1Click"};
-constexpr const char* kAboutHandlers[] = {"FormCreate", "FormActivate", "FormClose", "BehaviorLabel1Stop",
-                                          "TeButton1Click"};
+constexpr const char* kForm1Handlers[] = {"FormCreate",
+                                          "FormShow",
+                                          "FormActivate",
+                                          "SymbolComboBoxChange",
+                                          "DiaCheckBoxClick",
+                                          "ConditionComboBoxChange",
+                                          "ToleranceComboBoxChange",
+                                          "DatumCond1ComboBoxChange",
+                                          "DatumCond2ComboBoxChange",
+                                          "DatumCond3ComboBoxChange",
+                                          "Datum1ComboBoxChange",
+                                          "Datum2ComboBoxChange",
+                                          "Datum3ComboBoxChange",
+                                          "TeSpeedButton1Click",
+                                          "DisplayEditChange",
+                                          "ClearAllButtonClick",
+                                          "CloseButtonClick",
+                                          "ClipboardButtonClick",
+                                          "CustomItem1Click",
+                                          "Help1Click",
+                                          "Close1Click"};
+constexpr const char* kAboutHandlers[] = {"FormCreate", "FormActivate", "FormClose",
+                                          "BehaviorLabel1Stop", "TeButton1Click"};
 
 }  // namespace
 
@@ -131,9 +152,9 @@ const ClassInfo& TAbout::static_class_info() {
 }
 
 const ClassInfo& PageControl::static_class_info() {
-    static const ClassInfo info = declare_class<PageControl, Control>("TStandInPageControl", [](auto& c) {
-        c.reference("ActivePage", &PageControl::active_page);
-    });
+    static const ClassInfo info = declare_class<PageControl, Control>(
+        "TStandInPageControl",
+        [](auto& c) { c.reference("ActivePage", &PageControl::active_page); });
     return info;
 }
 
@@ -149,9 +170,8 @@ const ClassInfo& ComboBox::static_class_info() {
 }
 
 const ClassInfo& CheckBox::static_class_info() {
-    static const ClassInfo info = declare_class<CheckBox, Control>("TStandInCheckBox", [](auto& c) {
-        c.integer("Spacing", &CheckBox::spacing, 4);
-    });
+    static const ClassInfo info = declare_class<CheckBox, Control>(
+        "TStandInCheckBox", [](auto& c) { c.integer("Spacing", &CheckBox::spacing, 4); });
     return info;
 }
 
@@ -164,52 +184,58 @@ const ClassInfo& Button::static_class_info() {
 }
 
 const ClassInfo& Animation::static_class_info() {
-    static const ClassInfo info = declare_class<Animation>("TTeAdvancedAnimation", nullptr, [](auto& c) {
-        c.boolean("Enabled", &Animation::enabled);
-        c.integer("Resolution", &Animation::resolution, 1);
-        c.integer("Time", &Animation::time, 400);
-        c.string("EffectMouseEnter", &Animation::effect_mouse_enter);
-        c.string("EffectMouseLeave", &Animation::effect_mouse_leave);
-    });
+    static const ClassInfo info =
+        declare_class<Animation>("TTeAdvancedAnimation", nullptr, [](auto& c) {
+            c.boolean("Enabled", &Animation::enabled);
+            c.integer("Resolution", &Animation::resolution, 1);
+            c.integer("Time", &Animation::time, 400);
+            c.string("EffectMouseEnter", &Animation::effect_mouse_enter);
+            c.string("EffectMouseLeave", &Animation::effect_mouse_leave);
+        });
     return info;
 }
 
 const ClassInfo& EffectButton::static_class_info() {
-    static const ClassInfo info = declare_class<EffectButton, Button>("TStandInEffectButton", [](auto& c) {
-        c.object("Animation", &EffectButton::animation);
-        c.set("SoundOptions", &EffectButton::sound_options, kSoundOptions);
-        c.integer("WaveClickIndex", &EffectButton::wave_click_index);
-    });
+    static const ClassInfo info =
+        declare_class<EffectButton, Button>("TStandInEffectButton", [](auto& c) {
+            c.object("Animation", &EffectButton::animation);
+            c.set("SoundOptions", &EffectButton::sound_options, kSoundOptions);
+            c.integer("WaveClickIndex", &EffectButton::wave_click_index);
+        });
     return info;
 }
 
 const ClassInfo& ThemeStream::static_class_info() {
-    static const ClassInfo info = declare_class<ThemeStream, CollectionItem>("TTeThemeStream", [](auto& c) {
-        c.string("ThemeStore", &ThemeStream::theme_store, "(empty)");
-        c.integer("Tag", &ThemeStream::tag);
-        c.binary("ThemeStream",
-                 [](ThemeStream& s, std::span<const std::uint8_t> b, ReadContext&) { s.container.assign(b.begin(), b.end()); },
-                 [](const ThemeStream& s) -> std::optional<std::string> { return s.container; });
-    });
+    static const ClassInfo info =
+        declare_class<ThemeStream, CollectionItem>("TTeThemeStream", [](auto& c) {
+            c.string("ThemeStore", &ThemeStream::theme_store, "(empty)");
+            c.integer("Tag", &ThemeStream::tag);
+            c.binary(
+                "ThemeStream",
+                [](ThemeStream& s, std::span<const std::uint8_t> b, ReadContext&) {
+                    s.container.assign(b.begin(), b.end());
+                },
+                [](const ThemeStream& s) -> std::optional<std::string> { return s.container; });
+        });
     return info;
 }
 
 const ClassInfo& ThemeList::static_class_info() {
-    static const ClassInfo info = declare_class<ThemeList, Component>("TStandInThemeList", [](auto& c) {
-        c.collection("Themes", &ThemeList::themes);
-    });
+    static const ClassInfo info = declare_class<ThemeList, Component>(
+        "TStandInThemeList", [](auto& c) { c.collection("Themes", &ThemeList::themes); });
     return info;
 }
 
 const ClassInfo& ThemeEngine::static_class_info() {
-    static const ClassInfo info = declare_class<ThemeEngine, Component>("TStandInThemeEngine", [](auto& c) {
-        c.integer("DeltaHue", &ThemeEngine::delta_hue);
-        c.integer("DeltaBrightness", &ThemeEngine::delta_brightness);
-        c.reference("ThemeList", &ThemeEngine::theme_list);
-        c.integer("ThemeIndex", &ThemeEngine::theme_index, -1);
-        c.string("ThemeBuilding", &ThemeEngine::theme_building, "No theme");
-        c.string("Version", &ThemeEngine::version, "7.04");
-    });
+    static const ClassInfo info =
+        declare_class<ThemeEngine, Component>("TStandInThemeEngine", [](auto& c) {
+            c.integer("DeltaHue", &ThemeEngine::delta_hue);
+            c.integer("DeltaBrightness", &ThemeEngine::delta_brightness);
+            c.reference("ThemeList", &ThemeEngine::theme_list);
+            c.integer("ThemeIndex", &ThemeEngine::theme_index, -1);
+            c.string("ThemeBuilding", &ThemeEngine::theme_building, "No theme");
+            c.string("Version", &ThemeEngine::version, "7.04");
+        });
     return info;
 }
 
@@ -222,46 +248,50 @@ const ClassInfo& Dragging::static_class_info() {
 }
 
 const ClassInfo& Gravitation::static_class_info() {
-    static const ClassInfo info = declare_class<Gravitation>("TTeGravitation", nullptr, [](auto& c) {
-        c.boolean("OwnedForm", &Gravitation::owned_form, true);
-    });
+    static const ClassInfo info = declare_class<Gravitation>(
+        "TTeGravitation", nullptr,
+        [](auto& c) { c.boolean("OwnedForm", &Gravitation::owned_form, true); });
     return info;
 }
 
 const ClassInfo& SkinForm::static_class_info() {
-    static const ClassInfo info = declare_class<SkinForm, Component>("TStandInSkinForm", [](auto& c) {
-        c.set("BorderIcons", &SkinForm::border_icons, kSkinBorderIcons);
-        c.enumeration("BorderStyle", &SkinForm::border_style, kSkinBorderStyles, 2);
-        c.wide_string("Caption", &SkinForm::caption);
-        c.object("Dragging", &SkinForm::dragging);
-        c.object("Gravitation", &SkinForm::gravitation);
-        c.reference("SystemMenuLink", &SkinForm::system_menu_link);
-        c.boolean("SystemMenuLinkMerge", &SkinForm::merge);
-        c.boolean("SystemMenuLinkMergeAtFirst", &SkinForm::merge_at_first);
-        c.enumeration("Performance", &SkinForm::performance, kPerformance);
-        c.boolean("StayOnTop", &SkinForm::stay_on_top);
-        c.string("ThemeObject", &SkinForm::theme_object, "default");
-    });
+    static const ClassInfo info =
+        declare_class<SkinForm, Component>("TStandInSkinForm", [](auto& c) {
+            c.set("BorderIcons", &SkinForm::border_icons, kSkinBorderIcons);
+            c.enumeration("BorderStyle", &SkinForm::border_style, kSkinBorderStyles, 2);
+            c.wide_string("Caption", &SkinForm::caption);
+            c.object("Dragging", &SkinForm::dragging);
+            c.object("Gravitation", &SkinForm::gravitation);
+            c.reference("SystemMenuLink", &SkinForm::system_menu_link);
+            c.boolean("SystemMenuLinkMerge", &SkinForm::merge);
+            c.boolean("SystemMenuLinkMergeAtFirst", &SkinForm::merge_at_first);
+            c.enumeration("Performance", &SkinForm::performance, kPerformance);
+            c.boolean("StayOnTop", &SkinForm::stay_on_top);
+            c.string("ThemeObject", &SkinForm::theme_object, "default");
+        });
     return info;
 }
 
 const ClassInfo& MenuItem::static_class_info() {
-    static const ClassInfo info = declare_class<MenuItem, Control>("TStandInMenuItem", [](auto&) {});
+    static const ClassInfo info =
+        declare_class<MenuItem, Control>("TStandInMenuItem", [](auto&) {});
     return info;
 }
 
 const ClassInfo& PopupMenu::static_class_info() {
-    static const ClassInfo info = declare_class<PopupMenu, Component>("TStandInPopupMenu", [](auto&) {});
+    static const ClassInfo info =
+        declare_class<PopupMenu, Component>("TStandInPopupMenu", [](auto&) {});
     return info;
 }
 
 const ClassInfo& HelpRouter::static_class_info() {
-    static const ClassInfo info = declare_class<HelpRouter, Component>("TStandInHelpRouter", [](auto& c) {
-        c.enumeration("HelpType", &HelpRouter::help_type, kHelpTypes);
-        c.enumeration("ShowType", &HelpRouter::show_type, kShowTypes);
-        c.string("Helpfile", &HelpRouter::help_file);
-        c.string("CHMPopupTopics", &HelpRouter::chm_popup_topics, "CSHelp.txt");
-    });
+    static const ClassInfo info =
+        declare_class<HelpRouter, Component>("TStandInHelpRouter", [](auto& c) {
+            c.enumeration("HelpType", &HelpRouter::help_type, kHelpTypes);
+            c.enumeration("ShowType", &HelpRouter::show_type, kShowTypes);
+            c.string("Helpfile", &HelpRouter::help_file);
+            c.string("CHMPopupTopics", &HelpRouter::chm_popup_topics, "CSHelp.txt");
+        });
     return info;
 }
 
@@ -273,17 +303,17 @@ const ClassInfo& Panel::static_class_info() {
 }
 
 const ClassInfo& BehaviorLabel::static_class_info() {
-    static const ClassInfo info = declare_class<BehaviorLabel, Control>("TStandInBehaviorLabel", [](auto& c) {
-        c.enumeration("Alignment", &BehaviorLabel::alignment, kAlignments);
-        c.string("Behavior", &BehaviorLabel::behavior, "(none)");
-    });
+    static const ClassInfo info =
+        declare_class<BehaviorLabel, Control>("TStandInBehaviorLabel", [](auto& c) {
+            c.enumeration("Alignment", &BehaviorLabel::alignment, kAlignments);
+            c.string("Behavior", &BehaviorLabel::behavior, "(none)");
+        });
     return info;
 }
 
 const ClassInfo& InfoExe::static_class_info() {
-    static const ClassInfo info = declare_class<InfoExe, Component>("TStandInInfoExe", [](auto& c) {
-        c.string("LangId", &InfoExe::lang_id, "0409");
-    });
+    static const ClassInfo info = declare_class<InfoExe, Component>(
+        "TStandInInfoExe", [](auto& c) { c.string("LangId", &InfoExe::lang_id, "0409"); });
     return info;
 }
 

@@ -175,10 +175,11 @@ class InfoExe : public Component {
 // A stand-in class published under a description's class name.
 template <class Base, const char* Name>
 class Named : public Base {
-public:
+  public:
     using Base::Base;
     static const ClassInfo& static_class_info() {
-        static const ClassInfo info = declare_class<Named>(Name, &Base::static_class_info(), [](auto&) {});
+        static const ClassInfo info =
+            declare_class<Named>(Name, &Base::static_class_info(), [](auto&) {});
         return info;
     }
     const ClassInfo& class_info() const override { return static_class_info(); }

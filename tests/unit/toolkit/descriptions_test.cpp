@@ -33,7 +33,7 @@ std::string cp1252(const std::u16string& s) {
 }
 
 class DescriptionTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { standin::register_all(); }
 
     template <class T = Control>
@@ -58,7 +58,7 @@ protected:
 };
 
 class MainWindow : public DescriptionTest {
-protected:
+  protected:
     void SetUp() override {
         const std::string text = read_source("resources/forms/tform1.txt");
         binary = object_text_to_binary(text);
@@ -157,7 +157,8 @@ TEST_F(MainWindow, PagesCaptionsAndFlags) {
     EXPECT_EQ(get(form, "TeGroupBox1").caption, u"Symbol");
     EXPECT_EQ(get(form, "TeGroupBox2").caption, u"Tolerance");
     EXPECT_EQ(get(form, "TeGroupBox3").caption, u"Datums");
-    for (const char* g : {"TeGroupBox1", "TeGroupBox2", "TeGroupBox3"}) EXPECT_TRUE(get(form, g).transparent) << g;
+    for (const char* g : {"TeGroupBox1", "TeGroupBox2", "TeGroupBox3"})
+        EXPECT_TRUE(get(form, g).transparent) << g;
 
     auto& dia = get<standin::CheckBox>(form, "DiaCheckBox");
     EXPECT_EQ(dia.caption, u"\u00D8");
@@ -205,11 +206,17 @@ std::vector<std::string> singles(std::initializer_list<int> codes) {
 }
 
 TEST_F(MainWindow, ListItemsAreTheCodeMapsGlyphs) {
-    const auto symbols = singles({0xFB, 0xFC, 0xE1, 0xE2, 0xE3, 0xE4, 0xE5, 0xE6, 0xE7, 0xE8, 0xB2, 0xB3, 0xFF, 0xBA});
+    const auto symbols = singles(
+        {0xFB, 0xFC, 0xE1, 0xE2, 0xE3, 0xE4, 0xE5, 0xE6, 0xE7, 0xE8, 0xB2, 0xB3, 0xFF, 0xBA});
     const auto modifiers = singles({0xDD, 0xDE, 0xDF, 0x85, 0x9F, 0x9E});
-    const std::vector<std::string> tolerances = {
-        " ", "\xF9\xEE\xEE\xEF", "\xF9\xEE\xEE\xF0", "\xF9\xEE\xEE\xF2", "\xF9\xEE\xEE\xF3",
-        "\xF9\xEE\xEF\xEE", "\xF9\xEE\xEF\xF3", "\xF9\xEE\xF0\xEE"};
+    const std::vector<std::string> tolerances = {" ",
+                                                 "\xF9\xEE\xEE\xEF",
+                                                 "\xF9\xEE\xEE\xF0",
+                                                 "\xF9\xEE\xEE\xF2",
+                                                 "\xF9\xEE\xEE\xF3",
+                                                 "\xF9\xEE\xEF\xEE",
+                                                 "\xF9\xEE\xEF\xF3",
+                                                 "\xF9\xEE\xF0\xEE"};
     std::vector<std::string> letters{" "};
     for (char c = 'A'; c <= 'Z'; ++c) letters.emplace_back(1, c);
     const ListRow lists[] = {
@@ -227,7 +234,8 @@ TEST_F(MainWindow, ListItemsAreTheCodeMapsGlyphs) {
         SCOPED_TRACE(row.name);
         auto& list = get<standin::ComboBox>(form, row.name);
         ASSERT_EQ(list.items.lines.size(), row.items.size());
-        for (std::size_t i = 0; i < row.items.size(); ++i) EXPECT_EQ(cp1252(list.items.lines[i]), row.items[i]) << i;
+        for (std::size_t i = 0; i < row.items.size(); ++i)
+            EXPECT_EQ(cp1252(list.items.lines[i]), row.items[i]) << i;
         EXPECT_EQ(list.style, row.pick_only ? 2 : 0);
         EXPECT_EQ(list.font.name, "Tolsy");
         EXPECT_EQ(list.font.height, -16);
@@ -254,37 +262,77 @@ struct Palette {
 
 const Palette kPalettes[] = {
     {"TeTabSheet2",
-     {"0: 1(0)C0 2(24)C1 3(48)C2 4(72)C3 5(96)C4 6(120)C5 7(144)C6 8(168)C7 9(192)C8 10(216)C9 11(240)CA "
+     {"0: 1(0)C0 2(24)C1 3(48)C2 4(72)C3 5(96)C4 6(120)C5 7(144)C6 8(168)C7 9(192)C8 10(216)C9 "
+      "11(240)CA "
       "12(264)CB 13(288)CC 14(312)CD 15(336)CE",
-      "21: 16(0)CF 17(24)D0 18(48)D1 19(72)D2 20(96)D3 21(120)D4 22(144)D5 23(168)D6 24(192)D7 25(216)D8 26(240)D9",
+      "21: 16(0)CF 17(24)D0 18(48)D1 19(72)D2 20(96)D3 21(120)D4 22(144)D5 23(168)D6 24(192)D7 "
+      "25(216)D8 26(240)D9",
       "22: 61(299)A1 62(322)B1 63(345)B0",
-      "44: 31(0)FB 28(23)E8 29(46)E7 30(69)E1 32(92)E2 33(115)E3 34(138)E5 35(161)E4 36(185)E6 37(210)FC "
+      "44: 31(0)FB 28(23)E8 29(46)E7 30(69)E1 32(92)E2 33(115)E3 34(138)E5 35(161)E4 36(185)E6 "
+      "37(210)FC "
       "38(233)B2 39(256)B3 60(279)FF 99(302)96 100(322)BA",
-      "68: 46(0)EB 47(23)EC 48(46)ED 49(95)EE 50(118)EF 51(141)F0 52(164)F1 53(187)F2 54(210)F3 55(233)F4 "
+      "68: 46(0)EB 47(23)EC 48(46)ED 49(95)EE 50(118)EF 51(141)F0 52(164)F1 53(187)F2 54(210)F3 "
+      "55(233)F4 "
       "56(256)F5 57(280)F6 58(303)F7 59(326)F9 70(349)FA",
       "96: 65(3)E9 66(26)EA 67(49)B9 68(72)B6 27(169)E0 98(193)95",
       "100: 40(227)DF 41(250)DE 42(273)DD 43(296)85 44(319)9E 45(342)9F"}},
     {"TeTabSheet3",
      {"0: 71(0)FE 72(23)A4 73(46)BF 74(70)AC 75(95)DB 76(119)DA 77(143)B4 78(167)BB 79(191)AB",
-      "32: 80(8)82 81(32)86 82(56)87 83(80)88 84(103)89 85(127)8A 86(151)8B 87(175)8C 88(198)83 64(222)A2 69(246)FD",
-      "64: 89(4)91 90(28)92 91(52)93 92(76)94 93(100)84 94(124)A8 95(175)B8 96(199)9C 97(223)AE 101(248)98 "
+      "32: 80(8)82 81(32)86 82(56)87 83(80)88 84(103)89 85(127)8A 86(151)8B 87(175)8C 88(198)83 "
+      "64(222)A2 69(246)FD",
+      "64: 89(4)91 90(28)92 91(52)93 92(76)94 93(100)84 94(124)A8 95(175)B8 96(199)9C 97(223)AE "
+      "101(248)98 "
       "102(272)9A 103(296)AF"}},
 };
 
-const std::map<int, const char*> kMeanings = {
-    {0xEB, "Left Box"}, {0xEC, "Middle Box"}, {0xED, "Right Box"}, {0xE0, "Diameter"}, {0xA1, "Diameter"},
-    {0xF9, "Decimal Point"}, {0xFA, "Minus"}, {0xB1, "Plus Minus"}, {0xB0, "Degrees"}, {0x95, "Degrees"},
-    {0xFB, "Position"}, {0xFC, "Profile-Line"}, {0xE1, "Parallelism"}, {0xE2, "Concentricity"},
-    {0xE3, "Purpendicularity"}, {0xE4, "Flatness"}, {0xE5, "Cylindricity"}, {0xE6, "Profile-Surface"},
-    {0xE7, "Circular Runout"}, {0xE8, "Total Runout"}, {0xB2, "Angularity"}, {0xB3, "Straightness"},
-    {0xFF, "Symmetry"}, {0xBA, "Roundness"}, {0xDD, "Least Material Condition"},
-    {0xDE, "Maximum Material Condition"}, {0xDF, "Regardless of Feature Size"}, {0x85, "Tangent Plane"},
-    {0x9F, "Free State"}, {0x9E, "Projected Tolerance Zone"}, {0x82, "Micro Inches"},
-    {0x86, "Micro Millimeters"}, {0x87, "Countersink"}, {0x83, "Counter Bore"}, {0x88, "Stock Removal"},
-    {0x89, "All Around"}, {0x8A, "Profile of Line"}, {0x8B, "Conical Taper"}, {0x8C, "Datum Target"},
-    {0x91, "Dimension Origin"}, {0x92, "Slope"}, {0x93, "Symetrical"}, {0x94, "Square"},
-    {0x84, "Statistical Tolerance"}, {0xA2, "Centerline"}, {0xFD, "Marking"}, {0xBF, "Material Removal"},
-    {0xAC, "As Produced"}};
+const std::map<int, const char*> kMeanings = {{0xEB, "Left Box"},
+                                              {0xEC, "Middle Box"},
+                                              {0xED, "Right Box"},
+                                              {0xE0, "Diameter"},
+                                              {0xA1, "Diameter"},
+                                              {0xF9, "Decimal Point"},
+                                              {0xFA, "Minus"},
+                                              {0xB1, "Plus Minus"},
+                                              {0xB0, "Degrees"},
+                                              {0x95, "Degrees"},
+                                              {0xFB, "Position"},
+                                              {0xFC, "Profile-Line"},
+                                              {0xE1, "Parallelism"},
+                                              {0xE2, "Concentricity"},
+                                              {0xE3, "Purpendicularity"},
+                                              {0xE4, "Flatness"},
+                                              {0xE5, "Cylindricity"},
+                                              {0xE6, "Profile-Surface"},
+                                              {0xE7, "Circular Runout"},
+                                              {0xE8, "Total Runout"},
+                                              {0xB2, "Angularity"},
+                                              {0xB3, "Straightness"},
+                                              {0xFF, "Symmetry"},
+                                              {0xBA, "Roundness"},
+                                              {0xDD, "Least Material Condition"},
+                                              {0xDE, "Maximum Material Condition"},
+                                              {0xDF, "Regardless of Feature Size"},
+                                              {0x85, "Tangent Plane"},
+                                              {0x9F, "Free State"},
+                                              {0x9E, "Projected Tolerance Zone"},
+                                              {0x82, "Micro Inches"},
+                                              {0x86, "Micro Millimeters"},
+                                              {0x87, "Countersink"},
+                                              {0x83, "Counter Bore"},
+                                              {0x88, "Stock Removal"},
+                                              {0x89, "All Around"},
+                                              {0x8A, "Profile of Line"},
+                                              {0x8B, "Conical Taper"},
+                                              {0x8C, "Datum Target"},
+                                              {0x91, "Dimension Origin"},
+                                              {0x92, "Slope"},
+                                              {0x93, "Symetrical"},
+                                              {0x94, "Square"},
+                                              {0x84, "Statistical Tolerance"},
+                                              {0xA2, "Centerline"},
+                                              {0xFD, "Marking"},
+                                              {0xBF, "Material Removal"},
+                                              {0xAC, "As Produced"}};
 
 // The Label column of the code map for codes 0x80..0x9F.
 const std::map<int, char16_t> kHighLabels = {
@@ -321,17 +369,18 @@ TEST_F(MainWindow, PaletteButtonsMatchTheGrid) {
                 EXPECT_EQ(b.width, number == 36 ? 25 : 23);
                 EXPECT_EQ(b.height, 22);
                 EXPECT_TRUE(b.flat);
-                const std::u16string label = number == 72 ? std::u16string(u"  ") + char16_t(0xA4)
-                                                          : std::u16string(1, kHighLabels.count(code)
-                                                                                  ? kHighLabels.at(code)
-                                                                                  : char16_t(code));
+                const std::u16string label =
+                    number == 72 ? std::u16string(u"  ") + char16_t(0xA4)
+                                 : std::u16string(1, kHighLabels.count(code) ? kHighLabels.at(code)
+                                                                             : char16_t(code));
                 EXPECT_EQ(b.caption, label);
                 EXPECT_EQ(cp1252(b.caption).back(), static_cast<char>(code));
                 EXPECT_EQ(b.font.name, "Tolsy");
                 EXPECT_EQ(b.font.height, number == 1 ? -15 : number == 80 ? -21 : -13);
                 EXPECT_EQ(b.font.charset, kAnsiCharset);
                 const auto meaning = kMeanings.find(code);
-                EXPECT_EQ(b.hint, meaning == kMeanings.end() ? u"" : windows1252_to_utf16(meaning->second));
+                EXPECT_EQ(b.hint,
+                          meaning == kMeanings.end() ? u"" : windows1252_to_utf16(meaning->second));
                 EXPECT_EQ(b.show_hint, meaning != kMeanings.end());
                 EXPECT_EQ(fire(form, b.on_click, b), "TeSpeedButton1Click");
                 numbers.insert(number);
@@ -411,15 +460,17 @@ TEST_F(MainWindow, TextAndBinaryFormsAgree) {
 }
 
 class AboutWindow : public DescriptionTest {
-protected:
-    void SetUp() override { read_into(about, object_text_to_binary(read_source("resources/forms/tabout.txt"))); }
+  protected:
+    void SetUp() override {
+        read_into(about, object_text_to_binary(read_source("resources/forms/tabout.txt")));
+    }
     standin::TAbout about;
 };
 
 TEST_F(AboutWindow, WindowAndMembers) {
     EXPECT_EQ(about.caption, u"About");
-    EXPECT_EQ(about.border_style, 3);    // dialog border
-    EXPECT_EQ(about.border_icons, 1u);   // no minimise or maximise box
+    EXPECT_EQ(about.border_style, 3);   // dialog border
+    EXPECT_EQ(about.border_icons, 1u);  // no minimise or maximise box
     EXPECT_EQ(about.client_width, 269);
     EXPECT_EQ(about.client_height, 218);
     EXPECT_EQ(about.color, clBlack);

@@ -18,16 +18,20 @@ inline std::vector<std::uint8_t> bytes(std::string_view spec) {
         } else if (c == '\'') {
             const std::size_t end = spec.find('\'', i + 1);
             if (end == std::string_view::npos) throw std::invalid_argument("unterminated quote");
-            for (std::size_t k = i + 1; k < end; ++k) out.push_back(static_cast<std::uint8_t>(spec[k]));
+            for (std::size_t k = i + 1; k < end; ++k)
+                out.push_back(static_cast<std::uint8_t>(spec[k]));
             i = end + 1;
         } else {
-            out.push_back(static_cast<std::uint8_t>(std::stoi(std::string(spec.substr(i, 2)), nullptr, 16)));
+            out.push_back(
+                static_cast<std::uint8_t>(std::stoi(std::string(spec.substr(i, 2)), nullptr, 16)));
             i += 2;
         }
     }
     return out;
 }
 
-inline std::string text_of(const std::vector<std::uint8_t>& b) { return std::string(b.begin(), b.end()); }
+inline std::string text_of(const std::vector<std::uint8_t>& b) {
+    return std::string(b.begin(), b.end());
+}
 
 }  // namespace tolsy::testing

@@ -40,16 +40,19 @@ void expect_conversions(std::initializer_list<ValueCase> cases) {
 }
 
 TEST(TextToBinary, ObjectHeaders) {
-    EXPECT_EQ(object_text_to_binary("object Form1: TForm1\nend"), bytes("'TPF0' 06 'TForm1' 05 'Form1' 00 00"));
+    EXPECT_EQ(object_text_to_binary("object Form1: TForm1\nend"),
+              bytes("'TPF0' 06 'TForm1' 05 'Form1' 00 00"));
     EXPECT_EQ(object_text_to_binary("object TForm1 end"), bytes("'TPF0' 06 'TForm1' 00 00 00"));
     EXPECT_EQ(object_text_to_binary("OBJECT a: TB\r\n  Inherited c: TC [2] END\r\nEnd"),
               bytes("'TPF0' 02 'TB' 01 'a' 00  F3 02 02 02 'TC' 01 'c' 00 00  00"));
+    EXPECT_EQ(object_text_to_binary("object a: TB [-3] end"), bytes("'TPF0' 02 'TB' 01 'a' 00 00"));
     EXPECT_EQ(object_text_to_binary("object a: TB inline c: TC end end"),
               bytes("'TPF0' 02 'TB' 01 'a' 00  F4 02 'TC' 01 'c' 00 00  00"));
 }
 
 TEST(TextToBinary, PropertiesBeforeChildrenAndDottedNames) {
-    EXPECT_EQ(object_text_to_binary("object a: TB\n  Font . Height = -11\n  object b: TC\n    X = 1\n  end\nend"),
+    EXPECT_EQ(object_text_to_binary(
+                  "object a: TB\n  Font . Height = -11\n  object b: TC\n    X = 1\n  end\nend"),
               bytes("'TPF0' 02 'TB' 01 'a' 0B 'Font.Height' 02 F5 00"
                     "  02 'TC' 01 'b' 01 'X' 02 01 00 00"
                     "00"));
@@ -69,7 +72,8 @@ TEST(TextToBinary, EightBitStrings) {
     });
     EXPECT_EQ(convert_value("'" + std::string(256, 'x') + "'"),
               with_value("0C 00 01 00 00 '" + std::string(256, 'x') + "'"));
-    EXPECT_EQ(convert_value("'" + std::string(255, 'x') + "'"), with_value("06 FF '" + std::string(255, 'x') + "'"));
+    EXPECT_EQ(convert_value("'" + std::string(255, 'x') + "'"),
+              with_value("06 FF '" + std::string(255, 'x') + "'"));
 }
 
 TEST(TextToBinary, ACodeAbove127MakesTheWholeStringWide) {
@@ -136,7 +140,9 @@ TEST(TextToBinary, SetsListsBinaryAndCollections) {
         {"{01 ab\n  CD}", "0A 03 00 00 00 01 AB CD"},
         {"{}", "0A 00 00 00 00"},
         {"<>", "0E 00"},
-        {"< item A = 1 end item [3] B = True end >", "0E 01 01 'A' 02 01 00 02 03 01 01 'B' 09 00 00"},
+        {"< item [-1] end item [-2] end >", "0E 01 00 02 FE 01 00 00"},
+        {"< item A = 1 end item [3] B = True end >",
+         "0E 01 01 'A' 02 01 00 02 03 01 01 'B' 09 00 00"},
         {"<\n  ITEM\n    X.Y = nil\n  END>", "0E 01 03 'X.Y' 0D 00 00"},
     });
 }
@@ -207,7 +213,9 @@ TEST(TextMalformed, DeepNestingIsRefused) {
     EXPECT_THROW(parse_text_stream(text), TextSyntaxError);
 }
 
-std::string text_of_value(std::string_view value_hex) { return object_binary_to_text(with_value(value_hex)); }
+std::string text_of_value(std::string_view value_hex) {
+    return object_binary_to_text(with_value(value_hex));
+}
 
 std::string one_property(const std::string& value_text) {
     return "object o: TX\r\n  P = " + value_text + "\r\nend\r\n";
@@ -260,7 +268,8 @@ TEST(BinaryToText, BinaryDataIs32BytesPerLine) {
         return out;
     };
     EXPECT_EQ(text_of_value("0A 1F 00 00 00 " + spaced(hex31)), one_property("{" + hex31 + "}"));
-    EXPECT_EQ(text_of_value("0A 20 00 00 00 " + spaced(hex32)), one_property("{\r\n    " + hex32 + "}"));
+    EXPECT_EQ(text_of_value("0A 20 00 00 00 " + spaced(hex32)),
+              one_property("{\r\n    " + hex32 + "}"));
     EXPECT_EQ(text_of_value("0A 21 00 00 00 " + spaced(hex32) + "01"),
               one_property("{\r\n    " + hex32 + "\r\n    01}"));
     EXPECT_EQ(text_of_value("0A 00 00 00 00"), one_property("{}"));
@@ -292,8 +301,10 @@ TEST(BinaryToText, FloatsUseTheShortestDigitsThatReadBack) {
     EXPECT_EQ(text_of_float(Value::extended(1e20L)), one_property("1E20"));
     EXPECT_EQ(text_of_float(Value::extended(1.5e-7L)), one_property("1.5E-7"));
     EXPECT_EQ(text_of_float(Value::extended(0.00001L)), one_property("0.00001"));
-    EXPECT_EQ(text_of_float(Value::extended(123456789012345.0L)), one_property("123456789012345.0"));
-    EXPECT_EQ(text_of_float(Value::extended(1234567890123456.0L)), one_property("1.234567890123456E15"));
+    EXPECT_EQ(text_of_float(Value::extended(123456789012345.0L)),
+              one_property("123456789012345.0"));
+    EXPECT_EQ(text_of_float(Value::extended(1234567890123456.0L)),
+              one_property("1.234567890123456E15"));
     EXPECT_EQ(text_of_float(Value::single(2.5f)), one_property("2.5s"));
     EXPECT_EQ(text_of_float(Value::single(0.1f)), one_property("0.1s"));
     EXPECT_EQ(text_of_float(Value::date(3.0)), one_property("3d"));
@@ -302,7 +313,10 @@ TEST(BinaryToText, FloatsUseTheShortestDigitsThatReadBack) {
 }
 
 TEST(BinaryToText, HardFloatsReadBackBitForBit) {
-    const long double extended_samples[] = {0.1L, 1.0L / 3, 2.0L / 3 * 1e300L, 6.02214076e23L,
+    const long double extended_samples[] = {0.1L,
+                                            1.0L / 3,
+                                            2.0L / 3 * 1e300L,
+                                            6.02214076e23L,
                                             std::numeric_limits<long double>::denorm_min(),
                                             std::numeric_limits<long double>::max(),
                                             std::numeric_limits<long double>::min()};
@@ -363,14 +377,20 @@ TEST(RoundTrip, TextFromBinaryReadsBackToTheSameBytes) {
         "object Form1: TForm1\n"
         "  Caption = 'It''s '#13#10'two lines'\n"
         "  Wide = #216' and '#8364\n"
-        "  Long = '" + std::string(300, 'q') + "'\n"
+        "  Long = '" +
+        std::string(300, 'q') +
+        "'\n"
         "  Numbers = (1 -200 70000 5000000000 $FFFF 1.25 7.5s 100c 2.5d)\n"
         "  Flags = [a, b, c]\n"
-        "  Data = {" + std::string(130, 'F') + "}\n"
+        "  Data = {" +
+        std::string(130, 'F') +
+        "}\n"
         "  Ref = Other.Thing\n"
         "  Switches = (True False nil)\n"
-        "  Items = <\n    item\n      Name = 'x'\n      Sub = <\n        item [2]\n        end>\n    end>\n"
-        "  inherited Child: TChild [7]\n    Font.Name = 'Tolsy'\n    object Deep: TDeep\n    end\n  end\n"
+        "  Items = <\n    item\n      Name = 'x'\n      Sub = <\n        item [2]\n        end>\n  "
+        "  end>\n"
+        "  inherited Child: TChild [7]\n    Font.Name = 'Tolsy'\n    object Deep: TDeep\n    end\n "
+        " end\n"
         "end\n";
     const auto binary = object_text_to_binary(text);
     const std::string back = object_binary_to_text(binary);
