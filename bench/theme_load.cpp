@@ -16,7 +16,8 @@ namespace {
 
 const std::string& stored_theme() {
     static const std::string bytes = [] {
-        std::ifstream in(std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.mskn", std::ios::binary);
+        std::ifstream in(std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.mskn",
+                         std::ios::binary);
         std::string b{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
         if (b.size() < 16) throw std::runtime_error("the built-in theme has not been built");
         return b;

@@ -27,11 +27,14 @@ constexpr int kWindowHeight = 275;
 TTeSkinFile& theme() {
     static SkinFileKind kind;
     static std::unique_ptr<TTeSkinFile> loaded = [] {
-        std::ifstream in(std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.mskn", std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        std::ifstream in(std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.mskn",
+                         std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>()};
         auto t = std::make_unique<TTeSkinFile>(kind);
         ByteReader reader(as_bytes(bytes));
-        if (!t->load_from_stream(reader)) throw std::runtime_error("the built-in theme has not been built");
+        if (!t->load_from_stream(reader))
+            throw std::runtime_error("the built-in theme has not been built");
         return t;
     }();
     return *loaded;

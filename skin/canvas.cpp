@@ -37,18 +37,22 @@ void blend_row(std::uint32_t* dst, const std::uint32_t* src, int count) {
 
 void put(std::uint32_t& dst, std::uint32_t src, DrawMode mode) {
     switch (mode) {
-        case DrawMode::Copy: dst = src; break;
+        case DrawMode::Copy:
+            dst = src;
+            break;
         case DrawMode::KeyCopy:
             if (!is_key_pixel(src)) dst = src;
             break;
-        case DrawMode::Blend: dst = blend_over(dst, src); break;
+        case DrawMode::Blend:
+            dst = blend_over(dst, src);
+            break;
     }
 }
 
 // Nearest samples of destination steps i, i + 1, ... out of n over a source span of m, each
 // centred in its step: (2i + 1) m / 2n, stepped without a division per sample.
 class Sampler {
-public:
+  public:
     Sampler(int first, int n, int m)
         : step_(2 * static_cast<std::int64_t>(m)), denominator_(2 * static_cast<std::int64_t>(n)) {
         const std::int64_t numerator = (2 * static_cast<std::int64_t>(first) + 1) * m;
@@ -64,7 +68,7 @@ public:
         }
     }
 
-private:
+  private:
     std::int64_t step_;
     std::int64_t denominator_;
     std::int64_t quotient_ = 0;
@@ -86,7 +90,9 @@ std::uint32_t blend_over(std::uint32_t dst, std::uint32_t src) {
                        static_cast<std::uint8_t>(b), static_cast<std::uint8_t>(out_a));
 }
 
-Canvas::Canvas(Image& target) : image_(&target) { reset_clip(); }
+Canvas::Canvas(Image& target) : image_(&target) {
+    reset_clip();
+}
 
 void Canvas::reset_clip() {
     clip_ = Rect{std::numeric_limits<int>::min() / 2, std::numeric_limits<int>::min() / 2,
@@ -149,9 +155,15 @@ void Canvas::draw_unscaled(const Image& source, const Rect& src_rect, const Rect
         std::uint32_t* d = image_->row(y) + v.left;
         const std::uint32_t* s = source.row(y + dy) + v.left + dx;
         switch (mode) {
-            case DrawMode::Copy: copy_row(d, s, count); break;
-            case DrawMode::KeyCopy: key_row(d, s, count); break;
-            case DrawMode::Blend: blend_row(d, s, count); break;
+            case DrawMode::Copy:
+                copy_row(d, s, count);
+                break;
+            case DrawMode::KeyCopy:
+                key_row(d, s, count);
+                break;
+            case DrawMode::Blend:
+                blend_row(d, s, count);
+                break;
         }
     }
 }

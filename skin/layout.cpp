@@ -12,7 +12,9 @@ namespace {
 
 TextRenderer* g_layout_renderer = nullptr;
 
-bool is(const TSeSkinObject& child, TSeAlign a) { return child.align == a; }
+bool is(const TSeSkinObject& child, TSeAlign a) {
+    return child.align == a;
+}
 
 std::vector<TSeSkinObject*> visible_children(const TSeSkinObject& object) {
     std::vector<TSeSkinObject*> out;
@@ -58,8 +60,8 @@ void size_to_text_and_centre(const std::vector<TSeSkinObject*>& kids, const Rect
         TSeSkinObject& c = **it;
         if (!is(c, TSeAlign::saText)) continue;
         const int text = layout_text_renderer().measure(c.text, font_spec(c.font)).width;
-        c.set_bounds({c.left(), c.top(), text + c.text_margin_left + c.text_margin_right,
-                      c.height()});
+        c.set_bounds(
+            {c.left(), c.top(), text + c.text_margin_left + c.text_margin_right, c.height()});
     }
     for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
         TSeSkinObject& c = **it;
@@ -92,19 +94,23 @@ void follow_corners(TSeSkinObject& object) {
                                   c.top() + now.top - before.top, c.width(), c.height()});
                 break;
             case TSeAlign::saBottomLeft:
-                c.set_bounds({c.left(), c.top() + now.height - before.height, c.width(), c.height()});
+                c.set_bounds(
+                    {c.left(), c.top() + now.height - before.height, c.width(), c.height()});
                 break;
             case TSeAlign::saBottomRight:
                 c.set_bounds({now.width - c.left(), now.height - c.top(), c.width(), c.height()});
                 break;
-            default: break;
+            default:
+                break;
         }
     }
 }
 
 }  // namespace
 
-Rect object_rect(const TSeSkinObject& o) { return Rect::from_size(o.left(), o.top(), o.width(), o.height()); }
+Rect object_rect(const TSeSkinObject& o) {
+    return Rect::from_size(o.left(), o.top(), o.width(), o.height());
+}
 
 void place_object(TSeSkinObject& object, const Rect& r) {
     object.set_bounds({r.left, r.top, r.width(), r.height()});
@@ -131,6 +137,8 @@ TextRenderer& layout_text_renderer() {
     return g_layout_renderer != nullptr ? *g_layout_renderer : fallback;
 }
 
-void set_layout_text_renderer(TextRenderer* renderer) { g_layout_renderer = renderer; }
+void set_layout_text_renderer(TextRenderer* renderer) {
+    g_layout_renderer = renderer;
+}
 
 }  // namespace tolsy

@@ -29,9 +29,9 @@ void settle_link_transparency(TSeSkinObject& object) {
     const Margins margins = object_margins(object);
     for_each_link(object, [&](TteBitmapLink& link) {
         const TteBitmap* bitmap = link_bitmap(object, link);
-        link.transparency = bitmap == nullptr
-                                ? LinkTransparency{}
-                                : compute_link_transparency(bitmap->image, link_rect(link), margins);
+        link.transparency =
+            bitmap == nullptr ? LinkTransparency{}
+                              : compute_link_transparency(bitmap->image, link_rect(link), margins);
     });
 }
 

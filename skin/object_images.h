@@ -21,7 +21,9 @@ constexpr Rect link_rect(const TteBitmapLink& link) {
 inline Margins object_margins(const TSeSkinObject& o) {
     return {o.margin_left, o.margin_top, o.margin_right, o.margin_bottom};
 }
-inline TileStyle tile_style(TscTileStyle style) { return static_cast<TileStyle>(style); }
+inline TileStyle tile_style(TscTileStyle style) {
+    return static_cast<TileStyle>(style);
+}
 
 // Works out, for each link of the object, which pieces hold key-colour or translucent pixels.
 void settle_link_transparency(TSeSkinObject& object);

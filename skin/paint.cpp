@@ -8,23 +8,36 @@ namespace tolsy {
 
 namespace {
 
-bool is_hot_pressed_or_focused(std::uint8_t s) { return s >= kStateHot && s <= kStateFocused; }
+bool is_hot_pressed_or_focused(std::uint8_t s) {
+    return s >= kStateHot && s <= kStateFocused;
+}
 
 bool meets_clip(const TSeSkinObject& o, const Rect& clip) {
     return clip.empty() || object_rect(o).meets(clip);
 }
 
-bool has_link(const TteBitmapLink& link) { return !link.empty(); }
+bool has_link(const TteBitmapLink& link) {
+    return !link.empty();
+}
 
 // The link a bitmap object draws in its present state.
 const TteBitmapLink& current_link(const TSeBitmapObject& o) {
     if (const auto* b = dynamic_cast<const TSeButtonObject*>(&o)) {
         switch (o.state) {
-            case kStateFocused: if (has_link(b->bitmap_focused)) return b->bitmap_focused; break;
-            case kStateHot: if (has_link(b->bitmap_hot)) return b->bitmap_hot; break;
-            case kStateDisabled: if (has_link(b->bitmap_disabled)) return b->bitmap_disabled; break;
-            case kStatePressed: if (has_link(b->bitmap_pressed)) return b->bitmap_pressed; break;
-            default: break;
+            case kStateFocused:
+                if (has_link(b->bitmap_focused)) return b->bitmap_focused;
+                break;
+            case kStateHot:
+                if (has_link(b->bitmap_hot)) return b->bitmap_hot;
+                break;
+            case kStateDisabled:
+                if (has_link(b->bitmap_disabled)) return b->bitmap_disabled;
+                break;
+            case kStatePressed:
+                if (has_link(b->bitmap_pressed)) return b->bitmap_pressed;
+                break;
+            default:
+                break;
         }
         return o.bitmap;
     }
@@ -46,11 +59,11 @@ Color fill_color(const TSeSkinObject& o) {
         if (o.active || is_hot_pressed_or_focused(o.state)) return a->active_color;
     }
     if (const auto* c = dynamic_cast<const TSeColorButtonObject*>(&o)) {
-        const Color by_state = o.state == kStateHot       ? c->hot_color
-                               : o.state == kStatePressed ? c->pressed_color
-                               : o.state == kStateFocused ? c->focused_color
+        const Color by_state = o.state == kStateHot        ? c->hot_color
+                               : o.state == kStatePressed  ? c->pressed_color
+                               : o.state == kStateFocused  ? c->focused_color
                                : o.state == kStateDisabled ? c->disabled_color
-                                                          : clNone;
+                                                           : clNone;
         if (by_state != clNone) return by_state;
     }
     return o.color;
@@ -59,11 +72,16 @@ Color fill_color(const TSeSkinObject& o) {
 const Font& text_font(const TSeSkinObject& o) {
     if (const auto* t = dynamic_cast<const TSeTextObject*>(&o)) {
         switch (o.state) {
-            case kStateHot: return t->font_hot;
-            case kStatePressed: return t->font_pressed;
-            case kStateFocused: return t->font_focused;
-            case kStateDisabled: return t->font_disabled;
-            default: return t->font;
+            case kStateHot:
+                return t->font_hot;
+            case kStatePressed:
+                return t->font_pressed;
+            case kStateFocused:
+                return t->font_focused;
+            case kStateDisabled:
+                return t->font_disabled;
+            default:
+                return t->font;
         }
     }
     if (const auto* a = dynamic_cast<const TSeActiveObject*>(&o)) {
@@ -75,11 +93,16 @@ const Font& text_font(const TSeSkinObject& o) {
     }
     if (const auto* c = dynamic_cast<const TSeColorButtonObject*>(&o)) {
         switch (o.state) {
-            case kStateHot: return c->hot_font;
-            case kStatePressed: return c->pressed_font;
-            case kStateFocused: return c->focused_font;
-            case kStateDisabled: return c->disabled_font;
-            default: break;
+            case kStateHot:
+                return c->hot_font;
+            case kStatePressed:
+                return c->pressed_font;
+            case kStateFocused:
+                return c->focused_font;
+            case kStateDisabled:
+                return c->disabled_font;
+            default:
+                break;
         }
     }
     return o.font;
@@ -190,7 +213,8 @@ void draw_object_text(const TSeSkinObject& o, Canvas& canvas, TextRenderer& text
                     bounds.right - o.text_margin_right, bounds.bottom};
     if (!o.text.empty()) {
         std::string line = o.text;
-        if (o.kind == TSeKind::skTitle) line = shorten_with_ellipsis(text, line, spec, area.width());
+        if (o.kind == TSeKind::skTitle)
+            line = shorten_with_ellipsis(text, line, spec, area.width());
         if (o.text_effect == TSeTextEffect::teShadow)
             text.draw(canvas, line, spec, kGreyTextPixel, area.offset(1, 1), placement);
         text.draw(canvas, line, spec, ink, area, placement);

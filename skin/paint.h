@@ -30,8 +30,7 @@ FontSpec font_spec(const Font& font);
 
 // Paints the object at its bounds (canvas coordinates), then its children, skipping what does
 // not meet a non-empty clip rectangle.
-void paint_object(TSeSkinObject& object, Canvas& canvas, TextRenderer& text,
-                  const Rect& clip = {});
+void paint_object(TSeSkinObject& object, Canvas& canvas, TextRenderer& text, const Rect& clip = {});
 
 // The object's main text (or separator) and second text, in the font of its class and state.
 void draw_object_text(const TSeSkinObject& object, Canvas& canvas, TextRenderer& text);

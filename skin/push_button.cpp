@@ -17,23 +17,33 @@ std::uint8_t object_state_for(int control_state) {
     switch (control_state) {
         case 1:
         case 5:
-        case 7: return kStateHot;
+        case 7:
+            return kStateHot;
         case 2:
-        case 8: return kStatePressed;
-        case 3: return kStateDisabled;
+        case 8:
+            return kStatePressed;
+        case 3:
+            return kStateDisabled;
         case 4:
-        case 6: return kStateFocused;
-        default: return kStateNormal;
+        case 6:
+            return kStateFocused;
+        default:
+            return kStateNormal;
     }
 }
 
 int push_button_caption_font(ControlState state) {
     switch (state) {
-        case ControlState::Disabled: return kButtonTextDisabled;
-        case ControlState::Pressed: return kButtonTextPressed;
-        case ControlState::Hot: return kButtonTextHot;
-        case ControlState::Focused: return kButtonTextFocused;
-        default: return kButtonTextNormal;
+        case ControlState::Disabled:
+            return kButtonTextDisabled;
+        case ControlState::Pressed:
+            return kButtonTextPressed;
+        case ControlState::Hot:
+            return kButtonTextHot;
+        case ControlState::Focused:
+            return kButtonTextFocused;
+        default:
+            return kButtonTextNormal;
     }
 }
 

@@ -17,7 +17,7 @@ enum class ControlState : int {
 
 struct PushButtonStatus {
     bool enabled = true;
-    bool held_down = false;       // by the mouse or a key
+    bool held_down = false;  // by the mouse or a key
     bool pointer_over = false;
     bool has_focus = false;
     bool is_active_default = false;  // the window's default button, while it is active

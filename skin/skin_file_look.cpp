@@ -21,8 +21,8 @@ TSeSkinObject* TTeSkinFile::theme_part(std::string_view name, int default_slot,
     return object == nullptr ? nullptr : object->find_part(part);
 }
 
-bool TTeSkinFile::draw_button(int kind, Canvas& canvas, std::string_view object,
-                              const Rect& rect, int control_state) {
+bool TTeSkinFile::draw_button(int kind, Canvas& canvas, std::string_view object, const Rect& rect,
+                              int control_state) {
     if (kind != kButtonKindPushFace) return false;
     TSeSkinObject* button = theme_object(object, kSlotButton);
     if (button == nullptr) return false;

@@ -9,7 +9,7 @@ namespace {
 
 // The system button actions a frame shows only when its window asks for them.
 constexpr TSeAction kHiddenActions[] = {
-    TSeAction::sbaSysMenu,  TSeAction::sbaClose,  TSeAction::sbaHelp,
+    TSeAction::sbaSysMenu,  TSeAction::sbaClose,    TSeAction::sbaHelp,
     TSeAction::sbaMinimize, TSeAction::sbaMaximize, TSeAction::sbaRestore,
     TSeAction::sbaRollUp,   TSeAction::sbaRollDown, TSeAction::sbaTray,
 };
@@ -20,7 +20,8 @@ TSeSkinObject* first_system_button(TSeSkinObject& root, TSeAction action) {
         if (found != nullptr) return;
         if (const auto* b = dynamic_cast<const TSeSystemButton*>(&o); b && b->action == action)
             found = &o;
-        if (const auto* b = dynamic_cast<const TSeSysButtonSkinObject*>(&o); b && b->action == action)
+        if (const auto* b = dynamic_cast<const TSeSysButtonSkinObject*>(&o);
+            b && b->action == action)
             found = &o;
     });
     return found;
@@ -37,11 +38,10 @@ TSeSkinObject* first_descendant_of_kind(TSeSkinObject& object, TSeKind kind) {
 
 const std::array<std::string_view, 25>& standard_root_names() {
     static constexpr std::array<std::string_view, 25> names{
-        "Button",     "Checkbox",   "RadioButton", "GroupBox",   "ScrollBar",
-        "ProgressBar", "Edit",      "ComboBox",    "TrackBar",   "MenuBar",
-        "PopupMenu",  "Header",     "StatusBar",   "Tabs",       "Container",
-        "Frame",      "ScrollBox",  "Splitter",    "SpinButton", "ControlBar",
-        "Grid",       "ListBox",    "Hint",        "SpeedButton", "ToolBar"};
+        "Button",    "Checkbox", "RadioButton", "GroupBox",  "ScrollBar",  "ProgressBar", "Edit",
+        "ComboBox",  "TrackBar", "MenuBar",     "PopupMenu", "Header",     "StatusBar",   "Tabs",
+        "Container", "Frame",    "ScrollBox",   "Splitter",  "SpinButton", "ControlBar",  "Grid",
+        "ListBox",   "Hint",     "SpeedButton", "ToolBar"};
     return names;
 }
 
@@ -69,8 +69,7 @@ TSeSkinObject* StandardObjectTable::keep(std::unique_ptr<TSeSkinObject> copy,
     return owned_.back().get();
 }
 
-void StandardObjectTable::fill_form(TSeSkinSource& working, std::string_view root_name,
-                                    int base) {
+void StandardObjectTable::fill_form(TSeSkinSource& working, std::string_view root_name, int base) {
     TSeSkinObject* form = find_root(working, root_name);
     slots_[base] = form;
     if (form == nullptr) return;
@@ -78,7 +77,7 @@ void StandardObjectTable::fill_form(TSeSkinSource& working, std::string_view roo
     if (client == nullptr) return;
     slots_[base + kSlotClientCopy] = keep(client->clone(), working);
     const TSeAlign client_align = client->align;
-    delete client;  // its owner forgets it as it goes
+    delete client;                                // its owner forgets it as it goes
     auto* placeholder = new TSeSkinObject(form);  // owned by the form
     placeholder->color = clNone;
     placeholder->align = client_align;

@@ -57,7 +57,7 @@ const std::array<std::string_view, 25>& standard_root_names();
 TSeSkinObject* find_root(const TSeSkinSource& source, std::string_view name);
 
 class StandardObjectTable {
-public:
+  public:
     StandardObjectTable() = default;
     StandardObjectTable(const StandardObjectTable&) = delete;
     StandardObjectTable& operator=(const StandardObjectTable&) = delete;
@@ -71,7 +71,7 @@ public:
     // The object in a slot, or none (also for a slot number outside 0..49).
     TSeSkinObject* slot(int index) const;
 
-private:
+  private:
     void fill_form(TSeSkinSource& working, std::string_view root_name, int base);
     TSeSkinObject* keep(std::unique_ptr<TSeSkinObject> copy, const TSeSkinSource& working);
 

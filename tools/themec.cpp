@@ -40,7 +40,8 @@ std::string read_file(const std::string& path) {
 
 void write_file(const std::string& path, const Bytes& data) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    out.write(reinterpret_cast<const char*>(data.data()),
+              static_cast<std::streamsize>(data.size()));
     out.close();
     if (!out) throw std::runtime_error("cannot write " + path);
 }
@@ -104,7 +105,8 @@ void write_record(ByteWriter& out, const ObjectNode& authored) {
         kids.u32(static_cast<std::uint32_t>(authored.children.size()) | kBinaryChildrenFlag);
         for (const ObjectNode& child : authored.children) write_record(kids, child);
         const Bytes& bytes = kids.bytes();
-        node.properties.push_back({"Objects", Value::binary(std::string(bytes.begin(), bytes.end()))});
+        node.properties.push_back(
+            {"Objects", Value::binary(std::string(bytes.begin(), bytes.end()))});
     }
     const std::vector<std::uint8_t> stream = write_binary_stream(node);
     out.lstr(authored.class_name);
@@ -120,14 +122,16 @@ void write_images(ByteWriter& out, const ObjectNode& root, const std::string& im
     for (const std::string& name : names) {
         std::unique_ptr<TteBitmap> bitmap = read_image_record(in);
         if (bitmap->name != name)
-            throw std::runtime_error("image \"" + bitmap->name + "\" where \"" + name + "\" was expected");
+            throw std::runtime_error("image \"" + bitmap->name + "\" where \"" + name +
+                                     "\" was expected");
         bitmap->apply_key_shade();
         bitmap->compute_alpha_flag();
         write_image_record(out, *bitmap);
         out.u8(bitmap->key_flag ? 1 : 0);
         out.u8(bitmap->alpha_flag ? 1 : 0);
     }
-    if (!in.at_end()) throw std::runtime_error(images_path + " holds more images than the source names");
+    if (!in.at_end())
+        throw std::runtime_error(images_path + " holds more images than the source names");
 }
 
 Bytes maximum_body(const ObjectNode& root, const std::string& images_path) {
@@ -166,7 +170,8 @@ void compile(const std::string& source_path, const std::string& images_path,
     const Bytes body = maximum_body(root, images_path);
     TSeSkinSource skin;
     const SkinReadReport report = skin.read_body(body, 0, SkinBody::Maximum);
-    if (report.body_consumed != body.size()) throw std::runtime_error("the body was not read to its end");
+    if (report.body_consumed != body.size())
+        throw std::runtime_error("the body was not read to its end");
     check_links(skin);
     ThemeStreamData item;
     item.theme_store = skin.skin_name;

@@ -33,8 +33,8 @@ constexpr Rgb kHint{245, 251, 254};
 
 // Border profiles from the outer edge inwards, active and inactive.
 constexpr Rgb kBlueProfile[5] = {kAccentDark, kAccent, kAccentLight, kAccent, kAccentDark};
-constexpr Rgb kGreyProfile[5] = {{112, 112, 112}, {160, 160, 160}, {204, 204, 204},
-                                 {160, 160, 160}, {112, 112, 112}};
+constexpr Rgb kGreyProfile[5] = {
+    {112, 112, 112}, {160, 160, 160}, {204, 204, 204}, {160, 160, 160}, {112, 112, 112}};
 constexpr Rgb kBlueProfile3[3] = {kAccentDark, kAccentLight, kAccent};
 constexpr Rgb kGreyProfile3[3] = {{112, 112, 112}, {204, 204, 204}, {160, 160, 160}};
 
@@ -104,8 +104,8 @@ void side_piece(Painter& p, const Rect& r, const Rgb* profile, bool left) {
 
 void draw_window_frames(Painter& p) {
     const FrameLook active{kBlueProfile, 5, 4, {{252, 253, 254}, {203, 211, 222}}, kAccent};
-    const FrameLook inactive{kGreyProfile, 5, 4, {{247, 247, 247}, {220, 220, 220}},
-                             {160, 160, 160}};
+    const FrameLook inactive{
+        kGreyProfile, 5, 4, {{247, 247, 247}, {220, 220, 220}}, {160, 160, 160}};
     const FrameLook looks[2] = {active, inactive};
     for (int i = 0; i < 2; ++i) {
         const FrameLook& look = looks[i];
@@ -144,28 +144,44 @@ void draw_caption_buttons(Painter& p) {
     for (int i = 0; i < 4; ++i) {
         p.rounded_box(Rect::from_size(226 + 19 * i, 0, 19, 19), kCaptionButton[i].outline,
                       kCaptionButton[i].inside, 2);
-        const Rect small = i < 3 ? Rect::from_size(302 + 13 * i, 0, 13, 13)
-                                 : Rect::from_size(302, 16, 13, 13);
+        const Rect small =
+            i < 3 ? Rect::from_size(302 + 13 * i, 0, 13, 13) : Rect::from_size(302, 16, 13, 13);
         p.rounded_box(small, kCaptionButton[i].outline, kCaptionButton[i].inside, 1);
     }
     const std::pair<char, Rgb> ink{'#', kInk};
     const int y = 19;
-    p.art(226, y, {"##     ##", "###   ###", " ### ### ", "  #####  ", "   ###   ", "  #####  ",
-                   " ### ### ", "###   ###", "##     ##"}, {ink});
-    p.art(235, y, {"  #######", "  #######", "  #     #", "####### #", "####### #", "#     ###",
-                   "#     #  ", "#     #  ", "#######  "}, {ink});
-    p.art(244, y, {"#########", "#########", "#       #", "#       #", "#       #", "#       #",
-                   "#       #", "#       #", "#########"}, {ink});
-    p.art(253, y, {"         ", "         ", "         ", "         ", "         ", "         ",
-                   " ####### ", " ####### ", "         "}, {ink});
-    p.art(262, y, {"         ", "         ", " ####### ", "  #####  ", "   ###   ", "    #    ",
-                   "         ", "#########", "         "}, {ink});
-    p.art(271, y, {"         ", "#########", "         ", "    #    ", "   ###   ", "  #####  ",
-                   " ####### ", "         ", "         "}, {ink});
-    p.art(280, y, {"   ###   ", "   ###   ", "   ###   ", " ####### ", "  #####  ", "   ###   ",
-                   "    #    ", "         ", "#########"}, {ink});
-    p.art(289, y, {"  #####  ", " ##   ## ", " ##   ## ", "     ##  ", "    ##   ", "    ##   ",
-                   "         ", "    ##   ", "    ##   "}, {ink});
+    p.art(226, y,
+          {"##     ##", "###   ###", " ### ### ", "  #####  ", "   ###   ", "  #####  ",
+           " ### ### ", "###   ###", "##     ##"},
+          {ink});
+    p.art(235, y,
+          {"  #######", "  #######", "  #     #", "####### #", "####### #", "#     ###",
+           "#     #  ", "#     #  ", "#######  "},
+          {ink});
+    p.art(244, y,
+          {"#########", "#########", "#       #", "#       #", "#       #", "#       #",
+           "#       #", "#       #", "#########"},
+          {ink});
+    p.art(253, y,
+          {"         ", "         ", "         ", "         ", "         ", "         ",
+           " ####### ", " ####### ", "         "},
+          {ink});
+    p.art(262, y,
+          {"         ", "         ", " ####### ", "  #####  ", "   ###   ", "    #    ",
+           "         ", "#########", "         "},
+          {ink});
+    p.art(271, y,
+          {"         ", "#########", "         ", "    #    ", "   ###   ", "  #####  ",
+           " ####### ", "         ", "         "},
+          {ink});
+    p.art(280, y,
+          {"   ###   ", "   ###   ", "   ###   ", " ####### ", "  #####  ", "   ###   ",
+           "    #    ", "         ", "#########"},
+          {ink});
+    p.art(289, y,
+          {"  #####  ", " ##   ## ", " ##   ## ", "     ##  ", "    ##   ", "    ##   ",
+           "         ", "    ##   ", "    ##   "},
+          {ink});
     p.art(315, 16, {"##   ##", "### ###", " ##### ", "  ###  ", " ##### ", "### ###", "##   ##"},
           {ink});
 }
@@ -212,8 +228,10 @@ void draw_speed_buttons_and_headers(Painter& p) {
         p.rounded_box(Rect::from_size(115 + 23 * i, 30, 23, 23), kSpeedLooks[i].outline,
                       kSpeedLooks[i].inside, 1);
     }
-    p.art(230, 30, {"       ", "##  ## ", " ##  ##", "  ##  #", " ##  ##", "##  ## ", "       ",
-                    "       ", "  ###  ", "   #   ", "       "}, {{'#', kInk}});
+    p.art(230, 30,
+          {"       ", "##  ## ", " ##  ##", "  ##  #", " ##  ##", "##  ## ", "       ", "       ",
+           "  ###  ", "   #   ", "       "},
+          {{'#', kInk}});
     const Ramp header[3] = {{{252, 252, 252}, {226, 230, 236}},
                             {{246, 250, 255}, {214, 228, 248}},
                             {{206, 212, 222}, {234, 237, 242}}};
@@ -239,8 +257,9 @@ const Look kBoxLooks[4] = {
 void draw_check_marks(Painter& p, int x, int y, int box, bool disabled) {
     const Rgb mark = disabled ? kInkDisabled : Rgb{0, 70, 190};
     if (box == 1) {
-        p.art(x + 2, y + 2, {".........", ".......#.", "......##.", ".#...###.", ".##.###..",
-                             ".#####...", "..###....", "...#.....", "........."},
+        p.art(x + 2, y + 2,
+              {".........", ".......#.", "......##.", ".#...###.", ".##.###..", ".#####...",
+               "..###....", "...#.....", "........."},
               {{'#', mark}});
     } else if (box == 2) {
         p.fill({x + 3, y + 3, x + 10, y + 10}, disabled ? kInkDisabled : mix(mark, kWhite, 0.25));
@@ -298,18 +317,22 @@ void draw_scroll_and_edit(Painter& p) {
                             {{80, 130, 210}, {{236, 244, 255}, {190, 212, 246}}},
                             {{70, 80, 95}, {{186, 194, 208}, {222, 228, 236}}}};
     for (int i = 0; i < 3; ++i)
-        p.rounded_box(Rect::from_size(68 + 17 * i, 68, 17, 17), thumbs[i].outline,
-                      thumbs[i].inside, 1);
+        p.rounded_box(Rect::from_size(68 + 17 * i, 68, 17, 17), thumbs[i].outline, thumbs[i].inside,
+                      1);
     p.vgradient(Rect::from_size(119, 68, 16, 17), {{222, 226, 232}, {242, 244, 247}});
     p.fill(Rect::from_size(119, 68, 16, 1), {196, 200, 208});
     p.hgradient(Rect::from_size(135, 68, 17, 16), {{222, 226, 232}, {242, 244, 247}});
     p.fill(Rect::from_size(135, 68, 1, 16), {196, 200, 208});
     const std::pair<char, Rgb> dark{'#', {120, 128, 140}};
     const std::pair<char, Rgb> light{'+', kWhite};
-    p.art(152, 68, {" #+#+#+ ", " #+#+#+ ", " #+#+#+ ", " #+#+#+ ", " #+#+#+ ", " #+#+#+ ",
-                    "        ", "        "}, {dark, light});
-    p.art(160, 68, {" ###### ", " ++++++ ", " ###### ", " ++++++ ", " ###### ", " ++++++ ",
-                    "        ", "        "}, {dark, light});
+    p.art(152, 68,
+          {" #+#+#+ ", " #+#+#+ ", " #+#+#+ ", " #+#+#+ ", " #+#+#+ ", " #+#+#+ ", "        ",
+           "        "},
+          {dark, light});
+    p.art(160, 68,
+          {" ###### ", " ++++++ ", " ###### ", " ++++++ ", " ###### ", " ++++++ ", "        ",
+           "        "},
+          {dark, light});
     const Rgb frames[4] = {{128, 136, 148}, {80, 130, 210}, kAccent, {190, 190, 190}};
     for (int i = 0; i < 4; ++i) {
         const Rect r = Rect::from_size(236 + 21 * i, 68, 21, 21);
@@ -317,11 +340,13 @@ void draw_scroll_and_edit(Painter& p) {
         p.frame(r, frames[i]);
         if (i == 2) p.frame({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, {200, 220, 250});
     }
-    p.art(320, 68, {"           #", "            ", "         # #", "            ", "       # # #",
-                    "            ", "     # # # #", "            ", "   # # # # #", "            ",
-                    " # # # # # #", "            "}, {{'#', {140, 146, 156}}});
-    p.rounded_box(Rect::from_size(332, 68, 5, 5), {100, 108, 120}, {{190, 196, 204}, {214, 218, 224}},
-                  0);
+    p.art(320, 68,
+          {"           #", "            ", "         # #", "            ", "       # # #",
+           "            ", "     # # # #", "            ", "   # # # # #", "            ",
+           " # # # # # #", "            "},
+          {{'#', {140, 146, 156}}});
+    p.rounded_box(Rect::from_size(332, 68, 5, 5), {100, 108, 120},
+                  {{190, 196, 204}, {214, 218, 224}}, 0);
     p.fill(Rect::from_size(337, 68, 1, 4), {110, 118, 130});
 }
 
@@ -387,8 +412,9 @@ void draw_panels_and_bars(Painter& p) {
     const Rect band = Rect::from_size(280, 90, 20, 20);
     p.rounded_box(band, {170, 176, 186}, bars[1], 1);
     p.art(300, 90, {"#+  ", "    ", "#+  ", "    "}, {{'#', {130, 138, 150}}, {'+', kWhite}});
-    p.art(300, 94, {"#+  ", "    ", "#+  ", "    ", "#+  ", "    ", "#+  ", "    ", "#+  ", "    ",
-                    "#+  ", "    ", "#+  ", "    ", "#+  ", "    "},
+    p.art(300, 94,
+          {"#+  ", "    ", "#+  ", "    ", "#+  ", "    ", "#+  ", "    ", "#+  ", "    ", "#+  ",
+           "    ", "#+  ", "    ", "#+  ", "    "},
           {{'#', {130, 138, 150}}, {'+', kWhite}});
     p.hgradient(Rect::from_size(304, 90, 6, 20), {{200, 206, 214}, {236, 238, 242}});
     p.fill(Rect::from_size(304, 90, 1, 20), {150, 156, 166});
@@ -425,13 +451,14 @@ void draw_bars_and_thumbs(Painter& p) {
                 if (!inside) {
                     p.key(x0 + x, 112 + y);
                 } else {
-                    p.set(x0 + x, 112 + y, edge ? kOutline : mix({250, 251, 252}, {206, 212, 222}, y / 15.0));
+                    p.set(x0 + x, 112 + y,
+                          edge ? kOutline : mix({250, 251, 252}, {206, 212, 222}, y / 15.0));
                 }
             }
         }
     }
-    const Look menu_buttons[3] = {{{228, 232, 237}, {{240, 242, 245}, {230, 233, 238}}},
-                                  kSpeedLooks[1], kSpeedLooks[2]};
+    const Look menu_buttons[3] = {
+        {{228, 232, 237}, {{240, 242, 245}, {230, 233, 238}}}, kSpeedLooks[1], kSpeedLooks[2]};
     for (int i = 0; i < 3; ++i)
         p.rounded_box(Rect::from_size(164 + 16 * i, 112, 16, 14), menu_buttons[i].outline,
                       menu_buttons[i].inside, 1);

@@ -33,7 +33,9 @@ inline Rgb mix(Rgb a, Rgb b, double t) {
     return {m(a.r, b.r), m(a.g, b.g), m(a.b, b.b)};
 }
 
-inline Rgb lighten(Rgb c, int amount) { return {c.r + amount, c.g + amount, c.b + amount}; }
+inline Rgb lighten(Rgb c, int amount) {
+    return {c.r + amount, c.g + amount, c.b + amount};
+}
 
 // A colour per fraction 0..1 of a span, for gradients.
 struct Ramp {
@@ -43,7 +45,7 @@ struct Ramp {
 };
 
 class Painter {
-public:
+  public:
     explicit Painter(Image& image) : image_(image) {}
 
     void set(int x, int y, Rgb c, int alpha = 255) {
@@ -100,7 +102,7 @@ public:
         }
     }
 
-private:
+  private:
     struct Corner {
         int x, y, dx, dy;
     };

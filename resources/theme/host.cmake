@@ -5,6 +5,10 @@ foreach(target unit_theme bench_theme_load bench_theme_paint)
     add_dependencies(${target} tolsy_theme)
   endif()
 endforeach()
+# The theme tests also read the main window's description with the theme put in.
+if(TARGET unit_theme AND TARGET tolsy_forms)
+  add_dependencies(unit_theme tolsy_forms)
+endif()
 
 # The proof sheet: every root of the theme in every state, and the main window's frame.
 set(TOLSY_PROOF_DIR ${CMAKE_BINARY_DIR}/proof)

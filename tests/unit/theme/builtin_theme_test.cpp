@@ -15,7 +15,7 @@ namespace tolsy {
 namespace {
 
 class BuiltinTheme : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         bytes_ = test::read_binary(test::built_theme_path());
         ASSERT_FALSE(bytes_.empty()) << test::built_theme_path();
@@ -59,13 +59,13 @@ TEST_F(BuiltinTheme, HeaderNamesTheThemeAndItsAuthor) {
 
 TEST_F(BuiltinTheme, RootsComeInTheStoredOrderWithTheirDescendants) {
     const std::vector<std::pair<std::string, int>> expected{
-        {"Form", 30},       {"MenuBar", 10},   {"PopupMenu", 4},   {"CheckBox", 4},
-        {"RadioButton", 3}, {"ScrollBar", 14}, {"Button", 2},      {"SpeedButton", 7},
+        {"Form", 30},       {"MenuBar", 10},    {"PopupMenu", 4},  {"CheckBox", 4},
+        {"RadioButton", 3}, {"ScrollBar", 14},  {"Button", 2},     {"SpeedButton", 7},
         {"GroupBox", 6},    {"ProgressBar", 3}, {"TrackBar", 7},   {"ListBox", 10},
-        {"Edit", 9},        {"ComboBox", 9},   {"SpinButton", 1},  {"Panel", 6},
-        {"Tabs", 8},        {"Grid", 8},       {"ControlBar", 3},  {"Toolbar", 1},
-        {"Header", 1},      {"StatusBar", 4},  {"ScrollBox", 1},   {"ToolWindow", 14},
-        {"Container", 1},   {"Splitter", 0},   {"Frame", 6},       {"Hint", 5}};
+        {"Edit", 9},        {"ComboBox", 9},    {"SpinButton", 1}, {"Panel", 6},
+        {"Tabs", 8},        {"Grid", 8},        {"ControlBar", 3}, {"Toolbar", 1},
+        {"Header", 1},      {"StatusBar", 4},   {"ScrollBox", 1},  {"ToolWindow", 14},
+        {"Container", 1},   {"Splitter", 0},    {"Frame", 6},      {"Hint", 5}};
     ASSERT_EQ(skin_.objects.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         int descendants = -1;
@@ -88,12 +88,13 @@ TEST_F(BuiltinTheme, ClassesAndNestingAreAsStated) {
     for (const auto& r : skin_.objects) {
         r->for_each([&](TSeSkinObject& o) { ++classes[std::string(o.class_info().name())]; });
         deepest = std::max(deepest, depth_below(*r));
-        EXPECT_EQ(r->class_info().name(), r->name() == "Splitter" ? "TSeBitmapObject" : "TSeSkinObject");
+        EXPECT_EQ(r->class_info().name(),
+                  r->name() == "Splitter" ? "TSeBitmapObject" : "TSeSkinObject");
     }
-    const std::map<std::string, int> expected{
-        {"TSeSkinObject", 77},  {"TSeButtonObject", 61}, {"TSeBitmapObject", 29},
-        {"TSeActiveBitmap", 18}, {"TSeSystemButton", 10}, {"TSeTextObject", 6},
-        {"TSeActiveObject", 3}, {"TSeColorButtonObject", 1}};
+    const std::map<std::string, int> expected{{"TSeSkinObject", 77},   {"TSeButtonObject", 61},
+                                              {"TSeBitmapObject", 29}, {"TSeActiveBitmap", 18},
+                                              {"TSeSystemButton", 10}, {"TSeTextObject", 6},
+                                              {"TSeActiveObject", 3},  {"TSeColorButtonObject", 1}};
     EXPECT_EQ(classes, expected);
     EXPECT_EQ(deepest, 4);
 }
@@ -136,7 +137,8 @@ TEST_F(BuiltinTheme, LinksNameTheAtlasAndShowDrawnPixels) {
                 const std::string where = r->name() + "\\" + o.name();
                 if (where == "TrackBar\\Track") {
                     EXPECT_EQ(link.name, "track.bmp");
-                } else if (where == "RadioButton\\Checked" && &link == &static_cast<TSeButtonObject&>(o).bitmap_focused) {
+                } else if (where == "RadioButton\\Checked" &&
+                           &link == &static_cast<TSeButtonObject&>(o).bitmap_focused) {
                     EXPECT_EQ(link.name, "RADIOBUTTON.BMP");
                     return;
                 } else {
@@ -144,7 +146,8 @@ TEST_F(BuiltinTheme, LinksNameTheAtlasAndShowDrawnPixels) {
                 }
                 const TteBitmap* bitmap = link_bitmap(o, link);
                 ASSERT_NE(bitmap, nullptr) << where;
-                const Rect r2 = link_rect(link).intersect({0, 0, bitmap->width(), bitmap->height()});
+                const Rect r2 =
+                    link_rect(link).intersect({0, 0, bitmap->width(), bitmap->height()});
                 EXPECT_EQ(r2, link_rect(link)) << where;
                 bool drawn = false;
                 for (int y = r2.top; y < r2.bottom && !drawn; ++y)
@@ -219,17 +222,18 @@ TEST_F(BuiltinTheme, FormObjectIsTheDescribedFrame) {
     EXPECT_EQ(form.color, 0x00D7E9EAu);
     std::vector<std::string> names;
     for (std::size_t i = 0; i < form.child_count(); ++i) names.push_back(form.child(i)->name());
-    EXPECT_EQ(names, (std::vector<std::string>{"Caption", "Left", "Right", "Bottom", "Client", "SysMenu"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"Caption", "Left", "Right", "Bottom", "Client",
+                                               "SysMenu"}));
     TSeSkinObject& container = *skin_.find_object("Form\\ButtonContainer");
     EXPECT_EQ(container.align, TSeAlign::saTopRight);
     EXPECT_EQ(container.kind, TSeKind::skCaption);
     EXPECT_EQ(container.width(), 204);
     EXPECT_EQ(container.height(), 21);
     const std::vector<std::pair<std::string, TSeAction>> buttons{
-        {"CloseButton", TSeAction::sbaClose},     {"RestoreButton", TSeAction::sbaRestore},
-        {"MaxButton", TSeAction::sbaMaximize},    {"MinButton", TSeAction::sbaMinimize},
+        {"CloseButton", TSeAction::sbaClose},       {"RestoreButton", TSeAction::sbaRestore},
+        {"MaxButton", TSeAction::sbaMaximize},      {"MinButton", TSeAction::sbaMinimize},
         {"RollDownButton", TSeAction::sbaRollDown}, {"RollUpButton", TSeAction::sbaRollUp},
-        {"TrayButton", TSeAction::sbaTray},       {"HelpButton", TSeAction::sbaHelp}};
+        {"TrayButton", TSeAction::sbaTray},         {"HelpButton", TSeAction::sbaHelp}};
     ASSERT_EQ(container.child_count(), buttons.size());
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         auto& b = dynamic_cast<TSeSystemButton&>(*container.child(i));
@@ -244,7 +248,8 @@ TEST_F(BuiltinTheme, FormObjectIsTheDescribedFrame) {
     auto& menu = dynamic_cast<TSeSystemButton&>(*skin_.find_object("Form\\SysMenu"));
     EXPECT_EQ(menu.action, TSeAction::sbaSysMenu);
     EXPECT_EQ(menu.align, TSeAlign::saTopLeft);
-    EXPECT_EQ((Rect::from_size(menu.left(), menu.top(), menu.width(), menu.height())), (Rect{6, 6, 26, 26}));
+    EXPECT_EQ((Rect::from_size(menu.left(), menu.top(), menu.width(), menu.height())),
+              (Rect{6, 6, 26, 26}));
     for_each_link(menu, [](TteBitmapLink& link) { EXPECT_TRUE(link.empty()); });
     TSeSkinObject& title = *skin_.find_object("Form\\Title");
     EXPECT_EQ(title.kind, TSeKind::skTitle);

@@ -12,7 +12,9 @@ namespace {
 
 using test::SyntheticSkin;
 
-Rect rect_of(const TSeSkinObject& o) { return object_rect(o); }
+Rect rect_of(const TSeSkinObject& o) {
+    return object_rect(o);
+}
 
 TEST(FormLayout, TheBuiltInFormAt400By300FollowsTheWorkedExample) {
     auto theme = test::load_built_theme();
@@ -26,7 +28,8 @@ TEST(FormLayout, TheBuiltInFormAt400By300FollowsTheWorkedExample) {
     EXPECT_EQ(rect_of(*form.find_part("Bottom")), (Rect{0, 295, 400, 300}));
     EXPECT_EQ(rect_of(*form.find_part("Left")), (Rect{0, 29, 5, 295}));
     EXPECT_EQ(rect_of(*form.find_part("Right")), (Rect{395, 29, 400, 295}));
-    EXPECT_EQ(rect_of(*theme->standard_objects().slot(kSlotClientPlaceholder)), (Rect{5, 29, 395, 295}));
+    EXPECT_EQ(rect_of(*theme->standard_objects().slot(kSlotClientPlaceholder)),
+              (Rect{5, 29, 395, 295}));
     EXPECT_EQ(rect_of(*form.find_part("CaptionLeft")), (Rect{0, 0, 10, 29}));
     EXPECT_EQ(rect_of(*form.find_part("CaptionRight")), (Rect{390, 0, 400, 29}));
     EXPECT_EQ(rect_of(*form.find_part("Title")), (Rect{10, 0, 390, 29}));
@@ -54,7 +57,8 @@ TEST(FormLayout, ShownCaptionButtonsLineUpAtTheRightOfTheirContainer) {
 TEST(Layout, AnUnchangedRectangleChangesNothing) {
     SyntheticSkin skin;
     auto& root = skin.root<TSeSkinObject>("Root", {0, 0, 50, 40});
-    auto& child = SyntheticSkin::part<TSeSkinObject>(root, "Child", {0, 0, 7, 9}, TSeAlign::saClient);
+    auto& child =
+        SyntheticSkin::part<TSeSkinObject>(root, "Child", {0, 0, 7, 9}, TSeAlign::saClient);
     place_object(root, {3, 4, 63, 44});
     const SkinBounds previous = root.previous_bounds();
     child.set_bounds({1, 1, 2, 2});  // moved by hand; re-applying the same bounds must not undo it
@@ -76,11 +80,15 @@ TEST(Layout, OutermostDockingComesBeforeOrdinaryDockingWhateverTheOrder) {
     SyntheticSkin skin;
     auto& root = skin.root<TSeSkinObject>("Root", {0, 0, 1, 1});
     auto& top = SyntheticSkin::part<TSeSkinObject>(root, "Top", {0, 0, 1, 5}, TSeAlign::saTop);
-    auto& most_top = SyntheticSkin::part<TSeSkinObject>(root, "MostTop", {0, 0, 1, 3}, TSeAlign::saMostTop);
+    auto& most_top =
+        SyntheticSkin::part<TSeSkinObject>(root, "MostTop", {0, 0, 1, 3}, TSeAlign::saMostTop);
     auto& left = SyntheticSkin::part<TSeSkinObject>(root, "Left", {0, 0, 4, 1}, TSeAlign::saLeft);
-    auto& most_right = SyntheticSkin::part<TSeSkinObject>(root, "MostRight", {0, 0, 6, 1}, TSeAlign::saMostRight);
-    auto& bottom = SyntheticSkin::part<TSeSkinObject>(root, "Bottom", {0, 0, 1, 2}, TSeAlign::saBottom);
-    auto& client = SyntheticSkin::part<TSeSkinObject>(root, "Client", {0, 0, 1, 1}, TSeAlign::saClient);
+    auto& most_right =
+        SyntheticSkin::part<TSeSkinObject>(root, "MostRight", {0, 0, 6, 1}, TSeAlign::saMostRight);
+    auto& bottom =
+        SyntheticSkin::part<TSeSkinObject>(root, "Bottom", {0, 0, 1, 2}, TSeAlign::saBottom);
+    auto& client =
+        SyntheticSkin::part<TSeSkinObject>(root, "Client", {0, 0, 1, 1}, TSeAlign::saClient);
     place_object(root, {0, 0, 31, 21});
     EXPECT_EQ(rect_of(most_top), (Rect{0, 0, 31, 3}));
     EXPECT_EQ(rect_of(most_right), (Rect{25, 3, 31, 21}));
@@ -93,7 +101,8 @@ TEST(Layout, OutermostDockingComesBeforeOrdinaryDockingWhateverTheOrder) {
 TEST(Layout, HiddenChildrenTakeNoSpace) {
     SyntheticSkin skin;
     auto& root = skin.root<TSeSkinObject>("Root", {0, 0, 1, 1});
-    auto& hidden = SyntheticSkin::part<TSeSkinObject>(root, "Hidden", {0, 0, 1, 5}, TSeAlign::saTop);
+    auto& hidden =
+        SyntheticSkin::part<TSeSkinObject>(root, "Hidden", {0, 0, 1, 5}, TSeAlign::saTop);
     auto& shown = SyntheticSkin::part<TSeSkinObject>(root, "Shown", {0, 0, 1, 4}, TSeAlign::saTop);
     hidden.visible = false;
     place_object(root, {0, 0, 9, 20});
@@ -118,8 +127,10 @@ TEST(Layout, TextChildrenTakeTheWidthOfTheirTextAndMargins) {
 TEST(Layout, CentredChildrenKeepTheirSizeAndTruncateHalves) {
     SyntheticSkin skin;
     auto& root = skin.root<TSeSkinObject>("Root", {0, 0, 1, 1});
-    auto& small = SyntheticSkin::part<TSeSkinObject>(root, "Small", {0, 0, 3, 4}, TSeAlign::saCenter);
-    auto& wide = SyntheticSkin::part<TSeSkinObject>(root, "Wide", {0, 0, 15, 1}, TSeAlign::saCenter);
+    auto& small =
+        SyntheticSkin::part<TSeSkinObject>(root, "Small", {0, 0, 3, 4}, TSeAlign::saCenter);
+    auto& wide =
+        SyntheticSkin::part<TSeSkinObject>(root, "Wide", {0, 0, 15, 1}, TSeAlign::saCenter);
     place_object(root, {5, 7, 15, 16});  // 10 x 9
     EXPECT_EQ(rect_of(small), (Rect{8, 9, 11, 13}));
     // (10 - 15) / 2 truncates toward zero to -2.
@@ -130,7 +141,8 @@ TEST(Layout, AllTakesTheOwnSizeFromTheOrigin) {
     SyntheticSkin skin;
     auto& root = skin.root<TSeSkinObject>("Root", {0, 0, 1, 1});
     auto& all = SyntheticSkin::part<TSeSkinObject>(root, "All", {4, 4, 1, 1}, TSeAlign::saAll);
-    auto& angle = SyntheticSkin::part<TSeSkinObject>(root, "Angle", {0, 0, 5, 3}, TSeAlign::saTopRightAngle);
+    auto& angle =
+        SyntheticSkin::part<TSeSkinObject>(root, "Angle", {0, 0, 5, 3}, TSeAlign::saTopRightAngle);
     place_object(root, {20, 30, 47, 41});
     EXPECT_EQ(rect_of(all), (Rect{0, 0, 27, 11}));
     EXPECT_EQ(rect_of(angle), (Rect{22, 0, 27, 3}));
@@ -139,8 +151,10 @@ TEST(Layout, AllTakesTheOwnSizeFromTheOrigin) {
 TEST(Layout, CornerAnchoredChildrenFollowOnlyOnceTheObjectHadAWidth) {
     SyntheticSkin skin;
     auto& root = skin.root<TSeSkinObject>("Root", {0, 0, 0, 0});
-    auto& top_left = SyntheticSkin::part<TSeSkinObject>(root, "TL", {6, 6, 20, 20}, TSeAlign::saTopLeft);
-    auto& top_right = SyntheticSkin::part<TSeSkinObject>(root, "TR", {80, 2, 10, 9}, TSeAlign::saTopRight);
+    auto& top_left =
+        SyntheticSkin::part<TSeSkinObject>(root, "TL", {6, 6, 20, 20}, TSeAlign::saTopLeft);
+    auto& top_right =
+        SyntheticSkin::part<TSeSkinObject>(root, "TR", {80, 2, 10, 9}, TSeAlign::saTopRight);
     place_object(root, {0, 0, 100, 50});  // from no width: nothing follows
     EXPECT_EQ(rect_of(top_left), (Rect{6, 6, 26, 26}));
     EXPECT_EQ(rect_of(top_right), (Rect{80, 2, 90, 11}));
@@ -152,7 +166,8 @@ TEST(Layout, CornerAnchoredChildrenFollowOnlyOnceTheObjectHadAWidth) {
 TEST(Layout, HiddenCornerChildrenStillFollow) {
     SyntheticSkin skin;
     auto& root = skin.root<TSeSkinObject>("Root", {0, 0, 50, 20});
-    auto& button = SyntheticSkin::part<TSeSkinObject>(root, "Button", {30, 2, 10, 9}, TSeAlign::saTopRight);
+    auto& button =
+        SyntheticSkin::part<TSeSkinObject>(root, "Button", {30, 2, 10, 9}, TSeAlign::saTopRight);
     button.visible = false;
     place_object(root, {0, 0, 57, 20});
     EXPECT_EQ(button.left(), 37);
@@ -161,8 +176,10 @@ TEST(Layout, HiddenCornerChildrenStillFollow) {
 TEST(Layout, BottomAnchoredChildrenMoveAsLeftToTheImplementer) {
     SyntheticSkin skin;
     auto& root = skin.root<TSeSkinObject>("Root", {0, 0, 40, 30});
-    auto& bottom_left = SyntheticSkin::part<TSeSkinObject>(root, "BL", {2, 25, 5, 3}, TSeAlign::saBottomLeft);
-    auto& bottom_right = SyntheticSkin::part<TSeSkinObject>(root, "BR", {7, 4, 5, 3}, TSeAlign::saBottomRight);
+    auto& bottom_left =
+        SyntheticSkin::part<TSeSkinObject>(root, "BL", {2, 25, 5, 3}, TSeAlign::saBottomLeft);
+    auto& bottom_right =
+        SyntheticSkin::part<TSeSkinObject>(root, "BR", {7, 4, 5, 3}, TSeAlign::saBottomRight);
     place_object(root, {0, 0, 41, 37});
     EXPECT_EQ(rect_of(bottom_left), (Rect{2, 32, 7, 35}));
     EXPECT_EQ(rect_of(bottom_right), (Rect{41 - 7, 37 - 4, 41 - 7 + 5, 37 - 4 + 3}));
@@ -172,8 +189,10 @@ TEST(Layout, TemplatesKeepTheirStoredRectanglesAndNestedChildrenFollowTheirParen
     SyntheticSkin skin;
     auto& root = skin.root<TSeSkinObject>("Root", {0, 0, 1, 1});
     auto& stored = SyntheticSkin::part<TSeSkinObject>(root, "Template", {3, 4, 5, 6});
-    auto& panel = SyntheticSkin::part<TSeSkinObject>(root, "Panel", {0, 0, 1, 1}, TSeAlign::saClient);
-    auto& inner = SyntheticSkin::part<TSeSkinObject>(panel, "Inner", {0, 0, 1, 2}, TSeAlign::saBottom);
+    auto& panel =
+        SyntheticSkin::part<TSeSkinObject>(root, "Panel", {0, 0, 1, 1}, TSeAlign::saClient);
+    auto& inner =
+        SyntheticSkin::part<TSeSkinObject>(panel, "Inner", {0, 0, 1, 2}, TSeAlign::saBottom);
     place_object(root, {0, 0, 21, 13});
     EXPECT_EQ(rect_of(stored), (Rect{3, 4, 8, 10}));
     EXPECT_EQ(rect_of(inner), (Rect{0, 11, 21, 13}));

@@ -19,7 +19,7 @@ constexpr Color kRed = 0x000010F0;   // 0x00BBGGRR: red 240, green 16
 constexpr Color kBlue = 0x00C81405;  // red 5, green 20, blue 200
 
 class Painting : public ::testing::Test {
-protected:
+  protected:
     Painting() : target_(23, 17, kBackground), canvas_(target_) {
         // Three looks side by side in one picture, each 5 x 3: normal, hot, other.
         skin_.add_image("pic", pattern(15, 3));
@@ -212,7 +212,7 @@ TEST_F(Painting, BitmapObjectsLayOutAndPaintTheirChildrenOverTheImage) {
 }
 
 class ObjectText : public Painting {
-protected:
+  protected:
     TSeSkinObject& labelled(const std::string& text) {
         auto& o = skin_.root<TSeSkinObject>("Label", {2, 1, 41, 15});
         o.text = text;
@@ -296,9 +296,12 @@ TEST_F(ObjectText, TextObjectsTakeTheFontOfTheirState) {
     o.font_pressed.name = "Pressed";
     o.font_focused.name = "Focused";
     o.font_disabled.name = "Disabled";
-    for (const auto& [state, face] : std::vector<std::pair<std::uint8_t, std::string>>{
-             {kStateNormal, "Normal"}, {kStateHot, "Hot"}, {kStatePressed, "Pressed"},
-             {kStateFocused, "Focused"}, {kStateDisabled, "Disabled"}}) {
+    for (const auto& [state, face] :
+         std::vector<std::pair<std::uint8_t, std::string>>{{kStateNormal, "Normal"},
+                                                           {kStateHot, "Hot"},
+                                                           {kStatePressed, "Pressed"},
+                                                           {kStateFocused, "Focused"},
+                                                           {kStateDisabled, "Disabled"}}) {
         fake_.calls.clear();
         set_state(o, state);
         paint(o);

@@ -15,7 +15,7 @@ namespace tolsy {
 namespace {
 
 class LoadedTheme : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         theme_ = test::load_built_theme();
         ASSERT_NE(theme_, nullptr);
@@ -71,7 +71,8 @@ TEST_F(LoadedTheme, TheFormCopiesAreTakenBeforeTheButtonsAreHidden) {
 TEST_F(LoadedTheme, ControlSlotsHoldTheRootsOfTheirNames) {
     const auto& names = standard_root_names();
     for (std::size_t i = 0; i < names.size(); ++i)
-        EXPECT_EQ(slot(kSlotButton + static_cast<int>(i)), working().find_object(names[i])) << names[i];
+        EXPECT_EQ(slot(kSlotButton + static_cast<int>(i)), working().find_object(names[i]))
+            << names[i];
     EXPECT_NE(slot(kSlotCheckBox), nullptr);  // "Checkbox" finds "CheckBox"
     EXPECT_EQ(slot(kSlotToolWindow), working().find_object("ToolWindow"));
     EXPECT_EQ(hidden_system_buttons(*slot(kSlotToolWindow)), 1);
@@ -157,12 +158,12 @@ TEST(PushButtonState, CaptionFontsFollowTheStateAndTheDefaultKeepsTheNormalFont)
 }
 
 class ButtonFace : public LoadedTheme {
-protected:
+  protected:
     Image draw(int control_state, const std::string& object = "default") {
         Image picture(77, 27, test::kBackground);
         Canvas canvas(picture);
-        drawn_ = theme_->draw_button(kButtonKindPushFace, canvas, object, {1, 1, 76, 26},
-                                     control_state);
+        drawn_ =
+            theme_->draw_button(kButtonKindPushFace, canvas, object, {1, 1, 76, 26}, control_state);
         return picture;
     }
     // The face link of a state drawn by hand at the same place, for comparison.

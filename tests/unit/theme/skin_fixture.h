@@ -16,7 +16,7 @@
 namespace tolsy::test {
 
 class SyntheticSkin {
-public:
+  public:
     TteBitmap& add_image(const std::string& name, Image image) {
         auto bitmap = std::make_unique<TteBitmap>();
         bitmap->name = name;
@@ -55,7 +55,7 @@ public:
 
     BitmapList images;
 
-private:
+  private:
     std::vector<std::unique_ptr<TSeSkinObject>> roots_;
 };
 
@@ -67,7 +67,9 @@ inline void set_link(TteBitmapLink& link, const std::string& image, Rect r) {
     link.bottom = r.bottom;
 }
 
-inline std::string built_theme_path() { return std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.mskn"; }
+inline std::string built_theme_path() {
+    return std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.mskn";
+}
 
 inline std::string read_binary(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
