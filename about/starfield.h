@@ -11,12 +11,9 @@
 
 #include "about/image_draw_thread.h"
 #include "skin/image.h"
+#include "toolkit/colors.h"
 
 namespace tolsy {
-
-// The toolkit's colour values: 0x00BBGGRR; clNone paints nothing.
-inline constexpr std::uint32_t clBlack = 0x000000;
-inline constexpr std::uint32_t clNone = 0x1FFFFFFF;
 
 struct StarRecord {
     std::int32_t X;

@@ -13,7 +13,7 @@ std::string TEPInfoExe::query(const std::vector<std::uint8_t>& buffer, const cha
     // The code page half of the table name is fixed; only the language follows LangId.
     const std::string path = kStringTableRoot + lang_id_ + key;
     std::size_t offset = 0;
-    if (!api_->VerQueryValue(buffer, path, offset) || offset >= buffer.size()) return {};
+    if (!api_->query_value(buffer, path, offset) || offset >= buffer.size()) return {};
     // The value runs to its terminating zero, never past the record.
     auto begin = buffer.begin() + static_cast<std::ptrdiff_t>(offset);
     auto end = std::find(begin, buffer.end(), std::uint8_t{0});
@@ -22,11 +22,11 @@ std::string TEPInfoExe::query(const std::vector<std::uint8_t>& buffer, const cha
 
 void TEPInfoExe::ReadInfo() {
     if (!api_) return;
-    const std::int64_t size = api_->GetFileVersionInfoSize(exe_name_);
+    const std::int64_t size = api_->info_size(exe_name_);
     if (size <= 0) return;
     std::vector<std::uint8_t> buffer(static_cast<std::size_t>(size), 0);
     // A failed copy leaves the buffer zeroed, so every lookup below finds nothing.
-    (void)api_->GetFileVersionInfo(exe_name_, buffer);
+    (void)api_->copy_info(exe_name_, buffer);
     company_name_ = query(buffer, "04E4\\CompanyName");
     file_description_ = query(buffer, "04E4\\FileDescription");
     file_version_ = query(buffer, "04E4\\FileVersion");

@@ -12,11 +12,11 @@ class VersionInfoApi {
 public:
     virtual ~VersionInfoApi() = default;
     // Size of the file's version record; 0 when it has none or cannot be read.
-    virtual std::int64_t GetFileVersionInfoSize(const std::string& file) = 0;
+    virtual std::int64_t info_size(const std::string& file) = 0;
     // Copies the record into `buffer` (already sized and zero-filled); false on failure.
-    virtual bool GetFileVersionInfo(const std::string& file, std::vector<std::uint8_t>& buffer) = 0;
+    virtual bool copy_info(const std::string& file, std::vector<std::uint8_t>& buffer) = 0;
     // Finds one value in the copied record; yields its offset within `buffer`.
-    virtual bool VerQueryValue(const std::vector<std::uint8_t>& buffer, const std::string& path,
+    virtual bool query_value(const std::vector<std::uint8_t>& buffer, const std::string& path,
                                std::size_t& offset) = 0;
 };
 

@@ -20,36 +20,36 @@ void TForm1::create_controls() {
     controls_ = std::make_unique<Form1Controls>();
     view_ = std::make_unique<Form1View>(*controls_);
     composer_ = std::make_unique<FrameComposer>(frame_state, *view_);
-    Form1Controls& c = *controls_;
-    c.create(handle());
-
-    c.SymbolComboBox.on_change = [this] { SymbolComboBoxChange(); };
-    c.ConditionComboBox.on_change = [this] { ConditionComboBoxChange(); };
-    c.ToleranceComboBox.on_change = [this] { ToleranceComboBoxChange(); };
-    c.DatumCond1ComboBox.on_change = [this] { DatumCond1ComboBoxChange(); };
-    c.DatumCond2ComboBox.on_change = [this] { DatumCond2ComboBoxChange(); };
-    c.DatumCond3ComboBox.on_change = [this] { DatumCond3ComboBoxChange(); };
-    c.Datum1ComboBox.on_change = [this] { Datum1ComboBoxChange(); };
-    c.Datum2ComboBox.on_change = [this] { Datum2ComboBoxChange(); };
-    c.Datum3ComboBox.on_change = [this] { Datum3ComboBoxChange(); };
-    c.DiaCheckBox.on_click = [this] { DiaCheckBoxClick(); };
-    c.DisplayEdit.on_change = [this] { DisplayEditChange(); };
+    auto bind = [this](void (TForm1::*method)()) {
+        return NotifyEvent::Function([this, method](Component&) { (this->*method)(); });
+    };
+    const Form1Handlers handlers = {
+        {"SymbolComboBoxChange", bind(&TForm1::SymbolComboBoxChange)},
+        {"ConditionComboBoxChange", bind(&TForm1::ConditionComboBoxChange)},
+        {"ToleranceComboBoxChange", bind(&TForm1::ToleranceComboBoxChange)},
+        {"DatumCond1ComboBoxChange", bind(&TForm1::DatumCond1ComboBoxChange)},
+        {"DatumCond2ComboBoxChange", bind(&TForm1::DatumCond2ComboBoxChange)},
+        {"DatumCond3ComboBoxChange", bind(&TForm1::DatumCond3ComboBoxChange)},
+        {"Datum1ComboBoxChange", bind(&TForm1::Datum1ComboBoxChange)},
+        {"Datum2ComboBoxChange", bind(&TForm1::Datum2ComboBoxChange)},
+        {"Datum3ComboBoxChange", bind(&TForm1::Datum3ComboBoxChange)},
+        {"DiaCheckBoxClick", bind(&TForm1::DiaCheckBoxClick)},
+        {"DisplayEditChange", bind(&TForm1::DisplayEditChange)},
+        {"ClearAllButtonClick", bind(&TForm1::ClearAllButtonClick)},
+        {"CloseButtonClick", bind(&TForm1::CloseButtonClick)},
+        {"ClipboardButtonClick", bind(&TForm1::ClipboardButtonClick)},
+        {"TeSpeedButton1Click",
+         NotifyEvent::Function([this](Component& sender) { TeSpeedButton1Click(sender); })},
+    };
+    controls_->create(handle(), handlers);
+    set_default_button_id(controls_->natives.default_button_id());
     // The line's own copy command puts its 8-bit text there, whatever the system code page.
-    c.DisplayEdit.on_copy = [this](const std::wstring& selected) {
+    controls_->DisplayEdit->on_copy = [this](const std::wstring& selected) {
         write_clipboard_text(handle(), glyph_text(selected));
     };
-    c.ClearAllButton.on_click = [this] { ClearAllButtonClick(); };
-    c.TeEffectButton1.on_click = [this] { CloseButtonClick(); };
-    c.TeButton1.on_click = [this] { ClipboardButtonClick(); };
-    set_default_button_id(c.TeButton1.id());
-    for (TabSheet* sheet : {c.TeTabSheet2, c.TeTabSheet3}) {
-        for (const auto& button : sheet->speed_buttons()) {
-            button->on_click = [this](SpeedButton& sender) { TeSpeedButton1Click(sender); };
-        }
-    }
 }
 
-void TForm1::set_active_page(int index) { controls_->TePageControl1.set_active_page_index(index); }
+void TForm1::set_active_page(int index) { controls_->TePageControl1->set_active_page_index(index); }
 
 void TForm1::SymbolComboBoxChange() { composer_->list_changed(ComposerList::kSymbol); }
 void TForm1::ConditionComboBoxChange() { composer_->list_changed(ComposerList::kCondition); }
@@ -64,18 +64,18 @@ void TForm1::DiaCheckBoxClick() { composer_->diameter_clicked(); }
 void TForm1::ClearAllButtonClick() { composer_->clear_all(); }
 void TForm1::write_preview() { composer_->write_preview(); }
 
-void TForm1::TeSpeedButton1Click(SpeedButton& sender) {
-    const std::wstring& label = sender.caption();
-    composer_->palette_clicked(std::u16string(label.begin(), label.end()));
+void TForm1::TeSpeedButton1Click(Component& sender) {
+    // The buttons are told apart only by their label.
+    composer_->palette_clicked(static_cast<Control&>(sender).caption);
 }
 
 void TForm1::DisplayEditChange() {
-    write_clipboard_text(handle(), glyph_text(controls_->DisplayEdit.text()));
+    write_clipboard_text(handle(), glyph_text(controls_->DisplayEdit->text()));
 }
 
 void TForm1::ClipboardButtonClick() {
-    controls_->DisplayEdit.select_all();
-    controls_->DisplayEdit.copy_selection();
+    controls_->DisplayEdit->select_all();
+    controls_->DisplayEdit->copy_selection();
 }
 
 }  // namespace tolsy

@@ -1,144 +1,71 @@
 #include "app/form1_controls_win.h"
 
+#include <stdexcept>
+
 #include "app/form1_glyphs.h"
-#include "composer/cp1252.h"
-#include "composer/glyph_codes.h"
-#include "composer/palette.h"
 
 namespace tolsy {
 
 namespace {
-constexpr char kSymbolFont[] = "Tolsy";
-constexpr int kListFontHeight = -16;
-constexpr int kDisplayFontHeight = -19;
-constexpr int kItemHeight = 16;
-constexpr int kListHeight = 22;
+constexpr wchar_t kDescriptionResource[] = L"TFORM1";
 
-FontSpec symbol_font(int height, int charset) {
-    FontSpec font;
-    font.name = kSymbolFont;
-    font.height = height;
-    font.charset = charset;
-    return font;
-}
-
-std::wstring wide(std::string_view bytes) {
-    const std::u16string text = cp1252_to_utf16(bytes);
-    return std::wstring(text.begin(), text.end());
-}
-
-void fill_list(ComboBox& box, ComposerList which) {
-    std::vector<std::wstring> items;
-    for (const std::string& item : list_items(which)) items.push_back(wide(item));
-    box.set_items(items);
-}
-
-void create_list(ComboBox& box, ComposerList which, const Bounds& bounds, HWND parent, int charset,
-                 bool flat) {
-    box.set_font(symbol_font(kListFontHeight, charset));
-    box.set_item_height(kItemHeight);
-    box.set_flat(flat);
-    box.create(bounds, parent);
-    fill_list(box, which);
+std::span<const std::uint8_t> embedded_description() {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, kDescriptionResource, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    if (!data) throw std::runtime_error("The main window's description is missing");
+    return {static_cast<const std::uint8_t*>(data), SizeofResource(module, found)};
 }
 }  // namespace
 
-ComboBox& Form1Controls::list(ComposerList which) {
+ComboBox& Form1Controls::list(ComposerList which) const {
     switch (which) {
-        case ComposerList::kSymbol: return SymbolComboBox;
-        case ComposerList::kCondition: return ConditionComboBox;
-        case ComposerList::kTolerance: return ToleranceComboBox;
-        case ComposerList::kDatum1: return Datum1ComboBox;
-        case ComposerList::kDatum2: return Datum2ComboBox;
-        case ComposerList::kDatum3: return Datum3ComboBox;
-        case ComposerList::kDatumCond1: return DatumCond1ComboBox;
-        case ComposerList::kDatumCond2: return DatumCond2ComboBox;
-        case ComposerList::kDatumCond3: return DatumCond3ComboBox;
+        case ComposerList::kSymbol: return *SymbolComboBox;
+        case ComposerList::kCondition: return *ConditionComboBox;
+        case ComposerList::kTolerance: return *ToleranceComboBox;
+        case ComposerList::kDatum1: return *Datum1ComboBox;
+        case ComposerList::kDatum2: return *Datum2ComboBox;
+        case ComposerList::kDatum3: return *Datum3ComboBox;
+        case ComposerList::kDatumCond1: return *DatumCond1ComboBox;
+        case ComposerList::kDatumCond2: return *DatumCond2ComboBox;
+        case ComposerList::kDatumCond3: return *DatumCond3ComboBox;
     }
-    return SymbolComboBox;
+    return *SymbolComboBox;
 }
 
-void Form1Controls::create_tolerance_page() {
-    using L = ComposerList;
-    HWND sheet = TeTabSheet1->handle();
-    for (GroupBox* box : {&TeGroupBox1, &TeGroupBox2, &TeGroupBox3}) box->set_font(FontSpec{});
-    TeGroupBox1.set_caption("Symbol");
-    TeGroupBox1.create_container({0, 8, 65, 49}, sheet);
-    create_list(SymbolComboBox, L::kSymbol, {12, 16, 45, kListHeight}, TeGroupBox1.handle(),
-                DEFAULT_CHARSET, true);
+void Form1Controls::create(HWND form, const Form1Handlers& handlers) {
+    description = read_form1_description(embedded_description(), handlers);
+    natives.build(form, description->top_controls(), description->font, form);
 
-    TeGroupBox2.set_caption("Tolerance");
-    TeGroupBox2.create_container({64, 8, 185, 49}, sheet);
-    DiaCheckBox.set_caption("\xD8");  // the letter O with stroke, in the ordinary font
-    DiaCheckBox.set_font(FontSpec{.name = "MS Sans Serif", .height = -13});
-    DiaCheckBox.create({8, 16, 29, 20}, TeGroupBox2.handle());
-    create_list(ConditionComboBox, L::kCondition, {128, 16, 49, kListHeight},
-                TeGroupBox2.handle(), ANSI_CHARSET, true);
-    create_list(ToleranceComboBox, L::kTolerance, {44, 16, 77, kListHeight}, TeGroupBox2.handle(),
-                ANSI_CHARSET, false);
+    const NativeControls& n = natives;
+    TePageControl1 = &n.page_control("TePageControl1");
+    TeTabSheet1 = &static_cast<TabSheet&>(n.container("TeTabSheet1"));
+    TeTabSheet2 = &static_cast<TabSheet&>(n.container("TeTabSheet2"));
+    TeTabSheet3 = &static_cast<TabSheet&>(n.container("TeTabSheet3"));
+    TeGroupBox1 = &n.container("TeGroupBox1");
+    TeGroupBox2 = &n.container("TeGroupBox2");
+    TeGroupBox3 = &n.container("TeGroupBox3");
+    SymbolComboBox = &n.combo_box("SymbolComboBox");
+    DiaCheckBox = &n.check_box("DiaCheckBox");
+    ConditionComboBox = &n.combo_box("ConditionComboBox");
+    ToleranceComboBox = &n.combo_box("ToleranceComboBox");
+    DatumCond1ComboBox = &n.combo_box("DatumCond1ComboBox");
+    DatumCond2ComboBox = &n.combo_box("DatumCond2ComboBox");
+    DatumCond3ComboBox = &n.combo_box("DatumCond3ComboBox");
+    Datum1ComboBox = &n.combo_box("Datum1ComboBox");
+    Datum2ComboBox = &n.combo_box("Datum2ComboBox");
+    Datum3ComboBox = &n.combo_box("Datum3ComboBox");
+    TePanel1 = &n.container("TePanel1");
+    DisplayEdit = &n.edit("DisplayEdit");
+    ClearAllButton = &n.push_button("ClearAllButton");
+    TeEffectButton1 = &n.push_button("TeEffectButton1");
+    TeButton1 = &n.push_button("TeButton1");
 
-    TeGroupBox3.set_caption("Datums");
-    TeGroupBox3.create_container({248, 8, 121, 109}, sheet);
-    HWND datums = TeGroupBox3.handle();
-    create_list(DatumCond1ComboBox, L::kDatumCond1, {64, 17, 45, kListHeight}, datums,
-                DEFAULT_CHARSET, true);
-    create_list(DatumCond2ComboBox, L::kDatumCond2, {64, 46, 45, kListHeight}, datums,
-                DEFAULT_CHARSET, true);
-    create_list(DatumCond3ComboBox, L::kDatumCond3, {64, 76, 45, kListHeight}, datums,
-                DEFAULT_CHARSET, true);
-    create_list(Datum1ComboBox, L::kDatum1, {12, 16, 45, kListHeight}, datums, DEFAULT_CHARSET,
-                true);
-    create_list(Datum2ComboBox, L::kDatum2, {12, 45, 44, kListHeight}, datums, DEFAULT_CHARSET,
-                true);
-    create_list(Datum3ComboBox, L::kDatum3, {12, 74, 45, kListHeight}, datums, DEFAULT_CHARSET,
-                true);
-}
-
-void Form1Controls::create_palettes(HWND form) {
-    for (const PaletteButton& b : palette_buttons()) {
-        TabSheet* sheet = b.page == PalettePage::kSymbols ? TeTabSheet2 : TeTabSheet3;
-        auto button = std::make_unique<SpeedButton>();
-        button->set_name("TeSpeedButton" + std::to_string(b.number));
-        button->set_bounds({b.left, b.top, b.width, b.height});
-        button->set_caption(std::wstring(b.label.begin(), b.label.end()));
-        button->set_font(symbol_font(b.font_height, ANSI_CHARSET));
-        button->set_flat(true);
-        const int glyph = palette_label_glyph(utf16_to_cp1252(b.label));
-        if (const auto meaning = glyph < 0 ? std::nullopt
-                                           : glyph_meaning(static_cast<unsigned char>(glyph))) {
-            button->set_hint(wide(*meaning));
-        }
-        sheet->add_speed_button(std::move(button));
-    }
-    TeTabSheet2->create_tool_tips(form);
-    TeTabSheet3->create_tool_tips(form);
-}
-
-void Form1Controls::create(HWND form) {
-    TePageControl1.create({5, 0, 381, 153}, form);
-    TeTabSheet1 = &TePageControl1.add_page("Tolerance");
-    TeTabSheet2 = &TePageControl1.add_page("Symbols");
-    TeTabSheet3 = &TePageControl1.add_page("Symbols2");
-    create_tolerance_page();
-    create_palettes(form);
-
-    TePanel1.create_container({5, 159, 381, 45}, form);
-    DisplayEdit.set_font(symbol_font(kDisplayFontHeight, ANSI_CHARSET));
-    DisplayEdit.create({6, 7, 366, 30}, TePanel1.handle());
-
-    for (PushButton* button : {&ClearAllButton, &TeEffectButton1, &TeButton1}) {
-        button->set_font(FontSpec{});
-    }
-    ClearAllButton.set_caption("Clear");
-    ClearAllButton.set_glyph(clear_button_glyph());
-    ClearAllButton.create({22, 208, 73, 25}, form);
-    TeEffectButton1.set_caption("&Close");
-    TeEffectButton1.set_glyph(close_button_glyph());
-    TeEffectButton1.create({290, 208, 77, 25}, form);
-    TeButton1.set_caption("To Clip&board");
-    TeButton1.set_glyph(clipboard_button_glyph());
-    TeButton1.set_default(true);
-    TeButton1.create({134, 208, 125, 25}, form);
+    // The pictures are drawn by the program, not stored with the description.
+    ClearAllButton->set_glyph(clear_button_glyph());
+    TeEffectButton1->set_glyph(close_button_glyph());
+    TeButton1->set_glyph(clipboard_button_glyph());
 }
 
 }  // namespace tolsy

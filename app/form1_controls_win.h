@@ -1,50 +1,45 @@
 #pragma once
-// The main window's controls, by their names, created as children of the window in tab order.
-#include <array>
+// The main window's controls, read from its description and created as native controls, with
+// the composer's controls at hand by name.
 #include <memory>
 
+#include "app/form1_description.h"
 #include "composer/list_items.h"
-#include "toolkit/check_box_win.h"
-#include "toolkit/combo_box_win.h"
-#include "toolkit/edit_win.h"
-#include "toolkit/group_box_win.h"
-#include "toolkit/page_control_win.h"
-#include "toolkit/panel_win.h"
-#include "toolkit/push_button_win.h"
+#include "toolkit/control_builder_win.h"
 
 namespace tolsy {
 
 struct Form1Controls {
-    PageControl TePageControl1;
+    std::unique_ptr<Form1Description> description;
+    NativeControls natives;
+
+    PageControl* TePageControl1 = nullptr;
     TabSheet* TeTabSheet1 = nullptr;
     TabSheet* TeTabSheet2 = nullptr;
     TabSheet* TeTabSheet3 = nullptr;
-    GroupBox TeGroupBox1;
-    GroupBox TeGroupBox2;
-    GroupBox TeGroupBox3;
-    ComboBox SymbolComboBox{ComboStyle::kPickOnly};
-    CheckBox DiaCheckBox;
-    ComboBox ConditionComboBox{ComboStyle::kPickOnly};
-    ComboBox ToleranceComboBox{ComboStyle::kEditable};
-    ComboBox DatumCond1ComboBox{ComboStyle::kPickOnly};
-    ComboBox DatumCond2ComboBox{ComboStyle::kPickOnly};
-    ComboBox DatumCond3ComboBox{ComboStyle::kPickOnly};
-    ComboBox Datum1ComboBox{ComboStyle::kPickOnly};
-    ComboBox Datum2ComboBox{ComboStyle::kPickOnly};
-    ComboBox Datum3ComboBox{ComboStyle::kPickOnly};
-    Panel TePanel1;
-    Edit DisplayEdit;
-    PushButton ClearAllButton;
-    PushButton TeEffectButton1;
-    PushButton TeButton1;
+    Container* TeGroupBox1 = nullptr;
+    Container* TeGroupBox2 = nullptr;
+    Container* TeGroupBox3 = nullptr;
+    ComboBox* SymbolComboBox = nullptr;
+    CheckBox* DiaCheckBox = nullptr;
+    ComboBox* ConditionComboBox = nullptr;
+    ComboBox* ToleranceComboBox = nullptr;
+    ComboBox* DatumCond1ComboBox = nullptr;
+    ComboBox* DatumCond2ComboBox = nullptr;
+    ComboBox* DatumCond3ComboBox = nullptr;
+    ComboBox* Datum1ComboBox = nullptr;
+    ComboBox* Datum2ComboBox = nullptr;
+    ComboBox* Datum3ComboBox = nullptr;
+    Container* TePanel1 = nullptr;
+    Edit* DisplayEdit = nullptr;
+    PushButton* ClearAllButton = nullptr;
+    PushButton* TeEffectButton1 = nullptr;
+    PushButton* TeButton1 = nullptr;
 
-    ComboBox& list(ComposerList which);
-    // Creates every control on `form` (the main window, its native window existing).
-    void create(HWND form);
-
-private:
-    void create_tolerance_page();
-    void create_palettes(HWND form);
+    ComboBox& list(ComposerList which) const;
+    // Reads the window description embedded in the program (resource TFORM1) and creates its
+    // controls on `form`; their events run the handlers of the same names.
+    void create(HWND form, const Form1Handlers& handlers);
 };
 
 }  // namespace tolsy

@@ -14,7 +14,7 @@ inline constexpr char kMissingFontMessage[] =
 struct Form1Controls;
 class Form1View;
 class FrameComposer;
-class SpeedButton;
+class Component;
 
 class TForm1 : public Form {
 public:
@@ -44,7 +44,7 @@ public:
     void DiaCheckBoxClick();
     void ClearAllButtonClick();
     void write_preview();
-    void TeSpeedButton1Click(SpeedButton& sender);
+    void TeSpeedButton1Click(Component& sender);
     void DisplayEditChange();
     void ClipboardButtonClick();
 

@@ -9,7 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   mingw-w64 g++-mingw-w64-x86-64 libz-mingw-w64-dev
   wine wine64 xvfb x11-utils xdotool xclip imagemagick
-  python3 python3-fonttools fp-utils
+  python3 python3-fonttools python3-shapely python3-pil fonts-dejavu-core fp-utils
 )
 
 missing=()

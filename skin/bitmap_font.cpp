@@ -113,8 +113,8 @@ constexpr std::array<std::array<std::uint8_t, kGlyphRows>, kLastGlyph - kFirstGl
 }};
 
 // Bytes outside printable ASCII (symbol-font codes among them) show as a hollow box.
-constexpr std::array<std::uint8_t, kGlyphRows> kBoxGlyph{0x1F, 0x11, 0x11, 0x11, 0x11, 0x11,
-                                                         0x1F, 0x00, 0x00};
+constexpr std::array<std::uint8_t, kGlyphRows> kBoxGlyph{0x1F, 0x11, 0x11, 0x11, 0x11,
+                                                         0x11, 0x1F, 0x00, 0x00};
 
 const std::array<std::uint8_t, kGlyphRows>& glyph(unsigned char c) {
     if (c < kFirstGlyph || c > kLastGlyph) return kBoxGlyph;

@@ -7,7 +7,7 @@
 namespace tolsy {
 
 class BitmapFontRenderer : public TextRenderer {
-public:
+  public:
     // One blank row above and below the nine glyph rows.
     static constexpr int kLineHeight = 11;
 

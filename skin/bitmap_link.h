@@ -3,6 +3,7 @@
 // rectangle in it (right and bottom exclusive). Written as "Bitmap.Name", "Bitmap.Left" ...
 #include <string>
 
+#include "skin/nine_piece.h"
 #include "skin/skin_bitmap.h"
 #include "toolkit/class_info.h"
 
@@ -16,6 +17,8 @@ class TteBitmapLink : public Persistent {
     int top = 0;
     int right = 0;
     int bottom = 0;
+    // Not stored: which pieces need transparent drawing, settled when the link is attached.
+    LinkTransparency transparency;
 
     void assign(const TteBitmapLink& other);
     bool operator==(const TteBitmapLink& other) const;

@@ -16,7 +16,7 @@ enum class DrawMode {
 };
 
 class Canvas {
-public:
+  public:
     // The image is borrowed, not owned, and must outlive the canvas.
     explicit Canvas(Image& target);
 
@@ -45,10 +45,9 @@ public:
 
     // Draws src_rect of the image into dst_rect, stretching by nearest sample when the sizes
     // differ. Parts of src_rect outside the image are not drawn.
-    void draw_image(const Image& source, const Rect& src_rect, const Rect& dst_rect,
-                    DrawMode mode);
+    void draw_image(const Image& source, const Rect& src_rect, const Rect& dst_rect, DrawMode mode);
 
-private:
+  private:
     void draw_unscaled(const Image& source, const Rect& src_rect, const Rect& dst,
                        const Rect& visible, DrawMode mode);
     void draw_scaled(const Image& source, const Rect& src_rect, const Rect& dst,
@@ -62,6 +61,8 @@ private:
 // Straight-alpha "source over" of one pixel onto another.
 std::uint32_t blend_over(std::uint32_t dst, std::uint32_t src);
 // Whether a pixel is the key colour (its red, green and blue; alpha is not looked at).
-constexpr bool is_key_pixel(std::uint32_t pixel) { return (pixel & 0xFFFFFFu) == kKeyColorRgb; }
+constexpr bool is_key_pixel(std::uint32_t pixel) {
+    return (pixel & 0xFFFFFFu) == kKeyColorRgb;
+}
 
 }  // namespace tolsy

@@ -38,8 +38,8 @@ struct Rect {
     }
     // The common part; empty rectangles come back with right/bottom not beyond left/top.
     constexpr Rect intersect(const Rect& other) const {
-        Rect r{std::max(left, other.left), std::max(top, other.top),
-               std::min(right, other.right), std::min(bottom, other.bottom)};
+        Rect r{std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
+               std::min(bottom, other.bottom)};
         if (r.right < r.left) r.right = r.left;
         if (r.bottom < r.top) r.bottom = r.top;
         return r;

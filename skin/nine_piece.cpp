@@ -30,20 +30,28 @@ std::array<Piece, 9> nine_pieces(const Rect& l, const Margins& m, int w, int h) 
     const int sl = l.left, st = l.top, sr = l.right, sb = l.bottom;
     return {{
         {{sl + m.left, st + m.top, sr - m.right, sb - m.bottom},
-         {m.left, m.top, w - m.right, h - m.bottom}, Piece::Centre},
+         {m.left, m.top, w - m.right, h - m.bottom},
+         Piece::Centre},
         {{sl + m.left, st, sr - m.right, st + m.top}, {m.left, 0, w - m.right, m.top}, Piece::Edge},
         {{sl + m.left, sb - m.bottom, sr - m.right, sb},
-         {m.left, h - m.bottom, w - m.right, h}, Piece::Edge},
-        {{sl, st + m.top, sl + m.left, sb - m.bottom}, {0, m.top, m.left, h - m.bottom}, Piece::Edge},
+         {m.left, h - m.bottom, w - m.right, h},
+         Piece::Edge},
+        {{sl, st + m.top, sl + m.left, sb - m.bottom},
+         {0, m.top, m.left, h - m.bottom},
+         Piece::Edge},
         {{sr - m.right, st + m.top, sr, sb - m.bottom},
-         {w - m.right, m.top, w, h - m.bottom}, Piece::Edge},
+         {w - m.right, m.top, w, h - m.bottom},
+         Piece::Edge},
         {{sl, st, sl + m.left, st + m.top}, Rect::from_size(0, 0, m.left, m.top), Piece::Corner},
-        {{sr - m.right, st, sr, st + m.top}, Rect::from_size(w - m.right, 0, m.right, m.top),
+        {{sr - m.right, st, sr, st + m.top},
+         Rect::from_size(w - m.right, 0, m.right, m.top),
          Piece::Corner},
-        {{sl, sb - m.bottom, sl + m.left, sb}, Rect::from_size(0, h - m.bottom, m.left, m.bottom),
+        {{sl, sb - m.bottom, sl + m.left, sb},
+         Rect::from_size(0, h - m.bottom, m.left, m.bottom),
          Piece::Corner},
         {{sr - m.right, sb - m.bottom, sr, sb},
-         Rect::from_size(w - m.right, h - m.bottom, m.right, m.bottom), Piece::Corner},
+         Rect::from_size(w - m.right, h - m.bottom, m.right, m.bottom),
+         Piece::Corner},
     }};
 }
 
@@ -63,16 +71,22 @@ LinkTransparency compute_link_transparency(const Image& image, const Rect& link,
     for (const Piece& p : nine_pieces(link, margins, link.width(), link.height())) {
         if (p.src.empty() || !piece_needs_transparency(image, p.src)) continue;
         switch (p.kind) {
-            case Piece::Centre: result.centre = true; break;
-            case Piece::Edge: result.edges = true; break;
-            case Piece::Corner: result.corners = true; break;
+            case Piece::Centre:
+                result.centre = true;
+                break;
+            case Piece::Edge:
+                result.edges = true;
+                break;
+            case Piece::Corner:
+                result.corners = true;
+                break;
         }
     }
     return result;
 }
 
-void draw_tiled(Canvas& canvas, const Image& image, const Rect& src, const Rect& dst,
-                DrawMode mode, const Rect& paint_clip) {
+void draw_tiled(Canvas& canvas, const Image& image, const Rect& src, const Rect& dst, DrawMode mode,
+                const Rect& paint_clip) {
     const int tw = src.width();
     const int th = src.height();
     if (tw <= 0 || th <= 0 || dst.empty()) return;
@@ -100,8 +114,12 @@ void draw_styled(Canvas& canvas, const Image& image, const Rect& src, const Rect
                  TileStyle style, DrawMode mode, const Rect& paint_clip) {
     if (src.empty() || dst.empty()) return;
     switch (style) {
-        case TileStyle::Tile: draw_tiled(canvas, image, src, dst, mode, paint_clip); break;
-        case TileStyle::Stretch: canvas.draw_image(image, src, dst, mode); break;
+        case TileStyle::Tile:
+            draw_tiled(canvas, image, src, dst, mode, paint_clip);
+            break;
+        case TileStyle::Stretch:
+            canvas.draw_image(image, src, dst, mode);
+            break;
         case TileStyle::Center: {
             const Rect at = Rect::from_size(centred(dst.left, dst.width(), src.width()),
                                             centred(dst.top, dst.height(), src.height()),
@@ -144,8 +162,8 @@ void draw_pieces(Canvas& canvas, const PieceSource& source, const Rect& bounds,
                     choose_draw_mode(alpha, source.transparency.centre), paint_clip);
         return;
     }
-    for (const Piece& p : nine_pieces(source.link, source.margins, bounds.width(),
-                                      bounds.height())) {
+    for (const Piece& p :
+         nine_pieces(source.link, source.margins, bounds.width(), bounds.height())) {
         if (p.src.empty()) continue;
         const Rect dst = p.dst.offset(bounds.left, bounds.top);
         switch (p.kind) {

@@ -63,8 +63,8 @@ struct PieceSource {
 
 // Tiles src over dst from dst's top-left, cutting the last column and row. With a non-empty
 // paint clip only the tiles that meet it are drawn, each of them whole.
-void draw_tiled(Canvas& canvas, const Image& image, const Rect& src, const Rect& dst,
-                DrawMode mode, const Rect& paint_clip);
+void draw_tiled(Canvas& canvas, const Image& image, const Rect& src, const Rect& dst, DrawMode mode,
+                const Rect& paint_clip);
 // Draws src into dst as the tile style says (tile, stretch, centred at own size, or centred
 // along one axis and stretched or tiled to fill the other).
 void draw_styled(Canvas& canvas, const Image& image, const Rect& src, const Rect& dst,

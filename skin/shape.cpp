@@ -100,8 +100,10 @@ Shape Shape::from_mask(const Image& picture, Point at) {
 
 bool Shape::contains(int x, int y) const {
     switch (kind) {
-        case Kind::Rectangle: return bounds.contains(x, y);
-        case Kind::RoundRect: return bounds.contains(x, y) && inside_corner(bounds, corner, x, y);
+        case Kind::Rectangle:
+            return bounds.contains(x, y);
+        case Kind::RoundRect:
+            return bounds.contains(x, y) && inside_corner(bounds, corner, x, y);
         case Kind::Rects:
             for (const Rect& r : rects) {
                 if (r.contains(x, y)) return true;

@@ -19,8 +19,8 @@ UniqueRegion rects_region(const Shape& shape, int dx, int dy) {
     data->rdh.iType = RDH_RECTANGLES;
     data->rdh.nCount = static_cast<DWORD>(shape.rects.size());
     data->rdh.nRgnSize = static_cast<DWORD>(rect_bytes);
-    data->rdh.rcBound = {shape.bounds.left + dx, shape.bounds.top + dy,
-                         shape.bounds.right + dx, shape.bounds.bottom + dy};
+    data->rdh.rcBound = {shape.bounds.left + dx, shape.bounds.top + dy, shape.bounds.right + dx,
+                         shape.bounds.bottom + dy};
     auto* out = reinterpret_cast<RECT*>(data->Buffer);
     for (std::size_t i = 0; i < shape.rects.size(); ++i) {
         const Rect& r = shape.rects[i];
@@ -40,10 +40,12 @@ UniqueRegion make_region(const Shape& shape, int dx, int dy) {
             region.reset(CreateRectRgn(b.left, b.top, b.right, b.bottom));
             break;
         case Shape::Kind::RoundRect:
-            region.reset(CreateRoundRectRgn(b.left, b.top, b.right, b.bottom,
-                                            shape.corner.width, shape.corner.height));
+            region.reset(CreateRoundRectRgn(b.left, b.top, b.right, b.bottom, shape.corner.width,
+                                            shape.corner.height));
             break;
-        case Shape::Kind::Rects: region = rects_region(shape, dx, dy); break;
+        case Shape::Kind::Rects:
+            region = rects_region(shape, dx, dy);
+            break;
     }
     if (!region) throw std::runtime_error("Can't create the window region");
     return region;

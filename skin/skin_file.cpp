@@ -15,12 +15,14 @@ TTeSkinFile::TTeSkinFile(const ThemeKind& kind) : TteTheme(kind) {}
 
 bool TTeSkinFile::load_from_stream(ByteReader& stream) {
     set_default_skin_filter(compressed_filter());
+    standard_.clear();
     loaded_.read(stream);
     return finish_load();
 }
 
 bool TTeSkinFile::load_from_file(const std::string& file_name) {
     set_default_skin_filter(compressed_filter());
+    standard_.clear();
     const std::string path = locate_theme_file(file_name);
     if (path.empty() || !loaded_.read_file(path)) return false;
     if (!finish_load()) return false;

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "skin/skin_source.h"
+#include "skin/standard_objects.h"
 #include "skin/theme.h"
 
 namespace tolsy {
@@ -29,11 +30,23 @@ class TTeSkinFile : public TteTheme {
     const TteThemeSysColors& sys_colors() const { return sys_colors_; }
     const TteThemeFonts& fonts() const { return fonts_; }
 
-  protected:
+    // Lookups of the skinned controls (skin/skin_file_look.cpp). "default" names the standard
+    // object of the given slot; any other name a root of the working copy or "Root\Part".
+    // None: the object is not defined.
+    TSeSkinObject* theme_object(std::string_view name, int default_slot) const;
+    // A part of the object found as above: the first object of that name in its subtree.
+    TSeSkinObject* theme_part(std::string_view name, int default_slot,
+                              std::string_view part) const;
+    const StandardObjectTable& standard_objects() const { return standard_; }
+
+    bool draw_button(int kind, Canvas& canvas, std::string_view object, const Rect& rect,
+                     int control_state) override;
+
+protected:
     void deltas_changed() override { rebuild_look(); }
     void rebuild_look();
     // Fills the table of standard objects from the working copy (after the deltas are applied).
-    virtual void rebuild_standard_objects() {}
+    virtual void rebuild_standard_objects() { standard_.rebuild(working_); }
 
   private:
     bool finish_load();
@@ -43,6 +56,7 @@ class TTeSkinFile : public TteTheme {
     TteThemeColors colors_;
     TteThemeSysColors sys_colors_;
     TteThemeFonts fonts_;
+    StandardObjectTable standard_;
 };
 
 class SkinFileKind : public ThemeKind {

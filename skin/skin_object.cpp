@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "skin/colour_shift.h"
+#include "skin/layout.h"
+#include "skin/object_images.h"
 #include "skin/skin_object_io.h"
 #include "toolkit/class_builder.h"
 
@@ -98,6 +100,13 @@ TSeSkinObject* TSeSkinObject::find_kind(TSeKind wanted) {
 void TSeSkinObject::attach_images(const BitmapList* images) {
     for_each([images](TSeSkinObject& o) { o.images_ = images; });
 }
+
+void TSeSkinObject::prepare() {
+    settle_link_transparency(*this);
+    prepared_ = true;
+}
+
+void TSeSkinObject::layout_children() { layout_skin_children(*this); }
 
 void TSeSkinObject::prepare_tree() {
     for (std::size_t i = 0; i < child_count(); ++i) child(i)->prepare_tree();

@@ -4,6 +4,7 @@
 // its children, which travel in its binary "Objects" property.
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "skin/skin_bitmap.h"
@@ -50,6 +51,13 @@ class TSeSkinObject : public Component {
 
     // Not stored: layout passes skip invisible objects.
     bool visible = true;
+    // Not stored, set by the control that paints the object: its state code (0 normal, 5 hot,
+    // 6 pressed, 7 focused, 8 disabled), enabled and active flags, and its texts.
+    std::uint8_t state = 0;
+    bool enabled = true;
+    bool active = false;
+    std::string text;
+    std::string second_text;
 
     int left() const { return bounds_.left; }
     int top() const { return bounds_.top; }
@@ -101,9 +109,11 @@ class TSeSkinObject : public Component {
   protected:
     // Copies this class's own fields from an object of the same class.
     virtual void assign_from(const TSeSkinObject& other);
-    virtual void prepare() { prepared_ = true; }
-    // Runs between storing new bounds and remembering them as the previous ones.
-    virtual void layout_children() {}
+    // Settles the transparency flags of the object's image links (skin/object_images.h).
+    virtual void prepare();
+    // Runs between storing new bounds and remembering them as the previous ones: places the
+    // children (skin/layout.h).
+    virtual void layout_children();
 
   private:
     void shift_colors(const std::function<Color(Color)>& shift);

@@ -5,14 +5,24 @@ namespace tolsy {
 Point place_text(Size text, const Rect& rect, TextPlacement placement) {
     Point at{rect.left, rect.top};
     switch (placement.horizontal) {
-        case HAlign::Left: break;
-        case HAlign::Center: at.x += (rect.width() - text.width) / 2; break;
-        case HAlign::Right: at.x = rect.right - text.width; break;
+        case HAlign::Left:
+            break;
+        case HAlign::Center:
+            at.x += (rect.width() - text.width) / 2;
+            break;
+        case HAlign::Right:
+            at.x = rect.right - text.width;
+            break;
     }
     switch (placement.vertical) {
-        case VAlign::Top: break;
-        case VAlign::Center: at.y += (rect.height() - text.height) / 2; break;
-        case VAlign::Bottom: at.y = rect.bottom - text.height; break;
+        case VAlign::Top:
+            break;
+        case VAlign::Center:
+            at.y += (rect.height() - text.height) / 2;
+            break;
+        case VAlign::Bottom:
+            at.y = rect.bottom - text.height;
+            break;
     }
     return at;
 }

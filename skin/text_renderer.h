@@ -32,7 +32,7 @@ struct TextPlacement {
 };
 
 class TextRenderer {
-public:
+  public:
     virtual ~TextRenderer() = default;
     // Width and height of the text as one line in the font.
     virtual Size measure(std::string_view text, const FontSpec& font) = 0;

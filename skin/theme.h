@@ -6,8 +6,12 @@
 #include <string_view>
 
 #include "skin/byte_io.h"
+#include "skin/canvas.h"
 
 namespace tolsy {
+
+// Kinds of the draw-button operation.
+inline constexpr int kButtonKindPushFace = 0;
 
 // What a theme kind can do, as the theme engine and file dialogs ask it.
 struct TteThemeConfig {
@@ -57,7 +61,13 @@ class TteTheme {
     // it loaded, so repeated changes never accumulate.
     void set_deltas(int hue, int brightness);
 
-  protected:
+    // The theme's draw-button operation: draws the part of the given kind (kButtonKindPushFace:
+    // a push button's face) for a control whose ThemeObject is `object`, in the control's
+    // state code, into rect. False when the theme has no object for it (nothing is drawn).
+    virtual bool draw_button(int kind, Canvas& canvas, std::string_view object, const Rect& rect,
+                             int control_state);
+
+protected:
     virtual void deltas_changed() {}
     void set_theme_name(std::string name) { theme_name_ = std::move(name); }
     void set_file_name(std::string name) { file_name_ = std::move(name); }

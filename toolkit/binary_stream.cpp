@@ -13,7 +13,7 @@ constexpr std::uint8_t kPrefixMask = 0xF0;
 constexpr std::uint8_t kKnownFlags = kFilerInherited | kFilerChildPos | kFilerInline;
 
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     std::size_t offset() const { return pos_; }
@@ -63,18 +63,19 @@ public:
         return static_cast<std::size_t>(n);
     }
 
-private:
+  private:
     std::span<const std::uint8_t> bytes_;
     std::size_t pos_ = 0;
 };
 
 class BinaryParser {
-public:
+  public:
     explicit BinaryParser(std::span<const std::uint8_t> bytes) : in_(bytes) {}
 
     ObjectNode parse(std::size_t* consumed) {
         const std::string signature = in_.take(4, "signature");
-        if (signature != kStreamSignature) in_.fail_at("Invalid stream format: no TPF0 signature", 0);
+        if (signature != kStreamSignature)
+            in_.fail_at("Invalid stream format: no TPF0 signature", 0);
         ObjectNode root = object(0);
         if (consumed) {
             *consumed = in_.offset();
@@ -84,7 +85,7 @@ public:
         return root;
     }
 
-private:
+  private:
     void enter(int depth) const {
         if (depth > kMaxNesting) in_.fail("Nesting too deep");
     }
@@ -136,25 +137,52 @@ private:
             case ValueType::Null:
             case ValueType::False:
             case ValueType::True:
-            case ValueType::Nil: break;
-            case ValueType::Int8: v.integer = static_cast<std::int8_t>(in_.little_endian(1, "int8")); break;
-            case ValueType::Int16: v.integer = static_cast<std::int16_t>(in_.little_endian(2, "int16")); break;
-            case ValueType::Int32: v.integer = static_cast<std::int32_t>(in_.little_endian(4, "int32")); break;
+            case ValueType::Nil:
+                break;
+            case ValueType::Int8:
+                v.integer = static_cast<std::int8_t>(in_.little_endian(1, "int8"));
+                break;
+            case ValueType::Int16:
+                v.integer = static_cast<std::int16_t>(in_.little_endian(2, "int16"));
+                break;
+            case ValueType::Int32:
+                v.integer = static_cast<std::int32_t>(in_.little_endian(4, "int32"));
+                break;
             case ValueType::Int64:
-            case ValueType::Currency: v.integer = static_cast<std::int64_t>(in_.little_endian(8, "int64")); break;
-            case ValueType::Extended: v.bytes = in_.take(10, "extended float"); break;
-            case ValueType::Single: v.bytes = in_.take(4, "single float"); break;
+            case ValueType::Currency:
+                v.integer = static_cast<std::int64_t>(in_.little_endian(8, "int64"));
+                break;
+            case ValueType::Extended:
+                v.bytes = in_.take(10, "extended float");
+                break;
+            case ValueType::Single:
+                v.bytes = in_.take(4, "single float");
+                break;
             case ValueType::Double:
-            case ValueType::Date: v.bytes = in_.take(8, "double float"); break;
+            case ValueType::Date:
+                v.bytes = in_.take(8, "double float");
+                break;
             case ValueType::String:
-            case ValueType::Ident: v.bytes = in_.short_string("string"); break;
+            case ValueType::Ident:
+                v.bytes = in_.short_string("string");
+                break;
             case ValueType::LString:
             case ValueType::UTF8String:
-            case ValueType::Binary: v.bytes = in_.take(in_.length32(1, "string or binary"), "data"); break;
-            case ValueType::WString: v.wide = wide(); break;
-            case ValueType::Set: v.set_elements = set(); break;
-            case ValueType::List: v.list = list(depth); break;
-            case ValueType::Collection: v.items = collection(depth); break;
+            case ValueType::Binary:
+                v.bytes = in_.take(in_.length32(1, "string or binary"), "data");
+                break;
+            case ValueType::WString:
+                v.wide = wide();
+                break;
+            case ValueType::Set:
+                v.set_elements = set();
+                break;
+            case ValueType::List:
+                v.list = list(depth);
+                break;
+            case ValueType::Collection:
+                v.items = collection(depth);
+                break;
         }
         return v;
     }
@@ -162,7 +190,8 @@ private:
     std::u16string wide() {
         const std::size_t n = in_.length32(2, "wide string");
         std::u16string out(n, u'\0');
-        for (std::size_t i = 0; i < n; ++i) out[i] = static_cast<char16_t>(in_.little_endian(2, "wide character"));
+        for (std::size_t i = 0; i < n; ++i)
+            out[i] = static_cast<char16_t>(in_.little_endian(2, "wide character"));
         return out;
     }
 
@@ -196,7 +225,8 @@ private:
             if (in_.byte("collection item") != static_cast<std::uint8_t>(ValueType::List)) {
                 in_.fail_at("Collection item expected", at);
             }
-            while (in_.peek("property or end of item") != 0) item.properties.push_back(property(depth + 1));
+            while (in_.peek("property or end of item") != 0)
+                item.properties.push_back(property(depth + 1));
             in_.byte("end of item");
             out.push_back(std::move(item));
         }
@@ -208,7 +238,7 @@ private:
 };
 
 class BinaryWriter {
-public:
+  public:
     explicit BinaryWriter(std::vector<std::uint8_t>& out) : out_(out) {}
 
     void object(const ObjectNode& node) {
@@ -217,15 +247,17 @@ public:
             byte(kPrefixMask | node.flags);
             if (node.flags & kFilerChildPos) {
                 Value pos;
-                pos.type = node.position_type == ValueType::Null ? Value::integer_value(node.position).type
-                                                                : node.position_type;
+                pos.type = node.position_type == ValueType::Null
+                               ? Value::integer_value(node.position).type
+                               : node.position_type;
                 pos.integer = node.position;
                 value(pos);
             }
         }
         // A class name of 240 or more bytes would read back as a filer prefix.
         if (node.class_name.empty() || node.class_name.size() >= kPrefixMask) {
-            throw StreamWriteError("Invalid class name length: " + std::to_string(node.class_name.size()));
+            throw StreamWriteError("Invalid class name length: " +
+                                   std::to_string(node.class_name.size()));
         }
         short_string(node.class_name, "object name");
         short_string(node.name, "object name");
@@ -235,14 +267,16 @@ public:
         byte(0);
     }
 
-private:
+  private:
     void byte(std::uint8_t b) { out_.push_back(b); }
     void little_endian(std::uint64_t v, int width) {
         for (int i = 0; i < width; ++i) byte(static_cast<std::uint8_t>(v >> (8 * i)));
     }
     void raw(const std::string& s) { out_.insert(out_.end(), s.begin(), s.end()); }
     void short_string(const std::string& s, const char* what) {
-        if (s.size() > 255) throw StreamWriteError(std::string(what) + " longer than 255 bytes: " + s.substr(0, 40));
+        if (s.size() > 255)
+            throw StreamWriteError(std::string(what) +
+                                   " longer than 255 bytes: " + s.substr(0, 40));
         byte(static_cast<std::uint8_t>(s.size()));
         raw(s);
     }
@@ -266,21 +300,41 @@ private:
             case ValueType::Null:
             case ValueType::False:
             case ValueType::True:
-            case ValueType::Nil: break;
-            case ValueType::Int8: checked_integer(v.integer, INT8_MIN, INT8_MAX, 1); break;
-            case ValueType::Int16: checked_integer(v.integer, INT16_MIN, INT16_MAX, 2); break;
-            case ValueType::Int32: checked_integer(v.integer, INT32_MIN, INT32_MAX, 4); break;
+            case ValueType::Nil:
+                break;
+            case ValueType::Int8:
+                checked_integer(v.integer, INT8_MIN, INT8_MAX, 1);
+                break;
+            case ValueType::Int16:
+                checked_integer(v.integer, INT16_MIN, INT16_MAX, 2);
+                break;
+            case ValueType::Int32:
+                checked_integer(v.integer, INT32_MIN, INT32_MAX, 4);
+                break;
             case ValueType::Int64:
-            case ValueType::Currency: little_endian(static_cast<std::uint64_t>(v.integer), 8); break;
-            case ValueType::Extended: fixed(v.bytes, 10); break;
-            case ValueType::Single: fixed(v.bytes, 4); break;
+            case ValueType::Currency:
+                little_endian(static_cast<std::uint64_t>(v.integer), 8);
+                break;
+            case ValueType::Extended:
+                fixed(v.bytes, 10);
+                break;
+            case ValueType::Single:
+                fixed(v.bytes, 4);
+                break;
             case ValueType::Double:
-            case ValueType::Date: fixed(v.bytes, 8); break;
+            case ValueType::Date:
+                fixed(v.bytes, 8);
+                break;
             case ValueType::String:
-            case ValueType::Ident: short_string(v.bytes, "string"); break;
+            case ValueType::Ident:
+                short_string(v.bytes, "string");
+                break;
             case ValueType::LString:
             case ValueType::UTF8String:
-            case ValueType::Binary: length32(v.bytes.size()); raw(v.bytes); break;
+            case ValueType::Binary:
+                length32(v.bytes.size());
+                raw(v.bytes);
+                break;
             case ValueType::WString:
                 length32(v.wide.size());
                 for (char16_t c : v.wide) little_endian(c, 2);
@@ -300,12 +354,15 @@ private:
                 }
                 byte(0);
                 break;
-            case ValueType::Collection: collection(v.items); break;
+            case ValueType::Collection:
+                collection(v.items);
+                break;
         }
     }
 
     void checked_integer(std::int64_t v, std::int64_t lo, std::int64_t hi, int width) {
-        if (v < lo || v > hi) throw StreamWriteError("Integer " + std::to_string(v) + " does not fit its type");
+        if (v < lo || v > hi)
+            throw StreamWriteError("Integer " + std::to_string(v) + " does not fit its type");
         little_endian(static_cast<std::uint64_t>(v), width);
     }
 

@@ -6,8 +6,8 @@ namespace tolsy {
 namespace {
 
 [[noreturn]] void unknown_property(const Persistent& obj, const Property& p) {
-    throw UnknownPropertyError(at_offset("Property " + p.name + " does not exist in class " +
-                                            obj.class_info().name(), p.offset));
+    throw UnknownPropertyError(at_offset(
+        "Property " + p.name + " does not exist in class " + obj.class_info().name(), p.offset));
 }
 
 }  // namespace
@@ -42,14 +42,19 @@ void write_properties(const Persistent& obj, const std::string& prefix, std::vec
 void clear_references(Persistent& obj, const Component& dead) {
     for (const PropertyInfo& p : obj.class_info().properties()) {
         switch (p.kind) {
-            case PropertyKind::Reference: p.clear_reference(obj, dead); break;
-            case PropertyKind::Object: clear_references(*p.nested(obj), dead); break;
+            case PropertyKind::Reference:
+                p.clear_reference(obj, dead);
+                break;
+            case PropertyKind::Object:
+                clear_references(*p.nested(obj), dead);
+                break;
             case PropertyKind::Collection: {
                 auto& col = static_cast<Collection&>(*p.nested(obj));
                 for (std::size_t i = 0; i < col.size(); ++i) clear_references(col.at(i), dead);
                 break;
             }
-            default: break;
+            default:
+                break;
         }
     }
 }
@@ -98,7 +103,8 @@ void defer_reference(ReadContext& ctx, std::string name, std::function<bool(Comp
     ctx.fixups.push_back([=, name = std::move(name), assign = std::move(assign)] {
         Component* target = root ? resolve_reference(*root, name) : nullptr;
         auto fail = [&](const std::string& what) {
-            throw PropertyValueError(at_offset("Invalid property value for " + property + ": " + what, offset));
+            throw PropertyValueError(
+                at_offset("Invalid property value for " + property + ": " + what, offset));
         };
         if (!target) fail("component " + name + " not found");
         if (!assign(target)) fail("component " + name + " has the wrong class");

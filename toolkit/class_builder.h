@@ -62,7 +62,9 @@ template <class T, class G, class S>
 struct Access<T, GetSet<G, S>> {
     using value_type = std::decay_t<std::invoke_result_t<G, const T&>>;
     static value_type get(const T& obj, const GetSet<G, S>& a) { return std::invoke(a.get, obj); }
-    static void set(T& obj, const GetSet<G, S>& a, value_type v) { std::invoke(a.set, obj, std::move(v)); }
+    static void set(T& obj, const GetSet<G, S>& a, value_type v) {
+        std::invoke(a.set, obj, std::move(v));
+    }
 };
 
 }  // namespace detail
@@ -93,20 +95,22 @@ void defer_reference(ReadContext& ctx, std::string name, std::function<bool(Comp
 
 template <class T>
 class ClassBuilder {
-public:
+  public:
     explicit ClassBuilder(ClassInfo& info) : info_(info) {}
 
     template <class A>
     ClassBuilder& integer(std::string_view name, A access, accessor_value_t<T, A> def = {}) {
         using F = accessor_value_t<T, A>;
         static_assert(std::is_integral_v<F>, "integer properties need an integral type");
-        return scalar<A>(name, PropertyKind::Integer, access, def, nullptr,
+        return scalar<A>(
+            name, PropertyKind::Integer, access, def, nullptr,
             [](const Value& v, ReadContext& ctx) -> F {
                 if constexpr (std::is_signed_v<F>) {
                     return static_cast<F>(codec::to_integer(v, ctx, std::numeric_limits<F>::min(),
                                                             std::numeric_limits<F>::max()));
                 } else {
-                    return static_cast<F>(codec::to_unsigned(v, ctx, std::numeric_limits<F>::max()));
+                    return static_cast<F>(
+                        codec::to_unsigned(v, ctx, std::numeric_limits<F>::max()));
                 }
             },
             [](const F& v) {
@@ -122,7 +126,8 @@ public:
 
     template <class A>
     ClassBuilder& boolean(std::string_view name, A access, bool def = false) {
-        return scalar<A>(name, PropertyKind::Boolean, access, def, nullptr,
+        return scalar<A>(
+            name, PropertyKind::Boolean, access, def, nullptr,
             [](const Value& v, ReadContext& ctx) { return codec::to_boolean(v, ctx); },
             [](const bool& v) { return Value::boolean(v); });
     }
@@ -132,8 +137,11 @@ public:
                               accessor_value_t<T, A> def = {}) {
         using F = accessor_value_t<T, A>;
         const EnumInfo* info = &values;
-        return scalar<A>(name, PropertyKind::Enumeration, access, def, info,
-            [info](const Value& v, ReadContext& ctx) { return static_cast<F>(codec::to_enum(v, *info, ctx)); },
+        return scalar<A>(
+            name, PropertyKind::Enumeration, access, def, info,
+            [info](const Value& v, ReadContext& ctx) {
+                return static_cast<F>(codec::to_enum(v, *info, ctx));
+            },
             [info](const F& v) { return codec::from_enum(static_cast<int>(v), *info); });
     }
 
@@ -142,35 +150,42 @@ public:
                       accessor_value_t<T, A> def = {}) {
         using F = accessor_value_t<T, A>;
         const EnumInfo* info = &elements;
-        return scalar<A>(name, PropertyKind::Set, access, def, info,
-            [info](const Value& v, ReadContext& ctx) { return static_cast<F>(codec::to_set(v, *info, ctx)); },
+        return scalar<A>(
+            name, PropertyKind::Set, access, def, info,
+            [info](const Value& v, ReadContext& ctx) {
+                return static_cast<F>(codec::to_set(v, *info, ctx));
+            },
             [info](const F& v) { return codec::from_set(static_cast<std::uint64_t>(v), *info); });
     }
 
     template <class A>
     ClassBuilder& string(std::string_view name, A access, std::string def = {}) {
-        return scalar<A>(name, PropertyKind::String, access, std::move(def), nullptr,
+        return scalar<A>(
+            name, PropertyKind::String, access, std::move(def), nullptr,
             [](const Value& v, ReadContext& ctx) { return codec::to_ansi(v, ctx); },
             [](const std::string& v) { return codec::from_ansi(v); });
     }
 
     template <class A>
     ClassBuilder& wide_string(std::string_view name, A access, std::u16string def = {}) {
-        return scalar<A>(name, PropertyKind::WideString, access, std::move(def), nullptr,
+        return scalar<A>(
+            name, PropertyKind::WideString, access, std::move(def), nullptr,
             [](const Value& v, ReadContext& ctx) { return codec::to_wide(v, ctx); },
             [](const std::u16string& v) { return codec::from_wide(v); });
     }
 
     template <class A>
     ClassBuilder& color(std::string_view name, A access, Color def) {
-        return scalar<A>(name, PropertyKind::Color, access, def, nullptr,
+        return scalar<A>(
+            name, PropertyKind::Color, access, def, nullptr,
             [](const Value& v, ReadContext& ctx) { return codec::to_color(v, ctx); },
             [](const Color& v) { return codec::from_color(v); });
     }
 
     template <class A>
     ClassBuilder& charset(std::string_view name, A access, std::uint8_t def = kDefaultCharset) {
-        return scalar<A>(name, PropertyKind::Charset, access, def, nullptr,
+        return scalar<A>(
+            name, PropertyKind::Charset, access, def, nullptr,
             [](const Value& v, ReadContext& ctx) { return codec::to_charset(v, ctx); },
             [](const std::uint8_t& v) { return codec::from_charset(v); });
     }
@@ -180,11 +195,16 @@ public:
     ClassBuilder& real(std::string_view name, A access, accessor_value_t<T, A> def = {}) {
         using F = accessor_value_t<T, A>;
         static_assert(std::is_floating_point_v<F>, "real properties need a floating-point type");
-        return scalar<A>(name, PropertyKind::Float, access, def, nullptr,
-            [](const Value& v, ReadContext& ctx) { return static_cast<F>(codec::to_float(v, ctx)); },
+        return scalar<A>(
+            name, PropertyKind::Float, access, def, nullptr,
+            [](const Value& v, ReadContext& ctx) {
+                return static_cast<F>(codec::to_float(v, ctx));
+            },
             [](const F& v) {
-                if constexpr (std::is_same_v<F, float>) return Value::single(v);
-                else return Value::extended(static_cast<long double>(v));
+                if constexpr (std::is_same_v<F, float>)
+                    return Value::single(v);
+                else
+                    return Value::extended(static_cast<long double>(v));
             });
     }
 
@@ -194,12 +214,16 @@ public:
         static_assert(std::is_base_of_v<Persistent, F>, "object properties hold a Persistent");
         PropertyInfo p = base(name, PropertyKind::Object);
         p.target_class = &F::static_class_info();
-        p.nested = [member](Persistent& obj) -> Persistent* { return &(static_cast<T&>(obj).*member); };
+        p.nested = [member](Persistent& obj) -> Persistent* {
+            return &(static_cast<T&>(obj).*member);
+        };
         p.write = [member](const Persistent& obj, const PropertyInfo&, const std::string& path,
                            std::vector<Property>& out, WriteContext& ctx) {
             write_properties(static_cast<const T&>(obj).*member, path + ".", out, ctx);
         };
-        p.read = [](Persistent&, const Value&, ReadContext& ctx) { ctx.fail("a nested object takes no value"); };
+        p.read = [](Persistent&, const Value&, ReadContext& ctx) {
+            ctx.fail("a nested object takes no value");
+        };
         return add(std::move(p));
     }
 
@@ -208,14 +232,17 @@ public:
     ClassBuilder& collection(std::string_view name, F C::*member) {
         static_assert(std::is_base_of_v<Collection, F>, "collection properties hold a Collection");
         PropertyInfo p = base(name, PropertyKind::Collection);
-        p.nested = [member](Persistent& obj) -> Persistent* { return &(static_cast<T&>(obj).*member); };
+        p.nested = [member](Persistent& obj) -> Persistent* {
+            return &(static_cast<T&>(obj).*member);
+        };
         p.read = [member](Persistent& obj, const Value& v, ReadContext& ctx) {
             read_collection(static_cast<T&>(obj).*member, v, ctx);
         };
         p.write = [member](const Persistent& obj, const PropertyInfo& info, const std::string& path,
                            std::vector<Property>& out, WriteContext& ctx) {
             const Collection& col = static_cast<const T&>(obj).*member;
-            if (!col.empty() || info.always_stored) out.push_back({path, write_collection(col, ctx)});
+            if (!col.empty() || info.always_stored)
+                out.push_back({path, write_collection(col, ctx)});
         };
         return add(std::move(p));
     }
@@ -289,16 +316,20 @@ public:
         };
         p.write = [write](const Persistent& obj, const PropertyInfo&, const std::string& path,
                           std::vector<Property>& out, WriteContext&) {
-            if (auto data = write(static_cast<const T&>(obj))) out.push_back({path, Value::binary(std::move(*data))});
+            if (auto data = write(static_cast<const T&>(obj)))
+                out.push_back({path, Value::binary(std::move(*data))});
         };
         return add(std::move(p));
     }
 
     // A property the class reads and writes itself as any stream value (`Items.Strings` list).
-    ClassBuilder& custom(std::string_view name, std::function<void(T&, const Value&, ReadContext&)> read,
+    ClassBuilder& custom(std::string_view name,
+                         std::function<void(T&, const Value&, ReadContext&)> read,
                          std::function<std::optional<Value>(const T&)> write) {
         PropertyInfo p = base(name, PropertyKind::Custom);
-        p.read = [read](Persistent& obj, const Value& v, ReadContext& ctx) { read(static_cast<T&>(obj), v, ctx); };
+        p.read = [read](Persistent& obj, const Value& v, ReadContext& ctx) {
+            read(static_cast<T&>(obj), v, ctx);
+        };
         p.write = [write](const Persistent& obj, const PropertyInfo&, const std::string& path,
                           std::vector<Property>& out, WriteContext&) {
             if (auto v = write(static_cast<const T&>(obj))) out.push_back({path, std::move(*v)});
@@ -325,7 +356,7 @@ public:
         return *this;
     }
 
-private:
+  private:
     PropertyInfo base(std::string_view name, PropertyKind kind) {
         PropertyInfo p;
         p.name = std::string(name);
@@ -348,7 +379,8 @@ private:
             Acc::set(static_cast<T&>(obj), access, decode(v, ctx));
         };
         p.write = [access, encode, def](const Persistent& obj, const PropertyInfo& self,
-                                        const std::string& path, std::vector<Property>& out, WriteContext&) {
+                                        const std::string& path, std::vector<Property>& out,
+                                        WriteContext&) {
             const F current = Acc::get(static_cast<const T&>(obj), access);
             if (self.always_stored || !(current == def)) out.push_back({path, encode(current)});
         };
@@ -358,18 +390,19 @@ private:
     ClassInfo& info_;
 };
 
-
 // Builds the class information of T with parent class `parent` (null for a root class).
 template <class T, class Declare>
 ClassInfo declare_class(std::string name, const ClassInfo* parent, Declare declare) {
     ClassInfo info(std::move(name), parent);
     if constexpr (std::is_base_of_v<Component, T> && !std::is_abstract_v<T> &&
                   std::is_constructible_v<T, Component*>) {
-        info.set_factories(true, [](Component* owner) -> Component* { return new T(owner); }, nullptr);
+        info.set_factories(
+            true, [](Component* owner) -> Component* { return new T(owner); }, nullptr);
     } else if constexpr (std::is_base_of_v<Component, T>) {
         info.set_factories(true, nullptr, nullptr);
     } else if constexpr (!std::is_abstract_v<T> && std::is_default_constructible_v<T>) {
-        info.set_factories(false, nullptr, []() -> std::unique_ptr<Persistent> { return std::make_unique<T>(); });
+        info.set_factories(false, nullptr,
+                           []() -> std::unique_ptr<Persistent> { return std::make_unique<T>(); });
     }
     ClassBuilder<T> builder(info);
     declare(builder);

@@ -7,7 +7,9 @@
 namespace tolsy {
 namespace {
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::vector<const ClassInfo*>& registry() {
     static std::vector<const ClassInfo*> classes;
@@ -32,7 +34,8 @@ int EnumInfo::find(std::string_view name) const {
 }
 
 void ReadContext::fail(const std::string& what) const {
-    throw PropertyValueError(at_offset("Invalid property value for " + property + ": " + what, offset));
+    throw PropertyValueError(
+        at_offset("Invalid property value for " + property + ": " + what, offset));
 }
 
 ClassInfo::ClassInfo(std::string name, const ClassInfo* parent)
@@ -82,7 +85,9 @@ void ClassInfo::add_property(PropertyInfo p) {
     properties_.push_back(std::move(p));
 }
 
-void ClassInfo::add_field(FieldInfo f) { fields_.push_back(std::move(f)); }
+void ClassInfo::add_field(FieldInfo f) {
+    fields_.push_back(std::move(f));
+}
 
 void ClassInfo::set_factories(bool is_component, ComponentFactory c, PersistentFactory p) {
     is_component_ = is_component;
@@ -104,6 +109,8 @@ const ClassInfo* find_class(std::string_view name) {
     return nullptr;
 }
 
-void unregister_class(const ClassInfo& info) { std::erase(registry(), &info); }
+void unregister_class(const ClassInfo& info) {
+    std::erase(registry(), &info);
+}
 
 }  // namespace tolsy

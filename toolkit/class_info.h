@@ -27,7 +27,7 @@ class Component;
 
 // Base of every object with published properties (components, fonts, collection items ...).
 class Persistent {
-public:
+  public:
     Persistent() = default;
     Persistent(const Persistent&) = delete;
     Persistent& operator=(const Persistent&) = delete;
@@ -37,11 +37,11 @@ public:
 };
 
 // Declares static_class_info() and overrides class_info() inside a persistent class.
-#define TOLSY_PERSISTENT(Self)                                 \
-public:                                                        \
-    static const ::tolsy::ClassInfo& static_class_info();      \
-    const ::tolsy::ClassInfo& class_info() const override {    \
-        return static_class_info();                            \
+#define TOLSY_PERSISTENT(Self)                              \
+  public:                                                   \
+    static const ::tolsy::ClassInfo& static_class_info();   \
+    const ::tolsy::ClassInfo& class_info() const override { \
+        return static_class_info();                         \
     }
 
 // Names of an enumeration's values in ordinal order (also the elements of a set type).
@@ -53,17 +53,29 @@ struct EnumInfo {
 };
 
 enum class PropertyKind : std::uint8_t {
-    Integer, Boolean, Enumeration, Set, String, WideString, Color, Charset, Float,
-    Object, Collection, Reference, Event, Custom,
+    Integer,
+    Boolean,
+    Enumeration,
+    Set,
+    String,
+    WideString,
+    Color,
+    Charset,
+    Float,
+    Object,
+    Collection,
+    Reference,
+    Event,
+    Custom,
 };
 
 // State shared while one description is read into components.
 class ReadContext {
-public:
-    Component* root = nullptr;       // owner of the read components, handlers and names
-    Component* component = nullptr;  // component whose properties are being read
-    std::string property;            // full name of the property being read
-    std::size_t offset = 0;          // where it began in the stream
+  public:
+    Component* root = nullptr;                  // owner of the read components, handlers and names
+    Component* component = nullptr;             // component whose properties are being read
+    std::string property;                       // full name of the property being read
+    std::size_t offset = 0;                     // where it began in the stream
     std::vector<std::function<void()>> fixups;  // reference resolution after the whole read
     std::vector<Component*> created;            // in creation order, for Loaded
 
@@ -72,16 +84,16 @@ public:
 };
 
 class WriteContext {
-public:
+  public:
     const Component* root = nullptr;
 };
 
 struct PropertyInfo {
     std::string name;
     PropertyKind kind = PropertyKind::Integer;
-    const EnumInfo* enum_info = nullptr;  // Enumeration and Set
+    const EnumInfo* enum_info = nullptr;      // Enumeration and Set
     const ClassInfo* target_class = nullptr;  // Reference target, Object/Collection item class
-    bool always_stored = false;  // written even when equal to its default
+    bool always_stored = false;               // written even when equal to its default
 
     // Applies a stream value to the object (the object is of the declaring class).
     std::function<void(Persistent&, const Value&, ReadContext&)> read;
@@ -103,7 +115,7 @@ struct FieldInfo {
 };
 
 class ClassInfo {
-public:
+  public:
     using ComponentFactory = Component* (*)(Component* owner);
     using PersistentFactory = std::unique_ptr<Persistent> (*)();
 
@@ -128,7 +140,7 @@ public:
     PropertyInfo& last_property() { return properties_.back(); }
     void set_factories(bool is_component, ComponentFactory c, PersistentFactory p);
 
-private:
+  private:
     std::string name_;
     const ClassInfo* parent_;
     std::vector<PropertyInfo> properties_;

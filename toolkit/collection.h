@@ -16,7 +16,7 @@ class CollectionItem : public Persistent {
     Collection* collection() const { return collection_; }
     std::size_t index() const;
 
-private:
+  private:
     friend class Collection;
     Collection* collection_ = nullptr;
 };
@@ -34,7 +34,7 @@ class Collection : public Persistent {
     void remove(std::size_t i);
     void clear() { items_.clear(); }
 
-private:
+  private:
     friend class CollectionItem;
     const ClassInfo& item_class_;
     std::vector<std::unique_ptr<CollectionItem>> items_;
@@ -43,7 +43,7 @@ private:
 // A collection whose items are T (a CollectionItem with a default constructor).
 template <class T>
 class CollectionOf : public Collection {
-public:
+  public:
     CollectionOf() : Collection(T::static_class_info()) {}
     T& at(std::size_t i) const { return static_cast<T&>(Collection::at(i)); }
     T& add() { return static_cast<T&>(Collection::add()); }

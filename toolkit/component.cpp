@@ -14,7 +14,9 @@ const ClassInfo& Component::static_class_info() {
 
 bool is_valid_identifier(std::string_view name) {
     if (name.empty()) return false;
-    auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+    auto letter = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    };
     if (!letter(name[0])) return false;
     return std::all_of(name.begin() + 1, name.end(),
                        [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });

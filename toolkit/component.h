@@ -68,7 +68,7 @@ class Component : public Persistent {
     // Frees all owned components now, last created first.
     void destroy_components();
 
-private:
+  private:
     void insert_component(Component* c);
     void remove_component(Component* c);
 

@@ -9,22 +9,25 @@ namespace {
 
 const ClassInfo& class_for(const ObjectNode& node) {
     const ClassInfo* info = find_class(node.class_name);
-    if (!info) throw ClassNotFoundError(at_offset("Class " + node.class_name + " not found", node.offset));
+    if (!info)
+        throw ClassNotFoundError(at_offset("Class " + node.class_name + " not found", node.offset));
     if (!info->is_component()) {
-        throw ClassNotFoundError(at_offset("Class " + node.class_name + " is not a component", node.offset));
+        throw ClassNotFoundError(
+            at_offset("Class " + node.class_name + " is not a component", node.offset));
     }
     return *info;
 }
 
 class ComponentReader {
-public:
+  public:
     explicit ComponentReader(Component& root) { ctx_.root = &root; }
 
     void read_root(const ObjectNode& node) {
         Component& root = *ctx_.root;
         if (!same_text(node.class_name, root.class_info().name())) {
-            throw ClassNotFoundError(at_offset("Class " + root.class_info().name() + " expected, found " +
-                                                   node.class_name, node.offset));
+            throw ClassNotFoundError(at_offset(
+                "Class " + root.class_info().name() + " expected, found " + node.class_name,
+                node.offset));
         }
         root.set_loading(true);
         ctx_.created.push_back(&root);
@@ -33,7 +36,7 @@ public:
         finish();
     }
 
-private:
+  private:
     void read_object(Component& c, const ObjectNode& node) {
         for (const Property& p : node.properties) {
             ctx_.component = &c;
@@ -48,11 +51,15 @@ private:
         if (node.flags & kFilerInherited) {
             // An inherited object updates the component of that name the root already has.
             c = root.find_component(node.name);
-            if (!c) throw ClassNotFoundError(at_offset("Inherited component " + node.name + " not found", node.offset));
+            if (!c)
+                throw ClassNotFoundError(
+                    at_offset("Inherited component " + node.name + " not found", node.offset));
         } else {
             const ClassInfo& info = class_for(node);
             c = info.create_component(&root);
-            if (!c) throw ClassNotFoundError(at_offset("Class " + node.class_name + " cannot be created", node.offset));
+            if (!c)
+                throw ClassNotFoundError(
+                    at_offset("Class " + node.class_name + " cannot be created", node.offset));
             try {
                 c->set_name(node.name);
             } catch (const ComponentNameError& e) {
@@ -71,8 +78,9 @@ private:
         if (node.name.empty()) return;
         const FieldInfo* field = ctx_.root->class_info().find_field(node.name);
         if (field && !field->assign(*ctx_.root, c)) {
-            throw PropertyValueError(at_offset("Field " + node.name + " has a different class than " +
-                                                   node.class_name, node.offset));
+            throw PropertyValueError(
+                at_offset("Field " + node.name + " has a different class than " + node.class_name,
+                          node.offset));
         }
     }
 
@@ -96,7 +104,9 @@ void write_object(const Component& c, ObjectNode& node, WriteContext& ctx) {
 
 }  // namespace
 
-void read_into(Component& root, const ObjectNode& node) { ComponentReader(root).read_root(node); }
+void read_into(Component& root, const ObjectNode& node) {
+    ComponentReader(root).read_root(node);
+}
 
 void read_into(Component& root, std::span<const std::uint8_t> bytes) {
     read_into(root, parse_binary_stream(bytes));
@@ -104,14 +114,18 @@ void read_into(Component& root, std::span<const std::uint8_t> bytes) {
 
 std::unique_ptr<Component> read_component(const ObjectNode& node) {
     std::unique_ptr<Component> root(class_for(node).create_component(nullptr));
-    if (!root) throw ClassNotFoundError(at_offset("Class " + node.class_name + " cannot be created", node.offset));
+    if (!root)
+        throw ClassNotFoundError(
+            at_offset("Class " + node.class_name + " cannot be created", node.offset));
     read_into(*root, node);
     return root;
 }
 
 Component& read_component(const ObjectNode& node, Component& owner) {
     Component* root = class_for(node).create_component(&owner);
-    if (!root) throw ClassNotFoundError(at_offset("Class " + node.class_name + " cannot be created", node.offset));
+    if (!root)
+        throw ClassNotFoundError(
+            at_offset("Class " + node.class_name + " cannot be created", node.offset));
     try {
         read_into(*root, node);
     } catch (...) {

@@ -12,7 +12,7 @@ class Component;
 
 template <class... Args>
 class Event {
-public:
+  public:
     using Function = std::function<void(Args...)>;
 
     const std::string& handler_name() const { return name_; }
@@ -31,7 +31,7 @@ public:
         if (fn_) fn_(std::forward<Args>(args)...);
     }
 
-private:
+  private:
     std::string name_;
     Function fn_;
 };

@@ -108,6 +108,7 @@ bool TabStrip::notification(UINT message, WPARAM, LPARAM lparam, LRESULT& result
 void PageControl::create(const Bounds& bounds, HWND parent) {
     bounds_ = bounds;
     create_container(bounds, parent);
+    tabs_.set_font(FontSpec{});
     tabs_.create(Bounds{0, 0, bounds.width, bounds.height}, handle());
     tabs_.on_change = [this] { show_active_page(); };
 }

@@ -6,7 +6,8 @@ namespace tolsy::codec {
 
 std::int64_t to_integer(const Value& v, ReadContext& ctx, std::int64_t lo, std::int64_t hi) {
     if (!v.is_integer()) ctx.fail("integer expected");
-    if (v.integer < lo || v.integer > hi) ctx.fail("integer " + std::to_string(v.integer) + " out of range");
+    if (v.integer < lo || v.integer > hi)
+        ctx.fail("integer " + std::to_string(v.integer) + " out of range");
     return v.integer;
 }
 
@@ -47,7 +48,8 @@ std::uint64_t to_set(const Value& v, const EnumInfo& info, ReadContext& ctx) {
     std::uint64_t bits = 0;
     for (const std::string& e : v.set_elements) {
         const int ordinal = info.find(e);
-        if (ordinal < 0 || ordinal >= 64) ctx.fail("'" + e + "' is not a value of " + std::string(info.type_name));
+        if (ordinal < 0 || ordinal >= 64)
+            ctx.fail("'" + e + "' is not a value of " + std::string(info.type_name));
         bits |= std::uint64_t{1} << ordinal;
     }
     return bits;
@@ -64,7 +66,8 @@ Value from_set(std::uint64_t bits, const EnumInfo& info) {
 std::string to_ansi(const Value& v, ReadContext& ctx) {
     switch (v.type) {
         case ValueType::String:
-        case ValueType::LString: return v.bytes;
+        case ValueType::LString:
+            return v.bytes;
         case ValueType::WString: {
             auto s = utf16_to_windows1252(v.wide);
             if (!s) ctx.fail("text has characters outside Windows-1252");
@@ -77,23 +80,29 @@ std::string to_ansi(const Value& v, ReadContext& ctx) {
             if (!s) ctx.fail("text has characters outside Windows-1252");
             return *s;
         }
-        default: ctx.fail("string expected");
+        default:
+            ctx.fail("string expected");
     }
 }
 
-Value from_ansi(const std::string& s) { return Value::string(s); }
+Value from_ansi(const std::string& s) {
+    return Value::string(s);
+}
 
 std::u16string to_wide(const Value& v, ReadContext& ctx) {
     switch (v.type) {
         case ValueType::String:
-        case ValueType::LString: return windows1252_to_utf16(v.bytes);
-        case ValueType::WString: return v.wide;
+        case ValueType::LString:
+            return windows1252_to_utf16(v.bytes);
+        case ValueType::WString:
+            return v.wide;
         case ValueType::UTF8String: {
             auto w = utf8_to_utf16(v.bytes);
             if (!w) ctx.fail("malformed UTF-8 text");
             return *w;
         }
-        default: ctx.fail("string expected");
+        default:
+            ctx.fail("string expected");
     }
 }
 

@@ -10,8 +10,7 @@ StreamFormatError::StreamFormatError(const std::string& what, std::size_t offset
     : StreamError(at_offset(what, offset)), offset_(offset) {}
 
 TextSyntaxError::TextSyntaxError(const std::string& what, int line, int column)
-    : StreamError(what + " at line " + std::to_string(line) + ", column " +
-                  std::to_string(column)),
+    : StreamError(what + " at line " + std::to_string(line) + ", column " + std::to_string(column)),
       line_(line),
       column_(column) {}
 

@@ -1,6 +1,8 @@
 #include "toolkit/stream_value.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 
@@ -135,23 +137,28 @@ bool Value::is_integer() const {
 }
 
 bool Value::is_float() const {
-    return type == ValueType::Extended || type == ValueType::Single ||
-           type == ValueType::Double || type == ValueType::Date || type == ValueType::Currency;
+    return type == ValueType::Extended || type == ValueType::Single || type == ValueType::Double ||
+           type == ValueType::Date || type == ValueType::Currency;
 }
 
 bool Value::is_string() const {
-    return type == ValueType::String || type == ValueType::LString ||
-           type == ValueType::WString || type == ValueType::UTF8String;
+    return type == ValueType::String || type == ValueType::LString || type == ValueType::WString ||
+           type == ValueType::UTF8String;
 }
 
 long double Value::real() const {
     switch (type) {
-        case ValueType::Extended: return extended_from_bytes(bytes);
-        case ValueType::Single: return from_raw<float>(bytes);
+        case ValueType::Extended:
+            return extended_from_bytes(bytes);
+        case ValueType::Single:
+            return from_raw<float>(bytes);
         case ValueType::Double:
-        case ValueType::Date: return from_raw<double>(bytes);
-        case ValueType::Currency: return static_cast<long double>(integer) / 10000;
-        default: return static_cast<long double>(integer);
+        case ValueType::Date:
+            return from_raw<double>(bytes);
+        case ValueType::Currency:
+            return static_cast<long double>(integer) / 10000;
+        default:
+            return static_cast<long double>(integer);
     }
 }
 
@@ -204,6 +211,17 @@ std::string extended_to_bytes(long double v) {
     return out;
 }
 
+bool parse_decimal_float(std::string_view text, long double& out) {
+    const std::string s(text);  // strtold needs a terminated string
+    char* end = nullptr;
+    errno = 0;
+    const long double v = std::strtold(s.c_str(), &end);
+    if (end != s.c_str() + s.size() || s.empty()) return false;
+    if (errno == ERANGE && std::isinf(v)) return false;
+    out = v;
+    return true;
+}
+
 bool operator==(const ItemNode& a, const ItemNode& b) {
     return a.order_type == b.order_type && a.order == b.order && a.properties == b.properties;
 }
@@ -218,9 +236,9 @@ bool operator==(const Property& a, const Property& b) {
 }
 
 bool operator==(const ObjectNode& a, const ObjectNode& b) {
-    return a.flags == b.flags && a.position_type == b.position_type &&
-           a.position == b.position && a.class_name == b.class_name && a.name == b.name &&
-           a.properties == b.properties && a.children == b.children;
+    return a.flags == b.flags && a.position_type == b.position_type && a.position == b.position &&
+           a.class_name == b.class_name && a.name == b.name && a.properties == b.properties &&
+           a.children == b.children;
 }
 
 }  // namespace tolsy

@@ -14,27 +14,27 @@ namespace tolsy {
 
 // Type byte of a value in the binary component stream.
 enum class ValueType : std::uint8_t {
-    Null = 0,        // ends lists; as a value: the identifier Null
-    List = 1,        // values until a Null byte
+    Null = 0,  // ends lists; as a value: the identifier Null
+    List = 1,  // values until a Null byte
     Int8 = 2,
     Int16 = 3,
     Int32 = 4,
-    Extended = 5,    // 80-bit float
-    String = 6,      // 1 length byte + bytes
-    Ident = 7,       // 1 length byte + bytes
+    Extended = 5,  // 80-bit float
+    String = 6,    // 1 length byte + bytes
+    Ident = 7,     // 1 length byte + bytes
     False = 8,
     True = 9,
-    Binary = 10,     // 32-bit length + bytes
-    Set = 11,        // identifiers until an empty one
-    LString = 12,    // 32-bit length + bytes
+    Binary = 10,   // 32-bit length + bytes
+    Set = 11,      // identifiers until an empty one
+    LString = 12,  // 32-bit length + bytes
     Nil = 13,
-    Collection = 14, // items (optional order integer, then a List of properties) until Null
+    Collection = 14,  // items (optional order integer, then a List of properties) until Null
     Single = 15,
-    Currency = 16,   // 64-bit integer, value times 10000
-    Date = 17,       // 64-bit float
-    WString = 18,    // 32-bit count + UTF-16LE units
+    Currency = 16,  // 64-bit integer, value times 10000
+    Date = 17,      // 64-bit float
+    WString = 18,   // 32-bit count + UTF-16LE units
     Int64 = 19,
-    UTF8String = 20, // 32-bit length + UTF-8 bytes
+    UTF8String = 20,  // 32-bit length + UTF-8 bytes
     Double = 21,
 };
 
@@ -60,13 +60,13 @@ struct Value {
     std::u16string wide;                    // WString
     std::vector<std::string> set_elements;  // Set
     std::vector<Value> list;                // List
-    std::vector<ItemNode> items;      // Collection
+    std::vector<ItemNode> items;            // Collection
 
     // Constructors of values as a writer of this format produces them.
     static Value integer_value(std::int64_t v);  // the smallest of Int8/16/32, else Int64
     static Value boolean(bool v);
     static Value ident(std::string name);
-    static Value string(std::string bytes);      // String, or LString beyond 255 bytes
+    static Value string(std::string bytes);  // String, or LString beyond 255 bytes
     static Value wide_string(std::u16string text);
     static Value utf8_string(std::string utf8);
     static Value binary(std::string data);
@@ -111,6 +111,10 @@ struct ObjectNode {
 // Exact conversions of the 80-bit extended float (10 little-endian bytes).
 long double extended_from_bytes(std::string_view ten_bytes);
 std::string extended_to_bytes(long double v);
+
+// Reads a decimal float ("1.5", "-2E-7") in the C locale, which the program never changes.
+// Underflow gives the nearest denormal or zero; returns false on overflow or bad syntax.
+bool parse_decimal_float(std::string_view text, long double& out);
 
 bool operator==(const ItemNode& a, const ItemNode& b);
 bool operator==(const Value& a, const Value& b);

@@ -28,9 +28,15 @@ struct Token {
     char suffix = 0;  // Float: s, c, d or 0
 };
 
-bool is_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_ident_char(char c) { return is_letter(c) || is_digit(c); }
+bool is_letter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool is_ident_char(char c) {
+    return is_letter(c) || is_digit(c);
+}
 int hex_digit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -39,7 +45,7 @@ int hex_digit(char c) {
 }
 
 class Lexer {
-public:
+  public:
     explicit Lexer(std::string_view text) : src_(text) {}
 
     const Token& token() const { return tok_; }
@@ -93,7 +99,9 @@ public:
     }
 
     std::string_view text() const { return src_.substr(tok_.pos, tok_.end - tok_.pos); }
-    bool is_symbol(std::string_view word) const { return tok_.kind == Tok::Symbol && same_text(text(), word); }
+    bool is_symbol(std::string_view word) const {
+        return tok_.kind == Tok::Symbol && same_text(text(), word);
+    }
     bool is_char(char c) const { return tok_.kind == Tok::Char && tok_.ch == c; }
 
     // A value identifier may continue with ".Name" parts written without blanks.
@@ -125,7 +133,7 @@ public:
         }
     }
 
-private:
+  private:
     void lex_string() {
         tok_.kind = Tok::String;
         for (;;) {
@@ -143,7 +151,8 @@ private:
             } else if (pos_ < src_.size() && src_[pos_] == '\'') {
                 const std::size_t at = pos_++;
                 for (;;) {
-                    if (pos_ >= src_.size() || src_[pos_] == '\n' || src_[pos_] == '\r' || src_[pos_] == '\0') {
+                    if (pos_ >= src_.size() || src_[pos_] == '\n' || src_[pos_] == '\r' ||
+                        src_[pos_] == '\0') {
                         fail_at("Unterminated string", at);
                     }
                     if (src_[pos_] == '\'') {
@@ -170,8 +179,10 @@ private:
         int significant = 0;
         const std::size_t digits = pos_;
         while (pos_ < src_.size() && hex_digit(src_[pos_]) >= 0) {
-            v = (v << 4) | static_cast<std::uint64_t>(hex_digit(src_[pos_++]));
-            if (v != 0 && ++significant > 16) fail_at("Integer out of range", tok_.pos);
+            const int d = hex_digit(src_[pos_++]);
+            if ((significant > 0 || d != 0) && ++significant > 16)
+                fail_at("Integer out of range", tok_.pos);
+            v = (v << 4) | static_cast<std::uint64_t>(d);
         }
         if (pos_ == digits) fail_at("Number expected", tok_.pos);
         tok_.integer = static_cast<std::int64_t>(v);  // 64-bit patterns wrap to negative
@@ -181,22 +192,26 @@ private:
         ++pos_;
         while (pos_ < src_.size() && is_digit(src_[pos_])) ++pos_;
         tok_.kind = Tok::Integer;
-        while (pos_ < src_.size() && (is_digit(src_[pos_]) || src_[pos_] == '.' || src_[pos_] == 'e' ||
-                                      src_[pos_] == 'E' || src_[pos_] == '+' || src_[pos_] == '-')) {
+        while (pos_ < src_.size() &&
+               (is_digit(src_[pos_]) || src_[pos_] == '.' || src_[pos_] == 'e' ||
+                src_[pos_] == 'E' || src_[pos_] == '+' || src_[pos_] == '-')) {
             ++pos_;
             tok_.kind = Tok::Float;
         }
         const std::size_t digits_end = pos_;
-        if (pos_ < src_.size() && std::string_view("cCdDsS").find(src_[pos_]) != std::string_view::npos) {
+        if (pos_ < src_.size() &&
+            std::string_view("cCdDsS").find(src_[pos_]) != std::string_view::npos) {
             tok_.kind = Tok::Float;
             tok_.suffix = static_cast<char>(src_[pos_] | 0x20);
             ++pos_;
         }
         const std::string_view digits = src_.substr(tok_.pos, digits_end - tok_.pos);
         if (tok_.kind == Tok::Integer) {
-            const auto r = std::from_chars(digits.data(), digits.data() + digits.size(), tok_.integer);
+            const auto r =
+                std::from_chars(digits.data(), digits.data() + digits.size(), tok_.integer);
             if (r.ec == std::errc::result_out_of_range) fail_at("Integer out of range", tok_.pos);
-            if (r.ec != std::errc() || r.ptr != digits.data() + digits.size()) fail_at("Number expected", tok_.pos);
+            if (r.ec != std::errc() || r.ptr != digits.data() + digits.size())
+                fail_at("Number expected", tok_.pos);
         } else {
             parse_float(digits);
         }
@@ -218,19 +233,10 @@ private:
             while (i < s.size() && is_digit(s[i])) ++i;
             if (i == exp) mantissa_digits = 0;
         }
-        if (mantissa_digits == 0 || i != s.size()) fail_at("Invalid floating-point number", tok_.pos);
-        // from_chars takes no leading '+'; a leading '-' it handles itself.
-        const auto r = std::from_chars(s.data(), s.data() + s.size(), tok_.real);
-        if (r.ec == std::errc::result_out_of_range) {
-            // Underflow reads as zero; overflow is an error.
-            const auto e = s.find_first_of("eE");
-            if (e != std::string_view::npos && s.find('-', e) != std::string_view::npos) {
-                tok_.real = (s[0] == '-') ? -0.0L : 0.0L;
-                return;
-            }
+        if (mantissa_digits == 0 || i != s.size())
+            fail_at("Invalid floating-point number", tok_.pos);
+        if (!parse_decimal_float(s, tok_.real))
             fail_at("Floating-point number out of range", tok_.pos);
-        }
-        if (r.ec != std::errc()) fail_at("Invalid floating-point number", tok_.pos);
     }
 
     std::string_view src_;
@@ -239,7 +245,7 @@ private:
 };
 
 class TextParser {
-public:
+  public:
     explicit TextParser(std::string_view text) : lex_(text) {}
 
     ObjectNode parse() {
@@ -249,7 +255,7 @@ public:
         return root;
     }
 
-private:
+  private:
     void enter(int depth) const {
         if (depth > kMaxNesting) lex_.fail("Nesting too deep");
     }
@@ -261,7 +267,8 @@ private:
     std::string symbol(const char* what) {
         if (lex_.token().kind != Tok::Symbol) lex_.fail(std::string(what) + " expected");
         std::string s(lex_.text());
-        if (s.size() > kMaxShortString) lex_.fail(std::string(what) + " longer than 255 characters");
+        if (s.size() > kMaxShortString)
+            lex_.fail(std::string(what) + " longer than 255 characters");
         lex_.next();
         return s;
     }
@@ -283,7 +290,8 @@ private:
         }
         lex_.next();
         header(node);
-        while (!lex_.is_symbol("end") && !at_object_keyword()) node.properties.push_back(property(depth));
+        while (!lex_.is_symbol("end") && !at_object_keyword())
+            node.properties.push_back(property(depth));
         while (!lex_.is_symbol("end")) {
             if (!at_object_keyword()) lex_.fail("'end' expected");
             node.children.push_back(object(depth + 1));
@@ -299,7 +307,8 @@ private:
             node.name = std::move(node.class_name);
             node.class_name = symbol("Class name");
         }
-        if (auto pos = order_modifier()) {
+        // As the established tools do, a negative position is read but not kept.
+        if (auto pos = order_modifier(); pos && pos->integer >= 0) {
             node.flags |= kFilerChildPos;
             node.position = pos->integer;
             node.position_type = pos->type;
@@ -310,7 +319,8 @@ private:
         if (!lex_.is_char('[')) return std::nullopt;
         lex_.next();
         if (lex_.token().kind != Tok::Integer) lex_.fail("Integer expected");
-        if (lex_.token().integer < INT32_MIN || lex_.token().integer > INT32_MAX) lex_.fail("Integer out of range");
+        if (lex_.token().integer < INT32_MIN || lex_.token().integer > INT32_MAX)
+            lex_.fail("Integer out of range");
         Value v = Value::integer_value(lex_.token().integer);
         lex_.next();
         expect_char(']');
@@ -331,7 +341,8 @@ private:
             p.name += lex_.text();
             lex_.next();
         }
-        if (p.name.size() > kMaxShortString) lex_.fail_at("Property name longer than 255 characters", p.offset);
+        if (p.name.size() > kMaxShortString)
+            lex_.fail_at("Property name longer than 255 characters", p.offset);
         expect_char('=');
         lex_.next();
         p.value = value(depth + 1, false);
@@ -342,21 +353,25 @@ private:
         enter(depth);
         const Token& t = lex_.token();
         switch (t.kind) {
-            case Tok::String: return string_value();
-            case Tok::Symbol: return ident_value(in_list);
+            case Tok::String:
+                return string_value();
+            case Tok::Symbol:
+                return ident_value(in_list);
             case Tok::Integer: {
                 Value v = Value::integer_value(t.integer);
                 lex_.next();
                 return v;
             }
-            case Tok::Float: return float_value();
+            case Tok::Float:
+                return float_value();
             case Tok::Char:
                 if (t.ch == '[') return set_value();
                 if (t.ch == '(') return list_value(depth);
                 if (t.ch == '{') return binary_value();
                 if (t.ch == '<') return collection_value(depth);
                 break;
-            case Tok::End: break;
+            case Tok::End:
+                break;
         }
         lex_.fail("Invalid property value");
     }
@@ -387,7 +402,8 @@ private:
             if (in_list) lex_.fail_at("Null is not allowed in a list", at);
             return Value{};
         }
-        if (name.size() > kMaxShortString) lex_.fail_at("Identifier longer than 255 characters", at);
+        if (name.size() > kMaxShortString)
+            lex_.fail_at("Identifier longer than 255 characters", at);
         return Value::ident(std::move(name));
     }
 
@@ -395,8 +411,12 @@ private:
         const Token& t = lex_.token();
         Value v;
         switch (t.suffix) {
-            case 's': v = Value::single(static_cast<float>(t.real)); break;
-            case 'd': v = Value::date(static_cast<double>(t.real)); break;
+            case 's':
+                v = Value::single(static_cast<float>(t.real));
+                break;
+            case 'd':
+                v = Value::date(static_cast<double>(t.real));
+                break;
             case 'c': {
                 // The text holds the currency's scaled integer; it is rounded to the nearest.
                 const long double scaled = std::nearbyint(t.real);
@@ -406,7 +426,9 @@ private:
                 v = Value::currency_scaled(static_cast<std::int64_t>(scaled));
                 break;
             }
-            default: v = Value::extended(t.real); break;
+            default:
+                v = Value::extended(t.real);
+                break;
         }
         lex_.next();
         return v;
@@ -419,7 +441,8 @@ private:
             for (;;) {
                 const Tok k = lex_.token().kind;
                 if (k != Tok::Symbol && k != Tok::Integer) lex_.fail("Identifier expected");
-                if (lex_.text().size() > kMaxShortString) lex_.fail("Identifier longer than 255 characters");
+                if (lex_.text().size() > kMaxShortString)
+                    lex_.fail("Identifier longer than 255 characters");
                 elements.emplace_back(lex_.text());
                 lex_.next();
                 if (lex_.is_char(']')) break;
@@ -454,7 +477,8 @@ private:
             if (!lex_.is_symbol("item")) lex_.fail("'item' expected");
             lex_.next();
             ItemNode& item = v.items.emplace_back();
-            if (auto order = order_modifier()) {
+            // -1 is the established tools' "no order" mark.
+            if (auto order = order_modifier(); order && order->integer != -1) {
                 item.order_type = order->type;
                 item.order = order->integer;
             }
@@ -470,7 +494,9 @@ private:
 
 }  // namespace
 
-ObjectNode parse_text_stream(std::string_view text) { return TextParser(text).parse(); }
+ObjectNode parse_text_stream(std::string_view text) {
+    return TextParser(text).parse();
+}
 
 std::vector<std::uint8_t> object_text_to_binary(std::string_view text) {
     return write_binary_stream(parse_text_stream(text));

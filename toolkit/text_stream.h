@@ -28,7 +28,7 @@
 
 namespace tolsy {
 
-ObjectNode parse_text_stream(std::string_view text);  // throws TextSyntaxError
+ObjectNode parse_text_stream(std::string_view text);    // throws TextSyntaxError
 std::string write_text_stream(const ObjectNode& root);  // throws StreamWriteError
 
 std::vector<std::uint8_t> object_text_to_binary(std::string_view text);

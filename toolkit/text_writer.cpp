@@ -1,9 +1,10 @@
 // Writer of the textual component form (see text_stream.h for the layout it produces).
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "toolkit/binary_stream.h"
+#include "toolkit/class_info.h"
 #include "toolkit/codepage.h"
 #include "toolkit/component.h"
 #include "toolkit/stream_errors.h"
@@ -28,14 +29,25 @@ bool is_dotted_identifier(std::string_view s) {
     }
 }
 
+// Set elements may be small numbers as well as names.
 bool is_decimal(std::string_view s) {
-    return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+    return !s.empty() && s.size() <= 18 &&
+           s.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// Words the reader takes as structure where a property name is expected.
+bool is_keyword(std::string_view name) {
+    const std::string_view first = name.substr(0, name.find('.'));
+    for (std::string_view k : {"end", "object", "inherited", "inline"}) {
+        if (same_text(first, k)) return true;
+    }
+    return false;
 }
 
 template <class F>
 long double parse_back(const std::string& s) {
     long double v = 0;
-    std::from_chars(s.data(), s.data() + s.size(), v);
+    if (!parse_decimal_float(s, v)) return std::numeric_limits<F>::quiet_NaN();
     return static_cast<F>(v);
 }
 
@@ -45,7 +57,8 @@ template <class F>
 void shortest_digits(F v, std::string& digits, int& exponent) {
     char buf[64];
     for (int precision = 1; precision <= 21; ++precision) {
-        std::snprintf(buf, sizeof buf, "%.*Le", precision - 1, static_cast<long double>(std::fabs(v)));
+        std::snprintf(buf, sizeof buf, "%.*Le", precision - 1,
+                      static_cast<long double>(std::fabs(v)));
         if (parse_back<F>(buf) == std::fabs(v) || precision == 21) break;
     }
     const std::string s(buf);
@@ -62,7 +75,8 @@ void shortest_digits(F v, std::string& digits, int& exponent) {
 // d.dddEn; a value that would look like an integer gets ".0" so it reads back as a float.
 template <class F>
 std::string general_float(F v, bool mark_float) {
-    if (!std::isfinite(v)) throw StreamWriteError("Infinite or NaN float cannot be written as text");
+    if (!std::isfinite(v))
+        throw StreamWriteError("Infinite or NaN float cannot be written as text");
     std::string digits;
     int x = 0;
     shortest_digits(v, digits, x);
@@ -98,7 +112,7 @@ std::string general_float(F v, bool mark_float) {
 }
 
 class TextWriter {
-public:
+  public:
     std::string take() { return std::move(out_); }
 
     void object(const ObjectNode& n) {
@@ -108,7 +122,9 @@ public:
             throw StreamWriteError("An object cannot be both inherited and inline in text");
         }
         indent();
-        out_ += (n.flags & kFilerInherited) ? "inherited " : (n.flags & kFilerInline) ? "inline " : "object ";
+        out_ += (n.flags & kFilerInherited) ? "inherited "
+                : (n.flags & kFilerInline)  ? "inline "
+                                            : "object ";
         if (!n.name.empty()) out_ += n.name + ": ";
         out_ += n.class_name;
         if (n.flags & kFilerChildPos) out_ += " [" + std::to_string(n.position) + "]";
@@ -122,7 +138,7 @@ public:
         out_ += kLineBreak;
     }
 
-private:
+  private:
     [[noreturn]] static void fail(const char* what, const std::string& name) {
         throw StreamWriteError(std::string(what) + " '" + name + "' cannot be written as text");
     }
@@ -134,7 +150,7 @@ private:
     }
 
     void property(const Property& p) {
-        if (!is_dotted_identifier(p.name)) fail("Property name", p.name);
+        if (!is_dotted_identifier(p.name) || is_keyword(p.name)) fail("Property name", p.name);
         indent();
         out_ += p.name;
         out_ += " = ";
@@ -144,31 +160,57 @@ private:
 
     void value(const Value& v) {
         switch (v.type) {
-            case ValueType::Null: out_ += "Null"; break;
-            case ValueType::False: out_ += "False"; break;
-            case ValueType::True: out_ += "True"; break;
-            case ValueType::Nil: out_ += "nil"; break;
+            case ValueType::Null:
+                out_ += "Null";
+                break;
+            case ValueType::False:
+                out_ += "False";
+                break;
+            case ValueType::True:
+                out_ += "True";
+                break;
+            case ValueType::Nil:
+                out_ += "nil";
+                break;
             case ValueType::Int8:
             case ValueType::Int16:
             case ValueType::Int32:
-            case ValueType::Int64: out_ += std::to_string(v.integer); break;
+            case ValueType::Int64:
+                out_ += std::to_string(v.integer);
+                break;
             case ValueType::Extended:
             case ValueType::Single:
             case ValueType::Double:
             case ValueType::Date:
-            case ValueType::Currency: out_ += format_float_value(v); break;
+            case ValueType::Currency:
+                out_ += format_float_value(v);
+                break;
             case ValueType::String:
-            case ValueType::LString: string8(v.bytes); break;
-            case ValueType::WString: wide(v.wide); break;
-            case ValueType::UTF8String: utf8(v.bytes); break;
+            case ValueType::LString:
+                string8(v.bytes);
+                break;
+            case ValueType::WString:
+                wide(v.wide);
+                break;
+            case ValueType::UTF8String:
+                utf8(v.bytes);
+                break;
             case ValueType::Ident:
                 if (!is_dotted_identifier(v.bytes)) fail("Identifier", v.bytes);
                 out_ += v.bytes;
                 break;
-            case ValueType::Binary: binary(v.bytes); break;
-            case ValueType::Set: set(v.set_elements); break;
-            case ValueType::List: list(v.list); break;
-            case ValueType::Collection: collection(v.items); break;
+            case ValueType::Binary:
+                binary(v.bytes);
+                break;
+            case ValueType::Set:
+                set(v.set_elements);
+                break;
+            case ValueType::List:
+                list(v.list);
+                break;
+            case ValueType::Collection:
+                collection(v.items);
+                break;
         }
     }
 
@@ -198,7 +240,8 @@ private:
                 out_ += '\'';
             } else {
                 out_ += '#';
-                out_ += std::to_string(static_cast<unsigned>(static_cast<std::make_unsigned_t<Unit>>(s[i])));
+                out_ += std::to_string(
+                    static_cast<unsigned>(static_cast<std::make_unsigned_t<Unit>>(s[i])));
                 ++i;
                 line_break = i - line_start >= kLineLength;
             }
@@ -247,7 +290,8 @@ private:
     void set(const std::vector<std::string>& elements) {
         out_ += '[';
         for (std::size_t i = 0; i < elements.size(); ++i) {
-            if (!is_valid_identifier(elements[i]) && !is_decimal(elements[i])) fail("Set element", elements[i]);
+            if (!is_valid_identifier(elements[i]) && !is_decimal(elements[i]))
+                fail("Set element", elements[i]);
             if (i > 0) out_ += ", ";
             out_ += elements[i];
         }
@@ -258,6 +302,9 @@ private:
         out_ += '(';
         ++nesting_;
         for (const Value& v : values) {
+            // The reader takes Null as the end-of-list marker's name and refuses it in lists.
+            if (v.type == ValueType::Ident && same_text(v.bytes, "Null"))
+                fail("Identifier", v.bytes);
             new_line();
             value(v);
         }
@@ -291,12 +338,18 @@ private:
 
 std::string format_float_value(const Value& v) {
     switch (v.type) {
-        case ValueType::Extended: return general_float<long double>(v.real(), true);
-        case ValueType::Double: return general_float<double>(static_cast<double>(v.real()), true);
-        case ValueType::Single: return general_float<float>(static_cast<float>(v.real()), false) + "s";
-        case ValueType::Date: return general_float<double>(static_cast<double>(v.real()), false) + "d";
-        case ValueType::Currency: return std::to_string(v.integer) + "c";
-        default: throw StreamWriteError("Not a float value");
+        case ValueType::Extended:
+            return general_float<long double>(v.real(), true);
+        case ValueType::Double:
+            return general_float<double>(static_cast<double>(v.real()), true);
+        case ValueType::Single:
+            return general_float<float>(static_cast<float>(v.real()), false) + "s";
+        case ValueType::Date:
+            return general_float<double>(static_cast<double>(v.real()), false) + "d";
+        case ValueType::Currency:
+            return std::to_string(v.integer) + "c";
+        default:
+            throw StreamWriteError("Not a float value");
     }
 }
 

@@ -5,7 +5,11 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from tolsy.font import FontBuildError, build  # noqa: E402
+try:
+    from tolsy.font import FontBuildError, build
+except ImportError as missing:
+    sys.exit("build_font.py: %s; Debian's python3-fonttools and python3-shapely are needed "
+             "(scripts/install-deps.sh installs them)" % missing)
 
 
 def main(argv):

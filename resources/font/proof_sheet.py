@@ -5,7 +5,11 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from tolsy.proof import render_all  # noqa: E402
+try:
+    from tolsy.proof import render_all
+except ImportError as missing:
+    sys.exit("proof_sheet.py: %s; Debian's python3-pil and python3-shapely are needed "
+             "(scripts/install-deps.sh installs them)" % missing)
 
 
 def main(argv):

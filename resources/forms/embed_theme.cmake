@@ -1,39 +1,17 @@
-# Copies a window description, putting the stored theme into its `ThemeStream = {00}` line
-# when the theme file exists: the container is kind 3 (name length, name, size, theme bytes).
-#   cmake -DIN=form.txt -DOUT=form.with-theme.txt -DTHEME=theme.mskn -DTHEME_NAME="Tolsy metal" -P embed_theme.cmake
-
-function(le32_hex value out)
-  math(EXPR b0 "${value} & 255" OUTPUT_FORMAT HEXADECIMAL)
-  math(EXPR b1 "(${value} >> 8) & 255" OUTPUT_FORMAT HEXADECIMAL)
-  math(EXPR b2 "(${value} >> 16) & 255" OUTPUT_FORMAT HEXADECIMAL)
-  math(EXPR b3 "(${value} >> 24) & 255" OUTPUT_FORMAT HEXADECIMAL)
-  set(hex "")
-  foreach(b IN ITEMS ${b0} ${b1} ${b2} ${b3})
-    string(SUBSTRING "${b}" 2 -1 digits)
-    string(LENGTH "${digits}" n)
-    if(n EQUAL 1)
-      set(digits "0${digits}")
-    endif()
-    string(APPEND hex "${digits}")
-  endforeach()
-  set(${out} "${hex}" PARENT_SCOPE)
-endfunction()
+# Copies a window description, putting the stored theme's container (kind 3: name length,
+# name, size, theme bytes, as the theme part builds it) into its `ThemeStream = {00}` line
+# when that file exists.
+#   cmake -DIN=form.txt -DOUT=form.built.txt -DCONTAINER=tolsy_metal.container -P embed_theme.cmake
 
 file(READ "${IN}" text)
 set(placeholder "ThemeStream = {00}")
-if(DEFINED THEME AND EXISTS "${THEME}")
+if(DEFINED CONTAINER AND EXISTS "${CONTAINER}")
   string(FIND "${text}" "${placeholder}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "${IN} has no '${placeholder}' line for the stored theme")
+  if(NOT at EQUAL -1)
+    file(READ "${CONTAINER}" container HEX)
+    string(TOUPPER "${container}" container)
+    string(REPLACE "${placeholder}" "ThemeStream = {${container}}" text "${text}")
   endif()
-  file(READ "${THEME}" theme_hex HEX)
-  file(SIZE "${THEME}" theme_size)
-  string(HEX "${THEME_NAME}" name_hex)
-  string(LENGTH "${THEME_NAME}" name_size)
-  le32_hex(${name_size} name_size_hex)
-  le32_hex(${theme_size} theme_size_hex)
-  string(TOUPPER "03${name_size_hex}${name_hex}${theme_size_hex}${theme_hex}" container)
-  string(REPLACE "${placeholder}" "ThemeStream = {${container}}" text "${text}")
 endif()
 file(WRITE "${OUT}.tmp" "${text}")
 file(RENAME "${OUT}.tmp" "${OUT}")

@@ -1,12 +1,10 @@
 # Shared by host.cmake and win.cmake: each window description resources/forms/<name>.txt is
 # converted to the binary component stream ${TOLSY_FORMS_DIR}/<NAME>.bin by streamconv. The
-# main window's stored theme is put in first when a build rule produces TOLSY_THEME_STORE_FILE
-# (the stored theme bytes, added by the theme's own resources part).
+# main window's stored theme container is put in first when the theme's resources part has a
+# rule producing TOLSY_THEME_CONTAINER_FILE.
 
 set(TOLSY_FORMS_DIR ${CMAKE_BINARY_DIR}/generated/forms)
-set(TOLSY_THEME_STORE_FILE ${CMAKE_BINARY_DIR}/generated/theme/tolsy_metal.mskn
-    CACHE FILEPATH "Stored built-in theme put into the main window's description")
-set(TOLSY_THEME_STORE_NAME "Tolsy metal")
+set(TOLSY_THEME_CONTAINER_FILE ${CMAKE_BINARY_DIR}/theme/tolsy_metal.container)
 tolsy_host_tool(tolsy_streamconv streamconv)
 
 file(GLOB tolsy_form_texts CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.txt)
@@ -20,7 +18,7 @@ foreach(text IN LISTS tolsy_form_texts)
     OUTPUT ${bin}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${TOLSY_FORMS_DIR}
     COMMAND ${CMAKE_COMMAND} -DIN=${text} -DOUT=${TOLSY_FORMS_DIR}/${stem}.txt
-            -DTHEME=${TOLSY_THEME_STORE_FILE} "-DTHEME_NAME=${TOLSY_THEME_STORE_NAME}"
+            -DCONTAINER=${TOLSY_THEME_CONTAINER_FILE}
             -P ${CMAKE_CURRENT_LIST_DIR}/embed_theme.cmake
     COMMAND ${tolsy_streamconv} tobinary ${TOLSY_FORMS_DIR}/${stem}.txt ${bin}
     DEPENDS ${text} ${CMAKE_CURRENT_LIST_DIR}/embed_theme.cmake
@@ -33,9 +31,9 @@ endforeach()
 # The theme's rule is declared by a resources part read after this one; once everything is
 # read, the descriptions are made to depend on it when it exists.
 function(tolsy_forms_depend_on_theme)
-  get_source_file_property(generated ${TOLSY_THEME_STORE_FILE} GENERATED)
+  get_source_file_property(generated ${TOLSY_THEME_CONTAINER_FILE} GENERATED)
   if(generated)
-    add_custom_command(OUTPUT ${TOLSY_FORMS_DIR}/TFORM1.bin APPEND DEPENDS ${TOLSY_THEME_STORE_FILE})
+    add_custom_command(OUTPUT ${TOLSY_FORMS_DIR}/TFORM1.bin APPEND DEPENDS ${TOLSY_THEME_CONTAINER_FILE})
   endif()
 endfunction()
 cmake_language(DEFER CALL tolsy_forms_depend_on_theme)

@@ -69,7 +69,24 @@ wine_env_keepalive() { # a small GUI process keeps the session (and the clipboar
   if [ -f "$WIN_BIN/tolsy_keepalive.exe" ]; then
     wine "$WIN_BIN/tolsy_keepalive.exe" >/dev/null 2>&1 &
     _wine_env_pids+=($!)
+    wine_env_wait_desktop
   fi
+}
+
+# The desktop process (explorer.exe /desktop) lives until the session ends and keeps the
+# output of whichever program started it: it must be the keep-alive's, not a test's, or
+# ctest waits for that output to close until the test times out.
+wine_env_wait_desktop() {
+  local i pid
+  for i in $(seq 1 150); do
+    for pid in $(pgrep -f 'explorer.exe /desktop' 2>/dev/null); do
+      if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  wine_env_log "the Wine desktop did not start within 15 s"
 }
 
 wine_env_start() { # $1 = prefix folder

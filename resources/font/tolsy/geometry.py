@@ -100,19 +100,6 @@ def scale(shape, factor, origin=(0, 0)):
     return affinity.scale(shape, factor, factor, origin=origin)
 
 
-def mirror_x(shape, axis_x):
-    return affinity.scale(shape, -1.0, 1.0, origin=(axis_x, 0))
-
-
-def rotate(shape, degrees, origin):
-    return affinity.rotate(shape, degrees, origin=origin)
-
-
-def bounds(shape):
-    """(x0, y0, x1, y1) of the ink; None for an empty shape."""
-    return None if shape.is_empty else shape.bounds
-
-
 def tidy(shape, tolerance=0.35):
     """Drops points that lie within `tolerance` of a straight line through their neighbours."""
     return shape.simplify(tolerance, preserve_topology=True)

@@ -47,6 +47,10 @@ def _text(text):
     return lambda: s.letters(text)
 
 
+def _unit(text):
+    return lambda: s.unit(text)
+
+
 # Geometric characteristics: (code, name, meaning, drawing, standard Unicode character).
 CHARACTERISTICS = [
     (0xFB, "position", "Position", s.position, 0x2316),
@@ -135,8 +139,8 @@ def _framed_extras():
 def _drafting_symbols():
     """The Symbols2 page and the codes no palette carries: ordinary (unframed) symbols."""
     return [
-        _g(0x82, "microinch", LINE, _text("µin"), "micro inches: µin", "Micro Inches"),
-        _g(0x86, "micromillimetre", LINE, _text("µmm"), "micro millimetres: µmm",
+        _g(0x82, "microinch", LINE, _unit("µin"), "micro inches: µin", "Micro Inches"),
+        _g(0x86, "micromillimetre", LINE, _unit("µmm"), "micro millimetres: µmm",
            "Micro Millimeters"),
         _g(0x87, "countersink", LINE, s.countersink, "countersink", "Countersink", [0x2335]),
         _g(0x83, "counterbore", LINE, s.counterbore, "counterbore", "Counter Bore", [0x2334]),
@@ -201,7 +205,7 @@ def _drafting_symbols():
         _g(0xA9, "seamweld", LINE, s.seam_weld, "seam weld"),
         _g(0xAA, "squaregrooveweld", LINE, s.square_groove_weld, "square groove weld"),
         _g(0xAD, "centremark", LINE, s.centre_mark, "centre mark"),
-        _g(0xB5, "micrometre", LINE, _text("µm"), "micrometres: µm"),
+        _g(0xB5, "micrometre", LINE, _unit("µm"), "micrometres: µm"),
         _g(0xB7, "leaderdot", LINE, s.leader_dot, "leader ending in a dot"),
         _g(0xBC, "onequarter", LINE, lambda: s.fraction("1", "4"), "fraction 1/4"),
         _g(0xBD, "onehalf", LINE, lambda: s.fraction("1", "2"), "fraction 1/2"),

@@ -104,7 +104,7 @@ def readme_frame(ttf, path):
 def palette_sheet(ttf, path, title, codes, by_code, columns):
     per_column = (len(codes) + columns - 1) // columns
     col_width, row = 520, 58
-    sheet = Sheet(ttf, 24 + columns * col_width, 80 + per_column * row)
+    sheet = Sheet(ttf, 24 + columns * col_width, 104 + per_column * row)
     sheet.label((24, 18), title, 22)
     sheet.label((24, 46), "code, glyph at 40 px and at the palette's 13 px, meaning "
                 "(grey: no meaning in the program; what the font draws)", 14, GREY)
@@ -135,7 +135,9 @@ def code_chart(ttf, path):
         for col in range(16):
             x = 70 + col * cell
             sheet.draw.rectangle([x, y, x + cell, y + cell], outline=RULE)
-            sheet.glyphs((x + 10, y + 12), cp1252_char(high * 16 + col), 40)
+            code = high * 16 + col
+            if code != 0x7F:  # DEL is no character of the font
+                sheet.glyphs((x + 10, y + 12), cp1252_char(code), 40)
     sheet.save(path)
 
 

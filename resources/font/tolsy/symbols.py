@@ -309,7 +309,7 @@ def texture_no_removal():
 
 def texture_with_extension():
     short_top, vertex, long_top = _texture_legs()
-    return stroke([short_top, vertex, long_top, (long_top[0] + 300, long_top[1])])
+    return stroke([short_top, vertex, long_top, (long_top[0] + 200, long_top[1])])
 
 
 def stock_removal():
@@ -376,3 +376,8 @@ def fraction(numerator, denominator):
 
 def letters(text):
     return letters_shape(text)
+
+
+def unit(text):
+    """A unit such as µin: smaller and closer set than text, to fit a palette button."""
+    return letters_shape(text, cap_height=540, pen=60, spacing=66)

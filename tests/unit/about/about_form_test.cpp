@@ -27,15 +27,15 @@ struct FakePanel : AboutPanel, LabelParent {
 class RecordOf : public VersionInfoApi {
 public:
     std::string text;
-    std::int64_t GetFileVersionInfoSize(const std::string&) override {
+    std::int64_t info_size(const std::string&) override {
         return text.empty() ? 0 : static_cast<std::int64_t>(layout().size());
     }
-    bool GetFileVersionInfo(const std::string&, std::vector<std::uint8_t>& b) override {
+    bool copy_info(const std::string&, std::vector<std::uint8_t>& b) override {
         const std::string bytes = layout();
         std::copy(bytes.begin(), bytes.end(), b.begin());
         return true;
     }
-    bool VerQueryValue(const std::vector<std::uint8_t>&, const std::string& path,
+    bool query_value(const std::vector<std::uint8_t>&, const std::string& path,
                        std::size_t& offset) override {
         auto ends = [&](std::string_view key) { return path.ends_with(key); };
         offset = ends("CompanyName") ? text.size() + 1

@@ -24,14 +24,14 @@ public:
     std::vector<std::string> queries;
     std::vector<std::string> files;
 
-    std::int64_t GetFileVersionInfoSize(const std::string& file) override {
+    std::int64_t info_size(const std::string& file) override {
         files.push_back(file);
         if (size_override) return *size_override;
         std::int64_t size = 0;
         for (auto& [path, value] : values) size += static_cast<std::int64_t>(value.size()) + 1;
         return size - (unterminated_last ? 1 : 0);
     }
-    bool GetFileVersionInfo(const std::string&, std::vector<std::uint8_t>& buffer) override {
+    bool copy_info(const std::string&, std::vector<std::uint8_t>& buffer) override {
         if (copy_fails) return false;
         std::size_t at = 0;
         offsets.clear();
@@ -45,7 +45,7 @@ public:
         }
         return true;
     }
-    bool VerQueryValue(const std::vector<std::uint8_t>& buffer, const std::string& path,
+    bool query_value(const std::vector<std::uint8_t>& buffer, const std::string& path,
                        std::size_t& offset) override {
         queries.push_back(path);
         auto it = offsets.find(lower(path));

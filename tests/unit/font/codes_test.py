@@ -71,6 +71,21 @@ class Ink(unittest.TestCase):
                 self.assertNotEqual(fc.polygons(fc.glyph_name(code)), notdef)
 
 
+class PaletteButtons(unittest.TestCase):
+    BUTTON_WIDTH = 23  # pixels; the profile-surface button is 25
+    LABEL_HEIGHT = 13  # pixels per em; the "A" button uses 15, "Micro Inches" 21
+
+    def test_every_palette_label_fits_its_button(self):
+        em = fc.font()["head"].unitsPerEm
+        space = fc.advance(fc.glyph_name(0x20))
+        for code in fc.PALETTE_CODES:
+            width = self.BUTTON_WIDTH + (2 if code == 0xE6 else 0)
+            height = {0xC0: 15, 0x82: 21}.get(code, self.LABEL_HEIGHT)
+            label = fc.advance(fc.glyph_name(code)) + (2 * space if code == 0xA4 else 0)
+            with self.subTest(code=hex(code)):
+                self.assertLessEqual(label * height / em, width - 2)
+
+
 class StandardDraftingCharacters(unittest.TestCase):
     def _content_rows(self, polys, bottom_rule_top, top_rule_bottom):
         """Scan lines through a glyph's content, between the rules of a frame."""

@@ -83,7 +83,7 @@ TEST(CanvasBlend, AlphaDecidesHowMuchOfTheSourceShows) {
     source.at(0, 0) = Pixel::pack(200, 100, 20, 0);
     source.at(1, 0) = Pixel::pack(200, 100, 20, 255);
     source.at(2, 0) = Pixel::pack(255, 0, 0, 51);  // a fifth
-    source.at(3, 0) = test::kKeyPixelValue;         // alpha 0 as well
+    source.at(3, 0) = test::kKeyPixelValue;        // alpha 0 as well
     Image target(4, 1, Pixel::pack(0, 0, 255, 255));
     Canvas canvas(target);
     canvas.draw_image(source, {0, 0, 4, 1}, {0, 0, 4, 1}, DrawMode::Blend);

@@ -9,7 +9,7 @@
 namespace tolsy::test {
 
 class FakeTextRenderer : public TextRenderer {
-public:
+  public:
     static constexpr int kCharWidth = 7;
     static constexpr int kLineHeight = 13;
 

@@ -88,8 +88,8 @@ TEST(TileStyles, VerticalCentreBandsSpanTheFullHeight) {
 
     Image tiled(9, 5, kBackground);
     Canvas second(tiled);
-    draw_pieces(second, source_of(image, {0, 0, 3, 2}, {}, TileStyle::VertCenterTile),
-                {0, 0, 9, 5}, {});
+    draw_pieces(second, source_of(image, {0, 0, 3, 2}, {}, TileStyle::VertCenterTile), {0, 0, 9, 5},
+                {});
     EXPECT_EQ(tiled.at(4, 2), distinct(1, 0));
     EXPECT_EQ(tiled.at(4, 4), distinct(1, 0));
     EXPECT_EQ(tiled.at(4, 3), distinct(1, 1));
@@ -99,8 +99,8 @@ TEST(TileStyles, HorizontalCentreBandsSpanTheFullWidth) {
     const Image image = pattern(2, 3);
     Image target(5, 8, kBackground);
     Canvas canvas(target);
-    draw_pieces(canvas, source_of(image, {0, 0, 2, 3}, {}, TileStyle::HorzCenterTile),
-                {0, 0, 5, 8}, {});
+    draw_pieces(canvas, source_of(image, {0, 0, 2, 3}, {}, TileStyle::HorzCenterTile), {0, 0, 5, 8},
+                {});
     // Band rows 2..4 (truncated half of 5), tiled across: columns 0 1 0 1 0.
     EXPECT_EQ(target.at(4, 2), distinct(0, 0));
     EXPECT_EQ(target.at(3, 4), distinct(1, 2));
@@ -117,8 +117,8 @@ TEST_P(NinePieceAtOwnSize, ReproducesTheLinkPixelForPixel) {
     Canvas canvas(target);
     canvas.set_origin({1, 1});
     const auto [tile, border] = GetParam();
-    draw_pieces(canvas, source_of(image, link, margins, tile, border),
-                Rect::from_size(2, 1, 9, 7), {});
+    draw_pieces(canvas, source_of(image, link, margins, tile, border), Rect::from_size(2, 1, 9, 7),
+                {});
     for (int y = 0; y < 11; ++y) {
         for (int x = 0; x < 13; ++x) {
             const bool inside = x >= 3 && x < 12 && y >= 2 && y < 9;
@@ -128,12 +128,11 @@ TEST_P(NinePieceAtOwnSize, ReproducesTheLinkPixelForPixel) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllTileAndStretchPairs, NinePieceAtOwnSize,
-    ::testing::Values(std::pair{TileStyle::Tile, TileStyle::Tile},
-                      std::pair{TileStyle::Stretch, TileStyle::Stretch},
-                      std::pair{TileStyle::Tile, TileStyle::Stretch},
-                      std::pair{TileStyle::Stretch, TileStyle::Tile}));
+INSTANTIATE_TEST_SUITE_P(AllTileAndStretchPairs, NinePieceAtOwnSize,
+                         ::testing::Values(std::pair{TileStyle::Tile, TileStyle::Tile},
+                                           std::pair{TileStyle::Stretch, TileStyle::Stretch},
+                                           std::pair{TileStyle::Tile, TileStyle::Stretch},
+                                           std::pair{TileStyle::Stretch, TileStyle::Tile}));
 
 TEST(NinePiece, LargerBoundsKeepCornersAndStretchEdgesBetweenThem) {
     const Image image = pattern(5, 5);

@@ -1,0 +1,222 @@
+#include "about/about_win.h"
+
+#include <stdexcept>
+
+#include "about/version_info_win.h"
+#include "toolkit/application_win.h"
+#include "toolkit/component_stream.h"
+
+namespace tolsy {
+namespace {
+
+COLORREF to_colorref(Color color) {
+    if ((color & kSystemColorFlag) == kSystemColorFlag)
+        return GetSysColor(static_cast<int>(color & 0xFF));
+    return color & 0x00FFFFFF;
+}
+
+FontSpec to_font_spec(const Font& font) {
+    return {font.name, font.height, font.charset, (font.style & kFontBold) != 0,
+            (font.style & kFontItalic) != 0};
+}
+
+UINT text_alignment(TAlignment alignment) {
+    switch (alignment) {
+        case TAlignment::taCenter: return DT_CENTER;
+        case TAlignment::taRightJustify: return DT_RIGHT;
+        default: return DT_LEFT;
+    }
+}
+
+BorderStyle form_border(TFormBorderStyle style) {
+    switch (style) {
+        case TFormBorderStyle::bsNone: return BorderStyle::None;
+        case TFormBorderStyle::bsSingle: return BorderStyle::Single;
+        case TFormBorderStyle::bsDialog: return BorderStyle::Dialog;
+        default: return BorderStyle::Sizeable;
+    }
+}
+
+void design_label(TBehaviorLabel& label, const BehaviorLabelDesign& d) {
+    label.SetLoading(true);
+    label.SetBounds(d.left, d.top, d.width, d.height);
+    label.SetBehavior(d.Behavior);
+    label.SetVisible(d.visible);
+    label.SetCaption(d.caption_text());
+    label.SetLoading(false);
+}
+
+std::unique_ptr<Win32LabelView> label_view(TBehaviorLabel& label, const BehaviorLabelDesign& d,
+                                           const Font& window_font) {
+    const Font& font = d.effective_font(window_font);
+    return std::make_unique<Win32LabelView>(label, to_font_spec(font), to_colorref(font.color),
+                                            text_alignment(d.Alignment));
+}
+
+std::unique_ptr<LabelPanel> panel_of(const PanelDesign& d) {
+    return std::make_unique<LabelPanel>(d.left, d.top, d.width, d.height, to_colorref(d.color));
+}
+
+}  // namespace
+
+void WindowStarfieldSurface::CopyBitmap(const Image& bitmap) {
+    if (!window_.handle() || bitmap.empty() || bitmap.stride() != bitmap.width()) return;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), bitmap.width(), -bitmap.height(), 1, 32, BI_RGB,
+                      0, 0, 0, 0, 0};
+    // Borrowed during a paint, else the window's own for a frame from the worker.
+    std::optional<WindowDc> own;
+    HDC dc = paint_dc_;
+    if (!dc) dc = own.emplace(window_.handle()).get();
+    SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(bitmap.width()),
+                      static_cast<DWORD>(bitmap.height()), 0, 0, 0,
+                      static_cast<UINT>(bitmap.height()), bitmap.data(), &info, DIB_RGB_COLORS);
+}
+
+TAbout::TAbout()
+    : surface_(*this), starfield_(hand_over_), info_(&win32_version_info_api()) {
+    use_win32_behavior_timers();
+    register_about_classes();
+    // The description binds its events to these names.
+    const std::pair<const char*, void (TAbout::*)()> handlers[] = {
+        {"FormCreate", &TAbout::FormCreate},
+        {"FormActivate", &TAbout::FormActivate},
+        {"FormClose", &TAbout::FormClose},
+        {"BehaviorLabel1Stop", &TAbout::BehaviorLabel1Stop},
+        {"TeButton1Click", &TAbout::TeButton1Click},
+    };
+    for (auto [name, method] : handlers) {
+        design_.add_handler(name, std::function<void(Component&)>(
+                                      [this, method](Component&) { (this->*method)(); }));
+    }
+    on_create = [this] {
+        create_controls();
+        design_.OnCreate(design_);
+    };
+    on_activate = [this] { design_.OnActivate(design_); };
+    on_close = [this] { design_.OnClose(design_); };
+}
+
+TAbout::~TAbout() {
+    // The labels may still move when their effects are released; no view is left to tell.
+    label1_.SetView(nullptr);
+    label2_.SetView(nullptr);
+}
+
+void TAbout::read_description() {
+    HRSRC found = FindResourceA(nullptr, kAboutDescriptionName, MAKEINTRESOURCEA(10));
+    HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes) throw std::runtime_error("Cannot find the window description TABOUT");
+    const auto* data = static_cast<const std::uint8_t*>(bytes);
+    read_into(design_, std::span<const std::uint8_t>(data, SizeofResource(nullptr, found)));
+    if (!design_.Starfield1 || !design_.Panel1 || !design_.Panel2 || !design_.BehaviorLabel1 ||
+        !design_.BehaviorLabel2 || !design_.TeButton1 || !design_.EPInfoExe1)
+        throw std::runtime_error("The window description TABOUT lacks a member");
+}
+
+void TAbout::apply_window_design() {
+    set_caption(design_.Caption);
+    set_border_style(form_border(design_.BorderStyle));
+    set_border_icons({(design_.BorderIcons & biSystemMenu) != 0,
+                      (design_.BorderIcons & biMinimize) != 0,
+                      (design_.BorderIcons & biMaximize) != 0, (design_.BorderIcons & biHelp) != 0});
+    set_client_size(design_.ClientWidth, design_.ClientHeight);
+    set_color(to_colorref(design_.Color_));
+    set_font(to_font_spec(design_.Font));
+    set_centered(design_.Position == TPosition::poScreenCenter);
+    if (design_.TeButton1->is_default) set_default_button_id(IDOK);
+}
+
+void TAbout::apply_member_design() {
+    const StarfieldDesign& stars = *design_.Starfield1;
+    starfield_.SetSurface(&surface_);
+    starfield_.SetColor(stars.color);
+    starfield_.SetDelay(stars.Delay);
+    starfield_.SetMaxSpeed(stars.MaxSpeed);
+    // Aligned to the client area, as the window's client size gives it.
+    if (stars.align == kAlignClient)
+        starfield_.SetBounds(design_.ClientWidth, design_.ClientHeight);
+    else
+        starfield_.SetBounds(stars.width, stars.height);
+    starfield_.SetStars(stars.Stars);
+    starfield_.SetActive(stars.Active);
+
+    design_label(label1_, *design_.BehaviorLabel1);
+    design_label(label2_, *design_.BehaviorLabel2);
+    view1_ = label_view(label1_, *design_.BehaviorLabel1, design_.Font);
+    view2_ = label_view(label2_, *design_.BehaviorLabel2, design_.Font);
+    label1_.OnStop = [this](TCustomBehaviorLabel&) {
+        design_.BehaviorLabel1->OnStop(*design_.BehaviorLabel1);
+    };
+    panel1_ = panel_of(*design_.Panel1);
+    panel2_ = panel_of(*design_.Panel2);
+    info_.SetLangId(design_.EPInfoExe1->LangId);
+    handlers_ = std::make_unique<TAboutHandlers>(
+        AboutControls{starfield_, *panel1_, label1_, label2_, info_});
+}
+
+void TAbout::Create(HWND owner) {
+    read_description();
+    apply_window_design();
+    apply_member_design();
+    create_window(owner);
+}
+
+void TAbout::create_controls() {
+    panel1_->CreateWindowOn(handle());
+    panel1_->AddLabel(label1_, *view1_);
+    panel2_->CreateWindowOn(handle());
+    panel2_->AddLabel(label2_, *view2_);
+    const TeButton& b = *design_.TeButton1;
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (b.is_default ? BS_DEFPUSHBUTTON : 0);
+    const std::wstring caption(b.caption.begin(), b.caption.end());
+    button_ = CreateWindowExW(0, L"BUTTON", caption.c_str(), style, b.left, b.top, b.width,
+                              b.height, handle(),
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)),
+                              GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
+}
+
+void TAbout::FormCreate() { handlers_->FormCreate(running_program_file()); }
+void TAbout::FormActivate() { handlers_->FormActivate(design_.ClientWidth); }
+void TAbout::FormClose() { handlers_->FormClose(); }
+void TAbout::BehaviorLabel1Stop() { handlers_->BehaviorLabel1Stop(); }
+void TAbout::TeButton1Click() { close(); }
+
+void TAbout::paint_stars() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(handle(), &ps);
+    surface_.SetPaintDc(dc);
+    // Every repaint is a frame step as well; an error in it must not leave the paint open.
+    try {
+        starfield_.Paint();
+    } catch (...) {
+        surface_.SetPaintDc(nullptr);
+        EndPaint(handle(), &ps);
+        throw;
+    }
+    surface_.SetPaintDc(nullptr);
+    EndPaint(handle(), &ps);
+}
+
+LRESULT TAbout::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // the star field covers the whole client area
+        case WM_PAINT:
+            paint_stars();
+            return 0;
+        case WM_COMMAND:
+            if (LOWORD(wparam) == IDOK) {
+                design_.TeButton1->on_click(*design_.TeButton1);
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return Form::handle_message(message, wparam, lparam);
+}
+
+}  // namespace tolsy

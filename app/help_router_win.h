@@ -1,0 +1,50 @@
+#pragma once
+// The help router's platform side: the HTML help viewer loaded by name, the old help system,
+// and the application object's help hook, files and windows.
+#include <windows.h>
+
+#include <memory>
+
+#include "app/help_router.h"
+#include "toolkit/window_win.h"
+
+namespace tolsy {
+
+class Win32HelpPlatform : public HelpPlatform {
+public:
+    std::uintptr_t load_library(std::string_view name) override;
+    std::uintptr_t find_entry(std::uintptr_t library, std::string_view name) override;
+    void free_library(std::uintptr_t library) override;
+    NativeWindow html_help(std::uintptr_t entry, NativeWindow owner,
+                           const std::optional<std::string>& path, unsigned command,
+                           HelpData data) override;
+    NativeWindow html_help_popup(std::uintptr_t entry, NativeWindow owner,
+                                 const std::optional<std::string>& path,
+                                 const HelpPopupRecord& popup) override;
+    bool win_help(NativeWindow owner, const std::string& file, unsigned command,
+                  HelpData data) override;
+    HelpPoint cursor_pos() override;
+};
+
+// The application object as help sees it. Our forms carry no help file of their own, so the
+// active form never replaces the router's file; the main window stands in for the
+// application's own window as the viewer's owner.
+class Win32HelpApplication : public HelpApplication {
+public:
+    THelpEvent help_hook() const override;
+    void set_help_hook(THelpEvent hook) override;
+    std::string help_file() const override { return {}; }
+    NativeWindow window() const override;
+    std::optional<HelpFormInfo> active_form() const override;
+};
+
+// The process's help platform and application adapters.
+Win32HelpPlatform& win32_help_platform();
+Win32HelpApplication& win32_help_application();
+
+// Creates the process's router as the main window carries it ("tolsy.chm", HTML help). The
+// viewer library is loaded here, while the main window is being created. `owner_form` (not
+// owned, may be null) is the form used when no form is active.
+std::unique_ptr<THelpRouter> create_help_router(const Window* owner_form);
+
+}  // namespace tolsy

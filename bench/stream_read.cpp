@@ -1,0 +1,85 @@
+// Component streaming speed on the main window's description: decoding the binary stream,
+// reading it into components, and converting between text and binary, each in MB/s beside a
+// plain memcpy of the same bytes.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "tests/unit/toolkit/description_standins.cpp"
+#include "toolkit/binary_stream.h"
+#include "toolkit/component_stream.h"
+#include "toolkit/text_stream.h"
+
+namespace {
+
+const std::string& form_text() {
+    static const std::string text = [] {
+        std::ifstream in(TOLSY_SOURCE_DIR "/resources/forms/tform1.txt", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }();
+    return text;
+}
+
+const std::vector<std::uint8_t>& form_binary() {
+    static const std::vector<std::uint8_t> binary = tolsy::object_text_to_binary(form_text());
+    return binary;
+}
+
+void copy_bytes(benchmark::State& state, std::size_t size) {
+    std::vector<char> from(size, 'x'), to(size);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), size);
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
+}
+
+void BM_MemcpyBinarySize(benchmark::State& state) {
+    copy_bytes(state, form_binary().size());
+}
+BENCHMARK(BM_MemcpyBinarySize);
+
+void BM_DecodeMainWindowBinary(benchmark::State& state) {
+    const auto& binary = form_binary();
+    for (auto _ : state) benchmark::DoNotOptimize(tolsy::parse_binary_stream(binary));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * binary.size()));
+}
+BENCHMARK(BM_DecodeMainWindowBinary);
+
+void BM_ReadMainWindowIntoComponents(benchmark::State& state) {
+    tolsy::standin::register_all();
+    const auto& binary = form_binary();
+    for (auto _ : state) {
+        tolsy::standin::TForm1 form;
+        tolsy::read_into(form, binary);
+        benchmark::DoNotOptimize(form.components().size());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * binary.size()));
+}
+BENCHMARK(BM_ReadMainWindowIntoComponents);
+
+void BM_MemcpyTextSize(benchmark::State& state) {
+    copy_bytes(state, form_text().size());
+}
+BENCHMARK(BM_MemcpyTextSize);
+
+void BM_MainWindowTextToBinary(benchmark::State& state) {
+    const auto& text = form_text();
+    for (auto _ : state) benchmark::DoNotOptimize(tolsy::object_text_to_binary(text));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_MainWindowTextToBinary);
+
+void BM_MainWindowBinaryToText(benchmark::State& state) {
+    const auto& binary = form_binary();
+    for (auto _ : state) benchmark::DoNotOptimize(tolsy::object_binary_to_text(binary));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * binary.size()));
+}
+BENCHMARK(BM_MainWindowBinaryToText);
+
+}  // namespace
+
+BENCHMARK_MAIN();

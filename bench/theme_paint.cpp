@@ -1,0 +1,90 @@
+// Painting at the main window's size: the built-in form object (frame and client) and a push
+// button face stretched over the same area, against memcpy of as many pixels.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "skin/bitmap_font.h"
+#include "skin/layout.h"
+#include "skin/paint.h"
+#include "skin/skin_file.h"
+#include "skin/standard_objects.h"
+
+namespace {
+
+using namespace tolsy;
+
+// The main window: a 389 x 241 client area inside the frame's borders and caption.
+constexpr int kWindowWidth = 399;
+constexpr int kWindowHeight = 275;
+
+TTeSkinFile& theme() {
+    static SkinFileKind kind;
+    static std::unique_ptr<TTeSkinFile> loaded = [] {
+        std::ifstream in(std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.mskn",
+                         std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>()};
+        auto t = std::make_unique<TTeSkinFile>(kind);
+        ByteReader reader(as_bytes(bytes));
+        if (!t->load_from_stream(reader))
+            throw std::runtime_error("the built-in theme has not been built");
+        return t;
+    }();
+    return *loaded;
+}
+
+void BM_PaintForm(benchmark::State& state) {
+    TTeSkinFile& t = theme();
+    TSeSkinObject& form = *t.standard_objects().slot(kSlotForm);
+    TSeSkinObject& client = *t.standard_objects().slot(kSlotClientCopy);
+    form.for_each([](TSeSkinObject& o) { o.active = true; });
+    place_object(form, {0, 0, kWindowWidth, kWindowHeight});
+    place_object(client, object_rect(*t.standard_objects().slot(kSlotClientPlaceholder)));
+    Image picture(kWindowWidth, kWindowHeight);
+    Canvas canvas(picture);
+    BitmapFontRenderer text;
+    for (auto _ : state) {
+        paint_object(client, canvas, text);
+        paint_object(form, canvas, text);
+        benchmark::DoNotOptimize(picture.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kWindowWidth * kWindowHeight);
+}
+
+void BM_PaintButtonFace(benchmark::State& state) {
+    TTeSkinFile& t = theme();
+    Image picture(kWindowWidth, kWindowHeight);
+    Canvas canvas(picture);
+    for (auto _ : state) {
+        t.draw_button(kButtonKindPushFace, canvas, "default", {0, 0, kWindowWidth, kWindowHeight},
+                      static_cast<int>(state.range(0)));
+        benchmark::DoNotOptimize(picture.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kWindowWidth * kWindowHeight);
+}
+
+void BM_MemcpySamePixels(benchmark::State& state) {
+    std::vector<std::uint32_t> from(kWindowWidth * kWindowHeight, 0xFF808080u);
+    std::vector<std::uint32_t> to(from.size());
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), from.size() * sizeof(std::uint32_t));
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * kWindowWidth * kWindowHeight);
+}
+
+BENCHMARK(BM_PaintForm)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintButtonFace)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MemcpySamePixels)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

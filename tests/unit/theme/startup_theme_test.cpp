@@ -1,0 +1,92 @@
+// The main window's description as the build makes it: TeThemeList1's one item carries the
+// built-in theme, and reading the list and the engine makes "Tolsy metal" the current theme.
+#include <gtest/gtest.h>
+
+#include "skin/theme_engine.h"
+#include "skin/theme_list.h"
+#include "skin_fixture.h"
+#include "toolkit/binary_stream.h"
+#include "toolkit/class_builder.h"
+#include "toolkit/component_stream.h"
+
+namespace tolsy {
+namespace {
+
+// Stands in for TForm1: the owner of the theme components read from the description.
+class ThemeHolder : public Component {
+    TOLSY_PERSISTENT(ThemeHolder)
+    using Component::Component;
+};
+
+}  // namespace
+
+const ClassInfo& ThemeHolder::static_class_info() {
+    static const ClassInfo info =
+        declare_class<ThemeHolder, Component>("TThemeHolder", [](auto&) {});
+    return info;
+}
+
+namespace {
+
+ObjectNode main_window_description() {
+    const std::string bytes =
+        test::read_binary(std::string(TOLSY_BINARY_DIR) + "/generated/forms/TFORM1.bin");
+    return parse_binary_stream(as_bytes(bytes));
+}
+
+const ObjectNode* child_named(const ObjectNode& node, std::string_view name) {
+    for (const ObjectNode& c : node.children)
+        if (c.name == name) return &c;
+    return nullptr;
+}
+
+TEST(MainWindowTheme, TheListItemCarriesTheStoredThemeInAKindThreeContainer) {
+    const ObjectNode form = main_window_description();
+    const ObjectNode* list = child_named(form, "TeThemeList1");
+    ASSERT_NE(list, nullptr);
+    const Property* themes = nullptr;
+    for (const Property& p : list->properties)
+        if (p.name == "Themes") themes = &p;
+    ASSERT_NE(themes, nullptr);
+    ASSERT_EQ(themes->value.items.size(), 1u);
+    std::string stream;
+    for (const Property& p : themes->value.items[0].properties)
+        if (p.name == "ThemeStream") stream = p.value.bytes;
+    const std::string stored = test::read_binary(test::built_theme_path());
+    const std::string name = "Tolsy metal";
+    ASSERT_EQ(stream.size(), 1 + 4 + name.size() + 4 + stored.size());
+    EXPECT_EQ(stream[0], '\x03');
+    EXPECT_EQ(stream.substr(5, name.size()), name);
+    EXPECT_EQ(stream.substr(9 + name.size()), stored);
+}
+
+TEST(MainWindowTheme, ReadingTheListAndTheEngineMakesTolsyMetalCurrent) {
+    register_theme_classes();
+    register_class<ThemeHolder>();
+    const ObjectNode form = main_window_description();
+    ObjectNode holder;
+    holder.class_name = "TThemeHolder";
+    holder.name = "Form1";
+    for (const char* name : {"TeThemeEngine1", "TeThemeList1"}) {
+        const ObjectNode* node = child_named(form, name);
+        ASSERT_NE(node, nullptr) << name;
+        holder.children.push_back(*node);
+    }
+    {
+        std::unique_ptr<Component> root = read_component(holder);
+        auto* engine = dynamic_cast<TTeThemeEngine*>(root->find_component("TeThemeEngine1"));
+        ASSERT_NE(engine, nullptr);
+        EXPECT_EQ(engine->theme_index(), 0);
+        EXPECT_EQ(engine->theme_building(), "No theme");
+        EXPECT_TRUE(engine->theme_file().empty());
+        ASSERT_NE(theme_manager().current(), nullptr);
+        EXPECT_EQ(theme_manager().current()->theme_name(), "Tolsy metal");
+        auto* skin = dynamic_cast<TTeSkinFile*>(theme_manager().current());
+        ASSERT_NE(skin, nullptr);
+        EXPECT_NE(skin->theme_object("default", kSlotButton), nullptr);
+    }
+    theme_manager().unload_current();
+}
+
+}  // namespace
+}  // namespace tolsy

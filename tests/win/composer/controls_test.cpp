@@ -1,0 +1,297 @@
+// The Win32 controls on their own: what runs a handler and what does not, how they answer the
+// platform, and the CF_TEXT writer with a free and a held clipboard.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "composer/clipboard.h"
+#include "composer/clipboard_win.h"
+#include "toolkit/check_box_win.h"
+#include "toolkit/combo_box_win.h"
+#include "toolkit/edit_win.h"
+#include "toolkit/form_win.h"
+#include "toolkit/page_control_win.h"
+#include "toolkit/push_button_win.h"
+
+namespace tolsy {
+namespace {
+
+class Controls : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form_.set_client_size(300, 200);
+        form_.create_window();
+    }
+    HWND parent() const { return form_.handle(); }
+    Form form_;
+};
+
+void pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+TEST_F(Controls, PickOnlyListRunsItsHandlerOnlyForTheUser) {
+    ComboBox box(ComboStyle::kPickOnly);
+    box.set_item_height(16);
+    box.create({10, 10, 45, 22}, parent());
+    box.set_items({L" ", L"A", L"B", L"C"});
+    int runs = 0;
+    std::wstring seen;
+    box.on_change = [&] {
+        ++runs;
+        seen = box.text();
+    };
+    box.set_item_index(2);
+    EXPECT_EQ(runs, 0);
+    EXPECT_EQ(box.text(), L"B");
+    // Down arrow on the closed list is a user's pick of the next item.
+    SendMessageW(box.handle(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(seen, L"C");
+    box.set_item_index(-1);
+    EXPECT_EQ(box.text(), L"");
+    EXPECT_EQ(runs, 1);
+}
+
+TEST_F(Controls, PickOnlyListIgnoresTyping) {
+    ComboBox box(ComboStyle::kPickOnly);
+    box.create({10, 10, 45, 22}, parent());
+    box.set_items({L" ", L"A", L"B", L"C"});
+    int runs = 0;
+    box.on_change = [&] { ++runs; };
+    SendMessageW(box.handle(), WM_CHAR, L'C', 0);
+    SendMessageW(box.handle(), WM_CHAR, L'b', 0);
+    EXPECT_EQ(box.item_index(), -1);
+    EXPECT_EQ(runs, 0);
+}
+
+TEST_F(Controls, ListsHaveTheirItemHeightAndClosedHeight) {
+    ComboBox box(ComboStyle::kPickOnly);
+    box.set_item_height(16);
+    box.create({10, 10, 45, 22}, parent());
+    EXPECT_EQ(SendMessageW(box.handle(), CB_GETITEMHEIGHT, 0, 0), 16);
+    RECT r;
+    GetWindowRect(box.handle(), &r);
+    EXPECT_EQ(r.bottom - r.top, 22);
+    EXPECT_EQ(r.right - r.left, 45);
+}
+
+TEST_F(Controls, EditableListSeesThePickedItemsTextInItsHandler) {
+    ComboBox box(ComboStyle::kEditable);
+    box.create({10, 10, 77, 22}, parent());
+    box.set_items({L" ", L"one", L"two"});
+    std::wstring seen;
+    int runs = 0;
+    box.on_change = [&] {
+        ++runs;
+        seen = box.text();
+    };
+    box.set_text(L"typed");
+    EXPECT_EQ(runs, 0);
+    SendMessageW(box.handle(), CB_SETCURSEL, 2, 0);
+    SendMessageW(parent(), WM_COMMAND, MAKEWPARAM(box.id(), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(box.handle()));
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(seen, L"two");
+}
+
+TEST_F(Controls, EditableListCaretIsItsEditFieldsSelectionStart) {
+    ComboBox box(ComboStyle::kEditable);
+    box.create({10, 10, 77, 22}, parent());
+    box.set_text(L"abcdef");
+    box.set_caret(4);
+    EXPECT_EQ(box.caret(), 4);
+    SendMessageW(box.edit_handle(), EM_SETSEL, 2, 5);
+    EXPECT_EQ(box.caret(), 2);
+}
+
+TEST_F(Controls, EditRunsItsHandlerForEveryRealChangeOnly) {
+    Edit edit;
+    edit.create({10, 10, 200, 30}, parent());
+    int runs = 0;
+    edit.on_change = [&] { ++runs; };
+    edit.set_text(L"abc");
+    EXPECT_EQ(runs, 1);
+    edit.set_text(L"abc");
+    EXPECT_EQ(runs, 1);
+    edit.set_text(L"");
+    EXPECT_EQ(runs, 2);
+    SendMessageW(edit.handle(), WM_CHAR, L'x', 0);
+    EXPECT_EQ(runs, 3);
+    EXPECT_EQ(edit.text(), L"x");
+}
+
+TEST_F(Controls, EditHasNoLengthLimit) {
+    Edit edit;
+    edit.create({10, 10, 200, 30}, parent());
+    const std::wstring long_text(70000, L'\u00E4');
+    edit.set_text(long_text);
+    EXPECT_EQ(edit.text().size(), long_text.size());
+}
+
+TEST_F(Controls, EditCopyCommandHandsOverTheSelection) {
+    Edit edit;
+    edit.create({10, 10, 200, 30}, parent());
+    std::wstring copied;
+    int copies = 0;
+    edit.on_copy = [&](const std::wstring& s) {
+        ++copies;
+        copied = s;
+    };
+    edit.set_text(L"\u00EB\u00E4\u00ED");
+    edit.select(1, 3);
+    edit.copy_selection();
+    EXPECT_EQ(copied, L"\u00E4\u00ED");
+    edit.select_all();
+    edit.copy_selection();
+    EXPECT_EQ(copied, L"\u00EB\u00E4\u00ED");
+    EXPECT_EQ(edit.selection_start(), 0);
+    EXPECT_EQ(edit.selection_end(), 3);
+    edit.select(2, 2);
+    edit.copy_selection();  // nothing selected: nothing copied
+    EXPECT_EQ(copies, 2);
+}
+
+TEST_F(Controls, CheckBoxTogglesOnClickAndRunsNothingWhenSetByTheProgram) {
+    CheckBox box;
+    box.set_caption("\xD8");
+    box.create({10, 10, 29, 20}, parent());
+    int clicks = 0;
+    box.on_click = [&] { ++clicks; };
+    SendMessageW(box.handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(box.checked());
+    EXPECT_EQ(SendMessageW(box.handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(clicks, 1);
+    box.set_checked(false);
+    EXPECT_EQ(clicks, 1);
+    SendMessageW(box.handle(), BM_CLICK, 0, 0);
+    SendMessageW(box.handle(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(box.checked());
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST_F(Controls, PushButtonClicksAndTakesEnterOnlyWhenFocused) {
+    PushButton button;
+    button.set_caption("To Clip&board");
+    button.create({10, 10, 125, 25}, parent());
+    int clicks = 0;
+    button.on_click = [&] { ++clicks; };
+    button.click();
+    EXPECT_EQ(clicks, 1);
+    SetFocus(nullptr);
+    const LRESULT unfocused = SendMessageW(button.handle(), WM_GETDLGCODE, 0, 0);
+    EXPECT_TRUE(unfocused & DLGC_UNDEFPUSHBUTTON);
+    button.focus();
+    if (GetFocus() == button.handle()) {
+        EXPECT_TRUE(SendMessageW(button.handle(), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON);
+    }
+}
+
+TEST_F(Controls, SpeedButtonIsHotWhileHoveredAndNeverStaysDown) {
+    PageControl pages;
+    pages.create({0, 0, 300, 150}, parent());
+    TabSheet& sheet = pages.add_page("Symbols");
+    auto owned = std::make_unique<SpeedButton>();
+    owned->set_bounds({10, 10, 23, 22});
+    owned->set_caption(L"\u00EB");
+    SpeedButton& button = sheet.add_speed_button(std::move(owned));
+    int clicks = 0;
+    button.on_click = [&](SpeedButton& sender) {
+        EXPECT_EQ(&sender, &button);
+        ++clicks;
+    };
+    HWND h = sheet.handle();
+    SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
+    EXPECT_TRUE(button.hot());
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    EXPECT_TRUE(button.down());
+    SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+    EXPECT_FALSE(button.down());
+    EXPECT_EQ(clicks, 1);
+    // Pressed, then released elsewhere: no click.
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(button.down());
+    SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(100, 100));
+    EXPECT_FALSE(button.hot());
+    SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
+    SendMessageW(h, WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(button.hot());
+}
+
+TEST_F(Controls, PageControlShowsOnePageAndIgnoresBadIndexes) {
+    PageControl pages;
+    pages.create({0, 0, 300, 150}, parent());
+    TabSheet& first = pages.add_page("One");
+    TabSheet& second = pages.add_page("Two");
+    pump();
+    EXPECT_EQ(pages.active_page_index(), 0);
+    pages.set_active_page_index(1);
+    EXPECT_FALSE(IsWindowVisible(first.handle()) && !IsWindowVisible(second.handle()));
+    EXPECT_EQ(pages.active_page_index(), 1);
+    pages.set_active_page_index(5);
+    pages.set_active_page_index(-1);
+    EXPECT_EQ(pages.active_page_index(), 1);
+}
+
+class Clipboard : public Controls {};
+
+TEST_F(Clipboard, WritesTheBytesAndOneZeroAsPlainText) {
+    const std::string frame("\xEB\xFB\xEC\x85\x9F\xED", 6);
+    write_clipboard_text(parent(), frame);
+    bool present = false;
+    EXPECT_EQ(read_clipboard_text(parent(), &present), frame);
+    EXPECT_TRUE(present);
+    ASSERT_TRUE(OpenClipboard(parent()));
+    HANDLE data = GetClipboardData(CF_TEXT);
+    ASSERT_NE(data, nullptr);
+    EXPECT_GE(GlobalSize(data), frame.size() + 1);
+    EXPECT_EQ(static_cast<const char*>(GlobalLock(data))[frame.size()], '\0');
+    GlobalUnlock(data);
+    CloseClipboard();
+}
+
+TEST_F(Clipboard, EmptyTextReplacesWhatWasThere) {
+    write_clipboard_text(parent(), "something");
+    write_clipboard_text(parent(), "");
+    bool present = false;
+    EXPECT_EQ(read_clipboard_text(parent(), &present), "");
+    EXPECT_TRUE(present);
+}
+
+TEST_F(Clipboard, HeldClipboardFailsWithItsTextAndKeepsTheOldContents) {
+    write_clipboard_text(parent(), "old");
+    HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        // A thread of its own holds the clipboard as another program would.
+        OpenClipboard(nullptr);
+        SetEvent(opened);
+        WaitForSingleObject(release, 10000);
+        CloseClipboard();
+    });
+    WaitForSingleObject(opened, 10000);
+    try {
+        write_clipboard_text(parent(), "new");
+        ADD_FAILURE() << "the write did not fail";
+    } catch (const ClipboardError& error) {
+        EXPECT_STREQ(error.what(), "Cannot open clipboard");
+    }
+    SetEvent(release);
+    holder.join();
+    CloseHandle(opened);
+    CloseHandle(release);
+    EXPECT_EQ(read_clipboard_text(parent()), "old");
+    write_clipboard_text(parent(), "new");
+    EXPECT_EQ(read_clipboard_text(parent()), "new");
+}
+
+}  // namespace
+}  // namespace tolsy

@@ -1,0 +1,141 @@
+// The main window's controls in place: pages, lists and their items, palettes with their
+// tool-tips, default button, tab order, and the handlers wired to them.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/form1_controls_win.h"
+#include "app/form1_view_win.h"
+#include "app/form1_win.h"
+#include "composer/clipboard_win.h"
+#include "composer/cp1252.h"
+#include "composer/glyph_codes.h"
+#include "composer/palette.h"
+
+namespace tolsy {
+namespace {
+
+class MainWindowControls : public ::testing::Test {
+protected:
+    void SetUp() override { form_.create_window(); }
+    Form1Controls& c() { return form_.controls(); }
+    TForm1 form_;
+};
+
+RECT rect_in(HWND window, HWND parent) {
+    RECT r;
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+TEST_F(MainWindowControls, ControlsSitWhereTheLayoutPutsThem) {
+    const HWND form = form_.handle();
+    const RECT clear = rect_in(c().ClearAllButton->handle(), form);
+    EXPECT_EQ(clear.left, 22);
+    EXPECT_EQ(clear.top, 208);
+    EXPECT_EQ(clear.right - clear.left, 73);
+    const RECT display = rect_in(c().DisplayEdit->handle(), c().TePanel1->handle());
+    EXPECT_EQ(display.left, 6);
+    EXPECT_EQ(display.top, 7);
+    EXPECT_EQ(display.right - display.left, 366);
+    EXPECT_EQ(display.bottom - display.top, 30);
+    const RECT datum2 = rect_in(c().Datum2ComboBox->handle(), c().TeGroupBox3->handle());
+    EXPECT_EQ(datum2.left, 12);
+    EXPECT_EQ(datum2.top, 45);
+    EXPECT_EQ(datum2.right - datum2.left, 44);
+}
+
+TEST_F(MainWindowControls, FirstPageIsToleranceOfThree) {
+    EXPECT_EQ(c().TePageControl1->page_count(), 3);
+    EXPECT_EQ(c().TePageControl1->active_page_index(), 0);
+    EXPECT_EQ(c().TeTabSheet1->caption(), "Tolerance");
+    EXPECT_EQ(c().TeTabSheet2->caption(), "Symbols");
+    EXPECT_EQ(c().TeTabSheet3->caption(), "Symbols2");
+}
+
+TEST_F(MainWindowControls, ListsHoldTheirItemsBlankFirst) {
+    for (ComposerList which : kAllComposerLists) {
+        const ComboBox& box = c().list(which);
+        const std::vector<std::string> expected = list_items(which);
+        ASSERT_EQ(box.item_count(), static_cast<int>(expected.size())) << list_control_name(which);
+        for (int i = 0; i < box.item_count(); ++i) {
+            EXPECT_EQ(glyph_text(box.item(i)), expected[static_cast<std::size_t>(i)]);
+        }
+        EXPECT_EQ(box.item_index(), -1);
+    }
+}
+
+TEST_F(MainWindowControls, PalettesCarryEveryButtonWithItsToolTip) {
+    int total = 0;
+    int with_tips = 0;
+    for (TabSheet* sheet : {c().TeTabSheet2, c().TeTabSheet3}) {
+        const auto& buttons = sheet->speed_buttons();
+        total += static_cast<int>(buttons.size());
+        for (std::size_t i = 0; i < buttons.size(); ++i) {
+            const std::wstring& label = buttons[i]->caption();
+            const int glyph =
+                palette_label_glyph(utf16_to_cp1252(std::u16string(label.begin(), label.end())));
+            ASSERT_GE(glyph, 0);
+            const auto meaning = glyph_meaning(static_cast<unsigned char>(glyph));
+            const std::wstring tip = sheet->tool_tip().tool_text(sheet->handle(), static_cast<UINT>(i));
+            if (meaning) {
+                ++with_tips;
+                EXPECT_EQ(glyph_text(tip), std::string(*meaning)) << buttons[i]->name();
+            } else {
+                EXPECT_EQ(tip, L"") << buttons[i]->name();
+            }
+        }
+    }
+    EXPECT_EQ(total, 103);
+    EXPECT_EQ(with_tips, 48);
+    EXPECT_EQ(c().TeTabSheet2->speed_buttons().size(), 71u);
+}
+
+TEST_F(MainWindowControls, ToClipboardIsTheDefaultButton) {
+    const LRESULT def = SendMessageW(form_.handle(), DM_GETDEFID, 0, 0);
+    EXPECT_EQ(HIWORD(def), DC_HASDEFID);
+    EXPECT_EQ(LOWORD(def), c().TeButton1->id());
+}
+
+TEST_F(MainWindowControls, TabOrderWithinTheGroups) {
+    const HWND form = form_.handle();
+    ShowWindow(form, SW_SHOW);
+    std::vector<HWND> order;
+    HWND at = GetNextDlgTabItem(form, nullptr, FALSE);
+    for (int i = 0; i < 20 && at && (order.empty() || at != order.front()); ++i) {
+        order.push_back(at);
+        at = GetNextDlgTabItem(form, at, FALSE);
+    }
+    const std::vector<HWND> expected = {
+        c().TePageControl1->tabs().handle(), c().SymbolComboBox->handle(),
+        c().DiaCheckBox->handle(),           c().ConditionComboBox->handle(),
+        c().ToleranceComboBox->edit_handle(), c().DatumCond1ComboBox->handle(),
+        c().DatumCond2ComboBox->handle(),    c().DatumCond3ComboBox->handle(),
+        c().Datum1ComboBox->handle(),        c().Datum2ComboBox->handle(),
+        c().Datum3ComboBox->handle(),        c().DisplayEdit->handle(),
+        c().ClearAllButton->handle(),        c().TeEffectButton1->handle(),
+        c().TeButton1->handle()};
+    ASSERT_EQ(order.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const bool same = order[i] == expected[i] || IsChild(expected[i], order[i]) ||
+                          IsChild(order[i], expected[i]);
+        EXPECT_TRUE(same) << "position " << i;
+    }
+}
+
+TEST_F(MainWindowControls, HandlersReachTheDisplayLineAndTheClipboard) {
+    SendMessageW(c().SymbolComboBox->handle(), CB_SETCURSEL, 6, 0);
+    form_.SymbolComboBoxChange();
+    EXPECT_EQ(glyph_text(c().DisplayEdit->text()), "\xEB\xE4\xED");
+    EXPECT_EQ(read_clipboard_text(form_.handle()), "\xEB\xE4\xED");
+    form_.ClearAllButtonClick();
+    EXPECT_EQ(c().DisplayEdit->text(), L"");
+    EXPECT_EQ(c().SymbolComboBox->item_index(), -1);
+    bool present = false;
+    EXPECT_EQ(read_clipboard_text(form_.handle(), &present), "");
+    EXPECT_TRUE(present);
+}
+
+}  // namespace
+}  // namespace tolsy

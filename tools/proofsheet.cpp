@@ -1,0 +1,288 @@
+// proofsheet: paints the built-in theme for people to look at.
+//   proofsheet STORED_THEME OUT_FOLDER
+// Writes one PNG per root object of the theme (the root, then each of its parts, in every state:
+// normal, hot, pressed, focused, disabled, and active where the root has active pieces);
+// main_window.png, the form object laid out around a 389 x 241 client area as the main window
+// uses it, with controls of the window's kinds drawn inside from their theme objects; and
+// proofsheet.png, which puts that window above every root in its normal state. Texts are drawn
+// with the built-in bitmap font.
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "skin/bitmap_font.h"
+#include "skin/layout.h"
+#include "skin/paint.h"
+#include "skin/png.h"
+#include "skin/push_button.h"
+#include "skin/skin_file.h"
+#include "skin/skin_file_look.h"
+#include "skin/skin_object_classes.h"
+#include "skin/standard_objects.h"
+#include "skin/text_util.h"
+
+namespace {
+
+using namespace tolsy;
+
+constexpr int kPad = 8;
+constexpr int kCaption = BitmapFontRenderer::kLineHeight;
+constexpr std::uint32_t kPaper = 0xFFF0F0F0;
+constexpr std::uint32_t kInk = 0xFF202020;
+constexpr Size kMainClient{389, 241};
+
+struct Variant {
+    const char* name;
+    std::uint8_t state;
+    bool active;
+};
+constexpr Variant kVariants[] = {
+    {"normal", kStateNormal, false},     {"hot", kStateHot, false},
+    {"pressed", kStatePressed, false},   {"focused", kStateFocused, false},
+    {"disabled", kStateDisabled, false}, {"active", kStateNormal, true}};
+
+BitmapFontRenderer g_font;
+
+void set_active(TSeSkinObject& object, bool active) {
+    object.for_each([active](TSeSkinObject& o) { o.active = active; });
+}
+
+bool has_active_pieces(TSeSkinObject& root) {
+    bool found = false;
+    root.for_each([&](TSeSkinObject& o) {
+        found = found || dynamic_cast<TSeActiveBitmap*>(&o) || dynamic_cast<TSeActiveObject*>(&o);
+    });
+    return found;
+}
+
+// Parts that show words get a sample so that fonts and placement can be judged.
+void give_sample_texts(TSeSkinObject& root) {
+    root.for_each([&](TSeSkinObject& o) {
+        for (const char* part : {"Text", "Caption", "Item", "ToolBarItem", "Title"})
+            if (same_text(o.name(), part) && o.child_count() == 0) o.text = root.name();
+        if (o.kind == TSeKind::skTitle) o.text = "Framewright";
+    });
+    if (root.child_count() == 0) root.text = root.name();
+}
+
+// Paints the object alone at (x, y) of the sheet, in the variant, with a caption above it.
+void paint_cell(Image& sheet, TSeSkinObject& object, const Variant& v, int x, int y) {
+    Canvas canvas(sheet);
+    g_font.draw(canvas, v.name, {}, kInk, Rect::from_size(x, y, 200, kCaption), {});
+    set_state(object, v.state);
+    set_active(object, v.active);
+    canvas.set_origin({x - object.left(), y + kCaption - object.top()});
+    canvas.set_clip(Rect::from_size(object.left(), object.top(), object.width(), object.height()));
+    paint_object(object, canvas, g_font);
+    set_state(object, kStateNormal);
+    set_active(object, false);
+}
+
+struct Row {
+    TSeSkinObject* object;
+    std::string label;
+};
+
+Image root_sheet(TSeSkinObject& root) {
+    std::vector<Row> rows{{&root, root.name()}};
+    for (std::size_t i = 0; i < root.child_count(); ++i) {
+        TSeSkinObject& part = *root.child(i);
+        if (part.width() > 0 && part.height() > 0)
+            rows.push_back({&part, root.name() + "\\" + part.name()});
+    }
+    const int variants = has_active_pieces(root) ? 6 : 5;
+    int cell_w = 0;
+    int height = kPad;
+    for (const Row& r : rows) {
+        cell_w = std::max(cell_w, std::max(r.object->width(), 64));
+        height += kCaption * 2 + r.object->height() + kPad;
+    }
+    Image sheet((cell_w + kPad) * variants + kPad, height, kPaper);
+    Canvas canvas(sheet);
+    int y = kPad;
+    for (const Row& r : rows) {
+        g_font.draw(canvas, r.label, {}, kInk, Rect::from_size(kPad, y, sheet.width(), kCaption),
+                    {});
+        for (int i = 0; i < variants; ++i)
+            paint_cell(sheet, *r.object, kVariants[i], kPad + i * (cell_w + kPad), y + kCaption);
+        y += kCaption * 2 + r.object->height() + kPad;
+    }
+    return sheet;
+}
+
+// One part of a root drawn at a rectangle in a state, as a control would draw it.
+void paint_part(TSeSkinObject& root, std::string_view part_name, const Rect& rect,
+                std::uint8_t state, Canvas& canvas, const std::string& text = {}) {
+    TSeSkinObject* part = part_name.empty() ? &root : root.find_part(part_name);
+    if (part == nullptr) throw std::runtime_error("no part " + std::string(part_name));
+    const SkinBounds saved = part->bounds();
+    const std::string saved_text = part->text;
+    set_state(*part, state);
+    part->text = text;
+    place_object(*part, rect);
+    paint_object(*part, canvas, g_font);
+    part->set_bounds(saved);
+    part->text = saved_text;
+    set_state(*part, kStateNormal);
+}
+
+// Controls of the main window's kinds drawn from the theme inside its frame: tabs and page,
+// a group box with combo boxes, an edit and a check box, push buttons in their five states,
+// speed buttons and a panel.
+void paint_controls(TTeSkinFile& theme, Canvas& canvas) {
+    const auto& table = theme.standard_objects();
+    TSeSkinObject& tabs = *table.slot(kSlotTabs);
+    const std::pair<const char*, std::uint8_t> tab_list[] = {
+        {"Tolerance", kStateFocused}, {"Symbols", kStateNormal}, {"Symbols2", kStateHot}};
+    int x = 9;
+    for (const auto& [caption, state] : tab_list) {
+        const int w = static_cast<int>(std::string_view(caption).size()) * 6 + 16;
+        paint_part(tabs, "Tab", Rect::from_size(x, 33, w, 21), state, canvas);
+        paint_part(tabs, "Text", Rect::from_size(x, 33, w, 21), state, canvas, caption);
+        x += w;
+    }
+    paint_part(tabs, "Frame", {7, 53, 392, 240}, kStateNormal, canvas);
+    TSeSkinObject& group = *table.slot(kSlotGroupBox);
+    paint_part(group, "Frame", {15, 68, 200, 198}, kStateNormal, canvas);
+    paint_part(group, "Caption", Rect::from_size(23, 62, 40, 13), kStateNormal, canvas, "Frame");
+    TSeSkinObject& combo = *table.slot(kSlotComboBox);
+    combo.find_part("Text")->text = "Position";
+    paint_part(combo, "", Rect::from_size(25, 82, 160, 21), kStateNormal, canvas);
+    paint_part(combo, "", Rect::from_size(25, 110, 160, 21), kStateHot, canvas);
+    TSeSkinObject& edit = *table.slot(kSlotEdit);
+    edit.find_part("Button")->visible = false;
+    edit.find_part("Text")->text = "0.05";
+    paint_part(edit, "", Rect::from_size(25, 138, 160, 21), kStateFocused, canvas);
+    TSeSkinObject& check = *table.slot(kSlotCheckBox);
+    paint_part(check, "Checked", Rect::from_size(25, 168, 13, 13), kStateNormal, canvas);
+    paint_part(check, "Text", Rect::from_size(25, 166, 120, 17), kStateNormal, canvas, "Diameter");
+    const std::pair<const char*, int> buttons[] = {
+        {"Clear", 0}, {"Hot", 1}, {"Pressed", 2}, {"Focused", 4}, {"Disabled", 3}};
+    TSeSkinObject& button = *table.slot(kSlotButton);
+    int y = 62;
+    for (const auto& [caption, state] : buttons) {
+        const Rect r = Rect::from_size(225, y, 90, 23);
+        theme.draw_button(kButtonKindPushFace, canvas, kDefaultThemeObject, r, state);
+        paint_part(button, "Text", r, object_state_for(state), canvas, caption);
+        y += 27;
+    }
+    TSeSkinObject& speed = *table.slot(kSlotSpeedButton);
+    const std::uint8_t speed_states[] = {kStateNormal, kStateHot, kStatePressed, kStateFocused,
+                                         kStateDisabled};
+    for (int i = 0; i < 5; ++i) {
+        const Rect r = Rect::from_size(225 + 26 * i, 206, 23, 22);
+        paint_part(speed, "Face", r, speed_states[i], canvas);
+        paint_part(speed, "Text", r, speed_states[i], canvas,
+                   std::string(1, static_cast<char>('A' + i)));
+    }
+    TSeSkinObject& panel = *table.slot(kSlotPanel);
+    panel.find_part("Caption")->text = "Framewright";
+    paint_part(panel, "", {15, 206, 200, 232}, kStateNormal, canvas);
+}
+
+// The main window's frame: close, minimise and the window icon visible, active, titled.
+Image form_sheet(TTeSkinFile& theme) {
+    TSeSkinObject& form = *theme.standard_objects().slot(kSlotForm);
+    form.for_each([](TSeSkinObject& o) {
+        if (auto* b = dynamic_cast<TSeSystemButton*>(&o)) {
+            if (b->action == TSeAction::sbaClose || b->action == TSeAction::sbaMinimize ||
+                b->action == TSeAction::sbaSysMenu)
+                o.visible = true;
+        }
+    });
+    set_active(form, true);
+    const int w = kMainClient.width + 10;
+    const int h = kMainClient.height + 34;
+    place_object(form, {0, 0, w, h});
+    Image picture(w, h, kPaper);
+    Canvas canvas(picture);
+    if (TSeSkinObject* client = theme.standard_objects().slot(kSlotClientCopy)) {
+        TSeSkinObject* placeholder = theme.standard_objects().slot(kSlotClientPlaceholder);
+        place_object(*client, object_rect(*placeholder));
+        paint_object(*client, canvas, g_font);
+    }
+    give_sample_texts(form);
+    paint_object(form, canvas, g_font);
+    paint_controls(theme, canvas);
+    return picture;
+}
+
+Image overview(const Image& form, const std::vector<Image>& roots) {
+    int width = form.width() + 2 * kPad;
+    int height = form.height() + 2 * kPad;
+    for (const Image& r : roots) {
+        width = std::max(width, r.width() + 2 * kPad);
+        height += r.height();
+    }
+    Image sheet(width, height, kPaper);
+    Canvas canvas(sheet);
+    canvas.draw_image(form, {0, 0, form.width(), form.height()},
+                      Rect::from_size(kPad, kPad, form.width(), form.height()), DrawMode::Copy);
+    int y = form.height() + 2 * kPad;
+    for (const Image& r : roots) {
+        canvas.draw_image(r, {0, 0, r.width(), r.height()},
+                          Rect::from_size(0, y, r.width(), r.height()), DrawMode::Copy);
+        y += r.height();
+    }
+    return sheet;
+}
+
+// Cuts one row of the root sheet: the root in its normal state, for the overview.
+Image first_cell(const Image& sheet, TSeSkinObject& root) {
+    const int w = std::min(sheet.width(), std::max(root.width(), 64) + 2 * kPad);
+    const int h = std::min(sheet.height(), kPad + kCaption * 2 + root.height() + kPad);
+    Image out(w, h, kPaper);
+    Canvas canvas(out);
+    canvas.draw_image(sheet, {0, 0, w, h}, {0, 0, w, h}, DrawMode::Copy);
+    return out;
+}
+
+// PNG viewers show the alpha the canvas holds; the sheets are opaque paper.
+void save(Image image, const std::string& path) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) image.at(x, y) |= 0xFF000000u;
+    write_png(image, path);
+}
+
+void run(const std::string& theme_path, const std::string& out) {
+    std::ifstream in(theme_path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot open " + theme_path);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    SkinFileKind kind;
+    TTeSkinFile theme(kind);
+    ByteReader reader(as_bytes(bytes));
+    if (!theme.load_from_stream(reader))
+        throw std::runtime_error("no skin objects in " + theme_path);
+    set_layout_text_renderer(&g_font);
+    std::vector<Image> firsts;
+    for (const auto& root : theme.working_source().objects) {
+        give_sample_texts(*root);
+        const Image sheet = root_sheet(*root);
+        save(sheet, out + "/" + root->name() + ".png");
+        firsts.push_back(first_cell(sheet, *root));
+    }
+    const Image form = form_sheet(theme);
+    save(form, out + "/main_window.png");
+    save(overview(form, firsts), out + "/proofsheet.png");
+    set_layout_text_renderer(nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fputs("usage: proofsheet STORED_THEME OUT_FOLDER\n", stderr);
+        return 2;
+    }
+    try {
+        run(argv[1], argv[2]);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "proofsheet: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
