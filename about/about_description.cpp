@@ -1,14 +1,12 @@
 #include "about/about_description.h"
 
 #include "toolkit/class_builder.h"
+#include "toolkit/codepage.h"
 
 namespace tolsy {
 namespace {
 
-const EnumInfo kAlignNames{
-    "TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"}};
 const EnumInfo kAlignmentNames{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
-const EnumInfo kBevelNames{"TBevelCut", {"bvNone", "bvLowered", "bvRaised", "bvSpace"}};
 const EnumInfo kBorderStyleNames{
     "TFormBorderStyle",
     {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
@@ -18,71 +16,41 @@ const EnumInfo kPositionNames{
     "TPosition",
     {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
      "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}};
-const EnumInfo kButtonKindNames{
-    "TBitBtnKind",
-    {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose", "bkAbort", "bkRetry",
-     "bkIgnore", "bkAll"}};
 
 }  // namespace
 
-const ClassInfo& ControlDesign::static_class_info() {
-    static const ClassInfo info =
-        declare_class<ControlDesign, Component>("TAboutControl", [](auto& c) {
-            c.integer("Left", &ControlDesign::Left);
-            c.integer("Top", &ControlDesign::Top);
-            c.integer("Width", &ControlDesign::Width);
-            c.integer("Height", &ControlDesign::Height);
-        });
-    return info;
+std::string BehaviorLabelDesign::caption_text() const {
+    // Characters outside Windows-1252 cannot be shown by the 8-bit label; they become "?".
+    std::string text;
+    for (char16_t c : caption) text += static_cast<char>(unicode_to_windows1252(c).value_or('?'));
+    return text;
 }
 
 const ClassInfo& StarfieldDesign::static_class_info() {
     static const ClassInfo info =
-        declare_class<StarfieldDesign, ControlDesign>("TStarfield", [](auto& c) {
-            c.enumeration("Align", &StarfieldDesign::Align, kAlignNames, TAlign::alNone);
+        declare_class<StarfieldDesign, Control>("TStarfield", [](auto& c) {
+            c.color("Color", &StarfieldDesign::color, clBlack);
             c.boolean("Active", &StarfieldDesign::Active, false);
             c.integer("Delay", &StarfieldDesign::Delay, 50u);
             c.integer("Stars", &StarfieldDesign::Stars, std::uint16_t{100});
             c.integer("MaxSpeed", &StarfieldDesign::MaxSpeed, std::uint8_t{10});
-            c.color("Color", &StarfieldDesign::Color_, clBlack);
         });
     return info;
 }
 
 const ClassInfo& PanelDesign::static_class_info() {
-    static const ClassInfo info = declare_class<PanelDesign, ControlDesign>("TPanel", [](auto& c) {
-        c.enumeration("BevelOuter", &PanelDesign::BevelOuter, kBevelNames, TBevelCut::bvRaised);
-        c.color("Color", &PanelDesign::Color_, clBtnFace);
-        c.integer("TabOrder", &PanelDesign::TabOrder, -1);
-    });
+    static const ClassInfo info = declare_class<PanelDesign, TePanel>("TPanel", [](auto&) {});
     return info;
 }
 
 const ClassInfo& BehaviorLabelDesign::static_class_info() {
     static const ClassInfo info =
-        declare_class<BehaviorLabelDesign, ControlDesign>("TBehaviorLabel", [](auto& c) {
+        declare_class<BehaviorLabelDesign, Control>("TBehaviorLabel", [](auto& c) {
             c.enumeration("Alignment", &BehaviorLabelDesign::Alignment, kAlignmentNames,
                           TAlignment::taLeftJustify);
-            c.string("Caption", &BehaviorLabelDesign::Caption);
-            c.object("Font", &BehaviorLabelDesign::Font);
-            c.boolean("ParentFont", &BehaviorLabelDesign::ParentFont, true);
-            c.boolean("Visible", &BehaviorLabelDesign::Visible, true);
             c.string("Behavior", &BehaviorLabelDesign::Behavior, "(none)");
             c.event("OnStart", &BehaviorLabelDesign::OnStart);
             c.event("OnStop", &BehaviorLabelDesign::OnStop);
-        });
-    return info;
-}
-
-const ClassInfo& ButtonDesign::static_class_info() {
-    static const ClassInfo info =
-        declare_class<ButtonDesign, ControlDesign>("TTeButton", [](auto& c) {
-            c.enumeration("Kind", &ButtonDesign::Kind, kButtonKindNames, TBitBtnKind::bkCustom);
-            c.string("Caption", &ButtonDesign::Caption);
-            c.boolean("Default", &ButtonDesign::Default, false);
-            c.integer("ModalResult", &ButtonDesign::ModalResult, 0);
-            c.integer("TabOrder", &ButtonDesign::TabOrder, -1);
-            c.event("OnClick", &ButtonDesign::OnClick);
         });
     return info;
 }
@@ -124,10 +92,10 @@ const ClassInfo& AboutDesign::static_class_info() {
 }
 
 void register_about_classes() {
+    register_control_classes();
     register_class<StarfieldDesign>();
     register_class<PanelDesign>();
     register_class<BehaviorLabelDesign>();
-    register_class<ButtonDesign>();
     register_class<EPInfoExeDesign>();
     register_class<AboutDesign>();
 }

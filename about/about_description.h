@@ -9,73 +9,49 @@
 #include "toolkit/class_info.h"
 #include "toolkit/colors.h"
 #include "toolkit/component.h"
+#include "toolkit/control.h"
 #include "toolkit/event.h"
 #include "toolkit/font.h"
 
 namespace tolsy {
 
-enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+// The About window's own kinds of member; panels, the button and the bounds, captions, fonts,
+// colours and events they share come from the toolkit's control components.
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
-enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class TPosition {
     poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
     poDesktopCenter, poMainFormCenter, poOwnerFormCenter
 };
-enum class TBitBtnKind {
-    bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll
-};
 // TBorderIcons bits.
 enum : std::uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+// Control::align values.
+inline constexpr int kAlignClient = 5;
 
-// Bounds shared by the visual members.
-class ControlDesign : public Component {
-    TOLSY_PERSISTENT(ControlDesign)
-    using Component::Component;
-    int Left = 0, Top = 0, Width = 0, Height = 0;
-};
-
-class StarfieldDesign : public ControlDesign {
+class StarfieldDesign : public Control {
     TOLSY_PERSISTENT(StarfieldDesign)
-    using ControlDesign::ControlDesign;
-    TAlign Align = TAlign::alNone;
+    explicit StarfieldDesign(Component* owner) : Control(owner) { color = clBlack; }
     bool Active = false;
     std::uint32_t Delay = 50;
     std::uint16_t Stars = 100;
     std::uint8_t MaxSpeed = 10;
-    Color Color_ = clBlack;
 };
 
-class PanelDesign : public ControlDesign {
+// The plain panel of the About window ("TPanel"), a panel like the skinned one.
+class PanelDesign : public TePanel {
     TOLSY_PERSISTENT(PanelDesign)
-    using ControlDesign::ControlDesign;
-    TBevelCut BevelOuter = TBevelCut::bvRaised;
-    Color Color_ = clBtnFace;
-    int TabOrder = -1;
+    using TePanel::TePanel;
 };
 
-class BehaviorLabelDesign : public ControlDesign {
+class BehaviorLabelDesign : public Control {
     TOLSY_PERSISTENT(BehaviorLabelDesign)
-    using ControlDesign::ControlDesign;
+    using Control::Control;
     TAlignment Alignment = TAlignment::taLeftJustify;
-    std::string Caption;
-    tolsy::Font Font;
-    bool ParentFont = true;
-    bool Visible = true;
     std::string Behavior = "(none)";
     NotifyEvent OnStart;
     NotifyEvent OnStop;
-};
-
-class ButtonDesign : public ControlDesign {
-    TOLSY_PERSISTENT(ButtonDesign)
-    using ControlDesign::ControlDesign;
-    TBitBtnKind Kind = TBitBtnKind::bkCustom;
-    std::string Caption;
-    bool Default = false;
-    int ModalResult = 0;
-    int TabOrder = -1;
-    NotifyEvent OnClick;
+    // The caption as the label's 8-bit text.
+    std::string caption_text() const;
 };
 
 class EPInfoExeDesign : public Component {
@@ -106,7 +82,7 @@ class AboutDesign : public Component {
     BehaviorLabelDesign* BehaviorLabel1 = nullptr;
     PanelDesign* Panel2 = nullptr;
     BehaviorLabelDesign* BehaviorLabel2 = nullptr;
-    ButtonDesign* TeButton1 = nullptr;
+    TeButton* TeButton1 = nullptr;
     EPInfoExeDesign* EPInfoExe1 = nullptr;
 };
 

@@ -39,20 +39,22 @@ BorderStyle form_border(TFormBorderStyle style) {
 
 void design_label(TBehaviorLabel& label, const BehaviorLabelDesign& d) {
     label.SetLoading(true);
-    label.SetBounds(d.Left, d.Top, d.Width, d.Height);
+    label.SetBounds(d.left, d.top, d.width, d.height);
     label.SetBehavior(d.Behavior);
-    label.SetVisible(d.Visible);
-    label.SetCaption(d.Caption);
+    label.SetVisible(d.visible);
+    label.SetCaption(d.caption_text());
     label.SetLoading(false);
 }
 
-std::unique_ptr<Win32LabelView> label_view(TBehaviorLabel& label, const BehaviorLabelDesign& d) {
-    return std::make_unique<Win32LabelView>(label, to_font_spec(d.Font), to_colorref(d.Font.color),
+std::unique_ptr<Win32LabelView> label_view(TBehaviorLabel& label, const BehaviorLabelDesign& d,
+                                           const Font& window_font) {
+    const Font& font = d.effective_font(window_font);
+    return std::make_unique<Win32LabelView>(label, to_font_spec(font), to_colorref(font.color),
                                             text_alignment(d.Alignment));
 }
 
 std::unique_ptr<LabelPanel> panel_of(const PanelDesign& d) {
-    return std::make_unique<LabelPanel>(d.Left, d.Top, d.Width, d.Height, to_colorref(d.Color_));
+    return std::make_unique<LabelPanel>(d.left, d.top, d.width, d.height, to_colorref(d.color));
 }
 
 }  // namespace
@@ -123,27 +125,27 @@ void TAbout::apply_window_design() {
     set_color(to_colorref(design_.Color_));
     set_font(to_font_spec(design_.Font));
     set_centered(design_.Position == TPosition::poScreenCenter);
-    if (design_.TeButton1->Default) set_default_button_id(IDOK);
+    if (design_.TeButton1->is_default) set_default_button_id(IDOK);
 }
 
 void TAbout::apply_member_design() {
     const StarfieldDesign& stars = *design_.Starfield1;
     starfield_.SetSurface(&surface_);
-    starfield_.SetColor(stars.Color_);
+    starfield_.SetColor(stars.color);
     starfield_.SetDelay(stars.Delay);
     starfield_.SetMaxSpeed(stars.MaxSpeed);
     // Aligned to the client area, as the window's client size gives it.
-    if (stars.Align == TAlign::alClient)
+    if (stars.align == kAlignClient)
         starfield_.SetBounds(design_.ClientWidth, design_.ClientHeight);
     else
-        starfield_.SetBounds(stars.Width, stars.Height);
+        starfield_.SetBounds(stars.width, stars.height);
     starfield_.SetStars(stars.Stars);
     starfield_.SetActive(stars.Active);
 
     design_label(label1_, *design_.BehaviorLabel1);
     design_label(label2_, *design_.BehaviorLabel2);
-    view1_ = label_view(label1_, *design_.BehaviorLabel1);
-    view2_ = label_view(label2_, *design_.BehaviorLabel2);
+    view1_ = label_view(label1_, *design_.BehaviorLabel1, design_.Font);
+    view2_ = label_view(label2_, *design_.BehaviorLabel2, design_.Font);
     label1_.OnStop = [this](TCustomBehaviorLabel&) {
         design_.BehaviorLabel1->OnStop(*design_.BehaviorLabel1);
     };
@@ -166,10 +168,11 @@ void TAbout::create_controls() {
     panel1_->AddLabel(label1_, *view1_);
     panel2_->CreateWindowOn(handle());
     panel2_->AddLabel(label2_, *view2_);
-    const ButtonDesign& b = *design_.TeButton1;
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (b.Default ? BS_DEFPUSHBUTTON : 0);
-    button_ = CreateWindowExW(0, L"BUTTON", widen_1252(b.Caption).c_str(), style, b.Left, b.Top,
-                              b.Width, b.Height, handle(),
+    const TeButton& b = *design_.TeButton1;
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (b.is_default ? BS_DEFPUSHBUTTON : 0);
+    const std::wstring caption(b.caption.begin(), b.caption.end());
+    button_ = CreateWindowExW(0, L"BUTTON", caption.c_str(), style, b.left, b.top, b.width,
+                              b.height, handle(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)),
                               GetModuleHandleW(nullptr), nullptr);
     SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
@@ -206,7 +209,7 @@ LRESULT TAbout::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
             return 0;
         case WM_COMMAND:
             if (LOWORD(wparam) == IDOK) {
-                design_.TeButton1->OnClick(*design_.TeButton1);
+                design_.TeButton1->on_click(*design_.TeButton1);
                 return 0;
             }
             break;

@@ -100,7 +100,7 @@ void release_help_viewer() {
 
 const HelpTarget& last_help_target() { return g_target; }
 
-void Help1Click() {
+void open_help_contents() {
     if (THelpRouter* router = THelpRouter::Instance()) router->OpenHelpTopic({}, {});
 }
 

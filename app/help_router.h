@@ -122,9 +122,9 @@ std::string extract_file_ext(std::string_view path);
 
 class THelpRouter;
 
-// The window menu's "Help..." command: the process's router opens the help file at its default
-// topic. The result is ignored; without a router nothing happens.
-void Help1Click();
+// What the window menu's "Help..." command (TForm1::Help1Click) does: the process's router opens
+// the help file at its default topic. The result is ignored; without a router nothing happens.
+void open_help_contents();
 
 class THelpRouter {
 public:

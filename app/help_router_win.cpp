@@ -124,10 +124,11 @@ Win32HelpApplication& win32_help_application() {
     return application;
 }
 
-std::unique_ptr<THelpRouter> create_help_router(HWND owner_form) {
+std::unique_ptr<THelpRouter> create_help_router(const Window* owner_form) {
     auto router = std::make_unique<THelpRouter>(win32_help_application(), win32_help_platform());
     router->SetOwnerForm([owner_form] {
-        return std::optional<HelpFormInfo>(HelpFormInfo{from_hwnd(owner_form), {}});
+        return std::optional<HelpFormInfo>(
+            HelpFormInfo{from_hwnd(owner_form ? owner_form->handle() : nullptr), {}});
     });
     router->SetHelpfile("tolsy.chm");
     router->SetHelpType(THelpType::htHTMLhelp);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/help_router.h"
+#include "toolkit/window_win.h"
 
 namespace tolsy {
 
@@ -42,7 +43,8 @@ Win32HelpPlatform& win32_help_platform();
 Win32HelpApplication& win32_help_application();
 
 // Creates the process's router as the main window carries it ("tolsy.chm", HTML help). The
-// viewer library is loaded here, while the main window is being created.
-std::unique_ptr<THelpRouter> create_help_router(HWND owner_form);
+// viewer library is loaded here, while the main window is being created. `owner_form` (not
+// owned, may be null) is the form used when no form is active.
+std::unique_ptr<THelpRouter> create_help_router(const Window* owner_form);
 
 }  // namespace tolsy

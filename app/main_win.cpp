@@ -2,7 +2,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "about/about_win.h"
 #include "app/form1_win.h"
+#include "app/help_router_win.h"
 #include "toolkit/application_win.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -13,13 +15,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     app.set_title("Tolsy");
 
     tolsy::TForm1 form1;
+    // The help router comes with the main window and loads the help viewer as it is created.
+    std::unique_ptr<tolsy::THelpRouter> help_router;
+    app.guarded([&] { help_router = tolsy::create_help_router(&form1); });
     app.guarded([&] { form1.create_window(); });
 
     // The About window exists from start-up to the end, hidden until asked for.
-    tolsy::Form about;
-    about.set_caption("About");
-    app.guarded([&] { about.create_window(form1.handle()); });
+    tolsy::TAbout about;
+    app.guarded([&] { about.Create(form1.handle()); });
 
     if (!app.terminated() && form1.handle()) form1.show();
-    return app.run();
+    const int exit_code = app.run();
+    help_router.reset();
+    tolsy::release_help_viewer();
+    return exit_code;
 }

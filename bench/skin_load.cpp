@@ -17,12 +17,12 @@ namespace {
 
 // Root names and descendant counts of a theme shaped like the built-in one.
 constexpr std::pair<const char*, int> kRoots[] = {
-    {"Form", 30},      {"MenuBar", 10},    {"PopupMenu", 4},  {"CheckBox", 4},   {"RadioButton", 3},
-    {"ScrollBar", 14}, {"Button", 2},      {"SpeedButton", 7}, {"GroupBox", 6},  {"ProgressBar", 3},
-    {"TrackBar", 7},   {"ListBox", 10},    {"Edit", 9},       {"ComboBox", 9},   {"SpinButton", 1},
-    {"Panel", 6},      {"Tabs", 8},        {"Grid", 8},       {"ControlBar", 3}, {"Toolbar", 1},
-    {"Header", 1},     {"StatusBar", 4},   {"ScrollBox", 1},  {"ToolWindow", 14}, {"Container", 1},
-    {"Splitter", 0},   {"Frame", 6},       {"Hint", 5},
+    {"Form", 30},      {"MenuBar", 10},  {"PopupMenu", 4},   {"CheckBox", 4},    {"RadioButton", 3},
+    {"ScrollBar", 14}, {"Button", 2},    {"SpeedButton", 7}, {"GroupBox", 6},    {"ProgressBar", 3},
+    {"TrackBar", 7},   {"ListBox", 10},  {"Edit", 9},        {"ComboBox", 9},    {"SpinButton", 1},
+    {"Panel", 6},      {"Tabs", 8},      {"Grid", 8},        {"ControlBar", 3},  {"Toolbar", 1},
+    {"Header", 1},     {"StatusBar", 4}, {"ScrollBox", 1},   {"ToolWindow", 14}, {"Container", 1},
+    {"Splitter", 0},   {"Frame", 6},     {"Hint", 5},
 };
 
 void link(TteBitmapLink& l, int n) {
@@ -99,10 +99,14 @@ void dress(TSeSkinObject& o, int n) {
 const ClassInfo& part_class(int i) {
     static const std::vector<const ClassInfo*> mix = [] {
         const std::pair<const ClassInfo*, int> counts[] = {
-            {&TSeButtonObject::static_class_info(), 61}, {&TSeSkinObject::static_class_info(), 50},
-            {&TSeBitmapObject::static_class_info(), 28}, {&TSeActiveBitmap::static_class_info(), 18},
-            {&TSeSystemButton::static_class_info(), 10}, {&TSeTextObject::static_class_info(), 6},
-            {&TSeActiveObject::static_class_info(), 3},  {&TSeColorButtonObject::static_class_info(), 1}};
+            {&TSeButtonObject::static_class_info(), 61},
+            {&TSeSkinObject::static_class_info(), 50},
+            {&TSeBitmapObject::static_class_info(), 28},
+            {&TSeActiveBitmap::static_class_info(), 18},
+            {&TSeSystemButton::static_class_info(), 10},
+            {&TSeTextObject::static_class_info(), 6},
+            {&TSeActiveObject::static_class_info(), 3},
+            {&TSeColorButtonObject::static_class_info(), 1}};
         std::vector<const ClassInfo*> out;
         for (int round = 0; static_cast<int>(out.size()) < 177; ++round)
             for (auto [info, count] : counts)
@@ -126,12 +130,14 @@ Image theme_image() {
         for (int x = 0; x < 350; ++x) {
             const bool key = (x % 50 < 6 && y % 40 < 6) || (x > 330 && y > 280);
             // A little deterministic grain, as brushed metal has.
-            unsigned grain = static_cast<unsigned>(x) * 73856093u ^ static_cast<unsigned>(y) * 19349663u;
+            unsigned grain =
+                static_cast<unsigned>(x) * 73856093u ^ static_cast<unsigned>(y) * 19349663u;
             grain = y % 3 == 0 ? 0 : ((grain ^ (grain >> 13)) * 0x5bd1e995u) >> 31;
             const auto shade = static_cast<std::uint8_t>(130 + (x / 7 + y / 5) % 90 + grain);
-            img.at(x, y) = key ? 0x007F007Fu
-                               : Pixel::pack(shade, static_cast<std::uint8_t>(shade - 8),
-                                             static_cast<std::uint8_t>(shade + (x % 35 == 0 ? 15 : 0)));
+            img.at(x, y) =
+                key ? 0x007F007Fu
+                    : Pixel::pack(shade, static_cast<std::uint8_t>(shade - 8),
+                                  static_cast<std::uint8_t>(shade + (x % 35 == 0 ? 15 : 0)));
         }
     return img;
 }
@@ -162,8 +168,10 @@ TSeSkinSource& sample() {
         for (int i = 0; i < descendants; ++i) {
             TSeSkinObject& child = add(*parent, part++, n++);
             // Every third part goes one level deeper, as captions and buttons do.
-            if (i % 3 == 1 && parent == root.get()) parent = &child;
-            else if (i % 3 == 0) parent = root.get();
+            if (i % 3 == 1 && parent == root.get())
+                parent = &child;
+            else if (i % 3 == 0)
+                parent = root.get();
         }
         s.objects.push_back(std::move(root));
     }
@@ -199,7 +207,8 @@ void BM_InflateOnly(benchmark::State& state) {
         inflate_only(out);
         benchmark::DoNotOptimize(out.data());
     }
-    state.SetLabel(std::to_string(stored().size()) + " -> " + std::to_string(body_size()) + " bytes");
+    state.SetLabel(std::to_string(stored().size()) + " -> " + std::to_string(body_size()) +
+                   " bytes");
 }
 BENCHMARK(BM_InflateOnly)->Unit(benchmark::kMicrosecond);
 

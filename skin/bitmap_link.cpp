@@ -5,13 +5,14 @@
 namespace tolsy {
 
 const ClassInfo& TteBitmapLink::static_class_info() {
-    static const ClassInfo info = declare_class<TteBitmapLink>("TteBitmapLink", nullptr, [](auto& c) {
-        c.string("Name", &TteBitmapLink::name);
-        c.integer("Left", &TteBitmapLink::left);
-        c.integer("Top", &TteBitmapLink::top);
-        c.integer("Right", &TteBitmapLink::right);
-        c.integer("Bottom", &TteBitmapLink::bottom);
-    });
+    static const ClassInfo info =
+        declare_class<TteBitmapLink>("TteBitmapLink", nullptr, [](auto& c) {
+            c.string("Name", &TteBitmapLink::name);
+            c.integer("Left", &TteBitmapLink::left);
+            c.integer("Top", &TteBitmapLink::top);
+            c.integer("Right", &TteBitmapLink::right);
+            c.integer("Bottom", &TteBitmapLink::bottom);
+        });
     return info;
 }
 

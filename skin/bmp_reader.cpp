@@ -18,7 +18,6 @@ constexpr std::uint32_t kBiBitfields = 3;
 constexpr std::uint32_t kBiAlphaBitfields = 6;
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kV4HeaderSize = 108;
 constexpr std::uint32_t kMaxHeaderSize = 124;
 // A two-byte run paints at most 255 pixels; a size the data could not paint is not believed.
 constexpr std::uint64_t kMaxRlePixelsPerByte = 128;
@@ -99,16 +98,14 @@ BmpInfo read_headers(ByteReader& in) {
             in.bytes(extra, "bitmap header");
             if (info.compression == kBiBitfields || info.compression == kBiAlphaBitfields) {
                 const int mask_count = info.compression == kBiAlphaBitfields ? 4 : 3;
-                for (int i = 0; i < mask_count; ++i)
-                    info.masks[i] = in.u32("bitmap colour mask");
+                for (int i = 0; i < mask_count; ++i) info.masks[i] = in.u32("bitmap colour mask");
             }
         }
     } else {
         fail("unknown header size " + std::to_string(header_size), header_at);
     }
     if (info.width <= 0 || info.height <= 0)
-        fail("size " + std::to_string(info.width) + " x " + std::to_string(info.height),
-             header_at);
+        fail("size " + std::to_string(info.width) + " x " + std::to_string(info.height), header_at);
     check_format(info, header_at);
     read_palette(in, info, used, header_size == kCoreHeaderSize ? 3 : 4);
     return info;
@@ -133,10 +130,18 @@ void decode_row(const BmpInfo& info, const std::uint8_t* src, std::uint32_t* dst
     const bool fields = info.compression != kBiRgb;
     for (std::size_t x = 0; x < w; ++x) {
         switch (info.bpp) {
-            case 1: dst[x] = palette_pixel(info, (src[x / 8] >> (7 - x % 8)) & 1); break;
-            case 4: dst[x] = palette_pixel(info, (src[x / 2] >> (x % 2 ? 0 : 4)) & 0xF); break;
-            case 8: dst[x] = palette_pixel(info, src[x]); break;
-            case 24: dst[x] = Pixel::pack(src[3 * x + 2], src[3 * x + 1], src[3 * x]); break;
+            case 1:
+                dst[x] = palette_pixel(info, (src[x / 8] >> (7 - x % 8)) & 1);
+                break;
+            case 4:
+                dst[x] = palette_pixel(info, (src[x / 2] >> (x % 2 ? 0 : 4)) & 0xF);
+                break;
+            case 8:
+                dst[x] = palette_pixel(info, src[x]);
+                break;
+            case 24:
+                dst[x] = Pixel::pack(src[3 * x + 2], src[3 * x + 1], src[3 * x]);
+                break;
             case 16: {
                 const std::uint32_t v = src[2 * x] | (src[2 * x + 1] << 8);
                 if (!fields) {
@@ -150,7 +155,8 @@ void decode_row(const BmpInfo& info, const std::uint8_t* src, std::uint32_t* dst
             }
             default: {
                 const std::uint8_t* p = src + 4 * x;
-                const std::uint32_t v = p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t{p[3]} << 24);
+                const std::uint32_t v =
+                    p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t{p[3]} << 24);
                 if (!fields) {
                     dst[x] = v;
                 } else {
@@ -168,8 +174,8 @@ Image decode_plain(const BmpInfo& info, std::span<const std::uint8_t> bits, std:
     const std::uint64_t stride = (row_bits + 31) / 32 * 4;
     const std::uint64_t last_row = (row_bits + 7) / 8;
     // The last row's padding may be missing; every other row must be whole.
-    if (stride > bits.size() || static_cast<std::uint64_t>(info.height - 1) >
-                                    (bits.size() - last_row) / stride)
+    if (stride > bits.size() ||
+        static_cast<std::uint64_t>(info.height - 1) > (bits.size() - last_row) / stride)
         throw ESkinReadError("bitmap pixels", at, 0, bits.size());
     Image image(static_cast<int>(info.width), static_cast<int>(info.height));
     for (std::int64_t y = 0; y < info.height; ++y) {
@@ -181,7 +187,10 @@ Image decode_plain(const BmpInfo& info, std::span<const std::uint8_t> bits, std:
         bool any_alpha = false;
         for (int y = 0; y < image.height() && !any_alpha; ++y)
             for (int x = 0; x < image.width(); ++x)
-                if (Pixel::alpha(image.at(x, y)) != 0) { any_alpha = true; break; }
+                if (Pixel::alpha(image.at(x, y)) != 0) {
+                    any_alpha = true;
+                    break;
+                }
         if (!any_alpha)
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x) image.at(x, y) |= 0xFF000000u;
@@ -190,7 +199,7 @@ Image decode_plain(const BmpInfo& info, std::span<const std::uint8_t> bits, std:
 }
 
 class RleDecoder {
-public:
+  public:
     RleDecoder(const BmpInfo& info, Image& image, std::span<const std::uint8_t> bits,
                std::size_t at)
         : info_(info), image_(image), in_(bits, at) {}
@@ -215,7 +224,7 @@ public:
         }
     }
 
-private:
+  private:
     bool four_bit() const { return info_.compression == kBiRle4; }
 
     unsigned nibble_or_byte(std::uint8_t value, int i) const {

@@ -8,8 +8,7 @@
 namespace tolsy {
 
 void ByteReader::seek(std::size_t position) {
-    if (position > data_.size())
-        throw ESkinReadError("seek", base_ + position, 0, 0);
+    if (position > data_.size()) throw ESkinReadError("seek", base_ + position, 0, 0);
     pos_ = position;
 }
 
@@ -82,7 +81,9 @@ void ByteWriter::i64(std::int64_t value) {
     for (int i = 0; i < 8; ++i) out_.push_back((bits >> (8 * i)) & 0xFF);
 }
 
-void ByteWriter::text(std::string_view text) { bytes(as_bytes(text)); }
+void ByteWriter::text(std::string_view text) {
+    bytes(as_bytes(text));
+}
 
 void ByteWriter::lstr(std::string_view text) {
     if (text.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))

@@ -3,6 +3,7 @@
 // the field it is after so that an error says what was being read and where.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -13,7 +14,7 @@ namespace tolsy {
 using Bytes = std::vector<std::uint8_t>;
 
 class ByteReader {
-public:
+  public:
     // base_offset is added to positions in messages, for readers of a slice of a larger buffer.
     explicit ByteReader(std::span<const std::uint8_t> data, std::size_t base_offset = 0)
         : data_(data), base_(base_offset) {}
@@ -50,13 +51,20 @@ public:
     // counts and counts the rest of the data could not hold, before anything is allocated.
     std::int32_t count(std::string_view what, std::size_t min_item_size);
 
+    // The same reads as InflateReader offers, so body readers serve both.
+    void read_into(void* dst, std::size_t count, std::string_view what) {
+        const auto part = bytes(count, what);
+        if (count != 0) std::memcpy(dst, part.data(), count);
+    }
+    bool could_hold(std::size_t count) const { return count <= remaining(); }
+
     // Fails unless count bytes are left.
     void require(std::size_t count, std::string_view what) const {
         if (count > remaining()) [[unlikely]]
             fail_short(count, what);
     }
 
-private:
+  private:
     [[noreturn]] void fail_short(std::size_t count, std::string_view what) const;
 
     std::span<const std::uint8_t> data_;
@@ -65,7 +73,7 @@ private:
 };
 
 class ByteWriter {
-public:
+  public:
     const Bytes& bytes() const { return out_; }
     Bytes take() { return std::move(out_); }
     std::size_t size() const { return out_.size(); }
@@ -75,7 +83,9 @@ public:
     void u32(std::uint32_t value);
     void i32(std::int32_t value) { u32(static_cast<std::uint32_t>(value)); }
     void i64(std::int64_t value);
-    void bytes(std::span<const std::uint8_t> data) { out_.insert(out_.end(), data.begin(), data.end()); }
+    void bytes(std::span<const std::uint8_t> data) {
+        out_.insert(out_.end(), data.begin(), data.end());
+    }
     void text(std::string_view text);
     // Signed 32-bit length, then the characters.
     void lstr(std::string_view text);
@@ -85,7 +95,7 @@ public:
     void patch_u32(std::size_t at, std::uint32_t value);
     void reserve(std::size_t count) { out_.reserve(count); }
 
-private:
+  private:
     Bytes out_;
 };
 

@@ -11,7 +11,9 @@ std::uint8_t clamp_channel(long long value) {
     return static_cast<std::uint8_t>(std::clamp<long long>(value, 0, 255));
 }
 
-std::uint8_t to_channel(double fraction) { return clamp_channel(std::llround(fraction * 255.0)); }
+std::uint8_t to_channel(double fraction) {
+    return clamp_channel(std::llround(fraction * 255.0));
+}
 
 struct Hsl {
     double h = 0, s = 0, l = 0;  // each 0..1
@@ -55,7 +57,9 @@ Rgb from_hsl(const Hsl& c) {
             to_channel(hue_to_channel(p, q, c.h - 1.0 / 3))};
 }
 
-Rgb pixel_rgb(std::uint32_t p) { return {Pixel::red(p), Pixel::green(p), Pixel::blue(p)}; }
+Rgb pixel_rgb(std::uint32_t p) {
+    return {Pixel::red(p), Pixel::green(p), Pixel::blue(p)};
+}
 
 template <typename Shift>
 void shift_pixels(Image& image, Shift shift) {
@@ -75,7 +79,9 @@ Rgb color_rgb(ColorValue c) {
             static_cast<std::uint8_t>((c >> 16) & 0xFF)};
 }
 
-bool shiftable(ColorValue c) { return c != clNone && c != clDefault; }
+bool shiftable(ColorValue c) {
+    return c != clNone && c != clDefault;
+}
 
 }  // namespace
 

@@ -1,10 +1,12 @@
 #include "skin/skin_bitmap.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 
+#include "skin/inflate_reader.h"
 #include "skin/skin_error.h"
 #include "skin/text_util.h"
 
@@ -43,8 +45,8 @@ void TteBitmap::apply_key_colour() {
 }
 
 void TteBitmap::apply_key_shade() {
-    key_flag = key_pass(image, Pixel::red(kKeyPixel), Pixel::green(kKeyPixel),
-                        Pixel::blue(kKeyPixel));
+    key_flag =
+        key_pass(image, Pixel::red(kKeyPixel), Pixel::green(kKeyPixel), Pixel::blue(kKeyPixel));
 }
 
 void TteBitmap::compute_alpha_flag() {
@@ -61,7 +63,12 @@ void TteBitmap::compute_alpha_flag() {
     }
 }
 
-std::unique_ptr<TteBitmap> read_image_record(ByteReader& in) {
+namespace {
+
+// Pixels are read in one piece, straight into the image; rows stored bottom first are then
+// swapped into place.
+template <class Reader>
+std::unique_ptr<TteBitmap> read_record(Reader& in) {
     auto bitmap = std::make_unique<TteBitmap>();
     bitmap->name = in.lstr("image name");
     const std::size_t size_at = in.offset();
@@ -72,23 +79,33 @@ std::unique_ptr<TteBitmap> read_image_record(ByteReader& in) {
                                    " x " + std::to_string(height),
                                size_at);
     const int rows = height < 0 ? -height : height;
-    if (width == 0 || rows == 0) {
-        bitmap->image = Image(width, rows);
-        return bitmap;
-    }
+    // An image with no pixels is kept as 0 x 0, whatever its other side claims.
+    if (width == 0 || rows == 0) return bitmap;
     const std::uint64_t row_bytes = std::uint64_t{4} * static_cast<std::uint32_t>(width);
-    if (row_bytes > in.remaining() || static_cast<std::uint64_t>(rows) > in.remaining() / row_bytes)
-        throw ESkinReadError("pixels of image \"" + bitmap->name + "\" (" + std::to_string(width) +
-                                 " x " + std::to_string(rows) + ")",
-                             in.offset(), 0, in.remaining());
-    auto pixels = in.bytes(static_cast<std::size_t>(row_bytes) * rows, "image pixels");
+    const std::uint64_t total = row_bytes * static_cast<std::uint64_t>(rows);
+    if (total > std::numeric_limits<std::size_t>::max() / 2 ||
+        !in.could_hold(static_cast<std::size_t>(total)))
+        in.require(static_cast<std::size_t>(std::min<std::uint64_t>(total, SIZE_MAX / 2 + 1)),
+                   "pixels of image \"" + bitmap->name + "\" (" + std::to_string(width) + " x " +
+                       std::to_string(rows) + ")");
     bitmap->image = Image::uninitialized(width, rows);
-    for (int y = 0; y < rows; ++y) {
-        // Rows of a negative height come bottom row first.
-        const int target = height < 0 ? rows - 1 - y : y;
-        std::memcpy(bitmap->image.row(target), pixels.data() + row_bytes * y, row_bytes);
+    in.read_into(bitmap->image.data(), static_cast<std::size_t>(total), "image pixels");
+    if (height < 0) {
+        for (int top = 0, bottom = rows - 1; top < bottom; ++top, --bottom)
+            std::swap_ranges(bitmap->image.row(top), bitmap->image.row(top) + width,
+                             bitmap->image.row(bottom));
     }
     return bitmap;
+}
+
+}  // namespace
+
+std::unique_ptr<TteBitmap> read_image_record(ByteReader& in) {
+    return read_record(in);
+}
+
+std::unique_ptr<TteBitmap> read_image_record(InflateReader& in) {
+    return read_record(in);
 }
 
 void write_image_record(ByteWriter& out, const TteBitmap& bitmap) {

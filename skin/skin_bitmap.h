@@ -15,7 +15,7 @@ inline constexpr std::uint32_t kKeyPixel = 0x007F007F;
 inline constexpr int kKeyTolerance = 6;
 
 class TteBitmap {
-public:
+  public:
     std::string name;
     Image image;
     bool key_flag = false;    // holds key-colour pixels
@@ -37,7 +37,10 @@ using BitmapList = std::vector<std::unique_ptr<TteBitmap>>;
 
 // Image record: lstr name, width, height (negative or zero: rows stored bottom to top),
 // then width x abs(height) BGRA pixels. Flags are not part of the record.
+// Reads from a ByteReader or an InflateReader.
+class InflateReader;
 std::unique_ptr<TteBitmap> read_image_record(ByteReader& in);
+std::unique_ptr<TteBitmap> read_image_record(InflateReader& in);
 void write_image_record(ByteWriter& out, const TteBitmap& bitmap);
 
 // Finds an image by name (case-insensitive), or none.

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "skin/bmp_reader.h"
+#include "skin/inflate_reader.h"
 #include "skin/skin_error.h"
 #include "skin/skin_source.h"
 
@@ -24,47 +25,43 @@ constexpr std::size_t kMinImageRecord = 12;
 constexpr std::size_t kMinBitmapFileRecord = 8;
 constexpr std::size_t kMinObjectRecord = 8;
 
-std::uint32_t checked_count(std::uint32_t count, std::size_t min_size, const ByteReader& in,
-                            std::size_t at, const char* what) {
-    if (count > in.remaining() / min_size)
+template <class In>
+std::uint32_t checked_count(std::uint32_t count, std::size_t min_size, In& in, std::size_t at,
+                            const char* what) {
+    if (!in.could_hold(static_cast<std::size_t>(count) * min_size))
         throw ESkinReadError(std::to_string(count) + " " + what, at,
-                             static_cast<std::size_t>(count) * min_size, in.remaining());
+                             static_cast<std::size_t>(count) * min_size);
     return count;
 }
 
-std::unique_ptr<TteBitmap> read_bitmap_file_record(ByteReader& in) {
+template <class In>
+std::unique_ptr<TteBitmap> read_bitmap_file_record(In& in) {
     auto bitmap = std::make_unique<TteBitmap>();
     bitmap->name = in.lstr("image name");
     const std::size_t size_at = in.offset();
     const std::int32_t size = in.i32("bitmap file size");
     if (size < 0)
-        throw ESkinFormatError("bitmap file size " + std::to_string(size) + " is negative", size_at);
+        throw ESkinFormatError("bitmap file size " + std::to_string(size) + " is negative",
+                               size_at);
     const std::size_t file_at = in.offset();
-    bitmap->image = decode_bmp(in.bytes(static_cast<std::size_t>(size), "bitmap file"), file_at);
+    const auto file = in.bytes(static_cast<std::size_t>(size), "bitmap file");
+    bitmap->image = decode_bmp(file, file_at);
     bitmap->apply_key_shade();
     bitmap->compute_alpha_flag();
     return bitmap;
 }
 
-}  // namespace
-
-void TSeSkinSource::read_header(ByteReader& in) {
-    skin_name = in.lstr("skin name");
-    skin_version = in.lstr("skin version");
-    author = in.lstr("author");
-    author_email = in.lstr("author e-mail");
-    author_url = in.lstr("author address");
+template <class In>
+void read_header(In& in, TSeSkinSource& s) {
+    s.skin_name = in.lstr("skin name");
+    s.skin_version = in.lstr("skin version");
+    s.author = in.lstr("author");
+    s.author_email = in.lstr("author e-mail");
+    s.author_url = in.lstr("author address");
 }
 
-void TSeSkinSource::write_header(ByteWriter& out) const {
-    out.lstr(skin_name);
-    out.lstr(skin_version);
-    out.lstr(author);
-    out.lstr(author_email);
-    out.lstr(author_url);
-}
-
-void TSeSkinSource::read_standard_images(ByteReader& in, std::uint32_t& word) {
+template <class In>
+void read_standard_images(In& in, BitmapList& bitmaps, std::uint32_t& word) {
     const std::int32_t count = in.count("image count", kMinImageRecord);
     word = static_cast<std::uint32_t>(count);
     for (std::int32_t i = 0; i < count; ++i) {
@@ -75,7 +72,8 @@ void TSeSkinSource::read_standard_images(ByteReader& in, std::uint32_t& word) {
     }
 }
 
-void TSeSkinSource::read_maximum_images(ByteReader& in, std::uint32_t& word) {
+template <class In>
+void read_maximum_images(In& in, BitmapList& bitmaps, std::uint32_t& word) {
     const std::size_t at = in.offset();
     word = in.u32("image count word");
     if ((word & kFlaggedImagesMask) == kFlaggedImagesMask) {
@@ -104,6 +102,30 @@ void TSeSkinSource::read_maximum_images(ByteReader& in, std::uint32_t& word) {
     }
 }
 
+// Header and images come from either reader; objects and tables always from a ByteReader.
+template <class In>
+void read_header_and_images(In& in, TSeSkinSource& s, SkinBody kind, SkinReadReport& report) {
+    read_header(in, s);
+    if (kind == SkinBody::Standard)
+        read_standard_images(in, s.bitmaps, report.image_word);
+    else
+        read_maximum_images(in, s.bitmaps, report.image_word);
+}
+
+RecordForm record_form(SkinBody kind) {
+    return kind == SkinBody::Standard ? RecordForm::Text : RecordForm::Binary;
+}
+
+}  // namespace
+
+void TSeSkinSource::write_header(ByteWriter& out) const {
+    out.lstr(skin_name);
+    out.lstr(skin_version);
+    out.lstr(author);
+    out.lstr(author_email);
+    out.lstr(author_url);
+}
+
 TableSource TSeSkinSource::read_objects_and_tables(ByteReader& in, RecordForm form,
                                                    std::uint32_t& word) {
     const std::size_t at = in.offset();
@@ -130,7 +152,9 @@ TableSource TSeSkinSource::read_objects_and_tables(ByteReader& in, RecordForm fo
             read_color_table(in, colors);
             read_font_table(in, fonts);
             break;
-        case TableSource::Derived: derive_tables(); break;
+        case TableSource::Derived:
+            derive_tables();
+            break;
     }
     return tables;
 }
@@ -154,27 +178,40 @@ void TSeSkinSource::finish_read() {
     }
 }
 
-SkinReadReport TSeSkinSource::read_body(std::span<const std::uint8_t> body,
-                                        std::size_t base_offset, SkinBody kind) {
+SkinReadReport TSeSkinSource::read_body(std::span<const std::uint8_t> body, std::size_t base_offset,
+                                        SkinBody kind) {
     clear();
     SkinReadReport report;
     report.body_size = body.size();
     ByteReader in(body, base_offset);
     try {
-        read_header(in);
-        if (kind == SkinBody::Standard) {
-            read_standard_images(in, report.image_word);
-            report.tables = read_objects_and_tables(in, RecordForm::Text, report.object_word);
-        } else {
-            read_maximum_images(in, report.image_word);
-            report.tables = read_objects_and_tables(in, RecordForm::Binary, report.object_word);
-        }
+        read_header_and_images(in, *this, kind, report);
+        report.tables = read_objects_and_tables(in, record_form(kind), report.object_word);
     } catch (...) {
         clear();
         throw;
     }
     finish_read();
     report.body_consumed = in.position();
+    return report;
+}
+
+SkinReadReport TSeSkinSource::read_inflated_body(InflateReader& inflater, SkinBody kind) {
+    clear();
+    SkinReadReport report;
+    try {
+        read_header_and_images(inflater, *this, kind, report);
+        const std::size_t rest_at = inflater.offset();
+        const InflatedBytes rest = inflater.rest();
+        ByteReader in(rest, rest_at);
+        report.tables = read_objects_and_tables(in, record_form(kind), report.object_word);
+        report.body_size = rest_at + rest.size();
+        report.body_consumed = rest_at + in.position();
+    } catch (...) {
+        clear();
+        throw;
+    }
+    finish_read();
     return report;
 }
 

@@ -26,7 +26,7 @@ TSeSkinObject* descendant_of_kind(TSeSkinObject* root, TSeKind kind) {
 }
 
 class TableDeriver {
-public:
+  public:
     TableDeriver(const TSeSkinSource& source, TteThemeColors& colors, TteThemeFonts& fonts)
         : source_(source), colors_(colors), fonts_(fonts) {}
 
@@ -64,7 +64,8 @@ public:
             put(edit_text, 29, {S::Normal, S::Focused, S::Hot, S::Disabled, S::Normal});
             fonts_.fonts[33].color = clWhite;
         }
-        put(part("listbox", "item"), 57, {S::Normal, S::Normal, S::Focused, S::Normal, S::Disabled});
+        put(part("listbox", "item"), 57,
+            {S::Normal, S::Normal, S::Focused, S::Normal, S::Disabled});
         put(part("menubar", "item"), 34, {S::Normal, S::Focused, S::Hot, S::Disabled});
         put(part("menubar", "toolbaritem"), 38, {S::Normal, S::Focused, S::Hot, S::Disabled});
         if (TSeSkinObject* popup_item = part("popupmenu", "item")) {
@@ -73,7 +74,7 @@ public:
         }
     }
 
-private:
+  private:
     TSeSkinObject* root(std::string_view name) const { return source_.find_object(name); }
 
     TSeSkinObject* part(std::string_view root_name, std::string_view part_name) const {

@@ -2,14 +2,42 @@
 
 namespace tolsy {
 
+int find_enum_name(const EnumInfo& names, std::string_view name) {
+    for (std::size_t i = 0; i < names.names.size(); ++i) {
+        const std::string_view candidate = names.names[i];
+        if (candidate.size() == name.size() && candidate == name) return static_cast<int>(i);
+    }
+    return names.find(name);
+}
+
 const EnumInfo& kind_names() {
-    static const EnumInfo info{
-        "TSeKind",
-        {"skNone", "skForm", "skCaption", "skTitle", "skTop", "skLeft", "skRight", "skBottom",
-         "skTopLeft", "skTopRight", "skBottomLeft", "skBottomRight", "skSysButton", "skClient",
-         "skMenuBar", "skMenuBarItem", "skMenuBarItemText", "skPopupMenu", "skPopupMenuItem",
-         "skPopupMenuItemText", "skItemText", "skTranparentOnly", "skTranparent", "skRoundMask",
-         "skNoMask", "skMaskOnly"}};
+    static const EnumInfo info{"TSeKind",
+                               {"skNone",
+                                "skForm",
+                                "skCaption",
+                                "skTitle",
+                                "skTop",
+                                "skLeft",
+                                "skRight",
+                                "skBottom",
+                                "skTopLeft",
+                                "skTopRight",
+                                "skBottomLeft",
+                                "skBottomRight",
+                                "skSysButton",
+                                "skClient",
+                                "skMenuBar",
+                                "skMenuBarItem",
+                                "skMenuBarItemText",
+                                "skPopupMenu",
+                                "skPopupMenuItem",
+                                "skPopupMenuItemText",
+                                "skItemText",
+                                "skTranparentOnly",
+                                "skTranparent",
+                                "skRoundMask",
+                                "skNoMask",
+                                "skMaskOnly"}};
     return info;
 }
 
@@ -23,10 +51,9 @@ const EnumInfo& align_names() {
 }
 
 const EnumInfo& text_align_names() {
-    static const EnumInfo info{
-        "TSeTextAlign",
-        {"taTopLeft", "taTopCenter", "taTopRight", "taLeft", "taCenter", "taRight", "taBottomLeft",
-         "taBottomCenter", "taBottomRight"}};
+    static const EnumInfo info{"TSeTextAlign",
+                               {"taTopLeft", "taTopCenter", "taTopRight", "taLeft", "taCenter",
+                                "taRight", "taBottomLeft", "taBottomCenter", "taBottomRight"}};
     return info;
 }
 
@@ -36,10 +63,9 @@ const EnumInfo& text_effect_names() {
 }
 
 const EnumInfo& tile_style_names() {
-    static const EnumInfo info{
-        "TscTileStyle",
-        {"tsTile", "tsStretch", "tsCenter", "tsVertCenterStretch", "tsVertCenterTile",
-         "tsHorzCenterStretch", "tsHorzCenterTile"}};
+    static const EnumInfo info{"TscTileStyle",
+                               {"tsTile", "tsStretch", "tsCenter", "tsVertCenterStretch",
+                                "tsVertCenterTile", "tsHorzCenterStretch", "tsHorzCenterTile"}};
     return info;
 }
 

@@ -9,51 +9,53 @@ namespace tolsy {
 
 // Base of every skin data error: the message already says what went wrong and where.
 class ESkinError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // The data ends before a field that must follow: "Stream read error" plus what and where.
 class ESkinReadError : public ESkinError {
-public:
+  public:
     ESkinReadError(const std::string& what, std::size_t offset, std::size_t needed,
                    std::size_t left);
+    // For compressed data, where what is left is not known until it is inflated.
+    ESkinReadError(const std::string& what, std::size_t offset, std::size_t needed);
 };
 
 // A field holds a value the format does not allow (negative length, absurd size, bad text).
 class ESkinFormatError : public ESkinError {
-public:
+  public:
     ESkinFormatError(const std::string& what, std::size_t offset);
     // For text fields (colour and font texts) where a byte offset says little.
     explicit ESkinFormatError(const std::string& what);
     // What was wrong, without the place: for re-raising with a better place.
     const std::string& detail() const { return detail_; }
 
-private:
+  private:
     std::string detail_;
 };
 
 // An object record names a class that no registered skin object class resolves to.
 class ESkinClassNotFound : public ESkinError {
-public:
+  public:
     ESkinClassNotFound(const std::string& class_name, std::size_t offset);
 };
 
 // zlib reported corrupt or truncated compressed data.
 class EDecompressionError : public ESkinError {
-public:
+  public:
     using ESkinError::ESkinError;
 };
 
 // An image whose pixels cannot be held in memory.
 class EImageAllocError : public ESkinError {
-public:
+  public:
     EImageAllocError();
 };
 
 // A file could not be opened, read or written.
 class ESkinFileError : public ESkinError {
-public:
+  public:
     using ESkinError::ESkinError;
 };
 

@@ -74,7 +74,9 @@ TteThemeConfig SkinFileKind::config() const {
     return c;
 }
 
-std::unique_ptr<TteTheme> SkinFileKind::create() const { return std::make_unique<TTeSkinFile>(*this); }
+std::unique_ptr<TteTheme> SkinFileKind::create() const {
+    return std::make_unique<TTeSkinFile>(*this);
+}
 
 TteThemeManager& theme_manager() {
     static TteThemeManager manager;

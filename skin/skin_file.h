@@ -10,7 +10,7 @@
 namespace tolsy {
 
 class TTeSkinFile : public TteTheme {
-public:
+  public:
     explicit TTeSkinFile(const ThemeKind& kind);
 
     // Reads the skin with the filter its signature selects (the compressed filter when it has
@@ -48,7 +48,7 @@ protected:
     // Fills the table of standard objects from the working copy (after the deltas are applied).
     virtual void rebuild_standard_objects() { standard_.rebuild(working_); }
 
-private:
+  private:
     bool finish_load();
 
     TSeSkinSource loaded_;
@@ -60,7 +60,7 @@ private:
 };
 
 class SkinFileKind : public ThemeKind {
-public:
+  public:
     std::string_view kind_name() const override { return "Skin"; }
     TteThemeConfig config() const override;
     bool recognises(ByteReader& stream) const override { return is_skin_data(stream); }

@@ -31,10 +31,18 @@ bool starts_with(const ByteReader& stream, std::string_view prefix) {
 
 }  // namespace
 
-const std::array<TSeSkinFilter, 4>& skin_filters() { return kFilters; }
-const TSeSkinFilter& uncompressed_filter() { return kFilters[0]; }
-const TSeSkinFilter& compressed_filter() { return kFilters[1]; }
-const TSeSkinFilter& max_compression_filter() { return kFilters[3]; }
+const std::array<TSeSkinFilter, 4>& skin_filters() {
+    return kFilters;
+}
+const TSeSkinFilter& uncompressed_filter() {
+    return kFilters[0];
+}
+const TSeSkinFilter& compressed_filter() {
+    return kFilters[1];
+}
+const TSeSkinFilter& max_compression_filter() {
+    return kFilters[3];
+}
 
 const TSeSkinFilter* filter_by_signature(const ByteReader& stream) {
     for (const auto& filter : kFilters)
@@ -50,12 +58,15 @@ const TSeSkinFilter* filter_by_extension(std::string_view file_name) {
     return nullptr;
 }
 
-const TSeSkinFilter& default_skin_filter() { return *g_default; }
-void set_default_skin_filter(const TSeSkinFilter& filter) { g_default = &filter; }
+const TSeSkinFilter& default_skin_filter() {
+    return *g_default;
+}
+void set_default_skin_filter(const TSeSkinFilter& filter) {
+    g_default = &filter;
+}
 
 bool is_skin_data(const ByteReader& stream) {
-    return filter_by_signature(stream) != nullptr ||
-           starts_with(stream, kCompressionMarker);
+    return filter_by_signature(stream) != nullptr || starts_with(stream, kCompressionMarker);
 }
 
 std::string skin_file_filter_text() {
@@ -76,12 +87,17 @@ SkinBodyBytes decode_skin_body(const TSeSkinFilter& filter, ByteReader& stream) 
         body.view = stream.bytes(stream.remaining(), "skin body");
         return body;
     }
-    // The marker is written but not checked.
-    stream.bytes(kCompressionMarker.size(), "compression marker");
-    const std::size_t at = stream.offset();
+    const std::size_t at = skip_to_compressed_data(filter, stream);
     body.owned = zlib_inflate(stream.bytes(stream.remaining(), "compressed body"), at);
     body.view = body.owned;
     return body;
+}
+
+std::size_t skip_to_compressed_data(const TSeSkinFilter& filter, ByteReader& stream) {
+    if (starts_with(stream, filter.signature)) stream.bytes(kSignatureSize, "signature");
+    // The marker is written but not checked.
+    stream.bytes(kCompressionMarker.size(), "compression marker");
+    return stream.offset();
 }
 
 Bytes encode_skin_body(const TSeSkinFilter& filter, std::span<const std::uint8_t> body) {

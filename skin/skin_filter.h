@@ -56,6 +56,8 @@ struct SkinBodyBytes {
 // Reads from the stream's position to its end: skips the filter's own signature when present,
 // then the marker, and inflates the zlib stream; plain bodies are returned as a view.
 SkinBodyBytes decode_skin_body(const TSeSkinFilter& filter, ByteReader& stream);
+// Skips the filter's own signature (when there) and the marker; tells where the zlib data starts.
+std::size_t skip_to_compressed_data(const TSeSkinFilter& filter, ByteReader& stream);
 // Signature, then the body as the filter stores it.
 Bytes encode_skin_body(const TSeSkinFilter& filter, std::span<const std::uint8_t> body);
 

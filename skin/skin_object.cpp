@@ -23,30 +23,37 @@ int mul_div(int value, int numerator, int denominator) {
 
 const ClassInfo& TSeSkinObject::static_class_info() {
     using T = TSeSkinObject;
-    static const ClassInfo info = declare_class<T, Component>("TSeSkinObject", [](auto& c) {
-        c.enumeration("Align", &T::align, align_names());
-        c.color("Color", &T::color, clNone);
-        c.boolean("DrawIfOwner", &T::draw_if_owner);
-        c.object("Font", &T::font);
-        c.enumeration("Kind", &T::kind, kind_names());
-        c.boolean("Masked", &T::masked);
-        c.integer("Left", getset(&T::left, &T::set_left), 0);
-        c.integer("Top", getset(&T::top, &T::set_top), 0);
-        c.integer("Height", getset(&T::height, &T::set_height), 0);
-        c.integer("Width", getset(&T::width, &T::set_width), 0);
-        c.integer("MarginLeft", &T::margin_left);
-        c.integer("MarginRight", &T::margin_right);
-        c.integer("MarginTop", &T::margin_top);
-        c.integer("MarginBottom", &T::margin_bottom);
-        c.enumeration("TextAlign", &T::text_align, text_align_names());
-        c.enumeration("TextEffect", &T::text_effect, text_effect_names());
-        c.integer("TextMarginLeft", &T::text_margin_left);
-        c.boolean("TextShiftSysIton", &T::text_shift_sys_icon);
-        c.integer("TextMarginRight", &T::text_margin_right);
-        c.boolean("TextMarginRightStretch", &T::text_margin_right_stretch);
-        c.integer("TextMarginTop", &T::text_margin_top);
-        c.binary("Objects", read_objects_property, write_objects_property);
-    });
+    static const ClassInfo info = [] {
+        ClassInfo i = declare_class<T, Component>("TSeSkinObject", [](auto& c) {
+            c.enumeration("Align", &T::align, align_names());
+            c.color("Color", &T::color, clNone);
+            c.boolean("DrawIfOwner", &T::draw_if_owner);
+            c.object("Font", &T::font);
+            c.enumeration("Kind", &T::kind, kind_names());
+            c.boolean("Masked", &T::masked);
+            c.integer("Left", getset(&T::left, &T::set_left), 0);
+            c.integer("Top", getset(&T::top, &T::set_top), 0);
+            c.integer("Height", getset(&T::height, &T::set_height), 0);
+            c.integer("Width", getset(&T::width, &T::set_width), 0);
+            c.integer("MarginLeft", &T::margin_left);
+            c.integer("MarginRight", &T::margin_right);
+            c.integer("MarginTop", &T::margin_top);
+            c.integer("MarginBottom", &T::margin_bottom);
+            c.enumeration("TextAlign", &T::text_align, text_align_names());
+            c.enumeration("TextEffect", &T::text_effect, text_effect_names());
+            c.integer("TextMarginLeft", &T::text_margin_left);
+            c.boolean("TextShiftSysIton", &T::text_shift_sys_icon);
+            c.integer("TextMarginRight", &T::text_margin_right);
+            c.boolean("TextMarginRightStretch", &T::text_margin_right_stretch);
+            c.integer("TextMarginTop", &T::text_margin_top);
+            c.binary("Objects", read_objects_property, write_objects_property);
+        });
+        fast_enumeration(i, "Align", &T::align);
+        fast_enumeration(i, "Kind", &T::kind);
+        fast_enumeration(i, "TextAlign", &T::text_align);
+        fast_enumeration(i, "TextEffect", &T::text_effect);
+        return i;
+    }();
     return info;
 }
 
@@ -107,9 +114,8 @@ void TSeSkinObject::prepare_tree() {
 }
 
 void TSeSkinObject::set_default_charsets() {
-    for_each([](TSeSkinObject& o) {
-        o.for_each_font([](Font& f) { f.charset = kDefaultCharset; });
-    });
+    for_each(
+        [](TSeSkinObject& o) { o.for_each_font([](Font& f) { f.charset = kDefaultCharset; }); });
 }
 
 std::unique_ptr<TSeSkinObject> TSeSkinObject::clone() const {
@@ -153,11 +159,17 @@ void TSeSkinObject::assign_from(const TSeSkinObject& o) {
     images_ = o.images_;
 }
 
-void TSeSkinObject::for_each_color(const std::function<void(Color&)>& visit) { visit(color); }
+void TSeSkinObject::for_each_color(const std::function<void(Color&)>& visit) {
+    visit(color);
+}
 
-void TSeSkinObject::for_each_font(const std::function<void(Font&)>& visit) { visit(font); }
+void TSeSkinObject::for_each_font(const std::function<void(Font&)>& visit) {
+    visit(font);
+}
 
-const Font& TSeSkinObject::state_font(FontState) const { return font; }
+const Font& TSeSkinObject::state_font(FontState) const {
+    return font;
+}
 
 void TSeSkinObject::shift_colors(const std::function<Color(Color)>& shift) {
     for_each([&shift](TSeSkinObject& o) {
@@ -179,6 +191,8 @@ int font_points(const Font& font) {
                            : mul_div(font.height, kPointsPerInch, kPixelsPerInch);
 }
 
-int font_height_for_points(int points) { return -mul_div(points, kPixelsPerInch, kPointsPerInch); }
+int font_height_for_points(int points) {
+    return -mul_div(points, kPixelsPerInch, kPointsPerInch);
+}
 
 }  // namespace tolsy

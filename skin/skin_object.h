@@ -106,7 +106,7 @@ class TSeSkinObject : public Component {
     // The font for a state; classes without that state give the normal font.
     virtual const Font& state_font(FontState state) const;
 
-protected:
+  protected:
     // Copies this class's own fields from an object of the same class.
     virtual void assign_from(const TSeSkinObject& other);
     // Settles the transparency flags of the object's image links (skin/object_images.h).
@@ -115,7 +115,7 @@ protected:
     // children (skin/layout.h).
     virtual void layout_children();
 
-private:
+  private:
     void shift_colors(const std::function<Color(Color)>& shift);
 
     SkinBounds bounds_;

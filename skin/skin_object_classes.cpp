@@ -36,21 +36,29 @@ void TSeActiveObject::for_each_font(const std::function<void(Font&)>& visit) {
 const Font& TSeActiveObject::state_font(FontState state) const {
     switch (state) {
         case FontState::Hot:
-        case FontState::Focused: return active_font;
-        case FontState::Disabled: return disabled_font;
-        default: return font;
+        case FontState::Focused:
+            return active_font;
+        case FontState::Disabled:
+            return disabled_font;
+        default:
+            return font;
     }
 }
 
 const ClassInfo& TSeBitmapObject::static_class_info() {
     using T = TSeBitmapObject;
-    static const ClassInfo info = declare_class<T, TSeSkinObject>("TSeBitmapObject", [](auto& c) {
-        c.object("Bitmap", &T::bitmap);
-        c.enumeration("BorderTileStyle", &T::border_tile_style, tile_style_names());
-        c.boolean("MaskedBorder", &T::masked_border);
-        c.boolean("MaskedAngles", &T::masked_angles);
-        c.enumeration("TileStyle", &T::tile_style, tile_style_names());
-    });
+    static const ClassInfo info = [] {
+        ClassInfo i = declare_class<T, TSeSkinObject>("TSeBitmapObject", [](auto& c) {
+            c.object("Bitmap", &T::bitmap);
+            c.enumeration("BorderTileStyle", &T::border_tile_style, tile_style_names());
+            c.boolean("MaskedBorder", &T::masked_border);
+            c.boolean("MaskedAngles", &T::masked_angles);
+            c.enumeration("TileStyle", &T::tile_style, tile_style_names());
+        });
+        fast_enumeration(i, "BorderTileStyle", &T::border_tile_style);
+        fast_enumeration(i, "TileStyle", &T::tile_style);
+        return i;
+    }();
     return info;
 }
 
@@ -91,11 +99,15 @@ const Font& TSeActiveBitmap::state_font(FontState state) const {
 
 const ClassInfo& TSeSystemButton::static_class_info() {
     using T = TSeSystemButton;
-    static const ClassInfo info = declare_class<T, TSeActiveBitmap>("TSeSystemButton", [](auto& c) {
-        c.enumeration("Action", &T::action, action_names());
-        c.object("BitmapHot", &T::bitmap_hot);
-        c.object("BitmapPressed", &T::bitmap_pressed);
-    });
+    static const ClassInfo info = [] {
+        ClassInfo i = declare_class<T, TSeActiveBitmap>("TSeSystemButton", [](auto& c) {
+            c.enumeration("Action", &T::action, action_names());
+            c.object("BitmapHot", &T::bitmap_hot);
+            c.object("BitmapPressed", &T::bitmap_pressed);
+        });
+        fast_enumeration(i, "Action", &T::action);
+        return i;
+    }();
     return info;
 }
 
@@ -157,19 +169,23 @@ void TSeTextObject::for_each_font(const std::function<void(Font&)>& visit) {
 
 const Font& TSeTextObject::state_font(FontState state) const {
     switch (state) {
-        case FontState::Hot: return font_hot;
-        case FontState::Pressed: return font_pressed;
-        case FontState::Focused: return font_focused;
-        case FontState::Disabled: return font_disabled;
-        default: return font;
+        case FontState::Hot:
+            return font_hot;
+        case FontState::Pressed:
+            return font_pressed;
+        case FontState::Focused:
+            return font_focused;
+        case FontState::Disabled:
+            return font_disabled;
+        default:
+            return font;
     }
 }
 
 const ClassInfo& TSeLinkSkinObject::static_class_info() {
     using T = TSeLinkSkinObject;
-    static const ClassInfo info = declare_class<T, TSeSkinObject>("TSeLinkSkinObject", [](auto& c) {
-        c.string("LinkControl", &T::link_control);
-    });
+    static const ClassInfo info = declare_class<T, TSeSkinObject>(
+        "TSeLinkSkinObject", [](auto& c) { c.string("LinkControl", &T::link_control); });
     return info;
 }
 
@@ -181,11 +197,14 @@ void TSeLinkSkinObject::assign_from(const TSeSkinObject& other) {
 
 const ClassInfo& TSeBitmapSkinObject::static_class_info() {
     using T = TSeBitmapSkinObject;
-    static const ClassInfo info =
-        declare_class<T, TSeSkinObject>("TSeBitmapSkinObject", [](auto& c) {
+    static const ClassInfo info = [] {
+        ClassInfo i = declare_class<T, TSeSkinObject>("TSeBitmapSkinObject", [](auto& c) {
             c.object("Bitmap", &T::bitmap);
             c.enumeration("TileStyle", &T::tile_style, tile_style_names());
         });
+        fast_enumeration(i, "TileStyle", &T::tile_style);
+        return i;
+    }();
     return info;
 }
 
@@ -198,10 +217,9 @@ void TSeBitmapSkinObject::assign_from(const TSeSkinObject& other) {
 
 const ClassInfo& TSeFormBitmapSkinObject::static_class_info() {
     using T = TSeFormBitmapSkinObject;
-    static const ClassInfo info =
-        declare_class<T, TSeBitmapSkinObject>("TSeFormBitmapSkinObject", [](auto& c) {
-            c.object("InactiveBitmap", &T::inactive_bitmap);
-        });
+    static const ClassInfo info = declare_class<T, TSeBitmapSkinObject>(
+        "TSeFormBitmapSkinObject",
+        [](auto& c) { c.object("InactiveBitmap", &T::inactive_bitmap); });
     return info;
 }
 
@@ -213,13 +231,16 @@ void TSeFormBitmapSkinObject::assign_from(const TSeSkinObject& other) {
 
 const ClassInfo& TSeSysButtonSkinObject::static_class_info() {
     using T = TSeSysButtonSkinObject;
-    static const ClassInfo info =
-        declare_class<T, TSeBitmapSkinObject>("TSeSysButtonSkinObject", [](auto& c) {
+    static const ClassInfo info = [] {
+        ClassInfo i = declare_class<T, TSeBitmapSkinObject>("TSeSysButtonSkinObject", [](auto& c) {
             c.enumeration("Action", &T::action, action_names());
             c.object("BitmapHover", &T::bitmap_hover);
             c.object("BitmapDown", &T::bitmap_down);
             c.string("RollPanel", &T::roll_panel);
         });
+        fast_enumeration(i, "Action", &T::action);
+        return i;
+    }();
     return info;
 }
 
@@ -306,10 +327,13 @@ void TSeColorButtonObject::for_each_font(const std::function<void(Font&)>& visit
 
 const ClassInfo& TSeBitmapBoxObject::static_class_info() {
     using T = TSeBitmapBoxObject;
-    static const ClassInfo info =
-        declare_class<T, TSeBitmapSkinObject>("TSeBitmapBoxObject", [](auto& c) {
+    static const ClassInfo info = [] {
+        ClassInfo i = declare_class<T, TSeBitmapSkinObject>("TSeBitmapBoxObject", [](auto& c) {
             c.enumeration("BorderTileStyle", &T::border_tile_style, tile_style_names());
         });
+        fast_enumeration(i, "BorderTileStyle", &T::border_tile_style);
+        return i;
+    }();
     return info;
 }
 
@@ -321,10 +345,8 @@ void TSeBitmapBoxObject::assign_from(const TSeSkinObject& other) {
 
 const ClassInfo& TSeActiveBitmapBoxObject::static_class_info() {
     using T = TSeActiveBitmapBoxObject;
-    static const ClassInfo info =
-        declare_class<T, TSeBitmapBoxObject>("TSeActiveBitmapBoxObject", [](auto& c) {
-            c.object("FocusedBitmap", &T::focused_bitmap);
-        });
+    static const ClassInfo info = declare_class<T, TSeBitmapBoxObject>(
+        "TSeActiveBitmapBoxObject", [](auto& c) { c.object("FocusedBitmap", &T::focused_bitmap); });
     return info;
 }
 
@@ -357,10 +379,14 @@ void TSeButtonBitmapBoxObject::assign_from(const TSeSkinObject& other) {
 
 const ClassInfo& TSeRollPanelObject::static_class_info() {
     using T = TSeRollPanelObject;
-    static const ClassInfo info = declare_class<T, TSeSkinObject>("TSeRollPanelObject", [](auto& c) {
-        c.enumeration("RollKind", &T::roll_kind, roll_kind_names());
-        c.integer("RollValue", &T::roll_value);
-    });
+    static const ClassInfo info = [] {
+        ClassInfo i = declare_class<T, TSeSkinObject>("TSeRollPanelObject", [](auto& c) {
+            c.enumeration("RollKind", &T::roll_kind, roll_kind_names());
+            c.integer("RollValue", &T::roll_value);
+        });
+        fast_enumeration(i, "RollKind", &T::roll_kind);
+        return i;
+    }();
     return info;
 }
 
@@ -376,7 +402,8 @@ TSeSkinObject* find_system_button(TSeSkinObject& root, TSeAction action) {
     root.for_each([&](TSeSkinObject& o) {
         if (found) return;
         if (auto* b = dynamic_cast<TSeSystemButton*>(&o); b && b->action == action) found = b;
-        if (auto* b = dynamic_cast<TSeSysButtonSkinObject*>(&o); b && b->action == action) found = b;
+        if (auto* b = dynamic_cast<TSeSysButtonSkinObject*>(&o); b && b->action == action)
+            found = b;
     });
     return found;
 }

@@ -20,7 +20,7 @@ class TSeActiveObject : public TSeSkinObject {
     void for_each_font(const std::function<void(Font&)>& visit) override;
     const Font& state_font(FontState state) const override;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 
@@ -34,7 +34,7 @@ class TSeBitmapObject : public TSeSkinObject {
     bool masked_angles = false;
     TscTileStyle tile_style = TscTileStyle::tsTile;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 
@@ -48,7 +48,7 @@ class TSeActiveBitmap : public TSeBitmapObject {
     void for_each_font(const std::function<void(Font&)>& visit) override;
     const Font& state_font(FontState state) const override;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 
@@ -60,7 +60,7 @@ class TSeSystemButton : public TSeActiveBitmap {
     TteBitmapLink bitmap_hot;
     TteBitmapLink bitmap_pressed;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 
@@ -73,7 +73,7 @@ class TSeButtonObject : public TSeBitmapObject {
     TteBitmapLink bitmap_pressed;
     TteBitmapLink bitmap_disabled;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 
@@ -89,7 +89,7 @@ class TSeTextObject : public TSeSkinObject {
     void for_each_font(const std::function<void(Font&)>& visit) override;
     const Font& state_font(FontState state) const override;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 
@@ -99,7 +99,7 @@ class TSeLinkSkinObject : public TSeSkinObject {
 
     std::string link_control;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 
@@ -110,7 +110,7 @@ class TSeBitmapSkinObject : public TSeSkinObject {
     TteBitmapLink bitmap;
     TscTileStyle tile_style = TscTileStyle::tsTile;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 
@@ -120,7 +120,7 @@ class TSeFormBitmapSkinObject : public TSeBitmapSkinObject {
 
     TteBitmapLink inactive_bitmap;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 
@@ -133,7 +133,7 @@ class TSeSysButtonSkinObject : public TSeBitmapSkinObject {
     TteBitmapLink bitmap_down;
     std::string roll_panel;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 
@@ -147,7 +147,7 @@ class TSeActiveSkinObject : public TSeSkinObject {
     void for_each_color(const std::function<void(Color&)>& visit) override;
     void for_each_font(const std::function<void(Font&)>& visit) override;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 
@@ -167,7 +167,7 @@ class TSeColorButtonObject : public TSeSkinObject {
     void for_each_color(const std::function<void(Color&)>& visit) override;
     void for_each_font(const std::function<void(Font&)>& visit) override;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 
@@ -177,7 +177,7 @@ class TSeBitmapBoxObject : public TSeBitmapSkinObject {
 
     TscTileStyle border_tile_style = TscTileStyle::tsTile;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 
@@ -187,7 +187,7 @@ class TSeActiveBitmapBoxObject : public TSeBitmapBoxObject {
 
     TteBitmapLink focused_bitmap;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 
@@ -200,7 +200,7 @@ class TSeButtonBitmapBoxObject : public TSeBitmapBoxObject {
     TteBitmapLink pressed_bitmap;
     TteBitmapLink disabled_bitmap;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 
@@ -211,7 +211,7 @@ class TSeRollPanelObject : public TSeSkinObject {
     TSeRollKind roll_kind = TSeRollKind::rkLeft;
     int roll_value = 0;
 
-protected:
+  protected:
     void assign_from(const TSeSkinObject& other) override;
 };
 

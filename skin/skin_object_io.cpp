@@ -17,13 +17,13 @@ constexpr std::size_t kMinRecordSize = 8;
 thread_local int t_depth = 0;
 
 class DepthGuard {
-public:
+  public:
     explicit DepthGuard(std::size_t offset) {
         if (++t_depth > kMaxObjectDepth) {
             --t_depth;
-            throw ESkinFormatError("objects nested deeper than " + std::to_string(kMaxObjectDepth) +
-                                       " levels",
-                                   offset);
+            throw ESkinFormatError(
+                "objects nested deeper than " + std::to_string(kMaxObjectDepth) + " levels",
+                offset);
         }
     }
     ~DepthGuard() { --t_depth; }
@@ -82,15 +82,23 @@ ObjectNode object_node(const TSeSkinObject& object) {
 
 const std::vector<const ClassInfo*>& skin_object_classes() {
     static const std::vector<const ClassInfo*> classes = {
-        &TSeSkinObject::static_class_info(),          &TSeActiveObject::static_class_info(),
-        &TSeBitmapObject::static_class_info(),        &TSeActiveBitmap::static_class_info(),
-        &TSeSystemButton::static_class_info(),        &TSeButtonObject::static_class_info(),
-        &TSeTextObject::static_class_info(),          &TSeLinkSkinObject::static_class_info(),
-        &TSeBitmapSkinObject::static_class_info(),    &TSeFormBitmapSkinObject::static_class_info(),
-        &TSeSysButtonSkinObject::static_class_info(), &TSeActiveSkinObject::static_class_info(),
-        &TSeColorButtonObject::static_class_info(),   &TSeBitmapBoxObject::static_class_info(),
+        &TSeSkinObject::static_class_info(),
+        &TSeActiveObject::static_class_info(),
+        &TSeBitmapObject::static_class_info(),
+        &TSeActiveBitmap::static_class_info(),
+        &TSeSystemButton::static_class_info(),
+        &TSeButtonObject::static_class_info(),
+        &TSeTextObject::static_class_info(),
+        &TSeLinkSkinObject::static_class_info(),
+        &TSeBitmapSkinObject::static_class_info(),
+        &TSeFormBitmapSkinObject::static_class_info(),
+        &TSeSysButtonSkinObject::static_class_info(),
+        &TSeActiveSkinObject::static_class_info(),
+        &TSeColorButtonObject::static_class_info(),
+        &TSeBitmapBoxObject::static_class_info(),
         &TSeActiveBitmapBoxObject::static_class_info(),
-        &TSeButtonBitmapBoxObject::static_class_info(), &TSeRollPanelObject::static_class_info(),
+        &TSeButtonBitmapBoxObject::static_class_info(),
+        &TSeRollPanelObject::static_class_info(),
     };
     return classes;
 }
@@ -165,9 +173,9 @@ void read_children(TSeSkinObject& parent, std::span<const std::uint8_t> data,
     for (std::uint32_t i = 0; i < count; ++i)
         read_child_record(in, binary ? RecordForm::Binary : RecordForm::Text, parent);
     if (!in.at_end())
-        throw ESkinFormatError(std::to_string(in.remaining()) + " bytes after the children of " +
-                                   parent.name(),
-                               in.offset());
+        throw ESkinFormatError(
+            std::to_string(in.remaining()) + " bytes after the children of " + parent.name(),
+            in.offset());
 }
 
 Bytes write_children(const TSeSkinObject& parent) {

@@ -32,13 +32,18 @@ std::string json_string(std::string_view text) {
     return out + "\"";
 }
 
-const char* bool_text(bool b) { return b ? "true" : "false"; }
+const char* bool_text(bool b) {
+    return b ? "true" : "false";
+}
 
 const char* table_source_name(TableSource t) {
     switch (t) {
-        case TableSource::Stored: return "stored";
-        case TableSource::StoredWithoutSysColors: return "stored without system colours";
-        case TableSource::Derived: return "derived";
+        case TableSource::Stored:
+            return "stored";
+        case TableSource::StoredWithoutSysColors:
+            return "stored without system colours";
+        case TableSource::Derived:
+            return "derived";
     }
     return "?";
 }
@@ -51,7 +56,8 @@ void count_tree(TSeSkinObject& o, int depth, SkinCounts& c) {
 }
 
 void json_tree(std::ostringstream& out, const TSeSkinObject& o) {
-    out << "{\"class\":" << json_string(o.class_info().name()) << ",\"name\":" << json_string(o.name());
+    out << "{\"class\":" << json_string(o.class_info().name())
+        << ",\"name\":" << json_string(o.name());
     if (o.child_count() > 0) {
         out << ",\"children\":[";
         for (std::size_t i = 0; i < o.child_count(); ++i) {
@@ -155,7 +161,8 @@ std::string skin_info_json(const TSeSkinSource& s, const SkinReadReport& r) {
         << ",\"by_signature\":" << bool_text(r.by_signature) << ",\"body_size\":" << r.body_size
         << ",\"body_consumed\":" << r.body_consumed;
     out << ",\"header\":{\"SkinName\":" << json_string(s.skin_name)
-        << ",\"SkinVersion\":" << json_string(s.skin_version) << ",\"Author\":" << json_string(s.author)
+        << ",\"SkinVersion\":" << json_string(s.skin_version)
+        << ",\"Author\":" << json_string(s.author)
         << ",\"AuthorEMail\":" << json_string(s.author_email)
         << ",\"AuthorURL\":" << json_string(s.author_url) << '}';
     out << ",\"image_count_word\":" << r.image_word << ",\"images\":[";
@@ -178,7 +185,8 @@ std::string skin_info_json(const TSeSkinSource& s, const SkinReadReport& r) {
         if (i) out << ',';
         json_tree(out, *s.objects[i]);
     }
-    out << "],\"tables\":{\"source\":" << json_string(table_source_name(r.tables)) << ",\"colors\":[";
+    out << "],\"tables\":{\"source\":" << json_string(table_source_name(r.tables))
+        << ",\"colors\":[";
     for (int i = 0; i < kThemeColorCount; ++i)
         out << (i ? "," : "") << json_string(color_to_text(s.colors.colors[i]));
     out << "],\"sys_colors\":[";

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "skin/colour_shift.h"
+#include "skin/inflate_reader.h"
 #include "skin/skin_error.h"
 #include "skin/skin_object_classes.h"
 #include "skin/text_util.h"
@@ -24,8 +25,7 @@ Bytes read_whole_file(const std::string& file_name) {
 
 }  // namespace
 
-TSeSkinSource::TSeSkinSource()
-    : skin_name("Untitled"), skin_version("6.0"), author("Unknown") {}
+TSeSkinSource::TSeSkinSource() : skin_name("Untitled"), skin_version("6.0"), author("Unknown") {}
 
 void TSeSkinSource::clear() {
     objects.clear();
@@ -41,8 +41,15 @@ SkinReadReport TSeSkinSource::read(ByteReader& stream) {
 
 SkinReadReport TSeSkinSource::read(ByteReader& stream, const TSeSkinFilter& filter) {
     clear();
-    const SkinBodyBytes body = decode_skin_body(filter, stream);
-    SkinReadReport report = read_body(body.view, body.base_offset, filter.body);
+    SkinReadReport report;
+    if (filter.compression == SkinCompression::None) {
+        const SkinBodyBytes body = decode_skin_body(filter, stream);
+        report = read_body(body.view, body.base_offset, filter.body);
+    } else {
+        const std::size_t at = skip_to_compressed_data(filter, stream);
+        InflateReader inflater(stream.bytes(stream.remaining(), "compressed body"), at);
+        report = read_inflated_body(inflater, filter.body);
+    }
     report.filter = &filter;
     return report;
 }
@@ -70,7 +77,8 @@ void TSeSkinSource::write_file(const std::string& file_name) const {
     const TSeSkinFilter* filter = filter_by_extension(file_name);
     const Bytes data = write(filter ? *filter : default_skin_filter());
     std::ofstream out(file_name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    out.write(reinterpret_cast<const char*>(data.data()),
+              static_cast<std::streamsize>(data.size()));
     out.close();
     if (!out) throw ESkinFileError("Cannot write skin file " + file_name);
 }

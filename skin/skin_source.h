@@ -14,6 +14,8 @@
 
 namespace tolsy {
 
+class InflateReader;
+
 // How the tables arrived: all three, colours and fonts only, or derived from the objects.
 enum class TableSource { Stored, StoredWithoutSysColors, Derived };
 
@@ -29,7 +31,7 @@ struct SkinReadReport {
 };
 
 class TSeSkinSource {
-public:
+  public:
     TSeSkinSource();
     TSeSkinSource(const TSeSkinSource&) = delete;
     TSeSkinSource& operator=(const TSeSkinSource&) = delete;
@@ -64,6 +66,8 @@ public:
     // Bodies, as the filters hold them after the signature and decompression.
     SkinReadReport read_body(std::span<const std::uint8_t> body, std::size_t base_offset,
                              SkinBody kind);
+    // A compressed body, inflated as it is read: image pixels go straight into the images.
+    SkinReadReport read_inflated_body(InflateReader& inflater, SkinBody kind);
     Bytes write_body(SkinBody kind) const { return write_body(kind, colors, fonts); }
     Bytes write_body(SkinBody kind, const TteThemeColors& table_colors,
                      const TteThemeFonts& table_fonts) const;
@@ -80,11 +84,8 @@ public:
     void shift_hue(int delta);
     void shift_brightness(int delta);
 
-private:
-    void read_header(ByteReader& in);
+  private:
     void write_header(ByteWriter& out) const;
-    void read_standard_images(ByteReader& in, std::uint32_t& word);
-    void read_maximum_images(ByteReader& in, std::uint32_t& word);
     TableSource read_objects_and_tables(ByteReader& in, RecordForm form, std::uint32_t& word);
     void add_root(std::unique_ptr<TSeSkinObject> root);
     void finish_read();

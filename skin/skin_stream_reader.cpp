@@ -42,7 +42,7 @@ std::string without_offset(const std::string& message) {
 // Streams list properties in declaration order, so the property wanted is nearly always the
 // last one found (again, as in "Font.Color" after "Font.Charset") or one after it.
 class PropertyFinder {
-public:
+  public:
     const PropertyInfo* find(const ClassInfo& info, std::string_view name) {
         std::size_t& cursor = cursor_for(info);
         const auto props = info.properties();
@@ -57,7 +57,7 @@ public:
         return nullptr;
     }
 
-private:
+  private:
     std::size_t& cursor_for(const ClassInfo& info) {
         for (auto& slot : slots_)
             if (slot.first == &info) return slot.second;
@@ -73,7 +73,7 @@ private:
 };
 
 class StreamReader {
-public:
+  public:
     StreamReader(std::span<const std::uint8_t> stream, StreamPlace place)
         : in_(stream, place.exact ? place.base : 0), place_(place) {}
 
@@ -94,7 +94,7 @@ public:
             fail(std::to_string(in_.remaining()) + " bytes after the object", in_.offset());
     }
 
-private:
+  private:
     [[noreturn]] void fail(const std::string& what, std::size_t at) const {
         if (place_.exact) throw ESkinFormatError(what, at);
         throw ESkinFormatError(what + " (in the object's text)", place_.base);
@@ -143,7 +143,8 @@ private:
         for (;;) {
             const std::size_t dot = find_dot(rest);
             const PropertyInfo* info = finder_.find(*target_class, rest.substr(0, dot));
-            if (info == nullptr || (dot != std::string_view::npos && info->kind != PropertyKind::Object))
+            if (info == nullptr ||
+                (dot != std::string_view::npos && info->kind != PropertyKind::Object))
                 fail("property " + std::string(name) + " does not exist in " +
                          object.class_info().name(),
                      at);
@@ -152,12 +153,14 @@ private:
                 return;
             }
             target = info->nested(*target);
-            target_class = info->target_class != nullptr ? info->target_class : &target->class_info();
+            target_class =
+                info->target_class != nullptr ? info->target_class : &target->class_info();
             rest = rest.substr(dot + 1);
         }
     }
 
-    void apply(const PropertyInfo& info, Persistent& target, std::string_view name, std::size_t at) {
+    void apply(const PropertyInfo& info, Persistent& target, std::string_view name,
+               std::size_t at) {
         // Messages are made here, with the property's name and place; the context needs neither.
         try {
             info.read(target, value_, ctx_);
@@ -185,13 +188,24 @@ private:
         switch (value_.type) {
             case ValueType::False:
             case ValueType::True:
-            case ValueType::Nil: break;
-            case ValueType::Int8: value_.integer = static_cast<std::int8_t>(in_.u8("integer")); break;
-            case ValueType::Int16: value_.integer = in_.i16("integer"); break;
-            case ValueType::Int32: value_.integer = in_.i32("integer"); break;
-            case ValueType::Int64: value_.integer = in_.i64("integer"); break;
+            case ValueType::Nil:
+                break;
+            case ValueType::Int8:
+                value_.integer = static_cast<std::int8_t>(in_.u8("integer"));
+                break;
+            case ValueType::Int16:
+                value_.integer = in_.i16("integer");
+                break;
+            case ValueType::Int32:
+                value_.integer = in_.i32("integer");
+                break;
+            case ValueType::Int64:
+                value_.integer = in_.i64("integer");
+                break;
             case ValueType::String:
-            case ValueType::Ident: value_.bytes.assign(short_name("string")); break;
+            case ValueType::Ident:
+                value_.bytes.assign(short_name("string"));
+                break;
             case ValueType::LString:
             case ValueType::UTF8String:
             case ValueType::Binary: {

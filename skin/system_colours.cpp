@@ -24,7 +24,9 @@ ColorValue DefaultSystemColors::value(int index) const {
     return rgb_color((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-const SystemColorSource& system_colors() { return *g_source; }
+const SystemColorSource& system_colors() {
+    return *g_source;
+}
 
 void set_system_colors(const SystemColorSource* source) {
     g_source = source != nullptr ? source : &kDefaults;

@@ -9,7 +9,9 @@ namespace tolsy {
 
 using ColorValue = Color;
 
-constexpr bool is_system_color(ColorValue c) { return (c & 0xFF000000u) == kSystemColorFlag; }
+constexpr bool is_system_color(ColorValue c) {
+    return (c & 0xFF000000u) == kSystemColorFlag;
+}
 constexpr ColorValue system_color(int index) {
     return kSystemColorFlag | static_cast<ColorValue>(index);
 }
@@ -19,19 +21,40 @@ constexpr ColorValue rgb_color(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
 
 // The platform's system colour indices used by the skin engine.
 enum SystemColorIndex : int {
-    kColorScrollBar = 0, kColorBackground = 1, kColorActiveCaption = 2,
-    kColorInactiveCaption = 3, kColorMenu = 4, kColorWindow = 5, kColorWindowFrame = 6,
-    kColorMenuText = 7, kColorWindowText = 8, kColorCaptionText = 9, kColorActiveBorder = 10,
-    kColorInactiveBorder = 11, kColorAppWorkspace = 12, kColorHighlight = 13,
-    kColorHighlightText = 14, kColorBtnFace = 15, kColorBtnShadow = 16, kColorGrayText = 17,
-    kColorBtnText = 18, kColorInactiveCaptionText = 19, kColorBtnHighlight = 20,
-    kColor3DDkShadow = 21, kColor3DLight = 22, kColorInfoText = 23, kColorInfoBk = 24,
-    kColorHotLight = 26, kColorGradientActiveCaption = 27, kColorGradientInactiveCaption = 28,
-    kColorMenuHilight = 29, kColorMenuBar = 30,
+    kColorScrollBar = 0,
+    kColorBackground = 1,
+    kColorActiveCaption = 2,
+    kColorInactiveCaption = 3,
+    kColorMenu = 4,
+    kColorWindow = 5,
+    kColorWindowFrame = 6,
+    kColorMenuText = 7,
+    kColorWindowText = 8,
+    kColorCaptionText = 9,
+    kColorActiveBorder = 10,
+    kColorInactiveBorder = 11,
+    kColorAppWorkspace = 12,
+    kColorHighlight = 13,
+    kColorHighlightText = 14,
+    kColorBtnFace = 15,
+    kColorBtnShadow = 16,
+    kColorGrayText = 17,
+    kColorBtnText = 18,
+    kColorInactiveCaptionText = 19,
+    kColorBtnHighlight = 20,
+    kColor3DDkShadow = 21,
+    kColor3DLight = 22,
+    kColorInfoText = 23,
+    kColorInfoBk = 24,
+    kColorHotLight = 26,
+    kColorGradientActiveCaption = 27,
+    kColorGradientInactiveCaption = 28,
+    kColorMenuHilight = 29,
+    kColorMenuBar = 30,
 };
 
 class SystemColorSource {
-public:
+  public:
     virtual ~SystemColorSource() = default;
     // The platform's current 0x00BBGGRR value of a system colour index.
     virtual ColorValue value(int index) const = 0;
@@ -39,7 +62,7 @@ public:
 
 // Fixed values of a stock desktop, used until (and unless) the platform installs its own.
 class DefaultSystemColors : public SystemColorSource {
-public:
+  public:
     ColorValue value(int index) const override;
 };
 

@@ -17,9 +17,13 @@ bool file_exists(const std::string& name) {
 
 }  // namespace
 
-void set_theme_program_folder(std::string folder) { program_folder() = std::move(folder); }
+void set_theme_program_folder(std::string folder) {
+    program_folder() = std::move(folder);
+}
 
-const std::string& theme_program_folder() { return program_folder(); }
+const std::string& theme_program_folder() {
+    return program_folder();
+}
 
 std::string locate_theme_file(const std::string& file_name) {
     if (file_name.empty()) return {};
@@ -30,11 +34,15 @@ std::string locate_theme_file(const std::string& file_name) {
     return file_exists(retry) ? retry : std::string{};
 }
 
-bool TteTheme::load_from_stream(ByteReader&) { return false; }
+bool TteTheme::load_from_stream(ByteReader&) {
+    return false;
+}
 
 void TteTheme::save_to_stream(ByteWriter&) const {}
 
-bool TteTheme::load_from_file(const std::string&) { return false; }
+bool TteTheme::load_from_file(const std::string&) {
+    return false;
+}
 
 bool TteTheme::draw_button(int, Canvas&, std::string_view, const Rect&, int) { return false; }
 

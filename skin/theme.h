@@ -26,7 +26,7 @@ class TteTheme;
 
 // Class-level operations of a theme kind.
 class ThemeKind {
-public:
+  public:
     virtual ~ThemeKind() = default;
     virtual std::string_view kind_name() const = 0;
     virtual TteThemeConfig config() const = 0;
@@ -38,7 +38,7 @@ public:
 
 // The base theme ("Default"): draws nothing of its own and recognises no stored data.
 class TteTheme {
-public:
+  public:
     explicit TteTheme(const ThemeKind& kind) : kind_(&kind) {}
     virtual ~TteTheme() = default;
     TteTheme(const TteTheme&) = delete;
@@ -72,7 +72,7 @@ protected:
     void set_theme_name(std::string name) { theme_name_ = std::move(name); }
     void set_file_name(std::string name) { file_name_ = std::move(name); }
 
-private:
+  private:
     const ThemeKind* kind_;  // not owned: kinds live for the whole run
     std::string theme_name_ = "Default theme";
     std::string file_name_;
@@ -89,7 +89,7 @@ const std::string& theme_program_folder();
 std::string locate_theme_file(const std::string& file_name);
 
 class DefaultThemeKind : public ThemeKind {
-public:
+  public:
     std::string_view kind_name() const override { return "Default"; }
     TteThemeConfig config() const override { return {}; }
     bool recognises(ByteReader&) const override { return false; }

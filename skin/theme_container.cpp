@@ -34,8 +34,11 @@ void read_theme_container(ByteReader& in, ThemeStreamData& item, const TteThemeM
     const std::uint8_t kind = in.u8("theme container kind");
     item.buffer.clear();
     switch (static_cast<ContainerKind>(kind)) {
-        case ContainerKind::Empty: break;
-        case ContainerKind::BareTheme: read_bare_theme(in, item, manager); return;
+        case ContainerKind::Empty:
+            break;
+        case ContainerKind::BareTheme:
+            read_bare_theme(in, item, manager);
+            return;
         case ContainerKind::Named64:
         case ContainerKind::Named32: {
             item.theme_store = in.lstr("theme name");

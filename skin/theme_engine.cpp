@@ -28,7 +28,9 @@ TTeThemeEngine::TTeThemeEngine(Component* owner, TteThemeManager& manager)
     manager_.register_client(this);
 }
 
-TTeThemeEngine::~TTeThemeEngine() { manager_.unregister_client(this); }
+TTeThemeEngine::~TTeThemeEngine() {
+    manager_.unregister_client(this);
+}
 
 void TTeThemeEngine::make_current(std::unique_ptr<TteTheme> theme) {
     manager_.set_current(std::move(theme));
@@ -71,7 +73,8 @@ void TTeThemeEngine::set_theme_index(int index) {
     if (theme_list_ != nullptr && !theme_list_->themes.empty() && index >= 0) {
         const int last = static_cast<int>(theme_list_->themes.size()) - 1;
         if (theme_index_ > last) theme_index_ = last;
-        const Bytes& stored = theme_list_->themes.at(static_cast<std::size_t>(theme_index_)).buffer();
+        const Bytes& stored =
+            theme_list_->themes.at(static_cast<std::size_t>(theme_index_)).buffer();
         if (stored.empty()) return;
         ByteReader stream(stored);
         auto theme = manager_.load_theme(stream);

@@ -42,7 +42,7 @@ class TTeThemeEngine : public Component, public ThemeClient {
     void notification(Component& component, Operation operation) override;
     void theme_notify(ThemeCode code, int param) override;
 
-private:
+  private:
     // Makes the theme current and applies the non-zero deltas, each followed by ColorsChanged.
     void make_current(std::unique_ptr<TteTheme> theme);
     void apply_deltas();

@@ -13,7 +13,9 @@ const ClassInfo& TTeThemeStream::static_class_info() {
         c.integer("Tag", &T::tag);
         c.binary(
             "ThemeStream",
-            [](T& item, std::span<const std::uint8_t> bytes, ReadContext&) { item.read_container(bytes); },
+            [](T& item, std::span<const std::uint8_t> bytes, ReadContext&) {
+                item.read_container(bytes);
+            },
             [](const T& item) -> std::optional<std::string> {
                 const Bytes bytes = item.write_container();
                 return std::string(bytes.begin(), bytes.end());

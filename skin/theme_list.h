@@ -31,7 +31,7 @@ class TTeThemeStream : public CollectionItem {
     void read_container(std::span<const std::uint8_t> bytes);
     Bytes write_container() const;
 
-private:
+  private:
     ThemeStreamData data_;
 };
 

@@ -29,7 +29,7 @@ inline constexpr int kColorsFromDeltas = 1;
 inline constexpr int kColorsFromPlatform = 0;
 
 class ThemeClient {
-public:
+  public:
     virtual ~ThemeClient() = default;
     virtual void theme_notify(ThemeCode code, int param) = 0;
     // Controls that are not visible return false and miss ColorsChanged; they repaint anyway
@@ -38,7 +38,7 @@ public:
 };
 
 class TteThemeManager {
-public:
+  public:
     TteThemeManager() = default;
     ~TteThemeManager();
     TteThemeManager(const TteThemeManager&) = delete;
@@ -61,7 +61,9 @@ public:
     void set_current(std::unique_ptr<TteTheme> theme);
     void unload_current();
     TteTheme* current() const { return current_.get(); }
-    bool is_current(const TteTheme* theme) const { return theme != nullptr && theme == current_.get(); }
+    bool is_current(const TteTheme* theme) const {
+        return theme != nullptr && theme == current_.get();
+    }
 
     // A client that registers while a theme is current is sent ThemeLoaded at once.
     void register_client(ThemeClient* client);
@@ -70,7 +72,7 @@ public:
     // The platform's system colours, display settings or visual style changed.
     void platform_colors_changed() { notify(ThemeCode::ColorsChanged, kColorsFromPlatform); }
 
-private:
+  private:
     std::vector<std::unique_ptr<ThemeKind>> kinds_;
     std::unique_ptr<TteTheme> current_;
     std::vector<ThemeClient*> clients_;  // not owned

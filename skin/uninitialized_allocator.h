@@ -10,7 +10,7 @@ namespace tolsy {
 
 template <class T>
 class UninitializedAllocator : public std::allocator<T> {
-public:
+  public:
     using value_type = T;
     template <class U>
     struct rebind {

@@ -94,8 +94,8 @@ InflatedBytes zlib_inflate(std::span<const std::uint8_t> data, std::size_t base_
         if (!full) produced += before - zs.avail_out;
         if (code != Z_OK && code != Z_STREAM_END && code != Z_BUF_ERROR) {
             const std::size_t at = base_offset + in_pos - zs.avail_in;
-            std::string message = "Decompression error: " + zlib_message(zs, code) +
-                                  " at offset " + std::to_string(at);
+            std::string message = "Decompression error: " + zlib_message(zs, code) + " at offset " +
+                                  std::to_string(at);
             inflateEnd(&zs);
             throw EDecompressionError(message);
         }

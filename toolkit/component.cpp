@@ -8,9 +8,7 @@
 namespace tolsy {
 
 const ClassInfo& Component::static_class_info() {
-    static const ClassInfo info = declare_class<Component>("TComponent", nullptr, [](auto& c) {
-        c.integer("Tag", getset(&Component::tag, &Component::set_tag), 0);
-    });
+    static const ClassInfo info = declare_class<Component>("TComponent", nullptr, [](auto&) {});
     return info;
 }
 

@@ -33,10 +33,6 @@ class Component : public Persistent {
     // Throws ComponentNameError for a name that is not an identifier or is taken in the owner.
     void set_name(std::string name);
 
-    // Free for the application; published as `Tag`.
-    int tag() const { return tag_; }
-    void set_tag(int tag) { tag_ = tag; }
-
     Component* owner() const { return owner_; }
     const std::vector<Component*>& components() const { return components_; }
     Component* find_component(std::string_view name) const;  // case-insensitive, owned only
@@ -77,7 +73,6 @@ class Component : public Persistent {
     void remove_component(Component* c);
 
     std::string name_;
-    int tag_ = 0;
     Component* owner_ = nullptr;
     Component* parent_ = nullptr;
     std::vector<Component*> components_;

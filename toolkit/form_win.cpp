@@ -1,17 +1,15 @@
 #include "toolkit/form_win.h"
 
 #include "toolkit/application_win.h"
+#include "toolkit/colors.h"
 
 #include <stdexcept>
 
 namespace tolsy {
 
-namespace {
-constexpr COLORREF kSystemColorFlag = 0x80000000;
-}
-
 COLORREF resolve_color(COLORREF color) {
-    if (color & kSystemColorFlag) return GetSysColor(static_cast<int>(color & 0xFF));
+    if ((color & kSystemColorFlag) == kSystemColorFlag)
+        return GetSysColor(static_cast<int>(color & 0xFF));
     return color & 0x00FFFFFF;
 }
 

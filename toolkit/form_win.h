@@ -82,7 +82,7 @@ private:
     BorderStyle border_style_ = BorderStyle::Sizeable;
     BorderIcons border_icons_;
     FormStyle form_style_ = FormStyle::Normal;
-    COLORREF color_ = 0x8000000F;  // clBtnFace
+    COLORREF color_ = 0xFF00000F;  // clBtnFace
     UniqueFont font_;
     DWORD extra_ex_style_ = 0;
     int default_button_id_ = 0;
@@ -93,7 +93,7 @@ private:
     bool modal_done_ = false;
 };
 
-// A toolkit colour (0x00BBGGRR, or a system colour index with the top byte set) as COLORREF.
+// A toolkit colour (0x00BBGGRR, or a system colour index with the top byte 0xFF) as COLORREF.
 COLORREF resolve_color(COLORREF color_or_sys_index);
 // Creates a font from its description; DEFAULT_CHARSET and friends as given.
 HFONT create_font(const FontSpec& font);

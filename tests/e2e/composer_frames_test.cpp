@@ -162,6 +162,8 @@ TEST_F(Frames, PickingWithTheKeyboardRunsTheHandler) {
     settle();
     EXPECT_EQ(form().chosen_item(L::kSymbol), kPosition);
     expect_frame(bytes({0xEB, 0xFB, 0xED}));
+    // The open list took the Enter key: To Clipboard, which selects the whole line, did not run.
+    EXPECT_NE(form().display_selection(), std::make_pair(0, 3));
 }
 
 TEST_F(Frames, TypingDoesNotSearchAPickOnlyList) {

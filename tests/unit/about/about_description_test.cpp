@@ -64,7 +64,7 @@ TEST_F(AboutDescriptionTest, MembersInCreationOrderWithTheirBounds) {
     EXPECT_EQ(names, (std::vector<std::string>{"Starfield1", "Panel1", "BehaviorLabel1", "Panel2",
                                                "BehaviorLabel2", "TeButton1", "EPInfoExe1"}));
     struct Expect {
-        ControlDesign* control;
+        Control* control;
         int left, top, width, height;
     } bounds[] = {
         {about.Starfield1, 0, 0, 269, 218},   {about.Panel1, 36, 28, 205, 61},
@@ -73,10 +73,10 @@ TEST_F(AboutDescriptionTest, MembersInCreationOrderWithTheirBounds) {
     };
     for (const Expect& e : bounds) {
         ASSERT_NE(e.control, nullptr);
-        EXPECT_EQ(e.control->Left, e.left) << e.control->name();
-        EXPECT_EQ(e.control->Top, e.top) << e.control->name();
-        EXPECT_EQ(e.control->Width, e.width) << e.control->name();
-        EXPECT_EQ(e.control->Height, e.height) << e.control->name();
+        EXPECT_EQ(e.control->left, e.left) << e.control->name();
+        EXPECT_EQ(e.control->top, e.top) << e.control->name();
+        EXPECT_EQ(e.control->width, e.width) << e.control->name();
+        EXPECT_EQ(e.control->height, e.height) << e.control->name();
     }
     EXPECT_EQ(about.BehaviorLabel1->parent_component(), about.Panel1);
     EXPECT_EQ(about.BehaviorLabel2->parent_component(), about.Panel2);
@@ -84,38 +84,40 @@ TEST_F(AboutDescriptionTest, MembersInCreationOrderWithTheirBounds) {
 
 TEST_F(AboutDescriptionTest, StarsPanelsLabelsButtonAndReader) {
     const StarfieldDesign& s = *about.Starfield1;
-    EXPECT_EQ(s.Align, TAlign::alClient);
+    EXPECT_EQ(s.align, kAlignClient);
     EXPECT_FALSE(s.Active);
     EXPECT_EQ(s.Stars, 100);
     EXPECT_EQ(s.MaxSpeed, 10);
     EXPECT_EQ(s.Delay, 50u);
-    EXPECT_EQ(s.Color_, clBlack);
+    EXPECT_EQ(s.color, clBlack);
     for (PanelDesign* p : {about.Panel1, about.Panel2}) {
-        EXPECT_EQ(p->BevelOuter, TBevelCut::bvNone);
-        EXPECT_EQ(p->Color_, clBlack);
+        EXPECT_EQ(p->bevel_outer, PanelBevel::None);
+        EXPECT_EQ(p->color, clBlack);
     }
-    EXPECT_EQ(about.Panel1->TabOrder, 0);
-    EXPECT_EQ(about.Panel2->TabOrder, 1);
+    EXPECT_EQ(about.Panel1->tab_order, 0);
+    EXPECT_EQ(about.Panel2->tab_order, 1);
 
     const BehaviorLabelDesign& l1 = *about.BehaviorLabel1;
     EXPECT_EQ(l1.Behavior, "Appearing");
     EXPECT_EQ(l1.Alignment, TAlignment::taCenter);
-    EXPECT_FALSE(l1.Visible);
-    EXPECT_EQ(l1.Font.height, -16);
-    EXPECT_EQ(l1.Font.style, kFontBold);
-    EXPECT_EQ(l1.Font.color, 0x0000FFu) << "red";
+    EXPECT_FALSE(l1.visible);
+    EXPECT_FALSE(l1.parent_font);
+    EXPECT_EQ(l1.caption_text(), "BehaviorLabel1");
+    EXPECT_EQ(l1.font.height, -16);
+    EXPECT_EQ(l1.font.style, kFontBold);
+    EXPECT_EQ(l1.font.color, 0x0000FFu) << "red";
     const BehaviorLabelDesign& l2 = *about.BehaviorLabel2;
-    EXPECT_EQ(l2.Font.height, -11);
-    EXPECT_EQ(l2.Font.style, 0);
-    EXPECT_EQ(l2.Font.color, 0xFFFF00u) << "aqua";
+    EXPECT_EQ(l2.font.height, -11);
+    EXPECT_EQ(l2.font.style, 0);
+    EXPECT_EQ(l2.font.color, 0xFFFF00u) << "aqua";
     EXPECT_FALSE(static_cast<bool>(l2.OnStop)) << "label 2 has no OnStop";
 
-    const ButtonDesign& b = *about.TeButton1;
-    EXPECT_EQ(b.Caption, "OK");
-    EXPECT_TRUE(b.Default);
-    EXPECT_EQ(b.ModalResult, 1);
-    EXPECT_EQ(b.Kind, TBitBtnKind::bkOK);
-    EXPECT_EQ(b.TabOrder, 2);
+    const TeButton& b = *about.TeButton1;
+    EXPECT_EQ(b.caption, u"OK");
+    EXPECT_TRUE(b.is_default);
+    EXPECT_EQ(b.modal_result, 1);
+    EXPECT_EQ(b.kind, 1) << "bkOK";
+    EXPECT_EQ(b.tab_order, 2);
     EXPECT_EQ(about.EPInfoExe1->LangId, "0409");
 }
 
@@ -123,7 +125,7 @@ TEST_F(AboutDescriptionTest, EventsBindToTheWindowsHandlersByName) {
     about.OnCreate(about);
     about.OnActivate(about);
     about.BehaviorLabel1->OnStop(*about.BehaviorLabel1);
-    about.TeButton1->OnClick(*about.TeButton1);
+    about.TeButton1->on_click(*about.TeButton1);
     about.OnClose(about);
     EXPECT_EQ(about.calls,
               (std::vector<std::string>{"FormCreate:About", "FormActivate:About",

@@ -151,7 +151,7 @@ TEST_F(HelpRouterTest, TopicsBecomePathsInsideTheHelpFile) {
 
 TEST_F(HelpRouterTest, NoTopicOpensTheDefaultTopicNeverOneNamedHtm) {
     make_router();
-    Help1Click();
+    open_help_contents();
     EXPECT_EQ(platform.calls, (Calls{"html 8192 owner=11 path=tolsy.chm cmd=0 data=0"}));
 }
 

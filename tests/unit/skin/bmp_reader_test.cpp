@@ -15,16 +15,16 @@ struct BmpBuilder {
     int bpp = 24;
     std::uint32_t compression = 0;
     std::uint32_t header_size = 40;
-    std::vector<std::uint32_t> masks;       // written after a 40-byte header
-    std::vector<std::uint32_t> palette;     // 0x00RRGGBB entries
+    std::vector<std::uint32_t> masks;    // written after a 40-byte header
+    std::vector<std::uint32_t> palette;  // 0x00RRGGBB entries
     std::uint32_t colours_used = 0;
     Bytes bits;
 
     Bytes build() const {
         ByteWriter w;
         const std::uint32_t header = header_size;
-        const std::uint32_t offset = static_cast<std::uint32_t>(
-            14 + header + 4 * masks.size() + 4 * palette.size());
+        const std::uint32_t offset =
+            static_cast<std::uint32_t>(14 + header + 4 * masks.size() + 4 * palette.size());
         w.text("BM");
         w.u32(static_cast<std::uint32_t>(offset + bits.size()));
         w.u32(0);
@@ -66,8 +66,7 @@ constexpr std::uint32_t opaque(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
 TEST(BmpReader, TwentyFourBitBottomUpWithRowPadding) {
     // 3 x 2: each row is 9 bytes of pixels and 3 of padding; the stored first row is the bottom.
     BmpBuilder b = bmp(3, 2);
-    b.bits = {10, 20, 30, 40, 50, 60, 70, 80, 90, 0, 0, 0,
-              1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0};
+    b.bits = {10, 20, 30, 40, 50, 60, 70, 80, 90, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0};
     const Image img = decode_bmp(b.build());
     ASSERT_EQ(img.width(), 3);
     ASSERT_EQ(img.height(), 2);

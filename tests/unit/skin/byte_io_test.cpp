@@ -86,8 +86,8 @@ TEST(Zlib, CorruptOrTruncatedDataIsAnError) {
     Bytes data(20000);
     for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i ^ (i >> 5));
     const Bytes packed = zlib_compress(data, ZlibLevel::Default);
-    for (std::size_t cut : {std::size_t{0}, std::size_t{1}, std::size_t{2}, packed.size() / 2,
-                            packed.size() - 1}) {
+    for (std::size_t cut :
+         {std::size_t{0}, std::size_t{1}, std::size_t{2}, packed.size() / 2, packed.size() - 1}) {
         Bytes part(packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(cut));
         EXPECT_THROW(zlib_decompress(part), EDecompressionError) << "cut at " << cut;
     }

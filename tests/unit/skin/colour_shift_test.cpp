@@ -52,7 +52,7 @@ TEST(ImageShift, LeavesTransparentPixelsAndKeepsAlpha) {
 }
 
 class FixedColors : public SystemColorSource {
-public:
+  public:
     ColorValue value(int index) const override {
         return index == kColorHighlight ? rgb_color(0, 0, 200) : rgb_color(1, 1, 1);
     }

@@ -45,7 +45,9 @@ TEST(Png, EncodesRgbaRowsThatInflateBackToThePixels) {
     EXPECT_EQ(be32(png, idat + 8 + idat_size), crc);
 }
 
-TEST(Png, RefusesAnEmptyImage) { EXPECT_THROW(encode_png(Image()), std::invalid_argument); }
+TEST(Png, RefusesAnEmptyImage) {
+    EXPECT_THROW(encode_png(Image()), std::invalid_argument);
+}
 
 }  // namespace
 }  // namespace tolsy

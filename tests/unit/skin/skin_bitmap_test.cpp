@@ -95,12 +95,21 @@ TEST(ImageRecord, WriteThenReadKeepsOddSizesAndPixels) {
 }
 
 TEST(ImageRecord, ZeroSizeReadsNoPixels) {
-    const Bytes data = record("empty", 4, 0, {});
-    ByteReader in(data);
-    auto b = read_image_record(in);
-    EXPECT_TRUE(b->image.empty());
-    EXPECT_EQ(b->width(), 4);
-    EXPECT_TRUE(in.at_end());
+    for (auto [w, h] : {std::pair{4, 0}, std::pair{0, 0x08080802}, std::pair{0, -7}}) {
+        ByteWriter out;
+        out.lstr("empty");
+        out.i32(w);
+        out.i32(h);
+        out.u32(0xDEADBEEF);  // not pixels: whatever follows the record
+        ByteReader in(out.bytes());
+        auto b = read_image_record(in);
+        EXPECT_TRUE(b->image.empty());
+        EXPECT_EQ(b->width(), 0);
+        EXPECT_EQ(b->height(), 0) << "no claimed side survives without pixels";
+        EXPECT_EQ(in.remaining(), 4u);
+        b->apply_key_colour();
+        EXPECT_FALSE(b->key_flag);
+    }
 }
 
 TEST(ImageRecord, BadSizesAreErrorsBeforeAllocation) {
@@ -109,7 +118,8 @@ TEST(ImageRecord, BadSizesAreErrorsBeforeAllocation) {
         ByteReader in(data);
         EXPECT_THROW(read_image_record(in), ESkinFormatError);
     }
-    for (auto [w, h] : {std::pair{0x7FFFFFFF, 0x7FFFFFFF}, std::pair{2, 2}, std::pair{0x40000000, 1}}) {
+    for (auto [w, h] :
+         {std::pair{0x7FFFFFFF, 0x7FFFFFFF}, std::pair{2, 2}, std::pair{0x40000000, 1}}) {
         const Bytes data = record("x", w, h, {1, 2, 3});
         ByteReader in(data);
         EXPECT_THROW(read_image_record(in), ESkinReadError) << w << " x " << h;

@@ -49,7 +49,8 @@ TEST(SkinFileKind, ConfigurationAndFormatTest) {
               "Ultra Compressed Skin (*.xskn)|*.xskn|Maximum Compressed (*.mskn)|*.mskn");
     for (const char* head : {"_UCT", "_DCT", "_TCT", "_MCT"}) {
         const Bytes data = {static_cast<std::uint8_t>(head[0]), static_cast<std::uint8_t>(head[1]),
-                            static_cast<std::uint8_t>(head[2]), static_cast<std::uint8_t>(head[3]), 0};
+                            static_cast<std::uint8_t>(head[2]), static_cast<std::uint8_t>(head[3]),
+                            0};
         ByteReader in(data);
         EXPECT_TRUE(kind.recognises(in)) << head;
     }
@@ -65,7 +66,8 @@ TEST(SkinFile, LoadsNamesItselfAndKeepsAWorkingCopy) {
     EXPECT_EQ(theme->working_source().object_count(), theme->loaded_source().object_count());
     EXPECT_NE(theme->working_source().object(0), theme->loaded_source().object(0));
     EXPECT_EQ(theme->colors(), theme->loaded_source().colors);
-    EXPECT_EQ(&default_skin_filter(), &uncompressed_filter()) << "rebuilding the look makes it default";
+    EXPECT_EQ(&default_skin_filter(), &uncompressed_filter())
+        << "rebuilding the look makes it default";
 }
 
 TEST(SkinFile, SkinWithoutRootsIsNotATheme) {
@@ -81,7 +83,8 @@ TEST(SkinFile, SaveWritesTheMaximumFormThatLoadsBack) {
     auto theme = loaded_sample(uncompressed_filter());
     ByteWriter out;
     theme->save_to_stream(out);
-    EXPECT_EQ(std::string(out.bytes().begin(), out.bytes().begin() + 9), std::string("_MCT\0NVLZ", 9));
+    EXPECT_EQ(std::string(out.bytes().begin(), out.bytes().begin() + 9),
+              std::string("_MCT\0NVLZ", 9));
     SkinFileKind kind;
     TTeSkinFile again(kind);
     ByteReader in(out.bytes());

@@ -14,7 +14,8 @@ using test::add_child;
 using test::populate;
 using test::record_bytes;
 
-std::unique_ptr<TSeSkinObject> read_back(const Bytes& record, RecordForm form = RecordForm::Binary) {
+std::unique_ptr<TSeSkinObject> read_back(const Bytes& record,
+                                         RecordForm form = RecordForm::Binary) {
     ByteReader in(record);
     auto o = read_root_record(in, form);
     EXPECT_TRUE(in.at_end());
@@ -49,16 +50,19 @@ TEST(SkinClasses, NameResolutionExactThenSeThenTw) {
 
 TEST(SkinProperties, EveryPublishedPropertyIsStoredWhenNotDefault) {
     for (const ClassInfo* info : skin_object_classes()) {
-        std::unique_ptr<TSeSkinObject> o(static_cast<TSeSkinObject*>(info->create_component(nullptr)));
+        std::unique_ptr<TSeSkinObject> o(
+            static_cast<TSeSkinObject*>(info->create_component(nullptr)));
         populate(*o, 3);
         add_child<TSeSkinObject>(*o, "Child");
         const Bytes record = record_bytes(*o);
         ByteReader in(record);
         in.lstr("class");
         const std::int32_t size = in.i32("size");
-        const std::string text = object_binary_to_text(in.bytes(static_cast<std::size_t>(size), "s"));
+        const std::string text =
+            object_binary_to_text(in.bytes(static_cast<std::size_t>(size), "s"));
         for (const PropertyInfo& p : info->properties()) {
-            const std::string key = p.kind == PropertyKind::Object ? "  " + p.name + "." : "  " + p.name + " = ";
+            const std::string key =
+                p.kind == PropertyKind::Object ? "  " + p.name + "." : "  " + p.name + " = ";
             EXPECT_NE(text.find(key), std::string::npos) << info->name() << " lacks " << p.name;
         }
     }
@@ -77,6 +81,21 @@ TEST(SkinProperties, EnumerationNamesLetterForLetter) {
     EXPECT_TRUE(o->text_shift_sys_icon);
     EXPECT_EQ(o->align, TSeAlign::saTopRightAngle);
     EXPECT_EQ(o->text_align, TSeTextAlign::taBottomCenter);
+    // Case is not significant, as everywhere in component streams.
+    ByteWriter upper;
+    upper.lstr("TSeSkinObject");
+    upper.lstr(
+        "object Odd: TSeSkinObject\r\n  Kind = SKFORM\r\n  TileStyle = tsStretch\r\nend\r\n");
+    ByteReader in_upper(upper.bytes());
+    EXPECT_THROW(read_root_record(in_upper, RecordForm::Text), ESkinFormatError)
+        << "TSeSkinObject has no TileStyle";
+    ByteWriter upper_ok;
+    upper_ok.lstr("TSeBitmapObject");
+    upper_ok.lstr(
+        "object Odd: TSeBitmapObject\r\n  Kind = SKFORM\r\n  TileStyle = tsstretch\r\nend\r\n");
+    auto bitmap = read_back(upper_ok.bytes(), RecordForm::Text);
+    EXPECT_EQ(bitmap->kind, TSeKind::skForm);
+    EXPECT_EQ(static_cast<TSeBitmapObject&>(*bitmap).tile_style, TscTileStyle::tsStretch);
 
     for (const char* wrong : {"  Kind = skTransparent\r\n", "  TextShiftSysIcon = True\r\n"}) {
         ByteWriter bad;
@@ -193,7 +212,8 @@ TEST(SkinTree, ShiftsEveryColourOfTheSubtreeButNone) {
     EXPECT_EQ(parent->disabled_font.color, rgb_color(0, 255, 0));
     EXPECT_EQ(child.active_color, rgb_color(0, 255, 0));
     parent->shift_brightness(-10);
-    EXPECT_EQ(child.font.color, shift_color_brightness(shift_color_hue(rgb_color(10, 20, 30), 85), -10));
+    EXPECT_EQ(child.font.color,
+              shift_color_brightness(shift_color_hue(rgb_color(10, 20, 30), 85), -10));
 }
 
 TEST(SkinTree, StateFontsByClass) {
@@ -273,8 +293,9 @@ TEST(SkinRecordErrors, BadSizesCountsAndStreams) {
     ByteReader in3(short_name);
     EXPECT_THROW(read_root_record(in3, RecordForm::Binary), ESkinReadError);
     // Value types no skin property takes.
-    const Bytes floats = binary_record("TSeSkinObject", {'T', 'P', 'F', '0', 1, 'X', 0, 4, 'L', 'e', 'f', 't',
-                                                         5, 0, 0, 0, 0, 0, 0, 0, 0, 0x80, 0x3F, 0, 0});
+    const Bytes floats =
+        binary_record("TSeSkinObject", {'T', 'P', 'F', '0', 1, 'X', 0, 4, 'L',  'e',  'f', 't', 5,
+                                        0,   0,   0,   0,   0, 0,   0, 0, 0x80, 0x3F, 0,   0});
     ByteReader in4(floats);
     EXPECT_THROW(read_root_record(in4, RecordForm::Binary), ESkinFormatError);
 

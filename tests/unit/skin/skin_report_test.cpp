@@ -34,7 +34,8 @@ TEST(SkinReport, JsonCarriesTheFiguresAndEscapesText) {
     const std::string json = skin_info_json(s, r);
     EXPECT_NE(json.find("\"filter\":\"TSeSkinFilterCompressed\""), std::string::npos);
     EXPECT_NE(json.find("\"name\":\"caf\xC3\xA9\\\"1\""), std::string::npos) << json.substr(0, 600);
-    EXPECT_NE(json.find("\"width\":7,\"height\":5,\"key\":true,\"alpha\":false"), std::string::npos);
+    EXPECT_NE(json.find("\"width\":7,\"height\":5,\"key\":true,\"alpha\":false"),
+              std::string::npos);
     EXPECT_NE(json.find("\"roots\":19,\"objects\":27,\"max_depth\":4"), std::string::npos);
     EXPECT_NE(json.find("\"source\":\"stored\""), std::string::npos);
     EXPECT_NE(json.find("\"pixel_crc32\":" + std::to_string(pixel_checksum(s.bitmaps[1]->image))),

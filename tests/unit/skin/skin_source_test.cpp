@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -171,7 +172,7 @@ Bytes hand_maximum_body() {
     w.lstr("themeimage");
     w.i32(1);
     w.i32(-2);
-    w.u32(Pixel::pack(1, 2, 3));      // stored bottom row first
+    w.u32(Pixel::pack(1, 2, 3));  // stored bottom row first
     w.u32(Pixel::pack(200, 100, 7, 128));
     w.u8(1);  // key flag, taken as stored
     w.u8(0);  // alpha flag, taken as stored although a pixel has partial alpha
@@ -260,6 +261,43 @@ TEST(SkinSource, HandWrittenMaximumBodyTakesFlagsAsStored) {
     EXPECT_FALSE(f.bold);
 }
 
+TEST(SkinSource, ErrorsInCompressedBodiesGiveBodyOffsets) {
+    Bytes body = hand_maximum_body();
+    // Rename the root's class: the record's class name starts right after the image records.
+    const std::string wanted = "TSeSkinObject";
+    const auto at = std::search(body.begin(), body.end(), wanted.begin(), wanted.end());
+    ASSERT_NE(at, body.end());
+    (*(at + 3)) = 'Q';
+    const std::size_t record_at = static_cast<std::size_t>(at - body.begin()) - 4;
+    auto expect_place = [&](const std::function<void(TSeSkinSource&)>& read, std::size_t expected) {
+        TSeSkinSource s;
+        try {
+            read(s);
+            FAIL();
+        } catch (const ESkinClassNotFound& e) {
+            EXPECT_NE(std::string(e.what()).find("TSeQkinObject"), std::string::npos);
+            EXPECT_NE(std::string(e.what()).find("offset " + std::to_string(expected) + ")"),
+                      std::string::npos)
+                << e.what();
+        }
+        EXPECT_EQ(s.object_count(), 0);
+        EXPECT_TRUE(s.bitmaps.empty()) << "a failed read leaves nothing behind";
+    };
+    // A plain body counts from where it lies; an inflated one from the body's start.
+    expect_place([&](TSeSkinSource& s) { s.read_body(body, 100, SkinBody::Maximum); },
+                 record_at + 100);
+    ByteWriter file;
+    file.text(max_compression_filter().signature);
+    file.text("NVLZ");
+    file.bytes(zlib_compress(body, ZlibLevel::Default));
+    expect_place(
+        [&](TSeSkinSource& s) {
+            ByteReader in(file.bytes());
+            s.read(in);
+        },
+        record_at);
+}
+
 TEST(SkinSource, ComputedAndBitmapFileImageForms) {
     ByteWriter computed;
     for (int i = 0; i < 5; ++i) computed.lstr("");
@@ -277,7 +315,8 @@ TEST(SkinSource, ComputedAndBitmapFileImageForms) {
     EXPECT_TRUE(s.bitmaps[0]->alpha_flag);
     EXPECT_TRUE(s.bitmaps[0]->flagged_form);
 
-    // A 24-bit bitmap file, 2 x 1: magenta stays (only the key shade pass runs), the shade is keyed.
+    // A 24-bit bitmap file, 2 x 1: magenta stays (only the key shade pass runs), the shade is
+    // keyed.
     ByteWriter bmp;
     bmp.text("BM");
     bmp.u32(62);
@@ -324,7 +363,8 @@ TEST(SkinSource, TwoTablesFlagReadsColoursAndFontsOnly) {
     // Find the object count word: right after the images, count 0x00FF00nn.
     const std::uint32_t word = static_cast<std::uint32_t>(original.object_count()) | 0x00FF0000;
     for (std::size_t i = 0; i + 4 <= body.size(); ++i) {
-        if (body[i] == (word & 0xFF) && body[i + 1] == 0 && body[i + 2] == 0xFF && body[i + 3] == 0) {
+        if (body[i] == (word & 0xFF) && body[i + 1] == 0 && body[i + 2] == 0xFF &&
+            body[i + 3] == 0) {
             body[i + 2] = 0x0F;
             break;
         }
@@ -370,7 +410,8 @@ TEST(SkinSource, DerivedFontsFromNamedParts) {
     auto& title = static_cast<TSeActiveBitmap&>(*s.find_object("Form\\Title"));
     title.font.height = font_height_for_points(10);
     ByteWriter w;
-    for (const std::string* h : {&s.skin_name, &s.skin_version, &s.author, &s.author_email, &s.author_url})
+    for (const std::string* h :
+         {&s.skin_name, &s.skin_version, &s.author, &s.author_email, &s.author_url})
         w.lstr(*h);
     w.i32(0);
     w.u32(static_cast<std::uint32_t>(s.object_count()));

@@ -23,19 +23,33 @@ inline void populate(Persistent& object, int seed, const std::string& prefix = "
         const std::string name = prefix + p.name;
         Value v;
         switch (p.kind) {
-            case PropertyKind::Integer: v = Value::integer_value(100 + 37 * ++n); break;
-            case PropertyKind::Boolean: v = Value::boolean(true); break;
-            case PropertyKind::Enumeration:
-                v = Value::ident(std::string(p.enum_info->names[1 + (n++ % (p.enum_info->names.size() - 1))]));
+            case PropertyKind::Integer:
+                v = Value::integer_value(100 + 37 * ++n);
                 break;
-            case PropertyKind::Set: v = Value::set({std::string(p.enum_info->names[n++ % p.enum_info->names.size()])}); break;
-            case PropertyKind::Color: v = Value::integer_value(0x00103050 + 0x010101 * ++n); break;
-            case PropertyKind::Charset: v = Value::ident("SYMBOL_CHARSET"); break;
-            case PropertyKind::String: v = Value::string(p.name + "_" + std::to_string(++n)); break;
+            case PropertyKind::Boolean:
+                v = Value::boolean(true);
+                break;
+            case PropertyKind::Enumeration:
+                v = Value::ident(
+                    std::string(p.enum_info->names[1 + (n++ % (p.enum_info->names.size() - 1))]));
+                break;
+            case PropertyKind::Set:
+                v = Value::set({std::string(p.enum_info->names[n++ % p.enum_info->names.size()])});
+                break;
+            case PropertyKind::Color:
+                v = Value::integer_value(0x00103050 + 0x010101 * ++n);
+                break;
+            case PropertyKind::Charset:
+                v = Value::ident("SYMBOL_CHARSET");
+                break;
+            case PropertyKind::String:
+                v = Value::string(p.name + "_" + std::to_string(++n));
+                break;
             case PropertyKind::Object:
                 populate(*p.nested(object), n += 10, name + ".", &target);
                 continue;
-            default: continue;  // Objects: children are added by the caller
+            default:
+                continue;  // Objects: children are added by the caller
         }
         apply_property(target, Property{name, v, 0}, ctx);
     }
@@ -125,7 +139,8 @@ inline void fill_sample(TSeSkinSource& s) {
 
     int seed = 1;
     for (const ClassInfo* info : skin_object_classes()) {
-        std::unique_ptr<TSeSkinObject> o(static_cast<TSeSkinObject*>(info->create_component(nullptr)));
+        std::unique_ptr<TSeSkinObject> o(
+            static_cast<TSeSkinObject*>(info->create_component(nullptr)));
         populate(*o, seed += 50);
         o->set_name("All" + info->name());
         o->kind = TSeKind::skNone;  // keep the kind look-ups above unambiguous

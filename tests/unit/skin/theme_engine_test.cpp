@@ -31,7 +31,7 @@ struct CodeLog : ThemeClient {
 };
 
 class Engine : public ::testing::Test {
-protected:
+  protected:
     Engine() {
         manager.register_kind(std::make_unique<DefaultThemeKind>());
         manager.register_kind(std::make_unique<SkinFileKind>());
@@ -41,7 +41,8 @@ protected:
 
     TTeThemeList& list_with(std::initializer_list<std::string> names) {
         auto* list = new TTeThemeList(&form);
-        for (const std::string& n : names) list->themes.add().store(n, n.empty() ? Bytes{} : stored_skin(n));
+        for (const std::string& n : names)
+            list->themes.add().store(n, n.empty() ? Bytes{} : stored_skin(n));
         return *list;
     }
 
@@ -193,7 +194,8 @@ class ThemeTestForm : public Component {
 };
 
 const ClassInfo& ThemeTestForm::static_class_info() {
-    static const ClassInfo info = declare_class<ThemeTestForm, Component>("TThemeTestForm", [](auto&) {});
+    static const ClassInfo info =
+        declare_class<ThemeTestForm, Component>("TThemeTestForm", [](auto&) {});
     return info;
 }
 
@@ -220,7 +222,9 @@ TEST(EngineInAForm, LoadedSelectsTheStoredThemeForTheWholeProcess) {
         "  end\r\n"
         "  object TeThemeList1: TTeThemeList\r\n"
         "    Themes = <\r\n      item\r\n        ThemeStore = 'Tolsy metal'\r\n        Tag = 0\r\n"
-        "        ThemeStream = {" + hex(item.write_container()) + "}\r\n      end>\r\n"
+        "        ThemeStream = {" +
+        hex(item.write_container()) +
+        "}\r\n      end>\r\n"
         "  end\r\n"
         "end\r\n";
     {
@@ -241,7 +245,8 @@ TEST(EngineInAForm, LoadedSelectsTheStoredThemeForTheWholeProcess) {
         EXPECT_EQ(copy->themes.at(0).theme_store(), "Tolsy metal");
         EXPECT_EQ(copy->themes.at(0).buffer(), item.buffer());
     }
-    EXPECT_EQ(theme_manager().current(), nullptr) << "the form's list went first and took the theme";
+    EXPECT_EQ(theme_manager().current(), nullptr)
+        << "the form's list went first and took the theme";
 }
 
 }  // namespace

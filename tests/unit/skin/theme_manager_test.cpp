@@ -10,7 +10,7 @@ namespace {
 
 // A kind whose data is "FAKE" followed by the theme name; "FAIL" is recognised but fails to load.
 class FakeKind : public ThemeKind {
-public:
+  public:
     explicit FakeKind(std::string tag, bool loads_files = false)
         : tag_(std::move(tag)), loads_files_(loads_files) {}
     std::string_view kind_name() const override { return tag_; }
@@ -24,7 +24,8 @@ public:
     bool recognises(ByteReader& s) const override {
         if (s.remaining() < 4) return false;
         auto head = s.bytes(4, "tag");
-        return std::string(head.begin(), head.end()) == tag_ || std::string(head.begin(), head.end()) == "FAIL";
+        return std::string(head.begin(), head.end()) == tag_ ||
+               std::string(head.begin(), head.end()) == "FAIL";
     }
     std::unique_ptr<TteTheme> create() const override;
 
@@ -33,7 +34,7 @@ public:
 };
 
 class FakeTheme : public TteTheme {
-public:
+  public:
     using TteTheme::TteTheme;
     bool load_from_stream(ByteReader& s) override {
         auto head = s.bytes(4, "tag");
@@ -50,7 +51,9 @@ public:
     void save_to_stream(ByteWriter& out) const override { out.text("FAKE" + theme_name()); }
 };
 
-std::unique_ptr<TteTheme> FakeKind::create() const { return std::make_unique<FakeTheme>(*this); }
+std::unique_ptr<TteTheme> FakeKind::create() const {
+    return std::make_unique<FakeTheme>(*this);
+}
 
 struct Recorder : ThemeClient {
     explicit Recorder(TteThemeManager& m) : manager(m) {}
@@ -90,8 +93,8 @@ TEST(ThemeManager, NotifiesInOrderAndSwapsBetweenThem) {
                                        C::BeforeChange, C::ThemeReplaced, C::AfterChange,
                                        C::BeforeChange, C::ThemeUnloaded, C::AfterChange}));
     // The old theme is still current while clients hear BeforeChange; the new one when told.
-    EXPECT_EQ(r.current_names, (std::vector<std::string>{"-", "one", "one", "one", "two", "two",
-                                                         "two", "-", "-"}));
+    EXPECT_EQ(r.current_names,
+              (std::vector<std::string>{"-", "one", "one", "one", "two", "two", "two", "-", "-"}));
     EXPECT_EQ(m.current(), nullptr);
 }
 
@@ -186,7 +189,7 @@ TEST(ThemeManager, SaveOnlyThroughKindsThatCanSave) {
 }
 
 class ThemeFiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = std::filesystem::path(TOLSY_BINARY_DIR) / "test-theme-files";
         std::filesystem::create_directories(dir_ / "prog");

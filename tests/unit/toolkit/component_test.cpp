@@ -148,7 +148,7 @@ ObjectNode form_tree() {
     ObjectNode& edit = button.children.emplace_back();
     edit.class_name = "TTestControl";
     edit.name = "Edit1";
-    edit.properties = {{"Tag", Value::integer_value(7)}, {"Left", Value::integer_value(-2)}};
+    edit.properties = {{"Left", Value::integer_value(-2)}};
     return root;
 }
 
@@ -175,7 +175,6 @@ TEST_F(ComponentStreamTest, ReadsEveryKindOfPropertyIntoAWindow) {
     EXPECT_EQ(b.buddy, edit);
     EXPECT_EQ(edit->parent_component(), &b);
     EXPECT_EQ(edit->owner(), &form);
-    EXPECT_EQ(edit->tag(), 7);
     b.on_click(b);
     EXPECT_EQ(form.clicked, &b);
     EXPECT_EQ(b.loaded_order, 0);

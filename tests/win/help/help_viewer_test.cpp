@@ -41,7 +41,7 @@ TEST_F(HelpViewerTest, ViewerLibraryIsLoadedWithTheRouter) {
 }
 
 TEST_F(HelpViewerTest, HelpCommandOpensTheViewerOnTheHelpFile) {
-    Help1Click();
+    open_help_contents();
     ASSERT_TRUE(wintest::pump_until([] {
         HWND w = viewer_window();
         return w && IsWindowVisible(w);

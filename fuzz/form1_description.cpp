@@ -1,0 +1,21 @@
+// Reading the main window's controls from arbitrary bytes: any input either reads or throws
+// one of the reader's errors, never anything undefined.
+#include <cstddef>
+#include <cstdint>
+#include <exception>
+#include <span>
+
+#include "app/form1_description.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    try {
+        auto description = tolsy::read_form1_description(std::span(data, size), {});
+        for (tolsy::Control* control : description->top_controls()) {
+            (void)control->child_controls();
+            (void)control->effective_font(description->font);
+        }
+    } catch (const std::exception&) {
+        // Rejected input is the expected outcome for most bytes.
+    }
+    return 0;
+}

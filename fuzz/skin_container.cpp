@@ -1,0 +1,49 @@
+// libFuzzer target for the theme container of a theme list item: kinds 0 to 3, and kind 1's
+// bare theme decoded through a manager with the base and skin kinds. A container that reads is
+// written again and must read back to the same name and bytes.
+#include <cstdint>
+#include <cstdlib>
+
+#include "skin/skin_error.h"
+#include "skin/skin_file.h"
+#include "skin/theme_container.h"
+#include "skin/theme_manager.h"
+#include "toolkit/stream_errors.h"
+
+namespace {
+
+using namespace tolsy;
+
+const TteThemeManager& manager() {
+    static TteThemeManager m;
+    static const bool ready = [] {
+        m.register_kind(std::make_unique<DefaultThemeKind>());
+        m.register_kind(std::make_unique<SkinFileKind>());
+        return true;
+    }();
+    (void)ready;
+    return m;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    ThemeStreamData item;
+    try {
+        ByteReader in({data, size});
+        read_theme_container(in, item, manager());
+    } catch (const ESkinError&) {
+        return 0;
+    } catch (const StreamError&) {
+        return 0;
+    }
+    ByteWriter out;
+    write_theme_container(out, item);
+    ThemeStreamData again;
+    ByteReader in(out.bytes());
+    read_theme_container(in, again, manager());
+    if (again.buffer != item.buffer ||
+        (!item.buffer.empty() && again.theme_store != item.theme_store))
+        std::abort();
+    return 0;
+}
