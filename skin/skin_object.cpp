@@ -135,7 +135,6 @@ TSeSkinObject* TSeSkinObject::clone_into(Component& owner) const {
 
 void TSeSkinObject::assign_from(const TSeSkinObject& o) {
     set_name(o.name());
-    set_tag(o.tag());
     align = o.align;
     color = o.color;
     draw_if_owner = o.draw_if_owner;
