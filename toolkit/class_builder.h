@@ -18,6 +18,7 @@
 // and a default; only values that differ from the default are written (always_stored() after
 // a declaration writes it regardless). Declaring a name the parent class has replaces it.
 #include <any>
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -198,7 +199,11 @@ class ClassBuilder {
         return scalar<A>(
             name, PropertyKind::Float, access, def, nullptr,
             [](const Value& v, ReadContext& ctx) {
-                return static_cast<F>(codec::to_float(v, ctx));
+                const long double x = codec::to_float(v, ctx);
+                if (std::isfinite(x) && std::fabs(x) > std::numeric_limits<F>::max()) {
+                    ctx.fail("number out of range");
+                }
+                return static_cast<F>(x);
             },
             [](const F& v) {
                 if constexpr (std::is_same_v<F, float>)

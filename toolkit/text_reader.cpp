@@ -1,6 +1,7 @@
 // Reader of the textual component form (see text_stream.h for the rules it follows).
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 #include "toolkit/binary_stream.h"
@@ -42,6 +43,15 @@ int hex_digit(char c) {
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
+}
+
+// Whether a value would round to infinity in F: from halfway past F's largest value on.
+template <class F>
+bool rounds_past_max(long double v) {
+    constexpr int kBits = std::numeric_limits<F>::digits;
+    const long double halfway =
+        std::ldexp(2.0L - std::ldexp(1.0L, -kBits), std::numeric_limits<F>::max_exponent - 1);
+    return std::fabs(v) >= halfway;
 }
 
 class Lexer {
@@ -412,9 +422,11 @@ class TextParser {
         Value v;
         switch (t.suffix) {
             case 's':
+                if (rounds_past_max<float>(t.real)) lex_.fail("Single value out of range");
                 v = Value::single(static_cast<float>(t.real));
                 break;
             case 'd':
+                if (rounds_past_max<double>(t.real)) lex_.fail("Date value out of range");
                 v = Value::date(static_cast<double>(t.real));
                 break;
             case 'c': {

@@ -47,7 +47,10 @@ bool is_keyword(std::string_view name) {
 template <class F>
 long double parse_back(const std::string& s) {
     long double v = 0;
-    if (!parse_decimal_float(s, v)) return std::numeric_limits<F>::quiet_NaN();
+    // Beyond F's range the conversion is not defined; such digits never read back anyway.
+    if (!parse_decimal_float(s, v) || std::fabs(v) > std::numeric_limits<F>::max()) {
+        return std::numeric_limits<F>::quiet_NaN();
+    }
     return static_cast<F>(v);
 }
 

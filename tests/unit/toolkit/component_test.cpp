@@ -61,6 +61,7 @@ class TestControl : public Component {
     Align align = Align::None;
     std::u16string caption;
     Color color = clBtnFace;
+    float ratio = 1.0f;
     TestFont font;
     TestControl* buddy = nullptr;
     NotifyEvent on_click;
@@ -86,6 +87,7 @@ const ClassInfo& TestControl::static_class_info() {
             c.enumeration("Align", &TestControl::align, kAligns, Align::None);
             c.wide_string("Caption", &TestControl::caption);
             c.color("Color", &TestControl::color, clBtnFace);
+            c.real("Ratio", &TestControl::ratio, 1.0f);
             c.object("Font", &TestControl::font);
             c.reference("Buddy", &TestControl::buddy);
             c.event("OnClick", &TestControl::on_click);
@@ -326,6 +328,8 @@ TEST_F(ComponentStreamTest, BadValuesNameThePropertyAndOffset) {
         {{"Font.Name", Value::wide_string(u"中")}, "Windows-1252"},
         {{"Caption", Value::utf8_string("\xC3")}, "malformed UTF-8"},
         {{"Color", Value::ident("clChartreuse")}, "unknown colour"},
+        {{"Ratio", Value::extended(1e300L)}, "number out of range"},
+        {{"Ratio", Value::string("1.5")}, "number expected"},
         {{"Buddy", Value::ident("Nobody")}, "Nobody not found"},
         {{"Buddy", Value::string("Edit1")}, "component name expected"},
         {{"Items", Value::integer_value(1)}, "collection expected"},
@@ -437,6 +441,23 @@ TEST_F(ComponentStreamTest, StandaloneRootsOwnedOrNot) {
     // A second root of the same name in the same owner is refused and not left behind.
     EXPECT_THROW(read_component(write_binary_stream(tree), owner), ComponentNameError);
     EXPECT_EQ(owner.components().size(), 1u);
+}
+
+TEST_F(ComponentStreamTest, FloatsAcceptAnyNumberAndWriteTheirOwnWidth) {
+    for (const Value& v :
+         {Value::extended(2.5L), Value::double_value(2.5), Value::integer_value(2)}) {
+        ObjectNode tree = form_tree();
+        tree.children[0].properties.push_back({"Ratio", v});
+        TestForm form;
+        read_into(form, write_binary_stream(tree));
+        EXPECT_EQ(form.Button1->ratio, v.is_integer() ? 2.0f : 2.5f);
+        const ObjectNode back = component_to_node(form);
+        const auto& props = back.children[0].properties;
+        auto it = std::find_if(props.begin(), props.end(),
+                               [](const Property& p) { return p.name == "Ratio"; });
+        ASSERT_NE(it, props.end());
+        EXPECT_EQ(it->value.type, ValueType::Single);
+    }
 }
 
 TEST_F(ComponentStreamTest, DefaultsAreNotWrittenUnlessAlwaysStored) {
