@@ -22,6 +22,8 @@ void TteBitmapLink::assign(const TteBitmapLink& other) {
     top = other.top;
     right = other.right;
     bottom = other.bottom;
+    transparency = other.transparency;
+    transparency_settled = other.transparency_settled;
 }
 
 bool TteBitmapLink::operator==(const TteBitmapLink& other) const {

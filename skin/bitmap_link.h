@@ -17,8 +17,10 @@ class TteBitmapLink : public Persistent {
     int top = 0;
     int right = 0;
     int bottom = 0;
-    // Not stored: which pieces need transparent drawing, settled when the link is attached.
+    // Not stored: which pieces need transparent drawing, settled when the link is first
+    // attached to its image. Copies of a skin copy its images too, so the flags travel along.
     LinkTransparency transparency;
+    bool transparency_settled = false;
 
     void assign(const TteBitmapLink& other);
     bool operator==(const TteBitmapLink& other) const;

@@ -1,6 +1,7 @@
 #include "skin/image.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -32,6 +33,18 @@ Image Image::uninitialized(int width, int height) {
     image.height_ = height;
     image.stride_ = width;
     return image;
+}
+
+Image::Image(const Image& other)
+    : width_(other.width_), height_(other.height_), stride_(other.stride_) {
+    pixels_.resize(other.pixels_.size());
+    if (!pixels_.empty())
+        std::memcpy(pixels_.data(), other.pixels_.data(), pixels_.size() * sizeof(std::uint32_t));
+}
+
+Image& Image::operator=(const Image& other) {
+    if (this != &other) *this = Image(other);
+    return *this;
 }
 
 bool Image::operator==(const Image& other) const {

@@ -30,6 +30,11 @@ public:
     Image(int width, int height, std::uint32_t fill = 0);
     // Pixels left unset, for readers that fill every pixel at once.
     static Image uninitialized(int width, int height);
+    // Copies move the pixels in one block (the pixel allocator would copy them one by one).
+    Image(const Image& other);
+    Image& operator=(const Image& other);
+    Image(Image&&) noexcept = default;
+    Image& operator=(Image&&) noexcept = default;
 
     int width() const { return width_; }
     int height() const { return height_; }

@@ -28,10 +28,14 @@ const TteBitmap* link_bitmap(const TSeSkinObject& object, const TteBitmapLink& l
 void settle_link_transparency(TSeSkinObject& object) {
     const Margins margins = object_margins(object);
     for_each_link(object, [&](TteBitmapLink& link) {
+        if (link.transparency_settled) return;
         const TteBitmap* bitmap = link_bitmap(object, link);
-        link.transparency =
-            bitmap == nullptr ? LinkTransparency{}
-                              : compute_link_transparency(bitmap->image, link_rect(link), margins);
+        if (bitmap == nullptr) {
+            link.transparency = {};
+            return;
+        }
+        link.transparency = compute_link_transparency(bitmap->image, link_rect(link), margins);
+        link.transparency_settled = true;
     });
 }
 

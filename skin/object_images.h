@@ -25,7 +25,8 @@ inline TileStyle tile_style(TscTileStyle style) {
     return static_cast<TileStyle>(style);
 }
 
-// Works out, for each link of the object, which pieces hold key-colour or translucent pixels.
+// Works out, for each link of the object not yet settled, which pieces hold key-colour or
+// translucent pixels. A link whose image is missing stays unsettled.
 void settle_link_transparency(TSeSkinObject& object);
 
 // What the nine-piece drawing needs to draw this link of the object; the image is none when

@@ -197,6 +197,23 @@ TEST_F(Painting, KeyPixelsOfABitmapObjectLeaveTheCanvasAlone) {
     EXPECT_EQ(test::count_pixels(target_, test::kKeyPixelValue), 0);
 }
 
+TEST_F(Painting, LinksSettleTheirFlagsOnceTheirImageIsThere) {
+    auto& o = skin_.root<TSeBitmapObject>("Late", {0, 0, 3, 3});
+    o.color = kRed;
+    set_link(o.bitmap, "late", {0, 0, 3, 3});
+    skin_.prepare();
+    EXPECT_FALSE(o.bitmap.transparency_settled);
+    Image keyed = pattern(3, 3);
+    keyed.at(2, 2) = test::kKeyPixelValue;
+    skin_.add_image("late", keyed);
+    skin_.prepare();
+    EXPECT_TRUE(o.bitmap.transparency_settled);
+    EXPECT_EQ(o.bitmap.transparency, (LinkTransparency{false, false, true}));
+    // A copy of the object carries its settled flags along with its link.
+    auto copy = o.clone();
+    EXPECT_EQ(static_cast<TSeBitmapObject&>(*copy).bitmap.transparency, o.bitmap.transparency);
+}
+
 TEST_F(Painting, BitmapObjectsLayOutAndPaintTheirChildrenOverTheImage) {
     auto& o = skin_.root<TSeBitmapObject>("Frame", {0, 0, 5, 3});
     o.margin_left = o.margin_right = 1;
