@@ -101,7 +101,7 @@ void InflateReader::read_into(void* dst_void, std::size_t count, std::string_vie
     State& s = *state_;
     const std::size_t start = consumed_;
     std::size_t done = std::min(count, s.staged_end - s.staged_begin);
-    std::memcpy(dst, s.staging.get() + s.staged_begin, done);
+    if (done != 0) std::memcpy(dst, s.staging.get() + s.staged_begin, done);
     s.staged_begin += done;
     while (done < count) {
         std::size_t got = 0;

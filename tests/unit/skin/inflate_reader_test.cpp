@@ -39,6 +39,16 @@ TEST(InflateReader, FieldsSmallAndLargeReadsAndTheRest) {
     EXPECT_EQ(in.offset(), w.size());
 }
 
+TEST(InflateReader, EmptyReadsAreFine) {
+    const Bytes packed = zlib_compress(pattern(3), ZlibLevel::Fastest);
+    InflateReader in(packed, 0);
+    EXPECT_TRUE(in.bytes(0, "nothing").empty());
+    in.read_into(nullptr, 0, "nothing");
+    EXPECT_EQ(in.bytes(3, "all"), pattern(3));
+    EXPECT_TRUE(in.bytes(0, "nothing at the end").empty());
+    EXPECT_TRUE(in.rest().empty());
+}
+
 TEST(InflateReader, ReadingPastTheEndOfTheStreamIsAReadError) {
     const Bytes packed = zlib_compress(pattern(10), ZlibLevel::Fastest);
     InflateReader in(packed, 0);
