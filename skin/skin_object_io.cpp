@@ -1,5 +1,7 @@
 #include "skin/skin_object_io.h"
 
+#include <stdexcept>
+
 #include "skin/skin_error.h"
 #include "skin/skin_object_classes.h"
 #include "skin/skin_stream_reader.h"
@@ -179,6 +181,10 @@ void read_children(TSeSkinObject& parent, std::span<const std::uint8_t> data,
 }
 
 Bytes write_children(const TSeSkinObject& parent) {
+    // The count shares its word with the binary-form flag bits.
+    constexpr std::size_t kMaxChildren = 0xFFFF;
+    if (parent.child_count() > kMaxChildren)
+        throw std::length_error("Too many children of " + parent.name() + " to store");
     ByteWriter out;
     out.u32(static_cast<std::uint32_t>(parent.child_count()) | kBinaryChildrenFlag);
     for (std::size_t i = 0; i < parent.child_count(); ++i)

@@ -496,6 +496,20 @@ TEST(SkinSourceErrors, TruncatedBodiesAndStreamsAlwaysFailCleanly) {
     }
 }
 
+TEST(SkinSourceErrors, CountsTheWordsCannotHoldAreRefusedWhenWriting) {
+    TSeSkinSource s;
+    for (int i = 0; i < 0x1000; ++i) s.bitmaps.push_back(std::make_unique<TteBitmap>());
+    EXPECT_THROW(s.write_body(SkinBody::Maximum), std::length_error)
+        << "4096 images would run into the flag bits of the image count word";
+    EXPECT_NO_THROW(s.write_body(SkinBody::Standard));
+    s.bitmaps.pop_back();
+    EXPECT_NO_THROW(s.write_body(SkinBody::Maximum));
+
+    auto& root = test::add_root<TSeSkinObject>(s, "Crowded");
+    for (int i = 0; i < 0x10000; ++i) new TSeSkinObject(&root);
+    EXPECT_THROW(s.write_body(SkinBody::Maximum), std::length_error);
+}
+
 TEST(SkinSourceErrors, CorruptZlibAndAbsurdCounts) {
     TSeSkinSource s;
     fill_sample(s);
