@@ -254,12 +254,12 @@ class BinaryWriter {
                 value(pos);
             }
         }
-        // A class name of 240 or more bytes would read back as a filer prefix.
-        if (node.class_name.empty() || node.class_name.size() >= kPrefixMask) {
+        // Without a prefix, a class name of 240 or more bytes would read back as one.
+        if (node.class_name.empty() || (node.flags == 0 && node.class_name.size() >= kPrefixMask)) {
             throw StreamWriteError("Invalid class name length: " +
                                    std::to_string(node.class_name.size()));
         }
-        short_string(node.class_name, "object name");
+        short_string(node.class_name, "class name");
         short_string(node.name, "object name");
         for (const Property& p : node.properties) property(p);
         byte(0);

@@ -250,6 +250,11 @@ TEST(BinaryStreamWriting, RefusesTreesTheFormatCannotHold) {
     long_class.class_name = std::string(240, 'T');  // would read back as a filer prefix
     EXPECT_THROW(write_binary_stream(long_class), StreamWriteError);
 
+    // Behind a prefix the same name is unambiguous.
+    long_class.flags = kFilerInline;
+    const auto prefixed = write_binary_stream(long_class);
+    EXPECT_EQ(parse_binary_stream(prefixed), long_class);
+
     ObjectNode long_name = tree_with(Value::boolean(true));
     long_name.properties[0].name = std::string(256, 'P');
     EXPECT_THROW(write_binary_stream(long_name), StreamWriteError);
