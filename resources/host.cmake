@@ -4,3 +4,8 @@ file(GLOB resource_host_parts ${CMAKE_SOURCE_DIR}/resources/*/host.cmake)
 foreach(part IN LISTS resource_host_parts)
   include(${part})
 endforeach()
+# The main window's description carries the theme: build the theme first, so the two targets
+# never run the theme's steps at the same time.
+if(TARGET tolsy_forms AND TARGET tolsy_theme)
+  add_dependencies(tolsy_forms tolsy_theme)
+endif()

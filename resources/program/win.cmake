@@ -12,3 +12,4 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/tolsy.rc ${program_gen}/tolsy.rc COPYON
 set_source_files_properties(${program_gen}/tolsy.rc PROPERTIES
   OBJECT_DEPENDS "${program_gen}/tolsy.ico;${program_gen}/tolsy.manifest")
 list(APPEND TOLSY_RESOURCE_FILES ${program_gen}/tolsy.rc)
+list(APPEND TOLSY_RESOURCE_OUTPUTS ${program_gen}/tolsy.ico)

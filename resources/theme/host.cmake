@@ -20,3 +20,4 @@ add_custom_command(
   COMMENT "Painting the proof sheet of the built-in theme")
 add_custom_target(tolsy_proofsheet ALL
   DEPENDS ${TOLSY_PROOF_DIR}/proofsheet.png ${TOLSY_PROOF_DIR}/main_window.png)
+add_dependencies(tolsy_proofsheet tolsy_theme)
