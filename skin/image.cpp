@@ -20,7 +20,7 @@ std::size_t pixel_count(int width, int height) {
 }  // namespace
 
 Image::Image(int width, int height, std::uint32_t fill) {
-    pixels_.assign(pixel_count(width, height), fill);
+    pixels_ = std::make_shared<Pixels>(pixel_count(width, height), fill);
     width_ = width;
     height_ = height;
     stride_ = width;
@@ -28,23 +28,25 @@ Image::Image(int width, int height, std::uint32_t fill) {
 
 Image Image::uninitialized(int width, int height) {
     Image image;
-    image.pixels_.resize(pixel_count(width, height));
+    image.pixels_ = std::make_shared<Pixels>(pixel_count(width, height));
     image.width_ = width;
     image.height_ = height;
     image.stride_ = width;
     return image;
 }
 
-Image::Image(const Image& other)
-    : width_(other.width_), height_(other.height_), stride_(other.stride_) {
-    pixels_.resize(other.pixels_.size());
-    if (!pixels_.empty())
-        std::memcpy(pixels_.data(), other.pixels_.data(), pixels_.size() * sizeof(std::uint32_t));
+std::uint32_t* Image::shared_or_empty_data() {
+    if (!pixels_) return nullptr;
+    // One block copy: the pixel allocator leaves elements uninitialised, so no per-pixel work.
+    auto own = std::make_shared<Pixels>(pixels_->size());
+    if (!own->empty()) std::memcpy(own->data(), pixels_->data(), own->size() * sizeof(std::uint32_t));
+    pixels_ = std::move(own);
+    return pixels_->data();
 }
 
-Image& Image::operator=(const Image& other) {
-    if (this != &other) *this = Image(other);
-    return *this;
+const std::uint32_t* Image::empty_data() {
+    static const Pixels none;
+    return none.data();
 }
 
 bool Image::operator==(const Image& other) const {

@@ -3,6 +3,7 @@
 // Pixel values are 0xAARRGGBB as a little-endian uint32 (bytes B, G, R, A in memory).
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "skin/uninitialized_allocator.h"
@@ -30,9 +31,10 @@ public:
     Image(int width, int height, std::uint32_t fill = 0);
     // Pixels left unset, for readers that fill every pixel at once.
     static Image uninitialized(int width, int height);
-    // Copies move the pixels in one block (the pixel allocator would copy them one by one).
-    Image(const Image& other);
-    Image& operator=(const Image& other);
+    // Copies share their pixels until one of them is written to: a theme's working copy of
+    // its images costs nothing until a colour shift changes them.
+    Image(const Image&) = default;
+    Image& operator=(const Image&) = default;
     Image(Image&&) noexcept = default;
     Image& operator=(Image&&) noexcept = default;
 
@@ -42,15 +44,18 @@ public:
     int stride() const { return stride_; }
     bool empty() const { return width_ <= 0 || height_ <= 0; }
 
-    std::uint32_t* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * stride_; }
-    const std::uint32_t* row(int y) const {
-        return pixels_.data() + static_cast<std::size_t>(y) * stride_;
-    }
+    // The writable accessors give this image pixels of its own first; pointers taken from them
+    // stay this image's alone until it is copied again.
+    std::uint32_t* row(int y) { return data() + static_cast<std::size_t>(y) * stride_; }
+    const std::uint32_t* row(int y) const { return data() + static_cast<std::size_t>(y) * stride_; }
     std::uint32_t& at(int x, int y) { return row(y)[x]; }
     std::uint32_t at(int x, int y) const { return row(y)[x]; }
 
-    std::uint32_t* data() { return pixels_.data(); }
-    const std::uint32_t* data() const { return pixels_.data(); }
+    std::uint32_t* data() {
+        if (pixels_.use_count() == 1) return pixels_->data();
+        return shared_or_empty_data();
+    }
+    const std::uint32_t* data() const { return pixels_ ? pixels_->data() : empty_data(); }
 
     bool operator==(const Image& other) const;
 
@@ -58,7 +63,11 @@ private:
     int width_ = 0;
     int height_ = 0;
     int stride_ = 0;
-    std::vector<std::uint32_t, UninitializedAllocator<std::uint32_t>> pixels_;
+    using Pixels = std::vector<std::uint32_t, UninitializedAllocator<std::uint32_t>>;
+    // Detaches shared pixels; an image without pixels has the empty block's (null) data.
+    std::uint32_t* shared_or_empty_data();
+    static const std::uint32_t* empty_data();
+    std::shared_ptr<Pixels> pixels_;
 };
 
 }  // namespace tolsy

@@ -12,6 +12,23 @@ using test::distinct;
 using test::kBackground;
 using test::pattern;
 
+TEST(ImageCopies, WritingToOneCopyNeverChangesAnother) {
+    const Image original = pattern(5, 3);
+    Image copy = original;
+    Image second = copy;
+    copy.at(4, 2) = Pixel::pack(1, 2, 3);
+    Canvas(second).fill_rect(Rect{0, 0, 5, 3}, Pixel::pack(9, 8, 7));
+    EXPECT_EQ(original, pattern(5, 3));
+    EXPECT_EQ(copy.at(4, 2), Pixel::pack(1, 2, 3));
+    EXPECT_EQ(copy.at(3, 2), original.at(3, 2));
+    EXPECT_EQ(second.at(0, 0), Pixel::pack(9, 8, 7));
+    Image assigned;
+    assigned = original;
+    assigned.row(1)[0] = 0;
+    EXPECT_EQ(original, pattern(5, 3));
+    EXPECT_NE(assigned, original);
+}
+
 TEST(CanvasFill, HonoursOriginClipAndImageEdges) {
     Image target(9, 7, kBackground);
     Canvas canvas(target);
