@@ -16,7 +16,7 @@ namespace {
 constexpr std::size_t kLineLength = 64;
 constexpr std::size_t kBytesPerLine = 32;
 constexpr int kGeneralPrecision = 15;  // beyond this exponent floats are written as d.dddEn
-constexpr int kSmallestFixedExponent = -5;
+constexpr int kSmallestFixedExponent = -4;
 constexpr char kLineBreak[] = "\r\n";
 
 bool is_dotted_identifier(std::string_view s) {
@@ -74,7 +74,7 @@ void shortest_digits(F v, std::string& digits, int& exponent) {
     exponent = std::stoi(s.substr(e + 1));
 }
 
-// Laid out like the ecosystem's general float format: fixed for exponents -5 to 14, else
+// Laid out like the ecosystem's general float format: fixed for exponents -4 to 14, else
 // d.dddEn; a value that would look like an integer gets ".0" so it reads back as a float.
 template <class F>
 std::string general_float(F v, bool mark_float) {
