@@ -18,8 +18,8 @@
 // the form is 8-bit text (UTF-8 is not decoded, and a byte joins a wide string as the unit of
 // the same value); integers take the smallest width; True, False, nil and Null are their
 // own value types; a float takes the suffix s (single), c (currency, the text holding the
-// value times 10000), d (date) or none (extended). Writing produces CRLF line ends, two-space indents and strings broken into
-// 64-character pieces joined by " +".
+// value times 10000), d (date) or none (extended). Writing produces CRLF line ends, two-space
+// indents and strings broken into 64-character pieces joined by " +".
 #include <cstdint>
 #include <span>
 #include <string>

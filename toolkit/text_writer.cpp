@@ -1,4 +1,5 @@
 // Writer of the textual component form (see text_stream.h for the layout it produces).
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -29,10 +30,21 @@ bool is_dotted_identifier(std::string_view s) {
     }
 }
 
-// Set elements may be small numbers as well as names.
-bool is_decimal(std::string_view s) {
-    return !s.empty() && s.size() <= 18 &&
-           s.find_first_not_of("0123456789") == std::string_view::npos;
+// Set elements may be integers as well as names; the reader keeps an integer's text as it
+// stands, so any text it reads as one 64-bit integer token ("-1", "$1F", "007") writes back.
+bool is_integer_token(std::string_view s) {
+    if (!s.empty() && s[0] == '$') {
+        const std::string_view digits = s.substr(1);
+        const std::size_t first = digits.find_first_not_of('0');
+        return !digits.empty() &&
+               digits.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos &&
+               (first == std::string_view::npos || digits.size() - first <= 16);
+    }
+    const std::string_view digits = s.substr(!s.empty() && s[0] == '-' ? 1 : 0);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    std::int64_t v = 0;
+    return std::from_chars(s.data(), s.data() + s.size(), v).ec == std::errc();
 }
 
 // Words the reader takes as structure where a property name is expected.
@@ -293,7 +305,7 @@ class TextWriter {
     void set(const std::vector<std::string>& elements) {
         out_ += '[';
         for (std::size_t i = 0; i < elements.size(); ++i) {
-            if (!is_valid_identifier(elements[i]) && !is_decimal(elements[i]))
+            if (!is_valid_identifier(elements[i]) && !is_integer_token(elements[i]))
                 fail("Set element", elements[i]);
             if (i > 0) out_ += ", ";
             out_ += elements[i];

@@ -187,10 +187,28 @@ TEST(HandWorkedLayout, WideStringsBreakAfter64UnitsAndReadBackWhole) {
     hex += " D2 04";
     const auto binary = one_value(hex);
     const std::string text = object_binary_to_text(binary);
-    EXPECT_EQ(text, "object o: TX\r\n  P = \r\n    '" + a64 +
-                        "' +\r\n    'aaaaaa'#1234\r\nend\r\n");
+    EXPECT_EQ(text,
+              "object o: TX\r\n  P = \r\n    '" + a64 + "' +\r\n    'aaaaaa'#1234\r\nend\r\n");
     // A plain first piece joined to a wide one still gives one wide string.
     EXPECT_EQ(object_text_to_binary(text), binary);
+}
+
+TEST(HandWorkedLayout, SetElementsKeepTheTextTheyWereReadWith) {
+    const std::string text =
+        "object o: TX\r\n  P = [a, -1, $1F, 007, 9223372036854775807]\r\nend\r\n";
+    const auto binary =
+        one_value("0B 01 'a' 02 '-1' 03 '$1F' 03 '007' 13 '9223372036854775807' 00");
+    EXPECT_EQ(object_text_to_binary(text), binary);
+    EXPECT_EQ(object_binary_to_text(binary), text);
+    // Elements no text could have produced are refused rather than written unreadable.
+    for (const char* element :
+         {"-", "$", "1.5", "9223372036854775808", "$10000000000000000", "a b", "5s"}) {
+        SCOPED_TRACE(element);
+        ObjectNode n;
+        n.class_name = "TX";
+        n.properties.push_back({"P", Value::set({element})});
+        EXPECT_THROW(write_text_stream(n), StreamWriteError);
+    }
 }
 
 TEST(HandWorkedLayout, FloatsInTheGeneralFormat) {
