@@ -47,9 +47,11 @@ bool is_integer_token(std::string_view s) {
     return std::from_chars(s.data(), s.data() + s.size(), v).ec == std::errc();
 }
 
-// Words the reader takes as structure where a property name is expected.
-bool is_keyword(std::string_view name) {
+// Words the reader takes as structure where a property name is expected: among an object's
+// properties all four, among a collection item's only "end".
+bool is_keyword(std::string_view name, bool in_item) {
     const std::string_view first = name.substr(0, name.find('.'));
+    if (in_item) return same_text(first, "end");
     for (std::string_view k : {"end", "object", "inherited", "inline"}) {
         if (same_text(first, k)) return true;
     }
@@ -164,8 +166,9 @@ class TextWriter {
         indent();
     }
 
-    void property(const Property& p) {
-        if (!is_dotted_identifier(p.name) || is_keyword(p.name)) fail("Property name", p.name);
+    void property(const Property& p, bool in_item = false) {
+        if (!is_dotted_identifier(p.name) || is_keyword(p.name, in_item))
+            fail("Property name", p.name);
         indent();
         out_ += p.name;
         out_ += " = ";
@@ -336,7 +339,7 @@ class TextWriter {
             if (item.order_type != ValueType::Null) out_ += " [" + std::to_string(item.order) + "]";
             out_ += kLineBreak;
             ++nesting_;
-            for (const Property& p : item.properties) property(p);
+            for (const Property& p : item.properties) property(p, true);
             --nesting_;
             indent();
             out_ += "end";

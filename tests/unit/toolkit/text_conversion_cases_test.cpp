@@ -211,6 +211,17 @@ TEST(HandWorkedLayout, SetElementsKeepTheTextTheyWereReadWith) {
     }
 }
 
+TEST(HandWorkedLayout, ItemPropertiesMayBeNamedLikeObjectKeywords) {
+    // Inside an item only "end" closes it, so "object" and "inline" are plain names there.
+    const std::string text =
+        "object o: TX\r\n  P = <\r\n    item\r\n      object = 1\r\n      Inline.X = 2\r\n"
+        "    end>\r\nend\r\n";
+    const auto binary = one_value("0E 01 06 'object' 02 01 08 'Inline.X' 02 02 00 00");
+    EXPECT_EQ(object_text_to_binary(text), binary);
+    EXPECT_EQ(object_binary_to_text(binary), text);
+    EXPECT_THROW(object_binary_to_text(one_value("0E 01 03 'End' 02 01 00 00")), StreamWriteError);
+}
+
 TEST(HandWorkedLayout, FloatsInTheGeneralFormat) {
     struct FloatCase {
         const char* binary_hex;
