@@ -98,8 +98,10 @@ class BinaryParser {
             node.flags = in_.byte("object prefix") & ~kPrefixMask;
             if ((node.flags & ~kKnownFlags) != 0) in_.fail_at("Invalid filer flags", node.offset);
             if (node.flags & kFilerChildPos) {
+                // As a collection item's order, the position is at most a 32-bit integer.
                 Value pos = value(depth + 1);
-                if (!pos.is_integer()) in_.fail_at("Integer child position expected", node.offset);
+                if (!pos.is_integer() || pos.type == ValueType::Int64)
+                    in_.fail_at("Integer child position of 8, 16 or 32 bits expected", node.offset);
                 node.position_type = pos.type;
                 node.position = pos.integer;
             }
@@ -251,6 +253,10 @@ class BinaryWriter {
                                ? Value::integer_value(node.position).type
                                : node.position_type;
                 pos.integer = node.position;
+                if (pos.type != ValueType::Int8 && pos.type != ValueType::Int16 &&
+                    pos.type != ValueType::Int32) {
+                    throw StreamWriteError("Child position must be an 8, 16 or 32-bit integer");
+                }
                 value(pos);
             }
         }

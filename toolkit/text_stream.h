@@ -14,10 +14,12 @@
 //
 // Reading follows the established tools of the ecosystem: quoted text and #nnn codes up to
 // 127 make an 8-bit string (a long one over 255 bytes), any code above 127 makes the whole
-// value a wide string; integers take the smallest width; True, False, nil and Null are their
-// own value types; a float takes the suffix s (single), c (currency), d (date) or none
-// (extended). Writing produces CRLF line ends, two-space indents and strings broken into
-// 64-character pieces joined by " +".
+// value, with all its + pieces, a wide string; quoted characters are taken byte for byte, as
+// the form is 8-bit text (UTF-8 is not decoded, and a byte joins a wide string as the unit of
+// the same value); integers take the smallest width; True, False, nil and Null are their
+// own value types; a float takes the suffix s (single), c (currency, the text holding the
+// value times 10000), d (date) or none (extended). Writing produces CRLF line ends, two-space
+// indents and strings broken into 64-character pieces joined by " +".
 #include <cstdint>
 #include <span>
 #include <string>

@@ -1,4 +1,5 @@
 // Writer of the textual component form (see text_stream.h for the layout it produces).
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -16,7 +17,7 @@ namespace {
 constexpr std::size_t kLineLength = 64;
 constexpr std::size_t kBytesPerLine = 32;
 constexpr int kGeneralPrecision = 15;  // beyond this exponent floats are written as d.dddEn
-constexpr int kSmallestFixedExponent = -5;
+constexpr int kSmallestFixedExponent = -4;
 constexpr char kLineBreak[] = "\r\n";
 
 bool is_dotted_identifier(std::string_view s) {
@@ -29,15 +30,28 @@ bool is_dotted_identifier(std::string_view s) {
     }
 }
 
-// Set elements may be small numbers as well as names.
-bool is_decimal(std::string_view s) {
-    return !s.empty() && s.size() <= 18 &&
-           s.find_first_not_of("0123456789") == std::string_view::npos;
+// Set elements may be integers as well as names; the reader keeps an integer's text as it
+// stands, so any text it reads as one 64-bit integer token ("-1", "$1F", "007") writes back.
+bool is_integer_token(std::string_view s) {
+    if (!s.empty() && s[0] == '$') {
+        const std::string_view digits = s.substr(1);
+        const std::size_t first = digits.find_first_not_of('0');
+        return !digits.empty() &&
+               digits.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos &&
+               (first == std::string_view::npos || digits.size() - first <= 16);
+    }
+    const std::string_view digits = s.substr(!s.empty() && s[0] == '-' ? 1 : 0);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    std::int64_t v = 0;
+    return std::from_chars(s.data(), s.data() + s.size(), v).ec == std::errc();
 }
 
-// Words the reader takes as structure where a property name is expected.
-bool is_keyword(std::string_view name) {
+// Words the reader takes as structure where a property name is expected: among an object's
+// properties all four, among a collection item's only "end".
+bool is_keyword(std::string_view name, bool in_item) {
     const std::string_view first = name.substr(0, name.find('.'));
+    if (in_item) return same_text(first, "end");
     for (std::string_view k : {"end", "object", "inherited", "inline"}) {
         if (same_text(first, k)) return true;
     }
@@ -74,7 +88,7 @@ void shortest_digits(F v, std::string& digits, int& exponent) {
     exponent = std::stoi(s.substr(e + 1));
 }
 
-// Laid out like the ecosystem's general float format: fixed for exponents -5 to 14, else
+// Laid out like the ecosystem's general float format: fixed for exponents -4 to 14, else
 // d.dddEn; a value that would look like an integer gets ".0" so it reads back as a float.
 template <class F>
 std::string general_float(F v, bool mark_float) {
@@ -152,8 +166,9 @@ class TextWriter {
         indent();
     }
 
-    void property(const Property& p) {
-        if (!is_dotted_identifier(p.name) || is_keyword(p.name)) fail("Property name", p.name);
+    void property(const Property& p, bool in_item = false) {
+        if (!is_dotted_identifier(p.name) || is_keyword(p.name, in_item))
+            fail("Property name", p.name);
         indent();
         out_ += p.name;
         out_ += " = ";
@@ -293,7 +308,7 @@ class TextWriter {
     void set(const std::vector<std::string>& elements) {
         out_ += '[';
         for (std::size_t i = 0; i < elements.size(); ++i) {
-            if (!is_valid_identifier(elements[i]) && !is_decimal(elements[i]))
+            if (!is_valid_identifier(elements[i]) && !is_integer_token(elements[i]))
                 fail("Set element", elements[i]);
             if (i > 0) out_ += ", ";
             out_ += elements[i];
@@ -324,7 +339,7 @@ class TextWriter {
             if (item.order_type != ValueType::Null) out_ += " [" + std::to_string(item.order) + "]";
             out_ += kLineBreak;
             ++nesting_;
-            for (const Property& p : item.properties) property(p);
+            for (const Property& p : item.properties) property(p, true);
             --nesting_;
             indent();
             out_ += "end";

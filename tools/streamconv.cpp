@@ -36,17 +36,16 @@ int usage() {
 int main(int argc, char** argv) {
     if (argc != 4) return usage();
     const std::string_view command = argv[1];
+    if (command != "tobinary" && command != "totext") return usage();
     try {
         const std::string input = read_file(argv[2]);
         if (command == "tobinary") {
             const std::vector<std::uint8_t> out = tolsy::object_text_to_binary(input);
             write_file(argv[3], out.data(), out.size());
-        } else if (command == "totext") {
+        } else {
             const std::string out = tolsy::object_binary_to_text(
                 {reinterpret_cast<const std::uint8_t*>(input.data()), input.size()});
             write_file(argv[3], out.data(), out.size());
-        } else {
-            return usage();
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "streamconv: %s: %s\n", argv[2], e.what());

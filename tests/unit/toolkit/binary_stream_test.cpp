@@ -223,6 +223,7 @@ TEST(BinaryStreamMalformed, EachBadStreamNamesWhatAndWhere) {
         {"'TPF0' 02 'TX' 01 'o' 01 'P' 05 00 00 00", 12, "ends early"},
         {"'TPF0' F8 02 'TX' 00 00 00", 4, "Invalid filer flags"},
         {"'TPF0' F2 06 01 'X' 00 00 00", 4, "Integer child position"},
+        {"'TPF0' F2 13 00 F2 05 2A 01 00 00 00 02 'TX' 00 00 00", 4, "Integer child position"},
         {"'TPF0' 02 'TX' 01 'o' 00 02 'TY' 01 'c' 00", 16, "ends early"},
     };
     for (const Case& c : cases) {
@@ -263,6 +264,11 @@ TEST(BinaryStreamWriting, RefusesTreesTheFormatCannotHold) {
     list.type = ValueType::List;
     list.list.push_back(Value{});  // a Null byte would end the list early
     EXPECT_THROW(write_binary_stream(tree_with(list)), StreamWriteError);
+
+    ObjectNode far = tree_with(Value::boolean(true));
+    far.flags = kFilerChildPos;
+    far.position = INT64_C(5000000000);  // the reader takes no 64-bit position
+    EXPECT_THROW(write_binary_stream(far), StreamWriteError);
 
     Value narrow;
     narrow.type = ValueType::Int8;

@@ -303,7 +303,8 @@ TEST(BinaryToText, FloatsUseTheShortestDigitsThatReadBack) {
     EXPECT_EQ(text_of_float(Value::extended(-0.0L)), one_property("-0.0"));
     EXPECT_EQ(text_of_float(Value::extended(1e20L)), one_property("1E20"));
     EXPECT_EQ(text_of_float(Value::extended(1.5e-7L)), one_property("1.5E-7"));
-    EXPECT_EQ(text_of_float(Value::extended(0.00001L)), one_property("0.00001"));
+    EXPECT_EQ(text_of_float(Value::extended(0.0001L)), one_property("0.0001"));
+    EXPECT_EQ(text_of_float(Value::extended(0.00001L)), one_property("1E-5"));
     EXPECT_EQ(text_of_float(Value::extended(123456789012345.0L)),
               one_property("123456789012345.0"));
     EXPECT_EQ(text_of_float(Value::extended(1234567890123456.0L)),
