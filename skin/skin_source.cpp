@@ -49,6 +49,7 @@ SkinReadReport TSeSkinSource::read(ByteReader& stream, const TSeSkinFilter& filt
         const std::size_t at = skip_to_compressed_data(filter, stream);
         InflateReader inflater(stream.bytes(stream.remaining(), "compressed body"), at);
         report = read_inflated_body(inflater, filter.body);
+        report.trailing_input = inflater.unused_input();
     }
     report.filter = &filter;
     return report;

@@ -28,6 +28,12 @@ struct SkinReadReport {
     std::uint32_t image_word = 0;   // maximum body only; the count for the standard body
     std::uint32_t object_word = 0;
     TableSource tables = TableSource::Stored;
+    // Entries each stored table held; 0 for a table not stored.
+    int color_entries = 0;
+    int sys_color_entries = 0;
+    int font_entries = 0;
+    // Compressed input left after the end of the zlib stream.
+    std::size_t trailing_input = 0;
 };
 
 class TSeSkinSource {
@@ -86,7 +92,7 @@ class TSeSkinSource {
 
   private:
     void write_header(ByteWriter& out) const;
-    TableSource read_objects_and_tables(ByteReader& in, RecordForm form, std::uint32_t& word);
+    TableSource read_objects_and_tables(ByteReader& in, RecordForm form, SkinReadReport& report);
     void add_root(std::unique_ptr<TSeSkinObject> root);
     void finish_read();
     void derive_tables();
