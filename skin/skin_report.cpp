@@ -232,6 +232,10 @@ std::string skin_info_json(const TSeSkinSource& s, const SkinReadReport& r) {
     out << "],\"sys_colors\":[";
     for (int i = 0; i < kThemeSysColorCount; ++i)
         out << (i ? "," : "") << json_string(color_to_text(s.sys_colors.colors[i]));
+    out << "],\"color_values\":[";
+    for (int i = 0; i < kThemeColorCount; ++i) out << (i ? "," : "") << s.colors.colors[i];
+    out << "],\"sys_color_values\":[";
+    for (int i = 0; i < kThemeSysColorCount; ++i) out << (i ? "," : "") << s.sys_colors.colors[i];
     out << "],\"fonts\":[";
     for (int i = 0; i < kThemeFontCount; ++i)
         out << (i ? "," : "") << json_string(font_to_text(s.fonts.fonts[i]));

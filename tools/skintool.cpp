@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "skin/png.h"
+#include "skin/skin_error.h"
 #include "skin/skin_report.h"
 #include "skin/skin_source.h"
 
@@ -25,7 +26,7 @@ constexpr int kExitProblem = 1;
 constexpr int kExitUsage = 2;
 
 constexpr const char* kUsage =
-    "usage: skintool info FILE [--json]\n"
+    "usage: skintool info [--json] FILE\n"
     "       skintool convert IN OUT        (OUT ends in .uskn, .cskn, .xskn or .mskn)\n"
     "       skintool export-images FILE DIR\n"
     "       skintool check FILE\n"
@@ -54,7 +55,9 @@ constexpr const char* kHelp =
     "    tables                            source (stored, stored without system colours,\n"
     "                                      derived), stored_entries per table (0: not stored),\n"
     "                                      colors[22], sys_colors[26] (colour texts) and\n"
-    "                                      fonts[66] (font texts) as they would be stored\n"
+    "                                      fonts[66] (font texts) as they would be stored;\n"
+    "                                      color_values[22], sys_color_values[26] as numbers\n"
+    "                                      (0x00BBGGRR, or a system colour with the top byte set)\n"
     "convert IN OUT    reads IN and writes OUT with the filter of OUT's extension:\n"
     "                  .uskn _UCT, .cskn _DCT, .xskn _TCT (standard body), .mskn _MCT (maximum)\n"
     "export-images FILE DIR\n"
@@ -97,6 +100,25 @@ SkinReadReport load(const std::string& path, TSeSkinSource& source) {
         set_default_skin_filter(by_extension ? *by_extension : compressed_filter());
     }
     return source.read(stream);
+}
+
+// Errors inside a compressed body count offsets from the body's first inflated byte; only
+// zlib's own errors count in the file.
+std::string problem_text(const std::string& path, const std::exception& e) {
+    std::string text = e.what();
+    if (dynamic_cast<const ESkinError*>(&e) == nullptr ||
+        dynamic_cast<const EDecompressionError*>(&e) != nullptr)
+        return text;
+    try {
+        const Bytes data = read_file(path);
+        ByteReader stream(data);
+        const TSeSkinFilter* filter = filter_by_signature(stream);
+        const bool compressed = filter ? filter->compression != SkinCompression::None
+                                       : is_skin_data(stream);
+        if (compressed) text += " (offset in the decompressed body)";
+    } catch (const std::exception&) {
+    }
+    return text;
 }
 
 // Image names become file names: path separators and reserved characters are replaced.
@@ -157,7 +179,7 @@ int check(const std::string& path) {
     try {
         report = load(path, source);
     } catch (const std::exception& e) {
-        std::printf("%s: %s\n", path.c_str(), e.what());
+        std::printf("%s: %s\n", path.c_str(), problem_text(path, e).c_str());
         return kExitProblem;
     }
     if (report.body_consumed != report.body_size) {
@@ -191,11 +213,16 @@ int main(int argc, char** argv) {
         if (command == "info" && argc == 3) return info(argv[2], false);
         if (command == "info" && argc == 4 && std::string_view(argv[3]) == "--json")
             return info(argv[2], true);
+        if (command == "info" && argc == 4 && std::string_view(argv[2]) == "--json")
+            return info(argv[3], true);
         if (command == "convert" && argc == 4) return convert(argv[2], argv[3]);
         if (command == "export-images" && argc == 4) return export_images(argv[2], argv[3]);
         if (command == "check" && argc == 3) return check(argv[2]);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "skintool: %s: %s\n", argv[2], e.what());
+        const std::string input = command == "info" && std::string_view(argv[2]) == "--json"
+                                      ? argv[3]
+                                      : argv[2];
+        std::fprintf(stderr, "skintool: %s: %s\n", input.c_str(), problem_text(input, e).c_str());
         return kExitProblem;
     }
     return usage();

@@ -46,6 +46,9 @@ TEST(SkinReport, JsonCarriesTheFiguresAndEscapesText) {
         << "properties away from their defaults, by stored name";
     EXPECT_NE(json.find("\"Action\":\"sbaClose\""), std::string::npos);
     EXPECT_NE(json.find("\"trailing_input\":0"), std::string::npos);
+    EXPECT_NE(json.find("\"color_values\":[" + std::to_string(s.colors.colors[0]) + "," +
+                        std::to_string(s.colors.colors[1]) + ","),
+              std::string::npos);
     EXPECT_NE(json.find("\"pixel_crc32\":" + std::to_string(pixel_checksum(s.bitmaps[1]->image))),
               std::string::npos);
     int depth = 0;
