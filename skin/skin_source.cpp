@@ -59,11 +59,6 @@ Bytes TSeSkinSource::write(const TSeSkinFilter& filter) const {
     return encode_skin_body(filter, write_body(filter.body));
 }
 
-Bytes TSeSkinSource::write(const TSeSkinFilter& filter, const TteThemeColors& table_colors,
-                           const TteThemeFonts& table_fonts) const {
-    return encode_skin_body(filter, write_body(filter.body, table_colors, table_fonts));
-}
-
 bool TSeSkinSource::read_file(const std::string& file_name, SkinReadReport* report) {
     const TSeSkinFilter* filter = filter_by_extension(file_name);
     if (filter == nullptr) return false;

@@ -61,9 +61,6 @@ class TSeSkinSource {
     SkinReadReport read(ByteReader& stream);
     SkinReadReport read(ByteReader& stream, const TSeSkinFilter& filter);
     Bytes write(const TSeSkinFilter& filter) const;
-    // As write, with other colour and font tables in place of the source's own.
-    Bytes write(const TSeSkinFilter& filter, const TteThemeColors& table_colors,
-                const TteThemeFonts& table_fonts) const;
     // A file whose extension matches no filter is not read (false).
     bool read_file(const std::string& file_name, SkinReadReport* report = nullptr);
     // The filter by extension, else the default filter.
