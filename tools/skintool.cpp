@@ -61,7 +61,7 @@ constexpr const char* kHelp =
     "convert IN OUT    reads IN and writes OUT with the filter of OUT's extension:\n"
     "                  .uskn _UCT, .cskn _DCT, .xskn _TCT (standard body), .mskn _MCT (maximum)\n"
     "export-images FILE DIR\n"
-    "                  writes each non-empty image as DIR/<name>.png (32-bit with alpha)\n"
+    "                  writes each non-empty image as DIR/<name>.png (8-bit RGBA, alpha kept)\n"
     "check FILE        reads everything; prints the first problem with its offset, else OK\n"
     "\n"
     "Exit status: 0 success, 1 a problem with the data or a file, 2 wrong usage.\n";
