@@ -170,6 +170,11 @@ Bytes InflateReader::bytes(std::size_t count, std::string_view what) {
     return out;
 }
 
+std::size_t InflateReader::unused_input() const {
+    const State& s = *state_;
+    return s.ended ? s.input.size() - s.in_pos + s.zs.avail_in : 0;
+}
+
 InflatedBytes InflateReader::rest() {
     State& s = *state_;
     const std::size_t staged = s.staged_end - s.staged_begin;

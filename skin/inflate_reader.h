@@ -42,6 +42,8 @@ class InflateReader {
 
     // Everything up to the end of the zlib stream.
     InflatedBytes rest();
+    // Compressed bytes after the end of the zlib stream (0 until the end is reached).
+    std::size_t unused_input() const;
 
   private:
     // Inflates into [dst, dst + room); returns the bytes produced (0 at the stream's end).

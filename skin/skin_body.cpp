@@ -127,9 +127,10 @@ void TSeSkinSource::write_header(ByteWriter& out) const {
 }
 
 TableSource TSeSkinSource::read_objects_and_tables(ByteReader& in, RecordForm form,
-                                                   std::uint32_t& word) {
+                                                   SkinReadReport& report) {
     const std::size_t at = in.offset();
-    word = in.u32("object count word");
+    const std::uint32_t word = in.u32("object count word");
+    report.object_word = word;
     TableSource tables = TableSource::Derived;
     std::uint32_t count = word;
     if ((word & kAllTablesFlag) == kAllTablesFlag) {
@@ -144,13 +145,13 @@ TableSource TSeSkinSource::read_objects_and_tables(ByteReader& in, RecordForm fo
     for (std::uint32_t i = 0; i < count; ++i) add_root(read_root_record(in, form));
     switch (tables) {
         case TableSource::Stored:
-            read_color_table(in, colors);
-            read_sys_color_table(in, sys_colors);
-            read_font_table(in, fonts);
+            report.color_entries = read_color_table(in, colors);
+            report.sys_color_entries = read_sys_color_table(in, sys_colors);
+            report.font_entries = read_font_table(in, fonts);
             break;
         case TableSource::StoredWithoutSysColors:
-            read_color_table(in, colors);
-            read_font_table(in, fonts);
+            report.color_entries = read_color_table(in, colors);
+            report.font_entries = read_font_table(in, fonts);
             break;
         case TableSource::Derived:
             derive_tables();
@@ -186,7 +187,7 @@ SkinReadReport TSeSkinSource::read_body(std::span<const std::uint8_t> body, std:
     ByteReader in(body, base_offset);
     try {
         read_header_and_images(in, *this, kind, report);
-        report.tables = read_objects_and_tables(in, record_form(kind), report.object_word);
+        report.tables = read_objects_and_tables(in, record_form(kind), report);
     } catch (...) {
         clear();
         throw;
@@ -204,7 +205,7 @@ SkinReadReport TSeSkinSource::read_inflated_body(InflateReader& inflater, SkinBo
         const std::size_t rest_at = inflater.offset();
         const InflatedBytes rest = inflater.rest();
         ByteReader in(rest, rest_at);
-        report.tables = read_objects_and_tables(in, record_form(kind), report.object_word);
+        report.tables = read_objects_and_tables(in, record_form(kind), report);
         report.body_size = rest_at + rest.size();
         report.body_consumed = rest_at + in.position();
     } catch (...) {

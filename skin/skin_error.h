@@ -35,7 +35,8 @@ class ESkinFormatError : public ESkinError {
     std::string detail_;
 };
 
-// An object record names a class that no registered skin object class resolves to.
+// An object record names a class that no registered skin object class resolves to. The read
+// stops there and the source is left cleared: no skin is loaded with parts missing.
 class ESkinClassNotFound : public ESkinError {
   public:
     ESkinClassNotFound(const std::string& class_name, std::size_t offset);

@@ -38,8 +38,9 @@ bool TTeSkinFile::finish_load() {
 
 void TTeSkinFile::save_to_stream(ByteWriter& stream) const {
     set_default_skin_filter(max_compression_filter());
-    // The loaded skin stays as it is, so saving never feeds shifted tables back into the look.
-    stream.bytes(loaded_.write(max_compression_filter(), colors_, fonts_));
+    // The skin as loaded, tables included: deltas belong to whoever applies them, and a saved
+    // theme shifted again on loading would otherwise shift its tables twice.
+    stream.bytes(loaded_.write(max_compression_filter()));
 }
 
 void TTeSkinFile::rebuild_look() {

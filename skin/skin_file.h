@@ -16,7 +16,7 @@ class TTeSkinFile : public TteTheme {
     // Reads the skin with the filter its signature selects (the compressed filter when it has
     // none); false when no root object was read.
     bool load_from_stream(ByteReader& stream) override;
-    // The maximum-compression filter, with the theme's current colour and font tables.
+    // The skin as loaded (no deltas applied), through the maximum-compression filter.
     void save_to_stream(ByteWriter& stream) const override;
     bool load_from_file(const std::string& file_name) override;
 

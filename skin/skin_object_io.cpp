@@ -47,6 +47,8 @@ ParsedRecord parse_record(ByteReader& in, RecordForm form) {
     const std::size_t record_at = in.offset();
     const std::string class_name = in.lstr("object class name");
     r.info = resolve_skin_class(class_name);
+    // A class that resolves to nothing fails the whole read rather than skipping the record:
+    // a skipped subtree would leave lookups, layout and derived tables quietly wrong.
     if (r.info == nullptr) throw ESkinClassNotFound(class_name, record_at);
     if (form == RecordForm::Binary) {
         const std::size_t size_at = in.offset();

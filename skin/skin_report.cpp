@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "skin/bitmap_link.h"
+#include "toolkit/class_builder.h"
 #include "toolkit/codepage.h"
 
 namespace tolsy {
@@ -55,9 +56,43 @@ void count_tree(TSeSkinObject& o, int depth, SkinCounts& c) {
     for (std::size_t i = 0; i < o.child_count(); ++i) count_tree(*o.child(i), depth + 1, c);
 }
 
+// A stored value as JSON: numbers, true and false, texts (identifiers too), sets as arrays.
+void json_value(std::ostringstream& out, const Value& v) {
+    if (v.is_integer()) {
+        out << v.integer;
+    } else if (v.type == ValueType::True || v.type == ValueType::False) {
+        out << bool_text(v.type == ValueType::True);
+    } else if (v.type == ValueType::Set) {
+        out << '[';
+        for (std::size_t i = 0; i < v.set_elements.size(); ++i)
+            out << (i ? "," : "") << json_string(v.set_elements[i]);
+        out << ']';
+    } else {
+        out << json_string(v.bytes);
+    }
+}
+
+// The properties the object would store (those away from their defaults), children aside.
+void json_properties(std::ostringstream& out, const TSeSkinObject& o) {
+    std::vector<Property> properties;
+    WriteContext ctx;
+    ctx.root = &o;
+    write_properties(o, "", properties, ctx);
+    out << ",\"properties\":{";
+    bool first = true;
+    for (const Property& p : properties) {
+        if (p.name == "Objects") continue;
+        out << (first ? "" : ",") << json_string(p.name) << ':';
+        json_value(out, p.value);
+        first = false;
+    }
+    out << '}';
+}
+
 void json_tree(std::ostringstream& out, const TSeSkinObject& o) {
     out << "{\"class\":" << json_string(o.class_info().name())
         << ",\"name\":" << json_string(o.name());
+    json_properties(out, o);
     if (o.child_count() > 0) {
         out << ",\"children\":[";
         for (std::size_t i = 0; i < o.child_count(); ++i) {
@@ -147,9 +182,12 @@ std::string skin_info_text(const TSeSkinSource& s, const SkinReadReport& r) {
     for (const auto& [name, n] : c.classes) out << "  " << n << " " << name << '\n';
     out << "Tree:\n";
     for (const auto& root : s.objects) text_tree(out, *root, 0);
-    out << "Tables:       " << table_source_name(r.tables) << ": " << kThemeColorCount
-        << " colours, " << kThemeSysColorCount << " system colours, " << kThemeFontCount
-        << " fonts\n";
+    out << "Tables:       " << table_source_name(r.tables) << " (entries stored: " << r.color_entries
+        << " colours, " << r.sys_color_entries << " system colours, " << r.font_entries
+        << " fonts); held: " << kThemeColorCount << " colours, " << kThemeSysColorCount
+        << " system colours, " << kThemeFontCount << " fonts\n";
+    if (r.trailing_input != 0)
+        out << "Trailing:     " << r.trailing_input << " bytes after the zlib stream\n";
     return out.str();
 }
 
@@ -159,7 +197,7 @@ std::string skin_info_json(const TSeSkinSource& s, const SkinReadReport& r) {
     out << "{\"filter\":" << json_string(r.filter ? r.filter->class_name : "")
         << ",\"signature\":" << json_string(r.filter ? r.filter->signature.substr(0, 4) : "")
         << ",\"by_signature\":" << bool_text(r.by_signature) << ",\"body_size\":" << r.body_size
-        << ",\"body_consumed\":" << r.body_consumed;
+        << ",\"body_consumed\":" << r.body_consumed << ",\"trailing_input\":" << r.trailing_input;
     out << ",\"header\":{\"SkinName\":" << json_string(s.skin_name)
         << ",\"SkinVersion\":" << json_string(s.skin_version)
         << ",\"Author\":" << json_string(s.author)
@@ -186,12 +224,18 @@ std::string skin_info_json(const TSeSkinSource& s, const SkinReadReport& r) {
         json_tree(out, *s.objects[i]);
     }
     out << "],\"tables\":{\"source\":" << json_string(table_source_name(r.tables))
+        << ",\"stored_entries\":{\"colors\":" << r.color_entries
+        << ",\"sys_colors\":" << r.sys_color_entries << ",\"fonts\":" << r.font_entries << '}'
         << ",\"colors\":[";
     for (int i = 0; i < kThemeColorCount; ++i)
         out << (i ? "," : "") << json_string(color_to_text(s.colors.colors[i]));
     out << "],\"sys_colors\":[";
     for (int i = 0; i < kThemeSysColorCount; ++i)
         out << (i ? "," : "") << json_string(color_to_text(s.sys_colors.colors[i]));
+    out << "],\"color_values\":[";
+    for (int i = 0; i < kThemeColorCount; ++i) out << (i ? "," : "") << s.colors.colors[i];
+    out << "],\"sys_color_values\":[";
+    for (int i = 0; i < kThemeSysColorCount; ++i) out << (i ? "," : "") << s.sys_colors.colors[i];
     out << "],\"fonts\":[";
     for (int i = 0; i < kThemeFontCount; ++i)
         out << (i ? "," : "") << json_string(font_to_text(s.fonts.fonts[i]));

@@ -49,6 +49,7 @@ SkinReadReport TSeSkinSource::read(ByteReader& stream, const TSeSkinFilter& filt
         const std::size_t at = skip_to_compressed_data(filter, stream);
         InflateReader inflater(stream.bytes(stream.remaining(), "compressed body"), at);
         report = read_inflated_body(inflater, filter.body);
+        report.trailing_input = inflater.unused_input();
     }
     report.filter = &filter;
     return report;
@@ -56,11 +57,6 @@ SkinReadReport TSeSkinSource::read(ByteReader& stream, const TSeSkinFilter& filt
 
 Bytes TSeSkinSource::write(const TSeSkinFilter& filter) const {
     return encode_skin_body(filter, write_body(filter.body));
-}
-
-Bytes TSeSkinSource::write(const TSeSkinFilter& filter, const TteThemeColors& table_colors,
-                           const TteThemeFonts& table_fonts) const {
-    return encode_skin_body(filter, write_body(filter.body, table_colors, table_fonts));
 }
 
 bool TSeSkinSource::read_file(const std::string& file_name, SkinReadReport* report) {

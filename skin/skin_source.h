@@ -28,6 +28,12 @@ struct SkinReadReport {
     std::uint32_t image_word = 0;   // maximum body only; the count for the standard body
     std::uint32_t object_word = 0;
     TableSource tables = TableSource::Stored;
+    // Entries each stored table held; 0 for a table not stored.
+    int color_entries = 0;
+    int sys_color_entries = 0;
+    int font_entries = 0;
+    // Compressed input left after the end of the zlib stream.
+    std::size_t trailing_input = 0;
 };
 
 class TSeSkinSource {
@@ -55,9 +61,6 @@ class TSeSkinSource {
     SkinReadReport read(ByteReader& stream);
     SkinReadReport read(ByteReader& stream, const TSeSkinFilter& filter);
     Bytes write(const TSeSkinFilter& filter) const;
-    // As write, with other colour and font tables in place of the source's own.
-    Bytes write(const TSeSkinFilter& filter, const TteThemeColors& table_colors,
-                const TteThemeFonts& table_fonts) const;
     // A file whose extension matches no filter is not read (false).
     bool read_file(const std::string& file_name, SkinReadReport* report = nullptr);
     // The filter by extension, else the default filter.
@@ -86,7 +89,7 @@ class TSeSkinSource {
 
   private:
     void write_header(ByteWriter& out) const;
-    TableSource read_objects_and_tables(ByteReader& in, RecordForm form, std::uint32_t& word);
+    TableSource read_objects_and_tables(ByteReader& in, RecordForm form, SkinReadReport& report);
     void add_root(std::unique_ptr<TSeSkinObject> root);
     void finish_read();
     void derive_tables();

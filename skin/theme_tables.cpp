@@ -246,12 +246,13 @@ ThemeFont font_from_text(std::string_view text) {
     return font;
 }
 
-void read_color_table(ByteReader& in, TteThemeColors& table) {
+int read_color_table(ByteReader& in, TteThemeColors& table) {
     const int count = in.u8("colour table size") + 1;
     for (int i = 0; i < count; ++i) {
         const Entry e = read_entry(in);
         if (i < kThemeColorCount) table.colors[static_cast<std::size_t>(i)] = entry_color(e);
     }
+    return count;
 }
 
 void write_color_table(ByteWriter& out, const TteThemeColors& table) {
@@ -261,12 +262,13 @@ void write_color_table(ByteWriter& out, const TteThemeColors& table) {
                     color_to_text(table.colors[static_cast<std::size_t>(i)]));
 }
 
-void read_sys_color_table(ByteReader& in, TteThemeSysColors& table) {
+int read_sys_color_table(ByteReader& in, TteThemeSysColors& table) {
     const int count = in.count("system colour table size", kMinEntrySize);
     for (int i = 0; i < count; ++i) {
         const Entry e = read_entry(in);
         if (i < kThemeSysColorCount) table.colors[static_cast<std::size_t>(i)] = entry_color(e);
     }
+    return count;
 }
 
 void write_sys_color_table(ByteWriter& out, const TteThemeSysColors& table) {
@@ -276,7 +278,7 @@ void write_sys_color_table(ByteWriter& out, const TteThemeSysColors& table) {
                     color_to_text(table.colors[static_cast<std::size_t>(i)]));
 }
 
-void read_font_table(ByteReader& in, TteThemeFonts& table) {
+int read_font_table(ByteReader& in, TteThemeFonts& table) {
     const int count = in.u8("font table size") + 1;
     for (int i = 0; i < count; ++i) {
         const Entry e = read_entry(in);
@@ -287,6 +289,7 @@ void read_font_table(ByteReader& in, TteThemeFonts& table) {
             throw ESkinFormatError(err.detail(), e.offset);
         }
     }
+    return count;
 }
 
 void write_font_table(ByteWriter& out, const TteThemeFonts& table) {

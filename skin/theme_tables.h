@@ -60,11 +60,12 @@ Color color_from_text(std::string_view text);  // throws ESkinFormatError
 std::string font_to_text(const ThemeFont& font);
 ThemeFont font_from_text(std::string_view text);  // throws ESkinFormatError
 
-void read_color_table(ByteReader& in, TteThemeColors& table);
+// Each reader returns the number of entries the stored table held.
+int read_color_table(ByteReader& in, TteThemeColors& table);
 void write_color_table(ByteWriter& out, const TteThemeColors& table);
-void read_sys_color_table(ByteReader& in, TteThemeSysColors& table);
+int read_sys_color_table(ByteReader& in, TteThemeSysColors& table);
 void write_sys_color_table(ByteWriter& out, const TteThemeSysColors& table);
-void read_font_table(ByteReader& in, TteThemeFonts& table);
+int read_font_table(ByteReader& in, TteThemeFonts& table);
 void write_font_table(ByteWriter& out, const TteThemeFonts& table);
 
 }  // namespace tolsy

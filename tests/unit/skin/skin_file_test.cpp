@@ -92,6 +92,19 @@ TEST(SkinFile, SaveWritesTheMaximumFormThatLoadsBack) {
     EXPECT_EQ(look_of(again), look_of(*theme));
 }
 
+TEST(SkinFile, SavingAShiftedThemeStoresTheSkinAsLoaded) {
+    auto theme = loaded_sample();
+    const Look unshifted = look_of(*theme);
+    theme->set_deltas(40, 15);
+    ByteWriter out;
+    theme->save_to_stream(out);
+    SkinFileKind kind;
+    TTeSkinFile again(kind);
+    ByteReader in(out.bytes());
+    ASSERT_TRUE(again.load_from_stream(in));
+    EXPECT_EQ(look_of(again), unshifted) << "images, objects and tables alike";
+}
+
 TEST(SkinFile, HueThenBackToZeroRestoresEveryColourExactly) {
     for (int brightness : {0, 20, -35}) {
         auto theme = loaded_sample();

@@ -37,7 +37,18 @@ TEST(SkinReport, JsonCarriesTheFiguresAndEscapesText) {
     EXPECT_NE(json.find("\"width\":7,\"height\":5,\"key\":true,\"alpha\":false"),
               std::string::npos);
     EXPECT_NE(json.find("\"roots\":19,\"objects\":27,\"max_depth\":4"), std::string::npos);
-    EXPECT_NE(json.find("\"source\":\"stored\""), std::string::npos);
+    EXPECT_NE(json.find("\"source\":\"stored\",\"stored_entries\":{\"colors\":22,"
+                        "\"sys_colors\":26,\"fonts\":66}"),
+              std::string::npos);
+    EXPECT_NE(json.find("\"name\":\"Form\",\"properties\":{\"Color\":14150122,"
+                        "\"Kind\":\"skForm\",\"Height\":247,\"Width\":375},\"children\""),
+              std::string::npos)
+        << "properties away from their defaults, by stored name";
+    EXPECT_NE(json.find("\"Action\":\"sbaClose\""), std::string::npos);
+    EXPECT_NE(json.find("\"trailing_input\":0"), std::string::npos);
+    EXPECT_NE(json.find("\"color_values\":[" + std::to_string(s.colors.colors[0]) + "," +
+                        std::to_string(s.colors.colors[1]) + ","),
+              std::string::npos);
     EXPECT_NE(json.find("\"pixel_crc32\":" + std::to_string(pixel_checksum(s.bitmaps[1]->image))),
               std::string::npos);
     int depth = 0;
