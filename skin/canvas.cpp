@@ -35,16 +35,34 @@ void blend_row(std::uint32_t* dst, const std::uint32_t* src, int count) {
     for (int i = 0; i < count; ++i) dst[i] = blend_over(dst[i], src[i]);
 }
 
-void put(std::uint32_t& dst, std::uint32_t src, DrawMode mode) {
+// One destination row from sampled source columns (-1: none); the mode is fixed per loop so the
+// inner loop carries no switch.
+template <DrawMode Mode>
+void sampled_row(std::uint32_t* dst, const std::uint32_t* src, const int* columns, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+        const int c = columns[i];
+        if (c < 0) continue;
+        if constexpr (Mode == DrawMode::Copy) {
+            dst[i] = src[c];
+        } else if constexpr (Mode == DrawMode::KeyCopy) {
+            if (!is_key_pixel(src[c])) dst[i] = src[c];
+        } else {
+            dst[i] = blend_over(dst[i], src[c]);
+        }
+    }
+}
+
+void sampled_row(std::uint32_t* dst, const std::uint32_t* src, const std::vector<int>& columns,
+                 DrawMode mode) {
     switch (mode) {
         case DrawMode::Copy:
-            dst = src;
+            sampled_row<DrawMode::Copy>(dst, src, columns.data(), columns.size());
             break;
         case DrawMode::KeyCopy:
-            if (!is_key_pixel(src)) dst = src;
+            sampled_row<DrawMode::KeyCopy>(dst, src, columns.data(), columns.size());
             break;
         case DrawMode::Blend:
-            dst = blend_over(dst, src);
+            sampled_row<DrawMode::Blend>(dst, src, columns.data(), columns.size());
             break;
     }
 }
@@ -189,10 +207,7 @@ void Canvas::draw_scaled(const Image& source, const Rect& src_rect, const Rect& 
             copy_row(d, image_->row(last_y) + visible.left, visible.width());
             continue;
         }
-        const std::uint32_t* s = source.row(sy);
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            if (columns[i] >= 0) put(d[i], s[columns[i]], mode);
-        }
+        sampled_row(d, source.row(sy), columns, mode);
         last_sy = sy;
         last_y = y;
     }
