@@ -200,12 +200,13 @@ void draw_object_text(const TSeSkinObject& o, Canvas& canvas, TextRenderer& text
     if (o.text.empty() && o.second_text.empty()) return;
     const Rect bounds = object_rect(o);
     const Font& font = text_font(o);
-    const std::uint32_t ink = o.enabled ? color_pixel(font.color) : kGreyTextPixel;
     if (o.text == "-") {
+        // A separator keeps its font's colour even on a disabled object; only texts turn grey.
         const int y = bounds.top + bounds.height() / 2;
-        canvas.fill_rect({bounds.left + 3, y, bounds.right - 3, y + 1}, ink);
+        canvas.fill_rect({bounds.left + 3, y, bounds.right - 3, y + 1}, color_pixel(font.color));
         return;
     }
+    const std::uint32_t ink = o.enabled ? color_pixel(font.color) : kGreyTextPixel;
     const FontSpec spec = font_spec(font);
     const TextPlacement placement = placement_of(o.text_align);
     // The text margins keep the text clear of what the object draws at its edges.

@@ -140,6 +140,8 @@ int main(int argc, char** argv) {
         if (command == "info" && argc == 3) return info(argv[2], false);
         if (command == "info" && argc == 4 && std::string_view(argv[3]) == "--json")
             return info(argv[2], true);
+        if (command == "info" && argc == 4 && std::string_view(argv[2]) == "--json")
+            return info(argv[3], true);
         if (command == "convert" && argc == 4) return convert(argv[2], argv[3]);
         if (command == "export-images" && argc == 4) return export_images(argv[2], argv[3]);
         if (command == "check" && argc == 3) return check(argv[2]);

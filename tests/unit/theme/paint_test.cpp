@@ -251,6 +251,15 @@ TEST_F(ObjectText, ASingleDashDrawsASeparatorInTheFontColour) {
     EXPECT_EQ(target_.at(5, 7), kBackground);
 }
 
+TEST_F(ObjectText, ADisabledSeparatorKeepsItsFontColour) {
+    TSeSkinObject& o = labelled("-");
+    o.set_bounds({2, 1, 17, 15});
+    o.enabled = false;
+    paint(o);
+    EXPECT_EQ(test::count_pixels(target_, color_pixel(kRed)), 17 - 6);
+    EXPECT_EQ(test::count_pixels(target_, kGreyTextPixel), 0);
+}
+
 TEST_F(ObjectText, TextIsPlacedByTextAlignInsideTheMargins) {
     TSeSkinObject& o = labelled("Datum");
     o.text_align = TSeTextAlign::taBottomRight;
