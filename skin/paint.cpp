@@ -174,8 +174,8 @@ std::uint32_t color_pixel(Color color) {
     return Pixel::pack(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF, 255);
 }
 
-FontSpec font_spec(const Font& font) {
-    FontSpec spec;
+PaintFont paint_font(const Font& font) {
+    PaintFont spec;
     spec.face = font.name;
     spec.size = font_points(font);
     spec.charset = font.charset;
@@ -207,7 +207,7 @@ void draw_object_text(const TSeSkinObject& o, Canvas& canvas, TextRenderer& text
         return;
     }
     const std::uint32_t ink = o.enabled ? color_pixel(font.color) : kGreyTextPixel;
-    const FontSpec spec = font_spec(font);
+    const PaintFont spec = paint_font(font);
     const TextPlacement placement = placement_of(o.text_align);
     // The text margins keep the text clear of what the object draws at its edges.
     const Rect area{bounds.left + o.text_margin_left, bounds.top + o.text_margin_top,

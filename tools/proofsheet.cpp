@@ -69,7 +69,7 @@ bool has_active_pieces(TSeSkinObject& root) {
 std::string sample_for(const TSeSkinObject& o, const std::string& name) {
     const int room = o.width() - o.text_margin_left - o.text_margin_right;
     for (const std::string& sample : {name, name.substr(0, 1)})
-        if (g_font.measure(sample, font_spec(o.font)).width <= room) return sample;
+        if (g_font.measure(sample, paint_font(o.font)).width <= room) return sample;
     return {};
 }
 

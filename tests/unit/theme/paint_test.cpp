@@ -354,12 +354,12 @@ TEST_F(ObjectText, ActiveObjectsFillAndWriteWithTheirActiveLook) {
     EXPECT_EQ(fake_.calls.back().font.face, "Disabled");
 }
 
-TEST(FontSpecs, PointsAndStylesComeFromTheToolkitFont) {
+TEST(PaintFonts, PointsAndStylesComeFromTheToolkitFont) {
     Font font;
     font.name = "Trebuchet MS";
     font.height = -13;
     font.style = kFontBold | kFontUnderline;
-    const FontSpec spec = font_spec(font);
+    const PaintFont spec = paint_font(font);
     EXPECT_EQ(spec.face, "Trebuchet MS");
     EXPECT_EQ(spec.size, 10);
     EXPECT_TRUE(spec.bold);
