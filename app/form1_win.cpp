@@ -5,6 +5,7 @@
 #include "app/form1_view_win.h"
 #include "composer/frame_composer.h"
 #include "toolkit/application_win.h"
+#include "toolkit/form_resource_win.h"
 
 namespace tolsy {
 
@@ -12,6 +13,7 @@ namespace {
 // SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE: position and size are passed but ignored.
 constexpr UINT kTopmostFlags = 0x13;
 static_assert(kTopmostFlags == (SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE));
+constexpr wchar_t kDescriptionResource[] = L"TFORM1";
 }  // namespace
 
 TForm1::TForm1() {
@@ -20,6 +22,7 @@ TForm1::TForm1() {
     set_centered(true);
     set_form_style(FormStyle::StayOnTop);
     on_create = [this] {
+        themes_ = read_theme_components(form_resource(kDescriptionResource));
         create_controls();
         FormCreate();
     };

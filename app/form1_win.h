@@ -3,6 +3,7 @@
 // and the three push buttons.
 #include <memory>
 
+#include "skin/theme_components.h"
 #include "toolkit/form_win.h"
 
 namespace tolsy {
@@ -49,6 +50,8 @@ public:
     void ClipboardButtonClick();
 
     Form1Controls& controls() { return *controls_; }
+    // The theme list and engine of the window's description; none before the window exists.
+    ThemeComponents* theme_components() const { return themes_.get(); }
 
 private:
     // Creates the child controls and binds their events to the handlers.
@@ -56,6 +59,8 @@ private:
     // Makes that page of TePageControl1 the active one; an index outside the pages is ignored.
     void set_active_page(int index);
 
+    // Read first, so the stored theme is current before any control asks for it.
+    std::unique_ptr<ThemeComponents> themes_;
     std::unique_ptr<Form1Controls> controls_;
     std::unique_ptr<Form1View> view_;
     std::unique_ptr<FrameComposer> composer_;

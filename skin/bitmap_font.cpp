@@ -123,20 +123,20 @@ const std::array<std::uint8_t, kGlyphRows>& glyph(unsigned char c) {
 
 }  // namespace
 
-int BitmapFontRenderer::scale(const FontSpec& font) {
+int BitmapFontRenderer::scale(const PaintFont& font) {
     // The one cell size suits the small texts of skins; large captions get whole multiples.
     return font.size >= 24 ? 3 : font.size >= 14 ? 2 : 1;
 }
 
-int BitmapFontRenderer::advance(const FontSpec& font) {
+int BitmapFontRenderer::advance(const PaintFont& font) {
     return (kGlyphColumns + 1 + (font.bold ? 1 : 0)) * scale(font);
 }
 
-Size BitmapFontRenderer::measure(std::string_view text, const FontSpec& font) {
+Size BitmapFontRenderer::measure(std::string_view text, const PaintFont& font) {
     return {static_cast<int>(text.size()) * advance(font), kLineHeight * scale(font)};
 }
 
-void BitmapFontRenderer::draw(Canvas& canvas, std::string_view text, const FontSpec& font,
+void BitmapFontRenderer::draw(Canvas& canvas, std::string_view text, const PaintFont& font,
                               std::uint32_t colour, const Rect& rect, TextPlacement placement) {
     const int s = scale(font);
     const Point at = place_text(measure(text, font), rect, placement);

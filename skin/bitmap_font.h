@@ -11,13 +11,13 @@ class BitmapFontRenderer : public TextRenderer {
     // One blank row above and below the nine glyph rows.
     static constexpr int kLineHeight = 11;
 
-    Size measure(std::string_view text, const FontSpec& font) override;
-    void draw(Canvas& canvas, std::string_view text, const FontSpec& font, std::uint32_t colour,
+    Size measure(std::string_view text, const PaintFont& font) override;
+    void draw(Canvas& canvas, std::string_view text, const PaintFont& font, std::uint32_t colour,
               const Rect& rect, TextPlacement placement) override;
 
-    static int scale(const FontSpec& font);
+    static int scale(const PaintFont& font);
     // Pixels from one character to the next.
-    static int advance(const FontSpec& font);
+    static int advance(const PaintFont& font);
 };
 
 }  // namespace tolsy

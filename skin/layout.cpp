@@ -59,7 +59,7 @@ void size_to_text_and_centre(const std::vector<TSeSkinObject*>& kids, const Rect
     for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
         TSeSkinObject& c = **it;
         if (!is(c, TSeAlign::saText)) continue;
-        const int text = layout_text_renderer().measure(c.text, font_spec(c.font)).width;
+        const int text = layout_text_renderer().measure(c.text, paint_font(c.font)).width;
         c.set_bounds(
             {c.left(), c.top(), text + c.text_margin_left + c.text_margin_right, c.height()});
     }

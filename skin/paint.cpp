@@ -174,8 +174,8 @@ std::uint32_t color_pixel(Color color) {
     return Pixel::pack(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF, 255);
 }
 
-FontSpec font_spec(const Font& font) {
-    FontSpec spec;
+PaintFont paint_font(const Font& font) {
+    PaintFont spec;
     spec.face = font.name;
     spec.size = font_points(font);
     spec.charset = font.charset;
@@ -200,13 +200,14 @@ void draw_object_text(const TSeSkinObject& o, Canvas& canvas, TextRenderer& text
     if (o.text.empty() && o.second_text.empty()) return;
     const Rect bounds = object_rect(o);
     const Font& font = text_font(o);
-    const std::uint32_t ink = o.enabled ? color_pixel(font.color) : kGreyTextPixel;
     if (o.text == "-") {
+        // A separator keeps its font's colour even on a disabled object; only texts turn grey.
         const int y = bounds.top + bounds.height() / 2;
-        canvas.fill_rect({bounds.left + 3, y, bounds.right - 3, y + 1}, ink);
+        canvas.fill_rect({bounds.left + 3, y, bounds.right - 3, y + 1}, color_pixel(font.color));
         return;
     }
-    const FontSpec spec = font_spec(font);
+    const std::uint32_t ink = o.enabled ? color_pixel(font.color) : kGreyTextPixel;
+    const PaintFont spec = paint_font(font);
     const TextPlacement placement = placement_of(o.text_align);
     // The text margins keep the text clear of what the object draws at its edges.
     const Rect area{bounds.left + o.text_margin_left, bounds.top + o.text_margin_top,

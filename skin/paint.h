@@ -26,7 +26,7 @@ void set_state(TSeSkinObject& object, std::uint8_t state);
 
 // A colour value as an opaque pixel; system colours are resolved to their current value.
 std::uint32_t color_pixel(Color color);
-FontSpec font_spec(const Font& font);
+PaintFont paint_font(const Font& font);
 
 // Paints the object at its bounds (canvas coordinates), then its children, skipping what does
 // not meet a non-empty clip rectangle.

@@ -28,7 +28,7 @@ Point place_text(Size text, const Rect& rect, TextPlacement placement) {
 }
 
 std::string shorten_with_ellipsis(TextRenderer& renderer, std::string_view text,
-                                  const FontSpec& font, int width) {
+                                  const PaintFont& font, int width) {
     if (renderer.measure(text, font).width <= width) return std::string(text);
     // Widths grow with the head's length, so the longest fitting head is found by halving.
     std::size_t low = 0;

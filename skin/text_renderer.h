@@ -11,7 +11,7 @@
 namespace tolsy {
 
 // A font as painting asks for it; the colour travels separately (grey text, shadows).
-struct FontSpec {
+struct PaintFont {
     std::string face = "Tahoma";
     int size = 8;  // points
     std::uint8_t charset = 1;
@@ -19,7 +19,7 @@ struct FontSpec {
     bool italic = false;
     bool underline = false;
     bool strikeout = false;
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const PaintFont&) const = default;
 };
 
 enum class HAlign { Left, Center, Right };
@@ -35,10 +35,10 @@ class TextRenderer {
   public:
     virtual ~TextRenderer() = default;
     // Width and height of the text as one line in the font.
-    virtual Size measure(std::string_view text, const FontSpec& font) = 0;
+    virtual Size measure(std::string_view text, const PaintFont& font) = 0;
     // Draws the text as one line inside rect, placed as asked and clipped to rect. Characters
     // are 8-bit and shown as they are (no prefix processing). colour is 0xAARRGGBB, opaque.
-    virtual void draw(Canvas& canvas, std::string_view text, const FontSpec& font,
+    virtual void draw(Canvas& canvas, std::string_view text, const PaintFont& font,
                       std::uint32_t colour, const Rect& rect, TextPlacement placement) = 0;
 };
 
@@ -50,6 +50,6 @@ inline constexpr std::string_view kEllipsis = "...";
 // The text itself when it fits the width, else its longest head followed by "..." that fits,
 // else "..." alone (or nothing when even that does not fit).
 std::string shorten_with_ellipsis(TextRenderer& renderer, std::string_view text,
-                                  const FontSpec& font, int width);
+                                  const PaintFont& font, int width);
 
 }  // namespace tolsy

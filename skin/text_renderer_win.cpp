@@ -66,7 +66,7 @@ GdiTextRenderer::GdiTextRenderer() : dc_(CreateCompatibleDC(nullptr)) {
     if (screen.get() != nullptr) pixels_per_inch_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 
-HFONT GdiTextRenderer::font_for(const FontSpec& font) {
+HFONT GdiTextRenderer::font_for(const PaintFont& font) {
     for (const auto& [spec, handle] : fonts_) {
         if (spec == font) return handle.get();
     }
@@ -80,7 +80,7 @@ HFONT GdiTextRenderer::font_for(const FontSpec& font) {
     return fonts_.back().second.get();
 }
 
-Size GdiTextRenderer::measure(std::string_view text, const FontSpec& font) {
+Size GdiTextRenderer::measure(std::string_view text, const PaintFont& font) {
     const std::wstring w = wide(text);
     SelectObjectScope selected(dc_.get(), font_for(font));
     SIZE size{};
@@ -93,7 +93,7 @@ Size GdiTextRenderer::measure(std::string_view text, const FontSpec& font) {
     return {size.cx, size.cy};
 }
 
-void GdiTextRenderer::draw(Canvas& canvas, std::string_view text, const FontSpec& font,
+void GdiTextRenderer::draw(Canvas& canvas, std::string_view text, const PaintFont& font,
                            std::uint32_t colour, const Rect& rect, TextPlacement placement) {
     const Rect target = canvas.to_device(rect).intersect(canvas.device_clip());
     if (target.empty() || text.empty()) return;

@@ -17,17 +17,17 @@ class GdiTextRenderer : public TextRenderer {
     GdiTextRenderer(const GdiTextRenderer&) = delete;
     GdiTextRenderer& operator=(const GdiTextRenderer&) = delete;
 
-    Size measure(std::string_view text, const FontSpec& font) override;
-    void draw(Canvas& canvas, std::string_view text, const FontSpec& font, std::uint32_t colour,
+    Size measure(std::string_view text, const PaintFont& font) override;
+    void draw(Canvas& canvas, std::string_view text, const PaintFont& font, std::uint32_t colour,
               const Rect& rect, TextPlacement placement) override;
 
   private:
     // Fonts are created once per description and kept for the renderer's life.
-    HFONT font_for(const FontSpec& font);
+    HFONT font_for(const PaintFont& font);
 
     UniqueMemoryDc dc_;
     int pixels_per_inch_ = 96;
-    std::vector<std::pair<FontSpec, UniqueFont>> fonts_;
+    std::vector<std::pair<PaintFont, UniqueFont>> fonts_;
 };
 
 }  // namespace tolsy

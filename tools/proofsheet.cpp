@@ -51,6 +51,11 @@ void set_active(TSeSkinObject& object, bool active) {
     object.for_each([active](TSeSkinObject& o) { o.active = active; });
 }
 
+// A disabled control clears its objects' enabled flag too, which greys their texts.
+void set_enabled(TSeSkinObject& object, bool enabled) {
+    object.for_each([enabled](TSeSkinObject& o) { o.enabled = enabled; });
+}
+
 bool has_active_pieces(TSeSkinObject& root) {
     bool found = false;
     root.for_each([&](TSeSkinObject& o) {
@@ -59,14 +64,38 @@ bool has_active_pieces(TSeSkinObject& root) {
     return found;
 }
 
+// The root's name when it fits the object, else its initial, else nothing: a sample cut off
+// at the edge would only look like a fault of the theme.
+std::string sample_for(const TSeSkinObject& o, const std::string& name) {
+    const int room = o.width() - o.text_margin_left - o.text_margin_right;
+    for (const std::string& sample : {name, name.substr(0, 1)})
+        if (g_font.measure(sample, paint_font(o.font)).width <= room) return sample;
+    return {};
+}
+
 // Parts that show words get a sample so that fonts and placement can be judged.
 void give_sample_texts(TSeSkinObject& root) {
     root.for_each([&](TSeSkinObject& o) {
         for (const char* part : {"Text", "Caption", "Item", "ToolBarItem", "Title"})
-            if (same_text(o.name(), part) && o.child_count() == 0) o.text = root.name();
+            if (same_text(o.name(), part) && o.child_count() == 0)
+                o.text = sample_for(o, root.name());
         if (o.kind == TSeKind::skTitle) o.text = "Framewright";
     });
-    if (root.child_count() == 0) root.text = root.name();
+    if (root.child_count() == 0) root.text = sample_for(root, root.name());
+}
+
+// The caption buttons the theme hides until a window asks for them, shown for the sheet.
+std::vector<TSeSkinObject*> show_system_buttons(TSeSkinObject& root) {
+    std::vector<TSeSkinObject*> shown;
+    root.for_each([&](TSeSkinObject& o) {
+        const bool system = dynamic_cast<TSeSystemButton*>(&o) != nullptr ||
+                            dynamic_cast<TSeSysButtonSkinObject*>(&o) != nullptr;
+        if (system && !o.visible) {
+            o.visible = true;
+            shown.push_back(&o);
+        }
+    });
+    return shown;
 }
 
 // Paints the object alone at (x, y) of the sheet, in the variant, with a caption above it.
@@ -75,11 +104,13 @@ void paint_cell(Image& sheet, TSeSkinObject& object, const Variant& v, int x, in
     g_font.draw(canvas, v.name, {}, kInk, Rect::from_size(x, y, 200, kCaption), {});
     set_state(object, v.state);
     set_active(object, v.active);
+    set_enabled(object, v.state != kStateDisabled);
     canvas.set_origin({x - object.left(), y + kCaption - object.top()});
     canvas.set_clip(Rect::from_size(object.left(), object.top(), object.width(), object.height()));
     paint_object(object, canvas, g_font);
     set_state(object, kStateNormal);
     set_active(object, false);
+    set_enabled(object, true);
 }
 
 struct Row {
@@ -88,6 +119,13 @@ struct Row {
 };
 
 Image root_sheet(TSeSkinObject& root) {
+    const std::vector<TSeSkinObject*> shown = show_system_buttons(root);
+    if (!shown.empty()) {
+        // A change of size lays the frame out again, so the buttons take their places.
+        const SkinBounds bounds = root.bounds();
+        root.set_bounds({bounds.left, bounds.top, bounds.width + 1, bounds.height});
+        root.set_bounds(bounds);
+    }
     std::vector<Row> rows{{&root, root.name()}};
     for (std::size_t i = 0; i < root.child_count(); ++i) {
         TSeSkinObject& part = *root.child(i);
@@ -111,6 +149,7 @@ Image root_sheet(TSeSkinObject& root) {
             paint_cell(sheet, *r.object, kVariants[i], kPad + i * (cell_w + kPad), y + kCaption);
         y += kCaption * 2 + r.object->height() + kPad;
     }
+    for (TSeSkinObject* o : shown) o->visible = false;
     return sheet;
 }
 

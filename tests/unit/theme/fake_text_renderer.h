@@ -15,17 +15,17 @@ class FakeTextRenderer : public TextRenderer {
 
     struct Call {
         std::string text;
-        FontSpec font;
+        PaintFont font;
         std::uint32_t colour = 0;
         Rect rect;
         TextPlacement placement;
     };
 
-    Size measure(std::string_view text, const FontSpec&) override {
+    Size measure(std::string_view text, const PaintFont&) override {
         ++measured;
         return {static_cast<int>(text.size()) * kCharWidth, kLineHeight};
     }
-    void draw(Canvas&, std::string_view text, const FontSpec& font, std::uint32_t colour,
+    void draw(Canvas&, std::string_view text, const PaintFont& font, std::uint32_t colour,
               const Rect& rect, TextPlacement placement) override {
         calls.push_back({std::string(text), font, colour, rect, placement});
     }

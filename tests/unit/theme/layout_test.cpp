@@ -22,6 +22,7 @@ TEST(FormLayout, TheBuiltInFormAt400By300FollowsTheWorkedExample) {
     TSeSkinObject& form = *theme->standard_objects().slot(kSlotForm);
     TSeSkinObject& buttons = *form.find_part("ButtonContainer");
     const int buttons_left = buttons.left();
+    const int buttons_top = buttons.top();
     TSeSkinObject& sys_menu = *form.find_part("SysMenu");
     place_object(form, {0, 0, 400, 300});
     EXPECT_EQ(rect_of(*form.find_part("Caption")), (Rect{0, 0, 400, 29}));
@@ -34,6 +35,8 @@ TEST(FormLayout, TheBuiltInFormAt400By300FollowsTheWorkedExample) {
     EXPECT_EQ(rect_of(*form.find_part("CaptionRight")), (Rect{390, 0, 400, 29}));
     EXPECT_EQ(rect_of(*form.find_part("Title")), (Rect{10, 0, 390, 29}));
     EXPECT_EQ(buttons.left(), buttons_left + 25);
+    EXPECT_EQ(buttons.top(), buttons_top);
+    EXPECT_EQ(buttons.width(), 204);
     EXPECT_EQ(rect_of(sys_menu), (Rect{6, 6, 26, 26}));
 }
 

@@ -251,6 +251,15 @@ TEST_F(ObjectText, ASingleDashDrawsASeparatorInTheFontColour) {
     EXPECT_EQ(target_.at(5, 7), kBackground);
 }
 
+TEST_F(ObjectText, ADisabledSeparatorKeepsItsFontColour) {
+    TSeSkinObject& o = labelled("-");
+    o.set_bounds({2, 1, 17, 15});
+    o.enabled = false;
+    paint(o);
+    EXPECT_EQ(test::count_pixels(target_, color_pixel(kRed)), 17 - 6);
+    EXPECT_EQ(test::count_pixels(target_, kGreyTextPixel), 0);
+}
+
 TEST_F(ObjectText, TextIsPlacedByTextAlignInsideTheMargins) {
     TSeSkinObject& o = labelled("Datum");
     o.text_align = TSeTextAlign::taBottomRight;
@@ -345,12 +354,12 @@ TEST_F(ObjectText, ActiveObjectsFillAndWriteWithTheirActiveLook) {
     EXPECT_EQ(fake_.calls.back().font.face, "Disabled");
 }
 
-TEST(FontSpecs, PointsAndStylesComeFromTheToolkitFont) {
+TEST(PaintFonts, PointsAndStylesComeFromTheToolkitFont) {
     Font font;
     font.name = "Trebuchet MS";
     font.height = -13;
     font.style = kFontBold | kFontUnderline;
-    const FontSpec spec = font_spec(font);
+    const PaintFont spec = paint_font(font);
     EXPECT_EQ(spec.face, "Trebuchet MS");
     EXPECT_EQ(spec.size, 10);
     EXPECT_TRUE(spec.bold);

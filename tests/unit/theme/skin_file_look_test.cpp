@@ -90,6 +90,11 @@ TEST_F(LoadedTheme, ThemeObjectNamesFindDefaultsRootsAndPaths) {
     EXPECT_EQ(theme_->theme_object("speedbutton", kSlotButton), slot(kSlotSpeedButton));
     EXPECT_EQ(theme_->theme_object("Form\\CloseButton", kSlotButton)->name(), "CloseButton");
     EXPECT_EQ(theme_->theme_object("Form\\Caption\\Title", kSlotButton)->name(), "Caption");
+    // Paths ignore case in both halves and always reach the working copy.
+    TSeSkinObject* close = theme_->theme_object("fORM\\closeBUTTON", kSlotButton);
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close, slot(kSlotForm)->find_part("CloseButton"));
+    EXPECT_EQ(theme_->theme_object("form\\Blotter", kSlotButton), nullptr);
     EXPECT_EQ(theme_->theme_object("Blotter", kSlotButton), nullptr);
     EXPECT_EQ(theme_->theme_object("default", 40), nullptr);
     EXPECT_EQ(theme_->theme_part("default", kSlotContainer, "Panel"),

@@ -2,30 +2,13 @@
 // built-in theme, and reading the list and the engine makes "Tolsy metal" the current theme.
 #include <gtest/gtest.h>
 
+#include "skin/theme_components.h"
 #include "skin/theme_engine.h"
 #include "skin/theme_list.h"
 #include "skin_fixture.h"
 #include "toolkit/binary_stream.h"
-#include "toolkit/class_builder.h"
-#include "toolkit/component_stream.h"
 
 namespace tolsy {
-namespace {
-
-// Stands in for TForm1: the owner of the theme components read from the description.
-class ThemeHolder : public Component {
-    TOLSY_PERSISTENT(ThemeHolder)
-    using Component::Component;
-};
-
-}  // namespace
-
-const ClassInfo& ThemeHolder::static_class_info() {
-    static const ClassInfo info =
-        declare_class<ThemeHolder, Component>("TThemeHolder", [](auto&) {});
-    return info;
-}
-
 namespace {
 
 ObjectNode main_window_description() {
@@ -61,21 +44,14 @@ TEST(MainWindowTheme, TheListItemCarriesTheStoredThemeInAKindThreeContainer) {
 }
 
 TEST(MainWindowTheme, ReadingTheListAndTheEngineMakesTolsyMetalCurrent) {
-    register_theme_classes();
-    register_class<ThemeHolder>();
     const ObjectNode form = main_window_description();
-    ObjectNode holder;
-    holder.class_name = "TThemeHolder";
-    holder.name = "Form1";
-    for (const char* name : {"TeThemeEngine1", "TeThemeList1"}) {
-        const ObjectNode* node = child_named(form, name);
-        ASSERT_NE(node, nullptr) << name;
-        holder.children.push_back(*node);
-    }
     {
-        std::unique_ptr<Component> root = read_component(holder);
-        auto* engine = dynamic_cast<TTeThemeEngine*>(root->find_component("TeThemeEngine1"));
+        const std::unique_ptr<ThemeComponents> themes = read_theme_components(form);
+        // Only the list and the engine: the window's controls are read elsewhere.
+        EXPECT_EQ(themes->child_components().size(), 2u);
+        auto* engine = dynamic_cast<TTeThemeEngine*>(themes->find_component("TeThemeEngine1"));
         ASSERT_NE(engine, nullptr);
+        EXPECT_NE(dynamic_cast<TTeThemeList*>(themes->find_component("TeThemeList1")), nullptr);
         EXPECT_EQ(engine->theme_index(), 0);
         EXPECT_EQ(engine->theme_building(), "No theme");
         EXPECT_TRUE(engine->theme_file().empty());

@@ -43,13 +43,13 @@ TEST(Ellipsis, TooNarrowForAnyHeadGivesTheDotsOrNothing) {
 
 TEST(BitmapFont, MeasuresWholeCellsAndScalesLargeSizes) {
     BitmapFontRenderer font;
-    FontSpec small;
+    PaintFont small;
     const int advance = BitmapFontRenderer::advance(small);
     EXPECT_EQ(font.measure("Tolsy", small), (Size{5 * advance, BitmapFontRenderer::kLineHeight}));
-    FontSpec bold = small;
+    PaintFont bold = small;
     bold.bold = true;
     EXPECT_GT(font.measure("Tolsy", bold).width, font.measure("Tolsy", small).width);
-    FontSpec large = small;
+    PaintFont large = small;
     large.size = 16;
     EXPECT_EQ(font.measure("ab", large).height, 2 * BitmapFontRenderer::kLineHeight);
 }

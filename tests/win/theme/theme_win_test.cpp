@@ -14,7 +14,7 @@ constexpr std::uint32_t kInk = 0xFFC81405;    // red 200, green 20, blue 5
 
 TEST(GdiTextRenderer, LongerTextsMeasureWiderAndBoldWiderStill) {
     GdiTextRenderer renderer;
-    FontSpec font;
+    PaintFont font;
     font.face = "Tahoma";
     font.size = 8;
     const Size one = renderer.measure("Datum", font);
