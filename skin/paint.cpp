@@ -175,15 +175,15 @@ std::uint32_t color_pixel(Color color) {
 }
 
 PaintFont paint_font(const Font& font) {
-    PaintFont spec;
-    spec.face = font.name;
-    spec.size = font_points(font);
-    spec.charset = font.charset;
-    spec.bold = (font.style & kFontBold) != 0;
-    spec.italic = (font.style & kFontItalic) != 0;
-    spec.underline = (font.style & kFontUnderline) != 0;
-    spec.strikeout = (font.style & kFontStrikeOut) != 0;
-    return spec;
+    PaintFont wanted;
+    wanted.face = font.name;
+    wanted.size = font_points(font);
+    wanted.charset = font.charset;
+    wanted.bold = (font.style & kFontBold) != 0;
+    wanted.italic = (font.style & kFontItalic) != 0;
+    wanted.underline = (font.style & kFontUnderline) != 0;
+    wanted.strikeout = (font.style & kFontStrikeOut) != 0;
+    return wanted;
 }
 
 void paint_object(TSeSkinObject& object, Canvas& canvas, TextRenderer& text, const Rect& clip) {
@@ -207,7 +207,7 @@ void draw_object_text(const TSeSkinObject& o, Canvas& canvas, TextRenderer& text
         return;
     }
     const std::uint32_t ink = o.enabled ? color_pixel(font.color) : kGreyTextPixel;
-    const PaintFont spec = paint_font(font);
+    const PaintFont wanted = paint_font(font);
     const TextPlacement placement = placement_of(o.text_align);
     // The text margins keep the text clear of what the object draws at its edges.
     const Rect area{bounds.left + o.text_margin_left, bounds.top + o.text_margin_top,
@@ -215,13 +215,13 @@ void draw_object_text(const TSeSkinObject& o, Canvas& canvas, TextRenderer& text
     if (!o.text.empty()) {
         std::string line = o.text;
         if (o.kind == TSeKind::skTitle)
-            line = shorten_with_ellipsis(text, line, spec, area.width());
+            line = shorten_with_ellipsis(text, line, wanted, area.width());
         if (o.text_effect == TSeTextEffect::teShadow)
-            text.draw(canvas, line, spec, kGreyTextPixel, area.offset(1, 1), placement);
-        text.draw(canvas, line, spec, ink, area, placement);
+            text.draw(canvas, line, wanted, kGreyTextPixel, area.offset(1, 1), placement);
+        text.draw(canvas, line, wanted, ink, area, placement);
     }
     if (!o.second_text.empty())
-        text.draw(canvas, o.second_text, spec, ink, area, mirrored(placement));
+        text.draw(canvas, o.second_text, wanted, ink, area, mirrored(placement));
 }
 
 Shape object_region(TSeSkinObject& object, TextRenderer& text) {

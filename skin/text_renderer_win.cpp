@@ -67,8 +67,8 @@ GdiTextRenderer::GdiTextRenderer() : dc_(CreateCompatibleDC(nullptr)) {
 }
 
 HFONT GdiTextRenderer::font_for(const PaintFont& font) {
-    for (const auto& [spec, handle] : fonts_) {
-        if (spec == font) return handle.get();
+    for (const auto& [wanted, handle] : fonts_) {
+        if (wanted == font) return handle.get();
     }
     const std::wstring face = wide(font.face);
     UniqueFont handle(CreateFontW(

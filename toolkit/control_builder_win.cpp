@@ -19,13 +19,13 @@ Bounds bounds_of(const Control& c) { return Bounds{c.left, c.top, c.width, c.hei
 }  // namespace
 
 FontSpec font_spec(const Font& font) {
-    FontSpec spec;
-    spec.name = font.name;
-    spec.height = font.height;
-    spec.charset = font.charset;
-    spec.bold = (font.style & kFontBold) != 0;
-    spec.italic = (font.style & kFontItalic) != 0;
-    return spec;
+    FontSpec wanted;
+    wanted.name = font.name;
+    wanted.height = font.height;
+    wanted.charset = font.charset;
+    wanted.bold = (font.style & kFontBold) != 0;
+    wanted.italic = (font.style & kFontItalic) != 0;
+    return wanted;
 }
 
 FontSpec NativeControls::font_of(const Control& control) const {

@@ -359,12 +359,12 @@ TEST(PaintFonts, PointsAndStylesComeFromTheToolkitFont) {
     font.name = "Trebuchet MS";
     font.height = -13;
     font.style = kFontBold | kFontUnderline;
-    const PaintFont spec = paint_font(font);
-    EXPECT_EQ(spec.face, "Trebuchet MS");
-    EXPECT_EQ(spec.size, 10);
-    EXPECT_TRUE(spec.bold);
-    EXPECT_FALSE(spec.italic);
-    EXPECT_TRUE(spec.underline);
+    const PaintFont wanted = paint_font(font);
+    EXPECT_EQ(wanted.face, "Trebuchet MS");
+    EXPECT_EQ(wanted.size, 10);
+    EXPECT_TRUE(wanted.bold);
+    EXPECT_FALSE(wanted.italic);
+    EXPECT_TRUE(wanted.underline);
 }
 
 TEST_F(Painting, RoundMaskRegionsGrowByOnePixelAndUseTheMarginsAsCorners) {

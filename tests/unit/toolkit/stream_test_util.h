@@ -9,21 +9,21 @@
 
 namespace tolsy::testing {
 
-inline std::vector<std::uint8_t> bytes(std::string_view spec) {
+inline std::vector<std::uint8_t> bytes(std::string_view layout) {
     std::vector<std::uint8_t> out;
-    for (std::size_t i = 0; i < spec.size();) {
-        const char c = spec[i];
+    for (std::size_t i = 0; i < layout.size();) {
+        const char c = layout[i];
         if (c == ' ' || c == '\n') {
             ++i;
         } else if (c == '\'') {
-            const std::size_t end = spec.find('\'', i + 1);
+            const std::size_t end = layout.find('\'', i + 1);
             if (end == std::string_view::npos) throw std::invalid_argument("unterminated quote");
             for (std::size_t k = i + 1; k < end; ++k)
-                out.push_back(static_cast<std::uint8_t>(spec[k]));
+                out.push_back(static_cast<std::uint8_t>(layout[k]));
             i = end + 1;
         } else {
             out.push_back(
-                static_cast<std::uint8_t>(std::stoi(std::string(spec.substr(i, 2)), nullptr, 16)));
+                static_cast<std::uint8_t>(std::stoi(std::string(layout.substr(i, 2)), nullptr, 16)));
             i += 2;
         }
     }
