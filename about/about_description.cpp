@@ -1,7 +1,7 @@
 #include "about/about_description.h"
 
-#include "toolkit/class_builder.h"
-#include "toolkit/codepage.h"
+#include "toolkit/components/class_builder.h"
+#include "base/codepage.h"
 
 namespace tolsy {
 namespace {

@@ -6,12 +6,12 @@
 #include <cstdint>
 #include <string>
 
-#include "toolkit/class_info.h"
-#include "toolkit/colors.h"
-#include "toolkit/component.h"
-#include "toolkit/control.h"
-#include "toolkit/event.h"
-#include "toolkit/font.h"
+#include "toolkit/components/class_info.h"
+#include "toolkit/components/colors.h"
+#include "toolkit/components/component.h"
+#include "toolkit/components/control.h"
+#include "toolkit/components/event.h"
+#include "toolkit/components/font.h"
 
 namespace tolsy {
 

@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 #include "about/version_info_win.h"
-#include "toolkit/application_win.h"
-#include "toolkit/component_stream.h"
+#include "toolkit/controls/application_win.h"
+#include "toolkit/components/component_stream.h"
 
 namespace tolsy {
 namespace {

@@ -11,7 +11,7 @@
 #include "about/starfield.h"
 #include "about/ui_thread_win.h"
 #include "about/version_info.h"
-#include "toolkit/form_win.h"
+#include "toolkit/controls/form_win.h"
 
 namespace tolsy {
 

@@ -1,6 +1,6 @@
 #include "about/label_panel_win.h"
 
-#include "toolkit/application_win.h"
+#include "toolkit/controls/application_win.h"
 
 namespace tolsy {
 namespace {

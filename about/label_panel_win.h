@@ -5,8 +5,8 @@
 
 #include "about/about_form.h"
 #include "about/behavior_label.h"
-#include "toolkit/form_win.h"
-#include "toolkit/window_win.h"
+#include "toolkit/controls/form_win.h"
+#include "toolkit/controls/window_win.h"
 
 namespace tolsy {
 

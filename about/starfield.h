@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "about/image_draw_thread.h"
-#include "skin/image.h"
-#include "toolkit/colors.h"
+#include "picture/image.h"
+#include "toolkit/components/colors.h"
 
 namespace tolsy {
 

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "toolkit/application_win.h"
+#include "toolkit/controls/application_win.h"
 
 namespace tolsy {
 namespace {

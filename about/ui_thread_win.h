@@ -9,7 +9,7 @@
 
 #include "about/behavior_label.h"
 #include "about/image_draw_thread.h"
-#include "toolkit/handles_win.h"
+#include "base/handles_win.h"
 
 namespace tolsy {
 

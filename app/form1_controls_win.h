@@ -5,7 +5,7 @@
 
 #include "app/form1_description.h"
 #include "composer/list_items.h"
-#include "toolkit/control_builder_win.h"
+#include "toolkit/controls/control_builder_win.h"
 
 namespace tolsy {
 

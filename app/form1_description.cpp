@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "toolkit/binary_stream.h"
-#include "toolkit/component_stream.h"
+#include "toolkit/components/binary_stream.h"
+#include "toolkit/components/component_stream.h"
 
 namespace tolsy {
 

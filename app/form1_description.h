@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "toolkit/control.h"
-#include "toolkit/stream_errors.h"
+#include "toolkit/components/control.h"
+#include "toolkit/components/stream_errors.h"
 
 namespace tolsy {
 

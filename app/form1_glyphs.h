@@ -3,7 +3,7 @@
 // left and its disabled form on the right, key-coloured where transparent.
 #include <string_view>
 
-#include "skin/image.h"
+#include "picture/image.h"
 
 namespace tolsy {
 

@@ -4,8 +4,8 @@
 #include "app/form1_controls_win.h"
 #include "app/form1_view_win.h"
 #include "composer/frame_composer.h"
-#include "toolkit/application_win.h"
-#include "toolkit/form_resource_win.h"
+#include "toolkit/controls/application_win.h"
+#include "toolkit/controls/form_resource_win.h"
 
 namespace tolsy {
 

@@ -3,8 +3,8 @@
 // and the three push buttons.
 #include <memory>
 
-#include "skin/theme_components.h"
-#include "toolkit/form_win.h"
+#include "skin/themes/theme_components.h"
+#include "toolkit/controls/form_win.h"
 
 namespace tolsy {
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "toolkit/application_win.h"
-#include "toolkit/form_win.h"
+#include "toolkit/controls/application_win.h"
+#include "toolkit/controls/form_win.h"
 
 namespace tolsy {
 namespace {

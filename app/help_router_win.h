@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/help_router.h"
-#include "toolkit/window_win.h"
+#include "toolkit/controls/window_win.h"
 
 namespace tolsy {
 

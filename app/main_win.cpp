@@ -5,7 +5,7 @@
 #include "about/about_win.h"
 #include "app/form1_win.h"
 #include "app/help_router_win.h"
-#include "toolkit/application_win.h"
+#include "toolkit/controls/application_win.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};

@@ -8,9 +8,9 @@
 #include <ctime>
 #include <vector>
 
-#include "skin/skin_file.h"
-#include "skin/skin_object_classes.h"
-#include "skin/skin_source.h"
+#include "skin/themes/skin_file.h"
+#include "skin/model/skin_object_classes.h"
+#include "skin/stored/skin_source.h"
 
 namespace tolsy {
 namespace {

@@ -7,10 +7,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "tests/unit/toolkit/description_standins.cpp"
-#include "toolkit/binary_stream.h"
-#include "toolkit/component_stream.h"
-#include "toolkit/text_stream.h"
+#include "tests/unit/toolkit/components/description_standins.cpp"
+#include "toolkit/components/binary_stream.h"
+#include "toolkit/components/component_stream.h"
+#include "toolkit/components/text_stream.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/skin_file.h"
+#include "skin/themes/skin_file.h"
 
 namespace {
 

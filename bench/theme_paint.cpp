@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "skin/bitmap_font.h"
-#include "skin/layout.h"
-#include "skin/paint.h"
-#include "skin/skin_file.h"
-#include "skin/standard_objects.h"
+#include "picture/bitmap_font.h"
+#include "skin/model/layout.h"
+#include "skin/paint/paint.h"
+#include "skin/themes/skin_file.h"
+#include "skin/themes/standard_objects.h"
 
 namespace {
 

@@ -3,23 +3,28 @@ find_package(GTest REQUIRED)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 include(GoogleTest)
 
-# One unit test program per product folder: tests/unit/<folder>/*_test.cpp -> unit_<folder>.
-file(GLOB unit_dirs LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/unit/*)
+# Unit tests mirror the layer folders: each folder under tests/unit holding .cpp files becomes
+# one program (tests/unit/skin/model -> unit_skin_model).
+tolsy_test_folders(unit_dirs ${CMAKE_SOURCE_DIR}/tests/unit)
 foreach(dir IN LISTS unit_dirs)
-  if(IS_DIRECTORY ${dir})
-    get_filename_component(name ${dir} NAME)
-    file(GLOB test_sources CONFIGURE_DEPENDS ${dir}/*.cpp)
-    if(test_sources)
-      add_executable(unit_${name} ${test_sources})
-      target_link_libraries(unit_${name} PRIVATE tolsy_core GTest::gtest GTest::gtest_main)
-      target_include_directories(unit_${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
-      target_compile_definitions(unit_${name} PRIVATE
-        TOLSY_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TOLSY_BINARY_DIR="${CMAKE_BINARY_DIR}")
-      tolsy_warnings(unit_${name})
-      gtest_discover_tests(unit_${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
-    endif()
-  endif()
+  tolsy_test_program_name(name unit ${CMAKE_SOURCE_DIR}/tests/unit ${dir})
+  file(GLOB test_sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  add_executable(${name} ${test_sources})
+  target_link_libraries(${name} PRIVATE tolsy_core GTest::gtest GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
+  target_compile_definitions(${name} PRIVATE
+    TOLSY_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TOLSY_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  tolsy_warnings(${name})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
 endforeach()
+
+# Tests of the tree itself: no file includes from a layer above its own (cmake/Layers.cmake).
+if(NOT TOLSY_SANITIZE)  # once is enough: the sanitizer build runs the same tree
+  add_test(NAME layering
+    COMMAND ${Python3_EXECUTABLE} -B ${CMAKE_SOURCE_DIR}/tests/tree/check_layers.py
+            ${CMAKE_SOURCE_DIR} ${TOLSY_LAYERS})
+  set_tests_properties(layering PROPERTIES LABELS tree)
+endif()
 
 # Host tools: tools/<name>.cpp -> <name>, linked against the core.
 file(GLOB tool_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*.cpp)

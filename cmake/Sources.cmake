@@ -1,4 +1,4 @@
-# Source discovery. Each product folder holds portable name.cpp files and Win32 name_win.cpp
+# Source discovery. Each layer folder (cmake/Layers.cmake) holds portable name.cpp files and Win32 name_win.cpp
 # files; globbing keeps the folders independent of one another in the build description.
 
 function(tolsy_glob_portable out)
@@ -33,4 +33,24 @@ function(tolsy_host_tool out name)
   else()
     set(${out} $<TARGET_FILE:${name}> PARENT_SCOPE)
   endif()
+endfunction()
+
+# Test folders: every folder under root (at any depth) that directly holds .cpp files.
+function(tolsy_test_folders out root)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${root}/*.cpp)
+  set(result "")
+  foreach(src IN LISTS sources)
+    get_filename_component(dir ${src} DIRECTORY)
+    list(APPEND result ${dir})
+  endforeach()
+  list(REMOVE_DUPLICATES result)
+  list(SORT result)
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+# prefix_<folder path with / as _>: tests/unit/skin/model -> unit_skin_model.
+function(tolsy_test_program_name out prefix root dir)
+  file(RELATIVE_PATH rel ${root} ${dir})
+  string(REPLACE "/" "_" rel ${rel})
+  set(${out} ${prefix}_${rel} PARENT_SCOPE)
 endfunction()

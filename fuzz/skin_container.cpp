@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "skin/skin_error.h"
-#include "skin/skin_file.h"
-#include "skin/theme_container.h"
-#include "skin/theme_manager.h"
-#include "toolkit/stream_errors.h"
+#include "skin/bytes/skin_error.h"
+#include "skin/themes/skin_file.h"
+#include "skin/themes/theme_container.h"
+#include "skin/themes/theme_manager.h"
+#include "toolkit/components/stream_errors.h"
 
 namespace {
 

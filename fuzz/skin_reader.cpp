@@ -7,12 +7,12 @@
 #include <cstdlib>
 #include <span>
 
-#include "skin/bmp_reader.h"
-#include "skin/skin_error.h"
-#include "skin/skin_object_io.h"
-#include "skin/skin_source.h"
-#include "skin/zlib_codec.h"
-#include "toolkit/stream_errors.h"
+#include "skin/bytes/bmp_reader.h"
+#include "skin/bytes/skin_error.h"
+#include "skin/model/skin_object_io.h"
+#include "skin/stored/skin_source.h"
+#include "skin/bytes/zlib_codec.h"
+#include "toolkit/components/stream_errors.h"
 
 namespace {
 

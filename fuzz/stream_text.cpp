@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "toolkit/binary_stream.h"
-#include "toolkit/stream_errors.h"
-#include "toolkit/text_stream.h"
+#include "toolkit/components/binary_stream.h"
+#include "toolkit/components/stream_errors.h"
+#include "toolkit/components/text_stream.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::uint8_t> binary;

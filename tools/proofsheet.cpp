@@ -14,16 +14,16 @@
 #include <string>
 #include <vector>
 
-#include "skin/bitmap_font.h"
-#include "skin/layout.h"
-#include "skin/paint.h"
-#include "skin/png.h"
-#include "skin/push_button.h"
-#include "skin/skin_file.h"
-#include "skin/skin_file_look.h"
-#include "skin/skin_object_classes.h"
-#include "skin/standard_objects.h"
-#include "skin/text_util.h"
+#include "picture/bitmap_font.h"
+#include "skin/model/layout.h"
+#include "skin/paint/paint.h"
+#include "picture/png.h"
+#include "skin/paint/push_button.h"
+#include "skin/themes/skin_file.h"
+#include "skin/themes/skin_file_look.h"
+#include "skin/model/skin_object_classes.h"
+#include "skin/themes/standard_objects.h"
+#include "skin/bytes/text_util.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include <string>
 #include <string_view>
 
-#include "skin/png.h"
-#include "skin/skin_error.h"
-#include "skin/skin_report.h"
-#include "skin/skin_source.h"
+#include "picture/png.h"
+#include "skin/bytes/skin_error.h"
+#include "skin/stored/skin_report.h"
+#include "skin/stored/skin_source.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "toolkit/text_stream.h"
+#include "toolkit/components/text_stream.h"
 
 namespace {
 

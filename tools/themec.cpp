@@ -15,14 +15,14 @@
 #include <string>
 #include <vector>
 
-#include "skin/byte_io.h"
-#include "skin/object_images.h"
-#include "skin/skin_bitmap.h"
-#include "skin/skin_object_io.h"
-#include "skin/skin_source.h"
-#include "skin/theme_container.h"
-#include "toolkit/binary_stream.h"
-#include "toolkit/text_stream.h"
+#include "skin/bytes/byte_io.h"
+#include "skin/model/object_images.h"
+#include "skin/model/skin_bitmap.h"
+#include "skin/model/skin_object_io.h"
+#include "skin/stored/skin_source.h"
+#include "skin/themes/theme_container.h"
+#include "toolkit/components/binary_stream.h"
+#include "toolkit/components/text_stream.h"
 
 namespace {
 

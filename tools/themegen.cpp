@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/png.h"
+#include "picture/png.h"
 #include "themegen_raster.h"
 
 namespace themegen {

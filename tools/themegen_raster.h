@@ -8,8 +8,8 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "skin/geometry.h"
-#include "skin/image.h"
+#include "picture/geometry.h"
+#include "picture/image.h"
 
 namespace themegen {
 

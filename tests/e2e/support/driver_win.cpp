@@ -1,7 +1,7 @@
 #include "support/driver_win.h"
 
-#include "skin/image.h"
-#include "skin/png.h"
+#include "picture/image.h"
+#include "picture/png.h"
 
 #include <stdexcept>
 

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "toolkit/component_stream.h"
-#include "toolkit/text_stream.h"
+#include "toolkit/components/component_stream.h"
+#include "toolkit/components/text_stream.h"
 
 namespace tolsy {
 namespace {

@@ -12,7 +12,7 @@
 #include "composer/glyph_codes.h"
 #include "composer/list_items.h"
 #include "composer/palette.h"
-#include "toolkit/text_stream.h"
+#include "toolkit/components/text_stream.h"
 
 namespace tolsy {
 namespace {

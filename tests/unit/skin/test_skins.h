@@ -4,11 +4,11 @@
 #include <memory>
 #include <string>
 
-#include "skin/skin_object_classes.h"
-#include "skin/skin_object_io.h"
-#include "skin/skin_source.h"
-#include "skin/system_colours.h"
-#include "toolkit/class_builder.h"
+#include "skin/model/skin_object_classes.h"
+#include "skin/model/skin_object_io.h"
+#include "skin/stored/skin_source.h"
+#include "skin/model/system_colours.h"
+#include "toolkit/components/class_builder.h"
 
 namespace tolsy::test {
 

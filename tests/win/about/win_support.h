@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "skin/image.h"
-#include "skin/png.h"
+#include "picture/image.h"
+#include "picture/png.h"
 
 namespace tolsy::wintest {
 

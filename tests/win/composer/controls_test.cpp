@@ -8,12 +8,12 @@
 
 #include "composer/clipboard.h"
 #include "composer/clipboard_win.h"
-#include "toolkit/check_box_win.h"
-#include "toolkit/combo_box_win.h"
-#include "toolkit/edit_win.h"
-#include "toolkit/form_win.h"
-#include "toolkit/page_control_win.h"
-#include "toolkit/push_button_win.h"
+#include "toolkit/controls/check_box_win.h"
+#include "toolkit/controls/combo_box_win.h"
+#include "toolkit/controls/edit_win.h"
+#include "toolkit/controls/form_win.h"
+#include "toolkit/controls/page_control_win.h"
+#include "toolkit/controls/push_button_win.h"
 
 namespace tolsy {
 namespace {

@@ -1,7 +1,7 @@
 // The installed Tolsy font as the program meets it: found by face name, kept (not substituted)
 // for text with the ANSI character set, drawing its own glyph for every code, and drawing a
 // frame text as one closed frame with dividers.
-#include "toolkit/handles_win.h"
+#include "base/handles_win.h"
 
 #include <gtest/gtest.h>
 

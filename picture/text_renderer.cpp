@@ -1,0 +1,52 @@
+#include "picture/text_renderer.h"
+
+namespace tolsy {
+
+Point place_text(Size text, const Rect& rect, TextPlacement placement) {
+    Point at{rect.left, rect.top};
+    switch (placement.horizontal) {
+        case HAlign::Left:
+            break;
+        case HAlign::Center:
+            at.x += (rect.width() - text.width) / 2;
+            break;
+        case HAlign::Right:
+            at.x = rect.right - text.width;
+            break;
+    }
+    switch (placement.vertical) {
+        case VAlign::Top:
+            break;
+        case VAlign::Center:
+            at.y += (rect.height() - text.height) / 2;
+            break;
+        case VAlign::Bottom:
+            at.y = rect.bottom - text.height;
+            break;
+    }
+    return at;
+}
+
+std::string shorten_with_ellipsis(TextRenderer& renderer, std::string_view text,
+                                  const PaintFont& font, int width) {
+    if (renderer.measure(text, font).width <= width) return std::string(text);
+    // Widths grow with the head's length, so the longest fitting head is found by halving.
+    std::size_t low = 0;
+    std::size_t high = text.size();
+    while (low < high) {
+        const std::size_t mid = (low + high + 1) / 2;
+        std::string candidate(text.substr(0, mid));
+        candidate += kEllipsis;
+        if (renderer.measure(candidate, font).width <= width) {
+            low = mid;
+        } else {
+            high = mid - 1;
+        }
+    }
+    std::string result(text.substr(0, low));
+    result += kEllipsis;
+    if (low == 0 && renderer.measure(result, font).width > width) return {};
+    return result;
+}
+
+}  // namespace tolsy

@@ -1,0 +1,55 @@
+#pragma once
+// The narrow interface through which skin painting measures and draws text: GDI on Windows,
+// a small built-in bitmap font in host tools, fakes in tests.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "picture/canvas.h"
+#include "picture/geometry.h"
+
+namespace tolsy {
+
+// A font as painting asks for it; the colour travels separately (grey text, shadows).
+struct PaintFont {
+    std::string face = "Tahoma";
+    int size = 8;  // points
+    std::uint8_t charset = 1;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeout = false;
+    bool operator==(const PaintFont&) const = default;
+};
+
+enum class HAlign { Left, Center, Right };
+enum class VAlign { Top, Center, Bottom };
+
+struct TextPlacement {
+    HAlign horizontal = HAlign::Left;
+    VAlign vertical = VAlign::Top;
+    bool operator==(const TextPlacement&) const = default;
+};
+
+class TextRenderer {
+  public:
+    virtual ~TextRenderer() = default;
+    // Width and height of the text as one line in the font.
+    virtual Size measure(std::string_view text, const PaintFont& font) = 0;
+    // Draws the text as one line inside rect, placed as asked and clipped to rect. Characters
+    // are 8-bit and shown as they are (no prefix processing). colour is 0xAARRGGBB, opaque.
+    virtual void draw(Canvas& canvas, std::string_view text, const PaintFont& font,
+                      std::uint32_t colour, const Rect& rect, TextPlacement placement) = 0;
+};
+
+// Where a text of the given size starts inside rect (halves truncate toward zero).
+Point place_text(Size text, const Rect& rect, TextPlacement placement);
+
+inline constexpr std::string_view kEllipsis = "...";
+
+// The text itself when it fits the width, else its longest head followed by "..." that fits,
+// else "..." alone (or nothing when even that does not fit).
+std::string shorten_with_ellipsis(TextRenderer& renderer, std::string_view text,
+                                  const PaintFont& font, int width);
+
+}  // namespace tolsy

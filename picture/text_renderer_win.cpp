@@ -1,0 +1,129 @@
+#include "picture/text_renderer_win.h"
+
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+#include "base/codepage.h"
+
+namespace tolsy {
+
+namespace {
+
+std::wstring wide(std::string_view bytes) {
+    const std::u16string text = windows1252_to_utf16(bytes);
+    return std::wstring(text.begin(), text.end());
+}
+
+UINT format_of(TextPlacement placement) {
+    UINT format = DT_SINGLELINE | DT_NOPREFIX;
+    switch (placement.horizontal) {
+        case HAlign::Left:
+            format |= DT_LEFT;
+            break;
+        case HAlign::Center:
+            format |= DT_CENTER;
+            break;
+        case HAlign::Right:
+            format |= DT_RIGHT;
+            break;
+    }
+    switch (placement.vertical) {
+        case VAlign::Top:
+            format |= DT_TOP;
+            break;
+        case VAlign::Center:
+            format |= DT_VCENTER;
+            break;
+        case VAlign::Bottom:
+            format |= DT_BOTTOM;
+            break;
+    }
+    return format;
+}
+
+// A top-down 32-bit DIB section whose pixels are laid out like our images.
+UniqueBitmap make_dib(HDC dc, int width, int height, std::uint32_t** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* memory = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &memory, nullptr, 0));
+    if (!bitmap || memory == nullptr) throw std::runtime_error("Can't allocate the DIB handle");
+    *bits = static_cast<std::uint32_t*>(memory);
+    return bitmap;
+}
+
+}  // namespace
+
+GdiTextRenderer::GdiTextRenderer() : dc_(CreateCompatibleDC(nullptr)) {
+    if (!dc_) throw std::runtime_error("Can't create compatible DC");
+    WindowDc screen(nullptr);
+    if (screen.get() != nullptr) pixels_per_inch_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
+}
+
+HFONT GdiTextRenderer::font_for(const PaintFont& font) {
+    for (const auto& [wanted, handle] : fonts_) {
+        if (wanted == font) return handle.get();
+    }
+    const std::wstring face = wide(font.face);
+    UniqueFont handle(CreateFontW(
+        -MulDiv(font.size, pixels_per_inch_, 72), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
+        font.italic, font.underline, font.strikeout, font.charset, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str()));
+    if (!handle) throw std::runtime_error("Can't create the font " + font.face);
+    fonts_.emplace_back(font, std::move(handle));
+    return fonts_.back().second.get();
+}
+
+Size GdiTextRenderer::measure(std::string_view text, const PaintFont& font) {
+    const std::wstring w = wide(text);
+    SelectObjectScope selected(dc_.get(), font_for(font));
+    SIZE size{};
+    GetTextExtentPoint32W(dc_.get(), w.c_str(), static_cast<int>(w.size()), &size);
+    if (w.empty()) {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc_.get(), &metrics);
+        size.cy = metrics.tmHeight;
+    }
+    return {size.cx, size.cy};
+}
+
+void GdiTextRenderer::draw(Canvas& canvas, std::string_view text, const PaintFont& font,
+                           std::uint32_t colour, const Rect& rect, TextPlacement placement) {
+    const Rect target = canvas.to_device(rect).intersect(canvas.device_clip());
+    if (target.empty() || text.empty()) return;
+    std::uint32_t* bits = nullptr;
+    UniqueBitmap dib = make_dib(dc_.get(), target.width(), target.height(), &bits);
+    Image& image = canvas.image();
+    const std::size_t row_bytes = static_cast<std::size_t>(target.width()) * 4;
+    for (int y = 0; y < target.height(); ++y) {
+        std::memcpy(bits + static_cast<std::size_t>(y) * target.width(),
+                    image.row(target.top + y) + target.left, row_bytes);
+    }
+    {
+        SelectObjectScope bitmap(dc_.get(), dib.get());
+        SelectObjectScope selected_font(dc_.get(), font_for(font));
+        SetBkMode(dc_.get(), TRANSPARENT);
+        SetTextColor(dc_.get(), RGB(Pixel::red(colour), Pixel::green(colour), Pixel::blue(colour)));
+        const Rect full = canvas.to_device(rect).offset(-target.left, -target.top);
+        RECT box{full.left, full.top, full.right, full.bottom};
+        const std::wstring w = wide(text);
+        DrawTextW(dc_.get(), w.c_str(), static_cast<int>(w.size()), &box, format_of(placement));
+        GdiFlush();
+    }
+    // GDI clears the alpha byte of the pixels it writes: those come back opaque.
+    for (int y = 0; y < target.height(); ++y) {
+        std::uint32_t* out = image.row(target.top + y) + target.left;
+        const std::uint32_t* in = bits + static_cast<std::size_t>(y) * target.width();
+        for (int x = 0; x < target.width(); ++x) {
+            if (in[x] != out[x]) out[x] = in[x] | 0xFF000000u;
+        }
+    }
+}
+
+}  // namespace tolsy

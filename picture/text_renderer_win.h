@@ -1,0 +1,33 @@
+#pragma once
+// The text renderer on Windows: GDI draws the text into a DIB section holding the canvas
+// pixels under the text rectangle, which then go back into the canvas.
+#include <windows.h>
+
+#include <utility>
+#include <vector>
+
+#include "picture/text_renderer.h"
+#include "base/handles_win.h"
+
+namespace tolsy {
+
+class GdiTextRenderer : public TextRenderer {
+  public:
+    GdiTextRenderer();
+    GdiTextRenderer(const GdiTextRenderer&) = delete;
+    GdiTextRenderer& operator=(const GdiTextRenderer&) = delete;
+
+    Size measure(std::string_view text, const PaintFont& font) override;
+    void draw(Canvas& canvas, std::string_view text, const PaintFont& font, std::uint32_t colour,
+              const Rect& rect, TextPlacement placement) override;
+
+  private:
+    // Fonts are created once per description and kept for the renderer's life.
+    HFONT font_for(const PaintFont& font);
+
+    UniqueMemoryDc dc_;
+    int pixels_per_inch_ = 96;
+    std::vector<std::pair<PaintFont, UniqueFont>> fonts_;
+};
+
+}  // namespace tolsy

@@ -1,0 +1,186 @@
+#include "skin/model/nine_piece.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tolsy {
+
+namespace {
+
+bool piece_needs_transparency(const Image& image, const Rect& piece) {
+    const Rect r = piece.intersect(Rect{0, 0, image.width(), image.height()});
+    for (int y = r.top; y < r.bottom; ++y) {
+        const std::uint32_t* row = image.row(y);
+        for (int x = r.left; x < r.right; ++x) {
+            if (is_key_pixel(row[x]) || Pixel::alpha(row[x]) != 255) return true;
+        }
+    }
+    return false;
+}
+
+// The nine source pieces of a link in drawing order, and where each goes inside bounds of
+// size (w, h) placed at the origin.
+struct Piece {
+    Rect src;
+    Rect dst;
+    enum Kind { Centre, Edge, Corner } kind;
+};
+
+std::array<Piece, 9> nine_pieces(const Rect& l, const Margins& m, int w, int h) {
+    const int sl = l.left, st = l.top, sr = l.right, sb = l.bottom;
+    return {{
+        {{sl + m.left, st + m.top, sr - m.right, sb - m.bottom},
+         {m.left, m.top, w - m.right, h - m.bottom},
+         Piece::Centre},
+        {{sl + m.left, st, sr - m.right, st + m.top}, {m.left, 0, w - m.right, m.top}, Piece::Edge},
+        {{sl + m.left, sb - m.bottom, sr - m.right, sb},
+         {m.left, h - m.bottom, w - m.right, h},
+         Piece::Edge},
+        {{sl, st + m.top, sl + m.left, sb - m.bottom},
+         {0, m.top, m.left, h - m.bottom},
+         Piece::Edge},
+        {{sr - m.right, st + m.top, sr, sb - m.bottom},
+         {w - m.right, m.top, w, h - m.bottom},
+         Piece::Edge},
+        {{sl, st, sl + m.left, st + m.top}, Rect::from_size(0, 0, m.left, m.top), Piece::Corner},
+        {{sr - m.right, st, sr, st + m.top},
+         Rect::from_size(w - m.right, 0, m.right, m.top),
+         Piece::Corner},
+        {{sl, sb - m.bottom, sl + m.left, sb},
+         Rect::from_size(0, h - m.bottom, m.left, m.bottom),
+         Piece::Corner},
+        {{sr - m.right, sb - m.bottom, sr, sb},
+         Rect::from_size(w - m.right, h - m.bottom, m.right, m.bottom),
+         Piece::Corner},
+    }};
+}
+
+int centred(int outer_start, int outer_size, int inner_size) {
+    return outer_start + (outer_size - inner_size) / 2;  // truncates toward zero
+}
+
+}  // namespace
+
+LinkTransparency compute_link_transparency(const Image& image, const Rect& link,
+                                           const Margins& margins) {
+    LinkTransparency result;
+    if (!margins.any()) {
+        result.centre = piece_needs_transparency(image, link);
+        return result;
+    }
+    for (const Piece& p : nine_pieces(link, margins, link.width(), link.height())) {
+        if (p.src.empty() || !piece_needs_transparency(image, p.src)) continue;
+        switch (p.kind) {
+            case Piece::Centre:
+                result.centre = true;
+                break;
+            case Piece::Edge:
+                result.edges = true;
+                break;
+            case Piece::Corner:
+                result.corners = true;
+                break;
+        }
+    }
+    return result;
+}
+
+void draw_tiled(Canvas& canvas, const Image& image, const Rect& src, const Rect& dst, DrawMode mode,
+                const Rect& paint_clip) {
+    const int tw = src.width();
+    const int th = src.height();
+    if (tw <= 0 || th <= 0 || dst.empty()) return;
+    // Only tiles that can show are visited: those meeting the paint clip and the canvas clip.
+    Rect reach = dst.intersect(canvas.clip());
+    if (!paint_clip.empty()) reach = reach.intersect(paint_clip);
+    if (reach.empty()) return;
+    const int first_col = (reach.left - dst.left) / tw;
+    const int last_col = (reach.right - 1 - dst.left) / tw;
+    const int first_row = (reach.top - dst.top) / th;
+    const int last_row = (reach.bottom - 1 - dst.top) / th;
+    for (int row = first_row; row <= last_row; ++row) {
+        const int y = dst.top + row * th;
+        const int h = std::min(th, dst.bottom - y);
+        for (int col = first_col; col <= last_col; ++col) {
+            const int x = dst.left + col * tw;
+            const int w = std::min(tw, dst.right - x);
+            canvas.draw_image(image, Rect::from_size(src.left, src.top, w, h),
+                              Rect::from_size(x, y, w, h), mode);
+        }
+    }
+}
+
+void draw_styled(Canvas& canvas, const Image& image, const Rect& src, const Rect& dst,
+                 TileStyle style, DrawMode mode, const Rect& paint_clip) {
+    if (src.empty() || dst.empty()) return;
+    switch (style) {
+        case TileStyle::Tile:
+            draw_tiled(canvas, image, src, dst, mode, paint_clip);
+            break;
+        case TileStyle::Stretch:
+            canvas.draw_image(image, src, dst, mode);
+            break;
+        case TileStyle::Center: {
+            const Rect at = Rect::from_size(centred(dst.left, dst.width(), src.width()),
+                                            centred(dst.top, dst.height(), src.height()),
+                                            src.width(), src.height());
+            canvas.draw_image(image, src, at, mode);
+            break;
+        }
+        case TileStyle::VertCenterStretch:
+        case TileStyle::VertCenterTile: {
+            const int x = centred(dst.left, dst.width(), src.width());
+            const Rect column{x, dst.top, x + src.width(), dst.bottom};
+            if (style == TileStyle::VertCenterStretch) {
+                canvas.draw_image(image, src, column, mode);
+            } else {
+                draw_tiled(canvas, image, src, column, mode, paint_clip);
+            }
+            break;
+        }
+        case TileStyle::HorzCenterStretch:
+        case TileStyle::HorzCenterTile: {
+            const int y = centred(dst.top, dst.height(), src.height());
+            const Rect band{dst.left, y, dst.right, y + src.height()};
+            if (style == TileStyle::HorzCenterStretch) {
+                canvas.draw_image(image, src, band, mode);
+            } else {
+                draw_tiled(canvas, image, src, band, mode, paint_clip);
+            }
+            break;
+        }
+    }
+}
+
+void draw_pieces(Canvas& canvas, const PieceSource& source, const Rect& bounds,
+                 const Rect& paint_clip) {
+    const Image* image = source.image.image;
+    if (image == nullptr || image->empty() || source.link.empty() || bounds.empty()) return;
+    const bool alpha = source.image.has_alpha;
+    if (!source.margins.any()) {
+        draw_styled(canvas, *image, source.link, bounds, source.tile_style,
+                    choose_draw_mode(alpha, source.transparency.centre), paint_clip);
+        return;
+    }
+    for (const Piece& p :
+         nine_pieces(source.link, source.margins, bounds.width(), bounds.height())) {
+        if (p.src.empty()) continue;
+        const Rect dst = p.dst.offset(bounds.left, bounds.top);
+        switch (p.kind) {
+            case Piece::Centre:
+                draw_styled(canvas, *image, p.src, dst, source.tile_style,
+                            choose_draw_mode(alpha, source.transparency.centre), paint_clip);
+                break;
+            case Piece::Edge:
+                draw_styled(canvas, *image, p.src, dst, source.border_tile_style,
+                            choose_draw_mode(alpha, source.transparency.edges), paint_clip);
+                break;
+            case Piece::Corner:
+                canvas.draw_image(*image, p.src, dst,
+                                  choose_draw_mode(alpha, source.transparency.corners));
+                break;
+        }
+    }
+}
+
+}  // namespace tolsy

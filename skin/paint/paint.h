@@ -1,0 +1,41 @@
+#pragma once
+// How skin objects paint themselves onto a canvas: by class and state, with nine-piece images,
+// transparency and text, and the shape an object gives a window.
+#include <cstdint>
+
+#include "picture/canvas.h"
+#include "skin/model/shape.h"
+#include "skin/model/skin_object.h"
+#include "picture/text_renderer.h"
+#include "toolkit/components/font.h"
+
+namespace tolsy {
+
+// State codes of skin objects; any other value paints as normal.
+inline constexpr std::uint8_t kStateNormal = 0;
+inline constexpr std::uint8_t kStateHot = 5;
+inline constexpr std::uint8_t kStatePressed = 6;
+inline constexpr std::uint8_t kStateFocused = 7;
+inline constexpr std::uint8_t kStateDisabled = 8;
+
+// Grey of disabled texts and text shadows.
+inline constexpr std::uint32_t kGreyTextPixel = 0xFF808080;
+
+// Sets the state on the object and all its descendants.
+void set_state(TSeSkinObject& object, std::uint8_t state);
+
+// A colour value as an opaque pixel; system colours are resolved to their current value.
+std::uint32_t color_pixel(Color color);
+
+// Paints the object at its bounds (canvas coordinates), then its children, skipping what does
+// not meet a non-empty clip rectangle.
+void paint_object(TSeSkinObject& object, Canvas& canvas, TextRenderer& text, const Rect& clip = {});
+
+// The object's main text (or separator) and second text, in the font of its class and state.
+void draw_object_text(const TSeSkinObject& object, Canvas& canvas, TextRenderer& text);
+
+// The window shape: a rounded rectangle for skRoundMask, the non-key pixels of a masked bitmap
+// object, else the bounds.
+Shape object_region(TSeSkinObject& object, TextRenderer& text);
+
+}  // namespace tolsy

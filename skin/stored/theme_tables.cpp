@@ -1,0 +1,302 @@
+#include "skin/stored/theme_tables.h"
+
+#include <charconv>
+#include <cstdio>
+#include <vector>
+
+#include "skin/bytes/skin_error.h"
+#include "skin/model/system_colours.h"
+#include "skin/bytes/text_util.h"
+
+namespace tolsy {
+namespace {
+
+// Every table entry is three lstr of at least their 4-byte length each.
+constexpr std::size_t kMinEntrySize = 12;
+constexpr std::string_view kSeparator = ":";
+
+std::vector<std::string_view> split_fields(std::string_view text) {
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == ',' || text[i] == ';') {
+            fields.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    return fields;
+}
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+bool parse_int(std::string_view text, long long& out, int base = 10) {
+    text = trim(text);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out, base);
+    return ec == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+int font_int(std::string_view field, std::string_view text, const char* what, long long lo,
+             long long hi) {
+    long long v = 0;
+    if (!parse_int(field, v) || v < lo || v > hi)
+        throw ESkinFormatError(std::string(what) + " \"" + std::string(field) +
+                               "\" in font text \"" + std::string(text) + "\"");
+    return static_cast<int>(v);
+}
+
+struct Entry {
+    std::size_t offset;
+    std::string value;
+};
+
+// Name and separator are not checked; entries count by position.
+Entry read_entry(ByteReader& in) {
+    const std::size_t at = in.offset();
+    in.lstr("table entry name");
+    in.lstr("table entry separator");
+    return {at, in.lstr("table entry value")};
+}
+
+void write_entry(ByteWriter& out, std::string_view name, const std::string& value) {
+    out.lstr(name);
+    out.lstr(kSeparator);
+    out.lstr(value);
+}
+
+Color entry_color(const Entry& e) {
+    try {
+        return color_from_text(e.value);
+    } catch (const ESkinFormatError& err) {
+        throw ESkinFormatError(err.detail(), e.offset);
+    }
+}
+
+}  // namespace
+
+const std::array<std::string_view, kThemeColorCount>& TteThemeColors::names() {
+    static const std::array<std::string_view, kThemeColorCount> n = {
+        "CaptionNormal", "CaptionInactive", "WindowBorder", "Window",    "Border",
+        "PanelNormal",   "PanelDisabled",   "ButtonNormal", "ButtonHot", "ButtonPressed",
+        "ButtonFocused", "ButtonDisabled",  "EditNormal",   "EditHot",   "EditFocused",
+        "EditDisabled",  "EditSelection",   "Hint",         "List",      "Tree",
+        "Grid",          "BarDock"};
+    return n;
+}
+
+const std::array<std::string_view, kThemeSysColorCount>& TteThemeSysColors::names() {
+    static const std::array<std::string_view, kThemeSysColorCount> n = {"clActiveBorder",
+                                                                        "clActiveCaption",
+                                                                        "clAppWorkSpace",
+                                                                        "clBackground",
+                                                                        "clBtnFace",
+                                                                        "clBtnHighlight",
+                                                                        "clBtnShadow",
+                                                                        "clBtnText",
+                                                                        "clCaptionText",
+                                                                        "clDefault",
+                                                                        "clActiveCaption",
+                                                                        "clGrayText",
+                                                                        "clHighlight",
+                                                                        "clHighlightText",
+                                                                        "clInactiveBorder",
+                                                                        "clInactiveCaption",
+                                                                        "clInactiveCaptionText",
+                                                                        "clInfoBk",
+                                                                        "clInfoText",
+                                                                        "clMenu",
+                                                                        "clMenuText",
+                                                                        "clScrollBar",
+                                                                        "cl3DDkShadow",
+                                                                        "cl3DLight",
+                                                                        "clWindow",
+                                                                        "clWindowFrame"};
+    return n;
+}
+
+TteThemeSysColors::TteThemeSysColors() {
+    for (int i = 0; i < kThemeSysColorCount; ++i)
+        colors[static_cast<std::size_t>(i)] =
+            resolve_color(color_from_name(names()[static_cast<std::size_t>(i)]).value_or(clBlack));
+}
+
+const std::array<std::string_view, kThemeFontCount>& TteThemeFonts::names() {
+    static const std::array<std::string_view, kThemeFontCount> n = {"CaptionTextNormal",
+                                                                    "CaptionTextInactive",
+                                                                    "SmCaptionTextNormal",
+                                                                    "SmCaptionTextInactive",
+                                                                    "StaticTextNormal",
+                                                                    "StaticTextHot",
+                                                                    "StaticTextFocused",
+                                                                    "StaticTextDisabled",
+                                                                    "PanelTextNormal",
+                                                                    "PanelTextDisabled",
+                                                                    "ButtonTextNormal",
+                                                                    "ButtonTextPressed",
+                                                                    "ButtonTextHot",
+                                                                    "ButtonTextFocused",
+                                                                    "ButtonTextDisabled",
+                                                                    "CheckBoxTextNormal",
+                                                                    "CheckBoxTextPressed",
+                                                                    "CheckBoxTextHot",
+                                                                    "CheckBoxTextFocused",
+                                                                    "CheckBoxTextDisabled",
+                                                                    "RadioButtonTextNormal",
+                                                                    "RadioButtonTextPressed",
+                                                                    "RadioButtonTextHot",
+                                                                    "RadioButtonTextFocused",
+                                                                    "RadioButtonTextDisabled",
+                                                                    "GroupBoxTextNormal",
+                                                                    "GroupBoxTextDisabled",
+                                                                    "WindowTextNormal",
+                                                                    "WindowTextDisabled",
+                                                                    "EditBoxTextNormal",
+                                                                    "EditBoxTextFocused",
+                                                                    "EditBoxTextHot",
+                                                                    "EditBoxTextDisabled",
+                                                                    "EditBoxTextSelected",
+                                                                    "MenuItemTextNormal",
+                                                                    "MenuItemTextSelected",
+                                                                    "MenuItemTextHot",
+                                                                    "MenuItemTextDisabled",
+                                                                    "ToolItemTextNormal",
+                                                                    "ToolItemTextSelected",
+                                                                    "ToolItemTextHot",
+                                                                    "ToolItemTextDisabled",
+                                                                    "HeaderSectionTextNormal",
+                                                                    "HeaderSectionTextPressed",
+                                                                    "HeaderSectionTextDraggedOut",
+                                                                    "HeaderSectionTextDragging",
+                                                                    "HeaderSectionTextHot",
+                                                                    "HeaderSectionTextUnderDrag",
+                                                                    "HeaderSectionTextDisabled",
+                                                                    "StatusPanelTextNormal",
+                                                                    "StatusPanelTextDisabled",
+                                                                    "TabTextInactiveNormal",
+                                                                    "TabTextInactiveHot",
+                                                                    "TabTextInactiveDisabled",
+                                                                    "TabTextActiveNormal",
+                                                                    "TabTextActiveHot",
+                                                                    "TabTextActiveDisabled",
+                                                                    "ListItemTextNormal",
+                                                                    "ListItemTextHot",
+                                                                    "ListItemTextSelected",
+                                                                    "ListItemTextFocused",
+                                                                    "ListItemTextDisabled",
+                                                                    "PopupMenuItemTextNormal",
+                                                                    "PopupMenuItemTextSelected",
+                                                                    "PopupMenuItemTextHot",
+                                                                    "PopupMenuItemTextDisabled"};
+    return n;
+}
+
+std::string color_to_text(Color color) {
+    if (auto name = color_name(color)) return std::string(*name);
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "$%.8X", static_cast<unsigned>(color));
+    return buf;
+}
+
+Color color_from_text(std::string_view text) {
+    const std::string_view t = trim(text);
+    if (auto named = color_from_name(t)) return *named;
+    long long v = 0;
+    const bool hex = !t.empty() && t.front() == '$';
+    const bool ok = hex ? t.size() <= 9 && parse_int(t.substr(1), v, 16)
+                        : parse_int(t, v) && v >= INT32_MIN && v <= UINT32_MAX;
+    if (!ok || (v < 0 && hex)) throw ESkinFormatError("colour text \"" + std::string(text) + "\"");
+    return static_cast<Color>(v);
+}
+
+std::string font_to_text(const ThemeFont& font) {
+    std::string text = font.name + "," + std::to_string(font.size) + "," +
+                       std::to_string(font.charset) + "," + std::to_string(font.color & 0xFF) +
+                       "," + std::to_string((font.color >> 8) & 0xFF) + "," +
+                       std::to_string((font.color >> 16) & 0xFF);
+    if (font.bold) text += ",bold";
+    if (font.italic) text += ",italic";
+    if (font.underline) text += ",underline";
+    if (font.strikeout) text += ",strikeout";
+    return text;
+}
+
+ThemeFont font_from_text(std::string_view text) {
+    const auto fields = split_fields(text);
+    if (fields.size() < 6)
+        throw ESkinFormatError("font text \"" + std::string(text) + "\" has " +
+                               std::to_string(fields.size()) + " of 6 fields");
+    ThemeFont font;
+    font.name = std::string(fields[0]);
+    font.size = font_int(fields[1], text, "font size", INT32_MIN, INT32_MAX);
+    const int r = font_int(fields[3], text, "red", 0, 255);
+    const int g = font_int(fields[4], text, "green", 0, 255);
+    const int b = font_int(fields[5], text, "blue", 0, 255);
+    font.color = static_cast<Color>(r | (g << 8) | (b << 16));
+    for (std::size_t i = 6; i < fields.size(); ++i) {
+        const std::string_view word = trim(fields[i]);
+        if (same_text(word, "bold")) font.bold = true;
+        if (same_text(word, "italic")) font.italic = true;
+        if (same_text(word, "underline")) font.underline = true;
+        if (same_text(word, "strikeout")) font.strikeout = true;
+    }
+    return font;
+}
+
+int read_color_table(ByteReader& in, TteThemeColors& table) {
+    const int count = in.u8("colour table size") + 1;
+    for (int i = 0; i < count; ++i) {
+        const Entry e = read_entry(in);
+        if (i < kThemeColorCount) table.colors[static_cast<std::size_t>(i)] = entry_color(e);
+    }
+    return count;
+}
+
+void write_color_table(ByteWriter& out, const TteThemeColors& table) {
+    out.u8(kThemeColorCount - 1);
+    for (int i = 0; i < kThemeColorCount; ++i)
+        write_entry(out, TteThemeColors::names()[static_cast<std::size_t>(i)],
+                    color_to_text(table.colors[static_cast<std::size_t>(i)]));
+}
+
+int read_sys_color_table(ByteReader& in, TteThemeSysColors& table) {
+    const int count = in.count("system colour table size", kMinEntrySize);
+    for (int i = 0; i < count; ++i) {
+        const Entry e = read_entry(in);
+        if (i < kThemeSysColorCount) table.colors[static_cast<std::size_t>(i)] = entry_color(e);
+    }
+    return count;
+}
+
+void write_sys_color_table(ByteWriter& out, const TteThemeSysColors& table) {
+    out.i32(kThemeSysColorCount);
+    for (int i = 0; i < kThemeSysColorCount; ++i)
+        write_entry(out, TteThemeSysColors::names()[static_cast<std::size_t>(i)],
+                    color_to_text(table.colors[static_cast<std::size_t>(i)]));
+}
+
+int read_font_table(ByteReader& in, TteThemeFonts& table) {
+    const int count = in.u8("font table size") + 1;
+    for (int i = 0; i < count; ++i) {
+        const Entry e = read_entry(in);
+        if (i >= kThemeFontCount) continue;
+        try {
+            table.fonts[static_cast<std::size_t>(i)] = font_from_text(e.value);
+        } catch (const ESkinFormatError& err) {
+            throw ESkinFormatError(err.detail(), e.offset);
+        }
+    }
+    return count;
+}
+
+void write_font_table(ByteWriter& out, const TteThemeFonts& table) {
+    out.u8(kThemeFontCount - 1);
+    for (int i = 0; i < kThemeFontCount; ++i)
+        write_entry(out, TteThemeFonts::names()[static_cast<std::size_t>(i)],
+                    font_to_text(table.fonts[static_cast<std::size_t>(i)]));
+}
+
+}  // namespace tolsy

@@ -1,0 +1,70 @@
+#pragma once
+// TTeSkinFile: the theme kind drawn from skin data. It keeps the skin as loaded and a working
+// copy rebuilt from it whenever the look changes, so hue and brightness never accumulate.
+#include <memory>
+
+#include "skin/stored/skin_source.h"
+#include "skin/themes/standard_objects.h"
+#include "skin/themes/theme.h"
+
+namespace tolsy {
+
+class TTeSkinFile : public TteTheme {
+  public:
+    explicit TTeSkinFile(const ThemeKind& kind);
+
+    // Reads the skin with the filter its signature selects (the compressed filter when it has
+    // none); false when no root object was read.
+    bool load_from_stream(ByteReader& stream) override;
+    // The skin as loaded (no deltas applied), through the maximum-compression filter.
+    void save_to_stream(ByteWriter& stream) const override;
+    bool load_from_file(const std::string& file_name) override;
+
+    const TSeSkinSource& loaded_source() const { return loaded_; }
+    // What lookups and painting use: the loaded skin with the deltas applied.
+    TSeSkinSource& working_source() { return working_; }
+    const TSeSkinSource& working_source() const { return working_; }
+
+    // The theme-wide tables controls read, shifted by the deltas (system colours never are).
+    const TteThemeColors& colors() const { return colors_; }
+    const TteThemeSysColors& sys_colors() const { return sys_colors_; }
+    const TteThemeFonts& fonts() const { return fonts_; }
+
+    // Lookups of the skinned controls (skin/skin_file_look.cpp). "default" names the standard
+    // object of the given slot; any other name a root of the working copy or "Root\Part".
+    // None: the object is not defined.
+    TSeSkinObject* theme_object(std::string_view name, int default_slot) const;
+    // A part of the object found as above: the first object of that name in its subtree.
+    TSeSkinObject* theme_part(std::string_view name, int default_slot,
+                              std::string_view part) const;
+    const StandardObjectTable& standard_objects() const { return standard_; }
+
+    bool draw_button(int kind, Canvas& canvas, std::string_view object, const Rect& rect,
+                     int control_state) override;
+
+protected:
+    void deltas_changed() override { rebuild_look(); }
+    void rebuild_look();
+    // Fills the table of standard objects from the working copy (after the deltas are applied).
+    virtual void rebuild_standard_objects() { standard_.rebuild(working_); }
+
+  private:
+    bool finish_load();
+
+    TSeSkinSource loaded_;
+    TSeSkinSource working_;
+    TteThemeColors colors_;
+    TteThemeSysColors sys_colors_;
+    TteThemeFonts fonts_;
+    StandardObjectTable standard_;
+};
+
+class SkinFileKind : public ThemeKind {
+  public:
+    std::string_view kind_name() const override { return "Skin"; }
+    TteThemeConfig config() const override;
+    bool recognises(ByteReader& stream) const override { return is_skin_data(stream); }
+    std::unique_ptr<TteTheme> create() const override;
+};
+
+}  // namespace tolsy

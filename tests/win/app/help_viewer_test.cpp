@@ -1,0 +1,78 @@
+// The help router with the real HTML help viewer: the library loads by name and the viewer
+// window opens on tolsy.chm, which the build places beside the programs.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "about/win_support.h"
+#include "app/help_router_win.h"
+#include "toolkit/controls/application_win.h"
+
+namespace tolsy {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr wchar_t kViewerTitle[] = L"Framewright Help";
+
+HWND viewer_window() { return FindWindowW(nullptr, kViewerTitle); }
+
+class HelpViewerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // The help file is passed by its bare name, so work where the program lives.
+        SetCurrentDirectoryA(wintest::program_folder().c_str());
+        router = create_help_router(nullptr);
+    }
+    void TearDown() override {
+        bool call_help = true;
+        if (router) router->RouteHelpRequest(help_command::kQuit, 0, call_help);
+        wintest::pump_until([] { return viewer_window() == nullptr; }, 5s);
+        router.reset();
+    }
+    std::unique_ptr<THelpRouter> router;
+};
+
+TEST_F(HelpViewerTest, ViewerLibraryIsLoadedWithTheRouter) {
+    EXPECT_NE(GetModuleHandleA("HHCTRL.OCX"), nullptr);
+    EXPECT_TRUE(router->HelpViewerAvailable());
+    EXPECT_EQ(THelpRouter::Instance(), router.get());
+    EXPECT_THROW(create_help_router(nullptr), HelpRouterInstanceError);
+}
+
+TEST_F(HelpViewerTest, HelpCommandOpensTheViewerOnTheHelpFile) {
+    open_help_contents();
+    ASSERT_TRUE(wintest::pump_until([] {
+        HWND w = viewer_window();
+        return w && IsWindowVisible(w);
+    }));
+    wintest::pump_for(500ms);
+    const std::string shot = wintest::save_screenshot(viewer_window(), "help-viewer");
+    RecordProperty("screenshot", shot);
+    EXPECT_EQ(last_help_target().file, "tolsy.chm");
+}
+
+TEST_F(HelpViewerTest, TopicOpensInsideTheFileAndQuitClosesIt) {
+    EXPECT_TRUE(router->OpenHelpTopic("", "compose"));
+    ASSERT_TRUE(wintest::pump_until([] { return viewer_window() != nullptr; }));
+    bool call_help = true;
+    router->RouteHelpRequest(help_command::kQuit, 0, call_help);
+    EXPECT_FALSE(call_help);
+    EXPECT_TRUE(wintest::pump_until([] { return viewer_window() == nullptr; }, 5s));
+}
+
+TEST_F(HelpViewerTest, MissingFileOpensNothing) {
+    EXPECT_FALSE(router->OpenHelpTopic("no-such-help.chm", ""));
+    wintest::pump_for(200ms);
+    EXPECT_EQ(viewer_window(), nullptr);
+}
+
+TEST_F(HelpViewerTest, ApplicationHelpRequestsReachTheViewer) {
+    const Application::HelpHook& hook = Application::instance().help_hook();
+    ASSERT_TRUE(static_cast<bool>(hook));
+    EXPECT_TRUE(hook(help_command::kContents, 0));
+    EXPECT_TRUE(wintest::pump_until([] { return viewer_window() != nullptr; }));
+}
+
+}  // namespace
+}  // namespace tolsy

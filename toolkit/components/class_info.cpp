@@ -1,0 +1,116 @@
+#include "toolkit/components/class_info.h"
+
+#include <algorithm>
+
+#include "toolkit/components/stream_errors.h"
+
+namespace tolsy {
+namespace {
+
+char lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::vector<const ClassInfo*>& registry() {
+    static std::vector<const ClassInfo*> classes;
+    return classes;
+}
+
+}  // namespace
+
+bool same_text(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+int EnumInfo::find(std::string_view name) const {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (same_text(names[i], name)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void ReadContext::fail(const std::string& what) const {
+    throw PropertyValueError(
+        at_offset("Invalid property value for " + property + ": " + what, offset));
+}
+
+ClassInfo::ClassInfo(std::string name, const ClassInfo* parent)
+    : name_(std::move(name)), parent_(parent) {
+    if (parent_) {
+        properties_ = parent_->properties_;
+        fields_ = parent_->fields_;
+    }
+}
+
+bool ClassInfo::inherits_from(const ClassInfo& other) const {
+    for (const ClassInfo* c = this; c; c = c->parent_) {
+        if (c == &other) return true;
+    }
+    return false;
+}
+
+const PropertyInfo* ClassInfo::find_property(std::string_view name) const {
+    for (const PropertyInfo& p : properties_) {
+        if (same_text(p.name, name)) return &p;
+    }
+    return nullptr;
+}
+
+const FieldInfo* ClassInfo::find_field(std::string_view name) const {
+    for (const FieldInfo& f : fields_) {
+        if (same_text(f.name, name)) return &f;
+    }
+    return nullptr;
+}
+
+Component* ClassInfo::create_component(Component* owner) const {
+    return component_factory_ ? component_factory_(owner) : nullptr;
+}
+
+std::unique_ptr<Persistent> ClassInfo::create_persistent() const {
+    return persistent_factory_ ? persistent_factory_() : nullptr;
+}
+
+void ClassInfo::add_property(PropertyInfo p) {
+    for (PropertyInfo& existing : properties_) {
+        if (same_text(existing.name, p.name)) {
+            existing = std::move(p);
+            return;
+        }
+    }
+    properties_.push_back(std::move(p));
+}
+
+void ClassInfo::add_field(FieldInfo f) {
+    fields_.push_back(std::move(f));
+}
+
+void ClassInfo::set_factories(bool is_component, ComponentFactory c, PersistentFactory p) {
+    is_component_ = is_component;
+    component_factory_ = c;
+    persistent_factory_ = p;
+}
+
+void register_class(const ClassInfo& info) {
+    const ClassInfo* existing = find_class(info.name());
+    if (existing == &info) return;
+    if (existing) throw StreamError("Class " + info.name() + " is already registered");
+    registry().push_back(&info);
+}
+
+const ClassInfo* find_class(std::string_view name) {
+    for (const ClassInfo* c : registry()) {
+        if (same_text(c->name(), name)) return c;
+    }
+    return nullptr;
+}
+
+void unregister_class(const ClassInfo& info) {
+    std::erase(registry(), &info);
+}
+
+}  // namespace tolsy

@@ -1,0 +1,165 @@
+#pragma once
+// Run-time class information of persistent objects: the class name, the parent class, the
+// published properties (declared once per class, inherited ones first) and a factory, plus the
+// process-wide class registry that creates components by class name.
+//
+//   register_class<TeButton>();                  // once at start-up (idempotent)
+//   const ClassInfo* info = find_class("TTeButton");
+//   Component* c = info->create_component(owner); // owned by owner
+//
+// Classes are declared with declare_class (toolkit/class_builder.h).
+#include <any>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "toolkit/components/stream_value.h"
+
+namespace tolsy {
+
+class ClassInfo;
+class Collection;
+class Component;
+
+// Base of every object with published properties (components, fonts, collection items ...).
+class Persistent {
+  public:
+    Persistent() = default;
+    Persistent(const Persistent&) = delete;
+    Persistent& operator=(const Persistent&) = delete;
+    virtual ~Persistent() = default;
+
+    virtual const ClassInfo& class_info() const = 0;
+};
+
+// Declares static_class_info() and overrides class_info() inside a persistent class.
+#define TOLSY_PERSISTENT(Self)                              \
+  public:                                                   \
+    static const ::tolsy::ClassInfo& static_class_info();   \
+    const ::tolsy::ClassInfo& class_info() const override { \
+        return static_class_info();                         \
+    }
+
+// Names of an enumeration's values in ordinal order (also the elements of a set type).
+struct EnumInfo {
+    std::string_view type_name;
+    std::vector<std::string_view> names;
+
+    int find(std::string_view name) const;  // case-insensitive; -1 when absent
+};
+
+enum class PropertyKind : std::uint8_t {
+    Integer,
+    Boolean,
+    Enumeration,
+    Set,
+    String,
+    WideString,
+    Color,
+    Charset,
+    Float,
+    Object,
+    Collection,
+    Reference,
+    Event,
+    Custom,
+};
+
+// State shared while one description is read into components.
+class ReadContext {
+  public:
+    Component* root = nullptr;                  // owner of the read components, handlers and names
+    Component* component = nullptr;             // component whose properties are being read
+    std::string property;                       // full name of the property being read
+    std::size_t offset = 0;                     // where it began in the stream
+    std::vector<std::function<void()>> fixups;  // reference resolution after the whole read
+    std::vector<Component*> created;            // in creation order, for Loaded
+
+    // Throws PropertyValueError naming the property and offset.
+    [[noreturn]] void fail(const std::string& what) const;
+};
+
+class WriteContext {
+  public:
+    const Component* root = nullptr;
+};
+
+struct PropertyInfo {
+    std::string name;
+    PropertyKind kind = PropertyKind::Integer;
+    const EnumInfo* enum_info = nullptr;      // Enumeration and Set
+    const ClassInfo* target_class = nullptr;  // Reference target, Object/Collection item class
+    bool always_stored = false;               // written even when equal to its default
+
+    // Applies a stream value to the object (the object is of the declaring class).
+    std::function<void(Persistent&, const Value&, ReadContext&)> read;
+    // Appends the property under `path` when it differs from its default.
+    std::function<void(const Persistent&, const PropertyInfo&, const std::string& path,
+                       std::vector<Property>&, WriteContext&)>
+        write;
+    // Object kind: the nested persistent; Collection kind: the collection.
+    std::function<Persistent*(Persistent&)> nested;
+    // Reference kind: clears the reference when it points to `dead`.
+    std::function<void(Persistent&, const Component& dead)> clear_reference;
+};
+
+// A published field of a window class that is set to the component of that name when the
+// window's description is read ("SymbolComboBox" -> TForm1::SymbolComboBox).
+struct FieldInfo {
+    std::string name;
+    std::function<bool(Persistent& root, Component* component)> assign;  // false: wrong class
+};
+
+class ClassInfo {
+  public:
+    using ComponentFactory = Component* (*)(Component* owner);
+    using PersistentFactory = std::unique_ptr<Persistent> (*)();
+
+    ClassInfo(std::string name, const ClassInfo* parent);
+
+    const std::string& name() const { return name_; }
+    const ClassInfo* parent() const { return parent_; }
+    bool inherits_from(const ClassInfo& other) const;
+
+    std::span<const PropertyInfo> properties() const { return properties_; }
+    const PropertyInfo* find_property(std::string_view name) const;  // case-insensitive
+    const FieldInfo* find_field(std::string_view name) const;
+
+    bool is_component() const { return is_component_; }
+    // Null when the class cannot be created by name (abstract or without a suitable constructor).
+    Component* create_component(Component* owner) const;
+    std::unique_ptr<Persistent> create_persistent() const;
+
+    // Used while the class is declared.
+    void add_property(PropertyInfo p);  // replaces an inherited property of the same name
+    void add_field(FieldInfo f);
+    PropertyInfo& last_property() { return properties_.back(); }
+    void set_factories(bool is_component, ComponentFactory c, PersistentFactory p);
+
+  private:
+    std::string name_;
+    const ClassInfo* parent_;
+    std::vector<PropertyInfo> properties_;
+    std::vector<FieldInfo> fields_;
+    bool is_component_ = false;
+    ComponentFactory component_factory_ = nullptr;
+    PersistentFactory persistent_factory_ = nullptr;
+};
+
+// Process-wide class registry. Registering the same class again does nothing; registering a
+// different class under a taken name throws.
+void register_class(const ClassInfo& info);
+template <class T>
+void register_class() {
+    register_class(T::static_class_info());
+}
+const ClassInfo* find_class(std::string_view name);  // case-insensitive; null when unknown
+void unregister_class(const ClassInfo& info);        // for tests with stand-in classes
+
+bool same_text(std::string_view a, std::string_view b);  // ASCII case-insensitive equality
+
+}  // namespace tolsy

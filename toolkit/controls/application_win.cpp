@@ -1,0 +1,88 @@
+#include "toolkit/controls/application_win.h"
+
+#include "toolkit/controls/error_text.h"
+
+#include <utility>
+
+namespace tolsy {
+
+Application& Application::instance() {
+    static Application application;
+    return application;
+}
+
+Application::MessageHook Application::set_message_hook(MessageHook hook) {
+    return std::exchange(message_hook_, std::move(hook));
+}
+Application::HelpHook Application::set_help_hook(HelpHook hook) {
+    return std::exchange(help_hook_, std::move(hook));
+}
+Application::Notify Application::set_on_minimize(Notify handler) {
+    return std::exchange(on_minimize_, std::move(handler));
+}
+Application::Notify Application::set_on_restore(Notify handler) {
+    return std::exchange(on_restore_, std::move(handler));
+}
+
+bool Application::process_message(MSG& msg) {
+    bool handled = false;
+    guarded([&] {
+        if (message_hook_ && message_hook_(msg)) {
+            handled = true;
+            return;
+        }
+        // Dialog navigation (Tab, mnemonics, default button) for the window the message is in.
+        HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        if (top && IsDialogMessageW(top, &msg)) handled = true;
+    });
+    return handled;
+}
+
+int Application::run() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (process_message(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    terminated_ = true;
+    return static_cast<int>(msg.wParam);
+}
+
+void Application::terminate() {
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+void Application::notify_minimize() {
+    if (on_minimize_) guarded(on_minimize_);
+}
+
+void Application::notify_restore() {
+    if (on_restore_) guarded(on_restore_);
+}
+
+void Application::show_exception(const std::exception& error) noexcept {
+    show_error_text(error.what());
+}
+
+void Application::show_error_text(const std::string& text) noexcept {
+    try {
+        const std::wstring message = widen_1252(error_display_text(text));
+        const std::wstring caption = widen_1252(title_.empty() ? std::string(kApplicationTitle) : title_);
+        HWND owner = main_window_ && IsWindowVisible(main_window_) ? main_window_ : nullptr;
+        MessageBoxW(owner, message.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
+    } catch (...) {
+        // Out of memory while reporting: nothing sensible is left to do.
+    }
+}
+
+std::wstring widen_1252(const std::string& text) {
+    if (text.empty()) return {};
+    const int size = MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    return wide;
+}
+
+}  // namespace tolsy

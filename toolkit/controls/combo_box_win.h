@@ -1,0 +1,62 @@
+#pragma once
+// Combo boxes: a pick-only list (choose an item; typing does not search it) or an editable list
+// (type any text or pick an item). Items are drawn by the control in its own font at a fixed
+// item height, so glyph lists show in the symbol font.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/controls/control_win.h"
+
+namespace tolsy {
+
+enum class ComboStyle { kPickOnly, kEditable };
+
+class ComboBox : public NativeControl {
+public:
+    explicit ComboBox(ComboStyle style) : style_(style) {}
+
+    // Settings read at creation.
+    void set_item_height(int height) { item_height_ = height; }
+    void set_flat(bool flat) { flat_ = flat; }
+    void set_drop_down_count(int count) { drop_down_count_ = count; }
+
+    void create(const Bounds& bounds, HWND parent);
+    ComboStyle style() const { return style_; }
+
+    void set_items(const std::vector<std::wstring>& items);
+    int item_count() const;
+    std::wstring item(int index) const;
+    // -1 when no item is chosen. Setting it from the program runs no handler.
+    int item_index() const;
+    void set_item_index(int index);
+    // The chosen item's text, or what is typed in an editable list.
+    std::wstring text() const;
+    // Editable lists only: replaces the typed text without running the handler.
+    void set_text(const std::wstring& text);
+    // Caret of an editable list's edit field (its selection start) and placing it.
+    int caret() const;
+    void set_caret(int position);
+    HWND edit_handle() const;
+
+    // The user picked an item or edited the text.
+    std::function<void()> on_change;
+
+protected:
+    LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+    bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+
+private:
+    void draw_item(const DRAWITEMSTRUCT& item);
+    void paint_flat_border();
+    void changed();
+
+    ComboStyle style_;
+    int item_height_ = 16;
+    int drop_down_count_ = 8;
+    bool flat_ = false;
+    // True while the program itself sets the control, whose echo is no user change.
+    bool setting_ = false;
+};
+
+}  // namespace tolsy

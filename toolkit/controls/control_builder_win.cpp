@@ -1,0 +1,147 @@
+#include "toolkit/controls/control_builder_win.h"
+
+#include "base/codepage.h"
+#include "toolkit/components/stream_errors.h"
+
+namespace tolsy {
+
+namespace {
+std::wstring wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
+
+// Captions are Unicode in descriptions; the containers and buttons keep Windows-1252 ones.
+std::string narrow(const std::u16string& text) {
+    std::string out;
+    for (char16_t c : text) out.push_back(static_cast<char>(unicode_to_windows1252(c).value_or('?')));
+    return out;
+}
+
+Bounds bounds_of(const Control& c) { return Bounds{c.left, c.top, c.width, c.height}; }
+}  // namespace
+
+FontSpec font_spec(const Font& font) {
+    FontSpec wanted;
+    wanted.name = font.name;
+    wanted.height = font.height;
+    wanted.charset = font.charset;
+    wanted.bold = (font.style & kFontBold) != 0;
+    wanted.italic = (font.style & kFontItalic) != 0;
+    return wanted;
+}
+
+FontSpec NativeControls::font_of(const Control& control) const {
+    return font_spec(control.effective_font(*window_font_));
+}
+
+void NativeControls::build(HWND parent, const std::vector<Control*>& controls,
+                           const Font& window_font, HWND tool_tip_owner) {
+    window_font_ = &window_font;
+    tool_tip_owner_ = tool_tip_owner;
+    for (Control* control : controls) build_one(parent, *control);
+}
+
+void NativeControls::build_children(HWND parent, Control& control) {
+    for (Control* child : control.child_controls()) build_one(parent, *child);
+}
+
+void NativeControls::build_one(HWND parent, Control& control) {
+    const std::string& name = control.name();
+    if (auto* pages = dynamic_cast<TePageControl*>(&control)) {
+        build_page_control(parent, *pages);
+    } else if (auto* combo = dynamic_cast<TeComboBox*>(&control)) {
+        build_combo_box(parent, *combo);
+    } else if (dynamic_cast<TeGroupBox*>(&control) || dynamic_cast<TePanel*>(&control)) {
+        std::unique_ptr<Container> box;
+        if (dynamic_cast<TeGroupBox*>(&control)) {
+            box = std::make_unique<GroupBox>();
+        } else {
+            box = std::make_unique<Panel>();
+        }
+        box->set_caption(narrow(control.caption));
+        box->set_font(font_of(control));
+        box->create_container(bounds_of(control), parent);
+        containers_[name] = box.get();
+        HWND inside = box->handle();
+        windows_.push_back(std::move(box));
+        build_children(inside, control);
+    } else if (auto* check = dynamic_cast<TeCheckBox*>(&control)) {
+        auto box = std::make_unique<CheckBox>();
+        box->set_caption(narrow(control.caption));
+        box->set_caption_gap(check->spacing);
+        box->set_font(font_of(control));
+        box->create(bounds_of(control), parent);
+        box->on_click = [check] { check->on_click(*check); };
+        checks_[name] = box.get();
+        natives_.push_back(std::move(box));
+    } else if (auto* edit_component = dynamic_cast<TeEdit*>(&control)) {
+        auto line = std::make_unique<Edit>();
+        line->set_font(font_of(control));
+        line->create(bounds_of(control), parent);
+        line->on_change = [edit_component] { edit_component->on_change(*edit_component); };
+        edits_[name] = line.get();
+        natives_.push_back(std::move(line));
+    } else if (auto* button_component = dynamic_cast<TeButton*>(&control)) {
+        auto button = std::make_unique<PushButton>();
+        button->set_caption(narrow(control.caption));
+        button->set_font(font_of(control));
+        button->set_default(control.is_default);
+        button->create(bounds_of(control), parent);
+        button->on_click = [button_component] { button_component->on_click(*button_component); };
+        if (control.is_default) default_button_id_ = button->id();
+        buttons_[name] = button.get();
+        natives_.push_back(std::move(button));
+    }
+}
+
+void NativeControls::build_page_control(HWND parent, TePageControl& control) {
+    auto pages = std::make_unique<PageControl>();
+    pages->create(bounds_of(control), parent);
+    int active = 0;
+    const std::vector<Control*> sheets = control.pages();
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        Control& sheet_component = *sheets[i];
+        TabSheet& sheet = pages->add_page(narrow(sheet_component.caption));
+        containers_[sheet_component.name()] = &sheet;
+        if (control.active_page == &sheet_component) active = static_cast<int>(i);
+        for (Control* child : sheet_component.child_controls()) {
+            if (auto* speed = dynamic_cast<TeSpeedButton*>(child)) {
+                build_speed_button(sheet, *speed);
+            } else {
+                build_one(sheet.handle(), *child);
+            }
+        }
+        sheet.create_tool_tips(tool_tip_owner_);
+    }
+    pages->set_active_page_index(active);
+    page_controls_[control.name()] = pages.get();
+    windows_.push_back(std::move(pages));
+}
+
+void NativeControls::build_combo_box(HWND parent, TeComboBox& control) {
+    const bool pick_only = control.style == ComboStyleKind::DropDownList;
+    auto box = std::make_unique<ComboBox>(pick_only ? ComboStyle::kPickOnly : ComboStyle::kEditable);
+    box->set_font(font_of(control));
+    box->set_item_height(control.item_height);
+    box->set_flat(!control.ctl3d);
+    box->create(bounds_of(control), parent);
+    std::vector<std::wstring> items;
+    for (const std::u16string& line : control.items.lines) items.push_back(wide(line));
+    box->set_items(items);
+    box->on_change = [&control] { control.on_change(control); };
+    combos_[control.name()] = box.get();
+    natives_.push_back(std::move(box));
+}
+
+void NativeControls::build_speed_button(TabSheet& sheet, TeSpeedButton& control) {
+    auto button = std::make_unique<SpeedButton>();
+    button->set_name(control.name());
+    button->set_bounds(bounds_of(control));
+    button->set_caption(wide(control.caption));
+    button->set_font(font_of(control));
+    button->set_flat(control.flat);
+    if (control.effective_show_hint()) button->set_hint(wide(control.hint));
+    button->on_click = [&control](SpeedButton&) { control.on_click(control); };
+    speed_buttons_[control.name()] = button.get();
+    sheet.add_speed_button(std::move(button));
+}
+
+}  // namespace tolsy

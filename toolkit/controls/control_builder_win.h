@@ -1,0 +1,74 @@
+#pragma once
+// Creates the native controls for a tree of control components read from a window
+// description: each kind of component becomes its Win32 control at its place, with its
+// caption, font, items and hint, and the control's events run the component's events.
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "toolkit/controls/check_box_win.h"
+#include "toolkit/controls/combo_box_win.h"
+#include "toolkit/components/control.h"
+#include "toolkit/controls/edit_win.h"
+#include "toolkit/controls/group_box_win.h"
+#include "toolkit/controls/page_control_win.h"
+#include "toolkit/controls/panel_win.h"
+#include "toolkit/controls/push_button_win.h"
+#include "toolkit/components/stream_errors.h"
+
+namespace tolsy {
+
+// The toolkit font as a platform font description.
+FontSpec font_spec(const Font& font);
+
+class NativeControls {
+public:
+    // Creates the controls (and their children, in tab order) on `parent`; `window_font` is
+    // what controls with ParentFont show. Tool-tips float above `tool_tip_owner`.
+    void build(HWND parent, const std::vector<Control*>& controls, const Font& window_font,
+               HWND tool_tip_owner);
+
+    // The native object made for the component of that name; throws ComponentNameError when
+    // there is none of that kind.
+    ComboBox& combo_box(std::string_view name) const { return find(combos_, name); }
+    Edit& edit(std::string_view name) const { return find(edits_, name); }
+    CheckBox& check_box(std::string_view name) const { return find(checks_, name); }
+    PushButton& push_button(std::string_view name) const { return find(buttons_, name); }
+    PageControl& page_control(std::string_view name) const { return find(page_controls_, name); }
+    Container& container(std::string_view name) const { return find(containers_, name); }
+    SpeedButton& speed_button(std::string_view name) const { return find(speed_buttons_, name); }
+    // The id of the push button whose component is the default button, or 0.
+    int default_button_id() const { return default_button_id_; }
+
+private:
+    template <class T>
+    static T& find(const std::map<std::string, T*, std::less<>>& map, std::string_view name) {
+        const auto it = map.find(name);
+        if (it == map.end()) throw ComponentNameError("Control " + std::string(name) + " not found");
+        return *it->second;
+    }
+
+    void build_one(HWND parent, Control& control);
+    void build_children(HWND parent, Control& control);
+    void build_page_control(HWND parent, TePageControl& control);
+    void build_combo_box(HWND parent, TeComboBox& control);
+    void build_speed_button(TabSheet& sheet, TeSpeedButton& control);
+    FontSpec font_of(const Control& control) const;
+
+    const Font* window_font_ = nullptr;
+    HWND tool_tip_owner_ = nullptr;
+    int default_button_id_ = 0;
+    std::vector<std::unique_ptr<Window>> windows_;
+    std::vector<std::unique_ptr<NativeControl>> natives_;
+    std::map<std::string, ComboBox*, std::less<>> combos_;
+    std::map<std::string, Edit*, std::less<>> edits_;
+    std::map<std::string, CheckBox*, std::less<>> checks_;
+    std::map<std::string, PushButton*, std::less<>> buttons_;
+    std::map<std::string, PageControl*, std::less<>> page_controls_;
+    std::map<std::string, Container*, std::less<>> containers_;
+    std::map<std::string, SpeedButton*, std::less<>> speed_buttons_;
+};
+
+}  // namespace tolsy

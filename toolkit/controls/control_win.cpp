@@ -1,0 +1,140 @@
+#include "toolkit/controls/control_win.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "toolkit/controls/application_win.h"
+
+namespace tolsy {
+
+namespace {
+constexpr UINT_PTR kSubclassId = 0x70C5;
+constexpr int kFirstControlId = 1000;
+// Background of all our windows: the button face, as the main window's.
+constexpr int kBackgroundColor = COLOR_BTNFACE;
+}  // namespace
+
+int next_control_id() {
+    static int next = kFirstControlId;
+    return next++;
+}
+
+NativeControl::~NativeControl() {
+    if (handle_) {
+        RemoveWindowSubclass(handle_, &NativeControl::subclass_proc, kSubclassId);
+        attach_reflector(handle_, nullptr);
+        DestroyWindow(handle_);
+    }
+}
+
+void NativeControl::create_native(const wchar_t* window_class, const std::wstring& text,
+                                  DWORD style, DWORD ex_style, const Bounds& b, HWND parent) {
+    id_ = next_control_id();
+    handle_ = CreateWindowExW(ex_style, window_class, text.c_str(), style | WS_CHILD | WS_VISIBLE,
+                              b.left, b.top, b.width, b.height, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
+                              GetModuleHandleW(nullptr), nullptr);
+    if (!handle_) throw std::runtime_error("Cannot create control");
+    attach_reflector(handle_, this);
+    SetWindowSubclass(handle_, &NativeControl::subclass_proc, kSubclassId,
+                      reinterpret_cast<DWORD_PTR>(this));
+    if (font_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+}
+
+void NativeControl::set_font(const FontSpec& font) {
+    font_.reset(create_font(font));
+    if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+}
+
+void NativeControl::focus() { SetFocus(handle_); }
+
+bool NativeControl::focused() const {
+    HWND focus = GetFocus();
+    return focus && (focus == handle_ || IsChild(handle_, focus));
+}
+
+void NativeControl::set_enabled(bool enabled) { EnableWindow(handle_, enabled ? TRUE : FALSE); }
+
+bool NativeControl::reflected(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+    return notification(message, wparam, lparam, result);
+}
+
+bool NativeControl::notification(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+LRESULT NativeControl::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    return default_control_message(message, wparam, lparam);
+}
+
+LRESULT NativeControl::default_control_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    return DefSubclassProc(handle_, message, wparam, lparam);
+}
+
+LRESULT CALLBACK NativeControl::subclass_proc(HWND window, UINT message, WPARAM wparam,
+                                              LPARAM lparam, UINT_PTR, DWORD_PTR self_data) {
+    auto* self = reinterpret_cast<NativeControl*>(self_data);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &NativeControl::subclass_proc, kSubclassId);
+        attach_reflector(window, nullptr);
+        self->handle_ = nullptr;
+        return DefSubclassProc(window, message, wparam, lparam);
+    }
+    LRESULT result = 0;
+    bool answered = false;
+    Application::instance().guarded([&] {
+        result = self->control_message(message, wparam, lparam);
+        answered = true;
+    });
+    return answered ? result : DefSubclassProc(window, message, wparam, lparam);
+}
+
+void Container::create_container(const Bounds& b, HWND parent, DWORD extra_style) {
+    create(WS_EX_CONTROLPARENT, widen_1252(caption_).c_str(),
+           WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | extra_style, b.left, b.top,
+           b.width, b.height, parent, nullptr);
+    if (!handle()) throw std::runtime_error("Cannot create control");
+}
+
+void Container::set_caption(const std::string& caption) {
+    caption_ = caption;
+    if (handle()) InvalidateRect(handle(), nullptr, TRUE);
+}
+
+void Container::set_font(const FontSpec& font) {
+    font_.reset(create_font(font));
+    if (handle()) InvalidateRect(handle(), nullptr, TRUE);
+}
+
+void Container::fill_background(HDC dc, const RECT& area) const {
+    FillRect(dc, &area, GetSysColorBrush(kBackgroundColor));
+}
+
+void Container::paint(HDC dc, const RECT& client) { fill_background(dc, client); }
+
+LRESULT Container::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(handle(), &ps);
+            RECT client;
+            GetClientRect(handle(), &client);
+            paint(dc, client);
+            EndPaint(handle(), &ps);
+            return 0;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            LRESULT result = 0;
+            if (reflect_to_child(handle(), message, wparam, lparam, result)) return result;
+            SetBkColor(reinterpret_cast<HDC>(wparam), GetSysColor(kBackgroundColor));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(kBackgroundColor));
+        }
+        default:
+            break;
+    }
+    return Window::handle_message(message, wparam, lparam);
+}
+
+}  // namespace tolsy

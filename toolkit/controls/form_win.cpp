@@ -1,0 +1,266 @@
+#include "toolkit/controls/form_win.h"
+
+#include "toolkit/controls/application_win.h"
+#include "toolkit/components/colors.h"
+
+#include <stdexcept>
+
+namespace tolsy {
+
+COLORREF resolve_color(COLORREF color) {
+    if ((color & kSystemColorFlag) == kSystemColorFlag)
+        return GetSysColor(static_cast<int>(color & 0xFF));
+    return color & 0x00FFFFFF;
+}
+
+namespace {
+int CALLBACK note_font_found(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool face_exists(const std::wstring& face) {
+    WindowDc screen(nullptr);
+    bool found = false;
+    EnumFontsW(screen.get(), face.c_str(), &note_font_found, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// "MS Sans Serif" is a bitmap font that newer systems may lack; its outline successor, then
+// Tahoma, take its place with the same metrics at height -11.
+std::wstring available_face(const std::wstring& face) {
+    if (_wcsicmp(face.c_str(), L"MS Sans Serif") != 0 || face_exists(face)) return face;
+    for (const wchar_t* substitute : {L"Microsoft Sans Serif", L"Tahoma"})
+        if (face_exists(substitute)) return substitute;
+    return face;
+}
+}  // namespace
+
+HFONT create_font(const FontSpec& font) {
+    LOGFONTW lf{};
+    lf.lfHeight = font.height;
+    lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = font.italic ? TRUE : FALSE;
+    lf.lfCharSet = static_cast<BYTE>(font.charset);
+    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfPitchAndFamily = DEFAULT_PITCH;
+    const std::wstring face = available_face(widen_1252(font.name));
+    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    return CreateFontIndirectW(&lf);
+}
+
+Form::Form() { font_.reset(create_font(FontSpec{})); }
+
+Form::~Form() {
+    if (handle() && Application::instance().main_window() == handle())
+        Application::instance().set_main_window(nullptr);
+}
+
+void Form::set_caption(const std::string& caption) {
+    caption_ = caption;
+    if (handle()) SetWindowTextW(handle(), widen_1252(caption).c_str());
+}
+
+void Form::set_client_size(int width, int height) {
+    client_width_ = width;
+    client_height_ = height;
+    if (!handle()) return;
+    RECT r{0, 0, width, height};
+    AdjustWindowRectEx(&r, window_style(), FALSE, window_ex_style());
+    SetWindowPos(handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::set_border_style(BorderStyle style) {
+    border_style_ = style;
+    apply_styles();
+}
+
+void Form::set_border_icons(BorderIcons icons) {
+    border_icons_ = icons;
+    apply_styles();
+}
+
+void Form::set_form_style(FormStyle style) {
+    if (form_style_ == style) return;
+    form_style_ = style;
+    if (handle())
+        SetWindowPos(handle(), style == FormStyle::StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0,
+                     0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Form::set_color(COLORREF color) {
+    color_ = color;
+    if (handle()) InvalidateRect(handle(), nullptr, TRUE);
+}
+
+void Form::set_font(const FontSpec& font) {
+    font_.reset(create_font(font));
+    if (handle()) SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+}
+
+DWORD Form::window_style() const {
+    DWORD style = WS_CLIPCHILDREN;
+    switch (border_style_) {
+        case BorderStyle::None: style |= WS_POPUP; break;
+        case BorderStyle::Single: style |= WS_CAPTION | WS_BORDER; break;
+        case BorderStyle::Sizeable: style |= WS_CAPTION | WS_THICKFRAME; break;
+        case BorderStyle::Dialog: style |= WS_CAPTION | WS_DLGFRAME; break;
+    }
+    if (border_style_ != BorderStyle::None) {
+        if (border_icons_.system_menu) style |= WS_SYSMENU;
+        if (border_icons_.minimize) style |= WS_MINIMIZEBOX;
+        if (border_icons_.maximize) style |= WS_MAXIMIZEBOX;
+    }
+    return style;
+}
+
+DWORD Form::window_ex_style() const {
+    DWORD ex = WS_EX_CONTROLPARENT | extra_ex_style_;
+    if (form_style_ == FormStyle::StayOnTop) ex |= WS_EX_TOPMOST;
+    if (border_style_ == BorderStyle::Dialog) ex |= WS_EX_DLGMODALFRAME;
+    if (border_icons_.help && !border_icons_.minimize && !border_icons_.maximize)
+        ex |= WS_EX_CONTEXTHELP;
+    return ex;
+}
+
+void Form::apply_styles() {
+    if (!handle()) return;
+    const LONG_PTR visible = GetWindowLongPtrW(handle(), GWL_STYLE) & WS_VISIBLE;
+    SetWindowLongPtrW(handle(), GWL_STYLE, static_cast<LONG_PTR>(window_style()) | visible);
+    const LONG_PTR topmost = GetWindowLongPtrW(handle(), GWL_EXSTYLE) & WS_EX_TOPMOST;
+    SetWindowLongPtrW(handle(), GWL_EXSTYLE,
+                      (static_cast<LONG_PTR>(window_ex_style()) & ~WS_EX_TOPMOST) | topmost);
+    // Keep the client size; the frame around it may have changed.
+    set_client_size(client_width_, client_height_);
+    SetWindowPos(handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void Form::create_window(HWND owner, DWORD extra_ex_style) {
+    extra_ex_style_ = extra_ex_style;
+    RECT r{0, 0, client_width_, client_height_};
+    AdjustWindowRectEx(&r, window_style(), FALSE, window_ex_style());
+    create(window_ex_style(), widen_1252(caption_).c_str(), window_style(), CW_USEDEFAULT,
+           CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, owner, nullptr);
+    if (!handle()) throw std::runtime_error("Cannot create window");
+    Application& app = Application::instance();
+    if (!app.main_window()) app.set_main_window(handle());
+    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    if (on_create) on_create();
+}
+
+void Form::center_on_screen() {
+    RECT r;
+    GetWindowRect(handle(), &r);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    SetWindowPos(handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::show() {
+    if (!shown_once_) {
+        shown_once_ = true;
+        if (centered_) center_on_screen();
+    }
+    ShowWindow(handle(), SW_SHOW);
+    SetForegroundWindow(handle());
+}
+
+void Form::hide() { ShowWindow(handle(), SW_HIDE); }
+
+bool Form::visible() const { return handle() && IsWindowVisible(handle()); }
+
+void Form::show_modal() {
+    HWND owner = GetWindow(handle(), GW_OWNER);
+    const bool owner_was_enabled = owner && IsWindowEnabled(owner);
+    if (owner_was_enabled) EnableWindow(owner, FALSE);
+    modal_ = true;
+    modal_done_ = false;
+    show();
+    MSG msg;
+    bool quit = false;
+    while (!modal_done_ && IsWindow(handle())) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            quit = true;
+            break;
+        }
+        if (IsDialogMessageW(handle(), &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    // The owner must be enabled again before this form hides, so activation returns to it.
+    if (owner_was_enabled) EnableWindow(owner, TRUE);
+    if (handle()) hide();
+    modal_ = false;
+    if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
+}
+
+void Form::close() {
+    if (handle()) PostMessageW(handle(), WM_CLOSE, 0, 0);
+}
+
+void Form::paint_background(HDC dc) {
+    RECT r;
+    GetClientRect(handle(), &r);
+    UniqueBrush brush(CreateSolidBrush(resolve_color(color_)));
+    FillRect(dc, &r, brush.get());
+}
+
+LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    Application& app = Application::instance();
+    switch (message) {
+        case WM_ERASEBKGND:
+            paint_background(reinterpret_cast<HDC>(wparam));
+            return 1;
+        case WM_SYSCOMMAND: {
+            // The platform maximises or sizes on request whatever the frame shows; a fixed
+            // window refuses both.
+            const WPARAM command = wparam & 0xFFF0;
+            if (command == SC_MAXIMIZE && !border_icons_.maximize) return 0;
+            if (command == SC_SIZE && border_style_ != BorderStyle::Sizeable) return 0;
+            break;
+        }
+        case DM_GETDEFID:
+            if (default_button_id_) return MAKELRESULT(default_button_id_, DC_HASDEFID);
+            return 0;
+        case WM_SHOWWINDOW:
+            if (wparam && on_show) on_show();
+            break;
+        case WM_ACTIVATE:
+            if (LOWORD(wparam) != WA_INACTIVE && on_activate) on_activate();
+            break;
+        case WM_SIZE:
+            if (app.main_window() == handle()) {
+                if (wparam == SIZE_MINIMIZED && !minimized_) {
+                    minimized_ = true;
+                    app.notify_minimize();
+                } else if (wparam == SIZE_RESTORED && minimized_) {
+                    minimized_ = false;
+                    app.notify_restore();
+                }
+            }
+            break;
+        case WM_CLOSE:
+            if (on_close) on_close();
+            if (modal_) {
+                modal_done_ = true;
+            } else if (app.main_window() == handle()) {
+                hide();
+                app.terminate();
+            } else {
+                hide();
+            }
+            return 0;
+        default:
+            break;
+    }
+    return Window::handle_message(message, wparam, lparam);
+}
+
+}  // namespace tolsy

@@ -1,0 +1,69 @@
+#pragma once
+// A page control: a row of tabs over a set of tab sheets, one shown at a time. The tab row
+// itself takes the keyboard focus (Tab reaches it; the arrow keys change the page). Tab sheets
+// also hold speed buttons, which they paint and feed with the mouse, with their tool-tips.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/controls/control_win.h"
+#include "toolkit/controls/speed_button_win.h"
+#include "toolkit/controls/tool_tip_win.h"
+
+namespace tolsy {
+
+class TabSheet : public Container {
+public:
+    // Adds a windowless button; the sheet paints it and routes the mouse to it.
+    SpeedButton& add_speed_button(std::unique_ptr<SpeedButton> button);
+    const std::vector<std::unique_ptr<SpeedButton>>& speed_buttons() const { return buttons_; }
+    // Registers the tool-tips of the buttons that have a hint; call once all are added.
+    void create_tool_tips(HWND owner);
+    const ToolTip& tool_tip() const { return tool_tip_; }
+
+protected:
+    void paint(HDC dc, const RECT& client) override;
+    LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+private:
+    SpeedButton* button_at(POINT p) const;
+    void set_hot(SpeedButton* button);
+    void invalidate(const SpeedButton* button);
+
+    std::vector<std::unique_ptr<SpeedButton>> buttons_;
+    SpeedButton* hot_ = nullptr;
+    SpeedButton* pressed_ = nullptr;
+    ToolTip tool_tip_;
+};
+
+class TabStrip : public NativeControl {
+public:
+    void create(const Bounds& bounds, HWND parent);
+    std::function<void()> on_change;
+
+protected:
+    bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+};
+
+class PageControl : public Container {
+public:
+    void create(const Bounds& bounds, HWND parent);
+    // Adds a page with its caption (the tab's text) and returns it, created and hidden.
+    TabSheet& add_page(const std::string& caption);
+    int page_count() const { return static_cast<int>(pages_.size()); }
+    TabSheet& page(int index) { return *pages_.at(static_cast<std::size_t>(index)); }
+    int active_page_index() const;
+    // Shows that page; an index outside the pages is ignored.
+    void set_active_page_index(int index);
+    TabStrip& tabs() { return tabs_; }
+
+private:
+    void show_active_page();
+    RECT page_area() const;
+
+    TabStrip tabs_;
+    Bounds bounds_;
+    std::vector<std::unique_ptr<TabSheet>> pages_;
+};
+
+}  // namespace tolsy

@@ -1,0 +1,124 @@
+#include "toolkit/controls/window_win.h"
+
+#include "toolkit/controls/application_win.h"
+
+namespace tolsy {
+
+namespace {
+constexpr wchar_t kWindowClass[] = L"TolsyWindow";
+constexpr wchar_t kReflectorProperty[] = L"TolsyReflector";
+
+HWND notifying_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_COMMAND:
+            return reinterpret_cast<HWND>(lparam);
+        case WM_NOTIFY:
+            return reinterpret_cast<const NMHDR*>(lparam)->hwndFrom;
+        case WM_DRAWITEM:
+            return wparam ? reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)->hwndItem : nullptr;
+        case WM_MEASUREITEM:
+            return wparam ? GetDlgItem(parent, static_cast<int>(wparam)) : nullptr;
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORSCROLLBAR:
+            return reinterpret_cast<HWND>(lparam);
+        default:
+            return nullptr;
+    }
+}
+}  // namespace
+
+void attach_reflector(HWND child, MessageReflector* reflector) {
+    if (reflector)
+        SetPropW(child, kReflectorProperty, reinterpret_cast<HANDLE>(reflector));
+    else
+        RemovePropW(child, kReflectorProperty);
+}
+
+MessageReflector* reflector_of(HWND child) {
+    return reinterpret_cast<MessageReflector*>(GetPropW(child, kReflectorProperty));
+}
+
+bool reflect_to_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+    HWND child = notifying_child(parent, message, wparam, lparam);
+    if (!child || child == parent) return false;
+    MessageReflector* reflector = reflector_of(child);
+    return reflector && reflector->reflected(message, wparam, lparam, result);
+}
+
+Window::~Window() {
+    if (handle_) {
+        // Detach first so the destruction messages no longer reach a half-destroyed object.
+        SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+        DestroyWindow(handle_);
+        handle_ = nullptr;
+    }
+}
+
+const wchar_t* Window::class_name() {
+    static const ATOM atom = [] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = &Window::window_proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+        wc.hbrBackground = nullptr;  // each window paints its own background
+        wc.lpszClassName = kWindowClass;
+        return RegisterClassExW(&wc);
+    }();
+    (void)atom;
+    return kWindowClass;
+}
+
+Window* Window::from_handle(HWND window) {
+    return reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+void Window::create(DWORD ex_style, const wchar_t* caption, DWORD style, int x, int y, int width,
+                    int height, HWND parent, HMENU menu_or_id) {
+    CreateWindowExW(ex_style, class_name(), caption, style, x, y, width, height, parent, menu_or_id,
+                    GetModuleHandleW(nullptr), this);
+}
+
+LRESULT Window::default_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    return DefWindowProcW(handle_, message, wparam, lparam);
+}
+
+LRESULT Window::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    LRESULT result = 0;
+    if (reflect_to_child(handle_, message, wparam, lparam, result)) return result;
+    return default_message(message, wparam, lparam);
+}
+
+LRESULT CALLBACK Window::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    Window* self = nullptr;
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+        self = static_cast<Window*>(create->lpCreateParams);
+        self->handle_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = from_handle(window);
+    }
+    if (!self) return DefWindowProcW(window, message, wparam, lparam);
+
+    LRESULT result = 0;
+    bool answered = false;
+    Application::instance().guarded([&] {
+        result = self->handle_message(message, wparam, lparam);
+        answered = true;
+    });
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->handle_ = nullptr;
+        self->on_destroyed();
+    }
+    // A handler that failed leaves the message to the platform's default handling.
+    return answered ? result : DefWindowProcW(window, message, wparam, lparam);
+}
+
+}  // namespace tolsy
