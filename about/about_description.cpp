@@ -1,7 +1,7 @@
 #include "about/about_description.h"
 
-#include "toolkit/components/class_builder.h"
 #include "base/codepage.h"
+#include "toolkit/components/class_builder.h"
 
 namespace tolsy {
 namespace {

@@ -19,7 +19,7 @@ int centred_left(int client_width, int label_width);
 
 // The panel that carries the first label; only its Left and Width change.
 class AboutPanel {
-public:
+  public:
     virtual ~AboutPanel() = default;
     virtual void SetLeft(int left) = 0;
     virtual void SetWidth(int width) = 0;
@@ -34,7 +34,7 @@ struct AboutControls {
 };
 
 class TAboutHandlers {
-public:
+  public:
     explicit TAboutHandlers(AboutControls controls) : c_(controls) {}
 
     void FormCreate(const std::string& program_file);
@@ -47,7 +47,7 @@ public:
     const std::string& CompanyText() const { return company_text_; }
     const std::string& TrademarkText() const { return trademark_text_; }
 
-private:
+  private:
     AboutControls c_;
     std::string version_text_, description_text_, company_text_, trademark_text_;
 };

@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 #include "about/version_info_win.h"
-#include "toolkit/controls/application_win.h"
 #include "toolkit/components/component_stream.h"
+#include "toolkit/controls/application_win.h"
 
 namespace tolsy {
 namespace {
@@ -22,18 +22,25 @@ FontSpec to_font_spec(const Font& font) {
 
 UINT text_alignment(TAlignment alignment) {
     switch (alignment) {
-        case TAlignment::taCenter: return DT_CENTER;
-        case TAlignment::taRightJustify: return DT_RIGHT;
-        default: return DT_LEFT;
+        case TAlignment::taCenter:
+            return DT_CENTER;
+        case TAlignment::taRightJustify:
+            return DT_RIGHT;
+        default:
+            return DT_LEFT;
     }
 }
 
 BorderStyle form_border(TFormBorderStyle style) {
     switch (style) {
-        case TFormBorderStyle::bsNone: return BorderStyle::None;
-        case TFormBorderStyle::bsSingle: return BorderStyle::Single;
-        case TFormBorderStyle::bsDialog: return BorderStyle::Dialog;
-        default: return BorderStyle::Sizeable;
+        case TFormBorderStyle::bsNone:
+            return BorderStyle::None;
+        case TFormBorderStyle::bsSingle:
+            return BorderStyle::Single;
+        case TFormBorderStyle::bsDialog:
+            return BorderStyle::Dialog;
+        default:
+            return BorderStyle::Sizeable;
     }
 }
 
@@ -62,8 +69,8 @@ std::unique_ptr<LabelPanel> panel_of(const PanelDesign& d) {
 void WindowStarfieldSurface::CopyBitmap(const Image& bitmap) {
     if (!window_.handle() || bitmap.empty() || bitmap.stride() != bitmap.width()) return;
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), bitmap.width(), -bitmap.height(), 1, 32, BI_RGB,
-                      0, 0, 0, 0, 0};
+    info.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), bitmap.width(), -bitmap.height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     // Borrowed during a paint, else the window's own for a frame from the worker.
     std::optional<WindowDc> own;
     HDC dc = paint_dc_;
@@ -73,8 +80,7 @@ void WindowStarfieldSurface::CopyBitmap(const Image& bitmap) {
                       static_cast<UINT>(bitmap.height()), bitmap.data(), &info, DIB_RGB_COLORS);
 }
 
-TAbout::TAbout()
-    : surface_(*this), starfield_(hand_over_), info_(&win32_version_info_api()) {
+TAbout::TAbout() : surface_(*this), starfield_(hand_over_), info_(&win32_version_info_api()) {
     use_win32_behavior_timers();
     register_about_classes();
     // The description binds its events to these names.
@@ -118,9 +124,9 @@ void TAbout::read_description() {
 void TAbout::apply_window_design() {
     set_caption(design_.Caption);
     set_border_style(form_border(design_.BorderStyle));
-    set_border_icons({(design_.BorderIcons & biSystemMenu) != 0,
-                      (design_.BorderIcons & biMinimize) != 0,
-                      (design_.BorderIcons & biMaximize) != 0, (design_.BorderIcons & biHelp) != 0});
+    set_border_icons(
+        {(design_.BorderIcons & biSystemMenu) != 0, (design_.BorderIcons & biMinimize) != 0,
+         (design_.BorderIcons & biMaximize) != 0, (design_.BorderIcons & biHelp) != 0});
     set_client_size(design_.ClientWidth, design_.ClientHeight);
     set_color(to_colorref(design_.Color_));
     set_font(to_font_spec(design_.Font));
@@ -171,18 +177,27 @@ void TAbout::create_controls() {
     const TeButton& b = *design_.TeButton1;
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (b.is_default ? BS_DEFPUSHBUTTON : 0);
     const std::wstring caption(b.caption.begin(), b.caption.end());
-    button_ = CreateWindowExW(0, L"BUTTON", caption.c_str(), style, b.left, b.top, b.width,
-                              b.height, handle(),
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)),
-                              GetModuleHandleW(nullptr), nullptr);
+    button_ = CreateWindowExW(
+        0, L"BUTTON", caption.c_str(), style, b.left, b.top, b.width, b.height, handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
 }
 
-void TAbout::FormCreate() { handlers_->FormCreate(running_program_file()); }
-void TAbout::FormActivate() { handlers_->FormActivate(design_.ClientWidth); }
-void TAbout::FormClose() { handlers_->FormClose(); }
-void TAbout::BehaviorLabel1Stop() { handlers_->BehaviorLabel1Stop(); }
-void TAbout::TeButton1Click() { close(); }
+void TAbout::FormCreate() {
+    handlers_->FormCreate(running_program_file());
+}
+void TAbout::FormActivate() {
+    handlers_->FormActivate(design_.ClientWidth);
+}
+void TAbout::FormClose() {
+    handlers_->FormClose();
+}
+void TAbout::BehaviorLabel1Stop() {
+    handlers_->BehaviorLabel1Stop();
+}
+void TAbout::TeButton1Click() {
+    close();
+}
 
 void TAbout::paint_stars() {
     PAINTSTRUCT ps;

@@ -17,7 +17,7 @@ namespace tolsy {
 
 // Draws star field frames onto the window's client area at the control's top-left corner.
 class WindowStarfieldSurface : public StarfieldSurface {
-public:
+  public:
     explicit WindowStarfieldSurface(const Window& window) : window_(window) {}
     // The device context of a paint in progress; without one the window's own is used.
     void SetPaintDc(HDC dc) { paint_dc_ = dc; }
@@ -26,13 +26,13 @@ public:
     void SetHollowBrush(bool) override {}
     void CopyBitmap(const Image& bitmap) override;
 
-private:
+  private:
     const Window& window_;
     HDC paint_dc_ = nullptr;
 };
 
 class TAbout : public Form {
-public:
+  public:
     TAbout();
     ~TAbout() override;
 
@@ -54,10 +54,10 @@ public:
     LabelPanel& Panel2() { return *panel2_; }
     HWND TeButton1() const { return button_; }
 
-protected:
+  protected:
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
-private:
+  private:
     void read_description();
     void apply_window_design();
     void apply_member_design();

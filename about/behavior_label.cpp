@@ -43,7 +43,9 @@ BehaviorFactory factory_of() {
 
 }  // namespace
 
-void set_behavior_timer_factory(TimerFactory* factory) { g_timer_factory = factory; }
+void set_behavior_timer_factory(TimerFactory* factory) {
+    g_timer_factory = factory;
+}
 
 TimerFactory& behavior_timer_factory() {
     if (!g_timer_factory) throw EBehaviorError("No timer is available for label behaviours");
@@ -55,14 +57,17 @@ namespace BehaviorCatalog {
 void Add(std::string_view name, std::string_view class_name, BehaviorFactory factory) {
     if (!g_catalog) g_catalog.emplace();
     if (find_entry(name)) return;
-    auto at = std::find_if(g_catalog->begin(), g_catalog->end(), [&](const CatalogEntry& e) {
-        return compare_text(e.name, name) > 0;
-    });
+    auto at = std::find_if(g_catalog->begin(), g_catalog->end(),
+                           [&](const CatalogEntry& e) { return compare_text(e.name, name) > 0; });
     g_catalog->insert(at, {std::string(name), std::string(class_name), std::move(factory)});
 }
 
-bool Exists() { return g_catalog.has_value(); }
-bool Contains(std::string_view name) { return find_entry(name) != nullptr; }
+bool Exists() {
+    return g_catalog.has_value();
+}
+bool Contains(std::string_view name) {
+    return find_entry(name) != nullptr;
+}
 
 std::vector<std::string> Names() {
     std::vector<std::string> names;
@@ -86,7 +91,9 @@ std::unique_ptr<TLabelBehavior> Create(std::string_view name, TCustomBehaviorLab
     return e ? e->factory(label) : nullptr;
 }
 
-void Clear() { g_catalog.reset(); }
+void Clear() {
+    g_catalog.reset();
+}
 
 }  // namespace BehaviorCatalog
 
@@ -114,7 +121,9 @@ TLabelBehavior::TLabelBehavior(TCustomBehaviorLabel* ALabel, std::string_view cl
     active_ = false;
 }
 
-TLabelBehavior::~TLabelBehavior() { stop_for_release(); }
+TLabelBehavior::~TLabelBehavior() {
+    stop_for_release();
+}
 
 void TLabelBehavior::stop_for_release() {
     suspended_ = true;
@@ -149,7 +158,9 @@ void TLabelBehavior::EndChange() {
 
 // --- label ---
 
-TCustomBehaviorLabel::TCustomBehaviorLabel() { register_standard_behaviors(); }
+TCustomBehaviorLabel::TCustomBehaviorLabel() {
+    register_standard_behaviors();
+}
 
 TCustomBehaviorLabel::~TCustomBehaviorLabel() {
     destroying_ = true;

@@ -16,21 +16,21 @@ class TCustomBehaviorLabel;
 
 // Errors of behaviours; the message names the behaviour's class.
 class EBehaviorError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A timer whose ticks arrive on the user-interface thread. It may be destroyed from inside its
 // own tick; no tick follows its destruction.
 class BehaviorTimer {
-public:
+  public:
     virtual ~BehaviorTimer() = default;
     virtual void SetInterval(std::uint32_t milliseconds) = 0;
     virtual void SetEnabled(bool enabled) = 0;
 };
 
 class TimerFactory {
-public:
+  public:
     virtual ~TimerFactory() = default;
     // A disabled timer that calls `tick` on each tick.
     virtual std::unique_ptr<BehaviorTimer> CreateTimer(std::function<void()> tick) = 0;
@@ -57,7 +57,7 @@ struct TextExtent {
 
 // The label's parent control as a behaviour sees it.
 class LabelParent {
-public:
+  public:
     virtual ~LabelParent() = default;
     virtual int ClientWidth() const = 0;
     virtual int ClientHeight() const = 0;
@@ -65,7 +65,7 @@ public:
 
 // The platform's side of a label: measuring its text and repainting it.
 class LabelView {
-public:
+  public:
     virtual ~LabelView() = default;
     // Width of the widest line and height of all lines of `text` in the label's font.
     virtual TextExtent MeasureText(const std::string& text) = 0;
@@ -74,7 +74,7 @@ public:
 
 // Base of all behaviours: owned by one label, started and stopped through Active.
 class TLabelBehavior {
-public:
+  public:
     explicit TLabelBehavior(TCustomBehaviorLabel* ALabel)
         : TLabelBehavior(ALabel, "TLabelBehavior") {}
     virtual ~TLabelBehavior();
@@ -93,7 +93,7 @@ public:
 
     virtual void LabelResized() {}
 
-protected:
+  protected:
     // `class_name` names the constructed class in the error for a missing label.
     TLabelBehavior(TCustomBehaviorLabel* ALabel, std::string_view class_name);
     virtual void Start();
@@ -102,7 +102,7 @@ protected:
     // For the destructors of behaviours: stop without raising OnStop.
     void stop_for_release();
 
-private:
+  private:
     TCustomBehaviorLabel* owner_label_;
     bool active_ = false;
     bool suspended_ = false;
@@ -110,7 +110,7 @@ private:
 };
 
 class TLabelNone : public TLabelBehavior {
-public:
+  public:
     explicit TLabelNone(TCustomBehaviorLabel* ALabel) : TLabelBehavior(ALabel, "TLabelNone") {}
     std::string_view ClassName() const override { return "TLabelNone"; }
 };
@@ -135,7 +135,7 @@ void Clear();
 inline constexpr std::string_view kNoBehaviorName = "(none)";
 
 class TCustomBehaviorLabel {
-public:
+  public:
     using Notify = std::function<void(TCustomBehaviorLabel& sender)>;
 
     TCustomBehaviorLabel();
@@ -185,10 +185,10 @@ public:
     void DoStart();
     void DoStop();
 
-protected:
+  protected:
     virtual void Resize();
 
-private:
+  private:
     void adjust_bounds();
     void changed();
 

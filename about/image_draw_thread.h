@@ -13,7 +13,7 @@ namespace tolsy {
 
 // Hands calls from a worker thread to the user-interface thread.
 class UiHandOver {
-public:
+  public:
     virtual ~UiHandOver() = default;
     // Worker side: runs `call` on the user-interface thread and returns when it has run there.
     // An exception thrown by `call` is thrown again here.
@@ -25,7 +25,7 @@ public:
 };
 
 class TImageDrawThread {
-public:
+  public:
     // Starts the thread paused; `hand_over` is not owned and must outlive the worker.
     TImageDrawThread(UiHandOver& hand_over, std::uint32_t delay_ms);
     // Terminates (waking a paused worker) and waits, serving hand-overs meanwhile.
@@ -48,7 +48,7 @@ public:
     // empty once the control is being destroyed.
     std::function<void()> FrameHook;
 
-private:
+  private:
     void run();
     // Sleeps the delay; returns false when terminated meanwhile.
     bool sleep_delay();

@@ -10,7 +10,9 @@ constexpr int kEdgeMargin = 2;
 
 TLabelAppear::TLabelAppear(TCustomBehaviorLabel* ALabel) : TLabelBehavior(ALabel, "TLabelAppear") {}
 
-TLabelAppear::~TLabelAppear() { stop_for_release(); }
+TLabelAppear::~TLabelAppear() {
+    stop_for_release();
+}
 
 void TLabelAppear::SetDelay(std::uint32_t value) {
     if (value == delay_) return;
@@ -31,8 +33,7 @@ void TLabelAppear::Start() {
     if (label.Loading() || label.Destroying()) return;
     parent_ = label.Parent();
     if (!parent_) {
-        throw EBehaviorError("OwnerLabel.Parent is nil in " + std::string(ClassName()) +
-                             ".Start");
+        throw EBehaviorError("OwnerLabel.Parent is nil in " + std::string(ClassName()) + ".Start");
     }
     TLabelBehavior::Start();
     if (!timer_) timer_ = behavior_timer_factory().CreateTimer([this] { step(); });
@@ -54,12 +55,16 @@ void TLabelAppear::Stop() {
 void TLabelAppear::place_at_edge() {
     TCustomBehaviorLabel& label = OwnerLabel();
     switch (appear_from_) {
-        case TAppearDirection::drFromLeft: label.SetLeft(-label.Width()); break;
+        case TAppearDirection::drFromLeft:
+            label.SetLeft(-label.Width());
+            break;
         case TAppearDirection::drFromRight:
             label.SetLeft(parent_->ClientWidth());
             label.SetWidth(0);
             break;
-        case TAppearDirection::drFromTop: label.SetTop(-label.Height()); break;
+        case TAppearDirection::drFromTop:
+            label.SetTop(-label.Height());
+            break;
         case TAppearDirection::drFromBottom:
             label.SetTop(parent_->ClientHeight());
             label.SetHeight(0);
@@ -79,8 +84,12 @@ bool TLabelAppear::move() {
         return true;
     }
     switch (appear_from_) {
-        case TAppearDirection::drFromLeft: label.SetLeft(label.Left() + pixels_); break;
-        case TAppearDirection::drFromTop: label.SetTop(label.Top() + pixels_); break;
+        case TAppearDirection::drFromLeft:
+            label.SetLeft(label.Left() + pixels_);
+            break;
+        case TAppearDirection::drFromTop:
+            label.SetTop(label.Top() + pixels_);
+            break;
         case TAppearDirection::drFromRight: {
             label.SetLeft(label.Left() - pixels_);
             const int cw = parent_->ClientWidth();

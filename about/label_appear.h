@@ -11,7 +11,7 @@ namespace tolsy {
 enum class TAppearDirection { drFromLeft, drFromRight, drFromTop, drFromBottom };
 
 class TLabelAppear : public TLabelBehavior {
-public:
+  public:
     static constexpr std::uint32_t kDefaultDelay = 100;
     static constexpr std::uint32_t kDefaultInterval = 20;
     static constexpr std::int32_t kDefaultPixels = 3;
@@ -32,11 +32,11 @@ public:
     // Where the label comes to rest: its bounds when the effect last started.
     const LabelRect& RestingRect() const { return resting_; }
 
-protected:
+  protected:
     void Start() override;
     void Stop() override;
 
-private:
+  private:
     void step();
     void place_at_edge();
     // Moves one step; true when the label has reached its resting place.

@@ -11,7 +11,9 @@ constexpr std::uint32_t kTextInterval = 80;
 // The bounce's heights in units of Pixels, one per tick.
 constexpr int kBounceSteps[] = {0, -1, -2, -3, -2, -1};
 
-bool is_line_break(char c) { return c == '\r' || c == '\n' || c == ' '; }
+bool is_line_break(char c) {
+    return c == '\r' || c == '\n' || c == ' ';
+}
 
 }  // namespace
 
@@ -19,7 +21,9 @@ TTimedLabelBehavior::TTimedLabelBehavior(TCustomBehaviorLabel* ALabel, std::stri
                                          std::uint32_t interval)
     : TLabelBehavior(ALabel, class_name), interval_(interval) {}
 
-TTimedLabelBehavior::~TTimedLabelBehavior() { stop_for_release(); }
+TTimedLabelBehavior::~TTimedLabelBehavior() {
+    stop_for_release();
+}
 
 void TTimedLabelBehavior::SetInterval(std::uint32_t value) {
     if (value == interval_) return;
@@ -54,8 +58,12 @@ void TTimedLabelBehavior::Stop() {
 
 TLabelBlink::TLabelBlink(TCustomBehaviorLabel* ALabel)
     : TTimedLabelBehavior(ALabel, "TLabelBlink", kBlinkInterval) {}
-void TLabelBlink::Tick() { OwnerLabel().SetVisible(!OwnerLabel().Visible()); }
-void TLabelBlink::End() { OwnerLabel().SetVisible(saved_visible_); }
+void TLabelBlink::Tick() {
+    OwnerLabel().SetVisible(!OwnerLabel().Visible());
+}
+void TLabelBlink::End() {
+    OwnerLabel().SetVisible(saved_visible_);
+}
 
 TLabelBounce::TLabelBounce(TCustomBehaviorLabel* ALabel)
     : TTimedLabelBehavior(ALabel, "TLabelBounce", kMoveInterval) {}
@@ -63,7 +71,9 @@ void TLabelBounce::Tick() {
     const int steps = static_cast<int>(std::size(kBounceSteps));
     OwnerLabel().SetTop(saved_bounds_.top + kBounceSteps[ticks_ % steps] * Pixels);
 }
-void TLabelBounce::End() { OwnerLabel().SetTop(saved_bounds_.top); }
+void TLabelBounce::End() {
+    OwnerLabel().SetTop(saved_bounds_.top);
+}
 
 TLabelScroll::TLabelScroll(TCustomBehaviorLabel* ALabel)
     : TTimedLabelBehavior(ALabel, "TLabelScroll", kMoveInterval) {}
@@ -73,7 +83,9 @@ void TLabelScroll::Tick() {
     if (left + label.Width() < 0) left = label.Parent() ? label.Parent()->ClientWidth() : 0;
     label.SetLeft(left);
 }
-void TLabelScroll::End() { OwnerLabel().SetLeft(saved_bounds_.left); }
+void TLabelScroll::End() {
+    OwnerLabel().SetLeft(saved_bounds_.left);
+}
 
 TLabelTyping::TLabelTyping(TCustomBehaviorLabel* ALabel)
     : TTimedLabelBehavior(ALabel, "TLabelTyping", kTextInterval) {}
@@ -87,7 +99,9 @@ void TLabelTyping::Tick() {
     OwnerLabel().SetEffectText(caption.substr(0, shown));
     if (shown >= caption.size()) SetActive(false);
 }
-void TLabelTyping::End() { OwnerLabel().SetEffectTextOn(false); }
+void TLabelTyping::End() {
+    OwnerLabel().SetEffectTextOn(false);
+}
 
 TLabelSpecial::TLabelSpecial(TCustomBehaviorLabel* ALabel)
     : TTimedLabelBehavior(ALabel, "TLabelSpecial", kTextInterval) {}
@@ -103,7 +117,9 @@ void TLabelSpecial::Tick() {
     }
     OwnerLabel().SetEffectText(std::move(text));
 }
-void TLabelSpecial::End() { OwnerLabel().SetEffectTextOn(false); }
+void TLabelSpecial::End() {
+    OwnerLabel().SetEffectTextOn(false);
+}
 
 TLabelCodeBreaker::TLabelCodeBreaker(TCustomBehaviorLabel* ALabel)
     : TTimedLabelBehavior(ALabel, "TLabelCodeBreaker", kTextInterval) {}
@@ -123,6 +139,8 @@ void TLabelCodeBreaker::Tick() {
     OwnerLabel().SetEffectText(std::move(text));
     if (solved >= caption.size()) SetActive(false);
 }
-void TLabelCodeBreaker::End() { OwnerLabel().SetEffectTextOn(false); }
+void TLabelCodeBreaker::End() {
+    OwnerLabel().SetEffectTextOn(false);
+}
 
 }  // namespace tolsy

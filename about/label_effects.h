@@ -10,12 +10,12 @@ namespace tolsy {
 
 // Shared by the effects below: a timer at Interval that runs Tick while active.
 class TTimedLabelBehavior : public TLabelBehavior {
-public:
+  public:
     ~TTimedLabelBehavior() override;
     std::uint32_t Interval() const { return interval_; }
     void SetInterval(std::uint32_t value);
 
-protected:
+  protected:
     TTimedLabelBehavior(TCustomBehaviorLabel* ALabel, std::string_view class_name,
                         std::uint32_t interval);
     void Start() override;
@@ -28,57 +28,57 @@ protected:
     bool saved_visible_ = true;
     int ticks_ = 0;
 
-private:
+  private:
     std::uint32_t interval_;
     std::unique_ptr<BehaviorTimer> timer_;
 };
 
 // Shows and hides the label in turn.
 class TLabelBlink : public TTimedLabelBehavior {
-public:
+  public:
     explicit TLabelBlink(TCustomBehaviorLabel* ALabel);
     ~TLabelBlink() override { stop_for_release(); }
     std::string_view ClassName() const override { return "TLabelBlink"; }
 
-protected:
+  protected:
     void Tick() override;
     void End() override;
 };
 
 // Hops up and down by Pixels around its place.
 class TLabelBounce : public TTimedLabelBehavior {
-public:
+  public:
     explicit TLabelBounce(TCustomBehaviorLabel* ALabel);
     ~TLabelBounce() override { stop_for_release(); }
     std::string_view ClassName() const override { return "TLabelBounce"; }
     std::int32_t Pixels = 2;
 
-protected:
+  protected:
     void Tick() override;
     void End() override;
 };
 
 // Runs to the left by Pixels and comes round again from the parent's right edge.
 class TLabelScroll : public TTimedLabelBehavior {
-public:
+  public:
     explicit TLabelScroll(TCustomBehaviorLabel* ALabel);
     ~TLabelScroll() override { stop_for_release(); }
     std::string_view ClassName() const override { return "TLabelScroll"; }
     std::int32_t Pixels = 2;
 
-protected:
+  protected:
     void Tick() override;
     void End() override;
 };
 
 // Types the caption one character per tick, then stops.
 class TLabelTyping : public TTimedLabelBehavior {
-public:
+  public:
     explicit TLabelTyping(TCustomBehaviorLabel* ALabel);
     ~TLabelTyping() override { stop_for_release(); }
     std::string_view ClassName() const override { return "TLabelTyping"; }
 
-protected:
+  protected:
     void Begin() override;
     void Tick() override;
     void End() override;
@@ -86,12 +86,12 @@ protected:
 
 // A capital letter runs through the caption, round and round.
 class TLabelSpecial : public TTimedLabelBehavior {
-public:
+  public:
     explicit TLabelSpecial(TCustomBehaviorLabel* ALabel);
     ~TLabelSpecial() override { stop_for_release(); }
     std::string_view ClassName() const override { return "TLabelSpecial"; }
 
-protected:
+  protected:
     void Begin() override;
     void Tick() override;
     void End() override;
@@ -99,17 +99,17 @@ protected:
 
 // Starts from scrambled text and breaks it one character per tick, then stops.
 class TLabelCodeBreaker : public TTimedLabelBehavior {
-public:
+  public:
     explicit TLabelCodeBreaker(TCustomBehaviorLabel* ALabel);
     ~TLabelCodeBreaker() override { stop_for_release(); }
     std::string_view ClassName() const override { return "TLabelCodeBreaker"; }
 
-protected:
+  protected:
     void Begin() override;
     void Tick() override;
     void End() override;
 
-private:
+  private:
     std::uint32_t seed_ = 0x2545F491;
 };
 

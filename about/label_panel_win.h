@@ -14,23 +14,23 @@ class LabelPanel;
 
 // The platform side of one label on a LabelPanel.
 class Win32LabelView : public LabelView {
-public:
+  public:
     Win32LabelView(TBehaviorLabel& label, const FontSpec& font, COLORREF color, UINT alignment);
     TextExtent MeasureText(const std::string& text) override;
     void Changed() override;
     void Paint(HDC dc) const;
     void SetPanel(LabelPanel* panel) { panel_ = panel; }
 
-private:
+  private:
     TBehaviorLabel& label_;
     UniqueFont font_;
     COLORREF color_;
-    UINT alignment_;  // DT_LEFT, DT_CENTER or DT_RIGHT
+    UINT alignment_;               // DT_LEFT, DT_CENTER or DT_RIGHT
     LabelPanel* panel_ = nullptr;  // not owned
 };
 
 class LabelPanel : public Window, public AboutPanel, public LabelParent {
-public:
+  public:
     LabelPanel(int left, int top, int width, int height, COLORREF color);
     // Creates the native child window on `parent`.
     void CreateWindowOn(HWND parent);
@@ -45,10 +45,10 @@ public:
     int Left() const { return left_; }
     int Width() const { return width_; }
 
-protected:
+  protected:
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
-private:
+  private:
     void place();
 
     int left_, top_, width_, height_;

@@ -10,7 +10,7 @@ constexpr std::uint32_t kGreyBase = 120;
 constexpr std::uint32_t kGreyLevels = 120;  // greys 120 to 239
 
 class ClockSeededRandom : public RandomSource {
-public:
+  public:
     void Randomize() override {
         engine_.seed(static_cast<std::uint64_t>(
             std::chrono::high_resolution_clock::now().time_since_epoch().count()));
@@ -20,7 +20,7 @@ public:
         return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(engine_);
     }
 
-private:
+  private:
     std::mt19937_64 engine_;
 };
 
@@ -73,7 +73,9 @@ void TStarfield::SetDelay(std::uint32_t value) {
     worker_->SetDelay(value);
 }
 
-void TStarfield::SetStars(std::uint16_t count) { generate(count); }
+void TStarfield::SetStars(std::uint16_t count) {
+    generate(count);
+}
 
 void TStarfield::SetBounds(int width, int height) {
     if (width == width_ && height == height_) return;
@@ -121,7 +123,8 @@ void TStarfield::Paint() {
     const bool hollow = color_ == clNone;
     if (!hollow) {
         const std::uint32_t fill = color_to_pixel(color_);
-        for (int y = 0; y < bitmap_.height(); ++y) std::fill_n(bitmap_.row(y), bitmap_.width(), fill);
+        for (int y = 0; y < bitmap_.height(); ++y)
+            std::fill_n(bitmap_.row(y), bitmap_.width(), fill);
     }
     for (StarRecord& star : stars_) {
         // The row check matters only for a field of height 0, where Random(H) still gives 0.

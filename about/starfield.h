@@ -24,7 +24,7 @@ struct StarRecord {
 
 // Random(n): uniform over 0 .. n-1, and 0 when n is 0.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual void Randomize() = 0;  // reseed from the clock
     virtual std::uint32_t Random(std::uint32_t n) = 0;
@@ -35,7 +35,7 @@ RandomSource& process_random();
 
 // Where a finished frame goes: the control's drawing surface at its top-left corner.
 class StarfieldSurface {
-public:
+  public:
     virtual ~StarfieldSurface() = default;
     virtual void Lock() = 0;
     virtual void Unlock() = 0;
@@ -44,7 +44,7 @@ public:
 };
 
 class TStarfield {
-public:
+  public:
     static constexpr std::uint32_t kDefaultDelay = 50;
     static constexpr std::uint16_t kDefaultStars = 100;
     static constexpr std::uint8_t kDefaultMaxSpeed = 10;
@@ -87,7 +87,7 @@ public:
     const Image& Bitmap() const { return bitmap_; }
     const TImageDrawThread& Worker() const { return *worker_; }
 
-private:
+  private:
     void generate(std::uint16_t count);
     void rebirth(StarRecord& star);
     std::int32_t random_grey();

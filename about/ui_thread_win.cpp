@@ -33,7 +33,7 @@ std::map<UINT_PTR, Win32Timer*>& live_timers() {
 }
 
 class Win32Timer : public BehaviorTimer {
-public:
+  public:
     explicit Win32Timer(std::function<void()> tick) : tick_(std::move(tick)) {
         static UINT_PTR next_id = 1;
         id_ = next_id++;
@@ -66,7 +66,7 @@ public:
         }
     }
 
-private:
+  private:
     void arm() { system_id_ = SetTimer(nullptr, system_id_, interval_ ? interval_ : 1, &on_tick); }
 
     std::function<void()> tick_;
@@ -86,7 +86,9 @@ Win32HandOver::Win32HandOver() : ended_(CreateEventW(nullptr, TRUE, FALSE, nullp
     if (!window_ || !ended_) throw std::runtime_error("Cannot create the star field's clock");
 }
 
-Win32HandOver::~Win32HandOver() { DestroyWindow(window_); }
+Win32HandOver::~Win32HandOver() {
+    DestroyWindow(window_);
+}
 
 LRESULT CALLBACK Win32HandOver::window_proc(HWND window, UINT message, WPARAM wparam,
                                             LPARAM lparam) {
@@ -106,7 +108,9 @@ void Win32HandOver::run_on_ui_thread(const std::function<void()>& call) {
     if (request.error) std::rethrow_exception(request.error);
 }
 
-void Win32HandOver::worker_ended() { SetEvent(ended_.get()); }
+void Win32HandOver::worker_ended() {
+    SetEvent(ended_.get());
+}
 
 void Win32HandOver::serve_until_worker_ended() {
     HANDLE ended = ended_.get();

@@ -15,7 +15,7 @@ namespace tolsy {
 
 // Created on the user-interface thread; its window receives the worker's frame requests.
 class Win32HandOver : public UiHandOver {
-public:
+  public:
     Win32HandOver();
     ~Win32HandOver() override;
     Win32HandOver(const Win32HandOver&) = delete;
@@ -26,7 +26,7 @@ public:
     // Waits for the worker's end while still answering its sent frame requests.
     void serve_until_worker_ended() override;
 
-private:
+  private:
     static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
     HWND window_ = nullptr;
@@ -35,7 +35,7 @@ private:
 
 // Message timers on the user-interface thread, one hidden window for all of them.
 class Win32TimerFactory : public TimerFactory {
-public:
+  public:
     std::unique_ptr<BehaviorTimer> CreateTimer(std::function<void()> tick) override;
 };
 

@@ -9,7 +9,7 @@
 namespace tolsy {
 
 class VersionInfoApi {
-public:
+  public:
     virtual ~VersionInfoApi() = default;
     // Size of the file's version record; 0 when it has none or cannot be read.
     virtual std::int64_t info_size(const std::string& file) = 0;
@@ -17,11 +17,11 @@ public:
     virtual bool copy_info(const std::string& file, std::vector<std::uint8_t>& buffer) = 0;
     // Finds one value in the copied record; yields its offset within `buffer`.
     virtual bool query_value(const std::vector<std::uint8_t>& buffer, const std::string& path,
-                               std::size_t& offset) = 0;
+                             std::size_t& offset) = 0;
 };
 
 class TEPInfoExe {
-public:
+  public:
     // `api` is not owned; null means a platform without version records (nothing is read).
     explicit TEPInfoExe(VersionInfoApi* api);
 
@@ -44,15 +44,14 @@ public:
     // Reads the record of ExeName; without a record the properties keep their values.
     void ReadInfo();
 
-private:
+  private:
     std::string query(const std::vector<std::uint8_t>& buffer, const char* key) const;
 
     VersionInfoApi* api_;
     std::string lang_id_ = "0409";
     std::string exe_name_;
-    std::string company_name_, file_description_, file_version_, internal_name_,
-        legal_copyright_, legal_trade_marks_, original_filename_, product_name_,
-        product_version_, comments_;
+    std::string company_name_, file_description_, file_version_, internal_name_, legal_copyright_,
+        legal_trade_marks_, original_filename_, product_name_, product_version_, comments_;
 };
 
 }  // namespace tolsy

@@ -9,14 +9,13 @@ std::int64_t Win32VersionInfoApi::info_size(const std::string& file) {
     return GetFileVersionInfoSizeA(file.c_str(), &handle);
 }
 
-bool Win32VersionInfoApi::copy_info(const std::string& file,
-                                             std::vector<std::uint8_t>& buffer) {
-    return GetFileVersionInfoA(file.c_str(), 0, static_cast<DWORD>(buffer.size()),
-                               buffer.data()) != FALSE;
+bool Win32VersionInfoApi::copy_info(const std::string& file, std::vector<std::uint8_t>& buffer) {
+    return GetFileVersionInfoA(file.c_str(), 0, static_cast<DWORD>(buffer.size()), buffer.data()) !=
+           FALSE;
 }
 
 bool Win32VersionInfoApi::query_value(const std::vector<std::uint8_t>& buffer,
-                                        const std::string& path, std::size_t& offset) {
+                                      const std::string& path, std::size_t& offset) {
     void* value = nullptr;
     UINT length = 0;
     // The platform's lookup reads the block it is given; a zeroed block has no entries.

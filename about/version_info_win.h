@@ -5,11 +5,11 @@
 namespace tolsy {
 
 class Win32VersionInfoApi : public VersionInfoApi {
-public:
+  public:
     std::int64_t info_size(const std::string& file) override;
     bool copy_info(const std::string& file, std::vector<std::uint8_t>& buffer) override;
     bool query_value(const std::vector<std::uint8_t>& buffer, const std::string& path,
-                       std::size_t& offset) override;
+                     std::size_t& offset) override;
 };
 
 Win32VersionInfoApi& win32_version_info_api();

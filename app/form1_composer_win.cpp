@@ -49,20 +49,46 @@ void TForm1::create_controls() {
     };
 }
 
-void TForm1::set_active_page(int index) { controls_->TePageControl1->set_active_page_index(index); }
+void TForm1::set_active_page(int index) {
+    controls_->TePageControl1->set_active_page_index(index);
+}
 
-void TForm1::SymbolComboBoxChange() { composer_->list_changed(ComposerList::kSymbol); }
-void TForm1::ConditionComboBoxChange() { composer_->list_changed(ComposerList::kCondition); }
-void TForm1::ToleranceComboBoxChange() { composer_->tolerance_changed(); }
-void TForm1::DatumCond1ComboBoxChange() { composer_->list_changed(ComposerList::kDatumCond1); }
-void TForm1::DatumCond2ComboBoxChange() { composer_->list_changed(ComposerList::kDatumCond2); }
-void TForm1::DatumCond3ComboBoxChange() { composer_->list_changed(ComposerList::kDatumCond3); }
-void TForm1::Datum1ComboBoxChange() { composer_->list_changed(ComposerList::kDatum1); }
-void TForm1::Datum2ComboBoxChange() { composer_->list_changed(ComposerList::kDatum2); }
-void TForm1::Datum3ComboBoxChange() { composer_->list_changed(ComposerList::kDatum3); }
-void TForm1::DiaCheckBoxClick() { composer_->diameter_clicked(); }
-void TForm1::ClearAllButtonClick() { composer_->clear_all(); }
-void TForm1::write_preview() { composer_->write_preview(); }
+void TForm1::SymbolComboBoxChange() {
+    composer_->list_changed(ComposerList::kSymbol);
+}
+void TForm1::ConditionComboBoxChange() {
+    composer_->list_changed(ComposerList::kCondition);
+}
+void TForm1::ToleranceComboBoxChange() {
+    composer_->tolerance_changed();
+}
+void TForm1::DatumCond1ComboBoxChange() {
+    composer_->list_changed(ComposerList::kDatumCond1);
+}
+void TForm1::DatumCond2ComboBoxChange() {
+    composer_->list_changed(ComposerList::kDatumCond2);
+}
+void TForm1::DatumCond3ComboBoxChange() {
+    composer_->list_changed(ComposerList::kDatumCond3);
+}
+void TForm1::Datum1ComboBoxChange() {
+    composer_->list_changed(ComposerList::kDatum1);
+}
+void TForm1::Datum2ComboBoxChange() {
+    composer_->list_changed(ComposerList::kDatum2);
+}
+void TForm1::Datum3ComboBoxChange() {
+    composer_->list_changed(ComposerList::kDatum3);
+}
+void TForm1::DiaCheckBoxClick() {
+    composer_->diameter_clicked();
+}
+void TForm1::ClearAllButtonClick() {
+    composer_->clear_all();
+}
+void TForm1::write_preview() {
+    composer_->write_preview();
+}
 
 void TForm1::TeSpeedButton1Click(Component& sender) {
     // The buttons are told apart only by their label.

@@ -21,15 +21,24 @@ std::span<const std::uint8_t> embedded_description() {
 
 ComboBox& Form1Controls::list(ComposerList which) const {
     switch (which) {
-        case ComposerList::kSymbol: return *SymbolComboBox;
-        case ComposerList::kCondition: return *ConditionComboBox;
-        case ComposerList::kTolerance: return *ToleranceComboBox;
-        case ComposerList::kDatum1: return *Datum1ComboBox;
-        case ComposerList::kDatum2: return *Datum2ComboBox;
-        case ComposerList::kDatum3: return *Datum3ComboBox;
-        case ComposerList::kDatumCond1: return *DatumCond1ComboBox;
-        case ComposerList::kDatumCond2: return *DatumCond2ComboBox;
-        case ComposerList::kDatumCond3: return *DatumCond3ComboBox;
+        case ComposerList::kSymbol:
+            return *SymbolComboBox;
+        case ComposerList::kCondition:
+            return *ConditionComboBox;
+        case ComposerList::kTolerance:
+            return *ToleranceComboBox;
+        case ComposerList::kDatum1:
+            return *Datum1ComboBox;
+        case ComposerList::kDatum2:
+            return *Datum2ComboBox;
+        case ComposerList::kDatum3:
+            return *Datum3ComboBox;
+        case ComposerList::kDatumCond1:
+            return *DatumCond1ComboBox;
+        case ComposerList::kDatumCond2:
+            return *DatumCond2ComboBox;
+        case ComposerList::kDatumCond3:
+            return *DatumCond3ComboBox;
     }
     return *SymbolComboBox;
 }

@@ -14,9 +14,9 @@ constexpr std::string_view kEffectButtonClass = "TTeEffectButton";
 constexpr std::string_view kButtonClass = "TTeButton";
 
 bool is_control_class(std::string_view name) {
-    for (std::string_view known : {"TTePageControl", "TTeTabSheet", "TTeGroupBox", "TTePanel",
-                                   "TTeEdit", "TTeComboBox", "TTeCheckBox", "TTeButton",
-                                   "TTeSpeedButton"}) {
+    for (std::string_view known :
+         {"TTePageControl", "TTeTabSheet", "TTeGroupBox", "TTePanel", "TTeEdit", "TTeComboBox",
+          "TTeCheckBox", "TTeButton", "TTeSpeedButton"}) {
         if (same_text(name, known)) return true;
     }
     return false;
@@ -33,7 +33,8 @@ void keep_published(ObjectNode& node, const ClassInfo& info) {
 // The controls of a node, recursively; other components are left out.
 void keep_controls(ObjectNode& node) {
     std::erase_if(node.children, [](const ObjectNode& child) {
-        return !is_control_class(child.class_name) && !same_text(child.class_name, kEffectButtonClass);
+        return !is_control_class(child.class_name) &&
+               !same_text(child.class_name, kEffectButtonClass);
     });
     for (ObjectNode& child : node.children) {
         if (same_text(child.class_name, kEffectButtonClass)) {
@@ -47,10 +48,8 @@ void keep_controls(ObjectNode& node) {
 }  // namespace
 
 const ClassInfo& Form1Description::static_class_info() {
-    static const ClassInfo info =
-        declare_class<Form1Description, Component>(kReadingRootClass, [](auto& c) {
-            c.object("Font", &Form1Description::font);
-        });
+    static const ClassInfo info = declare_class<Form1Description, Component>(
+        kReadingRootClass, [](auto& c) { c.object("Font", &Form1Description::font); });
     return info;
 }
 

@@ -7,23 +7,32 @@ namespace tolsy {
 
 namespace {
 constexpr int kGlyph = 16;
-constexpr std::uint32_t kTransparent =
-    Pixel::pack((kKeyColorRgb >> 0) & 0xFF, (kKeyColorRgb >> 8) & 0xFF, (kKeyColorRgb >> 16) & 0xFF);
+constexpr std::uint32_t kTransparent = Pixel::pack(
+    (kKeyColorRgb >> 0) & 0xFF, (kKeyColorRgb >> 8) & 0xFF, (kKeyColorRgb >> 16) & 0xFF);
 // The disabled glyph: the shape in the shadow colour over a white copy one pixel down-right.
 constexpr std::uint32_t kDisabledShadow = Pixel::pack(128, 128, 128);
 constexpr std::uint32_t kDisabledHighlight = Pixel::pack(255, 255, 255);
 
 std::uint32_t colour_of(char c) {
     switch (c) {
-        case 'k': return Pixel::pack(0, 0, 0);
-        case 'w': return Pixel::pack(255, 255, 255);
-        case 'g': return Pixel::pack(192, 192, 192);
-        case 'd': return Pixel::pack(128, 128, 128);
-        case 'r': return Pixel::pack(200, 0, 0);
-        case 'b': return Pixel::pack(0, 0, 160);
-        case 'y': return Pixel::pack(240, 220, 120);
-        case '.': return kTransparent;
-        default: throw std::invalid_argument(std::string("Unknown colour letter '") + c + "'");
+        case 'k':
+            return Pixel::pack(0, 0, 0);
+        case 'w':
+            return Pixel::pack(255, 255, 255);
+        case 'g':
+            return Pixel::pack(192, 192, 192);
+        case 'd':
+            return Pixel::pack(128, 128, 128);
+        case 'r':
+            return Pixel::pack(200, 0, 0);
+        case 'b':
+            return Pixel::pack(0, 0, 160);
+        case 'y':
+            return Pixel::pack(240, 220, 120);
+        case '.':
+            return kTransparent;
+        default:
+            throw std::invalid_argument(std::string("Unknown colour letter '") + c + "'");
     }
 }
 
@@ -47,7 +56,8 @@ Image button_glyph_from_picture(std::string_view picture) {
         for (int x = 0; x < kGlyph; ++x) {
             const std::uint32_t p = image.at(x, y);
             if (p == kTransparent || !is_dark(p)) continue;
-            if (x + 1 < kGlyph && y + 1 < kGlyph) image.at(kGlyph + x + 1, y + 1) = kDisabledHighlight;
+            if (x + 1 < kGlyph && y + 1 < kGlyph)
+                image.at(kGlyph + x + 1, y + 1) = kDisabledHighlight;
         }
     }
     for (int y = 0; y < kGlyph; ++y) {

@@ -32,11 +32,17 @@ void Form1View::set_tolerance_text(std::string_view text, std::size_t caret) {
     c_.ToleranceComboBox->set_caret(static_cast<int>(caret));
 }
 
-bool Form1View::diameter_ticked() const { return c_.DiaCheckBox->checked(); }
+bool Form1View::diameter_ticked() const {
+    return c_.DiaCheckBox->checked();
+}
 
-void Form1View::set_diameter_ticked(bool ticked) { c_.DiaCheckBox->set_checked(ticked); }
+void Form1View::set_diameter_ticked(bool ticked) {
+    c_.DiaCheckBox->set_checked(ticked);
+}
 
-std::string Form1View::display_text() const { return glyph_text(c_.DisplayEdit->text()); }
+std::string Form1View::display_text() const {
+    return glyph_text(c_.DisplayEdit->text());
+}
 
 std::size_t Form1View::display_caret() const {
     return static_cast<std::size_t>(c_.DisplayEdit->selection_start());
@@ -50,6 +56,8 @@ void Form1View::set_display_caret(std::size_t caret) {
     c_.DisplayEdit->select(static_cast<int>(caret), static_cast<int>(caret));
 }
 
-void Form1View::focus_display() { c_.DisplayEdit->focus(); }
+void Form1View::focus_display() {
+    c_.DisplayEdit->focus();
+}
 
 }  // namespace tolsy

@@ -7,7 +7,7 @@
 namespace tolsy {
 
 class Form1View : public ComposerView {
-public:
+  public:
     explicit Form1View(Form1Controls& controls) : c_(controls) {}
 
     std::string list_text(ComposerList list) const override;
@@ -22,7 +22,7 @@ public:
     void set_display_caret(std::size_t caret) override;
     void focus_display() override;
 
-private:
+  private:
     Form1Controls& c_;
 };
 

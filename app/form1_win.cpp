@@ -49,9 +49,15 @@ void TForm1::stay_on_top() {
     set_topmost();
 }
 
-void TForm1::FormShow() { stay_on_top(); }
-void TForm1::FormActivate() { stay_on_top(); }
-void TForm1::ApplicationRestore() { stay_on_top(); }
+void TForm1::FormShow() {
+    stay_on_top();
+}
+void TForm1::FormActivate() {
+    stay_on_top();
+}
+void TForm1::ApplicationRestore() {
+    stay_on_top();
+}
 
 void TForm1::set_topmost() {
     RECT r;
@@ -60,7 +66,11 @@ void TForm1::set_topmost() {
                  kTopmostFlags);
 }
 
-void TForm1::CloseButtonClick() { close(); }
-void TForm1::Close1Click() { close(); }
+void TForm1::CloseButtonClick() {
+    close();
+}
+void TForm1::Close1Click() {
+    close();
+}
 
 }  // namespace tolsy

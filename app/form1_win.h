@@ -18,7 +18,7 @@ class FrameComposer;
 class Component;
 
 class TForm1 : public Form {
-public:
+  public:
     TForm1();
     ~TForm1() override;
 
@@ -53,7 +53,7 @@ public:
     // The theme list and engine of the window's description; none before the window exists.
     ThemeComponents* theme_components() const { return themes_.get(); }
 
-private:
+  private:
     // Creates the child controls and binds their events to the handlers.
     void create_controls();
     // Makes that page of TePageControl1 the active one; an index outside the pages is ignored.

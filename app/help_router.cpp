@@ -24,7 +24,9 @@ constexpr std::string_view kDefaultPopupTopics = "CSHelp.txt";
 // The old help system's macro buffer holds at most this many characters.
 constexpr std::size_t kMacroLimit = 255;
 
-bool is_ext_delimiter(char c) { return c == '.' || c == '\\' || c == '/' || c == ':'; }
+bool is_ext_delimiter(char c) {
+    return c == '.' || c == '\\' || c == '/' || c == ':';
+}
 
 std::size_t ext_start(std::string_view path) {
     for (std::size_t i = path.size(); i > 0; --i) {
@@ -34,10 +36,16 @@ std::size_t ext_start(std::string_view path) {
     return std::string_view::npos;
 }
 
-char ascii_lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char ascii_lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
-std::int16_t low_word(HelpData data) { return static_cast<std::int16_t>(data & 0xFFFF); }
-std::int16_t high_word(HelpData data) { return static_cast<std::int16_t>((data >> 16) & 0xFFFF); }
+std::int16_t low_word(HelpData data) {
+    return static_cast<std::int16_t>(data & 0xFFFF);
+}
+std::int16_t high_word(HelpData data) {
+    return static_cast<std::int16_t>((data >> 16) & 0xFFFF);
+}
 
 }  // namespace
 
@@ -58,17 +66,51 @@ std::string MakeTopicName(std::string_view topic) {
     out.reserve(topic.size());
     for (char ch : topic) {
         switch (static_cast<unsigned char>(ch)) {
-            case ' ': case '%': case '.': out += '_'; break;
-            case '"': case ',': case '/': case ':': case '?': case '\\': case '|': case 191: break;
-            case '&': case '*': out += '+'; break;
-            case '<': case '>': out += '~'; break;
-            case '[': out += '('; break;
-            case ']': out += ')'; break;
-            case 196: case 228: out += 'a'; break;
-            case 214: case 246: out += 'o'; break;
-            case 220: case 252: out += 'u'; break;
-            case 223: out += 's'; break;
-            default: out += ch;
+            case ' ':
+            case '%':
+            case '.':
+                out += '_';
+                break;
+            case '"':
+            case ',':
+            case '/':
+            case ':':
+            case '?':
+            case '\\':
+            case '|':
+            case 191:
+                break;
+            case '&':
+            case '*':
+                out += '+';
+                break;
+            case '<':
+            case '>':
+                out += '~';
+                break;
+            case '[':
+                out += '(';
+                break;
+            case ']':
+                out += ')';
+                break;
+            case 196:
+            case 228:
+                out += 'a';
+                break;
+            case 214:
+            case 246:
+                out += 'o';
+                break;
+            case 220:
+            case 252:
+                out += 'u';
+                break;
+            case 223:
+                out += 's';
+                break;
+            default:
+                out += ch;
         }
     }
     return out;
@@ -94,11 +136,14 @@ bool help_viewer_available(HelpPlatform& platform) {
 }
 
 void release_help_viewer() {
-    if (g_viewer.library != 0 && g_viewer.platform) g_viewer.platform->free_library(g_viewer.library);
+    if (g_viewer.library != 0 && g_viewer.platform)
+        g_viewer.platform->free_library(g_viewer.library);
     g_viewer = ViewerLibrary{};
 }
 
-const HelpTarget& last_help_target() { return g_target; }
+const HelpTarget& last_help_target() {
+    return g_target;
+}
 
 void open_help_contents() {
     if (THelpRouter* router = THelpRouter::Instance()) router->OpenHelpTopic({}, {});
@@ -121,7 +166,9 @@ THelpRouter::~THelpRouter() {
     g_router = nullptr;
 }
 
-THelpRouter* THelpRouter::Instance() { return g_router; }
+THelpRouter* THelpRouter::Instance() {
+    return g_router;
+}
 
 void THelpRouter::SetHelpType(THelpType value) {
     if (value == help_type_) return;
@@ -130,7 +177,9 @@ void THelpRouter::SetHelpType(THelpType value) {
     if (value != THelpType::htWinhelp) HelpViewerAvailable();
 }
 
-bool THelpRouter::HelpViewerAvailable() { return help_viewer_available(platform_); }
+bool THelpRouter::HelpViewerAvailable() {
+    return help_viewer_available(platform_);
+}
 
 std::optional<HelpFormInfo> THelpRouter::current_form() const {
     if (auto active = application_.active_form()) return active;
@@ -167,8 +216,8 @@ bool THelpRouter::OpenHelpTopic(const std::string& file, const std::string& topi
         path += kTopicSeparator;
         path += name;
     }
-    return platform_.html_help(g_viewer.entry, target.owner, path,
-                               html_help_command::kDisplayTopic, 0) != 0;
+    return platform_.html_help(g_viewer.entry, target.owner, path, html_help_command::kDisplayTopic,
+                               0) != 0;
 }
 
 bool THelpRouter::open_winhelp_topic(const HelpTarget& target, const std::string& topic) {
@@ -191,8 +240,10 @@ bool THelpRouter::RouteHelpRequest(std::uint16_t command, HelpData data, bool& c
         if (!call_help) return result;
     }
     if (show_type_ == TShowType::stMain) {
-        if (command == help_command::kContextPopup) command = help_command::kContext;
-        else if (command == help_command::kSetPopupPos) command = 0;
+        if (command == help_command::kContextPopup)
+            command = help_command::kContext;
+        else if (command == help_command::kSetPopupPos)
+            command = 0;
     }
     HelpTarget target = resolve_target();
     bool popup_command =
@@ -218,12 +269,16 @@ bool THelpRouter::route_html_command(std::uint16_t command, HelpData data,
         return platform_.html_help(g_viewer.entry, target.owner, file, viewer_command, arg) != 0;
     };
     switch (command) {
-        case help_command::kContext: return view(path, kHelpContext, data);
-        case help_command::kQuit: return view(std::nullopt, kCloseAll, 0);
+        case help_command::kContext:
+            return view(path, kHelpContext, data);
+        case help_command::kQuit:
+            return view(std::nullopt, kCloseAll, 0);
         case help_command::kContents:
-        case help_command::kFinder: return view(path, kDisplayToc, 0);
+        case help_command::kFinder:
+            return view(path, kDisplayToc, 0);
         case help_command::kContextPopup: {
-            HelpPoint at = popup_position_ == HelpPoint{} ? platform_.cursor_pos() : popup_position_;
+            HelpPoint at =
+                popup_position_ == HelpPoint{} ? platform_.cursor_pos() : popup_position_;
             ShowContextPopup(at.x, at.y, std::string(), static_cast<std::uint32_t>(data));
             popup_position_ = HelpPoint{};
             return true;
@@ -231,10 +286,13 @@ bool THelpRouter::route_html_command(std::uint16_t command, HelpData data,
         case help_command::kSetPopupPos:
             popup_position_ = {low_word(data), high_word(data)};
             return false;
-        case help_command::kTab: return view(path, data != 0 ? kDisplayIndex : kDisplayToc, 0);
+        case help_command::kTab:
+            return view(path, data != 0 ? kDisplayIndex : kDisplayToc, 0);
         case help_command::kKey:
-        case help_command::kPartialKey: return view(path, kDisplayIndex, data);
-        default: return false;
+        case help_command::kPartialKey:
+            return view(path, kDisplayIndex, data);
+        default:
+            return false;
     }
 }
 

@@ -60,7 +60,7 @@ struct HelpPopupRecord {
 
 // The platform's help systems. Library and entry are opaque values, 0 when absent.
 class HelpPlatform {
-public:
+  public:
     virtual ~HelpPlatform() = default;
     virtual std::uintptr_t load_library(std::string_view name) = 0;  // may throw
     virtual std::uintptr_t find_entry(std::uintptr_t library, std::string_view name) = 0;
@@ -85,7 +85,7 @@ struct HelpFormInfo {
 
 // What help needs of the application object.
 class HelpApplication {
-public:
+  public:
     virtual ~HelpApplication() = default;
     virtual THelpEvent help_hook() const = 0;
     virtual void set_help_hook(THelpEvent hook) = 0;
@@ -96,7 +96,7 @@ public:
 
 // Raised when a second router is created.
 class HelpRouterInstanceError : public std::logic_error {
-public:
+  public:
     HelpRouterInstanceError()
         : std::logic_error("Multiple instances of THelpRouter are not allowed") {}
 };
@@ -127,7 +127,7 @@ class THelpRouter;
 void open_help_contents();
 
 class THelpRouter {
-public:
+  public:
     // Throws HelpRouterInstanceError when a router already exists in the process.
     THelpRouter(HelpApplication& application, HelpPlatform& platform);
     ~THelpRouter();
@@ -159,7 +159,7 @@ public:
     bool ShowContextPopup(int x, int y, const std::string& text, std::uint32_t context);
     bool HelpViewerAvailable();
 
-private:
+  private:
     HelpTarget resolve_target() const;
     std::optional<HelpFormInfo> current_form() const;
     bool open_winhelp_topic(const HelpTarget& target, const std::string& topic);

@@ -26,10 +26,16 @@ struct HhPopupA {
 static_assert(sizeof(HhPopupA) == HelpPopupRecord::kRecordSize);
 #endif
 
-HWND to_hwnd(NativeWindow window) { return reinterpret_cast<HWND>(window); }
-NativeWindow from_hwnd(HWND window) { return reinterpret_cast<NativeWindow>(window); }
+HWND to_hwnd(NativeWindow window) {
+    return reinterpret_cast<HWND>(window);
+}
+NativeWindow from_hwnd(HWND window) {
+    return reinterpret_cast<NativeWindow>(window);
+}
 
-HtmlHelpAProc entry_of(std::uintptr_t entry) { return reinterpret_cast<HtmlHelpAProc>(entry); }
+HtmlHelpAProc entry_of(std::uintptr_t entry) {
+    return reinterpret_cast<HtmlHelpAProc>(entry);
+}
 
 }  // namespace
 
@@ -47,8 +53,8 @@ void Win32HelpPlatform::free_library(std::uintptr_t library) {
 }
 
 NativeWindow Win32HelpPlatform::html_help(std::uintptr_t entry, NativeWindow owner,
-                                          const std::optional<std::string>& path,
-                                          unsigned command, HelpData data) {
+                                          const std::optional<std::string>& path, unsigned command,
+                                          HelpData data) {
     return from_hwnd(entry_of(entry)(to_hwnd(owner), path ? path->c_str() : nullptr, command,
                                      static_cast<DWORD_PTR>(data)));
 }

@@ -11,7 +11,7 @@
 namespace tolsy {
 
 class Win32HelpPlatform : public HelpPlatform {
-public:
+  public:
     std::uintptr_t load_library(std::string_view name) override;
     std::uintptr_t find_entry(std::uintptr_t library, std::string_view name) override;
     void free_library(std::uintptr_t library) override;
@@ -30,7 +30,7 @@ public:
 // active form never replaces the router's file; the main window stands in for the
 // application's own window as the viewer's owner.
 class Win32HelpApplication : public HelpApplication {
-public:
+  public:
     THelpEvent help_hook() const override;
     void set_help_hook(THelpEvent hook) override;
     std::string help_file() const override { return {}; }

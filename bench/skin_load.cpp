@@ -8,9 +8,9 @@
 #include <ctime>
 #include <vector>
 
-#include "skin/themes/skin_file.h"
 #include "skin/model/skin_object_classes.h"
 #include "skin/stored/skin_source.h"
+#include "skin/themes/skin_file.h"
 
 namespace tolsy {
 namespace {

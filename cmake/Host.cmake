@@ -18,12 +18,17 @@ foreach(dir IN LISTS unit_dirs)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
 endforeach()
 
-# Tests of the tree itself: no file includes from a layer above its own (cmake/Layers.cmake).
+# Tests of the tree itself: no file includes from a layer above its own (cmake/Layers.cmake),
+# and every C++ file is formatted as .clang-format says.
 if(NOT TOLSY_SANITIZE)  # once is enough: the sanitizer build runs the same tree
   add_test(NAME layering
     COMMAND ${Python3_EXECUTABLE} -B ${CMAKE_SOURCE_DIR}/tests/tree/check_layers.py
             ${CMAKE_SOURCE_DIR} ${TOLSY_LAYERS})
-  set_tests_properties(layering PROPERTIES LABELS tree)
+  find_program(TOLSY_CLANG_FORMAT NAMES clang-format-14 clang-format REQUIRED)
+  add_test(NAME formatting
+    COMMAND ${Python3_EXECUTABLE} -B ${CMAKE_SOURCE_DIR}/tests/tree/check_format.py
+            ${TOLSY_CLANG_FORMAT} ${CMAKE_SOURCE_DIR})
+  set_tests_properties(layering formatting PROPERTIES LABELS tree)
 endif()
 
 # Host tools: tools/<name>.cpp -> <name>, linked against the core.

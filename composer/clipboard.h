@@ -10,7 +10,7 @@ inline constexpr std::string_view kCannotOpenClipboard = "Cannot open clipboard"
 
 // Another program holds the clipboard; the write is abandoned and the old contents stay.
 class ClipboardError : public std::runtime_error {
-public:
+  public:
     ClipboardError() : std::runtime_error(std::string(kCannotOpenClipboard)) {}
 };
 

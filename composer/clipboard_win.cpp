@@ -10,7 +10,7 @@ namespace tolsy {
 namespace {
 // Opened clipboard, closed on every way out.
 class OpenClipboardScope {
-public:
+  public:
     explicit OpenClipboardScope(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
     OpenClipboardScope(const OpenClipboardScope&) = delete;
     OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
@@ -19,7 +19,7 @@ public:
     }
     bool open() const { return open_; }
 
-private:
+  private:
     bool open_;
 };
 }  // namespace

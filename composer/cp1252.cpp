@@ -16,9 +16,15 @@ constexpr std::array<char16_t, 32> kHighControlRange = {
 constexpr unsigned char kFirstRemapped = 0x80;
 constexpr unsigned char kLastRemapped = 0x9F;
 
-bool is_surrogate(char16_t ch) { return ch >= 0xD800 && ch <= 0xDFFF; }
-bool is_high_surrogate(char16_t ch) { return ch >= 0xD800 && ch <= 0xDBFF; }
-bool is_low_surrogate(char16_t ch) { return ch >= 0xDC00 && ch <= 0xDFFF; }
+bool is_surrogate(char16_t ch) {
+    return ch >= 0xD800 && ch <= 0xDFFF;
+}
+bool is_high_surrogate(char16_t ch) {
+    return ch >= 0xD800 && ch <= 0xDBFF;
+}
+bool is_low_surrogate(char16_t ch) {
+    return ch >= 0xDC00 && ch <= 0xDFFF;
+}
 
 }  // namespace
 

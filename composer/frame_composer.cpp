@@ -1,6 +1,5 @@
 #include "composer/frame_composer.h"
 
-
 #include "composer/cp1252.h"
 #include "composer/glyph_codes.h"
 #include "composer/palette.h"
@@ -15,15 +14,24 @@ struct Choice {
 
 Choice choice_of(FrameState& s, ComposerList list) {
     switch (list) {
-        case ComposerList::kSymbol: return {&s.symbol_set, &s.symbol_glyph};
-        case ComposerList::kCondition: return {&s.condition_set, &s.condition_glyph};
-        case ComposerList::kTolerance: return {&s.tolerance_set, &s.tolerance_glyphs};
-        case ComposerList::kDatum1: return {&s.datum1_set, &s.datum1_glyph};
-        case ComposerList::kDatum2: return {&s.datum2_set, &s.datum2_glyph};
-        case ComposerList::kDatum3: return {&s.datum3_set, &s.datum3_glyph};
-        case ComposerList::kDatumCond1: return {&s.datum1_cond_set, &s.datum1_cond_glyph};
-        case ComposerList::kDatumCond2: return {&s.datum2_cond_set, &s.datum2_cond_glyph};
-        case ComposerList::kDatumCond3: return {&s.datum3_cond_set, &s.datum3_cond_glyph};
+        case ComposerList::kSymbol:
+            return {&s.symbol_set, &s.symbol_glyph};
+        case ComposerList::kCondition:
+            return {&s.condition_set, &s.condition_glyph};
+        case ComposerList::kTolerance:
+            return {&s.tolerance_set, &s.tolerance_glyphs};
+        case ComposerList::kDatum1:
+            return {&s.datum1_set, &s.datum1_glyph};
+        case ComposerList::kDatum2:
+            return {&s.datum2_set, &s.datum2_glyph};
+        case ComposerList::kDatum3:
+            return {&s.datum3_set, &s.datum3_glyph};
+        case ComposerList::kDatumCond1:
+            return {&s.datum1_cond_set, &s.datum1_cond_glyph};
+        case ComposerList::kDatumCond2:
+            return {&s.datum2_cond_set, &s.datum2_cond_glyph};
+        case ComposerList::kDatumCond3:
+            return {&s.datum3_cond_set, &s.datum3_cond_glyph};
     }
     return {&s.symbol_set, &s.symbol_glyph};
 }
@@ -56,8 +64,8 @@ ToleranceEdit convert_tolerance_edit(std::string_view text, std::size_t caret) {
 std::string pick_list_glyphs(ComposerList list, std::string_view text) {
     if (means_nothing_chosen(text)) return {};
     if (is_datum_letter_list(list)) {
-        return std::string(1, static_cast<char>(
-                                  datum_letter_to_glyph(static_cast<unsigned char>(text[0]))));
+        return std::string(
+            1, static_cast<char>(datum_letter_to_glyph(static_cast<unsigned char>(text[0]))));
     }
     return std::string(text);
 }
@@ -93,11 +101,10 @@ void FrameComposer::tolerance_changed() {
 }
 
 void FrameComposer::clear_all() {
-    for (ComposerList list : {ComposerList::kSymbol, ComposerList::kTolerance,
-                              ComposerList::kCondition, ComposerList::kDatum1,
-                              ComposerList::kDatumCond1, ComposerList::kDatum2,
-                              ComposerList::kDatumCond2, ComposerList::kDatum3,
-                              ComposerList::kDatumCond3}) {
+    for (ComposerList list :
+         {ComposerList::kSymbol, ComposerList::kTolerance, ComposerList::kCondition,
+          ComposerList::kDatum1, ComposerList::kDatumCond1, ComposerList::kDatum2,
+          ComposerList::kDatumCond2, ComposerList::kDatum3, ComposerList::kDatumCond3}) {
         *choice_of(state_, list).set = false;
     }
     view_.clear_list(ComposerList::kSymbol);

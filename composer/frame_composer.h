@@ -13,7 +13,7 @@ namespace tolsy {
 // The Tolerance page and the display line as the handlers see them. Text is 8-bit glyph text.
 // No setter here may run a change handler: the program setting a control is not a user change.
 class ComposerView {
-public:
+  public:
     virtual ~ComposerView() = default;
     // The list's text: the chosen item's, or what is typed in the tolerance list.
     virtual std::string list_text(ComposerList list) const = 0;
@@ -48,7 +48,7 @@ ToleranceEdit convert_tolerance_edit(std::string_view text, std::size_t caret);
 std::string pick_list_glyphs(ComposerList list, std::string_view text);
 
 class FrameComposer {
-public:
+  public:
     FrameComposer(FrameState& state, ComposerView& view) : state_(state), view_(view) {}
     FrameComposer(const FrameComposer&) = delete;
     FrameComposer& operator=(const FrameComposer&) = delete;
@@ -62,7 +62,7 @@ public:
     void palette_clicked(std::u16string_view label);
     void write_preview();
 
-private:
+  private:
     FrameState& state_;
     ComposerView& view_;
 };

@@ -5,7 +5,9 @@
 namespace tolsy {
 namespace {
 
-constexpr char as_char(unsigned char glyph) { return static_cast<char>(glyph); }
+constexpr char as_char(unsigned char glyph) {
+    return static_cast<char>(glyph);
+}
 
 // A datum compartment: divider (when something stands before it), letter, optional modifier.
 std::string datum_part(bool divider, const std::string& letter, bool cond_set,
@@ -45,7 +47,8 @@ std::string write_preview(const FrameState& s, bool diameter_ticked) {
         }
     }
 
-    const std::string parts = symbol_part + tolerance_part + datum1_part + datum2_part + datum3_part;
+    const std::string parts =
+        symbol_part + tolerance_part + datum1_part + datum2_part + datum3_part;
     if (parts.empty()) return {};
     return as_char(kLeftBoxGlyph) + parts + as_char(kRightBoxGlyph);
 }

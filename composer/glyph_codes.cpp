@@ -84,7 +84,9 @@ unsigned char datum_letter_to_glyph(unsigned char letter) {
     return static_cast<unsigned char>(letter + kDatumLetterOffset);
 }
 
-unsigned char label_to_glyph(char16_t label_char) { return unicode_to_cp1252(label_char); }
+unsigned char label_to_glyph(char16_t label_char) {
+    return unicode_to_cp1252(label_char);
+}
 
 std::optional<std::string_view> glyph_meaning(unsigned char code) {
     for (const auto& [glyph, meaning] : kMeanings) {

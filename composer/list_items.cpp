@@ -30,30 +30,43 @@ std::vector<std::string> datum_letters() {
 
 std::vector<std::string> list_items(ComposerList list) {
     switch (list) {
-        case ComposerList::kSymbol: return with_blank(kCharacteristicGlyphs);
-        case ComposerList::kTolerance: return with_blank(kTolerancePresets);
+        case ComposerList::kSymbol:
+            return with_blank(kCharacteristicGlyphs);
+        case ComposerList::kTolerance:
+            return with_blank(kTolerancePresets);
         case ComposerList::kDatum1:
         case ComposerList::kDatum2:
-        case ComposerList::kDatum3: return datum_letters();
+        case ComposerList::kDatum3:
+            return datum_letters();
         case ComposerList::kCondition:
         case ComposerList::kDatumCond1:
         case ComposerList::kDatumCond2:
-        case ComposerList::kDatumCond3: return with_blank(kModifierGlyphs);
+        case ComposerList::kDatumCond3:
+            return with_blank(kModifierGlyphs);
     }
     return {};
 }
 
 const char* list_control_name(ComposerList list) {
     switch (list) {
-        case ComposerList::kSymbol: return "SymbolComboBox";
-        case ComposerList::kCondition: return "ConditionComboBox";
-        case ComposerList::kTolerance: return "ToleranceComboBox";
-        case ComposerList::kDatum1: return "Datum1ComboBox";
-        case ComposerList::kDatum2: return "Datum2ComboBox";
-        case ComposerList::kDatum3: return "Datum3ComboBox";
-        case ComposerList::kDatumCond1: return "DatumCond1ComboBox";
-        case ComposerList::kDatumCond2: return "DatumCond2ComboBox";
-        case ComposerList::kDatumCond3: return "DatumCond3ComboBox";
+        case ComposerList::kSymbol:
+            return "SymbolComboBox";
+        case ComposerList::kCondition:
+            return "ConditionComboBox";
+        case ComposerList::kTolerance:
+            return "ToleranceComboBox";
+        case ComposerList::kDatum1:
+            return "Datum1ComboBox";
+        case ComposerList::kDatum2:
+            return "Datum2ComboBox";
+        case ComposerList::kDatum3:
+            return "Datum3ComboBox";
+        case ComposerList::kDatumCond1:
+            return "DatumCond1ComboBox";
+        case ComposerList::kDatumCond2:
+            return "DatumCond2ComboBox";
+        case ComposerList::kDatumCond3:
+            return "DatumCond3ComboBox";
     }
     return "";
 }

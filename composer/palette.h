@@ -18,7 +18,7 @@ struct PaletteButton {
     int top;
     int width;
     int height;
-    int font_height;       // LOGFONT height of the button's Tolsy label
+    int font_height;            // LOGFONT height of the button's Tolsy label
     std::u16string_view label;  // what the button shows; its Windows-1252 code is the glyph
 };
 

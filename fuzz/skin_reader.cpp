@@ -9,9 +9,9 @@
 
 #include "skin/bytes/bmp_reader.h"
 #include "skin/bytes/skin_error.h"
+#include "skin/bytes/zlib_codec.h"
 #include "skin/model/skin_object_io.h"
 #include "skin/stored/skin_source.h"
-#include "skin/bytes/zlib_codec.h"
 #include "toolkit/components/stream_errors.h"
 
 namespace {

@@ -11,7 +11,8 @@ namespace {
 
 std::size_t pixel_count(int width, int height) {
     if (width < 0 || height < 0) throw std::length_error("Image size is negative");
-    const auto count = static_cast<unsigned long long>(width) * static_cast<unsigned long long>(height);
+    const auto count =
+        static_cast<unsigned long long>(width) * static_cast<unsigned long long>(height);
     if (count > std::numeric_limits<std::size_t>::max() / sizeof(std::uint32_t))
         throw std::length_error("Image is too large");
     return static_cast<std::size_t>(count);
@@ -39,7 +40,8 @@ std::uint32_t* Image::shared_or_empty_data() {
     if (!pixels_) return nullptr;
     // One block copy: the pixel allocator leaves elements uninitialised, so no per-pixel work.
     auto own = std::make_shared<Pixels>(pixels_->size());
-    if (!own->empty()) std::memcpy(own->data(), pixels_->data(), own->size() * sizeof(std::uint32_t));
+    if (!own->empty())
+        std::memcpy(own->data(), pixels_->data(), own->size() * sizeof(std::uint32_t));
     pixels_ = std::move(own);
     return pixels_->data();
 }

@@ -25,7 +25,7 @@ struct Pixel {
 };
 
 class Image {
-public:
+  public:
     Image() = default;
     // Throws std::length_error when width * height does not fit the address space.
     Image(int width, int height, std::uint32_t fill = 0);
@@ -59,7 +59,7 @@ public:
 
     bool operator==(const Image& other) const;
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     int stride_ = 0;

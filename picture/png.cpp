@@ -68,7 +68,8 @@ std::vector<std::uint8_t> encode_png(const Image& image) {
 void write_png(const Image& image, const std::string& path) {
     const std::vector<std::uint8_t> bytes = encode_png(image);
     std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     if (!file) throw std::runtime_error("Cannot write " + path);
 }
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "picture/text_renderer.h"
 #include "base/handles_win.h"
+#include "picture/text_renderer.h"
 
 namespace tolsy {
 

@@ -15,15 +15,15 @@
 #include <vector>
 
 #include "picture/bitmap_font.h"
-#include "skin/model/layout.h"
-#include "skin/paint/paint.h"
 #include "picture/png.h"
+#include "skin/bytes/text_util.h"
+#include "skin/model/layout.h"
+#include "skin/model/skin_object_classes.h"
+#include "skin/paint/paint.h"
 #include "skin/paint/push_button.h"
 #include "skin/themes/skin_file.h"
 #include "skin/themes/skin_file_look.h"
-#include "skin/model/skin_object_classes.h"
 #include "skin/themes/standard_objects.h"
-#include "skin/bytes/text_util.h"
 
 namespace {
 

@@ -113,8 +113,8 @@ std::string problem_text(const std::string& path, const std::exception& e) {
         const Bytes data = read_file(path);
         ByteReader stream(data);
         const TSeSkinFilter* filter = filter_by_signature(stream);
-        const bool compressed = filter ? filter->compression != SkinCompression::None
-                                       : is_skin_data(stream);
+        const bool compressed =
+            filter ? filter->compression != SkinCompression::None : is_skin_data(stream);
         if (compressed) text += " (offset in the decompressed body)";
     } catch (const std::exception&) {
     }
@@ -189,9 +189,8 @@ int check(const std::string& path) {
         return kExitProblem;
     }
     if (report.trailing_input != 0) {
-        std::printf("%s: %zu bytes after the end of the zlib stream, at offset %zu\n",
-                    path.c_str(), report.trailing_input,
-                    read_file(path).size() - report.trailing_input);
+        std::printf("%s: %zu bytes after the end of the zlib stream, at offset %zu\n", path.c_str(),
+                    report.trailing_input, read_file(path).size() - report.trailing_input);
         return kExitProblem;
     }
     for (const std::string& link : dangling_links(source))
@@ -219,9 +218,8 @@ int main(int argc, char** argv) {
         if (command == "export-images" && argc == 4) return export_images(argv[2], argv[3]);
         if (command == "check" && argc == 3) return check(argv[2]);
     } catch (const std::exception& e) {
-        const std::string input = command == "info" && std::string_view(argv[2]) == "--json"
-                                      ? argv[3]
-                                      : argv[2];
+        const std::string input =
+            command == "info" && std::string_view(argv[2]) == "--json" ? argv[3] : argv[2];
         std::fprintf(stderr, "skintool: %s: %s\n", input.c_str(), problem_text(input, e).c_str());
         return kExitProblem;
     }

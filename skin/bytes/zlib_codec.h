@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <span>
 
-#include "skin/bytes/byte_io.h"
 #include "base/uninitialized_allocator.h"
+#include "skin/bytes/byte_io.h"
 
 namespace tolsy {
 

@@ -2,8 +2,8 @@
 // A portable shape as a platform region, for SetWindowRgn.
 #include <windows.h>
 
-#include "skin/model/shape.h"
 #include "base/handles_win.h"
+#include "skin/model/shape.h"
 
 namespace tolsy {
 

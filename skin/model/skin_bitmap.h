@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/bytes/byte_io.h"
 #include "picture/image.h"
+#include "skin/bytes/byte_io.h"
 
 namespace tolsy {
 

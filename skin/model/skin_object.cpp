@@ -106,7 +106,9 @@ void TSeSkinObject::prepare() {
     prepared_ = true;
 }
 
-void TSeSkinObject::layout_children() { layout_skin_children(*this); }
+void TSeSkinObject::layout_children() {
+    layout_skin_children(*this);
+}
 
 void TSeSkinObject::prepare_tree() {
     for (std::size_t i = 0; i < child_count(); ++i) child(i)->prepare_tree();

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "picture/text_renderer.h"
 #include "skin/model/skin_bitmap.h"
 #include "skin/model/skin_enums.h"
-#include "picture/text_renderer.h"
 #include "toolkit/components/component.h"
 #include "toolkit/components/font.h"
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "picture/canvas.h"
+#include "picture/text_renderer.h"
 #include "skin/model/shape.h"
 #include "skin/model/skin_object.h"
-#include "picture/text_renderer.h"
 #include "toolkit/components/font.h"
 
 namespace tolsy {

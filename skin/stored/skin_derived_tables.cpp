@@ -1,6 +1,6 @@
 // Colour and font tables for skins stored without them, taken from well-known objects.
-#include "skin/stored/skin_source.h"
 #include "skin/model/system_colours.h"
+#include "skin/stored/skin_source.h"
 
 namespace tolsy {
 namespace {

@@ -6,9 +6,9 @@
 #include <functional>
 #include <sstream>
 
+#include "base/codepage.h"
 #include "skin/model/bitmap_link.h"
 #include "toolkit/components/class_builder.h"
-#include "base/codepage.h"
 
 namespace tolsy {
 namespace {
@@ -182,10 +182,11 @@ std::string skin_info_text(const TSeSkinSource& s, const SkinReadReport& r) {
     for (const auto& [name, n] : c.classes) out << "  " << n << " " << name << '\n';
     out << "Tree:\n";
     for (const auto& root : s.objects) text_tree(out, *root, 0);
-    out << "Tables:       " << table_source_name(r.tables) << " (entries stored: " << r.color_entries
-        << " colours, " << r.sys_color_entries << " system colours, " << r.font_entries
-        << " fonts); held: " << kThemeColorCount << " colours, " << kThemeSysColorCount
-        << " system colours, " << kThemeFontCount << " fonts\n";
+    out << "Tables:       " << table_source_name(r.tables)
+        << " (entries stored: " << r.color_entries << " colours, " << r.sys_color_entries
+        << " system colours, " << r.font_entries << " fonts); held: " << kThemeColorCount
+        << " colours, " << kThemeSysColorCount << " system colours, " << kThemeFontCount
+        << " fonts\n";
     if (r.trailing_input != 0)
         out << "Trailing:     " << r.trailing_input << " bytes after the zlib stream\n";
     return out.str();

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "skin/model/colour_shift.h"
 #include "skin/bytes/inflate_reader.h"
 #include "skin/bytes/skin_error.h"
-#include "skin/model/skin_object_classes.h"
 #include "skin/bytes/text_util.h"
+#include "skin/model/colour_shift.h"
+#include "skin/model/skin_object_classes.h"
 
 namespace tolsy {
 namespace {

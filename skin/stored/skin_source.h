@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/model/skin_bitmap.h"
 #include "skin/bytes/skin_filter.h"
+#include "skin/model/skin_bitmap.h"
 #include "skin/model/skin_object.h"
 #include "skin/model/skin_object_io.h"
 #include "skin/stored/theme_tables.h"

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "skin/bytes/skin_error.h"
-#include "skin/model/system_colours.h"
 #include "skin/bytes/text_util.h"
+#include "skin/model/system_colours.h"
 
 namespace tolsy {
 namespace {

@@ -1,7 +1,7 @@
 #include "skin/themes/skin_file.h"
 
-#include "skin/model/colour_shift.h"
 #include "skin/bytes/skin_error.h"
+#include "skin/model/colour_shift.h"
 #include "skin/themes/theme_manager.h"
 
 namespace tolsy {

@@ -35,14 +35,13 @@ class TTeSkinFile : public TteTheme {
     // None: the object is not defined.
     TSeSkinObject* theme_object(std::string_view name, int default_slot) const;
     // A part of the object found as above: the first object of that name in its subtree.
-    TSeSkinObject* theme_part(std::string_view name, int default_slot,
-                              std::string_view part) const;
+    TSeSkinObject* theme_part(std::string_view name, int default_slot, std::string_view part) const;
     const StandardObjectTable& standard_objects() const { return standard_; }
 
     bool draw_button(int kind, Canvas& canvas, std::string_view object, const Rect& rect,
                      int control_state) override;
 
-protected:
+  protected:
     void deltas_changed() override { rebuild_look(); }
     void rebuild_look();
     // Fills the table of standard objects from the working copy (after the deltas are applied).

@@ -2,11 +2,11 @@
 // skin_file.cpp.
 #include "skin/themes/skin_file_look.h"
 
+#include "skin/bytes/text_util.h"
 #include "skin/model/layout.h"
 #include "skin/paint/paint.h"
 #include "skin/paint/push_button.h"
 #include "skin/themes/skin_file.h"
-#include "skin/bytes/text_util.h"
 
 namespace tolsy {
 

@@ -1,7 +1,7 @@
 #include "skin/themes/standard_objects.h"
 
-#include "skin/model/skin_object_classes.h"
 #include "skin/bytes/text_util.h"
+#include "skin/model/skin_object_classes.h"
 
 namespace tolsy {
 

@@ -44,7 +44,9 @@ bool TteTheme::load_from_file(const std::string&) {
     return false;
 }
 
-bool TteTheme::draw_button(int, Canvas&, std::string_view, const Rect&, int) { return false; }
+bool TteTheme::draw_button(int, Canvas&, std::string_view, const Rect&, int) {
+    return false;
+}
 
 void TteTheme::set_deltas(int hue, int brightness) {
     if (hue == delta_hue_ && brightness == delta_brightness_) return;

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "skin/bytes/byte_io.h"
 #include "picture/canvas.h"
+#include "skin/bytes/byte_io.h"
 
 namespace tolsy {
 
@@ -67,7 +67,7 @@ class TteTheme {
     virtual bool draw_button(int kind, Canvas& canvas, std::string_view object, const Rect& rect,
                              int control_state);
 
-protected:
+  protected:
     virtual void deltas_changed() {}
     void set_theme_name(std::string name) { theme_name_ = std::move(name); }
     void set_file_name(std::string name) { file_name_ = std::move(name); }

@@ -15,7 +15,7 @@ constexpr int kDiameterButton = 27;
 constexpr int kCurrencyButton = 72;  // label: two spaces, then the glyph
 
 class Display : public ComposerTest {
-protected:
+  protected:
     std::string clipboard() const { return clipboard_state().text; }
 };
 

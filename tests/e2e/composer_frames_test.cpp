@@ -16,7 +16,7 @@ constexpr int kPreset002 = 2;
 constexpr int kPreset005 = 4;
 
 class Frames : public ComposerTest {
-protected:
+  protected:
     // The line shows the frame, and the clipboard holds exactly its bytes as plain text.
     void expect_frame(const std::string& expected) const {
         EXPECT_EQ(hex(form().display_text()), hex(expected));

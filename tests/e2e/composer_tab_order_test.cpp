@@ -33,21 +33,11 @@ TEST_F(TabOrder, FirstPageIsTolerance) {
 
 TEST_F(TabOrder, TabWalksTheControlsInTheirOrder) {
     const std::vector<HWND> expected = {
-        form().tab_strip(),
-        form().list(L::kSymbol),
-        form().diameter_box(),
-        form().list(L::kCondition),
-        form().list(L::kTolerance),
-        form().list(L::kDatumCond1),
-        form().list(L::kDatumCond2),
-        form().list(L::kDatumCond3),
-        form().list(L::kDatum1),
-        form().list(L::kDatum2),
-        form().list(L::kDatum3),
-        form().display(),
-        form().clear_button(),
-        form().close_button(),
-        form().clipboard_button(),
+        form().tab_strip(),          form().list(L::kSymbol),     form().diameter_box(),
+        form().list(L::kCondition),  form().list(L::kTolerance),  form().list(L::kDatumCond1),
+        form().list(L::kDatumCond2), form().list(L::kDatumCond3), form().list(L::kDatum1),
+        form().list(L::kDatum2),     form().list(L::kDatum3),     form().display(),
+        form().clear_button(),       form().close_button(),       form().clipboard_button(),
         form().tab_strip(),
     };
     form().show_page(0);  // the click leaves the focus on the tab row

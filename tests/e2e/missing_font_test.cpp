@@ -15,13 +15,14 @@ std::wstring installed_font_path() {
 // Takes the font out of the prefix for the test's duration. It is parked outside the fonts
 // folder: Wine loads every file in that folder, whatever its name.
 class FontRemoved : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(MoveFileW(font_.c_str(), parked_.c_str())) << "the Tolsy font is not installed";
     }
     void TearDown() override { MoveFileW(parked_.c_str(), font_.c_str()); }
     const std::wstring font_ = installed_font_path();
-    const std::wstring parked_ = font_.substr(0, font_.rfind(L"\\Fonts\\")) + L"\\Temp\\Tolsy.ttf.parked";
+    const std::wstring parked_ =
+        font_.substr(0, font_.rfind(L"\\Fonts\\")) + L"\\Temp\\Tolsy.ttf.parked";
 };
 
 TEST_F(FontRemoved, ShowsTheMessageAndEndsWithNoWindowLeft) {

@@ -9,10 +9,12 @@ namespace {
 
 constexpr wchar_t kCaption[] = L"Framewright";
 
-bool same_rect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+bool same_rect(const RECT& a, const RECT& b) {
+    return EqualRect(&a, &b) != FALSE;
+}
 
 class MainWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         window_ = program_.wait_window(kCaption);
         ASSERT_NE(window_, nullptr) << "the main window did not appear";
@@ -49,7 +51,8 @@ TEST_F(MainWindow, CannotBeResizedOrMaximised) {
     EXPECT_FALSE(IsZoomed(window_));
     EXPECT_TRUE(same_rect(before, window_rect(window_)));
     // A double click on the caption is how a user maximises by mouse.
-    SendMessageW(window_, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(before.left + 40, before.top + 8));
+    SendMessageW(window_, WM_NCLBUTTONDBLCLK, HTCAPTION,
+                 MAKELPARAM(before.left + 40, before.top + 8));
     settle();
     EXPECT_FALSE(IsZoomed(window_));
     EXPECT_TRUE(same_rect(before, window_rect(window_)));

@@ -5,13 +5,14 @@
 namespace tolsy {
 
 namespace {
-const EnumInfo kAligns{"TAlign",
-                       {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"}};
-const EnumInfo kComboStyles{"TComboBoxStyle", {"csDropDown", "csSimple", "csDropDownList",
-                                               "csOwnerDrawFixed", "csOwnerDrawVariable"}};
-const EnumInfo kButtonKinds{"TBitBtnKind", {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes",
-                                            "bkNo", "bkClose", "bkAbort", "bkRetry", "bkIgnore",
-                                            "bkAll"}};
+const EnumInfo kAligns{
+    "TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"}};
+const EnumInfo kComboStyles{
+    "TComboBoxStyle",
+    {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"}};
+const EnumInfo kButtonKinds{"TBitBtnKind",
+                            {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose",
+                             "bkAbort", "bkRetry", "bkIgnore", "bkAll"}};
 const EnumInfo kBevels{"TPanelBevel", {"bvNone", "bvLowered", "bvRaised", "bvSpace"}};
 }  // namespace
 
@@ -76,10 +77,8 @@ const ClassInfo& Control::static_class_info() {
 }
 
 const ClassInfo& TePageControl::static_class_info() {
-    static const ClassInfo info =
-        declare_class<TePageControl, Control>("TTePageControl", [](auto& c) {
-            c.reference("ActivePage", &TePageControl::active_page);
-        });
+    static const ClassInfo info = declare_class<TePageControl, Control>(
+        "TTePageControl", [](auto& c) { c.reference("ActivePage", &TePageControl::active_page); });
     return info;
 }
 
@@ -117,9 +116,8 @@ const ClassInfo& TeComboBox::static_class_info() {
 }
 
 const ClassInfo& TeCheckBox::static_class_info() {
-    static const ClassInfo info = declare_class<TeCheckBox, Control>("TTeCheckBox", [](auto& c) {
-        c.integer("Spacing", &TeCheckBox::spacing, 4);
-    });
+    static const ClassInfo info = declare_class<TeCheckBox, Control>(
+        "TTeCheckBox", [](auto& c) { c.integer("Spacing", &TeCheckBox::spacing, 4); });
     return info;
 }
 

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <limits>
 
+#include "base/codepage.h"
 #include "toolkit/components/binary_stream.h"
 #include "toolkit/components/class_info.h"
-#include "base/codepage.h"
 #include "toolkit/components/component.h"
 #include "toolkit/components/stream_errors.h"
 #include "toolkit/components/text_stream.h"

@@ -69,7 +69,8 @@ void Application::show_exception(const std::exception& error) noexcept {
 void Application::show_error_text(const std::string& text) noexcept {
     try {
         const std::wstring message = widen_1252(error_display_text(text));
-        const std::wstring caption = widen_1252(title_.empty() ? std::string(kApplicationTitle) : title_);
+        const std::wstring caption =
+            widen_1252(title_.empty() ? std::string(kApplicationTitle) : title_);
         HWND owner = main_window_ && IsWindowVisible(main_window_) ? main_window_ : nullptr;
         MessageBoxW(owner, message.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
     } catch (...) {
@@ -79,7 +80,8 @@ void Application::show_error_text(const std::string& text) noexcept {
 
 std::wstring widen_1252(const std::string& text) {
     if (text.empty()) return {};
-    const int size = MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    const int size =
+        MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(size), L'\0');
     MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
     return wide;

@@ -12,7 +12,7 @@
 namespace tolsy {
 
 class Application {
-public:
+  public:
     // Return true when the message was handled and must not be dispatched.
     using MessageHook = std::function<bool(MSG&)>;
     // Return true when the help request was handled.
@@ -60,7 +60,7 @@ public:
         }
     }
 
-private:
+  private:
     Application() = default;
     bool process_message(MSG& msg);
 

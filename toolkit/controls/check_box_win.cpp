@@ -65,11 +65,11 @@ void CheckBox::draw(const DRAWITEMSTRUCT& di) {
     DrawFrameControl(dc, &box, DFC_BUTTON, state);
 
     const std::wstring text = widen_1252(caption_);
-    SelectObjectScope font(dc, this->font() ? static_cast<HGDIOBJ>(this->font())
-                                            : GetStockObject(DEFAULT_GUI_FONT));
+    SelectObjectScope font(
+        dc, this->font() ? static_cast<HGDIOBJ>(this->font()) : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor((di.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT
-                                                               : COLOR_WINDOWTEXT));
+    SetTextColor(dc,
+                 GetSysColor((di.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
     RECT text_area{box.right + caption_gap_, area.top, area.right, area.bottom};
     RECT measured = text_area;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
@@ -79,9 +79,10 @@ void CheckBox::draw(const DRAWITEMSTRUCT& di) {
     text_area.bottom = text_area.top + text_height;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &text_area, DT_SINGLELINE);
     if (di.itemState & ODS_FOCUS) {
-        RECT focus{text_area.left - 1, text_area.top,
-                   std::min<LONG>(area.right, text_area.left + (measured.right - measured.left) + 1),
-                   text_area.bottom};
+        RECT focus{
+            text_area.left - 1, text_area.top,
+            std::min<LONG>(area.right, text_area.left + (measured.right - measured.left) + 1),
+            text_area.bottom};
         DrawFocusRect(dc, &focus);
     }
 }

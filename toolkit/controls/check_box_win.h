@@ -9,7 +9,7 @@
 namespace tolsy {
 
 class CheckBox : public NativeControl {
-public:
+  public:
     void set_caption(const std::string& caption) { caption_ = caption; }
     // Pixels between the box and the caption.
     void set_caption_gap(int gap) { caption_gap_ = gap; }
@@ -21,11 +21,11 @@ public:
 
     std::function<void()> on_click;
 
-protected:
+  protected:
     LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
-private:
+  private:
     void draw(const DRAWITEMSTRUCT& item);
 
     std::string caption_;

@@ -10,21 +10,21 @@ constexpr int kFieldFrame = 3;
 constexpr int kTextIndent = 2;
 
 class SettingScope {
-public:
+  public:
     explicit SettingScope(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
     SettingScope(const SettingScope&) = delete;
     SettingScope& operator=(const SettingScope&) = delete;
     ~SettingScope() { flag_ = previous_; }
 
-private:
+  private:
     bool& flag_;
     bool previous_;
 };
 }  // namespace
 
 void ComboBox::create(const Bounds& bounds, HWND parent) {
-    DWORD style = WS_TABSTOP | WS_VSCROLL | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS |
-                  CBS_NOINTEGRALHEIGHT;
+    DWORD style =
+        WS_TABSTOP | WS_VSCROLL | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | CBS_NOINTEGRALHEIGHT;
     style |= style_ == ComboStyle::kPickOnly ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL;
     // The height given at creation is the height with the list dropped down.
     Bounds dropped = bounds;

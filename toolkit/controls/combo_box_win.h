@@ -13,7 +13,7 @@ namespace tolsy {
 enum class ComboStyle { kPickOnly, kEditable };
 
 class ComboBox : public NativeControl {
-public:
+  public:
     explicit ComboBox(ComboStyle style) : style_(style) {}
 
     // Settings read at creation.
@@ -42,11 +42,11 @@ public:
     // The user picked an item or edited the text.
     std::function<void()> on_change;
 
-protected:
+  protected:
     LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
-private:
+  private:
     void draw_item(const DRAWITEMSTRUCT& item);
     void paint_flat_border();
     void changed();

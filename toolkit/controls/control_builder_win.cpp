@@ -6,16 +6,21 @@
 namespace tolsy {
 
 namespace {
-std::wstring wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
+std::wstring wide(const std::u16string& text) {
+    return std::wstring(text.begin(), text.end());
+}
 
 // Captions are Unicode in descriptions; the containers and buttons keep Windows-1252 ones.
 std::string narrow(const std::u16string& text) {
     std::string out;
-    for (char16_t c : text) out.push_back(static_cast<char>(unicode_to_windows1252(c).value_or('?')));
+    for (char16_t c : text)
+        out.push_back(static_cast<char>(unicode_to_windows1252(c).value_or('?')));
     return out;
 }
 
-Bounds bounds_of(const Control& c) { return Bounds{c.left, c.top, c.width, c.height}; }
+Bounds bounds_of(const Control& c) {
+    return Bounds{c.left, c.top, c.width, c.height};
+}
 }  // namespace
 
 FontSpec font_spec(const Font& font) {
@@ -118,7 +123,8 @@ void NativeControls::build_page_control(HWND parent, TePageControl& control) {
 
 void NativeControls::build_combo_box(HWND parent, TeComboBox& control) {
     const bool pick_only = control.style == ComboStyleKind::DropDownList;
-    auto box = std::make_unique<ComboBox>(pick_only ? ComboStyle::kPickOnly : ComboStyle::kEditable);
+    auto box =
+        std::make_unique<ComboBox>(pick_only ? ComboStyle::kPickOnly : ComboStyle::kEditable);
     box->set_font(font_of(control));
     box->set_item_height(control.item_height);
     box->set_flat(!control.ctl3d);

@@ -8,15 +8,15 @@
 #include <string_view>
 #include <vector>
 
+#include "toolkit/components/control.h"
+#include "toolkit/components/stream_errors.h"
 #include "toolkit/controls/check_box_win.h"
 #include "toolkit/controls/combo_box_win.h"
-#include "toolkit/components/control.h"
 #include "toolkit/controls/edit_win.h"
 #include "toolkit/controls/group_box_win.h"
 #include "toolkit/controls/page_control_win.h"
 #include "toolkit/controls/panel_win.h"
 #include "toolkit/controls/push_button_win.h"
-#include "toolkit/components/stream_errors.h"
 
 namespace tolsy {
 
@@ -24,7 +24,7 @@ namespace tolsy {
 FontSpec font_spec(const Font& font);
 
 class NativeControls {
-public:
+  public:
     // Creates the controls (and their children, in tab order) on `parent`; `window_font` is
     // what controls with ParentFont show. Tool-tips float above `tool_tip_owner`.
     void build(HWND parent, const std::vector<Control*>& controls, const Font& window_font,
@@ -42,11 +42,12 @@ public:
     // The id of the push button whose component is the default button, or 0.
     int default_button_id() const { return default_button_id_; }
 
-private:
+  private:
     template <class T>
     static T& find(const std::map<std::string, T*, std::less<>>& map, std::string_view name) {
         const auto it = map.find(name);
-        if (it == map.end()) throw ComponentNameError("Control " + std::string(name) + " not found");
+        if (it == map.end())
+            throw ComponentNameError("Control " + std::string(name) + " not found");
         return *it->second;
     }
 

@@ -47,20 +47,26 @@ void NativeControl::set_font(const FontSpec& font) {
     if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
-void NativeControl::focus() { SetFocus(handle_); }
+void NativeControl::focus() {
+    SetFocus(handle_);
+}
 
 bool NativeControl::focused() const {
     HWND focus = GetFocus();
     return focus && (focus == handle_ || IsChild(handle_, focus));
 }
 
-void NativeControl::set_enabled(bool enabled) { EnableWindow(handle_, enabled ? TRUE : FALSE); }
+void NativeControl::set_enabled(bool enabled) {
+    EnableWindow(handle_, enabled ? TRUE : FALSE);
+}
 
 bool NativeControl::reflected(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
     return notification(message, wparam, lparam, result);
 }
 
-bool NativeControl::notification(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool NativeControl::notification(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
 LRESULT NativeControl::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
     return default_control_message(message, wparam, lparam);
@@ -109,7 +115,9 @@ void Container::fill_background(HDC dc, const RECT& area) const {
     FillRect(dc, &area, GetSysColorBrush(kBackgroundColor));
 }
 
-void Container::paint(HDC dc, const RECT& client) { fill_background(dc, client); }
+void Container::paint(HDC dc, const RECT& client) {
+    fill_background(dc, client);
+}
 
 LRESULT Container::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "toolkit/controls/form_win.h"
 #include "base/handles_win.h"
+#include "toolkit/controls/form_win.h"
 #include "toolkit/controls/window_win.h"
 
 namespace tolsy {
@@ -24,7 +24,7 @@ struct Bounds {
 int next_control_id();
 
 class NativeControl : public MessageReflector {
-public:
+  public:
     NativeControl() = default;
     NativeControl(const NativeControl&) = delete;
     NativeControl& operator=(const NativeControl&) = delete;
@@ -40,7 +40,7 @@ public:
 
     bool reflected(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
-protected:
+  protected:
     void create_native(const wchar_t* window_class, const std::wstring& text, DWORD style,
                        DWORD ex_style, const Bounds& bounds, HWND parent);
     // Messages sent to the native control; the default passes them on.
@@ -49,7 +49,7 @@ protected:
     // Notifications the control sent to its parent; return true when answered.
     virtual bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
-private:
+  private:
     static LRESULT CALLBACK subclass_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                                           UINT_PTR id, DWORD_PTR self);
 
@@ -61,20 +61,20 @@ private:
 // Our own child window that holds other controls: it paints its own look and passes its
 // children's notifications back to them.
 class Container : public Window {
-public:
+  public:
     void create_container(const Bounds& bounds, HWND parent, DWORD extra_style = 0);
     void set_caption(const std::string& caption);
     const std::string& caption() const { return caption_; }
     void set_font(const FontSpec& font);
     HFONT font() const { return font_.get(); }
 
-protected:
+  protected:
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     // Paints the background and the container's own decoration.
     virtual void paint(HDC dc, const RECT& client);
     void fill_background(HDC dc, const RECT& area) const;
 
-private:
+  private:
     std::string caption_;
     UniqueFont font_;
 };

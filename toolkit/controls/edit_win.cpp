@@ -41,14 +41,17 @@ void Edit::select(int start, int end) {
     SendMessageW(handle(), EM_SETSEL, static_cast<WPARAM>(start), end);
 }
 
-void Edit::copy_selection() { SendMessageW(handle(), WM_COPY, 0, 0); }
+void Edit::copy_selection() {
+    SendMessageW(handle(), WM_COPY, 0, 0);
+}
 
 LRESULT Edit::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_COPY && on_copy) {
         const int start = selection_start();
         const int end = selection_end();
-        if (end > start) on_copy(text().substr(static_cast<std::size_t>(start),
-                                               static_cast<std::size_t>(end - start)));
+        if (end > start)
+            on_copy(text().substr(static_cast<std::size_t>(start),
+                                  static_cast<std::size_t>(end - start)));
         return 0;
     }
     return default_control_message(message, wparam, lparam);

@@ -9,7 +9,7 @@
 namespace tolsy {
 
 class Edit : public NativeControl {
-public:
+  public:
     void create(const Bounds& bounds, HWND parent);
 
     std::wstring text() const;
@@ -27,7 +27,7 @@ public:
     // Replaces the platform's copy command when set: receives the selected text.
     std::function<void(const std::wstring&)> on_copy;
 
-protected:
+  protected:
     LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 };

@@ -1,7 +1,7 @@
 #include "toolkit/controls/form_win.h"
 
-#include "toolkit/controls/application_win.h"
 #include "toolkit/components/colors.h"
+#include "toolkit/controls/application_win.h"
 
 #include <stdexcept>
 
@@ -51,7 +51,9 @@ HFONT create_font(const FontSpec& font) {
     return CreateFontIndirectW(&lf);
 }
 
-Form::Form() { font_.reset(create_font(FontSpec{})); }
+Form::Form() {
+    font_.reset(create_font(FontSpec{}));
+}
 
 Form::~Form() {
     if (handle() && Application::instance().main_window() == handle())
@@ -104,10 +106,18 @@ void Form::set_font(const FontSpec& font) {
 DWORD Form::window_style() const {
     DWORD style = WS_CLIPCHILDREN;
     switch (border_style_) {
-        case BorderStyle::None: style |= WS_POPUP; break;
-        case BorderStyle::Single: style |= WS_CAPTION | WS_BORDER; break;
-        case BorderStyle::Sizeable: style |= WS_CAPTION | WS_THICKFRAME; break;
-        case BorderStyle::Dialog: style |= WS_CAPTION | WS_DLGFRAME; break;
+        case BorderStyle::None:
+            style |= WS_POPUP;
+            break;
+        case BorderStyle::Single:
+            style |= WS_CAPTION | WS_BORDER;
+            break;
+        case BorderStyle::Sizeable:
+            style |= WS_CAPTION | WS_THICKFRAME;
+            break;
+        case BorderStyle::Dialog:
+            style |= WS_CAPTION | WS_DLGFRAME;
+            break;
     }
     if (border_style_ != BorderStyle::None) {
         if (border_icons_.system_menu) style |= WS_SYSMENU;
@@ -171,9 +181,13 @@ void Form::show() {
     SetForegroundWindow(handle());
 }
 
-void Form::hide() { ShowWindow(handle(), SW_HIDE); }
+void Form::hide() {
+    ShowWindow(handle(), SW_HIDE);
+}
 
-bool Form::visible() const { return handle() && IsWindowVisible(handle()); }
+bool Form::visible() const {
+    return handle() && IsWindowVisible(handle());
+}
 
 void Form::show_modal() {
     HWND owner = GetWindow(handle(), GW_OWNER);

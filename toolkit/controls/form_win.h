@@ -28,7 +28,7 @@ struct FontSpec {
 };
 
 class Form : public Window {
-public:
+  public:
     using Event = std::function<void()>;
 
     Form();
@@ -65,7 +65,7 @@ public:
     bool visible() const;
     bool modal() const { return modal_; }
 
-protected:
+  protected:
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     DWORD window_style() const;
     DWORD window_ex_style() const;
@@ -73,7 +73,7 @@ protected:
     void apply_styles();
     void center_on_screen();
 
-private:
+  private:
     void paint_background(HDC dc);
 
     std::string caption_;

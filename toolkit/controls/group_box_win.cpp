@@ -12,8 +12,8 @@ constexpr int kCaptionPadding = 2;
 
 void GroupBox::paint(HDC dc, const RECT& client) {
     fill_background(dc, client);
-    SelectObjectScope font(dc, this->font() ? static_cast<HGDIOBJ>(this->font())
-                                            : GetStockObject(DEFAULT_GUI_FONT));
+    SelectObjectScope font(
+        dc, this->font() ? static_cast<HGDIOBJ>(this->font()) : GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICW tm;
     GetTextMetricsW(dc, &tm);
     RECT frame = client;

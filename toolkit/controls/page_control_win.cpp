@@ -16,7 +16,8 @@ void TabSheet::create_tool_tips(HWND owner) {
     tool_tip_.create(owner);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const SpeedButton& b = *buttons_[i];
-        if (!b.hint().empty()) tool_tip_.add_tool(handle(), static_cast<UINT>(i), b.rect(), b.hint());
+        if (!b.hint().empty())
+            tool_tip_.add_tool(handle(), static_cast<UINT>(i), b.rect(), b.hint());
     }
 }
 
@@ -146,7 +147,8 @@ TabSheet& PageControl::add_page(const std::string& caption) {
 }
 
 int PageControl::active_page_index() const {
-    return static_cast<int>(SendMessageW(const_cast<TabStrip&>(tabs_).handle(), TCM_GETCURSEL, 0, 0));
+    return static_cast<int>(
+        SendMessageW(const_cast<TabStrip&>(tabs_).handle(), TCM_GETCURSEL, 0, 0));
 }
 
 void PageControl::set_active_page_index(int index) {

@@ -13,7 +13,7 @@
 namespace tolsy {
 
 class TabSheet : public Container {
-public:
+  public:
     // Adds a windowless button; the sheet paints it and routes the mouse to it.
     SpeedButton& add_speed_button(std::unique_ptr<SpeedButton> button);
     const std::vector<std::unique_ptr<SpeedButton>>& speed_buttons() const { return buttons_; }
@@ -21,11 +21,11 @@ public:
     void create_tool_tips(HWND owner);
     const ToolTip& tool_tip() const { return tool_tip_; }
 
-protected:
+  protected:
     void paint(HDC dc, const RECT& client) override;
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
-private:
+  private:
     SpeedButton* button_at(POINT p) const;
     void set_hot(SpeedButton* button);
     void invalidate(const SpeedButton* button);
@@ -37,16 +37,16 @@ private:
 };
 
 class TabStrip : public NativeControl {
-public:
+  public:
     void create(const Bounds& bounds, HWND parent);
     std::function<void()> on_change;
 
-protected:
+  protected:
     bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 };
 
 class PageControl : public Container {
-public:
+  public:
     void create(const Bounds& bounds, HWND parent);
     // Adds a page with its caption (the tab's text) and returns it, created and hidden.
     TabSheet& add_page(const std::string& caption);
@@ -57,7 +57,7 @@ public:
     void set_active_page_index(int index);
     TabStrip& tabs() { return tabs_; }
 
-private:
+  private:
     void show_active_page();
     RECT page_area() const;
 

@@ -5,7 +5,7 @@
 namespace tolsy {
 
 class Panel : public Container {
-protected:
+  protected:
     void paint(HDC dc, const RECT& client) override;
 };
 

@@ -40,7 +40,9 @@ void PushButton::create(const Bounds& bounds, HWND parent) {
     create_native(L"BUTTON", widen_1252(caption_), WS_TABSTOP | BS_OWNERDRAW, 0, bounds, parent);
 }
 
-void PushButton::click() { SendMessageW(handle(), BM_CLICK, 0, 0); }
+void PushButton::click() {
+    SendMessageW(handle(), BM_CLICK, 0, 0);
+}
 
 LRESULT PushButton::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_GETDLGCODE) {
@@ -88,8 +90,8 @@ void PushButton::draw(const DRAWITEMSTRUCT& di) {
     if (pushed) FrameRect(dc, &face, GetSysColorBrush(COLOR_BTNSHADOW));
 
     const std::wstring text = widen_1252(caption_);
-    SelectObjectScope font(dc, this->font() ? static_cast<HGDIOBJ>(this->font())
-                                            : GetStockObject(DEFAULT_GUI_FONT));
+    SelectObjectScope font(
+        dc, this->font() ? static_cast<HGDIOBJ>(this->font()) : GetStockObject(DEFAULT_GUI_FONT));
     RECT measured{0, 0, 0, 0};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
               DT_SINGLELINE | DT_CALCRECT);

@@ -11,7 +11,7 @@
 namespace tolsy {
 
 class PushButton : public NativeControl {
-public:
+  public:
     void set_caption(const std::string& caption) { caption_ = caption; }
     const std::string& caption() const { return caption_; }
     void set_glyph(const Image& glyph);
@@ -22,11 +22,11 @@ public:
 
     std::function<void()> on_click;
 
-protected:
+  protected:
     LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
-private:
+  private:
     void draw(const DRAWITEMSTRUCT& item);
     void draw_glyph(HDC dc, int x, int y, bool disabled) const;
 

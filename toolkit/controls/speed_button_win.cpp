@@ -7,7 +7,9 @@ RECT SpeedButton::rect() const {
                 bounds_.top + bounds_.height};
 }
 
-void SpeedButton::set_font(const FontSpec& font) { font_.reset(create_font(font)); }
+void SpeedButton::set_font(const FontSpec& font) {
+    font_.reset(create_font(font));
+}
 
 void SpeedButton::paint(HDC dc) const {
     RECT r = rect();
@@ -18,8 +20,8 @@ void SpeedButton::paint(HDC dc) const {
     } else if (hot_ || !flat_) {
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     }
-    SelectObjectScope font(dc, font_ ? static_cast<HGDIOBJ>(font_.get())
-                                     : GetStockObject(DEFAULT_GUI_FONT));
+    SelectObjectScope font(
+        dc, font_ ? static_cast<HGDIOBJ>(font_.get()) : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     if (pressed) OffsetRect(&r, 1, 1);

@@ -11,7 +11,7 @@
 namespace tolsy {
 
 class SpeedButton {
-public:
+  public:
     SpeedButton() = default;
     SpeedButton(const SpeedButton&) = delete;
     SpeedButton& operator=(const SpeedButton&) = delete;
@@ -42,7 +42,7 @@ public:
     }
     std::function<void(SpeedButton&)> on_click;
 
-private:
+  private:
     std::string name_;
     Bounds bounds_;
     std::wstring caption_;

@@ -8,7 +8,7 @@
 namespace tolsy {
 
 class ToolTip {
-public:
+  public:
     ToolTip() = default;
     ToolTip(const ToolTip&) = delete;
     ToolTip& operator=(const ToolTip&) = delete;
@@ -23,7 +23,7 @@ public:
     std::wstring tool_text(HWND window, UINT tool_id) const;
     int tool_count() const;
 
-private:
+  private:
     HWND handle_ = nullptr;
 };
 

@@ -10,7 +10,7 @@ namespace tolsy {
 // WM_CTLCOLOR*) to their parent. Our windows hand them back to the control's own object when one
 // is attached to the child, so each control handles its own notifications.
 class MessageReflector {
-public:
+  public:
     virtual ~MessageReflector() = default;
     // Returns true when the notification was handled; result is then the answer.
     virtual bool reflected(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) = 0;
@@ -22,7 +22,7 @@ MessageReflector* reflector_of(HWND child);
 bool reflect_to_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
 class Window {
-public:
+  public:
     Window() = default;
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -35,7 +35,7 @@ public:
     // Finds the object behind one of our windows, or null.
     static Window* from_handle(HWND window);
 
-protected:
+  protected:
     // Creates the native window with this object behind it.
     void create(DWORD ex_style, const wchar_t* caption, DWORD style, int x, int y, int width,
                 int height, HWND parent, HMENU menu_or_id);
@@ -45,7 +45,7 @@ protected:
     // Called once the native window is gone (WM_NCDESTROY).
     virtual void on_destroyed() {}
 
-private:
+  private:
     static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
     HWND handle_ = nullptr;

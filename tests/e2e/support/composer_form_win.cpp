@@ -199,9 +199,13 @@ bool ComposerWindow::diameter_ticked() const {
     return SendMessageW(diameter_, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void ComposerWindow::click_diameter() const { SendMessageW(diameter_, BM_CLICK, 0, 0); }
+void ComposerWindow::click_diameter() const {
+    SendMessageW(diameter_, BM_CLICK, 0, 0);
+}
 
-std::string ComposerWindow::display_text() const { return glyph_text(window_text(display_)); }
+std::string ComposerWindow::display_text() const {
+    return glyph_text(window_text(display_));
+}
 
 std::string ComposerWindow::tolerance_text() const {
     return glyph_text(window_text(list(ComposerList::kTolerance)));
@@ -215,7 +219,9 @@ std::pair<int, int> selection_of(HWND edit) {
 }
 }  // namespace
 
-std::pair<int, int> ComposerWindow::display_selection() const { return selection_of(display_); }
+std::pair<int, int> ComposerWindow::display_selection() const {
+    return selection_of(display_);
+}
 
 std::pair<int, int> ComposerWindow::tolerance_selection() const {
     const HWND edit = children_of_class(list(ComposerList::kTolerance), L"Edit").at(0);
@@ -251,7 +257,9 @@ void ComposerWindow::click_palette(int number) const {
     throw std::runtime_error("no such palette button");
 }
 
-void ComposerWindow::click_control(HWND control) const { mouse_click(centre_of(control)); }
+void ComposerWindow::click_control(HWND control) const {
+    mouse_click(centre_of(control));
+}
 
 void ComposerWindow::type_tolerance(const std::wstring& text) const {
     const HWND edit = children_of_class(list(ComposerList::kTolerance), L"Edit").at(0);

@@ -15,7 +15,7 @@
 namespace e2e {
 
 class ComposerWindow {
-public:
+  public:
     // Finds the controls below the main window; throws when one is missing.
     explicit ComposerWindow(HWND main_window);
 
@@ -57,7 +57,7 @@ public:
     void type_tolerance(const std::wstring& text) const;
     void focus_display_end() const;
 
-private:
+  private:
     HWND main_;
     HWND diameter_ = nullptr;
     HWND display_ = nullptr;
@@ -91,7 +91,7 @@ void put_clipboard_text(HWND owner, const std::string& text);
 
 // A fresh program per test, its main window found and its controls located.
 class ComposerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         window_ = program_.wait_window(L"Framewright");
         ASSERT_NE(window_, nullptr) << "the main window did not appear";

@@ -69,7 +69,9 @@ bool Program::wait_exit(DWORD timeout_ms) const {
     return WaitForSingleObject(info_.hProcess, timeout_ms) == WAIT_OBJECT_0;
 }
 
-bool Program::running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+bool Program::running() const {
+    return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
 
 DWORD Program::exit_code() const {
     DWORD code = 0;
@@ -123,7 +125,9 @@ RECT client_rect(HWND window) {
     return r;
 }
 
-bool is_topmost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool is_topmost(HWND window) {
+    return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
 
 namespace {
 INPUT key_input(WORD key, bool up) {
@@ -190,8 +194,9 @@ OtherWindow::OtherWindow() {
         return RegisterClassW(&wc);
     }();
     (void)atom;
-    window_ = CreateWindowExW(0, L"E2eOtherWindow", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                              20, 20, 300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    window_ =
+        CreateWindowExW(0, L"E2eOtherWindow", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                        20, 20, 300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     settle();
 }
 

@@ -14,7 +14,7 @@ std::wstring program_path();
 
 // The program under test, started fresh; ended (by force if need be) when this goes.
 class Program {
-public:
+  public:
     explicit Program(const std::wstring& exe = program_path());
     ~Program();
     Program(const Program&) = delete;
@@ -29,7 +29,7 @@ public:
     bool running() const;
     DWORD exit_code() const;
 
-private:
+  private:
     PROCESS_INFORMATION info_{};
 };
 
@@ -61,12 +61,12 @@ ClipboardText read_clipboard_text();
 
 // A window of the driver's own, to take activation away from the program.
 class OtherWindow {
-public:
+  public:
     OtherWindow();
     ~OtherWindow();
     HWND handle() const { return window_; }
 
-private:
+  private:
     HWND window_ = nullptr;
 };
 

@@ -23,21 +23,20 @@ std::string description_text() {
 
 // The window as the program reads it: handlers registered under their names.
 class AboutRoot : public AboutDesign {
-public:
+  public:
     AboutRoot() {
         for (const char* name :
              {"FormActivate", "FormClose", "FormCreate", "BehaviorLabel1Stop", "TeButton1Click"}) {
-            add_handler(name, std::function<void(Component&)>(
-                                  [this, name](Component& sender) {
-                                      calls.push_back(std::string(name) + ":" + sender.name());
-                                  }));
+            add_handler(name, std::function<void(Component&)>([this, name](Component& sender) {
+                            calls.push_back(std::string(name) + ":" + sender.name());
+                        }));
         }
     }
     std::vector<std::string> calls;
 };
 
 class AboutDescriptionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         register_about_classes();
         read_into(about, object_text_to_binary(description_text()));
@@ -67,7 +66,7 @@ TEST_F(AboutDescriptionTest, MembersInCreationOrderWithTheirBounds) {
         Control* control;
         int left, top, width, height;
     } bounds[] = {
-        {about.Starfield1, 0, 0, 269, 218},   {about.Panel1, 36, 28, 205, 61},
+        {about.Starfield1, 0, 0, 269, 218},    {about.Panel1, 36, 28, 205, 61},
         {about.BehaviorLabel1, 4, 0, 142, 20}, {about.Panel2, 91, 104, 97, 52},
         {about.BehaviorLabel2, 8, 0, 85, 13},  {about.TeButton1, 99, 176, 75, 25},
     };

@@ -17,7 +17,7 @@ namespace tolsy::testing {
 
 // The test thread acts as the user-interface thread: it runs hand-overs when it serves them.
 class TestHandOver : public UiHandOver {
-public:
+  public:
     void run_on_ui_thread(const std::function<void()>& call) override {
         std::unique_lock lock(mutex_);
         pending_ = &call;
@@ -45,7 +45,7 @@ public:
     }
     int served = 0;
 
-private:
+  private:
     template <class Duration>
     bool serve(Duration wait) {
         std::unique_lock lock(mutex_);
@@ -76,7 +76,7 @@ private:
 
 // Returns what `pick` says for each Random(n) and records every n asked for.
 class ScriptedRandom : public RandomSource {
-public:
+  public:
     std::function<std::uint32_t(std::uint32_t)> pick = [](std::uint32_t n) {
         return n == 0 ? 0 : n - 1;
     };
@@ -91,7 +91,7 @@ public:
 };
 
 class RecordingSurface : public StarfieldSurface {
-public:
+  public:
     std::vector<std::string> calls;
     std::vector<Image> copies;
     bool copy_throws = false;
@@ -108,7 +108,7 @@ public:
 
 // Timers that tick only when the test says so. The factory tracks the live ones.
 class ManualTimers : public TimerFactory {
-public:
+  public:
     struct Timer : BehaviorTimer {
         ManualTimers* owner;
         std::function<void()> tick;

@@ -25,7 +25,7 @@ struct FakePanel : AboutPanel, LabelParent {
 // A record with `text` for every key but the company ("Q") and the trademark ("T"); no record
 // at all when `text` is empty.
 class RecordOf : public VersionInfoApi {
-public:
+  public:
     std::string text;
     std::int64_t info_size(const std::string&) override {
         return text.empty() ? 0 : static_cast<std::int64_t>(layout().size());
@@ -36,21 +36,21 @@ public:
         return true;
     }
     bool query_value(const std::vector<std::uint8_t>&, const std::string& path,
-                       std::size_t& offset) override {
+                     std::size_t& offset) override {
         auto ends = [&](std::string_view key) { return path.ends_with(key); };
-        offset = ends("CompanyName") ? text.size() + 1
+        offset = ends("CompanyName")       ? text.size() + 1
                  : ends("LegalTradeMarks") ? text.size() + 3
                                            : 0;
         return true;
     }
 
-private:
+  private:
     std::string layout() const { return text + std::string("\0Q\0T\0", 6); }
 };
 
 // The About window's members as its description lays them out.
 class AboutTest : public ::testing::Test {
-protected:
+  protected:
     AboutTest() : starfield(ui), info(&record) {
         for (auto* label : {&label1, &label2}) {
             label->SetBehavior("Appearing");
@@ -111,7 +111,8 @@ TEST_F(AboutTest, TextsComeFromTheRecordWithFallbacks) {
     EXPECT_EQ(fresh.CompanyText(), "Quorvane Software");
     EXPECT_EQ(fresh.TrademarkText(), kAboutFallbackTrademark);
     fresh.FormActivate(269);
-    EXPECT_EQ(label1.Caption(), std::string("\r\nBy Quorvane Software\r\n") + kAboutFallbackTrademark);
+    EXPECT_EQ(label1.Caption(),
+              std::string("\r\nBy Quorvane Software\r\n") + kAboutFallbackTrademark);
     fresh.BehaviorLabel1Stop();
     EXPECT_EQ(label2.Caption(), std::string("Ver. \r\n") + kAboutWebAddress);
 }

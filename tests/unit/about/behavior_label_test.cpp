@@ -16,7 +16,7 @@ using testing::ManualTimers;
 using Texts = std::vector<std::string>;
 
 class BehaviorLabelTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         label.SetParent(&parent);
         label.SetView(&view);
@@ -31,14 +31,16 @@ protected:
 };
 
 TEST_F(BehaviorLabelTest, CatalogueListsTheEightBehavioursSortedWithoutCase) {
-    EXPECT_EQ(BehaviorCatalog::Names(),
-              (Texts{"(none)", "Appearing", "Blinking", "Bouncing", "CodeBreaker", "Scrolling",
-                     "Special", "Typing"}));
-    const std::pair<const char*, const char*> classes[] = {
-        {"(none)", "TLabelNone"},       {"Appearing", "TLabelAppear"},
-        {"Blinking", "TLabelBlink"},    {"Bouncing", "TLabelBounce"},
-        {"CodeBreaker", "TLabelCodeBreaker"}, {"Scrolling", "TLabelScroll"},
-        {"Special", "TLabelSpecial"},   {"Typing", "TLabelTyping"}};
+    EXPECT_EQ(BehaviorCatalog::Names(), (Texts{"(none)", "Appearing", "Blinking", "Bouncing",
+                                               "CodeBreaker", "Scrolling", "Special", "Typing"}));
+    const std::pair<const char*, const char*> classes[] = {{"(none)", "TLabelNone"},
+                                                           {"Appearing", "TLabelAppear"},
+                                                           {"Blinking", "TLabelBlink"},
+                                                           {"Bouncing", "TLabelBounce"},
+                                                           {"CodeBreaker", "TLabelCodeBreaker"},
+                                                           {"Scrolling", "TLabelScroll"},
+                                                           {"Special", "TLabelSpecial"},
+                                                           {"Typing", "TLabelTyping"}};
     for (auto [name, class_name] : classes) {
         EXPECT_EQ(BehaviorCatalog::NameOfClass(class_name), name);
         EXPECT_EQ(BehaviorCatalog::Create(name, &label)->ClassName(), class_name);
@@ -136,7 +138,7 @@ TEST_F(BehaviorLabelTest, AutoSizeFollowsTheTextAndKeepsLeft) {
 
 // A behaviour that records the resize notifications it gets.
 class RecordingBehavior : public TLabelBehavior {
-public:
+  public:
     explicit RecordingBehavior(TCustomBehaviorLabel* l) : TLabelBehavior(l, "TRecording") {}
     std::string_view ClassName() const override { return "TRecording"; }
     void LabelResized() override { ++resized; }
@@ -144,8 +146,9 @@ public:
 };
 
 TEST_F(BehaviorLabelTest, ResizeReachesTheBehaviour) {
-    BehaviorCatalog::Add("Recording", "TRecording",
-                         [](TCustomBehaviorLabel* l) { return std::make_unique<RecordingBehavior>(l); });
+    BehaviorCatalog::Add("Recording", "TRecording", [](TCustomBehaviorLabel* l) {
+        return std::make_unique<RecordingBehavior>(l);
+    });
     label.SetBehavior("Recording");
     auto& rec = dynamic_cast<RecordingBehavior&>(label.BehaviorOptions());
     label.SetLeft(30);

@@ -13,7 +13,7 @@ using testing::FakeParent;
 using testing::ManualTimers;
 
 class LabelAppearTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         label.SetBehavior("Appearing");
         label.SetParent(&parent);

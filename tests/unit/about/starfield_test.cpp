@@ -15,10 +15,12 @@ using testing::TestHandOver;
 constexpr std::uint32_t kRedColor = 0x0000FF;  // 0x00BBGGRR
 const std::uint32_t kRedPixel = Pixel::pack(255, 0, 0);
 
-std::uint32_t grey_pixel(std::uint8_t g) { return Pixel::pack(g, g, g); }
+std::uint32_t grey_pixel(std::uint8_t g) {
+    return Pixel::pack(g, g, g);
+}
 
 class StarfieldTest : public ::testing::Test {
-protected:
+  protected:
     // A field of odd size with a given number of stars; the random source is then cleared.
     TStarfield& make(int w, int h, std::uint16_t stars) {
         field = std::make_unique<TStarfield>(ui, &random);

@@ -16,7 +16,7 @@ std::string lower(std::string s) {
 
 // A record of (path, value) pairs laid out as zero-terminated texts; keys match without case.
 class FakeVersionRecord : public VersionInfoApi {
-public:
+  public:
     std::map<std::string, std::string> values;  // path without case -> value
     std::optional<std::int64_t> size_override;
     bool copy_fails = false;
@@ -46,7 +46,7 @@ public:
         return true;
     }
     bool query_value(const std::vector<std::uint8_t>& buffer, const std::string& path,
-                       std::size_t& offset) override {
+                     std::size_t& offset) override {
         queries.push_back(path);
         auto it = offsets.find(lower(path));
         if (it == offsets.end() || buffer.empty() || buffer[0] == 0) return false;
@@ -54,14 +54,13 @@ public:
         return true;
     }
 
-private:
+  private:
     std::map<std::string, std::size_t> offsets;
 };
 
-const char* const kKeys[] = {"CompanyName",    "FileDescription", "FileVersion",
-                             "InternalName",   "LegalCopyright",  "LegalTrademarks",
-                             "ProductName",    "Comments",        "OriginalFilename",
-                             "ProductVersion"};
+const char* const kKeys[] = {"CompanyName",      "FileDescription", "FileVersion", "InternalName",
+                             "LegalCopyright",   "LegalTrademarks", "ProductName", "Comments",
+                             "OriginalFilename", "ProductVersion"};
 
 FakeVersionRecord program_record(const std::string& table = "040904e4") {
     FakeVersionRecord record;
@@ -86,15 +85,13 @@ TEST(VersionInfo, ReadsTheEightKeysWithTheExactPaths) {
     info.SetExeName("C:\\Program\\tolsy.exe");
     info.ReadInfo();
     EXPECT_EQ(record.files, (std::vector<std::string>{"C:\\Program\\tolsy.exe"}));
-    EXPECT_EQ(record.queries, (std::vector<std::string>{
-                                  "StringFileInfo\\040904E4\\CompanyName",
-                                  "StringFileInfo\\040904E4\\FileDescription",
-                                  "StringFileInfo\\040904E4\\FileVersion",
-                                  "StringFileInfo\\040904E4\\InternalName",
-                                  "StringFileInfo\\040904E4\\LegalCopyright",
-                                  "StringFileInfo\\040904E4\\LegalTradeMarks",
-                                  "StringFileInfo\\040904E4\\ProductName",
-                                  "StringFileInfo\\040904E4\\Comments"}));
+    EXPECT_EQ(
+        record.queries,
+        (std::vector<std::string>{
+            "StringFileInfo\\040904E4\\CompanyName", "StringFileInfo\\040904E4\\FileDescription",
+            "StringFileInfo\\040904E4\\FileVersion", "StringFileInfo\\040904E4\\InternalName",
+            "StringFileInfo\\040904E4\\LegalCopyright", "StringFileInfo\\040904E4\\LegalTradeMarks",
+            "StringFileInfo\\040904E4\\ProductName", "StringFileInfo\\040904E4\\Comments"}));
     EXPECT_EQ(info.CompanyName(), "CompanyName text");
     EXPECT_EQ(info.FileDescription(), "FileDescription text");
     EXPECT_EQ(info.FileVersion(), "FileVersion text");

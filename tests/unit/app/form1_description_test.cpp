@@ -25,15 +25,15 @@ std::vector<std::uint8_t> description_bytes() {
 }
 
 class Form1DescriptionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Form1Handlers handlers;
         for (const char* name :
              {"SymbolComboBoxChange", "ConditionComboBoxChange", "ToleranceComboBoxChange",
               "DatumCond1ComboBoxChange", "DatumCond2ComboBoxChange", "DatumCond3ComboBoxChange",
               "Datum1ComboBoxChange", "Datum2ComboBoxChange", "Datum3ComboBoxChange",
-              "DiaCheckBoxClick", "TeSpeedButton1Click", "DisplayEditChange",
-              "ClearAllButtonClick", "CloseButtonClick", "ClipboardButtonClick"}) {
+              "DiaCheckBoxClick", "TeSpeedButton1Click", "DisplayEditChange", "ClearAllButtonClick",
+              "CloseButtonClick", "ClipboardButtonClick"}) {
             handlers.emplace_back(name, [this, name](Component& sender) {
                 calls.push_back(std::string(name) + ":" + sender.name());
             });
@@ -44,7 +44,9 @@ protected:
     std::vector<std::string> calls;
 };
 
-std::string glyphs(const std::u16string& text) { return utf16_to_cp1252(text); }
+std::string glyphs(const std::u16string& text) {
+    return utf16_to_cp1252(text);
+}
 
 TEST_F(Form1DescriptionTest, WindowControlsComeInTabOrder) {
     std::vector<std::string> names;
@@ -121,10 +123,10 @@ TEST_F(Form1DescriptionTest, EventsBindToTheirHandlers) {
     close.on_click(close);
     auto& edit = d->control<TeEdit>("DisplayEdit");
     edit.on_change(edit);
-    EXPECT_EQ(calls, (std::vector<std::string>{"SymbolComboBoxChange:SymbolComboBox",
-                                               "TeSpeedButton1Click:TeSpeedButton72",
-                                               "CloseButtonClick:TeEffectButton1",
-                                               "DisplayEditChange:DisplayEdit"}));
+    EXPECT_EQ(calls,
+              (std::vector<std::string>{
+                  "SymbolComboBoxChange:SymbolComboBox", "TeSpeedButton1Click:TeSpeedButton72",
+                  "CloseButtonClick:TeEffectButton1", "DisplayEditChange:DisplayEdit"}));
 }
 
 TEST_F(Form1DescriptionTest, FontsFollowParentFont) {

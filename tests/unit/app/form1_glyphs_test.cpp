@@ -19,7 +19,8 @@ int opaque_pixels(const Image& image, int x0, int x1) {
 }
 
 TEST(ButtonGlyphs, AreTwoSixteenPixelGlyphsSideBySide) {
-    for (const Image& image : {clear_button_glyph(), clipboard_button_glyph(), close_button_glyph()}) {
+    for (const Image& image :
+         {clear_button_glyph(), clipboard_button_glyph(), close_button_glyph()}) {
         EXPECT_EQ(image.width(), 32);
         EXPECT_EQ(image.height(), 16);
         // Both halves show something, and the corners stay transparent.

@@ -9,7 +9,7 @@
 namespace tolsy::testing {
 
 class FakeHelpPlatform : public HelpPlatform {
-public:
+  public:
     std::vector<std::string> calls;
     std::uintptr_t library_result = 0x1000;
     std::uintptr_t entry_result = 0x2000;
@@ -67,7 +67,7 @@ public:
 };
 
 class FakeHelpApplication : public HelpApplication {
-public:
+  public:
     THelpEvent hook;
     std::string file = "app.hlp";
     NativeWindow app_window = 11;

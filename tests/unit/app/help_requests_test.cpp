@@ -13,7 +13,7 @@ using Calls = std::vector<std::string>;
 namespace hc = help_command;
 
 class HelpRequestTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         release_help_viewer();
         router = std::make_unique<THelpRouter>(app, platform);

@@ -16,7 +16,7 @@ const std::string kEntry = "entry 4096 HtmlHelpA";
 
 // A router as the main window carries it: HTML help, file "tolsy.chm".
 class HelpRouterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { release_help_viewer(); }
     void TearDown() override {
         router.reset();
@@ -159,8 +159,9 @@ TEST_F(HelpRouterTest, FileArgumentIsOpenedAsChmWithoutOwner) {
     make_router(THelpType::htMixedMode);
     EXPECT_TRUE(router->OpenHelpTopic("C:\\docs.v2\\guide.hlp", ""));
     router->OpenHelpTopic("C:\\docs.v2\\guide", "");
-    EXPECT_EQ(platform.calls, (Calls{"html 8192 owner=0 path=C:\\docs.v2\\guide.chm cmd=0 data=0",
-                                     "html 8192 owner=0 path=C:\\docs.v2\\guide.chm cmd=0 data=0"}));
+    EXPECT_EQ(platform.calls,
+              (Calls{"html 8192 owner=0 path=C:\\docs.v2\\guide.chm cmd=0 data=0",
+                     "html 8192 owner=0 path=C:\\docs.v2\\guide.chm cmd=0 data=0"}));
     EXPECT_EQ(last_help_target().owner, 0u);
 }
 
@@ -196,8 +197,9 @@ TEST_F(HelpRouterTest, HelpFileAndOwnerFollowTheFormsAndTheRouter) {
 TEST_F(HelpRouterTest, WinhelpOpensContentsThenJumpsToTheTopic) {
     make_router(THelpType::htWinhelp);
     EXPECT_TRUE(router->OpenHelpTopic("", "Intro"));
-    EXPECT_EQ(platform.calls, (Calls{"winhelp owner=11 file=tolsy.hlp cmd=3 data=0",
-                                     "winhelp owner=11 file=tolsy.hlp cmd=258 data=JumpID(\"\",\"Intro\")"}));
+    EXPECT_EQ(platform.calls,
+              (Calls{"winhelp owner=11 file=tolsy.hlp cmd=3 data=0",
+                     "winhelp owner=11 file=tolsy.hlp cmd=258 data=JumpID(\"\",\"Intro\")"}));
     platform.calls.clear();
     platform.win_help_results = {false};
     EXPECT_FALSE(router->OpenHelpTopic("", "Intro"));

@@ -12,7 +12,7 @@
 namespace tolsy::testing {
 
 class FakeForm : public ComposerView {
-public:
+  public:
     FrameState state;
     FrameComposer composer{state, *this};
     std::map<ComposerList, int> chosen;  // item index, -1 for none

@@ -157,8 +157,16 @@ TEST(PickLists, ItemCountsMatchTheLists) {
 }
 
 TEST(CaretRule, MovesOneOnAndStopsAtTheEnd) {
-    EXPECT_EQ(convert_tolerance_edit("\xF9\xEE\xEE" "5", 4).caret, 4u);
-    EXPECT_EQ(convert_tolerance_edit("\xF9\xEE\xEE" "5", 4).text, bytes({0xF9, 0xEE, 0xEE, 0xF3}));
+    EXPECT_EQ(convert_tolerance_edit("\xF9\xEE\xEE"
+                                     "5",
+                                     4)
+                  .caret,
+              4u);
+    EXPECT_EQ(convert_tolerance_edit("\xF9\xEE\xEE"
+                                     "5",
+                                     4)
+                  .text,
+              bytes({0xF9, 0xEE, 0xEE, 0xF3}));
     EXPECT_EQ(convert_tolerance_edit("abc", 0).caret, 1u);
     EXPECT_EQ(convert_tolerance_edit("abc", 2).caret, 3u);
     EXPECT_EQ(convert_tolerance_edit("abc", 3).caret, 3u);
@@ -180,7 +188,7 @@ TEST(ToleranceList, DigitTypedInTheMiddleLeavesCaretAfterTheNextGlyph) {
     FakeForm f;
     f.pick(L::kTolerance, kPreset005);  // F9 EE EE F3
     std::string text = f.tolerance_edit;
-    text.insert(1, "7");                // caret after the typed digit: 2
+    text.insert(1, "7");  // caret after the typed digit: 2
     f.type_tolerance(text, 2);
     EXPECT_EQ(f.tolerance_edit, bytes({0xF9, 0xF5, 0xEE, 0xEE, 0xF3}));
     EXPECT_EQ(f.tolerance_caret_pos, 3u);

@@ -35,11 +35,15 @@ TEST(DigitConversion, IsIdempotentAndKeepsLength) {
     const std::string once = tolerance_to_glyphs(all);
     EXPECT_EQ(once.size(), all.size());
     EXPECT_EQ(tolerance_to_glyphs(once), once);
-    for (std::string_view preset : kTolerancePresets) EXPECT_EQ(tolerance_to_glyphs(preset), preset);
+    for (std::string_view preset : kTolerancePresets)
+        EXPECT_EQ(tolerance_to_glyphs(preset), preset);
 }
 
 TEST(DigitConversion, KeepsBytesAfterAnEmbeddedZero) {
-    const std::string text("1\0" "2", 3);
+    const std::string text(
+        "1\0"
+        "2",
+        3);
     EXPECT_EQ(tolerance_to_glyphs(text), std::string("\xEF\0\xF0", 3));
 }
 

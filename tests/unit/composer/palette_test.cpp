@@ -12,7 +12,9 @@
 namespace tolsy {
 namespace {
 
-int glyph_of(const PaletteButton& b) { return palette_label_glyph(utf16_to_cp1252(b.label)); }
+int glyph_of(const PaletteButton& b) {
+    return palette_label_glyph(utf16_to_cp1252(b.label));
+}
 
 TEST(PaletteTable, HoldsButtons1To103OnceEach) {
     std::set<int> numbers;
@@ -95,10 +97,14 @@ TEST(PaletteInsertion, EmptyLineGetsTheGlyphWithCaretAfterIt) {
 TEST(PaletteInsertion, GoesInFrontOfTheCaretOrSelectionStart) {
     // "abcd" with caret (or a selection starting) at 2: the selected text is kept.
     const LineEdit middle = insert_palette_glyph("abcd", 2, "  \xA4");
-    EXPECT_EQ(middle.text, "ab\xA4" "cd");
+    EXPECT_EQ(middle.text,
+              "ab\xA4"
+              "cd");
     EXPECT_EQ(middle.caret, 3u);
     const LineEdit front = insert_palette_glyph("abcd", 0, "\xE0");
-    EXPECT_EQ(front.text, "\xE0" "abcd");
+    EXPECT_EQ(front.text,
+              "\xE0"
+              "abcd");
     EXPECT_EQ(front.caret, 1u);
     const LineEdit end = insert_palette_glyph("abcd", 4, "\xED");
     EXPECT_EQ(end.text, "abcd\xED");

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "picture/bitmap_font.h"
 #include "picture/fake_text_renderer.h"
 #include "picture/pixels.h"
-#include "picture/bitmap_font.h"
 
 namespace tolsy {
 namespace {

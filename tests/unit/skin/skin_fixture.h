@@ -10,8 +10,8 @@
 #include "picture/pixels.h"
 #include "skin/model/layout.h"
 #include "skin/model/skin_bitmap.h"
-#include "skin/themes/skin_file.h"
 #include "skin/model/skin_object_classes.h"
+#include "skin/themes/skin_file.h"
 
 namespace tolsy::test {
 

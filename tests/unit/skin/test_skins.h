@@ -6,8 +6,8 @@
 
 #include "skin/model/skin_object_classes.h"
 #include "skin/model/skin_object_io.h"
-#include "skin/stored/skin_source.h"
 #include "skin/model/system_colours.h"
+#include "skin/stored/skin_source.h"
 #include "toolkit/components/class_builder.h"
 
 namespace tolsy::test {

@@ -13,7 +13,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-bool running(TBehaviorLabel& label) { return label.BehaviorOptions().Active(); }
+bool running(TBehaviorLabel& label) {
+    return label.BehaviorOptions().Active();
+}
 
 // Both labels have slid in: label 2 got its text when label 1 stopped, and has come to rest.
 bool both_at_rest(TAbout& about) {
@@ -24,8 +26,7 @@ bool both_at_rest(TAbout& about) {
 
 // Runs `step` every 20 ms inside the modal loop until it returns true, then closes the window.
 // Returns false when the window had to be closed because the time ran out.
-bool drive_modal(TAbout& about, std::function<bool()> step,
-                 std::chrono::milliseconds limit = 15s) {
+bool drive_modal(TAbout& about, std::function<bool()> step, std::chrono::milliseconds limit = 15s) {
     static std::function<void()> tick;
     bool done = false;
     const auto end = std::chrono::steady_clock::now() + limit;
@@ -44,7 +45,7 @@ bool drive_modal(TAbout& about, std::function<bool()> step,
 }
 
 class AboutWindowTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         owner = new Form();
         owner->set_caption("Framewright");
@@ -138,15 +139,19 @@ TEST_F(AboutWindowTest, ClosedMidSlideThenShownAgain) {
 
 TEST_F(AboutWindowTest, EnterPressesOk) {
     bool sent = false;
-    EXPECT_TRUE(drive_modal(*about, [&] {
-        if (!sent) {
-            sent = true;
-            SetFocus(about->TeButton1());
-            keybd_event(VK_RETURN, 0, 0, 0);
-            keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
-        }
-        return false;
-    }, 5s)) << "Enter did not close the window";
+    EXPECT_TRUE(drive_modal(
+        *about,
+        [&] {
+            if (!sent) {
+                sent = true;
+                SetFocus(about->TeButton1());
+                keybd_event(VK_RETURN, 0, 0, 0);
+                keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
+            }
+            return false;
+        },
+        5s))
+        << "Enter did not close the window";
 }
 
 }  // namespace

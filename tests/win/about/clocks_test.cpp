@@ -109,8 +109,9 @@ TEST(LabelClock, SlideFinishesOnStep58AfterItsDelayAndIntervals) {
     // Message timers never fire early: 100 ms before the first step, 20 ms between the others.
     EXPECT_GE(first_seen - started, 90ms);
     EXPECT_GE(total, 100ms + 57 * 15ms);
-    RecordProperty("slide_ms", static_cast<int>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(total).count()));
+    RecordProperty(
+        "slide_ms",
+        static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(total).count()));
 }
 
 }  // namespace

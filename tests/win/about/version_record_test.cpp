@@ -9,7 +9,9 @@
 namespace tolsy {
 namespace {
 
-std::string beside_me(const std::string& name) { return wintest::program_folder() + "\\" + name; }
+std::string beside_me(const std::string& name) {
+    return wintest::program_folder() + "\\" + name;
+}
 
 TEST(VersionRecord, ReadsTheProgramFilesOwnTexts) {
     TEPInfoExe info(&win32_version_info_api());

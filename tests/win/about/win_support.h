@@ -84,7 +84,8 @@ inline Image capture_window(HWND window) {
 // Saves a screenshot for people to look at: $TOLSY_SCREENSHOTS, else build/screenshots.
 inline std::string save_screenshot(HWND window, const std::string& name) {
     const char* folder = std::getenv("TOLSY_SCREENSHOTS");
-    std::string dir = folder && *folder ? folder : std::string(TOLSY_BINARY_DIR) + "/../screenshots";
+    std::string dir =
+        folder && *folder ? folder : std::string(TOLSY_BINARY_DIR) + "/../screenshots";
     CreateDirectoryA(dir.c_str(), nullptr);
     const std::string path = dir + "/" + name + ".png";
     write_png(capture_window(window), path);

@@ -15,10 +15,12 @@ using namespace std::chrono_literals;
 
 constexpr wchar_t kViewerTitle[] = L"Framewright Help";
 
-HWND viewer_window() { return FindWindowW(nullptr, kViewerTitle); }
+HWND viewer_window() {
+    return FindWindowW(nullptr, kViewerTitle);
+}
 
 class HelpViewerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         // The help file is passed by its bare name, so work where the program lives.
         SetCurrentDirectoryA(wintest::program_folder().c_str());

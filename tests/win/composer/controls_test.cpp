@@ -19,7 +19,7 @@ namespace tolsy {
 namespace {
 
 class Controls : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form_.set_client_size(300, 200);
         form_.create_window();

@@ -16,7 +16,7 @@ namespace tolsy {
 namespace {
 
 class MainWindowControls : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { form_.create_window(); }
     Form1Controls& c() { return form_.controls(); }
     TForm1 form_;
@@ -78,7 +78,8 @@ TEST_F(MainWindowControls, PalettesCarryEveryButtonWithItsToolTip) {
                 palette_label_glyph(utf16_to_cp1252(std::u16string(label.begin(), label.end())));
             ASSERT_GE(glyph, 0);
             const auto meaning = glyph_meaning(static_cast<unsigned char>(glyph));
-            const std::wstring tip = sheet->tool_tip().tool_text(sheet->handle(), static_cast<UINT>(i));
+            const std::wstring tip =
+                sheet->tool_tip().tool_text(sheet->handle(), static_cast<UINT>(i));
             if (meaning) {
                 ++with_tips;
                 EXPECT_EQ(glyph_text(tip), std::string(*meaning)) << buttons[i]->name();
@@ -107,15 +108,21 @@ TEST_F(MainWindowControls, TabOrderWithinTheGroups) {
         order.push_back(at);
         at = GetNextDlgTabItem(form, at, FALSE);
     }
-    const std::vector<HWND> expected = {
-        c().TePageControl1->tabs().handle(), c().SymbolComboBox->handle(),
-        c().DiaCheckBox->handle(),           c().ConditionComboBox->handle(),
-        c().ToleranceComboBox->edit_handle(), c().DatumCond1ComboBox->handle(),
-        c().DatumCond2ComboBox->handle(),    c().DatumCond3ComboBox->handle(),
-        c().Datum1ComboBox->handle(),        c().Datum2ComboBox->handle(),
-        c().Datum3ComboBox->handle(),        c().DisplayEdit->handle(),
-        c().ClearAllButton->handle(),        c().TeEffectButton1->handle(),
-        c().TeButton1->handle()};
+    const std::vector<HWND> expected = {c().TePageControl1->tabs().handle(),
+                                        c().SymbolComboBox->handle(),
+                                        c().DiaCheckBox->handle(),
+                                        c().ConditionComboBox->handle(),
+                                        c().ToleranceComboBox->edit_handle(),
+                                        c().DatumCond1ComboBox->handle(),
+                                        c().DatumCond2ComboBox->handle(),
+                                        c().DatumCond3ComboBox->handle(),
+                                        c().Datum1ComboBox->handle(),
+                                        c().Datum2ComboBox->handle(),
+                                        c().Datum3ComboBox->handle(),
+                                        c().DisplayEdit->handle(),
+                                        c().ClearAllButton->handle(),
+                                        c().TeEffectButton1->handle(),
+                                        c().TeButton1->handle()};
     ASSERT_EQ(order.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const bool same = order[i] == expected[i] || IsChild(expected[i], order[i]) ||

@@ -34,9 +34,10 @@ UniqueFont make_font(const char* face, int height, BYTE charset) {
 
 // A font selected into a memory device context for the length of a test.
 class FontDc {
-public:
+  public:
     FontDc(const char* face, int height, BYTE charset)
-        : dc_(CreateCompatibleDC(nullptr)), font_(make_font(face, height, charset)),
+        : dc_(CreateCompatibleDC(nullptr)),
+          font_(make_font(face, height, charset)),
           select_(dc_.get(), font_.get()) {}
     HDC get() const { return dc_.get(); }
 
@@ -51,11 +52,12 @@ public:
         DWORD size = GetGlyphOutlineA(dc_.get(), code, GGO_NATIVE, &metrics, 0, nullptr, &identity);
         if (size == GDI_ERROR) return {};
         std::vector<unsigned char> data(size);
-        if (size) GetGlyphOutlineA(dc_.get(), code, GGO_NATIVE, &metrics, size, data.data(), &identity);
+        if (size)
+            GetGlyphOutlineA(dc_.get(), code, GGO_NATIVE, &metrics, size, data.data(), &identity);
         return data;
     }
 
-private:
+  private:
     UniqueMemoryDc dc_;
     UniqueFont font_;
     SelectObjectScope select_;
@@ -63,7 +65,7 @@ private:
 
 // Text drawn black on white without smoothing into a 32-bit picture, for pixel checks.
 class Rendering {
-public:
+  public:
     Rendering(const std::string& text, int height) : width_(900), height_(60) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -101,8 +103,10 @@ public:
         std::vector<std::pair<int, int>> runs;
         for (int x = left; x <= right; ++x) {
             if (!column_full(x)) continue;
-            if (!runs.empty() && runs.back().second == x - 1) runs.back().second = x;
-            else runs.push_back({x, x});
+            if (!runs.empty() && runs.back().second == x - 1)
+                runs.back().second = x;
+            else
+                runs.push_back({x, x});
         }
         return runs;
     }
@@ -110,7 +114,7 @@ public:
 
     int left = -1, right = -1, top = -1, bottom = -1;
 
-private:
+  private:
     void find_ink_box() {
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x) {

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "picture/fake_text_renderer.h"
-#include "skin/themes/standard_objects.h"
 #include "skin/skin_fixture.h"
+#include "skin/themes/standard_objects.h"
 
 namespace tolsy {
 namespace {

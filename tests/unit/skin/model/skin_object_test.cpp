@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/model/colour_shift.h"
 #include "skin/bytes/skin_error.h"
+#include "skin/model/colour_shift.h"
 #include "skin/test_skins.h"
 #include "toolkit/components/text_stream.h"
 

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "skin/model/skin_object_classes.h"
-#include "skin/stored/skin_source.h"
 #include "skin/model/system_colours.h"
+#include "skin/stored/skin_source.h"
 #include "skin/test_skins.h"
 
 namespace tolsy {
@@ -53,12 +53,15 @@ struct Tpf0 {
     Tpf0& integer(const std::string& p, std::int32_t v) {
         o.sstr(p);
         if (v >= -128 && v <= 127) return o.byte(2).byte(static_cast<std::uint8_t>(v)), *this;
-        if (v >= -32768 && v <= 32767)
-            return o.byte(3).u16(static_cast<std::uint16_t>(v)), *this;
+        if (v >= -32768 && v <= 32767) return o.byte(3).u16(static_cast<std::uint16_t>(v)), *this;
         return o.byte(4).u32(static_cast<std::uint32_t>(v)), *this;
     }
-    Tpf0& ident(const std::string& p, const std::string& v) { return o.sstr(p).byte(7).sstr(v), *this; }
-    Tpf0& text(const std::string& p, const std::string& v) { return o.sstr(p).byte(6).sstr(v), *this; }
+    Tpf0& ident(const std::string& p, const std::string& v) {
+        return o.sstr(p).byte(7).sstr(v), *this;
+    }
+    Tpf0& text(const std::string& p, const std::string& v) {
+        return o.sstr(p).byte(6).sstr(v), *this;
+    }
     Tpf0& flag(const std::string& p, bool v) { return o.sstr(p).byte(v ? 9 : 8), *this; }
     Tpf0& binary(const std::string& p, const Raw& v) {
         return o.sstr(p).byte(10).u32(static_cast<std::uint32_t>(v.size())).raw(v), *this;
@@ -108,15 +111,16 @@ void sys_colour_table(Out& o) {
 void font_table(Out& o) {
     o.byte(65);
     for (int i = 0; i < 66; ++i)
-        o.lstr("F").lstr(":").lstr(i == 7 ? "Arial,9,0,255,0,0,italic"
-                                          : i == 8 ? "Courier New;12;1;0;128;255;bold;underline"
-                                                   : "Tahoma,8,1,8,0,0");
+        o.lstr("F").lstr(":").lstr(i == 7   ? "Arial,9,0,255,0,0,italic"
+                                   : i == 8 ? "Courier New;12;1;0;128;255;bold;underline"
+                                            : "Tahoma,8,1,8,0,0");
 }
 
 Raw deflate_at(const Raw& body, int level) {
     uLongf size = compressBound(static_cast<uLong>(body.size()));
     Raw out(size);
-    EXPECT_EQ(compress2(out.data(), &size, body.data(), static_cast<uLong>(body.size()), level), Z_OK);
+    EXPECT_EQ(compress2(out.data(), &size, body.data(), static_cast<uLong>(body.size()), level),
+              Z_OK);
     out.resize(size);
     return out;
 }

@@ -7,9 +7,9 @@
 #include <fstream>
 
 #include "skin/bytes/skin_error.h"
+#include "skin/bytes/zlib_codec.h"
 #include "skin/model/system_colours.h"
 #include "skin/test_skins.h"
-#include "skin/bytes/zlib_codec.h"
 
 namespace tolsy {
 namespace {

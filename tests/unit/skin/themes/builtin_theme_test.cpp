@@ -5,11 +5,11 @@
 #include <map>
 
 #include "skin/model/object_images.h"
-#include "skin/stored/skin_source.h"
 #include "skin/model/system_colours.h"
+#include "skin/skin_fixture.h"
+#include "skin/stored/skin_source.h"
 #include "skin/themes/theme_container.h"
 #include "skin/themes/theme_manager.h"
-#include "skin/skin_fixture.h"
 
 namespace tolsy {
 namespace {

@@ -8,8 +8,8 @@
 #include "skin/model/object_images.h"
 #include "skin/paint/paint.h"
 #include "skin/paint/push_button.h"
-#include "skin/themes/standard_objects.h"
 #include "skin/skin_fixture.h"
+#include "skin/themes/standard_objects.h"
 
 namespace tolsy {
 namespace {

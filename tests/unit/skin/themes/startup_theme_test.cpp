@@ -2,10 +2,10 @@
 // built-in theme, and reading the list and the engine makes "Tolsy metal" the current theme.
 #include <gtest/gtest.h>
 
+#include "skin/skin_fixture.h"
 #include "skin/themes/theme_components.h"
 #include "skin/themes/theme_engine.h"
 #include "skin/themes/theme_list.h"
-#include "skin/skin_fixture.h"
 #include "toolkit/components/binary_stream.h"
 
 namespace tolsy {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "skin/bytes/skin_error.h"
-#include "skin/themes/skin_file.h"
 #include "skin/test_skins.h"
+#include "skin/themes/skin_file.h"
 #include "skin/themes/theme_list.h"
 #include "skin/themes/theme_manager.h"
 

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "skin/themes/skin_file.h"
 #include "skin/test_skins.h"
+#include "skin/themes/skin_file.h"
 #include "toolkit/components/class_builder.h"
 #include "toolkit/components/component_stream.h"
 #include "toolkit/components/text_stream.h"

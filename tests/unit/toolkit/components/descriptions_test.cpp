@@ -9,9 +9,9 @@
 #include <set>
 #include <sstream>
 
+#include "base/codepage.h"
 #include "description_standins.h"
 #include "toolkit/components/binary_stream.h"
-#include "base/codepage.h"
 #include "toolkit/components/component_stream.h"
 #include "toolkit/components/text_stream.h"
 

@@ -22,8 +22,8 @@ inline std::vector<std::uint8_t> bytes(std::string_view layout) {
                 out.push_back(static_cast<std::uint8_t>(layout[k]));
             i = end + 1;
         } else {
-            out.push_back(
-                static_cast<std::uint8_t>(std::stoi(std::string(layout.substr(i, 2)), nullptr, 16)));
+            out.push_back(static_cast<std::uint8_t>(
+                std::stoi(std::string(layout.substr(i, 2)), nullptr, 16)));
             i += 2;
         }
     }

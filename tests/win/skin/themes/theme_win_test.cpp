@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/model/shape_win.h"
 #include "picture/text_renderer_win.h"
+#include "skin/model/shape_win.h"
 
 namespace tolsy {
 namespace {

@@ -17,13 +17,13 @@ constexpr UINT kFail = WM_APP;
 constexpr UINT kAfter = WM_APP + 1;
 
 class FailingWindow : public Window {
-public:
+  public:
     explicit FailingWindow(std::string message) : message_(std::move(message)) {
         create(0, L"failing", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr);
     }
     bool went_on = false;
 
-protected:
+  protected:
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override {
         if (message == kFail) throw std::runtime_error(message_);
         if (message == kAfter) {
@@ -34,7 +34,7 @@ protected:
         return Window::handle_message(message, wparam, lparam);
     }
 
-private:
+  private:
     std::string message_;
 };
 
