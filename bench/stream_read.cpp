@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "tests/unit/toolkit/components/description_standins.cpp"
+#include "app/form1_description.h"
 #include "toolkit/components/binary_stream.h"
 #include "toolkit/components/component_stream.h"
 #include "toolkit/components/text_stream.h"
@@ -49,13 +49,22 @@ void BM_DecodeMainWindowBinary(benchmark::State& state) {
 }
 BENCHMARK(BM_DecodeMainWindowBinary);
 
+// A handler that does nothing for every event the description names.
+void add_handlers(const tolsy::ObjectNode& node, tolsy::Form1Handlers& handlers) {
+    for (const tolsy::Property& p : node.properties) {
+        if (p.name.starts_with("On") && p.value.type == tolsy::ValueType::Ident)
+            handlers.emplace_back(p.value.bytes, [](tolsy::Component&) {});
+    }
+    for (const tolsy::ObjectNode& child : node.children) add_handlers(child, handlers);
+}
+
 void BM_ReadMainWindowIntoComponents(benchmark::State& state) {
-    tolsy::standin::register_all();
     const auto& binary = form_binary();
+    tolsy::Form1Handlers handlers;
+    add_handlers(tolsy::parse_binary_stream(binary), handlers);
     for (auto _ : state) {
-        tolsy::standin::TForm1 form;
-        tolsy::read_into(form, binary);
-        benchmark::DoNotOptimize(form.components().size());
+        const auto form = tolsy::read_form1_description(binary, handlers);
+        benchmark::DoNotOptimize(form->components().size());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * binary.size()));
 }

@@ -186,7 +186,7 @@ TEST_F(Frames, ClearEmptiesEverythingAndFocusesTheLine) {
     expect_frame("");
     EXPECT_FALSE(form().diameter_ticked());
     EXPECT_EQ(form().tolerance_text(), "");
-    for (L which : tolsy::kAllComposerLists) EXPECT_EQ(form().chosen_item(which), -1);
+    for (L which : kAllLists) EXPECT_EQ(form().chosen_item(which), -1);
     // The display line has the keyboard focus: typing goes there.
     type_text(L"x");
     EXPECT_EQ(form().display_text(), "x");

@@ -2,7 +2,6 @@
 // with the intended layout; and the palette buttons' places on their pages.
 #include <gtest/gtest.h>
 
-#include "composer/palette.h"
 #include "support/composer_form_win.h"
 
 namespace e2e {

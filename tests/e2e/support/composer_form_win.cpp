@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "composer/cp1252.h"
-#include "composer/palette.h"
 #include "support/driver_win.h"
+#include "toolkit/components/binary_stream.h"
 
 namespace e2e {
 
@@ -55,6 +55,56 @@ INPUT mouse_input(DWORD flags, POINT screen) {
     in.mi.dy = static_cast<LONG>((screen.y * 65536LL + height / 2) / height);
     in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
     return in;
+}
+
+// The main window's description embedded in the program under test.
+const tolsy::ObjectNode& program_description() {
+    static const tolsy::ObjectNode description = [] {
+        const HMODULE exe =
+            LoadLibraryExW(program_path().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        const HRSRC found = exe ? FindResourceW(exe, L"TFORM1", MAKEINTRESOURCEW(10)) : nullptr;
+        const HGLOBAL loaded = found ? LoadResource(exe, found) : nullptr;
+        const void* data = loaded ? LockResource(loaded) : nullptr;
+        if (!data) throw std::runtime_error("the program carries no main window description");
+        tolsy::ObjectNode node = tolsy::parse_binary_stream(
+            {static_cast<const std::uint8_t*>(data), SizeofResource(exe, found)});
+        FreeLibrary(exe);
+        return node;
+    }();
+    return description;
+}
+
+// A palette button's page (1 "Symbols", 2 "Symbols2") and its rectangle on that page.
+struct PalettePlace {
+    int page;
+    RECT rect;
+};
+
+PalettePlace palette_place(int number) {
+    const std::string name = "TeSpeedButton" + std::to_string(number);
+    const char* sheets[] = {"TeTabSheet2", "TeTabSheet3"};
+    for (int page = 1; page <= 2; ++page) {
+        std::vector<const tolsy::ObjectNode*> pending = {&program_description()};
+        const tolsy::ObjectNode* sheet = nullptr;
+        while (!pending.empty() && !sheet) {
+            const tolsy::ObjectNode* node = pending.back();
+            pending.pop_back();
+            if (node->name == sheets[page - 1]) sheet = node;
+            for (const tolsy::ObjectNode& child : node->children) pending.push_back(&child);
+        }
+        if (!sheet) throw std::runtime_error("a palette page is missing");
+        for (const tolsy::ObjectNode& button : sheet->children) {
+            if (button.name != name) continue;
+            auto value = [&](const char* property) {
+                for (const tolsy::Property& p : button.properties)
+                    if (p.name == property) return static_cast<LONG>(p.value.integer);
+                throw std::runtime_error("a palette button has no " + std::string(property));
+            };
+            const LONG left = value("Left"), top = value("Top");
+            return {page, RECT{left, top, left + value("Width"), top + value("Height")}};
+        }
+    }
+    throw std::runtime_error("no such palette button");
 }
 }  // namespace
 
@@ -137,7 +187,7 @@ ComposerWindow::ComposerWindow(HWND main_window) : main_(main_window) {
         throw std::runtime_error("the Tolerance page does not hold the expected lists");
     }
     diameter_ = tolerance_parts[0];
-    // Same order as tolsy::kAllComposerLists.
+    // Same order as kAllLists.
     lists_ = {children_of_class(symbol_group, L"ComboBox").at(0),
               tolerance_parts[1],
               tolerance_parts[2],
@@ -164,8 +214,8 @@ ComposerWindow::ComposerWindow(HWND main_window) : main_(main_window) {
 }
 
 HWND ComposerWindow::list(ComposerList which) const {
-    for (std::size_t i = 0; i < std::size(tolsy::kAllComposerLists); ++i) {
-        if (tolsy::kAllComposerLists[i] == which) return lists_[i];
+    for (std::size_t i = 0; i < std::size(kAllLists); ++i) {
+        if (kAllLists[i] == which) return lists_[i];
     }
     return nullptr;
 }
@@ -237,24 +287,16 @@ void ComposerWindow::show_page(int index) const {
 }
 
 POINT ComposerWindow::palette_button_centre(int number) const {
-    for (const tolsy::PaletteButton& b : tolsy::palette_buttons()) {
-        if (b.number != number) continue;
-        POINT p{b.left + b.width / 2, b.top + b.height / 2};
-        ClientToScreen(page(b.page == tolsy::PalettePage::kSymbols ? 1 : 2), &p);
-        return p;
-    }
-    throw std::runtime_error("no such palette button");
+    const PalettePlace place = palette_place(number);
+    POINT p{(place.rect.left + place.rect.right) / 2, (place.rect.top + place.rect.bottom) / 2};
+    ClientToScreen(page(place.page), &p);
+    return p;
 }
 
 void ComposerWindow::click_palette(int number) const {
-    for (const tolsy::PaletteButton& b : tolsy::palette_buttons()) {
-        if (b.number != number) continue;
-        const int index = b.page == tolsy::PalettePage::kSymbols ? 1 : 2;
-        if (visible_page() != index) show_page(index);
-        mouse_click(palette_button_centre(number));
-        return;
-    }
-    throw std::runtime_error("no such palette button");
+    const int index = palette_place(number).page;
+    if (visible_page() != index) show_page(index);
+    mouse_click(palette_button_centre(number));
 }
 
 void ComposerWindow::click_control(HWND control) const {

@@ -9,10 +9,18 @@
 #include <string>
 #include <vector>
 
-#include "composer/list_items.h"
+#include "composer/frame_composer.h"
 #include "support/driver_win.h"
 
 namespace e2e {
+
+inline constexpr tolsy::ComposerList kAllLists[] = {
+    tolsy::ComposerList::kSymbol,     tolsy::ComposerList::kCondition,
+    tolsy::ComposerList::kTolerance,  tolsy::ComposerList::kDatum1,
+    tolsy::ComposerList::kDatum2,     tolsy::ComposerList::kDatum3,
+    tolsy::ComposerList::kDatumCond1, tolsy::ComposerList::kDatumCond2,
+    tolsy::ComposerList::kDatumCond3,
+};
 
 class ComposerWindow {
   public:
@@ -48,7 +56,8 @@ class ComposerWindow {
     std::pair<int, int> display_selection() const;
     std::pair<int, int> tolerance_selection() const;
 
-    // Real input: clicks a page's tab, a palette button, a control's centre.
+    // Real input: clicks a page's tab, a palette button (placed as the program's own window
+    // description places it), a control's centre.
     void show_page(int index) const;
     void click_palette(int number) const;
     POINT palette_button_centre(int number) const;
@@ -66,7 +75,7 @@ class ComposerWindow {
     HWND close_ = nullptr;
     HWND tabs_ = nullptr;
     std::vector<HWND> pages_;
-    std::vector<HWND> lists_;  // in the order of tolsy::kAllComposerLists
+    std::vector<HWND> lists_;  // in the order of kAllLists
 };
 
 // The 8-bit text of a window's Unicode text, through Windows-1252.

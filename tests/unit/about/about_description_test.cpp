@@ -4,22 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
-#include "toolkit/components/component_stream.h"
-#include "toolkit/components/text_stream.h"
+#include "built_forms.h"
 
 namespace tolsy {
 namespace {
-
-std::string description_text() {
-    std::ifstream in(std::string(TOLSY_SOURCE_DIR) + "/resources/forms/tabout.txt",
-                     std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The window as the program reads it: handlers registered under their names.
 class AboutRoot : public AboutDesign {
@@ -39,7 +27,7 @@ class AboutDescriptionTest : public ::testing::Test {
   protected:
     void SetUp() override {
         register_about_classes();
-        read_into(about, object_text_to_binary(description_text()));
+        read_into(about, test::built_form(kAboutDescriptionName));
     }
     AboutRoot about;
 };
@@ -118,6 +106,37 @@ TEST_F(AboutDescriptionTest, StarsPanelsLabelsButtonAndReader) {
     EXPECT_EQ(b.kind, 1) << "bkOK";
     EXPECT_EQ(b.tab_order, 2);
     EXPECT_EQ(about.EPInfoExe1->LangId, "0409");
+}
+
+TEST_F(AboutDescriptionTest, MemberKindsParentsAndTabOrders) {
+    struct Expect {
+        Component* member;
+        const char* class_name;
+        Component* parent;
+        int tab_order;  // -1: not a tab stop of its own
+    } members[] = {
+        {about.Starfield1, "TStarfield", &about, -1},
+        {about.Panel1, "TPanel", &about, 0},
+        {about.BehaviorLabel1, "TBehaviorLabel", about.Panel1, -1},
+        {about.Panel2, "TPanel", &about, 1},
+        {about.BehaviorLabel2, "TBehaviorLabel", about.Panel2, -1},
+        {about.TeButton1, "TTeButton", &about, 2},
+        {about.EPInfoExe1, "TEPInfoExe", &about, -1},
+    };
+    for (const Expect& e : members) {
+        ASSERT_NE(e.member, nullptr);
+        EXPECT_EQ(e.member->class_info().name(), e.class_name) << e.member->name();
+        EXPECT_EQ(e.member->parent_component(), e.parent) << e.member->name();
+        if (auto* control = dynamic_cast<Control*>(e.member)) {
+            EXPECT_EQ(control->tab_order, e.tab_order) << e.member->name();
+        }
+    }
+    for (const BehaviorLabelDesign* label : {about.BehaviorLabel1, about.BehaviorLabel2}) {
+        EXPECT_EQ(label->Behavior, "Appearing") << label->name();
+        EXPECT_EQ(label->Alignment, TAlignment::taCenter) << label->name();
+        EXPECT_FALSE(label->visible) << label->name();
+        EXPECT_EQ(label->font.name, "MS Sans Serif") << label->name();
+    }
 }
 
 TEST_F(AboutDescriptionTest, EventsBindToTheWindowsHandlersByName) {

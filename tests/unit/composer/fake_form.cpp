@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "composer/list_items.h"
+#include "main_window_parts.h"
 
 namespace tolsy::testing {
 
 void FakeForm::pick(ComposerList list, int item) {
     chosen[list] = item;
     if (list == ComposerList::kTolerance) {
-        tolerance_edit = list_items(list).at(static_cast<std::size_t>(item));
+        tolerance_edit = items_of(list).at(static_cast<std::size_t>(item));
         tolerance_caret_pos = tolerance_edit.size();
     }
     composer.list_changed(list);
@@ -37,7 +37,7 @@ std::string FakeForm::list_text(ComposerList list) const {
     if (list == ComposerList::kTolerance) return tolerance_edit;
     const auto it = chosen.find(list);
     if (it == chosen.end() || it->second < 0) return {};
-    return list_items(list).at(static_cast<std::size_t>(it->second));
+    return items_of(list).at(static_cast<std::size_t>(it->second));
 }
 
 void FakeForm::clear_list(ComposerList list) {

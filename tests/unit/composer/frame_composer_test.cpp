@@ -4,11 +4,15 @@
 
 #include "composer/glyph_codes.h"
 #include "fake_form.h"
+#include "main_window_parts.h"
 
 namespace tolsy {
 namespace {
 
 using testing::FakeForm;
+using testing::items_of;
+using testing::kAllLists;
+using testing::list_name;
 using L = ComposerList;
 
 std::string bytes(std::initializer_list<unsigned char> list) {
@@ -132,8 +136,8 @@ TEST(PickLists, DatumOneClearedAndChosenAgainRestoresTheLaterDatums) {
 }
 
 TEST(PickLists, EveryItemOfEveryListMakesItsGlyph) {
-    for (ComposerList list : kAllComposerLists) {
-        const auto items = list_items(list);
+    for (ComposerList list : kAllLists) {
+        const auto items = items_of(list);
         for (std::size_t i = 1; i < items.size(); ++i) {
             const std::string glyphs = pick_list_glyphs(list, items[i]);
             if (list == L::kDatum1 || list == L::kDatum2 || list == L::kDatum3) {
@@ -142,17 +146,17 @@ TEST(PickLists, EveryItemOfEveryListMakesItsGlyph) {
                 EXPECT_EQ(glyphs, items[i]);
             }
         }
-        EXPECT_EQ(pick_list_glyphs(list, items[0]), "") << list_control_name(list);
-        EXPECT_EQ(pick_list_glyphs(list, ""), "") << list_control_name(list);
+        EXPECT_EQ(pick_list_glyphs(list, items[0]), "") << list_name(list);
+        EXPECT_EQ(pick_list_glyphs(list, ""), "") << list_name(list);
     }
 }
 
 TEST(PickLists, ItemCountsMatchTheLists) {
-    EXPECT_EQ(list_items(L::kSymbol).size(), 15u);
-    EXPECT_EQ(list_items(L::kTolerance).size(), 8u);
-    EXPECT_EQ(list_items(L::kDatum3).size(), 27u);
+    EXPECT_EQ(items_of(L::kSymbol).size(), 15u);
+    EXPECT_EQ(items_of(L::kTolerance).size(), 8u);
+    EXPECT_EQ(items_of(L::kDatum3).size(), 27u);
     for (ComposerList list : {L::kCondition, L::kDatumCond1, L::kDatumCond2, L::kDatumCond3}) {
-        EXPECT_EQ(list_items(list).size(), 7u);
+        EXPECT_EQ(items_of(list).size(), 7u);
     }
 }
 
@@ -198,8 +202,9 @@ TEST(ToleranceList, PresetPassesUnchanged) {
     for (int item = 1; item <= 7; ++item) {
         FakeForm f;
         f.pick(L::kTolerance, item);
-        EXPECT_EQ(f.state.tolerance_glyphs, kTolerancePresets[static_cast<std::size_t>(item - 1)]);
-        EXPECT_EQ(f.tolerance_edit, kTolerancePresets[static_cast<std::size_t>(item - 1)]);
+        const std::string& preset = items_of(L::kTolerance).at(static_cast<std::size_t>(item));
+        EXPECT_EQ(f.state.tolerance_glyphs, preset);
+        EXPECT_EQ(f.tolerance_edit, preset);
     }
 }
 
@@ -234,8 +239,8 @@ TEST(ClearAll, EmptiesEverythingAndFocusesTheLine) {
     EXPECT_EQ(f.display, "");
     EXPECT_FALSE(f.ticked);
     EXPECT_EQ(f.tolerance_edit, "");
-    for (ComposerList list : kAllComposerLists) {
-        EXPECT_EQ(f.list_text(list), "") << list_control_name(list);
+    for (ComposerList list : kAllLists) {
+        EXPECT_EQ(f.list_text(list), "") << list_name(list);
     }
     EXPECT_TRUE(f.display_focused);
     EXPECT_EQ(f.clipboard.back(), std::string(1, '\0'));

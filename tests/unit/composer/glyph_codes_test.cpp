@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "composer/cp1252.h"
+#include "main_window_parts.h"
 
 namespace tolsy {
 namespace {
@@ -16,7 +17,7 @@ TEST(DigitConversion, DigitsAndPointBecomeGlyphsInOrder) {
               bytes({0xEE, 0xEF, 0xF0, 0xF1, 0xF2, 0xF3, 0xF4, 0xF5, 0xF6, 0xF7}));
     EXPECT_EQ(tolerance_to_glyphs("."), bytes({0xF9}));
     EXPECT_EQ(tolerance_to_glyphs("0.5"), bytes({0xEE, 0xF9, 0xF3}));
-    EXPECT_EQ(tolerance_to_glyphs(".015"), kTolerancePresets[5]);
+    EXPECT_EQ(tolerance_to_glyphs(".015"), bytes({0xF9, 0xEE, 0xEF, 0xF3}));
 }
 
 TEST(DigitConversion, EveryOtherByteIsLeftAlone) {
@@ -35,7 +36,8 @@ TEST(DigitConversion, IsIdempotentAndKeepsLength) {
     const std::string once = tolerance_to_glyphs(all);
     EXPECT_EQ(once.size(), all.size());
     EXPECT_EQ(tolerance_to_glyphs(once), once);
-    for (std::string_view preset : kTolerancePresets)
+    // The tolerance list's presets are glyph text already.
+    for (const std::string& preset : testing::items_of(ComposerList::kTolerance))
         EXPECT_EQ(tolerance_to_glyphs(preset), preset);
 }
 
@@ -90,26 +92,6 @@ TEST(Cp1252, WholeStringsConvertBothWays) {
                                     u'\u00ED', u'\0', u'\u0081'}));
     EXPECT_EQ(utf16_to_cp1252(wide), line);
     EXPECT_EQ(utf16_to_cp1252(u""), "");
-}
-
-TEST(GlyphMeaning, QuotedMeaningsBecomeToolTips) {
-    EXPECT_EQ(glyph_meaning(0xEB), "Left Box");
-    EXPECT_EQ(glyph_meaning(0xE3), "Purpendicularity");
-    EXPECT_EQ(glyph_meaning(0x93), "Symetrical");
-    EXPECT_EQ(glyph_meaning(0xA1), glyph_meaning(0xE0));
-    EXPECT_EQ(glyph_meaning(0x95), "Degrees");
-    // Digits, datum letters and the codes without a meaning have no tool-tip.
-    EXPECT_FALSE(glyph_meaning(0xEE).has_value());
-    EXPECT_FALSE(glyph_meaning(0xC0).has_value());
-    EXPECT_FALSE(glyph_meaning(0xA4).has_value());
-    EXPECT_FALSE(glyph_meaning(0x96).has_value());
-}
-
-TEST(GlyphMeaning, EveryListGlyphHasOne) {
-    for (unsigned char g : kCharacteristicGlyphs) EXPECT_TRUE(glyph_meaning(g)) << int(g);
-    for (unsigned char g : kModifierGlyphs) EXPECT_TRUE(glyph_meaning(g)) << int(g);
-    EXPECT_EQ(glyph_meaning(kLeastMaterialGlyph), "Least Material Condition");
-    EXPECT_EQ(glyph_meaning(kMaximumMaterialGlyph), "Maximum Material Condition");
 }
 
 }  // namespace

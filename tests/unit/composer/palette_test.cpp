@@ -1,38 +1,41 @@
+// The palettes as the main window's description holds them, their tool-tips, and the rule by
+// which a click inserts a button's glyph.
 #include "composer/palette.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 #include <set>
 
-#include "composer/cp1252.h"
 #include "composer/glyph_codes.h"
+#include "main_window_parts.h"
 
 namespace tolsy {
 namespace {
 
-int glyph_of(const PaletteButton& b) {
-    return palette_label_glyph(utf16_to_cp1252(b.label));
-}
+using testing::palette_buttons;
+using testing::palette_hint;
+using testing::PaletteButtonPart;
 
-TEST(PaletteTable, HoldsButtons1To103OnceEach) {
+constexpr char kSymbolsPage[] = "TeTabSheet2";
+
+TEST(Palettes, HoldButtons1To103OnceEach) {
     std::set<int> numbers;
     int symbols = 0;
-    for (const PaletteButton& b : palette_buttons()) {
+    for (const PaletteButtonPart& b : palette_buttons()) {
         EXPECT_TRUE(numbers.insert(b.number).second) << "button " << b.number;
-        if (b.page == PalettePage::kSymbols) ++symbols;
+        if (b.page == kSymbolsPage) ++symbols;
     }
-    EXPECT_EQ(numbers.size(), kPaletteButtonCount);
+    EXPECT_EQ(numbers.size(), 103u);
     EXPECT_EQ(*numbers.begin(), 1);
     EXPECT_EQ(*numbers.rbegin(), 103);
     EXPECT_EQ(symbols, 71);
 }
 
-TEST(PaletteTable, CarriesEveryCodeOnceAndLeavesOutTheListedOnes) {
+TEST(Palettes, CarryEveryCodeOnceAndLeaveOutTheListedOnes) {
     std::map<int, int> count;
-    for (const PaletteButton& b : palette_buttons()) ++count[glyph_of(b)];
-    EXPECT_EQ(count.size(), kPaletteButtonCount);
+    for (const PaletteButtonPart& b : palette_buttons()) ++count[b.glyph];
+    EXPECT_EQ(count.size(), 103u);
     for (const auto& [code, n] : count) EXPECT_EQ(n, 1) << "code " << code;
     const std::set<int> never_on_a_button = {0x80, 0x81, 0x8D, 0x8E, 0x8F, 0x90, 0x97, 0x99, 0x9B,
                                              0x9D, 0xA0, 0xA3, 0xA5, 0xA6, 0xA7, 0xA9, 0xAA, 0xAD,
@@ -42,41 +45,70 @@ TEST(PaletteTable, CarriesEveryCodeOnceAndLeavesOutTheListedOnes) {
     }
 }
 
-TEST(PaletteTable, EveryMeaningfulCodeHasAButton) {
-    std::set<int> on_palette;
-    for (const PaletteButton& b : palette_buttons()) on_palette.insert(glyph_of(b));
+TEST(Palettes, ExactlyTheButtonsWithAHintShowIt) {
     int with_tip = 0;
-    for (int code = 0; code < 256; ++code) {
-        if (!glyph_meaning(static_cast<unsigned char>(code))) continue;
-        ++with_tip;
-        EXPECT_TRUE(on_palette.count(code)) << "code " << code;
+    for (const PaletteButtonPart& b : palette_buttons()) {
+        EXPECT_EQ(b.button->effective_show_hint(), !b.button->hint.empty()) << b.number;
+        if (b.button->effective_show_hint()) ++with_tip;
     }
     EXPECT_EQ(with_tip, 48);
 }
 
-TEST(PaletteTable, SymbolsPageHoldsTheListGlyphsAndDatumLetters) {
+TEST(Palettes, SymbolsPageHoldsTheListGlyphsAndDatumLetters) {
     std::set<int> symbols;
-    for (const PaletteButton& b : palette_buttons()) {
-        if (b.page == PalettePage::kSymbols) symbols.insert(glyph_of(b));
+    for (const PaletteButtonPart& b : palette_buttons()) {
+        if (b.page == kSymbolsPage) symbols.insert(b.glyph);
     }
-    for (unsigned char g : kCharacteristicGlyphs) EXPECT_TRUE(symbols.count(g)) << int(g);
-    for (unsigned char g : kModifierGlyphs) EXPECT_TRUE(symbols.count(g)) << int(g);
+    for (ComposerList list : {ComposerList::kSymbol, ComposerList::kCondition}) {
+        const auto& items = testing::items_of(list);
+        for (std::size_t i = 1; i < items.size(); ++i) {
+            EXPECT_TRUE(symbols.count(static_cast<unsigned char>(items[i][0])))
+                << testing::list_name(list) << " " << i;
+        }
+    }
     for (unsigned char c = 'A'; c <= 'Z'; ++c) {
         EXPECT_TRUE(symbols.count(datum_letter_to_glyph(c))) << c;
     }
     for (int digit = 0; digit < 10; ++digit) EXPECT_TRUE(symbols.count(kDigitZeroGlyph + digit));
 }
 
-TEST(PaletteTable, SizesAndFontsFollowTheExceptions) {
-    for (const PaletteButton& b : palette_buttons()) {
-        EXPECT_EQ(b.height, kPaletteButtonHeight) << b.number;
-        EXPECT_EQ(b.width, b.number == 36 ? 25 : kPaletteButtonWidth) << b.number;
-        const int font = b.number == 1 ? -15 : b.number == 80 ? -21 : kPaletteFontHeight;
-        EXPECT_EQ(b.font_height, font) << b.number;
-        EXPECT_EQ(b.label.size(), b.number == 72 ? 3u : 1u) << b.number;
+TEST(Palettes, SizesAndFontsFollowTheExceptions) {
+    for (const PaletteButtonPart& p : palette_buttons()) {
+        const TeSpeedButton& b = *p.button;
+        EXPECT_EQ(b.height, 22) << p.number;
+        EXPECT_EQ(b.width, p.number == 36 ? 25 : 23) << p.number;
+        const int font = p.number == 1 ? -15 : p.number == 80 ? -21 : -13;
+        EXPECT_EQ(b.font.height, font) << p.number;
+        EXPECT_FALSE(b.parent_font) << p.number;
+        EXPECT_EQ(b.caption.size(), p.number == 72 ? 3u : 1u) << p.number;
         EXPECT_GE(b.left, 0);
-        EXPECT_LE(b.left + b.width, 381) << b.number;
+        EXPECT_LE(b.left + b.width, 381) << p.number;
     }
+}
+
+TEST(PaletteHints, QuotedMeaningsBecomeToolTips) {
+    EXPECT_EQ(palette_hint(0xEB), "Left Box");
+    EXPECT_EQ(palette_hint(0xE3), "Purpendicularity");
+    EXPECT_EQ(palette_hint(0x93), "Symetrical");
+    EXPECT_EQ(palette_hint(0xA1), palette_hint(0xE0));
+    EXPECT_EQ(palette_hint(0x95), "Degrees");
+    // Digits, datum letters and the codes without a meaning have no tool-tip.
+    EXPECT_FALSE(palette_hint(0xEE).has_value());
+    EXPECT_FALSE(palette_hint(0xC0).has_value());
+    EXPECT_FALSE(palette_hint(0xA4).has_value());
+    EXPECT_FALSE(palette_hint(0x96).has_value());
+}
+
+TEST(PaletteHints, EveryListGlyphHasOne) {
+    for (ComposerList list : {ComposerList::kSymbol, ComposerList::kCondition}) {
+        const auto& items = testing::items_of(list);
+        for (std::size_t i = 1; i < items.size(); ++i) {
+            EXPECT_TRUE(palette_hint(static_cast<unsigned char>(items[i][0])))
+                << testing::list_name(list) << " " << i;
+        }
+    }
+    EXPECT_EQ(palette_hint(0xDD), "Least Material Condition");
+    EXPECT_EQ(palette_hint(0xDE), "Maximum Material Condition");
 }
 
 TEST(PaletteLabel, TrimsControlBytesAndSpacesOnBothEnds) {

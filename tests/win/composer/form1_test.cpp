@@ -8,9 +8,6 @@
 #include "app/form1_view_win.h"
 #include "app/form1_win.h"
 #include "composer/clipboard_win.h"
-#include "composer/cp1252.h"
-#include "composer/glyph_codes.h"
-#include "composer/palette.h"
 
 namespace tolsy {
 namespace {
@@ -54,16 +51,39 @@ TEST_F(MainWindowControls, FirstPageIsToleranceOfThree) {
     EXPECT_EQ(c().TeTabSheet3->caption(), "Symbols2");
 }
 
+// The native controls carry the items, labels and tool-tips of the description they were
+// built from.
+std::wstring wide(const std::u16string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
 TEST_F(MainWindowControls, ListsHoldTheirItemsBlankFirst) {
-    for (ComposerList which : kAllComposerLists) {
+    const std::pair<ComposerList, const char*> lists[] = {
+        {ComposerList::kSymbol, "SymbolComboBox"},
+        {ComposerList::kCondition, "ConditionComboBox"},
+        {ComposerList::kTolerance, "ToleranceComboBox"},
+        {ComposerList::kDatum1, "Datum1ComboBox"},
+        {ComposerList::kDatum2, "Datum2ComboBox"},
+        {ComposerList::kDatum3, "Datum3ComboBox"},
+        {ComposerList::kDatumCond1, "DatumCond1ComboBox"},
+        {ComposerList::kDatumCond2, "DatumCond2ComboBox"},
+        {ComposerList::kDatumCond3, "DatumCond3ComboBox"},
+    };
+    for (const auto& [which, name] : lists) {
+        SCOPED_TRACE(name);
         const ComboBox& box = c().list(which);
-        const std::vector<std::string> expected = list_items(which);
-        ASSERT_EQ(box.item_count(), static_cast<int>(expected.size())) << list_control_name(which);
+        const auto& items = c().description->control<TeComboBox>(name).items.lines;
+        ASSERT_EQ(box.item_count(), static_cast<int>(items.size()));
+        ASSERT_GT(box.item_count(), 1);
+        EXPECT_EQ(box.item(0), L" ");
         for (int i = 0; i < box.item_count(); ++i) {
-            EXPECT_EQ(glyph_text(box.item(i)), expected[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(box.item(i), wide(items[static_cast<std::size_t>(i)])) << i;
         }
         EXPECT_EQ(box.item_index(), -1);
     }
+    // Glyph items arrive as their 8-bit codes: the sixth symbol is flatness.
+    EXPECT_EQ(glyph_text(c().SymbolComboBox->item(6)), "\xE4");
+    EXPECT_EQ(glyph_text(c().ConditionComboBox->item(4)), "\x85");
 }
 
 TEST_F(MainWindowControls, PalettesCarryEveryButtonWithItsToolTip) {
@@ -73,16 +93,18 @@ TEST_F(MainWindowControls, PalettesCarryEveryButtonWithItsToolTip) {
         const auto& buttons = sheet->speed_buttons();
         total += static_cast<int>(buttons.size());
         for (std::size_t i = 0; i < buttons.size(); ++i) {
-            const std::wstring& label = buttons[i]->caption();
-            const int glyph =
-                palette_label_glyph(utf16_to_cp1252(std::u16string(label.begin(), label.end())));
-            ASSERT_GE(glyph, 0);
-            const auto meaning = glyph_meaning(static_cast<unsigned char>(glyph));
+            const TeSpeedButton& read = c().description->control<TeSpeedButton>(buttons[i]->name());
+            EXPECT_EQ(buttons[i]->caption(), wide(read.caption)) << buttons[i]->name();
             const std::wstring tip =
                 sheet->tool_tip().tool_text(sheet->handle(), static_cast<UINT>(i));
-            if (meaning) {
+            if (read.effective_show_hint()) {
                 ++with_tips;
-                EXPECT_EQ(glyph_text(tip), std::string(*meaning)) << buttons[i]->name();
+                EXPECT_EQ(tip, wide(read.hint)) << buttons[i]->name();
+                EXPECT_NE(tip, L"") << buttons[i]->name();
+                // The hints are 8-bit text like the labels.
+                if (buttons[i]->name() == "TeSpeedButton46") {
+                    EXPECT_EQ(glyph_text(tip), "Left Box");
+                }
             } else {
                 EXPECT_EQ(tip, L"") << buttons[i]->name();
             }
