@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/form1_description.h"
-#include "composer/list_items.h"
+#include "composer/frame_composer.h"
 #include "toolkit/controls/control_builder_win.h"
 
 namespace tolsy {

@@ -6,9 +6,22 @@
 #include <string_view>
 
 #include "composer/frame_state.h"
-#include "composer/list_items.h"
 
 namespace tolsy {
+
+// The lists of the Tolerance page. Their items come from the main window's description, the
+// blank "nothing chosen" item first.
+enum class ComposerList {
+    kSymbol,
+    kCondition,
+    kTolerance,
+    kDatum1,
+    kDatum2,
+    kDatum3,
+    kDatumCond1,
+    kDatumCond2,
+    kDatumCond3,
+};
 
 // The Tolerance page and the display line as the handlers see them. Text is 8-bit glyph text.
 // No setter here may run a change handler: the program setting a control is not a user change.
