@@ -6,7 +6,7 @@
 
 #include "skin/test_skins.h"
 #include "skin/themes/skin_file.h"
-#include "toolkit/components/class_builder.h"
+#include "skin/themes/theme_components.h"
 #include "toolkit/components/component_stream.h"
 #include "toolkit/components/text_stream.h"
 
@@ -188,17 +188,6 @@ TEST_F(Engine, ThemeFilesAndBuiltInKinds) {
     EXPECT_EQ(engine.theme_building(), "No theme");
 }
 
-class ThemeTestForm : public Component {
-    TOLSY_PERSISTENT(ThemeTestForm)
-    using Component::Component;
-};
-
-const ClassInfo& ThemeTestForm::static_class_info() {
-    static const ClassInfo info =
-        declare_class<ThemeTestForm, Component>("TThemeTestForm", [](auto&) {});
-    return info;
-}
-
 std::string hex(const Bytes& bytes) {
     static const char* digits = "0123456789ABCDEF";
     std::string out;
@@ -211,11 +200,10 @@ std::string hex(const Bytes& bytes) {
 
 TEST(EngineInAForm, LoadedSelectsTheStoredThemeForTheWholeProcess) {
     register_theme_classes();
-    register_class<ThemeTestForm>();
     TTeThemeStream item;
     item.store("Tolsy metal", stored_skin("Tolsy metal"));
     const std::string text =
-        "object Form1: TThemeTestForm\r\n"
+        "object Form1: TForm1\r\n"
         "  object TeThemeEngine1: TTeThemeEngine\r\n"
         "    DeltaHue = 0\r\n    DeltaBrightness = 0\r\n    ThemeList = TeThemeList1\r\n"
         "    ThemeIndex = 0\r\n    ThemeBuilding = 'No theme'\r\n    Version = '7.04'\r\n"
@@ -228,7 +216,7 @@ TEST(EngineInAForm, LoadedSelectsTheStoredThemeForTheWholeProcess) {
         "  end\r\n"
         "end\r\n";
     {
-        auto form = read_component(object_text_to_binary(text));
+        auto form = read_theme_components(parse_text_stream(text));
         auto* engine = static_cast<TTeThemeEngine*>(form->find_component("TeThemeEngine1"));
         ASSERT_NE(engine, nullptr);
         ASSERT_NE(theme_manager().current(), nullptr);

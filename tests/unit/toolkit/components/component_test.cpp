@@ -4,6 +4,7 @@
 #include "toolkit/components/binary_stream.h"
 #include "toolkit/components/class_builder.h"
 #include "toolkit/components/component_stream.h"
+#include "toolkit/components/font.h"
 #include "toolkit/components/stream_errors.h"
 
 namespace tolsy {
@@ -11,23 +12,6 @@ namespace {
 
 enum class Align { None, Left, Client };
 const EnumInfo kAligns{"TAlign", {"alNone", "alLeft", "alClient"}};
-const EnumInfo kStyles{"TFontStyle", {"fsBold", "fsItalic", "fsUnderline"}};
-
-class TestFont : public Persistent {
-    TOLSY_PERSISTENT(TestFont)
-    int height = -11;
-    std::string name = "MS Sans Serif";
-    std::uint32_t style = 0;
-};
-
-const ClassInfo& TestFont::static_class_info() {
-    static const ClassInfo info = declare_class<TestFont>("TTestFont", nullptr, [](auto& c) {
-        c.integer("Height", &TestFont::height, -11);
-        c.string("Name", &TestFont::name, "MS Sans Serif");
-        c.set("Style", &TestFont::style, kStyles);
-    });
-    return info;
-}
 
 class TestItem : public CollectionItem {
     TOLSY_PERSISTENT(TestItem)
@@ -62,7 +46,7 @@ class TestControl : public Component {
     std::u16string caption;
     Color color = clBtnFace;
     float ratio = 1.0f;
-    TestFont font;
+    Font font;
     TestControl* buddy = nullptr;
     NotifyEvent on_click;
     CollectionOf<TestItem> items;
