@@ -3,6 +3,7 @@
 #include "app/font_check_win.h"
 #include "app/form1_controls_win.h"
 #include "app/form1_view_win.h"
+#include "base/windows1252_win.h"
 #include "composer/frame_composer.h"
 #include "toolkit/controls/application_win.h"
 #include "toolkit/controls/form_resource_win.h"
@@ -35,8 +36,8 @@ void TForm1::FormCreate() {
     set_border_icons(BorderIcons{.system_menu = true, .minimize = true, .maximize = false});
     if (!font_installed(kSymbolFontFace)) {
         Application& app = Application::instance();
-        const std::wstring message = widen_1252(kMissingFontMessage);
-        const std::wstring caption = widen_1252(app.title());
+        const std::wstring message = windows1252_to_wide(kMissingFontMessage);
+        const std::wstring caption = windows1252_to_wide(app.title());
         MessageBoxW(nullptr, message.c_str(), caption.c_str(), MB_OK);
         app.terminate();
     }

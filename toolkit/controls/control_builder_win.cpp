@@ -1,6 +1,6 @@
 #include "toolkit/controls/control_builder_win.h"
 
-#include "base/codepage.h"
+#include "base/windows1252.h"
 #include "toolkit/components/stream_errors.h"
 
 namespace tolsy {
@@ -12,10 +12,7 @@ std::wstring wide(const std::u16string& text) {
 
 // Captions are Unicode in descriptions; the containers and buttons keep Windows-1252 ones.
 std::string narrow(const std::u16string& text) {
-    std::string out;
-    for (char16_t c : text)
-        out.push_back(static_cast<char>(unicode_to_windows1252(c).value_or('?')));
-    return out;
+    return utf16_to_windows1252_lossy(text);
 }
 
 Bounds bounds_of(const Control& c) {

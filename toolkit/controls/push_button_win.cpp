@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "toolkit/controls/application_win.h"
+#include "base/windows1252_win.h"
 
 namespace tolsy {
 
@@ -37,7 +37,8 @@ void PushButton::set_glyph(const Image& glyph) {
 }
 
 void PushButton::create(const Bounds& bounds, HWND parent) {
-    create_native(L"BUTTON", widen_1252(caption_), WS_TABSTOP | BS_OWNERDRAW, 0, bounds, parent);
+    create_native(L"BUTTON", windows1252_to_wide(caption_), WS_TABSTOP | BS_OWNERDRAW, 0, bounds,
+                  parent);
 }
 
 void PushButton::click() {
@@ -89,7 +90,7 @@ void PushButton::draw(const DRAWITEMSTRUCT& di) {
     DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_FLAT : 0));
     if (pushed) FrameRect(dc, &face, GetSysColorBrush(COLOR_BTNSHADOW));
 
-    const std::wstring text = widen_1252(caption_);
+    const std::wstring text = windows1252_to_wide(caption_);
     SelectObjectScope font(
         dc, this->font() ? static_cast<HGDIOBJ>(this->font()) : GetStockObject(DEFAULT_GUI_FONT));
     RECT measured{0, 0, 0, 0};

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <map>
 
-#include "composer/cp1252.h"
+#include "base/windows1252.h"
 #include "composer/glyph_codes.h"
 #include "composer/list_items.h"
 #include "composer/palette.h"
@@ -45,7 +45,7 @@ class Form1DescriptionTest : public ::testing::Test {
 };
 
 std::string glyphs(const std::u16string& text) {
-    return utf16_to_cp1252(text);
+    return utf16_to_windows1252_lossy(text);
 }
 
 TEST_F(Form1DescriptionTest, WindowControlsComeInTabOrder) {

@@ -6,14 +6,14 @@
 #include <map>
 #include <set>
 
-#include "composer/cp1252.h"
+#include "base/windows1252.h"
 #include "composer/glyph_codes.h"
 
 namespace tolsy {
 namespace {
 
 int glyph_of(const PaletteButton& b) {
-    return palette_label_glyph(utf16_to_cp1252(b.label));
+    return palette_label_glyph(utf16_to_windows1252_lossy(b.label));
 }
 
 TEST(PaletteTable, HoldsButtons1To103OnceEach) {

@@ -7,8 +7,8 @@
 #include "app/form1_controls_win.h"
 #include "app/form1_view_win.h"
 #include "app/form1_win.h"
+#include "base/windows1252_win.h"
 #include "composer/clipboard_win.h"
-#include "composer/cp1252.h"
 #include "composer/glyph_codes.h"
 #include "composer/palette.h"
 
@@ -60,7 +60,8 @@ TEST_F(MainWindowControls, ListsHoldTheirItemsBlankFirst) {
         const std::vector<std::string> expected = list_items(which);
         ASSERT_EQ(box.item_count(), static_cast<int>(expected.size())) << list_control_name(which);
         for (int i = 0; i < box.item_count(); ++i) {
-            EXPECT_EQ(glyph_text(box.item(i)), expected[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(wide_to_windows1252_lossy(box.item(i)),
+                      expected[static_cast<std::size_t>(i)]);
         }
         EXPECT_EQ(box.item_index(), -1);
     }
@@ -74,15 +75,15 @@ TEST_F(MainWindowControls, PalettesCarryEveryButtonWithItsToolTip) {
         total += static_cast<int>(buttons.size());
         for (std::size_t i = 0; i < buttons.size(); ++i) {
             const std::wstring& label = buttons[i]->caption();
-            const int glyph =
-                palette_label_glyph(utf16_to_cp1252(std::u16string(label.begin(), label.end())));
+            const int glyph = palette_label_glyph(wide_to_windows1252_lossy(label));
             ASSERT_GE(glyph, 0);
             const auto meaning = glyph_meaning(static_cast<unsigned char>(glyph));
             const std::wstring tip =
                 sheet->tool_tip().tool_text(sheet->handle(), static_cast<UINT>(i));
             if (meaning) {
                 ++with_tips;
-                EXPECT_EQ(glyph_text(tip), std::string(*meaning)) << buttons[i]->name();
+                EXPECT_EQ(wide_to_windows1252_lossy(tip), std::string(*meaning))
+                    << buttons[i]->name();
             } else {
                 EXPECT_EQ(tip, L"") << buttons[i]->name();
             }
@@ -134,7 +135,7 @@ TEST_F(MainWindowControls, TabOrderWithinTheGroups) {
 TEST_F(MainWindowControls, HandlersReachTheDisplayLineAndTheClipboard) {
     SendMessageW(c().SymbolComboBox->handle(), CB_SETCURSEL, 6, 0);
     form_.SymbolComboBoxChange();
-    EXPECT_EQ(glyph_text(c().DisplayEdit->text()), "\xEB\xE4\xED");
+    EXPECT_EQ(wide_to_windows1252_lossy(c().DisplayEdit->text()), "\xEB\xE4\xED");
     EXPECT_EQ(read_clipboard_text(form_.handle()), "\xEB\xE4\xED");
     form_.ClearAllButtonClick();
     EXPECT_EQ(c().DisplayEdit->text(), L"");

@@ -9,7 +9,7 @@
 #include <set>
 #include <sstream>
 
-#include "base/codepage.h"
+#include "base/windows1252.h"
 #include "description_standins.h"
 #include "toolkit/components/binary_stream.h"
 #include "toolkit/components/component_stream.h"
