@@ -62,6 +62,10 @@ const ClassInfo& EPInfoExeDesign::static_class_info() {
     return info;
 }
 
+AboutDesign::AboutDesign() : Component(nullptr) {
+    register_about_classes();
+}
+
 const ClassInfo& AboutDesign::static_class_info() {
     static const ClassInfo info = declare_class<AboutDesign, Component>("TAbout", [](auto& c) {
         c.set("BorderIcons", &AboutDesign::BorderIcons, kBorderIconNames,

@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 #include "about/version_info_win.h"
-#include "toolkit/components/component_stream.h"
 #include "toolkit/controls/application_win.h"
+#include "toolkit/controls/form_resource_win.h"
 
 namespace tolsy {
 namespace {
@@ -82,19 +82,6 @@ void WindowStarfieldSurface::CopyBitmap(const Image& bitmap) {
 
 TAbout::TAbout() : surface_(*this), starfield_(hand_over_), info_(&win32_version_info_api()) {
     use_win32_behavior_timers();
-    register_about_classes();
-    // The description binds its events to these names.
-    const std::pair<const char*, void (TAbout::*)()> handlers[] = {
-        {"FormCreate", &TAbout::FormCreate},
-        {"FormActivate", &TAbout::FormActivate},
-        {"FormClose", &TAbout::FormClose},
-        {"BehaviorLabel1Stop", &TAbout::BehaviorLabel1Stop},
-        {"TeButton1Click", &TAbout::TeButton1Click},
-    };
-    for (auto [name, method] : handlers) {
-        design_.add_handler(name, std::function<void(Component&)>(
-                                      [this, method](Component&) { (this->*method)(); }));
-    }
     on_create = [this] {
         create_controls();
         design_.OnCreate(design_);
@@ -110,12 +97,18 @@ TAbout::~TAbout() {
 }
 
 void TAbout::read_description() {
-    HRSRC found = FindResourceA(nullptr, kAboutDescriptionName, MAKEINTRESOURCEA(10));
-    HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes) throw std::runtime_error("Cannot find the window description TABOUT");
-    const auto* data = static_cast<const std::uint8_t*>(bytes);
-    read_into(design_, std::span<const std::uint8_t>(data, SizeofResource(nullptr, found)));
+    auto bind = [this](void (TAbout::*method)()) {
+        return NotifyEvent::Function([this, method](Component&) { (this->*method)(); });
+    };
+    // The description binds its events to these names.
+    const DescriptionHandlers handlers = {
+        {"FormCreate", bind(&TAbout::FormCreate)},
+        {"FormActivate", bind(&TAbout::FormActivate)},
+        {"FormClose", bind(&TAbout::FormClose)},
+        {"BehaviorLabel1Stop", bind(&TAbout::BehaviorLabel1Stop)},
+        {"TeButton1Click", bind(&TAbout::TeButton1Click)},
+    };
+    load_window_description(design_, kAboutDescriptionName, handlers);
     if (!design_.Starfield1 || !design_.Panel1 || !design_.Panel2 || !design_.BehaviorLabel1 ||
         !design_.BehaviorLabel2 || !design_.TeButton1 || !design_.EPInfoExe1)
         throw std::runtime_error("The window description TABOUT lacks a member");

@@ -24,7 +24,7 @@ void TForm1::create_controls() {
     auto bind = [this](void (TForm1::*method)()) {
         return NotifyEvent::Function([this, method](Component&) { (this->*method)(); });
     };
-    const Form1Handlers handlers = {
+    const DescriptionHandlers handlers = {
         {"SymbolComboBoxChange", bind(&TForm1::SymbolComboBoxChange)},
         {"ConditionComboBoxChange", bind(&TForm1::ConditionComboBoxChange)},
         {"ToleranceComboBoxChange", bind(&TForm1::ToleranceComboBoxChange)},

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <memory>
 
 #include "base/windows1252.h"
 #include "composer/glyph_codes.h"
@@ -27,7 +28,7 @@ std::vector<std::uint8_t> description_bytes() {
 class Form1DescriptionTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        Form1Handlers handlers;
+        DescriptionHandlers handlers;
         for (const char* name :
              {"SymbolComboBoxChange", "ConditionComboBoxChange", "ToleranceComboBoxChange",
               "DatumCond1ComboBoxChange", "DatumCond2ComboBoxChange", "DatumCond3ComboBoxChange",
@@ -38,7 +39,8 @@ class Form1DescriptionTest : public ::testing::Test {
                 calls.push_back(std::string(name) + ":" + sender.name());
             });
         }
-        d = read_form1_description(description_bytes(), handlers);
+        d = std::make_unique<Form1Description>();
+        read_description(*d, description_bytes(), handlers, keep_form1_controls);
     }
     std::unique_ptr<Form1Description> d;
     std::vector<std::string> calls;
@@ -151,8 +153,9 @@ TEST_F(Form1DescriptionTest, MissingControlIsAnError) {
 TEST(Form1DescriptionErrors, CorruptStreamIsRejected) {
     std::vector<std::uint8_t> bytes = description_bytes();
     bytes.resize(bytes.size() / 2);
-    EXPECT_ANY_THROW(read_form1_description(bytes, {}));
-    EXPECT_ANY_THROW(read_form1_description({}, {}));
+    Form1Description half, empty;
+    EXPECT_ANY_THROW(read_description(half, bytes, {}, keep_form1_controls));
+    EXPECT_ANY_THROW(read_description(empty, {}, {}, keep_form1_controls));
 }
 
 }  // namespace
