@@ -33,6 +33,10 @@ void Form1Controls::create(HWND form, const DescriptionHandlers& handlers) {
     auto read = std::make_unique<Form1Description>();
     load_window_description(*read, kForm1DescriptionName, handlers, keep_form1_controls);
     description = std::move(read);
+    // The pictures are drawn by the program, not stored with the description.
+    natives.set_glyph("ClearAllButton", clear_button_glyph());
+    natives.set_glyph("TeEffectButton1", close_button_glyph());
+    natives.set_glyph("TeButton1", clipboard_button_glyph());
     natives.build(form, description->top_controls(), description->font, form);
 
     const NativeControls& n = natives;
@@ -58,11 +62,6 @@ void Form1Controls::create(HWND form, const DescriptionHandlers& handlers) {
     ClearAllButton = &n.push_button("ClearAllButton");
     TeEffectButton1 = &n.push_button("TeEffectButton1");
     TeButton1 = &n.push_button("TeButton1");
-
-    // The pictures are drawn by the program, not stored with the description.
-    ClearAllButton->set_glyph(clear_button_glyph());
-    TeEffectButton1->set_glyph(close_button_glyph());
-    TeButton1->set_glyph(clipboard_button_glyph());
 }
 
 }  // namespace tolsy

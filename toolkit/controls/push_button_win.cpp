@@ -37,8 +37,9 @@ void PushButton::set_glyph(const Image& glyph) {
 }
 
 void PushButton::create(const Bounds& bounds, HWND parent) {
-    create_native(L"BUTTON", windows1252_to_wide(caption_), WS_TABSTOP | BS_OWNERDRAW, 0, bounds,
-                  parent);
+    owner_drawn_ = static_cast<bool>(glyph_bitmap_);
+    const DWORD kind = owner_drawn_ ? BS_OWNERDRAW : default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    create_native(L"BUTTON", windows1252_to_wide(caption_), WS_TABSTOP | kind, 0, bounds, parent);
 }
 
 void PushButton::click() {
@@ -46,6 +47,8 @@ void PushButton::click() {
 }
 
 LRESULT PushButton::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    // The platform's own button keeps its own default frame and clicks.
+    if (!owner_drawn_) return default_control_message(message, wparam, lparam);
     if (message == WM_GETDLGCODE) {
         // A focused push button takes Enter for itself; otherwise the default button does.
         const bool takes_enter = GetFocus() == handle();
