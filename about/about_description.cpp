@@ -1,6 +1,6 @@
 #include "about/about_description.h"
 
-#include "base/codepage.h"
+#include "base/windows1252.h"
 #include "toolkit/components/class_builder.h"
 
 namespace tolsy {
@@ -21,9 +21,7 @@ const EnumInfo kPositionNames{
 
 std::string BehaviorLabelDesign::caption_text() const {
     // Characters outside Windows-1252 cannot be shown by the 8-bit label; they become "?".
-    std::string text;
-    for (char16_t c : caption) text += static_cast<char>(unicode_to_windows1252(c).value_or('?'));
-    return text;
+    return utf16_to_windows1252_lossy(caption);
 }
 
 const ClassInfo& StarfieldDesign::static_class_info() {
@@ -62,6 +60,10 @@ const ClassInfo& EPInfoExeDesign::static_class_info() {
             c.string("ExeName", &EPInfoExeDesign::ExeName);
         });
     return info;
+}
+
+AboutDesign::AboutDesign() : Component(nullptr) {
+    register_about_classes();
 }
 
 const ClassInfo& AboutDesign::static_class_info() {

@@ -67,10 +67,11 @@ class EPInfoExeDesign : public Component {
     std::string ExeName;
 };
 
-// The window itself; its handlers are registered by the window that reads the description.
+// The window itself; its handlers are given by the window that reads the description.
 class AboutDesign : public Component {
     TOLSY_PERSISTENT(AboutDesign)
-    AboutDesign() : Component(nullptr) {}
+    // Registers the classes of the description's members.
+    AboutDesign();
     ~AboutDesign() override { destroy_components(); }
 
     std::uint8_t BorderIcons = biSystemMenu | biMinimize | biMaximize;

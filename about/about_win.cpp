@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 #include "about/version_info_win.h"
-#include "toolkit/components/component_stream.h"
 #include "toolkit/controls/application_win.h"
+#include "toolkit/controls/form_resource_win.h"
 
 namespace tolsy {
 namespace {
@@ -82,19 +82,6 @@ void WindowStarfieldSurface::CopyBitmap(const Image& bitmap) {
 
 TAbout::TAbout() : surface_(*this), starfield_(hand_over_), info_(&win32_version_info_api()) {
     use_win32_behavior_timers();
-    register_about_classes();
-    // The description binds its events to these names.
-    const std::pair<const char*, void (TAbout::*)()> handlers[] = {
-        {"FormCreate", &TAbout::FormCreate},
-        {"FormActivate", &TAbout::FormActivate},
-        {"FormClose", &TAbout::FormClose},
-        {"BehaviorLabel1Stop", &TAbout::BehaviorLabel1Stop},
-        {"TeButton1Click", &TAbout::TeButton1Click},
-    };
-    for (auto [name, method] : handlers) {
-        design_.add_handler(name, std::function<void(Component&)>(
-                                      [this, method](Component&) { (this->*method)(); }));
-    }
     on_create = [this] {
         create_controls();
         design_.OnCreate(design_);
@@ -110,12 +97,18 @@ TAbout::~TAbout() {
 }
 
 void TAbout::read_description() {
-    HRSRC found = FindResourceA(nullptr, kAboutDescriptionName, MAKEINTRESOURCEA(10));
-    HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes) throw std::runtime_error("Cannot find the window description TABOUT");
-    const auto* data = static_cast<const std::uint8_t*>(bytes);
-    read_into(design_, std::span<const std::uint8_t>(data, SizeofResource(nullptr, found)));
+    auto bind = [this](void (TAbout::*method)()) {
+        return NotifyEvent::Function([this, method](Component&) { (this->*method)(); });
+    };
+    // The description binds its events to these names.
+    const DescriptionHandlers handlers = {
+        {"FormCreate", bind(&TAbout::FormCreate)},
+        {"FormActivate", bind(&TAbout::FormActivate)},
+        {"FormClose", bind(&TAbout::FormClose)},
+        {"BehaviorLabel1Stop", bind(&TAbout::BehaviorLabel1Stop)},
+        {"TeButton1Click", bind(&TAbout::TeButton1Click)},
+    };
+    load_window_description(design_, kAboutDescriptionName, handlers);
     if (!design_.Starfield1 || !design_.Panel1 || !design_.Panel2 || !design_.BehaviorLabel1 ||
         !design_.BehaviorLabel2 || !design_.TeButton1 || !design_.EPInfoExe1)
         throw std::runtime_error("The window description TABOUT lacks a member");
@@ -131,7 +124,6 @@ void TAbout::apply_window_design() {
     set_color(to_colorref(design_.Color_));
     set_font(to_font_spec(design_.Font));
     set_centered(design_.Position == TPosition::poScreenCenter);
-    if (design_.TeButton1->is_default) set_default_button_id(IDOK);
 }
 
 void TAbout::apply_member_design() {
@@ -170,17 +162,38 @@ void TAbout::Create(HWND owner) {
 }
 
 void TAbout::create_controls() {
-    panel1_->CreateWindowOn(handle());
-    panel1_->AddLabel(label1_, *view1_);
-    panel2_->CreateWindowOn(handle());
-    panel2_->AddLabel(label2_, *view2_);
-    const TeButton& b = *design_.TeButton1;
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (b.is_default ? BS_DEFPUSHBUTTON : 0);
-    const std::wstring caption(b.caption.begin(), b.caption.end());
-    button_ = CreateWindowExW(
-        0, L"BUTTON", caption.c_str(), style, b.left, b.top, b.width, b.height, handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
+    // The star field has no window of its own: this window paints it.
+    natives_.add_kind(StarfieldDesign::static_class_info(),
+                      [](HWND, Control&) -> HWND { return nullptr; });
+    natives_.add_kind(PanelDesign::static_class_info(), [this](HWND parent, Control& design) {
+        LabelPanel& panel = panel_for(design);
+        panel.CreateWindowOn(parent);
+        return panel.handle();
+    });
+    natives_.add_kind(BehaviorLabelDesign::static_class_info(), [this](HWND, Control& design) {
+        place_label(design);
+        return HWND{};
+    });
+    natives_.build(handle(), child_controls_of(design_), design_.Font, handle());
+    set_default_button_id(natives_.default_button_id());
+}
+
+LabelPanel& TAbout::panel_for(const Component& design) const {
+    if (&design == design_.Panel1) return *panel1_;
+    if (&design == design_.Panel2) return *panel2_;
+    throw std::runtime_error("The window description TABOUT has an unknown panel " + design.name());
+}
+
+void TAbout::place_label(const Control& design) {
+    LabelPanel& panel = panel_for(*design.parent_component());
+    if (&design == design_.BehaviorLabel1) {
+        panel.AddLabel(label1_, *view1_);
+    } else if (&design == design_.BehaviorLabel2) {
+        panel.AddLabel(label2_, *view2_);
+    } else {
+        throw std::runtime_error("The window description TABOUT has an unknown label " +
+                                 design.name());
+    }
 }
 
 void TAbout::FormCreate() {
@@ -222,12 +235,6 @@ LRESULT TAbout::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_PAINT:
             paint_stars();
             return 0;
-        case WM_COMMAND:
-            if (LOWORD(wparam) == IDOK) {
-                design_.TeButton1->on_click(*design_.TeButton1);
-                return 0;
-            }
-            break;
         default:
             break;
     }

@@ -11,6 +11,7 @@
 #include "about/starfield.h"
 #include "about/ui_thread_win.h"
 #include "about/version_info.h"
+#include "toolkit/controls/control_builder_win.h"
 #include "toolkit/controls/form_win.h"
 
 namespace tolsy {
@@ -52,7 +53,7 @@ class TAbout : public Form {
     TBehaviorLabel& BehaviorLabel2() { return label2_; }
     LabelPanel& Panel1() { return *panel1_; }
     LabelPanel& Panel2() { return *panel2_; }
-    HWND TeButton1() const { return button_; }
+    HWND TeButton1() const { return natives_.push_button("TeButton1").handle(); }
 
   protected:
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -62,6 +63,9 @@ class TAbout : public Form {
     void apply_window_design();
     void apply_member_design();
     void create_controls();
+    // The panel made for a panel of the description.
+    LabelPanel& panel_for(const Component& design) const;
+    void place_label(const Control& design);
     void paint_stars();
 
     AboutDesign design_;
@@ -71,7 +75,7 @@ class TAbout : public Form {
     TBehaviorLabel label1_, label2_;
     std::unique_ptr<Win32LabelView> view1_, view2_;
     std::unique_ptr<LabelPanel> panel1_, panel2_;
-    HWND button_ = nullptr;
+    NativeControls natives_;
     TEPInfoExe info_;
     std::unique_ptr<TAboutHandlers> handlers_;
 };

@@ -1,6 +1,6 @@
 #include "about/label_panel_win.h"
 
-#include "toolkit/controls/application_win.h"
+#include "base/windows1252_win.h"
 
 namespace tolsy {
 namespace {
@@ -13,7 +13,7 @@ Win32LabelView::Win32LabelView(TBehaviorLabel& label, const FontSpec& font, COLO
 
 TextExtent Win32LabelView::MeasureText(const std::string& text) {
     if (text.empty()) return {0, 0};
-    const std::wstring wide = widen_1252(text);
+    const std::wstring wide = windows1252_to_wide(text);
     WindowDc screen(nullptr);
     SelectObjectScope font(screen.get(), font_.get());
     RECT r{0, 0, 0, 0};
@@ -28,7 +28,7 @@ void Win32LabelView::Changed() {
 
 void Win32LabelView::Paint(HDC dc) const {
     if (!label_.Visible() || label_.Width() <= 0 || label_.Height() <= 0) return;
-    const std::wstring text = widen_1252(label_.DisplayText());
+    const std::wstring text = windows1252_to_wide(label_.DisplayText());
     RECT r{label_.Left(), label_.Top(), label_.Left() + label_.Width(),
            label_.Top() + label_.Height()};
     SelectObjectScope font(dc, font_.get());

@@ -3,6 +3,7 @@
 #include "app/form1_controls_win.h"
 #include "app/form1_view_win.h"
 #include "app/form1_win.h"
+#include "base/windows1252_win.h"
 #include "composer/clipboard_win.h"
 #include "composer/frame_composer.h"
 #include "composer/frame_state.h"
@@ -23,7 +24,7 @@ void TForm1::create_controls() {
     auto bind = [this](void (TForm1::*method)()) {
         return NotifyEvent::Function([this, method](Component&) { (this->*method)(); });
     };
-    const Form1Handlers handlers = {
+    const DescriptionHandlers handlers = {
         {"SymbolComboBoxChange", bind(&TForm1::SymbolComboBoxChange)},
         {"ConditionComboBoxChange", bind(&TForm1::ConditionComboBoxChange)},
         {"ToleranceComboBoxChange", bind(&TForm1::ToleranceComboBoxChange)},
@@ -45,7 +46,7 @@ void TForm1::create_controls() {
     set_default_button_id(controls_->natives.default_button_id());
     // The line's own copy command puts its 8-bit text there, whatever the system code page.
     controls_->DisplayEdit->on_copy = [this](const std::wstring& selected) {
-        write_clipboard_text(handle(), glyph_text(selected));
+        write_clipboard_text(handle(), wide_to_windows1252_lossy(selected));
     };
 }
 
@@ -96,7 +97,7 @@ void TForm1::TeSpeedButton1Click(Component& sender) {
 }
 
 void TForm1::DisplayEditChange() {
-    write_clipboard_text(handle(), glyph_text(controls_->DisplayEdit->text()));
+    write_clipboard_text(handle(), wide_to_windows1252_lossy(controls_->DisplayEdit->text()));
 }
 
 void TForm1::ClipboardButtonClick() {

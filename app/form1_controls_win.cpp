@@ -1,23 +1,9 @@
 #include "app/form1_controls_win.h"
 
-#include <stdexcept>
-
 #include "app/form1_glyphs.h"
+#include "toolkit/controls/form_resource_win.h"
 
 namespace tolsy {
-
-namespace {
-constexpr wchar_t kDescriptionResource[] = L"TFORM1";
-
-std::span<const std::uint8_t> embedded_description() {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, kDescriptionResource, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data) throw std::runtime_error("The main window's description is missing");
-    return {static_cast<const std::uint8_t*>(data), SizeofResource(module, found)};
-}
-}  // namespace
 
 ComboBox& Form1Controls::list(ComposerList which) const {
     switch (which) {
@@ -43,8 +29,14 @@ ComboBox& Form1Controls::list(ComposerList which) const {
     return *SymbolComboBox;
 }
 
-void Form1Controls::create(HWND form, const Form1Handlers& handlers) {
-    description = read_form1_description(embedded_description(), handlers);
+void Form1Controls::create(HWND form, const DescriptionHandlers& handlers) {
+    auto read = std::make_unique<Form1Description>();
+    load_window_description(*read, kForm1DescriptionName, handlers, keep_form1_controls);
+    description = std::move(read);
+    // The pictures are drawn by the program, not stored with the description.
+    natives.set_glyph("ClearAllButton", clear_button_glyph());
+    natives.set_glyph("TeEffectButton1", close_button_glyph());
+    natives.set_glyph("TeButton1", clipboard_button_glyph());
     natives.build(form, description->top_controls(), description->font, form);
 
     const NativeControls& n = natives;
@@ -70,11 +62,6 @@ void Form1Controls::create(HWND form, const Form1Handlers& handlers) {
     ClearAllButton = &n.push_button("ClearAllButton");
     TeEffectButton1 = &n.push_button("TeEffectButton1");
     TeButton1 = &n.push_button("TeButton1");
-
-    // The pictures are drawn by the program, not stored with the description.
-    ClearAllButton->set_glyph(clear_button_glyph());
-    TeEffectButton1->set_glyph(close_button_glyph());
-    TeButton1->set_glyph(clipboard_button_glyph());
 }
 
 }  // namespace tolsy

@@ -39,7 +39,7 @@ struct Form1Controls {
     ComboBox& list(ComposerList which) const;
     // Reads the window description embedded in the program (resource TFORM1) and creates its
     // controls on `form`; their events run the handlers of the same names.
-    void create(HWND form, const Form1Handlers& handlers);
+    void create(HWND form, const DescriptionHandlers& handlers);
 };
 
 }  // namespace tolsy

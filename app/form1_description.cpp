@@ -1,10 +1,5 @@
 #include "app/form1_description.h"
 
-#include <algorithm>
-
-#include "toolkit/components/binary_stream.h"
-#include "toolkit/components/component_stream.h"
-
 namespace tolsy {
 
 namespace {
@@ -47,6 +42,10 @@ void keep_controls(ObjectNode& node) {
 
 }  // namespace
 
+Form1Description::Form1Description() : Component(nullptr) {
+    register_control_classes();
+}
+
 const ClassInfo& Form1Description::static_class_info() {
     static const ClassInfo info = declare_class<Form1Description, Component>(
         kReadingRootClass, [](auto& c) { c.object("Font", &Form1Description::font); });
@@ -54,28 +53,12 @@ const ClassInfo& Form1Description::static_class_info() {
 }
 
 std::vector<Control*> Form1Description::top_controls() const {
-    std::vector<Control*> controls;
-    for (Component* child : child_components()) {
-        if (auto* control = dynamic_cast<Control*>(child)) controls.push_back(control);
-    }
-    std::stable_sort(controls.begin(), controls.end(), [](const Control* a, const Control* b) {
-        return static_cast<unsigned>(a->tab_order) < static_cast<unsigned>(b->tab_order);
-    });
-    return controls;
+    return child_controls_of(*this);
 }
 
-std::unique_ptr<Form1Description> read_form1_description(std::span<const std::uint8_t> bytes,
-                                                         const Form1Handlers& handlers) {
-    register_control_classes();
-    ObjectNode node = parse_binary_stream(bytes);
-    node.class_name = kReadingRootClass;
-    keep_published(node, Form1Description::static_class_info());
-    keep_controls(node);
-
-    auto description = std::make_unique<Form1Description>();
-    for (const auto& [name, function] : handlers) description->add_handler(name, function);
-    read_into(*description, node);
-    return description;
+void keep_form1_controls(ObjectNode& description) {
+    keep_published(description, Form1Description::static_class_info());
+    keep_controls(description);
 }
 
 }  // namespace tolsy

@@ -3,23 +3,20 @@
 // pages, lists and palette buttons, the panel with the display line, and the push buttons.
 // The window's other components (skinned frame, theme, window menu, help) belong to the shell
 // and are not read here.
-#include <cstdint>
-#include <functional>
-#include <memory>
-#include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "toolkit/components/control.h"
 #include "toolkit/components/stream_errors.h"
+#include "toolkit/components/window_description.h"
 
 namespace tolsy {
 
 class Form1Description : public Component {
     TOLSY_PERSISTENT(Form1Description)
-    Form1Description() : Component(nullptr) {}
+    // Registers the control classes its description holds.
+    Form1Description();
     ~Form1Description() override { destroy_components(); }
 
     Font font;  // the window's font, which controls with ParentFont show
@@ -36,11 +33,11 @@ class Form1Description : public Component {
     std::vector<Control*> top_controls() const;
 };
 
-using Form1Handlers = std::vector<std::pair<std::string, NotifyEvent::Function>>;
+// The name of the main window's description resource.
+inline constexpr char kForm1DescriptionName[] = "TFORM1";
 
-// Reads the controls from the description's binary component stream; events bind to the
-// handlers of the same name. Stream and property errors propagate as the reader throws them.
-std::unique_ptr<Form1Description> read_form1_description(std::span<const std::uint8_t> bytes,
-                                                         const Form1Handlers& handlers);
+// The part of the main window's description that Form1Description reads: the window's font and
+// its controls, the Close button's fading effect left out.
+void keep_form1_controls(ObjectNode& description);
 
 }  // namespace tolsy

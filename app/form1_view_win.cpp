@@ -1,20 +1,11 @@
 #include "app/form1_view_win.h"
 
-#include "composer/cp1252.h"
+#include "base/windows1252_win.h"
 
 namespace tolsy {
 
-std::string glyph_text(const std::wstring& text) {
-    return utf16_to_cp1252(std::u16string(text.begin(), text.end()));
-}
-
-std::wstring control_text(std::string_view glyphs) {
-    const std::u16string text = cp1252_to_utf16(glyphs);
-    return std::wstring(text.begin(), text.end());
-}
-
 std::string Form1View::list_text(ComposerList list) const {
-    return glyph_text(c_.list(list).text());
+    return wide_to_windows1252_lossy(c_.list(list).text());
 }
 
 void Form1View::clear_list(ComposerList list) {
@@ -28,7 +19,7 @@ std::size_t Form1View::tolerance_caret() const {
 }
 
 void Form1View::set_tolerance_text(std::string_view text, std::size_t caret) {
-    c_.ToleranceComboBox->set_text(control_text(text));
+    c_.ToleranceComboBox->set_text(windows1252_to_wide(text));
     c_.ToleranceComboBox->set_caret(static_cast<int>(caret));
 }
 
@@ -41,7 +32,7 @@ void Form1View::set_diameter_ticked(bool ticked) {
 }
 
 std::string Form1View::display_text() const {
-    return glyph_text(c_.DisplayEdit->text());
+    return wide_to_windows1252_lossy(c_.DisplayEdit->text());
 }
 
 std::size_t Form1View::display_caret() const {
@@ -49,7 +40,7 @@ std::size_t Form1View::display_caret() const {
 }
 
 void Form1View::set_display_text(std::string_view text) {
-    c_.DisplayEdit->set_text(control_text(text));
+    c_.DisplayEdit->set_text(windows1252_to_wide(text));
 }
 
 void Form1View::set_display_caret(std::size_t caret) {

@@ -26,8 +26,4 @@ class Form1View : public ComposerView {
     Form1Controls& c_;
 };
 
-// Conversions between a control's Unicode text and the composer's 8-bit glyph text.
-std::string glyph_text(const std::wstring& text);
-std::wstring control_text(std::string_view glyphs);
-
 }  // namespace tolsy

@@ -2,7 +2,9 @@
 
 #include "app/font_check_win.h"
 #include "app/form1_controls_win.h"
+#include "app/form1_description.h"
 #include "app/form1_view_win.h"
+#include "base/windows1252_win.h"
 #include "composer/frame_composer.h"
 #include "toolkit/controls/application_win.h"
 #include "toolkit/controls/form_resource_win.h"
@@ -13,7 +15,6 @@ namespace {
 // SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE: position and size are passed but ignored.
 constexpr UINT kTopmostFlags = 0x13;
 static_assert(kTopmostFlags == (SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE));
-constexpr wchar_t kDescriptionResource[] = L"TFORM1";
 }  // namespace
 
 TForm1::TForm1() {
@@ -22,7 +23,9 @@ TForm1::TForm1() {
     set_centered(true);
     set_form_style(FormStyle::StayOnTop);
     on_create = [this] {
-        themes_ = read_theme_components(form_resource(kDescriptionResource));
+        auto themes = std::make_unique<ThemeComponents>();
+        load_window_description(*themes, kForm1DescriptionName, {}, keep_theme_components);
+        themes_ = std::move(themes);
         create_controls();
         FormCreate();
     };
@@ -35,8 +38,8 @@ void TForm1::FormCreate() {
     set_border_icons(BorderIcons{.system_menu = true, .minimize = true, .maximize = false});
     if (!font_installed(kSymbolFontFace)) {
         Application& app = Application::instance();
-        const std::wstring message = widen_1252(kMissingFontMessage);
-        const std::wstring caption = widen_1252(app.title());
+        const std::wstring message = windows1252_to_wide(kMissingFontMessage);
+        const std::wstring caption = windows1252_to_wide(app.title());
         MessageBoxW(nullptr, message.c_str(), caption.c_str(), MB_OK);
         app.terminate();
     }

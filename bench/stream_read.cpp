@@ -11,6 +11,7 @@
 #include "toolkit/components/binary_stream.h"
 #include "toolkit/components/component_stream.h"
 #include "toolkit/components/text_stream.h"
+#include "toolkit/components/window_description.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ void BM_DecodeMainWindowBinary(benchmark::State& state) {
 BENCHMARK(BM_DecodeMainWindowBinary);
 
 // A handler that does nothing for every event the description names.
-void add_handlers(const tolsy::ObjectNode& node, tolsy::Form1Handlers& handlers) {
+void add_handlers(const tolsy::ObjectNode& node, tolsy::DescriptionHandlers& handlers) {
     for (const tolsy::Property& p : node.properties) {
         if (p.name.starts_with("On") && p.value.type == tolsy::ValueType::Ident)
             handlers.emplace_back(p.value.bytes, [](tolsy::Component&) {});
@@ -60,11 +61,12 @@ void add_handlers(const tolsy::ObjectNode& node, tolsy::Form1Handlers& handlers)
 
 void BM_ReadMainWindowIntoComponents(benchmark::State& state) {
     const auto& binary = form_binary();
-    tolsy::Form1Handlers handlers;
+    tolsy::DescriptionHandlers handlers;
     add_handlers(tolsy::parse_binary_stream(binary), handlers);
     for (auto _ : state) {
-        const auto form = tolsy::read_form1_description(binary, handlers);
-        benchmark::DoNotOptimize(form->components().size());
+        tolsy::Form1Description form;
+        tolsy::read_description(form, binary, handlers, tolsy::keep_form1_controls);
+        benchmark::DoNotOptimize(form.components().size());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * binary.size()));
 }

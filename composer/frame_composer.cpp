@@ -1,6 +1,6 @@
 #include "composer/frame_composer.h"
 
-#include "composer/cp1252.h"
+#include "base/windows1252.h"
 #include "composer/glyph_codes.h"
 #include "composer/palette.h"
 
@@ -120,8 +120,8 @@ void FrameComposer::clear_all() {
 }
 
 void FrameComposer::palette_clicked(std::u16string_view label) {
-    const LineEdit edit =
-        insert_palette_glyph(view_.display_text(), view_.display_caret(), utf16_to_cp1252(label));
+    const LineEdit edit = insert_palette_glyph(view_.display_text(), view_.display_caret(),
+                                               utf16_to_windows1252_lossy(label));
     view_.set_display_text(edit.text);
     view_.set_display_caret(edit.caret);
     view_.focus_display();

@@ -1,6 +1,6 @@
 #include "composer/glyph_codes.h"
 
-#include "composer/cp1252.h"
+#include "base/windows1252.h"
 
 namespace tolsy {
 namespace {
@@ -32,7 +32,7 @@ unsigned char datum_letter_to_glyph(unsigned char letter) {
 }
 
 unsigned char label_to_glyph(char16_t label_char) {
-    return unicode_to_cp1252(label_char);
+    return unicode_to_windows1252_lossy(label_char);
 }
 
 }  // namespace tolsy

@@ -9,10 +9,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
-        auto description = tolsy::read_form1_description(std::span(data, size), {});
-        for (tolsy::Control* control : description->top_controls()) {
+        tolsy::Form1Description description;
+        tolsy::read_description(description, std::span(data, size), {}, tolsy::keep_form1_controls);
+        for (tolsy::Control* control : description.top_controls()) {
             (void)control->child_controls();
-            (void)control->effective_font(description->font);
+            (void)control->effective_font(description.font);
         }
     } catch (const std::exception&) {
         // Rejected input is the expected outcome for most bytes.

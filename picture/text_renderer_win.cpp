@@ -4,16 +4,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "base/codepage.h"
+#include "base/windows1252_win.h"
 
 namespace tolsy {
 
 namespace {
-
-std::wstring wide(std::string_view bytes) {
-    const std::u16string text = windows1252_to_utf16(bytes);
-    return std::wstring(text.begin(), text.end());
-}
 
 UINT format_of(TextPlacement placement) {
     UINT format = DT_SINGLELINE | DT_NOPREFIX;
@@ -70,7 +65,7 @@ HFONT GdiTextRenderer::font_for(const PaintFont& font) {
     for (const auto& [wanted, handle] : fonts_) {
         if (wanted == font) return handle.get();
     }
-    const std::wstring face = wide(font.face);
+    const std::wstring face = windows1252_to_wide(font.face);
     UniqueFont handle(CreateFontW(
         -MulDiv(font.size, pixels_per_inch_, 72), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
         font.italic, font.underline, font.strikeout, font.charset, OUT_DEFAULT_PRECIS,
@@ -81,7 +76,7 @@ HFONT GdiTextRenderer::font_for(const PaintFont& font) {
 }
 
 Size GdiTextRenderer::measure(std::string_view text, const PaintFont& font) {
-    const std::wstring w = wide(text);
+    const std::wstring w = windows1252_to_wide(text);
     SelectObjectScope selected(dc_.get(), font_for(font));
     SIZE size{};
     GetTextExtentPoint32W(dc_.get(), w.c_str(), static_cast<int>(w.size()), &size);
@@ -112,7 +107,7 @@ void GdiTextRenderer::draw(Canvas& canvas, std::string_view text, const PaintFon
         SetTextColor(dc_.get(), RGB(Pixel::red(colour), Pixel::green(colour), Pixel::blue(colour)));
         const Rect full = canvas.to_device(rect).offset(-target.left, -target.top);
         RECT box{full.left, full.top, full.right, full.bottom};
-        const std::wstring w = wide(text);
+        const std::wstring w = windows1252_to_wide(text);
         DrawTextW(dc_.get(), w.c_str(), static_cast<int>(w.size()), &box, format_of(placement));
         GdiFlush();
     }

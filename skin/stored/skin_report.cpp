@@ -6,7 +6,8 @@
 #include <functional>
 #include <sstream>
 
-#include "base/codepage.h"
+#include "base/utf8.h"
+#include "base/windows1252.h"
 #include "skin/model/bitmap_link.h"
 #include "toolkit/components/class_builder.h"
 

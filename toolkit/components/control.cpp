@@ -28,9 +28,9 @@ bool Control::effective_show_hint() const {
     return c && c->show_hint;
 }
 
-std::vector<Control*> Control::child_controls() const {
+std::vector<Control*> child_controls_of(const Component& parent) {
     std::vector<Control*> controls;
-    for (Component* child : child_components()) {
+    for (Component* child : parent.child_components()) {
         if (auto* control = dynamic_cast<Control*>(child)) controls.push_back(control);
     }
     // Unset tab orders (-1) keep their creation order after the numbered ones.
@@ -40,6 +40,10 @@ std::vector<Control*> Control::child_controls() const {
         return ka < kb;
     });
     return controls;
+}
+
+std::vector<Control*> Control::child_controls() const {
+    return child_controls_of(*this);
 }
 
 std::vector<Control*> TePageControl::pages() const {

@@ -107,6 +107,10 @@ class TeSpeedButton : public Control {
     using Control::Control;
 };
 
+// The controls among `parent`'s child components in tab order: by TabOrder, ties and unset ones
+// in creation order.
+std::vector<Control*> child_controls_of(const Component& parent);
+
 // Registers the control classes above under their description names (idempotent).
 void register_control_classes();
 

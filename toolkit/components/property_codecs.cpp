@@ -1,6 +1,7 @@
 #include "toolkit/components/property_codecs.h"
 
-#include "base/codepage.h"
+#include "base/utf8.h"
+#include "base/windows1252.h"
 
 namespace tolsy::codec {
 

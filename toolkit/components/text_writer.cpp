@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "base/codepage.h"
+#include "base/utf8.h"
 #include "toolkit/components/binary_stream.h"
 #include "toolkit/components/class_info.h"
 #include "toolkit/components/component.h"

@@ -1,5 +1,6 @@
 #include "toolkit/controls/application_win.h"
 
+#include "base/windows1252_win.h"
 #include "toolkit/controls/error_text.h"
 
 #include <utility>
@@ -68,23 +69,14 @@ void Application::show_exception(const std::exception& error) noexcept {
 
 void Application::show_error_text(const std::string& text) noexcept {
     try {
-        const std::wstring message = widen_1252(error_display_text(text));
+        const std::wstring message = windows1252_to_wide(error_display_text(text));
         const std::wstring caption =
-            widen_1252(title_.empty() ? std::string(kApplicationTitle) : title_);
+            windows1252_to_wide(title_.empty() ? std::string(kApplicationTitle) : title_);
         HWND owner = main_window_ && IsWindowVisible(main_window_) ? main_window_ : nullptr;
         MessageBoxW(owner, message.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
     } catch (...) {
         // Out of memory while reporting: nothing sensible is left to do.
     }
-}
-
-std::wstring widen_1252(const std::string& text) {
-    if (text.empty()) return {};
-    const int size =
-        MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-    return wide;
 }
 
 }  // namespace tolsy

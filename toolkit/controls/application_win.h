@@ -73,8 +73,4 @@ class Application {
     bool terminated_ = false;
 };
 
-// Conversions at the edge between our 8-bit texts and Unicode windows. Captions and messages of
-// the shell are Windows-1252 text.
-std::wstring widen_1252(const std::string& text);
-
 }  // namespace tolsy

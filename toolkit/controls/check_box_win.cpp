@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/controls/application_win.h"
+#include "base/windows1252_win.h"
 
 namespace tolsy {
 
@@ -11,7 +11,8 @@ constexpr int kBoxSize = 13;
 }
 
 void CheckBox::create(const Bounds& bounds, HWND parent) {
-    create_native(L"BUTTON", widen_1252(caption_), WS_TABSTOP | BS_OWNERDRAW, 0, bounds, parent);
+    create_native(L"BUTTON", windows1252_to_wide(caption_), WS_TABSTOP | BS_OWNERDRAW, 0, bounds,
+                  parent);
 }
 
 void CheckBox::set_checked(bool checked) {
@@ -64,7 +65,7 @@ void CheckBox::draw(const DRAWITEMSTRUCT& di) {
     if (di.itemState & ODS_DISABLED) state |= DFCS_INACTIVE;
     DrawFrameControl(dc, &box, DFC_BUTTON, state);
 
-    const std::wstring text = widen_1252(caption_);
+    const std::wstring text = windows1252_to_wide(caption_);
     SelectObjectScope font(
         dc, this->font() ? static_cast<HGDIOBJ>(this->font()) : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);

@@ -1,6 +1,6 @@
 #include "toolkit/controls/control_builder_win.h"
 
-#include "base/codepage.h"
+#include "base/windows1252.h"
 #include "toolkit/components/stream_errors.h"
 
 namespace tolsy {
@@ -12,10 +12,7 @@ std::wstring wide(const std::u16string& text) {
 
 // Captions are Unicode in descriptions; the containers and buttons keep Windows-1252 ones.
 std::string narrow(const std::u16string& text) {
-    std::string out;
-    for (char16_t c : text)
-        out.push_back(static_cast<char>(unicode_to_windows1252(c).value_or('?')));
-    return out;
+    return utf16_to_windows1252_lossy(text);
 }
 
 Bounds bounds_of(const Control& c) {
@@ -37,6 +34,14 @@ FontSpec NativeControls::font_of(const Control& control) const {
     return font_spec(control.effective_font(*window_font_));
 }
 
+void NativeControls::add_kind(const ClassInfo& kind, KindBuilder build) {
+    own_kinds_.emplace_back(&kind, std::move(build));
+}
+
+void NativeControls::set_glyph(std::string button, Image glyph) {
+    glyphs_[std::move(button)] = std::move(glyph);
+}
+
 void NativeControls::build(HWND parent, const std::vector<Control*>& controls,
                            const Font& window_font, HWND tool_tip_owner) {
     window_font_ = &window_font;
@@ -48,8 +53,19 @@ void NativeControls::build_children(HWND parent, Control& control) {
     for (Control* child : control.child_controls()) build_one(parent, *child);
 }
 
+bool NativeControls::build_own_kind(HWND parent, Control& control) {
+    for (const auto& [kind, build] : own_kinds_) {
+        if (&control.class_info() != kind) continue;
+        HWND inside = build(parent, control);
+        build_children(inside ? inside : parent, control);
+        return true;
+    }
+    return false;
+}
+
 void NativeControls::build_one(HWND parent, Control& control) {
     const std::string& name = control.name();
+    if (build_own_kind(parent, control)) return;
     if (auto* pages = dynamic_cast<TePageControl*>(&control)) {
         build_page_control(parent, *pages);
     } else if (auto* combo = dynamic_cast<TeComboBox*>(&control)) {
@@ -84,17 +100,23 @@ void NativeControls::build_one(HWND parent, Control& control) {
         line->on_change = [edit_component] { edit_component->on_change(*edit_component); };
         edits_[name] = line.get();
         natives_.push_back(std::move(line));
-    } else if (auto* button_component = dynamic_cast<TeButton*>(&control)) {
-        auto button = std::make_unique<PushButton>();
-        button->set_caption(narrow(control.caption));
-        button->set_font(font_of(control));
-        button->set_default(control.is_default);
-        button->create(bounds_of(control), parent);
-        button->on_click = [button_component] { button_component->on_click(*button_component); };
-        if (control.is_default) default_button_id_ = button->id();
-        buttons_[name] = button.get();
-        natives_.push_back(std::move(button));
+    } else if (auto* button = dynamic_cast<TeButton*>(&control)) {
+        build_push_button(parent, *button);
     }
+}
+
+void NativeControls::build_push_button(HWND parent, TeButton& control) {
+    auto button = std::make_unique<PushButton>();
+    button->set_caption(narrow(control.caption));
+    button->set_font(font_of(control));
+    button->set_default(control.is_default);
+    if (const auto glyph = glyphs_.find(control.name()); glyph != glyphs_.end())
+        button->set_glyph(glyph->second);
+    button->create(bounds_of(control), parent);
+    button->on_click = [&control] { control.on_click(control); };
+    if (control.is_default) default_button_id_ = button->id();
+    buttons_[control.name()] = button.get();
+    natives_.push_back(std::move(button));
 }
 
 void NativeControls::build_page_control(HWND parent, TePageControl& control) {

@@ -1,7 +1,9 @@
 #pragma once
 // Creates the native controls for a tree of control components read from a window
 // description: each kind of component becomes its Win32 control at its place, with its
-// caption, font, items and hint, and the control's events run the component's events.
+// caption, font, items and hint, and the control's events run the component's events. A window
+// adds the kinds of its own that the toolkit does not know.
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -25,6 +27,16 @@ FontSpec font_spec(const Font& font);
 
 class NativeControls {
   public:
+    // Builds a control of a window's own kind on `parent` and returns the native window its
+    // children go on, or null when it has none (a control painted by its parent).
+    using KindBuilder = std::function<HWND(HWND parent, Control& control)>;
+
+    // Controls of exactly that class are built by `build` from then on.
+    void add_kind(const ClassInfo& kind, KindBuilder build);
+    // The picture the named push button shows left of its caption (see PushButton); a button
+    // with one is drawn by the toolkit, one without is the platform's own. Set before build().
+    void set_glyph(std::string button, Image glyph);
+
     // Creates the controls (and their children, in tab order) on `parent`; `window_font` is
     // what controls with ParentFont show. Tool-tips float above `tool_tip_owner`.
     void build(HWND parent, const std::vector<Control*>& controls, const Font& window_font,
@@ -53,11 +65,15 @@ class NativeControls {
 
     void build_one(HWND parent, Control& control);
     void build_children(HWND parent, Control& control);
+    bool build_own_kind(HWND parent, Control& control);
     void build_page_control(HWND parent, TePageControl& control);
     void build_combo_box(HWND parent, TeComboBox& control);
+    void build_push_button(HWND parent, TeButton& control);
     void build_speed_button(TabSheet& sheet, TeSpeedButton& control);
     FontSpec font_of(const Control& control) const;
 
+    std::vector<std::pair<const ClassInfo*, KindBuilder>> own_kinds_;
+    std::map<std::string, Image, std::less<>> glyphs_;
     const Font* window_font_ = nullptr;
     HWND tool_tip_owner_ = nullptr;
     int default_button_id_ = 0;

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "base/windows1252_win.h"
 #include "toolkit/controls/application_win.h"
 
 namespace tolsy {
@@ -95,7 +96,7 @@ LRESULT CALLBACK NativeControl::subclass_proc(HWND window, UINT message, WPARAM 
 }
 
 void Container::create_container(const Bounds& b, HWND parent, DWORD extra_style) {
-    create(WS_EX_CONTROLPARENT, widen_1252(caption_).c_str(),
+    create(WS_EX_CONTROLPARENT, windows1252_to_wide(caption_).c_str(),
            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | extra_style, b.left, b.top,
            b.width, b.height, parent, nullptr);
     if (!handle()) throw std::runtime_error("Cannot create control");

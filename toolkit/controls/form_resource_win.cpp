@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <stdexcept>
+#include <string>
+
+#include "base/windows1252_win.h"
+
 namespace tolsy {
 
 std::span<const std::uint8_t> form_resource(const wchar_t* name) {
@@ -13,6 +18,14 @@ std::span<const std::uint8_t> form_resource(const wchar_t* name) {
     const void* data = loaded ? LockResource(loaded) : nullptr;
     if (!data) return {};
     return {static_cast<const std::uint8_t*>(data), size};
+}
+
+void load_window_description(Component& root, std::string_view name,
+                             const DescriptionHandlers& handlers, const DescriptionPart& part) {
+    const std::span<const std::uint8_t> bytes = form_resource(windows1252_to_wide(name).c_str());
+    if (bytes.empty())
+        throw std::runtime_error("Cannot find the window description " + std::string(name));
+    read_description(root, bytes, handlers, part);
 }
 
 }  // namespace tolsy

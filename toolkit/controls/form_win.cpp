@@ -1,5 +1,6 @@
 #include "toolkit/controls/form_win.h"
 
+#include "base/windows1252_win.h"
 #include "toolkit/components/colors.h"
 #include "toolkit/controls/application_win.h"
 
@@ -46,7 +47,7 @@ HFONT create_font(const FontSpec& font) {
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH;
-    const std::wstring face = available_face(widen_1252(font.name));
+    const std::wstring face = available_face(windows1252_to_wide(font.name));
     lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
     return CreateFontIndirectW(&lf);
 }
@@ -62,7 +63,7 @@ Form::~Form() {
 
 void Form::set_caption(const std::string& caption) {
     caption_ = caption;
-    if (handle()) SetWindowTextW(handle(), widen_1252(caption).c_str());
+    if (handle()) SetWindowTextW(handle(), windows1252_to_wide(caption).c_str());
 }
 
 void Form::set_client_size(int width, int height) {
@@ -153,7 +154,7 @@ void Form::create_window(HWND owner, DWORD extra_ex_style) {
     extra_ex_style_ = extra_ex_style;
     RECT r{0, 0, client_width_, client_height_};
     AdjustWindowRectEx(&r, window_style(), FALSE, window_ex_style());
-    create(window_ex_style(), widen_1252(caption_).c_str(), window_style(), CW_USEDEFAULT,
+    create(window_ex_style(), windows1252_to_wide(caption_).c_str(), window_style(), CW_USEDEFAULT,
            CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, owner, nullptr);
     if (!handle()) throw std::runtime_error("Cannot create window");
     Application& app = Application::instance();

@@ -1,6 +1,6 @@
 #include "toolkit/controls/group_box_win.h"
 
-#include "toolkit/controls/application_win.h"
+#include "base/windows1252_win.h"
 
 namespace tolsy {
 
@@ -21,7 +21,7 @@ void GroupBox::paint(HDC dc, const RECT& client) {
     frame.top += tm.tmHeight / 2;
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
 
-    const std::wstring text = widen_1252(caption());
+    const std::wstring text = windows1252_to_wide(caption());
     if (text.empty()) return;
     SIZE size;
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);

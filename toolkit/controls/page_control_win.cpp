@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "toolkit/controls/application_win.h"
+#include "base/windows1252_win.h"
 
 namespace tolsy {
 
@@ -122,7 +122,7 @@ RECT PageControl::page_area() const {
 }
 
 TabSheet& PageControl::add_page(const std::string& caption) {
-    std::wstring text = widen_1252(caption);
+    std::wstring text = windows1252_to_wide(caption);
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = text.data();

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "toolkit/controls/application_win.h"
+#include "base/windows1252_win.h"
 
 namespace tolsy {
 
@@ -37,7 +37,9 @@ void PushButton::set_glyph(const Image& glyph) {
 }
 
 void PushButton::create(const Bounds& bounds, HWND parent) {
-    create_native(L"BUTTON", widen_1252(caption_), WS_TABSTOP | BS_OWNERDRAW, 0, bounds, parent);
+    owner_drawn_ = static_cast<bool>(glyph_bitmap_);
+    const DWORD kind = owner_drawn_ ? BS_OWNERDRAW : default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    create_native(L"BUTTON", windows1252_to_wide(caption_), WS_TABSTOP | kind, 0, bounds, parent);
 }
 
 void PushButton::click() {
@@ -45,6 +47,8 @@ void PushButton::click() {
 }
 
 LRESULT PushButton::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    // The platform's own button keeps its own default frame and clicks.
+    if (!owner_drawn_) return default_control_message(message, wparam, lparam);
     if (message == WM_GETDLGCODE) {
         // A focused push button takes Enter for itself; otherwise the default button does.
         const bool takes_enter = GetFocus() == handle();
@@ -89,7 +93,7 @@ void PushButton::draw(const DRAWITEMSTRUCT& di) {
     DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_FLAT : 0));
     if (pushed) FrameRect(dc, &face, GetSysColorBrush(COLOR_BTNSHADOW));
 
-    const std::wstring text = widen_1252(caption_);
+    const std::wstring text = windows1252_to_wide(caption_);
     SelectObjectScope font(
         dc, this->font() ? static_cast<HGDIOBJ>(this->font()) : GetStockObject(DEFAULT_GUI_FONT));
     RECT measured{0, 0, 0, 0};

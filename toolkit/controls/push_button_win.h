@@ -1,7 +1,8 @@
 #pragma once
 // A push button showing a 16 x 16 glyph left of its caption. The glyph image is 32 x 16: the
 // normal glyph, then the one shown while the button is disabled; key-coloured pixels are
-// transparent. A mnemonic (&) in the caption presses the button with Alt and its letter.
+// transparent. Given no glyph before it is created, it is the platform's own button. A mnemonic
+// (&) in the caption presses the button with Alt and its letter.
 #include <functional>
 #include <string>
 
@@ -14,6 +15,7 @@ class PushButton : public NativeControl {
   public:
     void set_caption(const std::string& caption) { caption_ = caption; }
     const std::string& caption() const { return caption_; }
+    // Before create(), so that the button is drawn with it.
     void set_glyph(const Image& glyph);
     // The window's default button is the one Enter presses.
     void set_default(bool is_default) { default_ = is_default; }
@@ -34,6 +36,7 @@ class PushButton : public NativeControl {
     Image glyph_;
     UniqueBitmap glyph_bitmap_;
     bool default_ = false;
+    bool owner_drawn_ = false;
 };
 
 }  // namespace tolsy

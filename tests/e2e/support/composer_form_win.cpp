@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "composer/cp1252.h"
+#include "base/windows1252.h"
 #include "support/driver_win.h"
 #include "toolkit/components/binary_stream.h"
 
@@ -109,7 +109,7 @@ PalettePlace palette_place(int number) {
 }  // namespace
 
 std::string glyph_text(const std::wstring& text) {
-    return tolsy::utf16_to_cp1252(std::u16string(text.begin(), text.end()));
+    return tolsy::wide_to_windows1252_lossy(text);
 }
 
 std::string bytes(std::initializer_list<unsigned char> list) {

@@ -5,31 +5,26 @@
 #include <gtest/gtest.h>
 
 #include "built_forms.h"
+#include "toolkit/components/window_description.h"
 
 namespace tolsy {
 namespace {
 
-// The window as the program reads it: handlers registered under their names.
-class AboutRoot : public AboutDesign {
-  public:
-    AboutRoot() {
-        for (const char* name :
-             {"FormActivate", "FormClose", "FormCreate", "BehaviorLabel1Stop", "TeButton1Click"}) {
-            add_handler(name, std::function<void(Component&)>([this, name](Component& sender) {
-                            calls.push_back(std::string(name) + ":" + sender.name());
-                        }));
-        }
-    }
-    std::vector<std::string> calls;
-};
-
+// The window as the program reads it: its handlers given under their names.
 class AboutDescriptionTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        register_about_classes();
-        read_into(about, test::built_form(kAboutDescriptionName));
+        DescriptionHandlers handlers;
+        for (const char* name :
+             {"FormActivate", "FormClose", "FormCreate", "BehaviorLabel1Stop", "TeButton1Click"}) {
+            handlers.emplace_back(name, [this, name](Component& sender) {
+                calls.push_back(std::string(name) + ":" + sender.name());
+            });
+        }
+        read_description(about, test::built_form(kAboutDescriptionName), handlers);
     }
-    AboutRoot about;
+    AboutDesign about;
+    std::vector<std::string> calls;
 };
 
 TEST_F(AboutDescriptionTest, WindowProperties) {
@@ -145,10 +140,9 @@ TEST_F(AboutDescriptionTest, EventsBindToTheWindowsHandlersByName) {
     about.BehaviorLabel1->OnStop(*about.BehaviorLabel1);
     about.TeButton1->on_click(*about.TeButton1);
     about.OnClose(about);
-    EXPECT_EQ(about.calls,
-              (std::vector<std::string>{"FormCreate:About", "FormActivate:About",
-                                        "BehaviorLabel1Stop:BehaviorLabel1",
-                                        "TeButton1Click:TeButton1", "FormClose:About"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"FormCreate:About", "FormActivate:About",
+                                               "BehaviorLabel1Stop:BehaviorLabel1",
+                                               "TeButton1Click:TeButton1", "FormClose:About"}));
 }
 
 }  // namespace

@@ -6,15 +6,16 @@
 #include <vector>
 
 #include "app/form1_description.h"
-#include "base/codepage.h"
+#include "base/windows1252.h"
 #include "built_forms.h"
+#include "toolkit/components/window_description.h"
 
 namespace tolsy::test {
 
 class BuiltForm1 {
   public:
     BuiltForm1() : bytes(built_form("TFORM1")), node(parse_binary_stream(bytes)) {
-        Form1Handlers handlers;
+        DescriptionHandlers handlers;
         std::vector<std::string> names;
         collect_handler_names(node, names);
         for (const std::string& name : names) {
@@ -22,7 +23,8 @@ class BuiltForm1 {
                 calls.push_back(name + ":" + sender.name());
             });
         }
-        form = read_form1_description(bytes, handlers);
+        form = std::make_unique<Form1Description>();
+        read_description(*form, bytes, handlers, keep_form1_controls);
     }
 
     // The handler an event reached, with its sender; empty when none ran.

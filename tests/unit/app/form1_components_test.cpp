@@ -7,6 +7,7 @@
 #include "skin/skin_fixture.h"
 #include "skin/themes/theme_components.h"
 #include "skin/themes/theme_engine.h"
+#include "toolkit/components/window_description.h"
 
 namespace tolsy {
 namespace {
@@ -47,7 +48,8 @@ TEST_F(Form1Components, WindowProperties) {
 
 TEST_F(Form1Components, ThemeListCarriesTheStoredThemeForTheEngine) {
     {
-        const std::unique_ptr<ThemeComponents> themes = read_theme_components(built.node);
+        const auto themes = std::make_unique<ThemeComponents>();
+        read_description(*themes, built.bytes, {}, keep_theme_components);
         auto* list = dynamic_cast<TTeThemeList*>(themes->find_component("TeThemeList1"));
         auto* engine = dynamic_cast<TTeThemeEngine*>(themes->find_component("TeThemeEngine1"));
         ASSERT_NE(list, nullptr);

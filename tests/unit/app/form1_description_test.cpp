@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
+#include "base/windows1252.h"
 #include "built_form1.h"
-#include "composer/cp1252.h"
 
 namespace tolsy {
 namespace {
@@ -24,7 +24,7 @@ class Form1DescriptionTest : public ::testing::Test {
 };
 
 std::string glyphs(const std::u16string& text) {
-    return utf16_to_cp1252(text);
+    return utf16_to_windows1252_lossy(text);
 }
 
 TEST_F(Form1DescriptionTest, WindowControlsComeInTabOrder) {
@@ -268,8 +268,9 @@ TEST_F(Form1DescriptionTest, MissingControlIsAnError) {
 TEST(Form1DescriptionErrors, CorruptStreamIsRejected) {
     std::vector<std::uint8_t> bytes = test::built_form("TFORM1");
     bytes.resize(bytes.size() / 2);
-    EXPECT_ANY_THROW(read_form1_description(bytes, {}));
-    EXPECT_ANY_THROW(read_form1_description({}, {}));
+    Form1Description half, empty;
+    EXPECT_ANY_THROW(read_description(half, bytes, {}, keep_form1_controls));
+    EXPECT_ANY_THROW(read_description(empty, {}, {}, keep_form1_controls));
 }
 
 }  // namespace

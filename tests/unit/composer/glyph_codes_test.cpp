@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "composer/cp1252.h"
+#include "base/windows1252.h"
 #include "main_window_parts.h"
 
 namespace tolsy {
@@ -65,33 +65,7 @@ TEST(LabelConversion, UsesWindows1252NotLatin1ForTheHighControls) {
     EXPECT_EQ(label_to_glyph(u'\u017E'), 0x9E);  // Projected Tolerance Zone
     EXPECT_EQ(label_to_glyph(u'\u00EB'), kLeftBoxGlyph);
     // A Latin-1 reading of U+0095 would give 0x95; Windows-1252 has no such character.
-    EXPECT_EQ(label_to_glyph(u'\u0095'), kCp1252Unmappable);
-}
-
-TEST(Cp1252, EveryByteSurvivesARoundTrip) {
-    for (int b = 0; b < 256; ++b) {
-        const auto byte = static_cast<unsigned char>(b);
-        EXPECT_EQ(unicode_to_cp1252(cp1252_to_unicode(byte)), byte) << "byte " << b;
-    }
-}
-
-TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_EQ(unicode_to_cp1252(u'\u0100'), kCp1252Unmappable);
-    EXPECT_EQ(unicode_to_cp1252(u'\u20AD'), kCp1252Unmappable);
-    EXPECT_EQ(unicode_to_cp1252(u'\u0080'), kCp1252Unmappable);
-    // One supplementary character is one byte; a lone surrogate is one too.
-    EXPECT_EQ(utf16_to_cp1252(u"a\U0001F600b"), "a?b");
-    EXPECT_EQ(utf16_to_cp1252(std::u16string(1, u'\xD800')), "?");
-    EXPECT_EQ(utf16_to_cp1252(std::u16string{u'\xDC00', u'x'}), "?x");
-}
-
-TEST(Cp1252, WholeStringsConvertBothWays) {
-    const std::string line = bytes({0xEB, 0xFB, 0xEC, 0x85, 0x20, 0x9F, 0xED, 0x00, 0x81});
-    const std::u16string wide = cp1252_to_utf16(line);
-    EXPECT_EQ(wide, (std::u16string{u'\u00EB', u'\u00FB', u'\u00EC', u'\u2026', u' ', u'\u0178',
-                                    u'\u00ED', u'\0', u'\u0081'}));
-    EXPECT_EQ(utf16_to_cp1252(wide), line);
-    EXPECT_EQ(utf16_to_cp1252(u""), "");
+    EXPECT_EQ(label_to_glyph(u'\u0095'), kWindows1252Unmappable);
 }
 
 }  // namespace

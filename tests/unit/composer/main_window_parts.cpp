@@ -3,8 +3,8 @@
 #include <memory>
 #include <stdexcept>
 
+#include "base/windows1252.h"
 #include "built_forms.h"
-#include "composer/cp1252.h"
 #include "composer/palette.h"
 
 namespace tolsy::testing {
@@ -23,8 +23,9 @@ void collect_buttons(const ObjectNode& node, Parts& parts) {
         if (child.class_name == TeSpeedButton::static_class_info().name()) {
             auto& button = parts.owned_buttons.emplace_back(test::read_alone<TeSpeedButton>(child));
             const int number = std::stoi(child.name.substr(kSpeedButtonPrefix.size()));
-            parts.buttons.push_back({button.get(), number, node.name,
-                                     palette_label_glyph(utf16_to_cp1252(button->caption))});
+            parts.buttons.push_back(
+                {button.get(), number, node.name,
+                 palette_label_glyph(utf16_to_windows1252_lossy(button->caption))});
         }
         collect_buttons(child, parts);
     }
@@ -77,7 +78,7 @@ const std::vector<std::string>& items_of(ComposerList list) {
         for (const auto& box : parts().lists) {
             auto& texts = all.emplace_back();
             for (const std::u16string& line : box->items.lines)
-                texts.push_back(utf16_to_cp1252(line));
+                texts.push_back(utf16_to_windows1252_lossy(line));
         }
         return all;
     }();
@@ -92,7 +93,7 @@ std::optional<std::string> palette_hint(int glyph) {
     for (const PaletteButtonPart& b : palette_buttons()) {
         if (b.glyph != glyph) continue;
         if (!b.button->effective_show_hint()) return std::nullopt;
-        return utf16_to_cp1252(b.button->hint);
+        return utf16_to_windows1252_lossy(b.button->hint);
     }
     return std::nullopt;
 }

@@ -44,6 +44,29 @@ bool drive_modal(TAbout& about, std::function<bool()> step, std::chrono::millise
     return std::chrono::steady_clock::now() - started < limit;
 }
 
+// The OK button is the platform's own default button, at its place, in the window's font, and
+// the one Enter presses.
+void expect_platform_ok_button(const TAbout& about) {
+    HWND ok = about.TeButton1();
+    EXPECT_EQ(GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    RECT r;
+    GetWindowRect(ok, &r);
+    MapWindowPoints(nullptr, about.handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, 99);
+    EXPECT_EQ(r.top, 176);
+    EXPECT_EQ(r.right - r.left, 75);
+    EXPECT_EQ(r.bottom - r.top, 25);
+    LOGFONTW button_font{}, window_font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(ok, WM_GETFONT, 0, 0)), sizeof button_font,
+               &button_font);
+    GetObjectW(about.font(), sizeof window_font, &window_font);
+    EXPECT_STREQ(button_font.lfFaceName, window_font.lfFaceName);
+    EXPECT_EQ(button_font.lfHeight, window_font.lfHeight);
+    EXPECT_EQ(button_font.lfWeight, window_font.lfWeight);
+    EXPECT_EQ(SendMessageW(about.handle(), DM_GETDEFID, 0, 0),
+              MAKELRESULT(GetDlgCtrlID(ok), DC_HASDEFID));
+}
+
 class AboutWindowTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -71,6 +94,7 @@ TEST_F(AboutWindowTest, CreatedHiddenFromItsDescriptionWithTheTextsOfTheRecord) 
     EXPECT_STREQ(text, L"About");
     GetWindowTextW(about->TeButton1(), text, 32);
     EXPECT_STREQ(text, L"OK");
+    expect_platform_ok_button(*about);
     const LONG_PTR style = GetWindowLongPtrW(about->handle(), GWL_STYLE);
     EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0) << "a dialog border without boxes";
     EXPECT_EQ(about->Design().BehaviorLabel1->Behavior, "Appearing");

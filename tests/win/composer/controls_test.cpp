@@ -176,10 +176,12 @@ TEST_F(Controls, CheckBoxTogglesOnClickAndRunsNothingWhenSetByTheProgram) {
     EXPECT_EQ(clicks, 3);
 }
 
-TEST_F(Controls, PushButtonClicksAndTakesEnterOnlyWhenFocused) {
+TEST_F(Controls, PushButtonWithAGlyphClicksAndTakesEnterOnlyWhenFocused) {
     PushButton button;
     button.set_caption("To Clip&board");
+    button.set_glyph(Image(32, 16));
     button.create({10, 10, 125, 25}, parent());
+    EXPECT_EQ(GetWindowLongW(button.handle(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
     int clicks = 0;
     button.on_click = [&] { ++clicks; };
     button.click();
@@ -190,6 +192,21 @@ TEST_F(Controls, PushButtonClicksAndTakesEnterOnlyWhenFocused) {
     button.focus();
     if (GetFocus() == button.handle()) {
         EXPECT_TRUE(SendMessageW(button.handle(), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON);
+    }
+}
+
+TEST_F(Controls, PushButtonWithoutAGlyphIsThePlatformsOwn) {
+    for (const bool is_default : {false, true}) {
+        PushButton button;
+        button.set_caption("OK");
+        button.set_default(is_default);
+        button.create({10, 40, 75, 25}, parent());
+        EXPECT_EQ(GetWindowLongW(button.handle(), GWL_STYLE) & BS_TYPEMASK,
+                  is_default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        int clicks = 0;
+        button.on_click = [&] { ++clicks; };
+        button.click();
+        EXPECT_EQ(clicks, 1) << is_default;
     }
 }
 

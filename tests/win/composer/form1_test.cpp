@@ -7,6 +7,7 @@
 #include "app/form1_controls_win.h"
 #include "app/form1_view_win.h"
 #include "app/form1_win.h"
+#include "base/windows1252_win.h"
 #include "composer/clipboard_win.h"
 
 namespace tolsy {
@@ -82,8 +83,8 @@ TEST_F(MainWindowControls, ListsHoldTheirItemsBlankFirst) {
         EXPECT_EQ(box.item_index(), -1);
     }
     // Glyph items arrive as their 8-bit codes: the sixth symbol is flatness.
-    EXPECT_EQ(glyph_text(c().SymbolComboBox->item(6)), "\xE4");
-    EXPECT_EQ(glyph_text(c().ConditionComboBox->item(4)), "\x85");
+    EXPECT_EQ(wide_to_windows1252_lossy(c().SymbolComboBox->item(6)), "\xE4");
+    EXPECT_EQ(wide_to_windows1252_lossy(c().ConditionComboBox->item(4)), "\x85");
 }
 
 TEST_F(MainWindowControls, PalettesCarryEveryButtonWithItsToolTip) {
@@ -103,7 +104,7 @@ TEST_F(MainWindowControls, PalettesCarryEveryButtonWithItsToolTip) {
                 EXPECT_NE(tip, L"") << buttons[i]->name();
                 // The hints are 8-bit text like the labels.
                 if (buttons[i]->name() == "TeSpeedButton46") {
-                    EXPECT_EQ(glyph_text(tip), "Left Box");
+                    EXPECT_EQ(wide_to_windows1252_lossy(tip), "Left Box");
                 }
             } else {
                 EXPECT_EQ(tip, L"") << buttons[i]->name();
@@ -156,7 +157,7 @@ TEST_F(MainWindowControls, TabOrderWithinTheGroups) {
 TEST_F(MainWindowControls, HandlersReachTheDisplayLineAndTheClipboard) {
     SendMessageW(c().SymbolComboBox->handle(), CB_SETCURSEL, 6, 0);
     form_.SymbolComboBoxChange();
-    EXPECT_EQ(glyph_text(c().DisplayEdit->text()), "\xEB\xE4\xED");
+    EXPECT_EQ(wide_to_windows1252_lossy(c().DisplayEdit->text()), "\xEB\xE4\xED");
     EXPECT_EQ(read_clipboard_text(form_.handle()), "\xEB\xE4\xED");
     form_.ClearAllButtonClick();
     EXPECT_EQ(c().DisplayEdit->text(), L"");

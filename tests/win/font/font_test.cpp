@@ -2,6 +2,7 @@
 // for text with the ANSI character set, drawing its own glyph for every code, and drawing a
 // frame text as one closed frame with dividers.
 #include "base/handles_win.h"
+#include "base/windows1252.h"
 
 #include <gtest/gtest.h>
 
@@ -186,14 +187,18 @@ TEST(TolsyFont, EveryUpperCodeDrawsItsOwnOutlineNotAnotherFonts) {
 }
 
 TEST(TolsyFont, UnicodeLabelsDrawTheGlyphsOfTheirCodes) {
-    // The program's windows are Unicode: a label holds the Windows-1252 character of its code.
+    // The program's windows are Unicode: a label holds the Windows-1252 character of its code,
+    // from the program's own table, which must agree with the platform's code page.
     FontDc dc(kFace, kDisplayHeight, ANSI_CHARSET);
     const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
     for (int code = 0x80; code <= 0xFF; ++code) {
         SCOPED_TRACE(code);
         const char byte = static_cast<char>(code);
-        wchar_t label = 0;
-        ASSERT_EQ(MultiByteToWideChar(1252, 0, &byte, 1, &label, 1), 1);
+        wchar_t platform = 0;
+        ASSERT_EQ(MultiByteToWideChar(1252, 0, &byte, 1, &platform, 1), 1);
+        const auto label =
+            static_cast<wchar_t>(windows1252_to_unicode(static_cast<unsigned char>(code)));
+        EXPECT_EQ(label, platform);
         GLYPHMETRICS metrics{};
         DWORD size = GetGlyphOutlineW(dc.get(), label, GGO_NATIVE, &metrics, 0, nullptr, &identity);
         ASSERT_NE(size, GDI_ERROR);

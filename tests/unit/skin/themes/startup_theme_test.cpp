@@ -11,10 +11,12 @@
 namespace tolsy {
 namespace {
 
+std::string main_window_bytes() {
+    return test::read_binary(std::string(TOLSY_BINARY_DIR) + "/generated/forms/TFORM1.bin");
+}
+
 ObjectNode main_window_description() {
-    const std::string bytes =
-        test::read_binary(std::string(TOLSY_BINARY_DIR) + "/generated/forms/TFORM1.bin");
-    return parse_binary_stream(as_bytes(bytes));
+    return parse_binary_stream(as_bytes(main_window_bytes()));
 }
 
 const ObjectNode* child_named(const ObjectNode& node, std::string_view name) {
@@ -44,9 +46,10 @@ TEST(MainWindowTheme, TheListItemCarriesTheStoredThemeInAKindThreeContainer) {
 }
 
 TEST(MainWindowTheme, ReadingTheListAndTheEngineMakesTolsyMetalCurrent) {
-    const ObjectNode form = main_window_description();
+    const std::string form = main_window_bytes();
     {
-        const std::unique_ptr<ThemeComponents> themes = read_theme_components(form);
+        const auto themes = std::make_unique<ThemeComponents>();
+        read_description(*themes, as_bytes(form), {}, keep_theme_components);
         // Only the list and the engine: the window's controls are read elsewhere.
         EXPECT_EQ(themes->child_components().size(), 2u);
         auto* engine = dynamic_cast<TTeThemeEngine*>(themes->find_component("TeThemeEngine1"));

@@ -9,6 +9,7 @@
 #include "skin/themes/theme_components.h"
 #include "toolkit/components/component_stream.h"
 #include "toolkit/components/text_stream.h"
+#include "toolkit/components/window_description.h"
 
 namespace tolsy {
 namespace {
@@ -216,7 +217,8 @@ TEST(EngineInAForm, LoadedSelectsTheStoredThemeForTheWholeProcess) {
         "  end\r\n"
         "end\r\n";
     {
-        auto form = read_theme_components(parse_text_stream(text));
+        auto form = std::make_unique<ThemeComponents>();
+        read_description(*form, object_text_to_binary(text), {}, keep_theme_components);
         auto* engine = static_cast<TTeThemeEngine*>(form->find_component("TeThemeEngine1"));
         ASSERT_NE(engine, nullptr);
         ASSERT_NE(theme_manager().current(), nullptr);

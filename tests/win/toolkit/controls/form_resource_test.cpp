@@ -1,6 +1,8 @@
 // The window descriptions travel inside the program as RCDATA resources and decode there.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "toolkit/components/binary_stream.h"
 #include "toolkit/controls/form_resource_win.h"
 
@@ -19,8 +21,15 @@ TEST(FormResource, BothWindowDescriptionsAreEmbeddedAndDecode) {
     EXPECT_EQ(parse_binary_stream(about).class_name, "TAbout");
 }
 
-TEST(FormResource, MissingDescriptionIsEmpty) {
+TEST(FormResource, MissingDescriptionIsEmptyAndCannotBeLoaded) {
     EXPECT_TRUE(form_resource(L"TNOSUCHFORM").empty());
+    Component root;
+    try {
+        load_window_description(root, "TNOSUCHFORM");
+        ADD_FAILURE() << "no error";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "Cannot find the window description TNOSUCHFORM");
+    }
 }
 
 }  // namespace

@@ -1,50 +1,8 @@
-#include "base/codepage.h"
+#include "base/utf8.h"
 
-#include <array>
 #include <cstdint>
 
 namespace tolsy {
-namespace {
-
-// Windows-1252 codes 0x80..0x9F; the five codes without a character map to themselves.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-}  // namespace
-
-char16_t windows1252_to_unicode(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
-    return byte;
-}
-
-std::optional<unsigned char> unicode_to_windows1252(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == c) return static_cast<unsigned char>(0x80 + i);
-    }
-    return std::nullopt;
-}
-
-std::u16string windows1252_to_utf16(std::string_view bytes) {
-    std::u16string out;
-    out.reserve(bytes.size());
-    for (char b : bytes) out.push_back(windows1252_to_unicode(static_cast<unsigned char>(b)));
-    return out;
-}
-
-std::optional<std::string> utf16_to_windows1252(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char16_t c : text) {
-        auto b = unicode_to_windows1252(c);
-        if (!b) return std::nullopt;
-        out.push_back(static_cast<char>(*b));
-    }
-    return out;
-}
 
 std::optional<std::u16string> utf8_to_utf16(std::string_view s) {
     std::u16string out;

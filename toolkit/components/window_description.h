@@ -1,0 +1,38 @@
+#pragma once
+// Reading a window description: the one way the windows, their tests and the tools turn a
+// description's binary component stream into components. On Windows the description comes from
+// the program's resources (load_window_description, toolkit/controls/form_resource_win.h).
+//
+//   AboutDesign design;
+//   read_description(design, bytes, {{"FormCreate", [&](Component&) { ... }}});
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "toolkit/components/component.h"
+#include "toolkit/components/event.h"
+#include "toolkit/components/stream_value.h"
+
+namespace tolsy {
+
+// The window's handlers by name, for the events of the description to bind to.
+using DescriptionHandlers = std::vector<std::pair<std::string, NotifyEvent::Function>>;
+
+// The part of a description that one root reads, for a window that reads its description into
+// more than one root (the main window: its theme components, then its controls). It is given the
+// decoded description and removes what the root does not read.
+using DescriptionPart = std::function<void(ObjectNode& description)>;
+
+// Reads a window description into `root`: decodes the binary component stream ("TPF0"), adds
+// `handlers` to the root's, reads every object into a component owned by the root with its
+// events bound to those handlers by name, resolves references, then runs loaded() on every
+// component read, in creation order. The classes of the objects must be registered. Without a
+// part, the description's class must be the root's; a part is read under the root's class.
+// Stream, class and property errors propagate as the reader throws them.
+void read_description(Component& root, std::span<const std::uint8_t> bytes,
+                      const DescriptionHandlers& handlers = {}, const DescriptionPart& part = {});
+
+}  // namespace tolsy
