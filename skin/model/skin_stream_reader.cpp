@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "skin/bytes/byte_io.h"
+#include "skin/bytes/skin_bytes.h"
 #include "skin/bytes/skin_error.h"
 #include "skin/model/skin_object.h"
 #include "skin/model/skin_object_io.h"
