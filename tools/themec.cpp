@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bytes/byte_io.h"
+#include "skin/bytes/skin_bytes.h"
 #include "skin/model/object_images.h"
 #include "skin/model/skin_bitmap.h"
 #include "skin/model/skin_object_io.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bytes/byte_io.h"
+#include "skin/bytes/skin_bytes.h"
 #include "skin/bytes/skin_error.h"
 
 namespace tolsy {

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/byte_io.h"
+
 namespace tolsy {
 
 // Base of every skin data error: the message already says what went wrong and where.
@@ -16,6 +18,7 @@ class ESkinError : public std::runtime_error {
 // The data ends before a field that must follow: "Stream read error" plus what and where.
 class ESkinReadError : public ESkinError {
   public:
+    explicit ESkinReadError(const ShortRead& read);
     ESkinReadError(const std::string& what, std::size_t offset, std::size_t needed,
                    std::size_t left);
     // For compressed data, where what is left is not known until it is inflated.

@@ -5,7 +5,7 @@
 #include <span>
 
 #include "base/uninitialized_allocator.h"
-#include "skin/bytes/byte_io.h"
+#include "skin/bytes/skin_bytes.h"
 
 namespace tolsy {
 

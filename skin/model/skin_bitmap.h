@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "picture/image.h"
-#include "skin/bytes/byte_io.h"
+#include "skin/bytes/skin_bytes.h"
 
 namespace tolsy {
 

@@ -4,9 +4,9 @@
 
 #include "skin/bytes/skin_error.h"
 #include "skin/model/skin_object_classes.h"
-#include "skin/model/skin_stream_reader.h"
 #include "toolkit/components/binary_stream.h"
 #include "toolkit/components/class_builder.h"
+#include "toolkit/components/component_stream.h"
 #include "toolkit/components/stream_errors.h"
 #include "toolkit/components/text_stream.h"
 
@@ -31,6 +31,13 @@ class DepthGuard {
     ~DepthGuard() { --t_depth; }
     DepthGuard(const DepthGuard&) = delete;
     DepthGuard& operator=(const DepthGuard&) = delete;
+};
+
+// Where an object's component stream lies in the body: its positions count from base when
+// exact; a stream converted from a record's text is placed as a whole at the text.
+struct StreamPlace {
+    std::size_t base = 0;
+    bool exact = true;
 };
 
 // A record's class and the object's binary component stream (converted from text when the
@@ -70,6 +77,23 @@ ParsedRecord parse_record(ByteReader& in, RecordForm form) {
     r.stream = r.converted;
     r.place = {text_at, false};
     return r;
+}
+
+// The toolkit's reader reads the object; its errors, which name places in the body already,
+// become the skin's own here.
+void read_object(TSeSkinObject& object, const ParsedRecord& r) {
+    constexpr std::string_view kInText = " (in the object's text)";
+    try {
+        read_object_stream(object, r.stream, r.place.base);
+    } catch (const StreamEndsEarlyError& e) {
+        if (r.place.exact) throw ESkinReadError(e.read());
+        const ShortRead& read = e.read();
+        throw ESkinReadError(read.field + std::string(kInText), r.place.base, read.needed,
+                             read.left);
+    } catch (const StreamError& e) {
+        if (!r.place.exact) throw ESkinFormatError(e.detail() + std::string(kInText), r.place.base);
+        throw ESkinFormatError(e.detail(), e.has_offset() ? e.offset() : r.place.base);
+    }
 }
 
 ObjectNode object_node(const TSeSkinObject& object) {
@@ -135,7 +159,7 @@ std::unique_ptr<TSeSkinObject> read_root_record(ByteReader& in, RecordForm form)
     const ParsedRecord r = parse_record(in, form);
     std::unique_ptr<TSeSkinObject> object(
         static_cast<TSeSkinObject*>(r.info->create_component(nullptr)));
-    read_skin_object_stream(*object, r.stream, r.place);
+    read_object(*object, r);
     return object;
 }
 
@@ -143,7 +167,7 @@ TSeSkinObject& read_child_record(ByteReader& in, RecordForm form, TSeSkinObject&
     const ParsedRecord r = parse_record(in, form);
     auto* object = static_cast<TSeSkinObject*>(r.info->create_component(&parent));
     try {
-        read_skin_object_stream(*object, r.stream, r.place);
+        read_object(*object, r);
     } catch (...) {
         delete object;
         throw;
@@ -195,8 +219,8 @@ Bytes write_children(const TSeSkinObject& parent) {
 }
 
 void read_objects_property(TSeSkinObject& parent, std::span<const std::uint8_t> data,
-                           ReadContext&) {
-    read_children(parent, data, 0);
+                           ReadContext& ctx) {
+    read_children(parent, data, ctx.data_offset);
 }
 
 std::optional<std::string> write_objects_property(const TSeSkinObject& parent) {

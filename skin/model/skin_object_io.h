@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/bytes/byte_io.h"
+#include "skin/bytes/skin_bytes.h"
 #include "toolkit/components/class_info.h"
 
 namespace tolsy {

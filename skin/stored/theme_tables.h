@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "skin/bytes/byte_io.h"
+#include "skin/bytes/skin_bytes.h"
 #include "toolkit/components/colors.h"
 
 namespace tolsy {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "picture/canvas.h"
-#include "skin/bytes/byte_io.h"
+#include "skin/bytes/skin_bytes.h"
 
 namespace tolsy {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "skin/bytes/byte_io.h"
+#include "skin/bytes/skin_bytes.h"
 #include "skin/themes/theme.h"
 
 namespace tolsy {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bytes/byte_io.h"
+#include "skin/bytes/skin_bytes.h"
 #include "skin/themes/theme.h"
 
 namespace tolsy {

@@ -1,9 +1,5 @@
 #include "toolkit/components/binary_stream.h"
 
-#include <cstring>
-
-#include "toolkit/components/stream_errors.h"
-
 namespace tolsy {
 namespace {
 
@@ -12,236 +8,207 @@ constexpr int kMaxNesting = 200;
 constexpr std::uint8_t kPrefixMask = 0xF0;
 constexpr std::uint8_t kKnownFlags = kFilerInherited | kFilerChildPos | kFilerInline;
 
-class ByteReader {
-  public:
-    explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+std::string_view as_text(std::span<const std::uint8_t> bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
 
-    std::size_t offset() const { return pos_; }
-    std::size_t remaining() const { return bytes_.size() - pos_; }
+}  // namespace
 
-    [[noreturn]] void fail(const std::string& what) const { throw StreamFormatError(what, pos_); }
-    [[noreturn]] void fail_at(const std::string& what, std::size_t at) const {
-        throw StreamFormatError(what, at);
-    }
+void BinaryStreamReader::enter(int depth) const {
+    if (depth > kMaxNesting) fail("Nesting too deep", offset());
+}
 
-    void need(std::size_t n, const char* what) const {
-        if (n > remaining()) fail(std::string("Stream ends early: ") + what + " expected");
-    }
-    std::uint8_t peek(const char* what) const {
-        need(1, what);
-        return bytes_[pos_];
-    }
-    std::uint8_t byte(const char* what) {
-        need(1, what);
-        return bytes_[pos_++];
-    }
-    std::uint64_t little_endian(int width, const char* what) {
-        need(static_cast<std::size_t>(width), what);
-        std::uint64_t v = 0;
-        for (int i = width - 1; i >= 0; --i) v = (v << 8) | bytes_[pos_ + i];
-        pos_ += static_cast<std::size_t>(width);
-        return v;
-    }
-    std::string take(std::size_t n, const char* what) {
-        need(n, what);
-        std::string out(reinterpret_cast<const char*>(bytes_.data() + pos_), n);
-        pos_ += n;
-        return out;
-    }
-    std::string short_string(const char* what) {
-        const std::uint8_t n = byte(what);
-        return take(n, what);
-    }
-    // A 32-bit signed length that must not be negative nor exceed what is left.
-    std::size_t length32(std::size_t unit, const char* what) {
-        const std::size_t at = pos_;
-        const auto n = static_cast<std::int32_t>(little_endian(4, what));
-        if (n < 0) fail_at(std::string("Negative length of ") + what, at);
-        if (static_cast<std::size_t>(n) > remaining() / unit) {
-            fail_at(std::string("Length of ") + what + " exceeds the stream", at);
+void BinaryStreamReader::signature() {
+    const std::size_t at = offset();
+    if (as_text(in_.bytes(4, "signature")) != kStreamSignature)
+        fail("Invalid stream format: no TPF0 signature", at);
+}
+
+ObjectHeader BinaryStreamReader::object_header(int depth) {
+    enter(depth);
+    ObjectHeader header;
+    header.offset = offset();
+    if ((in_.peek("object header") & kPrefixMask) == kPrefixMask) {
+        header.flags = in_.u8("object prefix") & ~kPrefixMask;
+        if ((header.flags & ~kKnownFlags) != 0) fail("Invalid filer flags", header.offset);
+        if (header.flags & kFilerChildPos) {
+            // As a collection item's order, the position is at most a 32-bit integer.
+            Value pos;
+            value(pos, depth + 1);
+            if (!pos.is_integer() || pos.type == ValueType::Int64)
+                fail("Integer child position of 8, 16 or 32 bits expected", header.offset);
+            header.position_type = pos.type;
+            header.position = pos.integer;
         }
-        return static_cast<std::size_t>(n);
     }
+    header.class_name = in_.short_text("class name");
+    if (header.class_name.empty()) fail("Class name expected", header.offset);
+    header.name = in_.short_text("object name");
+    return header;
+}
 
-  private:
-    std::span<const std::uint8_t> bytes_;
-    std::size_t pos_ = 0;
-};
+Property BinaryStreamReader::property(int depth) {
+    Property p;
+    p.offset = offset();
+    p.name = property_name();
+    value(p.value, depth + 1);
+    return p;
+}
+
+// A 32-bit signed length that must not be negative nor exceed what is left.
+std::size_t BinaryStreamReader::length32(std::size_t unit, const char* what) {
+    const std::size_t at = offset();
+    const std::int32_t n = in_.i32(what);
+    if (n < 0) fail(std::string("Negative length of ") + what, at);
+    if (static_cast<std::size_t>(n) > in_.remaining() / unit)
+        fail(std::string("Length of ") + what + " exceeds the stream", at);
+    return static_cast<std::size_t>(n);
+}
+
+std::span<const std::uint8_t> BinaryStreamReader::binary_data(std::size_t& data_offset) {
+    in_.u8("value type");
+    const std::size_t length = length32(1, "string or binary");
+    data_offset = offset();
+    return in_.bytes(length, "data");
+}
+
+void BinaryStreamReader::value(Value& v, int depth) {
+    enter(depth);
+    const std::size_t at = offset();
+    const std::uint8_t t = in_.u8("value type");
+    if (t > kLastValueType) fail("Invalid value type " + std::to_string(t), at);
+    v.type = static_cast<ValueType>(t);
+    v.integer = 0;
+    switch (v.type) {
+        case ValueType::Null:
+        case ValueType::False:
+        case ValueType::True:
+        case ValueType::Nil:
+            break;
+        case ValueType::Int8:
+            v.integer = static_cast<std::int8_t>(in_.u8("int8"));
+            break;
+        case ValueType::Int16:
+            v.integer = in_.i16("int16");
+            break;
+        case ValueType::Int32:
+            v.integer = in_.i32("int32");
+            break;
+        case ValueType::Int64:
+        case ValueType::Currency:
+            v.integer = in_.i64("int64");
+            break;
+        case ValueType::Extended:
+            v.bytes.assign(as_text(in_.bytes(10, "extended float")));
+            break;
+        case ValueType::Single:
+            v.bytes.assign(as_text(in_.bytes(4, "single float")));
+            break;
+        case ValueType::Double:
+        case ValueType::Date:
+            v.bytes.assign(as_text(in_.bytes(8, "double float")));
+            break;
+        case ValueType::String:
+        case ValueType::Ident:
+            v.bytes.assign(in_.short_text("string"));
+            break;
+        case ValueType::LString:
+        case ValueType::UTF8String:
+        case ValueType::Binary:
+            v.bytes.assign(as_text(in_.bytes(length32(1, "string or binary"), "data")));
+            break;
+        case ValueType::WString:
+            wide(v.wide);
+            break;
+        case ValueType::Set:
+            v.set_elements.clear();
+            set(v.set_elements);
+            break;
+        case ValueType::List:
+            v.list.clear();
+            list(v.list, depth);
+            break;
+        case ValueType::Collection:
+            v.items.clear();
+            collection(v.items, depth);
+            break;
+    }
+}
+
+void BinaryStreamReader::wide(std::u16string& out) {
+    out.resize(length32(2, "wide string"));
+    for (char16_t& c : out) c = static_cast<char16_t>(in_.u16("wide character"));
+}
+
+void BinaryStreamReader::set(std::vector<std::string>& out) {
+    for (;;) {
+        const std::string_view element = in_.short_text("set element");
+        if (element.empty()) return;
+        out.emplace_back(element);
+    }
+}
+
+void BinaryStreamReader::list(std::vector<Value>& out, int depth) {
+    while (!end_of("list value or end of list")) value(out.emplace_back(), depth + 1);
+}
+
+void BinaryStreamReader::collection(std::vector<ItemNode>& out, int depth) {
+    while (!end_of("collection item or end of collection")) {
+        ItemNode& item = out.emplace_back();
+        const std::size_t at = offset();
+        const auto t = static_cast<ValueType>(in_.peek("collection item"));
+        if (t == ValueType::Int8 || t == ValueType::Int16 || t == ValueType::Int32) {
+            Value order;
+            value(order, depth + 1);
+            item.order_type = order.type;
+            item.order = order.integer;
+        }
+        if (in_.u8("collection item") != static_cast<std::uint8_t>(ValueType::List))
+            fail("Collection item expected", at);
+        while (!end_of("property or end of item")) item.properties.push_back(property(depth + 1));
+    }
+}
+
+namespace {
 
 class BinaryParser {
   public:
     explicit BinaryParser(std::span<const std::uint8_t> bytes) : in_(bytes) {}
 
     ObjectNode parse(std::size_t* consumed) {
-        const std::string signature = in_.take(4, "signature");
-        if (signature != kStreamSignature)
-            in_.fail_at("Invalid stream format: no TPF0 signature", 0);
+        in_.signature();
         ObjectNode root = object(0);
         if (consumed) {
             *consumed = in_.offset();
-        } else if (in_.remaining() != 0) {
-            in_.fail("Unexpected bytes after the object");
+        } else if (!in_.at_end()) {
+            in_.fail("Unexpected bytes after the object", in_.offset());
         }
         return root;
     }
 
   private:
-    void enter(int depth) const {
-        if (depth > kMaxNesting) in_.fail("Nesting too deep");
-    }
-
     ObjectNode object(int depth) {
-        enter(depth);
+        const ObjectHeader header = in_.object_header(depth);
         ObjectNode node;
-        node.offset = in_.offset();
-        if ((in_.peek("object header") & kPrefixMask) == kPrefixMask) {
-            node.flags = in_.byte("object prefix") & ~kPrefixMask;
-            if ((node.flags & ~kKnownFlags) != 0) in_.fail_at("Invalid filer flags", node.offset);
-            if (node.flags & kFilerChildPos) {
-                // As a collection item's order, the position is at most a 32-bit integer.
-                Value pos = value(depth + 1);
-                if (!pos.is_integer() || pos.type == ValueType::Int64)
-                    in_.fail_at("Integer child position of 8, 16 or 32 bits expected", node.offset);
-                node.position_type = pos.type;
-                node.position = pos.integer;
-            }
-        }
-        node.class_name = in_.short_string("class name");
-        if (node.class_name.empty()) in_.fail_at("Class name expected", node.offset);
-        node.name = in_.short_string("object name");
-        while (in_.peek("property or end of properties") != 0) {
-            node.properties.push_back(property(depth));
-        }
-        in_.byte("end of properties");
-        while (in_.peek("child object or end of children") != 0) {
+        node.offset = header.offset;
+        node.flags = header.flags;
+        node.position_type = header.position_type;
+        node.position = header.position;
+        node.class_name = header.class_name;
+        node.name = header.name;
+        while (!in_.end_of("property or end of properties"))
+            node.properties.push_back(in_.property(depth));
+        while (!in_.end_of("child object or end of children"))
             node.children.push_back(object(depth + 1));
-        }
-        in_.byte("end of children");
         return node;
     }
 
-    Property property(int depth) {
-        Property p;
-        p.offset = in_.offset();
-        p.name = in_.short_string("property name");
-        p.value = value(depth + 1);
-        return p;
-    }
-
-    Value value(int depth) {
-        enter(depth);
-        const std::size_t at = in_.offset();
-        const std::uint8_t t = in_.byte("value type");
-        if (t > kLastValueType) in_.fail_at("Invalid value type " + std::to_string(t), at);
-        Value v;
-        v.type = static_cast<ValueType>(t);
-        switch (v.type) {
-            case ValueType::Null:
-            case ValueType::False:
-            case ValueType::True:
-            case ValueType::Nil:
-                break;
-            case ValueType::Int8:
-                v.integer = static_cast<std::int8_t>(in_.little_endian(1, "int8"));
-                break;
-            case ValueType::Int16:
-                v.integer = static_cast<std::int16_t>(in_.little_endian(2, "int16"));
-                break;
-            case ValueType::Int32:
-                v.integer = static_cast<std::int32_t>(in_.little_endian(4, "int32"));
-                break;
-            case ValueType::Int64:
-            case ValueType::Currency:
-                v.integer = static_cast<std::int64_t>(in_.little_endian(8, "int64"));
-                break;
-            case ValueType::Extended:
-                v.bytes = in_.take(10, "extended float");
-                break;
-            case ValueType::Single:
-                v.bytes = in_.take(4, "single float");
-                break;
-            case ValueType::Double:
-            case ValueType::Date:
-                v.bytes = in_.take(8, "double float");
-                break;
-            case ValueType::String:
-            case ValueType::Ident:
-                v.bytes = in_.short_string("string");
-                break;
-            case ValueType::LString:
-            case ValueType::UTF8String:
-            case ValueType::Binary:
-                v.bytes = in_.take(in_.length32(1, "string or binary"), "data");
-                break;
-            case ValueType::WString:
-                v.wide = wide();
-                break;
-            case ValueType::Set:
-                v.set_elements = set();
-                break;
-            case ValueType::List:
-                v.list = list(depth);
-                break;
-            case ValueType::Collection:
-                v.items = collection(depth);
-                break;
-        }
-        return v;
-    }
-
-    std::u16string wide() {
-        const std::size_t n = in_.length32(2, "wide string");
-        std::u16string out(n, u'\0');
-        for (std::size_t i = 0; i < n; ++i)
-            out[i] = static_cast<char16_t>(in_.little_endian(2, "wide character"));
-        return out;
-    }
-
-    std::vector<std::string> set() {
-        std::vector<std::string> out;
-        for (;;) {
-            std::string element = in_.short_string("set element");
-            if (element.empty()) return out;
-            out.push_back(std::move(element));
-        }
-    }
-
-    std::vector<Value> list(int depth) {
-        std::vector<Value> out;
-        while (in_.peek("list value or end of list") != 0) out.push_back(value(depth + 1));
-        in_.byte("end of list");
-        return out;
-    }
-
-    std::vector<ItemNode> collection(int depth) {
-        std::vector<ItemNode> out;
-        while (in_.peek("collection item or end of collection") != 0) {
-            ItemNode item;
-            const std::size_t at = in_.offset();
-            const auto t = static_cast<ValueType>(in_.peek("collection item"));
-            if (t == ValueType::Int8 || t == ValueType::Int16 || t == ValueType::Int32) {
-                Value order = value(depth + 1);
-                item.order_type = order.type;
-                item.order = order.integer;
-            }
-            if (in_.byte("collection item") != static_cast<std::uint8_t>(ValueType::List)) {
-                in_.fail_at("Collection item expected", at);
-            }
-            while (in_.peek("property or end of item") != 0)
-                item.properties.push_back(property(depth + 1));
-            in_.byte("end of item");
-            out.push_back(std::move(item));
-        }
-        in_.byte("end of collection");
-        return out;
-    }
-
-    ByteReader in_;
+    BinaryStreamReader in_;
 };
 
 class BinaryWriter {
   public:
-    explicit BinaryWriter(std::vector<std::uint8_t>& out) : out_(out) {}
+    explicit BinaryWriter(ByteWriter& out) : out_(out) {}
 
     void object(const ObjectNode& node) {
         if (node.flags != 0) {
@@ -274,21 +241,17 @@ class BinaryWriter {
     }
 
   private:
-    void byte(std::uint8_t b) { out_.push_back(b); }
-    void little_endian(std::uint64_t v, int width) {
-        for (int i = 0; i < width; ++i) byte(static_cast<std::uint8_t>(v >> (8 * i)));
-    }
-    void raw(const std::string& s) { out_.insert(out_.end(), s.begin(), s.end()); }
+    void byte(std::uint8_t b) { out_.u8(b); }
+    void raw(const std::string& s) { out_.text(s); }
     void short_string(const std::string& s, const char* what) {
         if (s.size() > 255)
             throw StreamWriteError(std::string(what) +
                                    " longer than 255 bytes: " + s.substr(0, 40));
-        byte(static_cast<std::uint8_t>(s.size()));
-        raw(s);
+        out_.sstr(s);
     }
     void length32(std::size_t n) {
         if (n > INT32_MAX) throw StreamWriteError("Value longer than 2 GiB");
-        little_endian(n, 4);
+        out_.u32(static_cast<std::uint32_t>(n));
     }
     void fixed(const std::string& s, std::size_t width) {
         if (s.size() != width) throw StreamWriteError("Float value of wrong size");
@@ -319,7 +282,7 @@ class BinaryWriter {
                 break;
             case ValueType::Int64:
             case ValueType::Currency:
-                little_endian(static_cast<std::uint64_t>(v.integer), 8);
+                out_.i64(v.integer);
                 break;
             case ValueType::Extended:
                 fixed(v.bytes, 10);
@@ -343,7 +306,7 @@ class BinaryWriter {
                 break;
             case ValueType::WString:
                 length32(v.wide.size());
-                for (char16_t c : v.wide) little_endian(c, 2);
+                for (char16_t c : v.wide) out_.u16(c);
                 break;
             case ValueType::Set:
                 for (const std::string& e : v.set_elements) {
@@ -369,7 +332,17 @@ class BinaryWriter {
     void checked_integer(std::int64_t v, std::int64_t lo, std::int64_t hi, int width) {
         if (v < lo || v > hi)
             throw StreamWriteError("Integer " + std::to_string(v) + " does not fit its type");
-        little_endian(static_cast<std::uint64_t>(v), width);
+        switch (width) {
+            case 1:
+                out_.u8(static_cast<std::uint8_t>(v));
+                break;
+            case 2:
+                out_.u16(static_cast<std::uint16_t>(v));
+                break;
+            default:
+                out_.i32(static_cast<std::int32_t>(v));
+                break;
+        }
     }
 
     void collection(const std::vector<ItemNode>& items) {
@@ -391,7 +364,7 @@ class BinaryWriter {
         byte(0);
     }
 
-    std::vector<std::uint8_t>& out_;
+    ByteWriter& out_;
 };
 
 }  // namespace
@@ -406,14 +379,15 @@ ObjectNode parse_binary_stream_prefix(std::span<const std::uint8_t> bytes, std::
 }
 
 std::vector<std::uint8_t> write_binary_stream(const ObjectNode& root) {
-    std::vector<std::uint8_t> out;
-    append_binary_stream(root, out);
-    return out;
+    ByteWriter out;
+    out.text(kStreamSignature);
+    BinaryWriter(out).object(root);
+    return out.take();
 }
 
 void append_binary_stream(const ObjectNode& root, std::vector<std::uint8_t>& out) {
-    out.insert(out.end(), kStreamSignature, kStreamSignature + 4);
-    BinaryWriter(out).object(root);
+    const std::vector<std::uint8_t> stream = write_binary_stream(root);
+    out.insert(out.end(), stream.begin(), stream.end());
 }
 
 }  // namespace tolsy

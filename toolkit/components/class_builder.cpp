@@ -6,8 +6,8 @@ namespace tolsy {
 namespace {
 
 [[noreturn]] void unknown_property(const Persistent& obj, const Property& p) {
-    throw UnknownPropertyError(at_offset(
-        "Property " + p.name + " does not exist in class " + obj.class_info().name(), p.offset));
+    throw UnknownPropertyError(
+        "Property " + p.name + " does not exist in class " + obj.class_info().name(), p.offset);
 }
 
 }  // namespace
@@ -23,6 +23,7 @@ void apply_property(Persistent& target, const Property& property, ReadContext& c
         if (dot == std::string_view::npos) {
             ctx.property = property.name;
             ctx.offset = property.offset;
+            ctx.data_offset = property.offset;
             info->read(*obj, property.value, ctx);
             return;
         }
@@ -77,7 +78,7 @@ std::string reference_name(const Component& target, const Component* root) {
 void read_collection(Collection& collection, const Value& v, ReadContext& ctx) {
     if (v.type != ValueType::Collection) ctx.fail("collection expected");
     collection.clear();
-    const std::string name = ctx.property;
+    const std::string_view name = ctx.property;
     for (const ItemNode& node : v.items) {
         CollectionItem& item = collection.add();
         for (const Property& p : node.properties) apply_property(item, p, ctx);
@@ -98,13 +99,13 @@ Value write_collection(const Collection& collection, WriteContext& ctx) {
 void defer_reference(ReadContext& ctx, std::string name, std::function<bool(Component*)> assign) {
     Component* holder = ctx.component;
     Component* root = ctx.root;
-    const std::string property = ctx.property;
+    const std::string property(ctx.property);
     const std::size_t offset = ctx.offset;
     ctx.fixups.push_back([=, name = std::move(name), assign = std::move(assign)] {
         Component* target = root ? resolve_reference(*root, name) : nullptr;
         auto fail = [&](const std::string& what) {
-            throw PropertyValueError(
-                at_offset("Invalid property value for " + property + ": " + what, offset));
+            throw PropertyValueError("Invalid property value for " + property + ": " + what,
+                                     offset);
         };
         if (!target) fail("component " + name + " not found");
         if (!assign(target)) fail("component " + name + " has the wrong class");

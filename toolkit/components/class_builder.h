@@ -319,6 +319,8 @@ class ClassBuilder {
             read(static_cast<T&>(obj),
                  {reinterpret_cast<const std::uint8_t*>(data.data()), data.size()}, ctx);
         };
+        p.read_binary = [read](Persistent& obj, std::span<const std::uint8_t> data,
+                               ReadContext& ctx) { read(static_cast<T&>(obj), data, ctx); };
         p.write = [write](const Persistent& obj, const PropertyInfo&, const std::string& path,
                           std::vector<Property>& out, WriteContext&) {
             if (auto data = write(static_cast<const T&>(obj)))

@@ -34,8 +34,8 @@ int EnumInfo::find(std::string_view name) const {
 }
 
 void ReadContext::fail(const std::string& what) const {
-    throw PropertyValueError(
-        at_offset("Invalid property value for " + property + ": " + what, offset));
+    throw PropertyValueError("Invalid property value for " + std::string(property) + ": " + what,
+                             offset);
 }
 
 ClassInfo::ClassInfo(std::string name, const ClassInfo* parent)

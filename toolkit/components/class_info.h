@@ -72,10 +72,13 @@ enum class PropertyKind : std::uint8_t {
 // State shared while one description is read into components.
 class ReadContext {
   public:
-    Component* root = nullptr;                  // owner of the read components, handlers and names
-    Component* component = nullptr;             // component whose properties are being read
-    std::string property;                       // full name of the property being read
-    std::size_t offset = 0;                     // where it began in the stream
+    Component* root = nullptr;       // owner of the read components, handlers and names
+    Component* component = nullptr;  // component whose properties are being read
+    std::string_view property;       // full name of the property being read
+    std::size_t offset = 0;          // where it began in the stream
+    // Where a binary value's data begins, for messages about what it holds (read from a tree:
+    // where its property began).
+    std::size_t data_offset = 0;
     std::vector<std::function<void()>> fixups;  // reference resolution after the whole read
     std::vector<Component*> created;            // in creation order, for Loaded
 
@@ -97,6 +100,8 @@ struct PropertyInfo {
 
     // Applies a stream value to the object (the object is of the declaring class).
     std::function<void(Persistent&, const Value&, ReadContext&)> read;
+    // Binary kind: reads the data where it lies in the stream, without a copy.
+    std::function<void(Persistent&, std::span<const std::uint8_t>, ReadContext&)> read_binary;
     // Appends the property under `path` when it differs from its default.
     std::function<void(const Persistent&, const PropertyInfo&, const std::string& path,
                        std::vector<Property>&, WriteContext&)>

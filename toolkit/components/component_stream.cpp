@@ -1,5 +1,10 @@
 #include "toolkit/components/component_stream.h"
 
+#include <array>
+#include <cstring>
+#include <string_view>
+#include <utility>
+
 #include "toolkit/components/binary_stream.h"
 #include "toolkit/components/class_builder.h"
 #include "toolkit/components/stream_errors.h"
@@ -9,11 +14,9 @@ namespace {
 
 const ClassInfo& class_for(const ObjectNode& node) {
     const ClassInfo* info = find_class(node.class_name);
-    if (!info)
-        throw ClassNotFoundError(at_offset("Class " + node.class_name + " not found", node.offset));
+    if (!info) throw ClassNotFoundError("Class " + node.class_name + " not found", node.offset);
     if (!info->is_component()) {
-        throw ClassNotFoundError(
-            at_offset("Class " + node.class_name + " is not a component", node.offset));
+        throw ClassNotFoundError("Class " + node.class_name + " is not a component", node.offset);
     }
     return *info;
 }
@@ -25,9 +28,9 @@ class ComponentReader {
     void read_root(const ObjectNode& node) {
         Component& root = *ctx_.root;
         if (!same_text(node.class_name, root.class_info().name())) {
-            throw ClassNotFoundError(at_offset(
+            throw ClassNotFoundError(
                 "Class " + root.class_info().name() + " expected, found " + node.class_name,
-                node.offset));
+                node.offset);
         }
         root.set_loading(true);
         ctx_.created.push_back(&root);
@@ -52,19 +55,19 @@ class ComponentReader {
             // An inherited object updates the component of that name the root already has.
             c = root.find_component(node.name);
             if (!c)
-                throw ClassNotFoundError(
-                    at_offset("Inherited component " + node.name + " not found", node.offset));
+                throw ClassNotFoundError("Inherited component " + node.name + " not found",
+                                         node.offset);
         } else {
             const ClassInfo& info = class_for(node);
             c = info.create_component(&root);
             if (!c)
-                throw ClassNotFoundError(
-                    at_offset("Class " + node.class_name + " cannot be created", node.offset));
+                throw ClassNotFoundError("Class " + node.class_name + " cannot be created",
+                                         node.offset);
             try {
                 c->set_name(node.name);
             } catch (const ComponentNameError& e) {
                 delete c;
-                throw ComponentNameError(at_offset(e.what(), node.offset));
+                throw ComponentNameError(e.what(), node.offset);
             }
             bind_field(node, c);
             c->set_parent_component(&parent);
@@ -79,8 +82,8 @@ class ComponentReader {
         const FieldInfo* field = ctx_.root->class_info().find_field(node.name);
         if (field && !field->assign(*ctx_.root, c)) {
             throw PropertyValueError(
-                at_offset("Field " + node.name + " has a different class than " + node.class_name,
-                          node.offset));
+                "Field " + node.name + " has a different class than " + node.class_name,
+                node.offset);
         }
     }
 
@@ -91,6 +94,126 @@ class ComponentReader {
     }
 
     ReadContext ctx_;
+};
+
+// Property names are short; inline loops beat a library call per comparison or search.
+bool same_bytes(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
+std::size_t find_dot(std::string_view name) {
+    const void* dot = std::memchr(name.data(), '.', name.size());
+    return dot ? static_cast<std::size_t>(static_cast<const char*>(dot) - name.data())
+               : std::string_view::npos;
+}
+
+// Streams list properties in declaration order, so the property wanted is nearly always the
+// last one found (again, as in "Font.Color" after "Font.Charset") or one after it.
+class PropertyFinder {
+  public:
+    const PropertyInfo* find(const ClassInfo& info, std::string_view name) {
+        std::size_t& cursor = cursor_for(info);
+        const auto props = info.properties();
+        // Forward from the last one found (properties left at their defaults are skipped),
+        // then the ones before it, then ignoring case.
+        for (std::size_t i = cursor; i < props.size(); ++i)
+            if (same_bytes(props[i].name, name)) return &props[cursor = i];
+        for (std::size_t i = 0; i < cursor && i < props.size(); ++i)
+            if (same_bytes(props[i].name, name)) return &props[cursor = i];
+        for (std::size_t i = 0; i < props.size(); ++i)
+            if (same_text(props[i].name, name)) return &props[cursor = i];
+        return nullptr;
+    }
+
+  private:
+    std::size_t& cursor_for(const ClassInfo& info) {
+        for (auto& slot : slots_)
+            if (slot.first == &info) return slot.second;
+        // Few classes meet in one stream (the object's, a font's, a link's); reuse the oldest
+        // slot when a fifth comes.
+        auto& slot = slots_[next_++ % slots_.size()];
+        slot = {&info, 0};
+        return slot.second;
+    }
+
+    std::array<std::pair<const ClassInfo*, std::size_t>, 4> slots_{};
+    std::size_t next_ = 0;
+};
+
+class ObjectStreamReader {
+  public:
+    ObjectStreamReader(std::span<const std::uint8_t> bytes, std::size_t base_offset)
+        : in_(bytes, base_offset) {}
+
+    void read(Component& object) {
+        in_.signature();
+        const ObjectHeader header = in_.object_header(0);
+        try {
+            object.set_name(std::string(header.name));
+        } catch (const ComponentNameError& e) {
+            throw ComponentNameError(e.detail(), header.offset);
+        }
+        ctx_.root = &object;
+        ctx_.component = &object;
+        object_class_ = &object.class_info();
+        while (!in_.end_of("property or end of properties")) property(object);
+        if (!in_.end_of("child object or end of children"))
+            in_.fail("Object " + object.name() + " holds child objects", in_.offset());
+        if (!in_.at_end()) in_.fail("Unexpected bytes after the object", in_.offset());
+        for (auto& fixup : ctx_.fixups) fixup();
+    }
+
+  private:
+    void property(Component& object) {
+        const std::size_t at = in_.offset();
+        const std::string_view name = in_.property_name();
+        Persistent* target = &object;
+        // Known without asking the object where the class declares it (a nested font, link).
+        const ClassInfo* target_class = object_class_;
+        std::string_view rest = name;
+        for (;;) {
+            const std::size_t dot = find_dot(rest);
+            const PropertyInfo* info = finder_.find(*target_class, rest.substr(0, dot));
+            if (!info || (dot != std::string_view::npos && info->kind != PropertyKind::Object)) {
+                throw UnknownPropertyError("Property " + std::string(name) +
+                                               " does not exist in class " + target_class->name(),
+                                           at);
+            }
+            if (dot == std::string_view::npos) {
+                apply(*info, *target, name, at);
+                return;
+            }
+            target = info->nested(*target);
+            target_class =
+                info->target_class != nullptr ? info->target_class : &target->class_info();
+            rest = rest.substr(dot + 1);
+        }
+    }
+
+    void apply(const PropertyInfo& info, Persistent& target, std::string_view name,
+               std::size_t at) {
+        ctx_.property = name;
+        ctx_.offset = at;
+        if (info.read_binary) {
+            if (in_.binary_follows()) {
+                const auto data = in_.binary_data(ctx_.data_offset);
+                info.read_binary(target, data, ctx_);
+                return;
+            }
+            ctx_.data_offset = at;
+        }
+        in_.value(value_, 1);
+        info.read(target, value_, ctx_);
+    }
+
+    BinaryStreamReader in_;
+    const ClassInfo* object_class_ = nullptr;
+    ReadContext ctx_;
+    Value value_;  // reused, so that its buffers are allocated once per object
+    PropertyFinder finder_;
 };
 
 void write_object(const Component& c, ObjectNode& node, WriteContext& ctx) {
@@ -115,8 +238,7 @@ void read_into(Component& root, std::span<const std::uint8_t> bytes) {
 std::unique_ptr<Component> read_component(const ObjectNode& node) {
     std::unique_ptr<Component> root(class_for(node).create_component(nullptr));
     if (!root)
-        throw ClassNotFoundError(
-            at_offset("Class " + node.class_name + " cannot be created", node.offset));
+        throw ClassNotFoundError("Class " + node.class_name + " cannot be created", node.offset);
     read_into(*root, node);
     return root;
 }
@@ -124,8 +246,7 @@ std::unique_ptr<Component> read_component(const ObjectNode& node) {
 Component& read_component(const ObjectNode& node, Component& owner) {
     Component* root = class_for(node).create_component(&owner);
     if (!root)
-        throw ClassNotFoundError(
-            at_offset("Class " + node.class_name + " cannot be created", node.offset));
+        throw ClassNotFoundError("Class " + node.class_name + " cannot be created", node.offset);
     try {
         read_into(*root, node);
     } catch (...) {
@@ -133,6 +254,11 @@ Component& read_component(const ObjectNode& node, Component& owner) {
         throw;
     }
     return *root;
+}
+
+void read_object_stream(Component& object, std::span<const std::uint8_t> bytes,
+                        std::size_t base_offset) {
+    ObjectStreamReader(bytes, base_offset).read(object);
 }
 
 std::unique_ptr<Component> read_component(std::span<const std::uint8_t> bytes) {

@@ -30,6 +30,16 @@ std::unique_ptr<Component> read_component(const ObjectNode& node);
 Component& read_component(const ObjectNode& node, Component& owner);
 void read_into(Component& root, const ObjectNode& node);
 
+// Reads one object's stream straight into `object`, without building a tree: its name and its
+// properties; references among them resolve against the object. The caller chose the class, so
+// the stream's class name need only be present; child objects and bytes after the object are
+// errors. The object is not marked as loading and loaded() does not run: this is for objects
+// read on their own (skin objects), which keep their children in a binary property. base_offset
+// places the stream in the data that holds it: offsets in errors and in the context count from
+// there.
+void read_object_stream(Component& object, std::span<const std::uint8_t> bytes,
+                        std::size_t base_offset = 0);
+
 std::vector<std::uint8_t> write_component(const Component& root);
 ObjectNode component_to_node(const Component& root);
 

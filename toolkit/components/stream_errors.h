@@ -1,26 +1,57 @@
 #pragma once
 // Errors of component streaming. Every message says what was wrong and where: a byte offset for
-// the binary stream, a line and column for the textual form.
+// the binary stream, a line and column for the textual form. The place is kept as data beside
+// the message, so that a reader of a stream inside other data can name the place in that data.
 #include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
+
+#include "base/byte_io.h"
 
 namespace tolsy {
 
 // Base of all streaming errors, so callers can catch them together.
 class StreamError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit StreamError(const std::string& what);
+    // "detail at offset N".
+    StreamError(const std::string& detail, std::size_t offset);
+
+    // What was wrong, without the place.
+    const std::string& detail() const { return detail_; }
+    // The byte offset the message names, when it names one.
+    bool has_offset() const { return offset_.has_value(); }
+    std::size_t offset() const { return offset_.value_or(0); }
+
+  protected:
+    StreamError(const std::string& message, const std::string& detail);
+
+  private:
+    std::string detail_;
+    std::optional<std::size_t> offset_;
 };
 
 // A binary component stream that breaks the format (bad type byte, truncated data ...).
 class StreamFormatError : public StreamError {
   public:
     StreamFormatError(const std::string& what, std::size_t offset);
-    std::size_t offset() const { return offset_; }
+};
+
+// The stream ends before a field: "Stream ends early: <field> expected".
+class StreamEndsEarlyError : public StreamFormatError {
+  public:
+    explicit StreamEndsEarlyError(const ShortRead& read);
+    const ShortRead& read() const { return read_; }
 
   private:
-    std::size_t offset_;
+    ShortRead read_;
+};
+
+// How the byte reader under the binary stream reports bad data.
+struct StreamReadErrors {
+    [[noreturn]] static void short_read(ShortRead read);
+    [[noreturn]] static void bad_field(std::string detail, std::size_t offset);
 };
 
 // A textual component description that breaks the grammar.
@@ -64,8 +95,5 @@ class ComponentNameError : public StreamError {
   public:
     using StreamError::StreamError;
 };
-
-// Appends " at offset N" to a message about a binary stream position.
-std::string at_offset(const std::string& what, std::size_t offset);
 
 }  // namespace tolsy

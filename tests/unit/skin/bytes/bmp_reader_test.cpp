@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/bytes/byte_io.h"
+#include "skin/bytes/skin_bytes.h"
 #include "skin/bytes/skin_error.h"
 
 namespace tolsy {

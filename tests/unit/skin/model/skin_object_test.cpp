@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "skin/bytes/skin_error.h"
 #include "skin/model/colour_shift.h"
 #include "skin/test_skins.h"
@@ -276,6 +278,44 @@ TEST(SkinRecordErrors, TruncationAtEveryOffsetIsAnError) {
         ByteReader in(part);
         EXPECT_THROW(read_root_record(in, RecordForm::Binary), ESkinError) << "cut at " << cut;
     }
+}
+
+// The toolkit reads each object's stream; what goes wrong deep inside a record is still told
+// at its offset in the data that holds the record.
+TEST(SkinRecordErrors, ErrorsInNestedStreamsNameTheirOffsetInTheBody) {
+    const Bytes ok = record_bytes(*button_with_children());
+    const std::string wanted =
+        "\x11"
+        "FontDisabled.Name\x06\x0D"
+        "Disabled face";
+    const auto found = std::search(ok.begin(), ok.end(), wanted.begin(), wanted.end());
+    ASSERT_NE(found, ok.end());
+    const std::size_t at = static_cast<std::size_t>(found - ok.begin());
+    constexpr std::size_t kBase = 500;
+    auto error_of = [](const Bytes& record) -> std::string {
+        ByteReader in(record, kBase);
+        try {
+            read_root_record(in, RecordForm::Binary);
+        } catch (const ESkinError& e) {
+            return e.what();
+        }
+        return "no error";
+    };
+    auto expect_words = [](const std::string& what, const std::string& begin,
+                           const std::string& end) {
+        EXPECT_EQ(what.rfind(begin, 0), 0u) << what;
+        EXPECT_NE(what.find(end), std::string::npos) << what;
+    };
+
+    Bytes unknown = ok;
+    unknown[at + 15] = 'o';  // FontDisabled.Nome
+    expect_words(error_of(unknown), "Invalid skin data: Property FontDisabled.Nome does not exist",
+                 " at offset " + std::to_string(kBase + at));
+    // A text whose length runs past the end of its stream.
+    Bytes short_text = ok;
+    short_text[at + 19] = 0x7F;
+    expect_words(error_of(short_text), "Stream read error: string at offset ",
+                 std::to_string(kBase + at + 20) + " needs 127 bytes");
 }
 
 TEST(SkinRecordErrors, BadSizesCountsAndStreams) {

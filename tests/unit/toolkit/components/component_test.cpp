@@ -6,6 +6,7 @@
 #include "toolkit/components/component_stream.h"
 #include "toolkit/components/font.h"
 #include "toolkit/components/stream_errors.h"
+#include "toolkit/components/stream_test_util.h"
 
 namespace tolsy {
 namespace {
@@ -462,6 +463,76 @@ TEST_F(ComponentStreamTest, DefaultsAreNotWrittenUnlessAlwaysStored) {
               ValueType::String);                                               // ASCII stays 8-bit
     EXPECT_EQ(changed.children[0].properties[1].value.type, ValueType::Int32);  // no name for it
     EXPECT_EQ(changed.children[0].properties[2].name, "Font.Height");
+}
+
+// A component read on its own from a stream that lies inside other data.
+class TestBlob : public Component {
+    TOLSY_PERSISTENT(TestBlob)
+    using Component::Component;
+
+    int left = 0;
+    Font font;
+    std::string data;
+    std::size_t data_offset = 0;
+};
+
+const ClassInfo& TestBlob::static_class_info() {
+    static const ClassInfo info = declare_class<TestBlob, Component>("TTestBlob", [](auto& c) {
+        c.integer("Left", &TestBlob::left);
+        c.object("Font", &TestBlob::font);
+        c.binary(
+            "Data",
+            [](TestBlob& self, std::span<const std::uint8_t> b, ReadContext& ctx) {
+                self.data.assign(b.begin(), b.end());
+                self.data_offset = ctx.data_offset;
+            },
+            [](const TestBlob&) -> std::optional<std::string> { return std::nullopt; });
+    });
+    return info;
+}
+
+TEST(ObjectStream, ReadsStraightIntoTheObjectAndPlacesItsData) {
+    // The stream lies at offset 1000; the data of "Data" at 44 in it.
+    const auto stream = testing::bytes(
+        "'TPF0' 02 'TX' 05 'Blob1' 04 'Left' 02 07 0B 'Font.Height' 02 F7"
+        " 04 'Data' 0A 03 00 00 00 'xyz' 00 00");
+    TestBlob blob;
+    read_object_stream(blob, stream, 1000);
+    EXPECT_EQ(blob.name(), "Blob1");
+    EXPECT_EQ(blob.left, 7);
+    EXPECT_EQ(blob.font.height, -9);
+    EXPECT_EQ(blob.data, "xyz");
+    EXPECT_EQ(blob.data_offset, 1044u);
+}
+
+TEST(ObjectStream, ErrorsNameTheirPlaceInTheHoldingData) {
+    struct Case {
+        const char* hex;
+        const std::type_info& type;
+        std::size_t offset;
+    };
+    const Case cases[] = {
+        {"'TPF0' 02 'TX' 05 'Blob1' 05 'Right' 02 07 00 00", typeid(UnknownPropertyError), 1013},
+        {"'TPF0' 02 'TX' 05 'Blob1' 06 'Font.X' 02 07 00 00", typeid(UnknownPropertyError), 1013},
+        {"'TPF0' 02 'TX' 05 'Blob1' 04 'Left' 07 01 'x' 00 00", typeid(PropertyValueError), 1013},
+        {"'TPF0' 02 'TX' 05 'Blob1' 04 'Left' 04 07", typeid(StreamEndsEarlyError), 1019},
+        {"'TPF0' 02 'TX' 05 'Blob1' 00 02 'TY' 00 00 00 00", typeid(StreamFormatError), 1014},
+        {"'TPF0' 02 'TX' 05 'Blob1' 00 00 FF", typeid(StreamFormatError), 1015},
+        {"'TPF0' 02 'TX' 02 '1x' 00 00", typeid(ComponentNameError), 1004},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.hex);
+        TestBlob blob;
+        try {
+            read_object_stream(blob, testing::bytes(c.hex), 1000);
+            ADD_FAILURE() << "no error";
+        } catch (const StreamError& e) {
+            EXPECT_EQ(typeid(e), c.type) << e.what();
+            EXPECT_EQ(e.offset(), c.offset) << e.what();
+            // The place is data beside the message, not text cut out of it.
+            EXPECT_EQ(e.what(), e.detail() + " at offset " + std::to_string(c.offset));
+        }
+    }
 }
 
 }  // namespace

@@ -1,68 +1,11 @@
-#include "skin/bytes/byte_io.h"
+#include "skin/bytes/zlib_codec.h"
 
 #include <gtest/gtest.h>
 
 #include "skin/bytes/skin_error.h"
-#include "skin/bytes/zlib_codec.h"
 
 namespace tolsy {
 namespace {
-
-TEST(ByteReader, ReadsLittleEndianFieldsAndStrings) {
-    ByteWriter w;
-    w.u8(0xAB);
-    w.u16(0xBEEF);
-    w.i32(-2);
-    w.i64(-3);
-    w.lstr("Form");
-    w.sstr("Caption");
-    ByteReader r(w.bytes());
-    EXPECT_EQ(r.u8("a"), 0xAB);
-    EXPECT_EQ(r.u16("b"), 0xBEEF);
-    EXPECT_EQ(r.i32("c"), -2);
-    EXPECT_EQ(r.i64("d"), -3);
-    EXPECT_EQ(r.lstr("e"), "Form");
-    EXPECT_EQ(r.sstr("f"), "Caption");
-    EXPECT_TRUE(r.at_end());
-}
-
-TEST(ByteReader, ShortDataNamesTheFieldAndOffset) {
-    const Bytes data = {1, 2, 3};
-    ByteReader r(data, 100);
-    r.u8("first");
-    try {
-        r.u32("image width");
-        FAIL() << "no error";
-    } catch (const ESkinReadError& e) {
-        EXPECT_NE(std::string(e.what()).find("image width"), std::string::npos);
-        EXPECT_NE(std::string(e.what()).find("offset 101"), std::string::npos);
-    }
-    // A failed read does not move the position.
-    EXPECT_EQ(r.position(), 1u);
-}
-
-TEST(ByteReader, RejectsNegativeAndOversizedLengths) {
-    ByteWriter w;
-    w.i32(-1);
-    EXPECT_THROW(ByteReader(w.bytes()).lstr("name"), ESkinFormatError);
-    ByteWriter huge;
-    huge.i32(0x7FFFFFFF);
-    huge.text("abc");
-    EXPECT_THROW(ByteReader(huge.bytes()).lstr("name"), ESkinReadError);
-}
-
-TEST(ByteReader, CountMustFitTheRemainingData) {
-    ByteWriter w;
-    w.i32(3);
-    w.text("123456");  // room for three items of 2 bytes, not of 3
-    ByteReader fits(w.bytes());
-    EXPECT_EQ(fits.count("items", 2), 3);
-    ByteReader too_many(w.bytes());
-    EXPECT_THROW(too_many.count("items", 3), ESkinReadError);
-    ByteWriter neg;
-    neg.i32(-5);
-    EXPECT_THROW(ByteReader(neg.bytes()).count("items", 1), ESkinFormatError);
-}
 
 TEST(Zlib, RoundTripsAtBothLevels) {
     Bytes data;
