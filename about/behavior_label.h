@@ -5,19 +5,20 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "about/about_error.h"
 
 namespace tolsy {
 
 class TCustomBehaviorLabel;
 
 // Errors of behaviours; the message names the behaviour's class.
-class EBehaviorError : public std::runtime_error {
+class EBehaviorError : public AboutError {
   public:
-    using std::runtime_error::runtime_error;
+    using AboutError::AboutError;
 };
 
 // A timer whose ticks arrive on the user-interface thread. It may be destroyed from inside its

@@ -6,9 +6,10 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "app/app_error.h"
 
 namespace tolsy {
 
@@ -95,10 +96,9 @@ class HelpApplication {
 };
 
 // Raised when a second router is created.
-class HelpRouterInstanceError : public std::logic_error {
+class HelpRouterInstanceError : public AppError {
   public:
-    HelpRouterInstanceError()
-        : std::logic_error("Multiple instances of THelpRouter are not allowed") {}
+    HelpRouterInstanceError() : AppError("Multiple instances of THelpRouter are not allowed") {}
 };
 
 // The viewer library, loaded once per process and released at program end (or by

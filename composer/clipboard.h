@@ -1,17 +1,18 @@
 #pragma once
 // The display line's text as it goes on the clipboard, and the error when it cannot.
-#include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "composer/composer_error.h"
 
 namespace tolsy {
 
 inline constexpr std::string_view kCannotOpenClipboard = "Cannot open clipboard";
 
 // Another program holds the clipboard; the write is abandoned and the old contents stay.
-class ClipboardError : public std::runtime_error {
+class ClipboardError : public ComposerError {
   public:
-    ClipboardError() : std::runtime_error(std::string(kCannotOpenClipboard)) {}
+    ClipboardError() : ComposerError(std::string(kCannotOpenClipboard)) {}
 };
 
 // The bytes stored as plain 8-bit text: the line's bytes and the terminating zero byte, so an
