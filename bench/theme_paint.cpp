@@ -64,7 +64,7 @@ void BM_PaintButtonFace(benchmark::State& state) {
     Canvas canvas(picture);
     for (auto _ : state) {
         t.draw_button(kButtonKindPushFace, canvas, "default", {0, 0, kWindowWidth, kWindowHeight},
-                      static_cast<int>(state.range(0)));
+                      static_cast<VisualState>(state.range(0)));
         benchmark::DoNotOptimize(picture.data());
     }
     state.SetItemsProcessed(state.iterations() * kWindowWidth * kWindowHeight);
@@ -82,7 +82,10 @@ void BM_MemcpySamePixels(benchmark::State& state) {
 }
 
 BENCHMARK(BM_PaintForm)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PaintButtonFace)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintButtonFace)
+    ->Arg(static_cast<int>(VisualState::kNormal))
+    ->Arg(static_cast<int>(VisualState::kHot))
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MemcpySamePixels)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

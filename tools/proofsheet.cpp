@@ -37,13 +37,13 @@ constexpr Size kMainClient{389, 241};
 
 struct Variant {
     const char* name;
-    std::uint8_t state;
+    VisualState state;
     bool active;
 };
 constexpr Variant kVariants[] = {
-    {"normal", kStateNormal, false},     {"hot", kStateHot, false},
-    {"pressed", kStatePressed, false},   {"focused", kStateFocused, false},
-    {"disabled", kStateDisabled, false}, {"active", kStateNormal, true}};
+    {"normal", VisualState::kNormal, false},     {"hot", VisualState::kHot, false},
+    {"pressed", VisualState::kPressed, false},   {"focused", VisualState::kFocused, false},
+    {"disabled", VisualState::kDisabled, false}, {"active", VisualState::kNormal, true}};
 
 BitmapFontRenderer g_font;
 
@@ -104,11 +104,11 @@ void paint_cell(Image& sheet, TSeSkinObject& object, const Variant& v, int x, in
     g_font.draw(canvas, v.name, {}, kInk, Rect::from_size(x, y, 200, kCaption), {});
     set_state(object, v.state);
     set_active(object, v.active);
-    set_enabled(object, v.state != kStateDisabled);
+    set_enabled(object, v.state != VisualState::kDisabled);
     canvas.set_origin({x - object.left(), y + kCaption - object.top()});
     canvas.set_clip(Rect::from_size(object.left(), object.top(), object.width(), object.height()));
     paint_object(object, canvas, g_font);
-    set_state(object, kStateNormal);
+    set_state(object, VisualState::kNormal);
     set_active(object, false);
     set_enabled(object, true);
 }
@@ -155,7 +155,7 @@ Image root_sheet(TSeSkinObject& root) {
 
 // One part of a root drawn at a rectangle in a state, as a control would draw it.
 void paint_part(TSeSkinObject& root, std::string_view part_name, const Rect& rect,
-                std::uint8_t state, Canvas& canvas, const std::string& text = {}) {
+                VisualState state, Canvas& canvas, const std::string& text = {}) {
     TSeSkinObject* part = part_name.empty() ? &root : root.find_part(part_name);
     if (part == nullptr) throw std::runtime_error("no part " + std::string(part_name));
     const SkinBounds saved = part->bounds();
@@ -166,7 +166,7 @@ void paint_part(TSeSkinObject& root, std::string_view part_name, const Rect& rec
     paint_object(*part, canvas, g_font);
     part->set_bounds(saved);
     part->text = saved_text;
-    set_state(*part, kStateNormal);
+    set_state(*part, VisualState::kNormal);
 }
 
 // Controls of the main window's kinds drawn from the theme inside its frame: tabs and page,
@@ -175,8 +175,9 @@ void paint_part(TSeSkinObject& root, std::string_view part_name, const Rect& rec
 void paint_controls(TTeSkinFile& theme, Canvas& canvas) {
     const auto& table = theme.standard_objects();
     TSeSkinObject& tabs = *table.slot(kSlotTabs);
-    const std::pair<const char*, std::uint8_t> tab_list[] = {
-        {"Tolerance", kStateFocused}, {"Symbols", kStateNormal}, {"Symbols2", kStateHot}};
+    const std::pair<const char*, VisualState> tab_list[] = {{"Tolerance", VisualState::kFocused},
+                                                            {"Symbols", VisualState::kNormal},
+                                                            {"Symbols2", VisualState::kHot}};
     int x = 9;
     for (const auto& [caption, state] : tab_list) {
         const int w = static_cast<int>(std::string_view(caption).size()) * 6 + 16;
@@ -184,34 +185,40 @@ void paint_controls(TTeSkinFile& theme, Canvas& canvas) {
         paint_part(tabs, "Text", Rect::from_size(x, 33, w, 21), state, canvas, caption);
         x += w;
     }
-    paint_part(tabs, "Frame", {7, 53, 392, 240}, kStateNormal, canvas);
+    paint_part(tabs, "Frame", {7, 53, 392, 240}, VisualState::kNormal, canvas);
     TSeSkinObject& group = *table.slot(kSlotGroupBox);
-    paint_part(group, "Frame", {15, 68, 200, 198}, kStateNormal, canvas);
-    paint_part(group, "Caption", Rect::from_size(23, 62, 40, 13), kStateNormal, canvas, "Frame");
+    paint_part(group, "Frame", {15, 68, 200, 198}, VisualState::kNormal, canvas);
+    paint_part(group, "Caption", Rect::from_size(23, 62, 40, 13), VisualState::kNormal, canvas,
+               "Frame");
     TSeSkinObject& combo = *table.slot(kSlotComboBox);
     combo.find_part("Text")->text = "Position";
-    paint_part(combo, "", Rect::from_size(25, 82, 160, 21), kStateNormal, canvas);
-    paint_part(combo, "", Rect::from_size(25, 110, 160, 21), kStateHot, canvas);
+    paint_part(combo, "", Rect::from_size(25, 82, 160, 21), VisualState::kNormal, canvas);
+    paint_part(combo, "", Rect::from_size(25, 110, 160, 21), VisualState::kHot, canvas);
     TSeSkinObject& edit = *table.slot(kSlotEdit);
     edit.find_part("Button")->visible = false;
     edit.find_part("Text")->text = "0.05";
-    paint_part(edit, "", Rect::from_size(25, 138, 160, 21), kStateFocused, canvas);
+    paint_part(edit, "", Rect::from_size(25, 138, 160, 21), VisualState::kFocused, canvas);
     TSeSkinObject& check = *table.slot(kSlotCheckBox);
-    paint_part(check, "Checked", Rect::from_size(25, 168, 13, 13), kStateNormal, canvas);
-    paint_part(check, "Text", Rect::from_size(25, 166, 120, 17), kStateNormal, canvas, "Diameter");
-    const std::pair<const char*, int> buttons[] = {
-        {"Clear", 0}, {"Hot", 1}, {"Pressed", 2}, {"Focused", 4}, {"Disabled", 3}};
+    paint_part(check, "Checked", Rect::from_size(25, 168, 13, 13), VisualState::kNormal, canvas);
+    paint_part(check, "Text", Rect::from_size(25, 166, 120, 17), VisualState::kNormal, canvas,
+               "Diameter");
+    const std::pair<const char*, VisualState> buttons[] = {{"Clear", VisualState::kNormal},
+                                                           {"Hot", VisualState::kHot},
+                                                           {"Pressed", VisualState::kPressed},
+                                                           {"Focused", VisualState::kFocused},
+                                                           {"Disabled", VisualState::kDisabled}};
     TSeSkinObject& button = *table.slot(kSlotButton);
     int y = 62;
     for (const auto& [caption, state] : buttons) {
         const Rect r = Rect::from_size(225, y, 90, 23);
         theme.draw_button(kButtonKindPushFace, canvas, kDefaultThemeObject, r, state);
-        paint_part(button, "Text", r, object_state_for(state), canvas, caption);
+        paint_part(button, "Text", r, push_face_state(state), canvas, caption);
         y += 27;
     }
     TSeSkinObject& speed = *table.slot(kSlotSpeedButton);
-    const std::uint8_t speed_states[] = {kStateNormal, kStateHot, kStatePressed, kStateFocused,
-                                         kStateDisabled};
+    const VisualState speed_states[] = {VisualState::kNormal, VisualState::kHot,
+                                        VisualState::kPressed, VisualState::kFocused,
+                                        VisualState::kDisabled};
     for (int i = 0; i < 5; ++i) {
         const Rect r = Rect::from_size(225 + 26 * i, 206, 23, 22);
         paint_part(speed, "Face", r, speed_states[i], canvas);
@@ -220,7 +227,7 @@ void paint_controls(TTeSkinFile& theme, Canvas& canvas) {
     }
     TSeSkinObject& panel = *table.slot(kSlotPanel);
     panel.find_part("Caption")->text = "Framewright";
-    paint_part(panel, "", {15, 206, 200, 232}, kStateNormal, canvas);
+    paint_part(panel, "", {15, 206, 200, 232}, VisualState::kNormal, canvas);
 }
 
 // The main window's frame: close, minimise and the window icon visible, active, titled.

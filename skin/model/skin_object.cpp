@@ -11,6 +11,13 @@
 namespace tolsy {
 namespace {
 
+// The skin's state codes of the states that have one.
+constexpr std::uint8_t kCodeNormal = 0;
+constexpr std::uint8_t kCodeHot = 5;
+constexpr std::uint8_t kCodePressed = 6;
+constexpr std::uint8_t kCodeFocused = 7;
+constexpr std::uint8_t kCodeDisabled = 8;
+
 constexpr int kPixelsPerInch = 96;
 constexpr int kPointsPerInch = 72;
 
@@ -20,6 +27,36 @@ int mul_div(int value, int numerator, int denominator) {
 }
 
 }  // namespace
+
+std::uint8_t skin_state_code(VisualState state) {
+    switch (state) {
+        case VisualState::kHot:
+            return kCodeHot;
+        case VisualState::kPressed:
+            return kCodePressed;
+        case VisualState::kFocused:
+            return kCodeFocused;
+        case VisualState::kDisabled:
+            return kCodeDisabled;
+        default:
+            return kCodeNormal;
+    }
+}
+
+VisualState visual_state_of_code(std::uint8_t code) {
+    switch (code) {
+        case kCodeHot:
+            return VisualState::kHot;
+        case kCodePressed:
+            return VisualState::kPressed;
+        case kCodeFocused:
+            return VisualState::kFocused;
+        case kCodeDisabled:
+            return VisualState::kDisabled;
+        default:
+            return VisualState::kNormal;
+    }
+}
 
 const ClassInfo& TSeSkinObject::static_class_info() {
     using T = TSeSkinObject;
@@ -168,7 +205,7 @@ void TSeSkinObject::for_each_font(const std::function<void(Font&)>& visit) {
     visit(font);
 }
 
-const Font& TSeSkinObject::state_font(FontState) const {
+const Font& TSeSkinObject::state_font(VisualState) const {
     return font;
 }
 

@@ -2,6 +2,7 @@
 // The skin object tree: TSeSkinObject, the base of the seventeen skin object classes. Each
 // object cuts rectangles out of the skin's images and says how they are placed; a parent owns
 // its children, which travel in its binary "Objects" property.
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,6 +13,7 @@
 #include "skin/model/skin_enums.h"
 #include "toolkit/components/component.h"
 #include "toolkit/components/font.h"
+#include "toolkit/components/visual_state.h"
 
 namespace tolsy {
 
@@ -23,8 +25,12 @@ struct SkinBounds {
     bool operator==(const SkinBounds&) const = default;
 };
 
-// The states a control asks fonts for.
-enum class FontState { Normal, Hot, Pressed, Focused, Disabled };
+// The state codes skin objects carry: 0 normal, 5 hot, 6 pressed, 7 focused, 8 disabled. They
+// are the skin's numbers; the rest of the program speaks VisualState and converts only here.
+// A state without a code of its own (the default button's) is carried as normal.
+std::uint8_t skin_state_code(VisualState state);
+// Any code other than the five paints as normal.
+VisualState visual_state_of_code(std::uint8_t code);
 
 class TSeSkinObject : public Component {
     TOLSY_PERSISTENT(TSeSkinObject)
@@ -52,9 +58,10 @@ class TSeSkinObject : public Component {
 
     // Not stored: layout passes skip invisible objects.
     bool visible = true;
-    // Not stored, set by the control that paints the object: its state code (0 normal, 5 hot,
-    // 6 pressed, 7 focused, 8 disabled), enabled and active flags, and its texts.
-    std::uint8_t state = 0;
+    // Not stored, set by the control that paints the object: its state as a skin state code
+    // (set_state in skin/paint sets it on a whole subtree), enabled and active flags, and its
+    // texts.
+    std::uint8_t state_code = 0;
     bool enabled = true;
     bool active = false;
     std::string text;
@@ -104,8 +111,10 @@ class TSeSkinObject : public Component {
     // The object's own colours and fonts (not its children's), for shifts and copies.
     virtual void for_each_color(const std::function<void(Color&)>& visit);
     virtual void for_each_font(const std::function<void(Font&)>& visit);
+    VisualState state() const { return visual_state_of_code(state_code); }
+
     // The font for a state; classes without that state give the normal font.
-    virtual const Font& state_font(FontState state) const;
+    virtual const Font& state_font(VisualState state) const;
 
   protected:
     // Copies this class's own fields from an object of the same class.

@@ -33,12 +33,12 @@ void TSeActiveObject::for_each_font(const std::function<void(Font&)>& visit) {
     visit(disabled_font);
 }
 
-const Font& TSeActiveObject::state_font(FontState state) const {
+const Font& TSeActiveObject::state_font(VisualState state) const {
     switch (state) {
-        case FontState::Hot:
-        case FontState::Focused:
+        case VisualState::kHot:
+        case VisualState::kFocused:
             return active_font;
-        case FontState::Disabled:
+        case VisualState::kDisabled:
             return disabled_font;
         default:
             return font;
@@ -93,8 +93,8 @@ void TSeActiveBitmap::for_each_font(const std::function<void(Font&)>& visit) {
     visit(active_font);
 }
 
-const Font& TSeActiveBitmap::state_font(FontState state) const {
-    return state == FontState::Hot || state == FontState::Focused ? active_font : font;
+const Font& TSeActiveBitmap::state_font(VisualState state) const {
+    return state == VisualState::kHot || state == VisualState::kFocused ? active_font : font;
 }
 
 const ClassInfo& TSeSystemButton::static_class_info() {
@@ -167,15 +167,15 @@ void TSeTextObject::for_each_font(const std::function<void(Font&)>& visit) {
     visit(font_disabled);
 }
 
-const Font& TSeTextObject::state_font(FontState state) const {
+const Font& TSeTextObject::state_font(VisualState state) const {
     switch (state) {
-        case FontState::Hot:
+        case VisualState::kHot:
             return font_hot;
-        case FontState::Pressed:
+        case VisualState::kPressed:
             return font_pressed;
-        case FontState::Focused:
+        case VisualState::kFocused:
             return font_focused;
-        case FontState::Disabled:
+        case VisualState::kDisabled:
             return font_disabled;
         default:
             return font;

@@ -18,7 +18,7 @@ class TSeActiveObject : public TSeSkinObject {
 
     void for_each_color(const std::function<void(Color&)>& visit) override;
     void for_each_font(const std::function<void(Font&)>& visit) override;
-    const Font& state_font(FontState state) const override;
+    const Font& state_font(VisualState state) const override;
 
   protected:
     void assign_from(const TSeSkinObject& other) override;
@@ -46,7 +46,7 @@ class TSeActiveBitmap : public TSeBitmapObject {
     Font active_font;
 
     void for_each_font(const std::function<void(Font&)>& visit) override;
-    const Font& state_font(FontState state) const override;
+    const Font& state_font(VisualState state) const override;
 
   protected:
     void assign_from(const TSeSkinObject& other) override;
@@ -87,7 +87,7 @@ class TSeTextObject : public TSeSkinObject {
     Font font_disabled;
 
     void for_each_font(const std::function<void(Font&)>& visit) override;
-    const Font& state_font(FontState state) const override;
+    const Font& state_font(VisualState state) const override;
 
   protected:
     void assign_from(const TSeSkinObject& other) override;

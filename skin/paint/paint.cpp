@@ -8,8 +8,8 @@ namespace tolsy {
 
 namespace {
 
-bool is_hot_pressed_or_focused(std::uint8_t s) {
-    return s >= kStateHot && s <= kStateFocused;
+bool is_hot_pressed_or_focused(VisualState s) {
+    return s == VisualState::kHot || s == VisualState::kPressed || s == VisualState::kFocused;
 }
 
 bool meets_clip(const TSeSkinObject& o, const Rect& clip) {
@@ -23,17 +23,17 @@ bool has_link(const TteBitmapLink& link) {
 // The link a bitmap object draws in its present state.
 const TteBitmapLink& current_link(const TSeBitmapObject& o) {
     if (const auto* b = dynamic_cast<const TSeButtonObject*>(&o)) {
-        switch (o.state) {
-            case kStateFocused:
+        switch (o.state()) {
+            case VisualState::kFocused:
                 if (has_link(b->bitmap_focused)) return b->bitmap_focused;
                 break;
-            case kStateHot:
+            case VisualState::kHot:
                 if (has_link(b->bitmap_hot)) return b->bitmap_hot;
                 break;
-            case kStateDisabled:
+            case VisualState::kDisabled:
                 if (has_link(b->bitmap_disabled)) return b->bitmap_disabled;
                 break;
-            case kStatePressed:
+            case VisualState::kPressed:
                 if (has_link(b->bitmap_pressed)) return b->bitmap_pressed;
                 break;
             default:
@@ -43,11 +43,12 @@ const TteBitmapLink& current_link(const TSeBitmapObject& o) {
     }
     if (const auto* s = dynamic_cast<const TSeSystemButton*>(&o)) {
         // Caption buttons show their own hot and pressed looks when they have them.
-        if (o.state == kStateHot && has_link(s->bitmap_hot)) return s->bitmap_hot;
-        if (o.state == kStatePressed && has_link(s->bitmap_pressed)) return s->bitmap_pressed;
+        if (o.state() == VisualState::kHot && has_link(s->bitmap_hot)) return s->bitmap_hot;
+        if (o.state() == VisualState::kPressed && has_link(s->bitmap_pressed))
+            return s->bitmap_pressed;
     }
     if (const auto* a = dynamic_cast<const TSeActiveBitmap*>(&o)) {
-        if ((o.active || is_hot_pressed_or_focused(o.state)) && has_link(a->active_bitmap))
+        if ((o.active || is_hot_pressed_or_focused(o.state())) && has_link(a->active_bitmap))
             return a->active_bitmap;
     }
     return o.bitmap;
@@ -56,14 +57,15 @@ const TteBitmapLink& current_link(const TSeBitmapObject& o) {
 // The colour an object fills with, by class and state (none: no fill).
 Color fill_color(const TSeSkinObject& o) {
     if (const auto* a = dynamic_cast<const TSeActiveObject*>(&o)) {
-        if (o.active || is_hot_pressed_or_focused(o.state)) return a->active_color;
+        if (o.active || is_hot_pressed_or_focused(o.state())) return a->active_color;
     }
     if (const auto* c = dynamic_cast<const TSeColorButtonObject*>(&o)) {
-        const Color by_state = o.state == kStateHot        ? c->hot_color
-                               : o.state == kStatePressed  ? c->pressed_color
-                               : o.state == kStateFocused  ? c->focused_color
-                               : o.state == kStateDisabled ? c->disabled_color
-                                                           : clNone;
+        const VisualState state = o.state();
+        const Color by_state = state == VisualState::kHot        ? c->hot_color
+                               : state == VisualState::kPressed  ? c->pressed_color
+                               : state == VisualState::kFocused  ? c->focused_color
+                               : state == VisualState::kDisabled ? c->disabled_color
+                                                                 : clNone;
         if (by_state != clNone) return by_state;
     }
     return o.color;
@@ -71,35 +73,35 @@ Color fill_color(const TSeSkinObject& o) {
 
 const Font& text_font(const TSeSkinObject& o) {
     if (const auto* t = dynamic_cast<const TSeTextObject*>(&o)) {
-        switch (o.state) {
-            case kStateHot:
+        switch (o.state()) {
+            case VisualState::kHot:
                 return t->font_hot;
-            case kStatePressed:
+            case VisualState::kPressed:
                 return t->font_pressed;
-            case kStateFocused:
+            case VisualState::kFocused:
                 return t->font_focused;
-            case kStateDisabled:
+            case VisualState::kDisabled:
                 return t->font_disabled;
             default:
                 return t->font;
         }
     }
     if (const auto* a = dynamic_cast<const TSeActiveObject*>(&o)) {
-        if (o.state == kStateDisabled) return a->disabled_font;
-        if (o.active || is_hot_pressed_or_focused(o.state)) return a->active_font;
+        if (o.state() == VisualState::kDisabled) return a->disabled_font;
+        if (o.active || is_hot_pressed_or_focused(o.state())) return a->active_font;
     }
     if (const auto* a = dynamic_cast<const TSeActiveBitmap*>(&o)) {
-        if (o.active || is_hot_pressed_or_focused(o.state)) return a->active_font;
+        if (o.active || is_hot_pressed_or_focused(o.state())) return a->active_font;
     }
     if (const auto* c = dynamic_cast<const TSeColorButtonObject*>(&o)) {
-        switch (o.state) {
-            case kStateHot:
+        switch (o.state()) {
+            case VisualState::kHot:
                 return c->hot_font;
-            case kStatePressed:
+            case VisualState::kPressed:
                 return c->pressed_font;
-            case kStateFocused:
+            case VisualState::kFocused:
                 return c->focused_font;
-            case kStateDisabled:
+            case VisualState::kDisabled:
                 return c->disabled_font;
             default:
                 break;
@@ -165,8 +167,9 @@ void paint_bitmap(TSeBitmapObject& o, Canvas& canvas, TextRenderer& text, const 
 
 }  // namespace
 
-void set_state(TSeSkinObject& object, std::uint8_t state) {
-    object.for_each([state](TSeSkinObject& o) { o.state = state; });
+void set_state(TSeSkinObject& object, VisualState state) {
+    const std::uint8_t code = skin_state_code(state);
+    object.for_each([code](TSeSkinObject& o) { o.state_code = code; });
 }
 
 std::uint32_t color_pixel(Color color) {

@@ -11,18 +11,11 @@
 
 namespace tolsy {
 
-// State codes of skin objects; any other value paints as normal.
-inline constexpr std::uint8_t kStateNormal = 0;
-inline constexpr std::uint8_t kStateHot = 5;
-inline constexpr std::uint8_t kStatePressed = 6;
-inline constexpr std::uint8_t kStateFocused = 7;
-inline constexpr std::uint8_t kStateDisabled = 8;
-
 // Grey of disabled texts and text shadows.
 inline constexpr std::uint32_t kGreyTextPixel = 0xFF808080;
 
 // Sets the state on the object and all its descendants.
-void set_state(TSeSkinObject& object, std::uint8_t state);
+void set_state(TSeSkinObject& object, VisualState state);
 
 // A colour value as an opaque pixel; system colours are resolved to their current value.
 std::uint32_t color_pixel(Color color);

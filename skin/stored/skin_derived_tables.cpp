@@ -47,29 +47,31 @@ class TableDeriver {
     }
 
     void fonts() {
-        using S = FontState;
+        using S = VisualState;
         TSeSkinObject* title = descendant_of_kind(root("form"), TSeKind::skTitle);
-        put(title, 0, {S::Focused, S::Normal});
-        put(part("button", "text"), 10, {S::Normal, S::Pressed, S::Hot, S::Focused, S::Disabled});
-        put(part("checkbox", "text"), 15, {S::Normal, S::Pressed, S::Hot, S::Focused, S::Disabled});
+        put(title, 0, {S::kFocused, S::kNormal});
+        put(part("button", "text"), 10,
+            {S::kNormal, S::kPressed, S::kHot, S::kFocused, S::kDisabled});
+        put(part("checkbox", "text"), 15,
+            {S::kNormal, S::kPressed, S::kHot, S::kFocused, S::kDisabled});
         put(part("radiobutton", "text"), 20,
-            {S::Normal, S::Pressed, S::Hot, S::Focused, S::Disabled});
-        put(part("groupbox", "caption"), 25, {S::Normal, S::Disabled});
+            {S::kNormal, S::kPressed, S::kHot, S::kFocused, S::kDisabled});
+        put(part("groupbox", "caption"), 25, {S::kNormal, S::kDisabled});
         ThemeFont plain;
         plain.name = "Tahoma";
         plain.size = 8;
         plain.color = clBlack;
         fonts_.fonts[27] = fonts_.fonts[28] = plain;
         if (TSeSkinObject* edit_text = part("edit", "text")) {
-            put(edit_text, 29, {S::Normal, S::Focused, S::Hot, S::Disabled, S::Normal});
+            put(edit_text, 29, {S::kNormal, S::kFocused, S::kHot, S::kDisabled, S::kNormal});
             fonts_.fonts[33].color = clWhite;
         }
         put(part("listbox", "item"), 57,
-            {S::Normal, S::Normal, S::Focused, S::Normal, S::Disabled});
-        put(part("menubar", "item"), 34, {S::Normal, S::Focused, S::Hot, S::Disabled});
-        put(part("menubar", "toolbaritem"), 38, {S::Normal, S::Focused, S::Hot, S::Disabled});
+            {S::kNormal, S::kNormal, S::kFocused, S::kNormal, S::kDisabled});
+        put(part("menubar", "item"), 34, {S::kNormal, S::kFocused, S::kHot, S::kDisabled});
+        put(part("menubar", "toolbaritem"), 38, {S::kNormal, S::kFocused, S::kHot, S::kDisabled});
         if (TSeSkinObject* popup_item = part("popupmenu", "item")) {
-            put(popup_item, 62, {S::Normal, S::Focused, S::Hot, S::Disabled});
+            put(popup_item, 62, {S::kNormal, S::kFocused, S::kHot, S::kDisabled});
             fonts_.fonts[65].color = 0x808080;
         }
     }
@@ -88,10 +90,10 @@ class TableDeriver {
         for (int p : positions) colors_.colors[static_cast<std::size_t>(p)] = object->color;
     }
 
-    void put(const TSeSkinObject* object, int first, std::initializer_list<FontState> states) {
+    void put(const TSeSkinObject* object, int first, std::initializer_list<VisualState> states) {
         if (object == nullptr) return;
         int position = first;
-        for (FontState s : states)
+        for (VisualState s : states)
             fonts_.fonts[static_cast<std::size_t>(position++)] = theme_font(object->state_font(s));
     }
 

@@ -39,7 +39,7 @@ class TTeSkinFile : public TteTheme {
     const StandardObjectTable& standard_objects() const { return standard_; }
 
     bool draw_button(int kind, Canvas& canvas, std::string_view object, const Rect& rect,
-                     int control_state) override;
+                     VisualState state) override;
 
   protected:
     void deltas_changed() override { rebuild_look(); }

@@ -22,7 +22,7 @@ TSeSkinObject* TTeSkinFile::theme_part(std::string_view name, int default_slot,
 }
 
 bool TTeSkinFile::draw_button(int kind, Canvas& canvas, std::string_view object, const Rect& rect,
-                              int control_state) {
+                              VisualState state) {
     if (kind != kButtonKindPushFace) return false;
     TSeSkinObject* button = theme_object(object, kSlotButton);
     if (button == nullptr) return false;
@@ -32,7 +32,7 @@ bool TTeSkinFile::draw_button(int kind, Canvas& canvas, std::string_view object,
             break;
         }
     }
-    set_state(*button, object_state_for(control_state));
+    set_state(*button, push_face_state(state));
     const SkinBounds previous = button->bounds();
     place_object(*button, rect);
     paint_object(*button, canvas, layout_text_renderer());

@@ -44,7 +44,7 @@ bool TteTheme::load_from_file(const std::string&) {
     return false;
 }
 
-bool TteTheme::draw_button(int, Canvas&, std::string_view, const Rect&, int) {
+bool TteTheme::draw_button(int, Canvas&, std::string_view, const Rect&, VisualState) {
     return false;
 }
 

@@ -7,6 +7,7 @@
 
 #include "picture/canvas.h"
 #include "skin/bytes/skin_bytes.h"
+#include "toolkit/components/visual_state.h"
 
 namespace tolsy {
 
@@ -63,9 +64,9 @@ class TteTheme {
 
     // The theme's draw-button operation: draws the part of the given kind (kButtonKindPushFace:
     // a push button's face) for a control whose ThemeObject is `object`, in the control's
-    // state code, into rect. False when the theme has no object for it (nothing is drawn).
+    // state, into rect. False when the theme has no object for it (nothing is drawn).
     virtual bool draw_button(int kind, Canvas& canvas, std::string_view object, const Rect& rect,
-                             int control_state);
+                             VisualState state);
 
   protected:
     virtual void deltas_changed() {}

@@ -11,13 +11,19 @@ void SpeedButton::set_font(const FontSpec& font) {
     font_.reset(create_font(font));
 }
 
+VisualState SpeedButton::visual_state() const {
+    if (down_ && hot_) return VisualState::kPressed;
+    return hot_ ? VisualState::kHot : VisualState::kNormal;
+}
+
 void SpeedButton::paint(HDC dc) const {
     RECT r = rect();
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    const bool pressed = down_ && hot_;
+    const VisualState state = visual_state();
+    const bool pressed = state == VisualState::kPressed;
     if (pressed) {
         DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-    } else if (hot_ || !flat_) {
+    } else if (state == VisualState::kHot || !flat_) {
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     }
     SelectObjectScope font(

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "toolkit/components/visual_state.h"
 #include "toolkit/controls/control_win.h"
 
 namespace tolsy {
@@ -30,6 +31,8 @@ class SpeedButton {
 
     bool hot() const { return hot_; }
     bool down() const { return down_; }
+    // Pressed while held down with the pointer still over it, hot while the pointer is over it.
+    VisualState visual_state() const;
 
     // Called by the holding container.
     void paint(HDC dc) const;

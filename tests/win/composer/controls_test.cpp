@@ -226,10 +226,13 @@ TEST_F(Controls, SpeedButtonIsHotWhileHoveredAndNeverStaysDown) {
     HWND h = sheet.handle();
     SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
     EXPECT_TRUE(button.hot());
+    EXPECT_EQ(button.visual_state(), VisualState::kHot);
     SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
     EXPECT_TRUE(button.down());
+    EXPECT_EQ(button.visual_state(), VisualState::kPressed);
     SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
     EXPECT_FALSE(button.down());
+    EXPECT_EQ(button.visual_state(), VisualState::kHot);
     EXPECT_EQ(clicks, 1);
     // Pressed, then released elsewhere: no click.
     SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
@@ -241,6 +244,7 @@ TEST_F(Controls, SpeedButtonIsHotWhileHoveredAndNeverStaysDown) {
     SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
     SendMessageW(h, WM_MOUSELEAVE, 0, 0);
     EXPECT_FALSE(button.hot());
+    EXPECT_EQ(button.visual_state(), VisualState::kNormal);
 }
 
 TEST_F(Controls, PageControlShowsOnePageAndIgnoresBadIndexes) {

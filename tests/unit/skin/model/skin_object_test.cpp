@@ -222,21 +222,36 @@ TEST(SkinTree, StateFontsByClass) {
     TSeTextObject text;
     text.font_pressed.name = "P";
     text.font_disabled.name = "D";
-    EXPECT_EQ(text.state_font(FontState::Pressed).name, "P");
-    EXPECT_EQ(text.state_font(FontState::Disabled).name, "D");
+    EXPECT_EQ(text.state_font(VisualState::kPressed).name, "P");
+    EXPECT_EQ(text.state_font(VisualState::kDisabled).name, "D");
     TSeActiveObject active;
     active.active_font.name = "A";
     active.disabled_font.name = "D";
-    EXPECT_EQ(active.state_font(FontState::Hot).name, "A");
-    EXPECT_EQ(active.state_font(FontState::Focused).name, "A");
-    EXPECT_EQ(active.state_font(FontState::Disabled).name, "D");
-    EXPECT_EQ(&active.state_font(FontState::Pressed), &active.font);
+    EXPECT_EQ(active.state_font(VisualState::kHot).name, "A");
+    EXPECT_EQ(active.state_font(VisualState::kFocused).name, "A");
+    EXPECT_EQ(active.state_font(VisualState::kDisabled).name, "D");
+    EXPECT_EQ(&active.state_font(VisualState::kPressed), &active.font);
     TSeActiveBitmap bitmap;
     bitmap.active_font.name = "A";
-    EXPECT_EQ(bitmap.state_font(FontState::Focused).name, "A");
-    EXPECT_EQ(&bitmap.state_font(FontState::Disabled), &bitmap.font);
+    EXPECT_EQ(bitmap.state_font(VisualState::kFocused).name, "A");
+    EXPECT_EQ(&bitmap.state_font(VisualState::kDisabled), &bitmap.font);
     TSeColorButtonObject colour;
-    EXPECT_EQ(&colour.state_font(FontState::Hot), &colour.font);
+    EXPECT_EQ(&colour.state_font(VisualState::kHot), &colour.font);
+}
+
+TEST(SkinTree, StateCodesAreTheSkinsNumbersAndEveryOtherCodeIsNormal) {
+    using V = VisualState;
+    const std::pair<V, int> codes[] = {{V::kNormal, 0},  {V::kHot, 5},      {V::kPressed, 6},
+                                       {V::kFocused, 7}, {V::kDisabled, 8}, {V::kDefault, 0}};
+    for (const auto& [state, code] : codes) EXPECT_EQ(skin_state_code(state), code);
+    for (int code = 0; code < 256; ++code) {
+        const V expected = code == 5   ? V::kHot
+                           : code == 6 ? V::kPressed
+                           : code == 7 ? V::kFocused
+                           : code == 8 ? V::kDisabled
+                                       : V::kNormal;
+        EXPECT_EQ(visual_state_of_code(static_cast<std::uint8_t>(code)), expected) << code;
+    }
 }
 
 TEST(SkinTree, NegativeSizesBecomeZero) {

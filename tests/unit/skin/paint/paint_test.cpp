@@ -88,9 +88,9 @@ TEST_F(Painting, SetStateReachesEveryDescendant) {
     auto& o = skin_.root<TSeSkinObject>("Owner", {0, 0, 20, 10});
     auto& child = SyntheticSkin::part<TSeSkinObject>(o, "Child", {0, 0, 5, 5});
     auto& grandchild = SyntheticSkin::part<TSeSkinObject>(child, "Grandchild", {0, 0, 1, 1});
-    set_state(o, kStateDisabled);
-    EXPECT_EQ(o.state, kStateDisabled);
-    EXPECT_EQ(grandchild.state, kStateDisabled);
+    set_state(o, VisualState::kDisabled);
+    EXPECT_EQ(o.state(), VisualState::kDisabled);
+    EXPECT_EQ(grandchild.state_code, 8);
 }
 
 TEST_F(Painting, ASinglePieceWithoutAColourDrawsNoImageButItsChildren) {
@@ -123,19 +123,18 @@ TEST_F(Painting, ButtonObjectsPickTheirImageByState) {
     set_link(o.bitmap_pressed, "pic", look(1));
     set_link(o.bitmap_disabled, "pic", look(2));
     struct Case {
-        std::uint8_t state;
+        std::uint8_t code;  // as the skin numbers states
         int look;
     };
-    // Hot and focused have no image of their own; 3 is no state code at all.
-    for (const Case c : {Case{kStateNormal, 0}, Case{kStateHot, 0}, Case{kStateFocused, 0},
-                         Case{kStatePressed, 1}, Case{kStateDisabled, 2}, Case{3, 0}}) {
-        set_state(o, c.state);
+    // Hot (5) and focused (7) have no image of their own; 3 is no state code at all.
+    for (const Case c : {Case{0, 0}, Case{5, 0}, Case{7, 0}, Case{6, 1}, Case{8, 2}, Case{3, 0}}) {
+        o.state_code = c.code;
         paint(o);
-        EXPECT_EQ(target_.at(1, 1), distinct(5 * c.look, 0)) << int(c.state);
-        EXPECT_EQ(target_.at(5, 3), distinct(5 * c.look + 4, 2)) << int(c.state);
+        EXPECT_EQ(target_.at(1, 1), distinct(5 * c.look, 0)) << int(c.code);
+        EXPECT_EQ(target_.at(5, 3), distinct(5 * c.look + 4, 2)) << int(c.code);
     }
     set_link(o.bitmap_hot, "pic", look(1));
-    set_state(o, kStateHot);
+    set_state(o, VisualState::kHot);
     paint(o);
     EXPECT_EQ(target_.at(1, 1), distinct(5, 0));
 }
@@ -145,18 +144,18 @@ TEST_F(Painting, ActiveBitmapsShowTheActiveImageWhenActiveOrTouched) {
     o.color = kRed;
     set_link(o.bitmap, "pic", look(0));
     set_link(o.active_bitmap, "pic", look(1));
-    auto shows = [&](std::uint8_t state, bool active) {
+    auto shows = [&](VisualState state, bool active) {
         set_state(o, state);
         o.active = active;
         paint(o);
         return target_.at(0, 0) == distinct(5, 0) ? 1 : 0;
     };
-    EXPECT_EQ(shows(kStateNormal, false), 0);
-    EXPECT_EQ(shows(kStateNormal, true), 1);
-    EXPECT_EQ(shows(kStateHot, false), 1);
-    EXPECT_EQ(shows(kStatePressed, false), 1);
-    EXPECT_EQ(shows(kStateFocused, false), 1);
-    EXPECT_EQ(shows(kStateDisabled, false), 0);
+    EXPECT_EQ(shows(VisualState::kNormal, false), 0);
+    EXPECT_EQ(shows(VisualState::kNormal, true), 1);
+    EXPECT_EQ(shows(VisualState::kHot, false), 1);
+    EXPECT_EQ(shows(VisualState::kPressed, false), 1);
+    EXPECT_EQ(shows(VisualState::kFocused, false), 1);
+    EXPECT_EQ(shows(VisualState::kDisabled, false), 0);
 }
 
 TEST_F(Painting, SystemButtonsShowTheirHotAndPressedLooks) {
@@ -165,10 +164,10 @@ TEST_F(Painting, SystemButtonsShowTheirHotAndPressedLooks) {
     set_link(o.bitmap, "pic", look(0));
     set_link(o.bitmap_hot, "pic", look(1));
     set_link(o.bitmap_pressed, "pic", look(2));
-    set_state(o, kStateHot);
+    set_state(o, VisualState::kHot);
     paint(o);
     EXPECT_EQ(target_.at(0, 0), distinct(5, 0));
-    set_state(o, kStatePressed);
+    set_state(o, VisualState::kPressed);
     paint(o);
     EXPECT_EQ(target_.at(0, 0), distinct(10, 0));
 }
@@ -323,11 +322,11 @@ TEST_F(ObjectText, TextObjectsTakeTheFontOfTheirState) {
     o.font_focused.name = "Focused";
     o.font_disabled.name = "Disabled";
     for (const auto& [state, face] :
-         std::vector<std::pair<std::uint8_t, std::string>>{{kStateNormal, "Normal"},
-                                                           {kStateHot, "Hot"},
-                                                           {kStatePressed, "Pressed"},
-                                                           {kStateFocused, "Focused"},
-                                                           {kStateDisabled, "Disabled"}}) {
+         std::vector<std::pair<VisualState, std::string>>{{VisualState::kNormal, "Normal"},
+                                                          {VisualState::kHot, "Hot"},
+                                                          {VisualState::kPressed, "Pressed"},
+                                                          {VisualState::kFocused, "Focused"},
+                                                          {VisualState::kDisabled, "Disabled"}}) {
         fake_.calls.clear();
         set_state(o, state);
         paint(o);
@@ -344,11 +343,11 @@ TEST_F(ObjectText, ActiveObjectsFillAndWriteWithTheirActiveLook) {
     o.font.name = "Normal";
     o.active_font.name = "Active";
     o.disabled_font.name = "Disabled";
-    set_state(o, kStateHot);
+    set_state(o, VisualState::kHot);
     paint(o);
     EXPECT_EQ(target_.at(0, 0), color_pixel(kBlue));
     EXPECT_EQ(fake_.calls.back().font.face, "Active");
-    set_state(o, kStateDisabled);
+    set_state(o, VisualState::kDisabled);
     paint(o);
     EXPECT_EQ(target_.at(0, 0), color_pixel(kRed));
     EXPECT_EQ(fake_.calls.back().font.face, "Disabled");

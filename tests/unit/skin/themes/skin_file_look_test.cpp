@@ -133,42 +133,43 @@ TEST(PushButtonState, PrecedenceIsDisabledPressedHotFocusedDefault) {
     PushButtonStatus s;
     s.held_down = s.pointer_over = s.has_focus = s.is_active_default = true;
     s.enabled = false;
-    EXPECT_EQ(push_button_state(s), ControlState::Disabled);
+    EXPECT_EQ(push_button_state(s), VisualState::kDisabled);
     s.enabled = true;
-    EXPECT_EQ(push_button_state(s), ControlState::Pressed);
+    EXPECT_EQ(push_button_state(s), VisualState::kPressed);
     s.held_down = false;
-    EXPECT_EQ(push_button_state(s), ControlState::Hot);
+    EXPECT_EQ(push_button_state(s), VisualState::kHot);
     s.pointer_over = false;
-    EXPECT_EQ(push_button_state(s), ControlState::Focused);
+    EXPECT_EQ(push_button_state(s), VisualState::kFocused);
     s.has_focus = false;
-    EXPECT_EQ(push_button_state(s), ControlState::Default);
+    EXPECT_EQ(push_button_state(s), VisualState::kDefault);
     s.is_active_default = false;
-    EXPECT_EQ(push_button_state(s), ControlState::Normal);
+    EXPECT_EQ(push_button_state(s), VisualState::kNormal);
 }
 
-TEST(PushButtonState, ControlStatesMapToObjectStates) {
-    const std::uint8_t expected[] = {0, 5, 6, 8, 7, 5, 7, 5, 6, 0};
-    for (int code = 0; code < 10; ++code) EXPECT_EQ(object_state_for(code), expected[code]) << code;
-    EXPECT_EQ(object_state_for(-1), kStateNormal);
-    EXPECT_EQ(object_state_for(255), kStateNormal);
+TEST(PushButtonState, TheFacePaintsInTheButtonsStateAndTheDefaultAsFocused) {
+    using V = VisualState;
+    const std::pair<V, V> cases[] = {{V::kNormal, V::kNormal},     {V::kHot, V::kHot},
+                                     {V::kPressed, V::kPressed},   {V::kFocused, V::kFocused},
+                                     {V::kDisabled, V::kDisabled}, {V::kDefault, V::kFocused}};
+    for (const auto& [button, face] : cases)
+        EXPECT_EQ(push_face_state(button), face) << static_cast<int>(button);
 }
 
 TEST(PushButtonState, CaptionFontsFollowTheStateAndTheDefaultKeepsTheNormalFont) {
-    EXPECT_EQ(push_button_caption_font(ControlState::Normal), kButtonTextNormal);
-    EXPECT_EQ(push_button_caption_font(ControlState::Default), kButtonTextNormal);
-    EXPECT_EQ(push_button_caption_font(ControlState::Hot), kButtonTextHot);
-    EXPECT_EQ(push_button_caption_font(ControlState::Pressed), kButtonTextPressed);
-    EXPECT_EQ(push_button_caption_font(ControlState::Focused), kButtonTextFocused);
-    EXPECT_EQ(push_button_caption_font(ControlState::Disabled), kButtonTextDisabled);
+    EXPECT_EQ(push_button_caption_font(VisualState::kNormal), kButtonTextNormal);
+    EXPECT_EQ(push_button_caption_font(VisualState::kDefault), kButtonTextNormal);
+    EXPECT_EQ(push_button_caption_font(VisualState::kHot), kButtonTextHot);
+    EXPECT_EQ(push_button_caption_font(VisualState::kPressed), kButtonTextPressed);
+    EXPECT_EQ(push_button_caption_font(VisualState::kFocused), kButtonTextFocused);
+    EXPECT_EQ(push_button_caption_font(VisualState::kDisabled), kButtonTextDisabled);
 }
 
 class ButtonFace : public LoadedTheme {
   protected:
-    Image draw(int control_state, const std::string& object = "default") {
+    Image draw(VisualState state, const std::string& object = "default") {
         Image picture(77, 27, test::kBackground);
         Canvas canvas(picture);
-        drawn_ =
-            theme_->draw_button(kButtonKindPushFace, canvas, object, {1, 1, 76, 26}, control_state);
+        drawn_ = theme_->draw_button(kButtonKindPushFace, canvas, object, {1, 1, 76, 26}, state);
         return picture;
     }
     // The face link of a state drawn by hand at the same place, for comparison.
@@ -186,43 +187,43 @@ class ButtonFace : public LoadedTheme {
 };
 
 TEST_F(ButtonFace, EachStateDrawsItsOwnImage) {
-    EXPECT_TRUE(draw(0) == expected(face().bitmap));
+    EXPECT_TRUE(draw(VisualState::kNormal) == expected(face().bitmap));
     EXPECT_TRUE(drawn_);
-    EXPECT_TRUE(draw(1) == expected(face().bitmap_hot));
-    EXPECT_TRUE(draw(2) == expected(face().bitmap_pressed));
-    EXPECT_TRUE(draw(3) == expected(face().bitmap_disabled));
-    EXPECT_TRUE(draw(4) == expected(face().bitmap_focused));
-    EXPECT_FALSE(draw(0) == draw(1));
+    EXPECT_TRUE(draw(VisualState::kHot) == expected(face().bitmap_hot));
+    EXPECT_TRUE(draw(VisualState::kPressed) == expected(face().bitmap_pressed));
+    EXPECT_TRUE(draw(VisualState::kDisabled) == expected(face().bitmap_disabled));
+    EXPECT_TRUE(draw(VisualState::kFocused) == expected(face().bitmap_focused));
+    EXPECT_FALSE(draw(VisualState::kNormal) == draw(VisualState::kHot));
 }
 
 TEST_F(ButtonFace, TheDefaultButtonShowsTheFocusedFaceWithTheNormalCaptionFont) {
     PushButtonStatus status;
     status.is_active_default = true;
-    const ControlState state = push_button_state(status);
-    EXPECT_TRUE(draw(static_cast<int>(state)) == expected(face().bitmap_focused));
+    const VisualState state = push_button_state(status);
+    EXPECT_TRUE(draw(state) == expected(face().bitmap_focused));
     EXPECT_EQ(theme_->fonts().fonts[push_button_caption_font(state)],
               theme_->fonts().fonts[kButtonTextNormal]);
 }
 
 TEST_F(ButtonFace, TheFaceGetsItsBoundsBackAfterDrawing) {
     const SkinBounds before = face().bounds();
-    draw(1);
+    draw(VisualState::kHot);
     EXPECT_EQ(face().bounds(), before);
 }
 
 TEST_F(ButtonFace, UnknownObjectsAndOtherKindsDrawNothing) {
     const Image untouched(77, 27, test::kBackground);
-    EXPECT_TRUE(draw(0, "NoSuchButton") == untouched);
+    EXPECT_TRUE(draw(VisualState::kNormal, "NoSuchButton") == untouched);
     EXPECT_FALSE(drawn_);
     Image picture(77, 27, test::kBackground);
     Canvas canvas(picture);
-    EXPECT_FALSE(theme_->draw_button(1, canvas, "default", {1, 1, 76, 26}, 0));
+    EXPECT_FALSE(theme_->draw_button(1, canvas, "default", {1, 1, 76, 26}, VisualState::kNormal));
     EXPECT_TRUE(picture == untouched);
 }
 
 TEST_F(ButtonFace, ANamedObjectWithoutAFaceChildPaintsItself) {
     // The speed button's face is a child too; a part path names an object without one.
-    const Image by_path = draw(0, "SpeedButton\\Face");
+    const Image by_path = draw(VisualState::kNormal, "SpeedButton\\Face");
     EXPECT_TRUE(drawn_);
     auto& speed = static_cast<TSeButtonObject&>(*working().find_object("SpeedButton\\Face"));
     Image picture(77, 27, test::kBackground);
@@ -245,7 +246,7 @@ TEST(ButtonObjectStates, AHotButtonWithoutAHotImagePaintsItsNormalImage) {
     Canvas hot_canvas(hot);
     test::FakeTextRenderer fake;
     paint_object(button, normal_canvas, fake);
-    set_state(button, kStateHot);
+    set_state(button, VisualState::kHot);
     paint_object(button, hot_canvas, fake);
     EXPECT_TRUE(hot == normal);
     EXPECT_EQ(hot.at(2, 2), test::distinct(2, 2));
