@@ -12,7 +12,7 @@ int centred_left(int client_width, int label_width) {
 }
 
 void TAboutHandlers::FormCreate(const std::string& program_file) {
-    c_.EPInfoExe1.SetExeName(program_file);
+    c_.EPInfoExe1.set_exe_name(program_file);
     c_.EPInfoExe1.ReadInfo();
     version_text_ = c_.EPInfoExe1.FileVersion();
     trademark_text_ = c_.EPInfoExe1.LegalTradeMarks();
@@ -23,30 +23,30 @@ void TAboutHandlers::FormCreate(const std::string& program_file) {
 }
 
 void TAboutHandlers::FormActivate(int client_width) {
-    c_.Starfield1.SetActive(true);
-    c_.BehaviorLabel2.SetVisible(false);
-    c_.BehaviorLabel2.SetCaption({});
-    c_.BehaviorLabel1.SetCaption(description_text_ + kLineBreak + "By " + company_text_ +
-                                 kLineBreak + trademark_text_);
+    c_.Starfield1.set_active(true);
+    c_.BehaviorLabel2.set_visible(false);
+    c_.BehaviorLabel2.set_caption({});
+    c_.BehaviorLabel1.set_caption(description_text_ + kLineBreak + "By " + company_text_ +
+                                  kLineBreak + trademark_text_);
     // An idle effect takes the label's bounds now as the place where it will come to rest.
-    c_.BehaviorLabel1.BehaviorOptions().SetActive(true);
+    c_.BehaviorLabel1.BehaviorOptions().set_active(true);
     const int w = c_.BehaviorLabel1.Width();
-    c_.Panel1.SetWidth(w + kPanelSlack);
+    c_.Panel1.set_width(w + kPanelSlack);
     const int x = centred_left(client_width, w);
-    c_.Panel1.SetLeft(x);
-    c_.BehaviorLabel1.SetLeft(x);
+    c_.Panel1.set_left(x);
+    c_.BehaviorLabel1.set_left(x);
 }
 
 void TAboutHandlers::BehaviorLabel1Stop() {
-    c_.BehaviorLabel2.SetCaption("Ver. " + version_text_ + kLineBreak + kAboutWebAddress);
-    c_.BehaviorLabel2.SetVisible(false);
-    c_.BehaviorLabel2.BehaviorOptions().SetActive(true);
+    c_.BehaviorLabel2.set_caption("Ver. " + version_text_ + kLineBreak + kAboutWebAddress);
+    c_.BehaviorLabel2.set_visible(false);
+    c_.BehaviorLabel2.BehaviorOptions().set_active(true);
 }
 
 void TAboutHandlers::FormClose() {
-    c_.Starfield1.SetActive(false);
-    c_.BehaviorLabel1.SetVisible(false);
-    c_.BehaviorLabel2.SetVisible(false);
+    c_.Starfield1.set_active(false);
+    c_.BehaviorLabel1.set_visible(false);
+    c_.BehaviorLabel2.set_visible(false);
 }
 
 }  // namespace tolsy

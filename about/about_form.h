@@ -21,8 +21,8 @@ int centred_left(int client_width, int label_width);
 class AboutPanel {
   public:
     virtual ~AboutPanel() = default;
-    virtual void SetLeft(int left) = 0;
-    virtual void SetWidth(int width) = 0;
+    virtual void set_left(int left) = 0;
+    virtual void set_width(int width) = 0;
 };
 
 struct AboutControls {

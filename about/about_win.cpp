@@ -34,23 +34,23 @@ UINT text_alignment(TAlignment alignment) {
 BorderStyle form_border(TFormBorderStyle style) {
     switch (style) {
         case TFormBorderStyle::bsNone:
-            return BorderStyle::None;
+            return BorderStyle::kNone;
         case TFormBorderStyle::bsSingle:
-            return BorderStyle::Single;
+            return BorderStyle::kSingle;
         case TFormBorderStyle::bsDialog:
-            return BorderStyle::Dialog;
+            return BorderStyle::kDialog;
         default:
-            return BorderStyle::Sizeable;
+            return BorderStyle::kSizeable;
     }
 }
 
 void design_label(TBehaviorLabel& label, const BehaviorLabelDesign& d) {
-    label.SetLoading(true);
-    label.SetBounds(d.left, d.top, d.width, d.height);
-    label.SetBehavior(d.Behavior);
-    label.SetVisible(d.visible);
-    label.SetCaption(d.caption_text());
-    label.SetLoading(false);
+    label.set_loading(true);
+    label.set_bounds(d.left, d.top, d.width, d.height);
+    label.set_behavior(d.Behavior);
+    label.set_visible(d.visible);
+    label.set_caption(d.caption_text());
+    label.set_loading(false);
 }
 
 std::unique_ptr<Win32LabelView> label_view(TBehaviorLabel& label, const BehaviorLabelDesign& d,
@@ -66,7 +66,7 @@ std::unique_ptr<LabelPanel> panel_of(const PanelDesign& d) {
 
 }  // namespace
 
-void WindowStarfieldSurface::CopyBitmap(const Image& bitmap) {
+void WindowStarfieldSurface::copy_bitmap(const Image& bitmap) {
     if (!window_.handle() || bitmap.empty() || bitmap.stride() != bitmap.width()) return;
     BITMAPINFO info{};
     info.bmiHeader = {
@@ -92,8 +92,8 @@ TAbout::TAbout() : surface_(*this), starfield_(hand_over_), info_(&win32_version
 
 TAbout::~TAbout() {
     // The labels may still move when their effects are released; no view is left to tell.
-    label1_.SetView(nullptr);
-    label2_.SetView(nullptr);
+    label1_.set_view(nullptr);
+    label2_.set_view(nullptr);
 }
 
 void TAbout::read_description() {
@@ -128,17 +128,17 @@ void TAbout::apply_window_design() {
 
 void TAbout::apply_member_design() {
     const StarfieldDesign& stars = *design_.Starfield1;
-    starfield_.SetSurface(&surface_);
-    starfield_.SetColor(stars.color);
-    starfield_.SetDelay(stars.Delay);
-    starfield_.SetMaxSpeed(stars.MaxSpeed);
+    starfield_.set_surface(&surface_);
+    starfield_.set_color(stars.color);
+    starfield_.set_delay(stars.Delay);
+    starfield_.set_max_speed(stars.MaxSpeed);
     // Aligned to the client area, as the window's client size gives it.
     if (stars.align == kAlignClient)
-        starfield_.SetBounds(design_.ClientWidth, design_.ClientHeight);
+        starfield_.set_bounds(design_.ClientWidth, design_.ClientHeight);
     else
-        starfield_.SetBounds(stars.width, stars.height);
-    starfield_.SetStars(stars.Stars);
-    starfield_.SetActive(stars.Active);
+        starfield_.set_bounds(stars.width, stars.height);
+    starfield_.set_stars(stars.Stars);
+    starfield_.set_active(stars.Active);
 
     design_label(label1_, *design_.BehaviorLabel1);
     design_label(label2_, *design_.BehaviorLabel2);
@@ -149,7 +149,7 @@ void TAbout::apply_member_design() {
     };
     panel1_ = panel_of(*design_.Panel1);
     panel2_ = panel_of(*design_.Panel2);
-    info_.SetLangId(design_.EPInfoExe1->LangId);
+    info_.set_lang_id(design_.EPInfoExe1->LangId);
     handlers_ = std::make_unique<TAboutHandlers>(
         AboutControls{starfield_, *panel1_, label1_, label2_, info_});
 }
@@ -167,7 +167,7 @@ void TAbout::create_controls() {
                       [](HWND, Control&) -> HWND { return nullptr; });
     natives_.add_kind(PanelDesign::static_class_info(), [this](HWND parent, Control& design) {
         LabelPanel& panel = panel_for(design);
-        panel.CreateWindowOn(parent);
+        panel.create_window_on(parent);
         return panel.handle();
     });
     natives_.add_kind(BehaviorLabelDesign::static_class_info(), [this](HWND, Control& design) {
@@ -187,9 +187,9 @@ LabelPanel& TAbout::panel_for(const Component& design) const {
 void TAbout::place_label(const Control& design) {
     LabelPanel& panel = panel_for(*design.parent_component());
     if (&design == design_.BehaviorLabel1) {
-        panel.AddLabel(label1_, *view1_);
+        panel.add_label(label1_, *view1_);
     } else if (&design == design_.BehaviorLabel2) {
-        panel.AddLabel(label2_, *view2_);
+        panel.add_label(label2_, *view2_);
     } else {
         throw std::runtime_error("The window description TABOUT has an unknown label " +
                                  design.name());
@@ -215,16 +215,16 @@ void TAbout::TeButton1Click() {
 void TAbout::paint_stars() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(handle(), &ps);
-    surface_.SetPaintDc(dc);
+    surface_.set_paint_dc(dc);
     // Every repaint is a frame step as well; an error in it must not leave the paint open.
     try {
         starfield_.Paint();
     } catch (...) {
-        surface_.SetPaintDc(nullptr);
+        surface_.set_paint_dc(nullptr);
         EndPaint(handle(), &ps);
         throw;
     }
-    surface_.SetPaintDc(nullptr);
+    surface_.set_paint_dc(nullptr);
     EndPaint(handle(), &ps);
 }
 

@@ -21,11 +21,11 @@ class WindowStarfieldSurface : public StarfieldSurface {
   public:
     explicit WindowStarfieldSurface(const Window& window) : window_(window) {}
     // The device context of a paint in progress; without one the window's own is used.
-    void SetPaintDc(HDC dc) { paint_dc_ = dc; }
-    void Lock() override {}
-    void Unlock() override {}
-    void SetHollowBrush(bool) override {}
-    void CopyBitmap(const Image& bitmap) override;
+    void set_paint_dc(HDC dc) { paint_dc_ = dc; }
+    void lock() override {}
+    void unlock() override {}
+    void set_hollow_brush(bool) override {}
+    void copy_bitmap(const Image& bitmap) override;
 
   private:
     const Window& window_;
@@ -46,8 +46,8 @@ class TAbout : public Form {
     void BehaviorLabel1Stop();
     void TeButton1Click();
 
-    const AboutDesign& Design() const { return design_; }
-    const TAboutHandlers& Handlers() const { return *handlers_; }
+    const AboutDesign& design() const { return design_; }
+    const TAboutHandlers& handlers() const { return *handlers_; }
     TStarfield& Starfield1() { return starfield_; }
     TBehaviorLabel& BehaviorLabel1() { return label1_; }
     TBehaviorLabel& BehaviorLabel2() { return label2_; }

@@ -54,7 +54,7 @@ TimerFactory& behavior_timer_factory() {
 
 namespace BehaviorCatalog {
 
-void Add(std::string_view name, std::string_view class_name, BehaviorFactory factory) {
+void add(std::string_view name, std::string_view class_name, BehaviorFactory factory) {
     if (!g_catalog) g_catalog.emplace();
     if (find_entry(name)) return;
     auto at = std::find_if(g_catalog->begin(), g_catalog->end(),
@@ -62,14 +62,14 @@ void Add(std::string_view name, std::string_view class_name, BehaviorFactory fac
     g_catalog->insert(at, {std::string(name), std::string(class_name), std::move(factory)});
 }
 
-bool Exists() {
+bool exists() {
     return g_catalog.has_value();
 }
-bool Contains(std::string_view name) {
+bool contains(std::string_view name) {
     return find_entry(name) != nullptr;
 }
 
-std::vector<std::string> Names() {
+std::vector<std::string> names() {
     std::vector<std::string> names;
     if (g_catalog) {
         for (const CatalogEntry& e : *g_catalog) names.push_back(e.name);
@@ -77,7 +77,7 @@ std::vector<std::string> Names() {
     return names;
 }
 
-std::string NameOfClass(std::string_view class_name) {
+std::string name_of_class(std::string_view class_name) {
     if (g_catalog) {
         for (const CatalogEntry& e : *g_catalog) {
             if (e.class_name == class_name) return e.name;
@@ -86,28 +86,28 @@ std::string NameOfClass(std::string_view class_name) {
     return {};
 }
 
-std::unique_ptr<TLabelBehavior> Create(std::string_view name, TCustomBehaviorLabel* label) {
+std::unique_ptr<TLabelBehavior> create(std::string_view name, TCustomBehaviorLabel* label) {
     const CatalogEntry* e = find_entry(name);
     return e ? e->factory(label) : nullptr;
 }
 
-void Clear() {
+void clear() {
     g_catalog.reset();
 }
 
 }  // namespace BehaviorCatalog
 
 void register_standard_behaviors() {
-    if (BehaviorCatalog::Exists()) return;
+    if (BehaviorCatalog::exists()) return;
     using namespace BehaviorCatalog;
-    Add(kNoBehaviorName, "TLabelNone", factory_of<TLabelNone>());
-    Add("Blinking", "TLabelBlink", factory_of<TLabelBlink>());
-    Add("Bouncing", "TLabelBounce", factory_of<TLabelBounce>());
-    Add("Scrolling", "TLabelScroll", factory_of<TLabelScroll>());
-    Add("Typing", "TLabelTyping", factory_of<TLabelTyping>());
-    Add("Appearing", "TLabelAppear", factory_of<TLabelAppear>());
-    Add("Special", "TLabelSpecial", factory_of<TLabelSpecial>());
-    Add("CodeBreaker", "TLabelCodeBreaker", factory_of<TLabelCodeBreaker>());
+    add(kNoBehaviorName, "TLabelNone", factory_of<TLabelNone>());
+    add("Blinking", "TLabelBlink", factory_of<TLabelBlink>());
+    add("Bouncing", "TLabelBounce", factory_of<TLabelBounce>());
+    add("Scrolling", "TLabelScroll", factory_of<TLabelScroll>());
+    add("Typing", "TLabelTyping", factory_of<TLabelTyping>());
+    add("Appearing", "TLabelAppear", factory_of<TLabelAppear>());
+    add("Special", "TLabelSpecial", factory_of<TLabelSpecial>());
+    add("CodeBreaker", "TLabelCodeBreaker", factory_of<TLabelCodeBreaker>());
 }
 
 // --- behaviour base ---
@@ -130,7 +130,7 @@ void TLabelBehavior::stop_for_release() {
     Stop();
 }
 
-void TLabelBehavior::SetActive(bool value) {
+void TLabelBehavior::set_active(bool value) {
     if (value == active_) return;
     if (active_) Stop();
     active_ = value;
@@ -138,21 +138,21 @@ void TLabelBehavior::SetActive(bool value) {
 }
 
 void TLabelBehavior::Start() {
-    if (!suspended_) owner_label_->DoStart();
+    if (!suspended_) owner_label_->do_start();
 }
 
 void TLabelBehavior::Stop() {
-    if (!suspended_) owner_label_->DoStop();
+    if (!suspended_) owner_label_->do_stop();
 }
 
 void TLabelBehavior::BeginChange() {
     pending_active_ = active_;
     suspended_ = true;
-    SetActive(false);
+    set_active(false);
 }
 
 void TLabelBehavior::EndChange() {
-    SetActive(pending_active_);
+    set_active(pending_active_);
     suspended_ = false;
 }
 
@@ -167,32 +167,32 @@ TCustomBehaviorLabel::~TCustomBehaviorLabel() {
     behavior_object_.reset();
 }
 
-void TCustomBehaviorLabel::SetBehavior(const std::string& name) {
+void TCustomBehaviorLabel::set_behavior(const std::string& name) {
     if (name == behavior_) return;
-    if (!BehaviorCatalog::Contains(name)) return;
+    if (!BehaviorCatalog::contains(name)) return;
     behavior_ = name;
     behavior_object_.reset();
 }
 
 TLabelBehavior& TCustomBehaviorLabel::BehaviorOptions() {
     if (!behavior_object_) {
-        behavior_object_ = BehaviorCatalog::Create(behavior_, this);
+        behavior_object_ = BehaviorCatalog::create(behavior_, this);
         if (!behavior_object_) behavior_object_ = std::make_unique<TLabelBehavior>(this);
     }
     return *behavior_object_;
 }
 
-void TCustomBehaviorLabel::SetBehaviorOptions(const TLabelBehavior* options) {
+void TCustomBehaviorLabel::set_behavior_options(const TLabelBehavior* options) {
     if (!options) {
-        SetBehavior(std::string());
+        set_behavior(std::string());
         return;
     }
-    if (options->ClassName() != BehaviorOptions().ClassName()) {
-        SetBehavior(BehaviorCatalog::NameOfClass(options->ClassName()));
+    if (options->class_name() != BehaviorOptions().class_name()) {
+        set_behavior(BehaviorCatalog::name_of_class(options->class_name()));
     }
 }
 
-void TCustomBehaviorLabel::SetBounds(int left, int top, int width, int height) {
+void TCustomBehaviorLabel::set_bounds(int left, int top, int width, int height) {
     const bool resized = width != width_ || height != height_;
     if (!resized && left == left_ && top == top_) return;
     left_ = left;
@@ -208,50 +208,50 @@ void TCustomBehaviorLabel::Resize() {
     if (!destroying_) BehaviorOptions().LabelResized();
 }
 
-void TCustomBehaviorLabel::SetVisible(bool value) {
+void TCustomBehaviorLabel::set_visible(bool value) {
     if (value == visible_) return;
     visible_ = value;
     changed();
 }
 
-void TCustomBehaviorLabel::SetCaption(std::string caption) {
+void TCustomBehaviorLabel::set_caption(std::string caption) {
     if (caption == caption_) return;
     caption_ = std::move(caption);
     adjust_bounds();
     changed();
 }
 
-void TCustomBehaviorLabel::SetAutoSize(bool value) {
+void TCustomBehaviorLabel::set_auto_size(bool value) {
     auto_size_ = value;
     adjust_bounds();
 }
 
 void TCustomBehaviorLabel::adjust_bounds() {
     if (!auto_size_ || !view_) return;
-    TextExtent extent = view_->MeasureText(caption_);
-    SetBounds(left_, top_, extent.width, extent.height);
+    TextExtent extent = view_->measure_text(caption_);
+    set_bounds(left_, top_, extent.width, extent.height);
 }
 
-void TCustomBehaviorLabel::SetEffectText(std::string text) {
+void TCustomBehaviorLabel::set_effect_text(std::string text) {
     effect_text_ = std::move(text);
     if (effect_on_) changed();
 }
 
-void TCustomBehaviorLabel::SetEffectTextOn(bool on) {
+void TCustomBehaviorLabel::set_effect_text_on(bool on) {
     if (on == effect_on_) return;
     effect_on_ = on;
     changed();
 }
 
 void TCustomBehaviorLabel::changed() {
-    if (view_) view_->Changed();
+    if (view_) view_->changed();
 }
 
-void TCustomBehaviorLabel::DoStart() {
+void TCustomBehaviorLabel::do_start() {
     if (OnStart) OnStart(*this);
 }
 
-void TCustomBehaviorLabel::DoStop() {
+void TCustomBehaviorLabel::do_stop() {
     if (OnStop) OnStop(*this);
 }
 

@@ -26,15 +26,15 @@ class EBehaviorError : public AboutError {
 class BehaviorTimer {
   public:
     virtual ~BehaviorTimer() = default;
-    virtual void SetInterval(std::uint32_t milliseconds) = 0;
-    virtual void SetEnabled(bool enabled) = 0;
+    virtual void set_interval(std::uint32_t milliseconds) = 0;
+    virtual void set_enabled(bool enabled) = 0;
 };
 
 class TimerFactory {
   public:
     virtual ~TimerFactory() = default;
     // A disabled timer that calls `tick` on each tick.
-    virtual std::unique_ptr<BehaviorTimer> CreateTimer(std::function<void()> tick) = 0;
+    virtual std::unique_ptr<BehaviorTimer> create_timer(std::function<void()> tick) = 0;
 };
 
 // The timers behaviours use; set once by the platform side (and by tests). Not owned.
@@ -60,8 +60,8 @@ struct TextExtent {
 class LabelParent {
   public:
     virtual ~LabelParent() = default;
-    virtual int ClientWidth() const = 0;
-    virtual int ClientHeight() const = 0;
+    virtual int client_width() const = 0;
+    virtual int client_height() const = 0;
 };
 
 // The platform's side of a label: measuring its text and repainting it.
@@ -69,8 +69,8 @@ class LabelView {
   public:
     virtual ~LabelView() = default;
     // Width of the widest line and height of all lines of `text` in the label's font.
-    virtual TextExtent MeasureText(const std::string& text) = 0;
-    virtual void Changed() = 0;
+    virtual TextExtent measure_text(const std::string& text) = 0;
+    virtual void changed() = 0;
 };
 
 // Base of all behaviours: owned by one label, started and stopped through Active.
@@ -82,10 +82,10 @@ class TLabelBehavior {
     TLabelBehavior(const TLabelBehavior&) = delete;
     TLabelBehavior& operator=(const TLabelBehavior&) = delete;
 
-    virtual std::string_view ClassName() const { return "TLabelBehavior"; }
+    virtual std::string_view class_name() const { return "TLabelBehavior"; }
 
     bool Active() const { return active_; }
-    void SetActive(bool value);
+    void set_active(bool value);
     TCustomBehaviorLabel& OwnerLabel() const { return *owner_label_; }
 
     // Stops a running effect silently; EndChange restarts it silently.
@@ -99,7 +99,7 @@ class TLabelBehavior {
     TLabelBehavior(TCustomBehaviorLabel* ALabel, std::string_view class_name);
     virtual void Start();
     virtual void Stop();
-    bool Suspended() const { return suspended_; }
+    bool suspended() const { return suspended_; }
     // For the destructors of behaviours: stop without raising OnStop.
     void stop_for_release();
 
@@ -113,24 +113,24 @@ class TLabelBehavior {
 class TLabelNone : public TLabelBehavior {
   public:
     explicit TLabelNone(TCustomBehaviorLabel* ALabel) : TLabelBehavior(ALabel, "TLabelNone") {}
-    std::string_view ClassName() const override { return "TLabelNone"; }
+    std::string_view class_name() const override { return "TLabelNone"; }
 };
 
 // The catalogue of behaviours: names sorted and compared without regard to case.
 using BehaviorFactory = std::function<std::unique_ptr<TLabelBehavior>(TCustomBehaviorLabel*)>;
 namespace BehaviorCatalog {
 // Adds a pair; a name already present is left as it is.
-void Add(std::string_view name, std::string_view class_name, BehaviorFactory factory);
-bool Exists();
-bool Contains(std::string_view name);
+void add(std::string_view name, std::string_view class_name, BehaviorFactory factory);
+bool exists();
+bool contains(std::string_view name);
 // The behaviour names in catalogue order.
-std::vector<std::string> Names();
+std::vector<std::string> names();
 // The name listed for a behaviour class, or empty.
-std::string NameOfClass(std::string_view class_name);
+std::string name_of_class(std::string_view class_name);
 // Creates the behaviour listed under `name`; null when it is not listed.
-std::unique_ptr<TLabelBehavior> Create(std::string_view name, TCustomBehaviorLabel* label);
+std::unique_ptr<TLabelBehavior> create(std::string_view name, TCustomBehaviorLabel* label);
 // Empties the catalogue (program end, and tests).
-void Clear();
+void clear();
 }  // namespace BehaviorCatalog
 
 inline constexpr std::string_view kNoBehaviorName = "(none)";
@@ -145,9 +145,9 @@ class TCustomBehaviorLabel {
     TCustomBehaviorLabel& operator=(const TCustomBehaviorLabel&) = delete;
 
     const std::string& Behavior() const { return behavior_; }
-    void SetBehavior(const std::string& name);
+    void set_behavior(const std::string& name);
     TLabelBehavior& BehaviorOptions();
-    void SetBehaviorOptions(const TLabelBehavior* options);
+    void set_behavior_options(const TLabelBehavior* options);
     Notify OnStart;
     Notify OnStop;
 
@@ -156,35 +156,35 @@ class TCustomBehaviorLabel {
     int Top() const { return top_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    void SetLeft(int value) { SetBounds(value, top_, width_, height_); }
-    void SetTop(int value) { SetBounds(left_, value, width_, height_); }
-    void SetWidth(int value) { SetBounds(left_, top_, value, height_); }
-    void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
-    void SetBounds(int left, int top, int width, int height);
-    LabelRect BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+    void set_left(int value) { set_bounds(value, top_, width_, height_); }
+    void set_top(int value) { set_bounds(left_, value, width_, height_); }
+    void set_width(int value) { set_bounds(left_, top_, value, height_); }
+    void set_height(int value) { set_bounds(left_, top_, width_, value); }
+    void set_bounds(int left, int top, int width, int height);
+    LabelRect bounds_rect() const { return {left_, top_, left_ + width_, top_ + height_}; }
     bool Visible() const { return visible_; }
-    void SetVisible(bool value);
+    void set_visible(bool value);
     const std::string& Caption() const { return caption_; }
-    void SetCaption(std::string caption);
+    void set_caption(std::string caption);
     bool AutoSize() const { return auto_size_; }
-    void SetAutoSize(bool value);
-    LabelParent* Parent() const { return parent_; }
-    void SetParent(LabelParent* parent) { parent_ = parent; }
-    void SetView(LabelView* view) { view_ = view; }
+    void set_auto_size(bool value);
+    LabelParent* parent() const { return parent_; }
+    void set_parent(LabelParent* parent) { parent_ = parent; }
+    void set_view(LabelView* view) { view_ = view; }
 
     // The text drawn: the effect text while its switch is on, else the caption.
-    const std::string& DisplayText() const { return effect_on_ ? effect_text_ : caption_; }
-    void SetEffectText(std::string text);
-    void SetEffectTextOn(bool on);
+    const std::string& display_text() const { return effect_on_ ? effect_text_ : caption_; }
+    void set_effect_text(std::string text);
+    void set_effect_text_on(bool on);
 
     // Component state: behaviours do not start while the label is loaded or destroyed.
-    bool Loading() const { return loading_; }
-    void SetLoading(bool loading) { loading_ = loading; }
-    bool Destroying() const { return destroying_; }
+    bool loading() const { return loading_; }
+    void set_loading(bool loading) { loading_ = loading; }
+    bool destroying() const { return destroying_; }
 
     // Raised by behaviours.
-    void DoStart();
-    void DoStop();
+    void do_start();
+    void do_stop();
 
   protected:
     virtual void Resize();

@@ -8,28 +8,28 @@ TImageDrawThread::TImageDrawThread(UiHandOver& hand_over, std::uint32_t delay_ms
     : hand_over_(hand_over), delay_ms_(delay_ms), thread_([this] { run(); }) {}
 
 TImageDrawThread::~TImageDrawThread() {
-    Terminate();
+    terminate();
     hand_over_.serve_until_worker_ended();
     thread_.join();
 }
 
-void TImageDrawThread::Resume() {
+void TImageDrawThread::resume() {
     std::lock_guard lock(mutex_);
     paused_ = false;
     wake_.notify_all();
 }
 
-void TImageDrawThread::Suspend() {
+void TImageDrawThread::suspend() {
     std::lock_guard lock(mutex_);
     paused_ = true;
 }
 
-bool TImageDrawThread::Suspended() const {
+bool TImageDrawThread::suspended() const {
     std::lock_guard lock(mutex_);
     return paused_;
 }
 
-void TImageDrawThread::Terminate() {
+void TImageDrawThread::terminate() {
     std::lock_guard lock(mutex_);
     terminated_ = true;
     wake_.notify_all();

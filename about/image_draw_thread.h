@@ -33,15 +33,15 @@ class TImageDrawThread {
     TImageDrawThread(const TImageDrawThread&) = delete;
     TImageDrawThread& operator=(const TImageDrawThread&) = delete;
 
-    void Resume();
-    void Suspend();
-    bool Suspended() const;
-    void Terminate();
-    bool Terminated() const { return terminated_; }
+    void resume();
+    void suspend();
+    bool suspended() const;
+    void terminate();
+    bool terminated() const { return terminated_; }
     // Frames ran or were declined so far; for tests and diagnostics.
-    std::uint64_t HandOvers() const { return hand_overs_; }
+    std::uint64_t hand_overs() const { return hand_overs_; }
 
-    void SetDelay(std::uint32_t delay_ms) { delay_ms_ = delay_ms; }
+    void set_delay(std::uint32_t delay_ms) { delay_ms_ = delay_ms; }
     std::uint32_t Delay() const { return delay_ms_; }
 
     // The control's frame routine, read on the user-interface thread during a hand-over;

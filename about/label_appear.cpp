@@ -14,14 +14,14 @@ TLabelAppear::~TLabelAppear() {
     stop_for_release();
 }
 
-void TLabelAppear::SetDelay(std::uint32_t value) {
+void TLabelAppear::set_delay(std::uint32_t value) {
     if (value == delay_) return;
     BeginChange();
     delay_ = value;
     EndChange();
 }
 
-void TLabelAppear::SetInterval(std::uint32_t value) {
+void TLabelAppear::set_interval(std::uint32_t value) {
     if (value == interval_) return;
     BeginChange();
     interval_ = value;
@@ -30,24 +30,24 @@ void TLabelAppear::SetInterval(std::uint32_t value) {
 
 void TLabelAppear::Start() {
     TCustomBehaviorLabel& label = OwnerLabel();
-    if (label.Loading() || label.Destroying()) return;
-    parent_ = label.Parent();
+    if (label.loading() || label.destroying()) return;
+    parent_ = label.parent();
     if (!parent_) {
-        throw EBehaviorError("OwnerLabel.Parent is nil in " + std::string(ClassName()) + ".Start");
+        throw EBehaviorError("OwnerLabel.Parent is nil in " + std::string(class_name()) + ".Start");
     }
     TLabelBehavior::Start();
-    if (!timer_) timer_ = behavior_timer_factory().CreateTimer([this] { step(); });
-    timer_->SetInterval(delay_);
+    if (!timer_) timer_ = behavior_timer_factory().create_timer([this] { step(); });
+    timer_->set_interval(delay_);
     first_step_ = true;
-    resting_ = label.BoundsRect();
-    timer_->SetEnabled(true);
+    resting_ = label.bounds_rect();
+    timer_->set_enabled(true);
 }
 
 void TLabelAppear::Stop() {
     timer_.reset();
     if (resting_.width() > 0 && resting_.height() > 0) {
         const LabelRect& r = resting_;
-        OwnerLabel().SetBounds(r.left, r.top, r.width(), r.height());
+        OwnerLabel().set_bounds(r.left, r.top, r.width(), r.height());
     }
     TLabelBehavior::Stop();
 }
@@ -56,18 +56,18 @@ void TLabelAppear::place_at_edge() {
     TCustomBehaviorLabel& label = OwnerLabel();
     switch (appear_from_) {
         case TAppearDirection::drFromLeft:
-            label.SetLeft(-label.Width());
+            label.set_left(-label.Width());
             break;
         case TAppearDirection::drFromRight:
-            label.SetLeft(parent_->ClientWidth());
-            label.SetWidth(0);
+            label.set_left(parent_->client_width());
+            label.set_width(0);
             break;
         case TAppearDirection::drFromTop:
-            label.SetTop(-label.Height());
+            label.set_top(-label.Height());
             break;
         case TAppearDirection::drFromBottom:
-            label.SetTop(parent_->ClientHeight());
-            label.SetHeight(0);
+            label.set_top(parent_->client_height());
+            label.set_height(0);
             break;
     }
 }
@@ -80,30 +80,30 @@ bool TLabelAppear::move() {
     const int position = horizontal ? label.Left() : label.Top();
     const int target = horizontal ? r.left : r.top;
     if (std::abs(position - target) < pixels_) {
-        horizontal ? label.SetLeft(target) : label.SetTop(target);
+        horizontal ? label.set_left(target) : label.set_top(target);
         return true;
     }
     switch (appear_from_) {
         case TAppearDirection::drFromLeft:
-            label.SetLeft(label.Left() + pixels_);
+            label.set_left(label.Left() + pixels_);
             break;
         case TAppearDirection::drFromTop:
-            label.SetTop(label.Top() + pixels_);
+            label.set_top(label.Top() + pixels_);
             break;
         case TAppearDirection::drFromRight: {
-            label.SetLeft(label.Left() - pixels_);
-            const int cw = parent_->ClientWidth();
+            label.set_left(label.Left() - pixels_);
+            const int cw = parent_->client_width();
             if (label.Width() != r.width())
-                label.SetWidth(cw > label.Left() + r.width() ? r.width()
-                                                             : cw - label.Left() - kEdgeMargin);
+                label.set_width(cw > label.Left() + r.width() ? r.width()
+                                                              : cw - label.Left() - kEdgeMargin);
             break;
         }
         case TAppearDirection::drFromBottom: {
-            label.SetTop(label.Top() - pixels_);
-            const int ch = parent_->ClientHeight();
+            label.set_top(label.Top() - pixels_);
+            const int ch = parent_->client_height();
             if (label.Height() != r.height())
-                label.SetHeight(ch > label.Top() + r.height() ? r.height()
-                                                              : ch - label.Top() - kEdgeMargin);
+                label.set_height(ch > label.Top() + r.height() ? r.height()
+                                                               : ch - label.Top() - kEdgeMargin);
             break;
         }
     }
@@ -113,12 +113,12 @@ bool TLabelAppear::move() {
 void TLabelAppear::step() {
     if (first_step_) {
         place_at_edge();
-        OwnerLabel().SetVisible(true);
+        OwnerLabel().set_visible(true);
         first_step_ = false;
     }
     const bool finished = move();
-    timer_->SetInterval(interval_);
-    if (finished) SetActive(false);
+    timer_->set_interval(interval_);
+    if (finished) set_active(false);
 }
 
 }  // namespace tolsy

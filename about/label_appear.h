@@ -18,19 +18,19 @@ class TLabelAppear : public TLabelBehavior {
 
     explicit TLabelAppear(TCustomBehaviorLabel* ALabel);
     ~TLabelAppear() override;
-    std::string_view ClassName() const override { return "TLabelAppear"; }
+    std::string_view class_name() const override { return "TLabelAppear"; }
 
     std::uint32_t Delay() const { return delay_; }
-    void SetDelay(std::uint32_t value);
+    void set_delay(std::uint32_t value);
     std::uint32_t Interval() const { return interval_; }
-    void SetInterval(std::uint32_t value);
+    void set_interval(std::uint32_t value);
     std::int32_t Pixels() const { return pixels_; }
-    void SetPixels(std::int32_t value) { pixels_ = value; }
+    void set_pixels(std::int32_t value) { pixels_ = value; }
     TAppearDirection AppearFrom() const { return appear_from_; }
-    void SetAppearFrom(TAppearDirection value) { appear_from_ = value; }
+    void set_appear_from(TAppearDirection value) { appear_from_ = value; }
 
     // Where the label comes to rest: its bounds when the effect last started.
-    const LabelRect& RestingRect() const { return resting_; }
+    const LabelRect& resting_rect() const { return resting_; }
 
   protected:
     void Start() override;

@@ -25,7 +25,7 @@ TTimedLabelBehavior::~TTimedLabelBehavior() {
     stop_for_release();
 }
 
-void TTimedLabelBehavior::SetInterval(std::uint32_t value) {
+void TTimedLabelBehavior::set_interval(std::uint32_t value) {
     if (value == interval_) return;
     BeginChange();
     interval_ = value;
@@ -34,100 +34,100 @@ void TTimedLabelBehavior::SetInterval(std::uint32_t value) {
 
 void TTimedLabelBehavior::Start() {
     TCustomBehaviorLabel& label = OwnerLabel();
-    if (label.Loading() || label.Destroying()) return;
+    if (label.loading() || label.destroying()) return;
     TLabelBehavior::Start();
-    saved_bounds_ = label.BoundsRect();
+    saved_bounds_ = label.bounds_rect();
     saved_visible_ = label.Visible();
     ticks_ = 0;
-    Begin();
-    timer_ = behavior_timer_factory().CreateTimer([this] {
+    begin_effect();
+    timer_ = behavior_timer_factory().create_timer([this] {
         ++ticks_;
-        Tick();
+        tick();
     });
-    timer_->SetInterval(interval_);
-    timer_->SetEnabled(true);
+    timer_->set_interval(interval_);
+    timer_->set_enabled(true);
 }
 
 void TTimedLabelBehavior::Stop() {
     if (timer_) {
         timer_.reset();
-        End();
+        end_effect();
     }
     TLabelBehavior::Stop();
 }
 
 TLabelBlink::TLabelBlink(TCustomBehaviorLabel* ALabel)
     : TTimedLabelBehavior(ALabel, "TLabelBlink", kBlinkInterval) {}
-void TLabelBlink::Tick() {
-    OwnerLabel().SetVisible(!OwnerLabel().Visible());
+void TLabelBlink::tick() {
+    OwnerLabel().set_visible(!OwnerLabel().Visible());
 }
-void TLabelBlink::End() {
-    OwnerLabel().SetVisible(saved_visible_);
+void TLabelBlink::end_effect() {
+    OwnerLabel().set_visible(saved_visible_);
 }
 
 TLabelBounce::TLabelBounce(TCustomBehaviorLabel* ALabel)
     : TTimedLabelBehavior(ALabel, "TLabelBounce", kMoveInterval) {}
-void TLabelBounce::Tick() {
+void TLabelBounce::tick() {
     const int steps = static_cast<int>(std::size(kBounceSteps));
-    OwnerLabel().SetTop(saved_bounds_.top + kBounceSteps[ticks_ % steps] * Pixels);
+    OwnerLabel().set_top(saved_bounds_.top + kBounceSteps[ticks_ % steps] * Pixels);
 }
-void TLabelBounce::End() {
-    OwnerLabel().SetTop(saved_bounds_.top);
+void TLabelBounce::end_effect() {
+    OwnerLabel().set_top(saved_bounds_.top);
 }
 
 TLabelScroll::TLabelScroll(TCustomBehaviorLabel* ALabel)
     : TTimedLabelBehavior(ALabel, "TLabelScroll", kMoveInterval) {}
-void TLabelScroll::Tick() {
+void TLabelScroll::tick() {
     TCustomBehaviorLabel& label = OwnerLabel();
     int left = label.Left() - Pixels;
-    if (left + label.Width() < 0) left = label.Parent() ? label.Parent()->ClientWidth() : 0;
-    label.SetLeft(left);
+    if (left + label.Width() < 0) left = label.parent() ? label.parent()->client_width() : 0;
+    label.set_left(left);
 }
-void TLabelScroll::End() {
-    OwnerLabel().SetLeft(saved_bounds_.left);
+void TLabelScroll::end_effect() {
+    OwnerLabel().set_left(saved_bounds_.left);
 }
 
 TLabelTyping::TLabelTyping(TCustomBehaviorLabel* ALabel)
     : TTimedLabelBehavior(ALabel, "TLabelTyping", kTextInterval) {}
-void TLabelTyping::Begin() {
-    OwnerLabel().SetEffectText({});
-    OwnerLabel().SetEffectTextOn(true);
+void TLabelTyping::begin_effect() {
+    OwnerLabel().set_effect_text({});
+    OwnerLabel().set_effect_text_on(true);
 }
-void TLabelTyping::Tick() {
+void TLabelTyping::tick() {
     const std::string& caption = OwnerLabel().Caption();
     const auto shown = static_cast<std::size_t>(ticks_);
-    OwnerLabel().SetEffectText(caption.substr(0, shown));
-    if (shown >= caption.size()) SetActive(false);
+    OwnerLabel().set_effect_text(caption.substr(0, shown));
+    if (shown >= caption.size()) set_active(false);
 }
-void TLabelTyping::End() {
-    OwnerLabel().SetEffectTextOn(false);
+void TLabelTyping::end_effect() {
+    OwnerLabel().set_effect_text_on(false);
 }
 
 TLabelSpecial::TLabelSpecial(TCustomBehaviorLabel* ALabel)
     : TTimedLabelBehavior(ALabel, "TLabelSpecial", kTextInterval) {}
-void TLabelSpecial::Begin() {
-    OwnerLabel().SetEffectText(OwnerLabel().Caption());
-    OwnerLabel().SetEffectTextOn(true);
+void TLabelSpecial::begin_effect() {
+    OwnerLabel().set_effect_text(OwnerLabel().Caption());
+    OwnerLabel().set_effect_text_on(true);
 }
-void TLabelSpecial::Tick() {
+void TLabelSpecial::tick() {
     std::string text = OwnerLabel().Caption();
     if (!text.empty()) {
         char& c = text[static_cast<std::size_t>(ticks_) % text.size()];
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
-    OwnerLabel().SetEffectText(std::move(text));
+    OwnerLabel().set_effect_text(std::move(text));
 }
-void TLabelSpecial::End() {
-    OwnerLabel().SetEffectTextOn(false);
+void TLabelSpecial::end_effect() {
+    OwnerLabel().set_effect_text_on(false);
 }
 
 TLabelCodeBreaker::TLabelCodeBreaker(TCustomBehaviorLabel* ALabel)
     : TTimedLabelBehavior(ALabel, "TLabelCodeBreaker", kTextInterval) {}
-void TLabelCodeBreaker::Begin() {
-    OwnerLabel().SetEffectText({});
-    OwnerLabel().SetEffectTextOn(true);
+void TLabelCodeBreaker::begin_effect() {
+    OwnerLabel().set_effect_text({});
+    OwnerLabel().set_effect_text_on(true);
 }
-void TLabelCodeBreaker::Tick() {
+void TLabelCodeBreaker::tick() {
     const std::string& caption = OwnerLabel().Caption();
     const auto solved = static_cast<std::size_t>(ticks_);
     std::string text = caption;
@@ -136,11 +136,11 @@ void TLabelCodeBreaker::Tick() {
         seed_ = seed_ * 1664525u + 1013904223u;
         text[i] = static_cast<char>('!' + (seed_ >> 24) % 94);  // printable ASCII
     }
-    OwnerLabel().SetEffectText(std::move(text));
-    if (solved >= caption.size()) SetActive(false);
+    OwnerLabel().set_effect_text(std::move(text));
+    if (solved >= caption.size()) set_active(false);
 }
-void TLabelCodeBreaker::End() {
-    OwnerLabel().SetEffectTextOn(false);
+void TLabelCodeBreaker::end_effect() {
+    OwnerLabel().set_effect_text_on(false);
 }
 
 }  // namespace tolsy

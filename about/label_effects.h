@@ -13,16 +13,16 @@ class TTimedLabelBehavior : public TLabelBehavior {
   public:
     ~TTimedLabelBehavior() override;
     std::uint32_t Interval() const { return interval_; }
-    void SetInterval(std::uint32_t value);
+    void set_interval(std::uint32_t value);
 
   protected:
     TTimedLabelBehavior(TCustomBehaviorLabel* ALabel, std::string_view class_name,
                         std::uint32_t interval);
     void Start() override;
     void Stop() override;
-    virtual void Begin() {}
-    virtual void Tick() = 0;
-    virtual void End() {}
+    virtual void begin_effect() {}
+    virtual void tick() = 0;
+    virtual void end_effect() {}
     // The label's bounds and visibility when the effect started.
     LabelRect saved_bounds_;
     bool saved_visible_ = true;
@@ -38,11 +38,11 @@ class TLabelBlink : public TTimedLabelBehavior {
   public:
     explicit TLabelBlink(TCustomBehaviorLabel* ALabel);
     ~TLabelBlink() override { stop_for_release(); }
-    std::string_view ClassName() const override { return "TLabelBlink"; }
+    std::string_view class_name() const override { return "TLabelBlink"; }
 
   protected:
-    void Tick() override;
-    void End() override;
+    void tick() override;
+    void end_effect() override;
 };
 
 // Hops up and down by Pixels around its place.
@@ -50,12 +50,12 @@ class TLabelBounce : public TTimedLabelBehavior {
   public:
     explicit TLabelBounce(TCustomBehaviorLabel* ALabel);
     ~TLabelBounce() override { stop_for_release(); }
-    std::string_view ClassName() const override { return "TLabelBounce"; }
+    std::string_view class_name() const override { return "TLabelBounce"; }
     std::int32_t Pixels = 2;
 
   protected:
-    void Tick() override;
-    void End() override;
+    void tick() override;
+    void end_effect() override;
 };
 
 // Runs to the left by Pixels and comes round again from the parent's right edge.
@@ -63,12 +63,12 @@ class TLabelScroll : public TTimedLabelBehavior {
   public:
     explicit TLabelScroll(TCustomBehaviorLabel* ALabel);
     ~TLabelScroll() override { stop_for_release(); }
-    std::string_view ClassName() const override { return "TLabelScroll"; }
+    std::string_view class_name() const override { return "TLabelScroll"; }
     std::int32_t Pixels = 2;
 
   protected:
-    void Tick() override;
-    void End() override;
+    void tick() override;
+    void end_effect() override;
 };
 
 // Types the caption one character per tick, then stops.
@@ -76,12 +76,12 @@ class TLabelTyping : public TTimedLabelBehavior {
   public:
     explicit TLabelTyping(TCustomBehaviorLabel* ALabel);
     ~TLabelTyping() override { stop_for_release(); }
-    std::string_view ClassName() const override { return "TLabelTyping"; }
+    std::string_view class_name() const override { return "TLabelTyping"; }
 
   protected:
-    void Begin() override;
-    void Tick() override;
-    void End() override;
+    void begin_effect() override;
+    void tick() override;
+    void end_effect() override;
 };
 
 // A capital letter runs through the caption, round and round.
@@ -89,12 +89,12 @@ class TLabelSpecial : public TTimedLabelBehavior {
   public:
     explicit TLabelSpecial(TCustomBehaviorLabel* ALabel);
     ~TLabelSpecial() override { stop_for_release(); }
-    std::string_view ClassName() const override { return "TLabelSpecial"; }
+    std::string_view class_name() const override { return "TLabelSpecial"; }
 
   protected:
-    void Begin() override;
-    void Tick() override;
-    void End() override;
+    void begin_effect() override;
+    void tick() override;
+    void end_effect() override;
 };
 
 // Starts from scrambled text and breaks it one character per tick, then stops.
@@ -102,12 +102,12 @@ class TLabelCodeBreaker : public TTimedLabelBehavior {
   public:
     explicit TLabelCodeBreaker(TCustomBehaviorLabel* ALabel);
     ~TLabelCodeBreaker() override { stop_for_release(); }
-    std::string_view ClassName() const override { return "TLabelCodeBreaker"; }
+    std::string_view class_name() const override { return "TLabelCodeBreaker"; }
 
   protected:
-    void Begin() override;
-    void Tick() override;
-    void End() override;
+    void begin_effect() override;
+    void tick() override;
+    void end_effect() override;
 
   private:
     std::uint32_t seed_ = 0x2545F491;

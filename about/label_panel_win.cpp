@@ -11,7 +11,7 @@ Win32LabelView::Win32LabelView(TBehaviorLabel& label, const FontSpec& font, COLO
                                UINT alignment)
     : label_(label), font_(create_font(font)), color_(color), alignment_(alignment) {}
 
-TextExtent Win32LabelView::MeasureText(const std::string& text) {
+TextExtent Win32LabelView::measure_text(const std::string& text) {
     if (text.empty()) return {0, 0};
     const std::wstring wide = windows1252_to_wide(text);
     WindowDc screen(nullptr);
@@ -22,13 +22,13 @@ TextExtent Win32LabelView::MeasureText(const std::string& text) {
     return {r.right - r.left, r.bottom - r.top};
 }
 
-void Win32LabelView::Changed() {
+void Win32LabelView::changed() {
     if (panel_ && panel_->handle()) InvalidateRect(panel_->handle(), nullptr, FALSE);
 }
 
 void Win32LabelView::Paint(HDC dc) const {
     if (!label_.Visible() || label_.Width() <= 0 || label_.Height() <= 0) return;
-    const std::wstring text = windows1252_to_wide(label_.DisplayText());
+    const std::wstring text = windows1252_to_wide(label_.display_text());
     RECT r{label_.Left(), label_.Top(), label_.Left() + label_.Width(),
            label_.Top() + label_.Height()};
     SelectObjectScope font(dc, font_.get());
@@ -42,24 +42,24 @@ void Win32LabelView::Paint(HDC dc) const {
 LabelPanel::LabelPanel(int left, int top, int width, int height, COLORREF color)
     : left_(left), top_(top), width_(width), height_(height), color_(color) {}
 
-void LabelPanel::CreateWindowOn(HWND parent) {
+void LabelPanel::create_window_on(HWND parent) {
     create(0, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, left_, top_, width_, height_, parent,
            nullptr);
 }
 
-void LabelPanel::AddLabel(TBehaviorLabel& label, Win32LabelView& view) {
-    label.SetParent(this);
-    label.SetView(&view);
-    view.SetPanel(this);
+void LabelPanel::add_label(TBehaviorLabel& label, Win32LabelView& view) {
+    label.set_parent(this);
+    label.set_view(&view);
+    view.set_panel(this);
     views_.push_back(&view);
 }
 
-void LabelPanel::SetLeft(int left) {
+void LabelPanel::set_left(int left) {
     left_ = left;
     place();
 }
 
-void LabelPanel::SetWidth(int width) {
+void LabelPanel::set_width(int width) {
     width_ = width;
     place();
 }

@@ -16,10 +16,10 @@ class LabelPanel;
 class Win32LabelView : public LabelView {
   public:
     Win32LabelView(TBehaviorLabel& label, const FontSpec& font, COLORREF color, UINT alignment);
-    TextExtent MeasureText(const std::string& text) override;
-    void Changed() override;
+    TextExtent measure_text(const std::string& text) override;
+    void changed() override;
     void Paint(HDC dc) const;
-    void SetPanel(LabelPanel* panel) { panel_ = panel; }
+    void set_panel(LabelPanel* panel) { panel_ = panel; }
 
   private:
     TBehaviorLabel& label_;
@@ -33,15 +33,15 @@ class LabelPanel : public Window, public AboutPanel, public LabelParent {
   public:
     LabelPanel(int left, int top, int width, int height, COLORREF color);
     // Creates the native child window on `parent`.
-    void CreateWindowOn(HWND parent);
+    void create_window_on(HWND parent);
 
     // Places a label on this panel; neither is owned.
-    void AddLabel(TBehaviorLabel& label, Win32LabelView& view);
+    void add_label(TBehaviorLabel& label, Win32LabelView& view);
 
-    void SetLeft(int left) override;
-    void SetWidth(int width) override;
-    int ClientWidth() const override { return width_; }
-    int ClientHeight() const override { return height_; }
+    void set_left(int left) override;
+    void set_width(int width) override;
+    int client_width() const override { return width_; }
+    int client_height() const override { return height_; }
     int Left() const { return left_; }
     int Width() const { return width_; }
 

@@ -11,11 +11,11 @@ constexpr std::uint32_t kGreyLevels = 120;  // greys 120 to 239
 
 class ClockSeededRandom : public RandomSource {
   public:
-    void Randomize() override {
+    void randomize() override {
         engine_.seed(static_cast<std::uint64_t>(
             std::chrono::high_resolution_clock::now().time_since_epoch().count()));
     }
-    std::uint32_t Random(std::uint32_t n) override {
+    std::uint32_t random(std::uint32_t n) override {
         if (n == 0) return 0;
         return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(engine_);
     }
@@ -30,8 +30,8 @@ std::uint32_t color_to_pixel(std::uint32_t color) {
 }
 
 struct SurfaceLock {
-    explicit SurfaceLock(StarfieldSurface& s) : surface(s) { surface.Lock(); }
-    ~SurfaceLock() { surface.Unlock(); }
+    explicit SurfaceLock(StarfieldSurface& s) : surface(s) { surface.lock(); }
+    ~SurfaceLock() { surface.unlock(); }
     StarfieldSurface& surface;
 };
 
@@ -46,38 +46,38 @@ TStarfield::TStarfield(UiHandOver& hand_over, RandomSource* random)
     : random_(random ? *random : process_random()) {
     worker_ = std::make_unique<TImageDrawThread>(hand_over, kDefaultDelay);
     worker_->FrameHook = [this] { Paint(); };
-    SetBounds(kDefaultSize, kDefaultSize);
+    set_bounds(kDefaultSize, kDefaultSize);
     max_speed_ = kDefaultMaxSpeed;
-    SetStars(kDefaultStars);
+    set_stars(kDefaultStars);
 }
 
 TStarfield::~TStarfield() {
     stars_.clear();
     worker_->FrameHook = nullptr;
-    worker_->Terminate();
+    worker_->terminate();
     worker_.reset();
 }
 
-void TStarfield::SetActive(bool value) {
+void TStarfield::set_active(bool value) {
     if (value != active_ && OnActiveChanged) OnActiveChanged(*this);
     active_ = value;
     if (value) {
-        worker_->Resume();
+        worker_->resume();
     } else {
-        worker_->Suspend();
+        worker_->suspend();
     }
 }
 
-void TStarfield::SetDelay(std::uint32_t value) {
+void TStarfield::set_delay(std::uint32_t value) {
     delay_ = value;
-    worker_->SetDelay(value);
+    worker_->set_delay(value);
 }
 
-void TStarfield::SetStars(std::uint16_t count) {
+void TStarfield::set_stars(std::uint16_t count) {
     generate(count);
 }
 
-void TStarfield::SetBounds(int width, int height) {
+void TStarfield::set_bounds(int width, int height) {
     if (width == width_ && height == height_) return;
     width_ = width;
     height_ = height;
@@ -91,27 +91,27 @@ void TStarfield::Resize() {
 }
 
 std::int32_t TStarfield::random_grey() {
-    std::uint32_t g = random_.Random(kGreyLevels) + kGreyBase;
+    std::uint32_t g = random_.random(kGreyLevels) + kGreyBase;
     return static_cast<std::int32_t>(g | (g << 8) | (g << 16));
 }
 
 void TStarfield::generate(std::uint16_t count) {
-    random_.Randomize();
+    random_.randomize();
     stars_.resize(count);
     const auto w = static_cast<std::uint32_t>(width_);
     for (StarRecord& star : stars_) {
         // Every star starts off the right edge, so the field fills from the right.
-        star.X = static_cast<std::int32_t>(random_.Random(w / 2) + w);
-        star.Y = static_cast<std::int32_t>(random_.Random(static_cast<std::uint32_t>(height_)));
-        star.Speed = static_cast<std::int32_t>(random_.Random(max_speed_) + 1);
+        star.X = static_cast<std::int32_t>(random_.random(w / 2) + w);
+        star.Y = static_cast<std::int32_t>(random_.random(static_cast<std::uint32_t>(height_)));
+        star.Speed = static_cast<std::int32_t>(random_.random(max_speed_) + 1);
         star.Color = random_grey();
     }
 }
 
 void TStarfield::rebirth(StarRecord& star) {
     star.X = width_;
-    star.Y = static_cast<std::int32_t>(random_.Random(static_cast<std::uint32_t>(height_)));
-    star.Speed = static_cast<std::int32_t>(random_.Random(max_speed_) + 1);
+    star.Y = static_cast<std::int32_t>(random_.random(static_cast<std::uint32_t>(height_)));
+    star.Speed = static_cast<std::int32_t>(random_.random(max_speed_) + 1);
     star.Color = random_grey();
 }
 
@@ -136,8 +136,8 @@ void TStarfield::Paint() {
     }
     if (!surface_) return;
     SurfaceLock lock(*surface_);
-    surface_->SetHollowBrush(hollow);
-    surface_->CopyBitmap(bitmap_);
+    surface_->set_hollow_brush(hollow);
+    surface_->copy_bitmap(bitmap_);
 }
 
 }  // namespace tolsy

@@ -26,8 +26,8 @@ struct StarRecord {
 class RandomSource {
   public:
     virtual ~RandomSource() = default;
-    virtual void Randomize() = 0;  // reseed from the clock
-    virtual std::uint32_t Random(std::uint32_t n) = 0;
+    virtual void randomize() = 0;  // reseed from the clock
+    virtual std::uint32_t random(std::uint32_t n) = 0;
 };
 
 // The process-wide generator.
@@ -37,10 +37,10 @@ RandomSource& process_random();
 class StarfieldSurface {
   public:
     virtual ~StarfieldSurface() = default;
-    virtual void Lock() = 0;
-    virtual void Unlock() = 0;
-    virtual void SetHollowBrush(bool hollow) = 0;
-    virtual void CopyBitmap(const Image& bitmap) = 0;  // may throw
+    virtual void lock() = 0;
+    virtual void unlock() = 0;
+    virtual void set_hollow_brush(bool hollow) = 0;
+    virtual void copy_bitmap(const Image& bitmap) = 0;  // may throw
 };
 
 class TStarfield {
@@ -58,34 +58,34 @@ class TStarfield {
     TStarfield& operator=(const TStarfield&) = delete;
 
     bool Active() const { return active_; }
-    void SetActive(bool value);
+    void set_active(bool value);
     std::uint32_t Delay() const { return delay_; }
-    void SetDelay(std::uint32_t value);
+    void set_delay(std::uint32_t value);
     std::uint16_t Stars() const { return static_cast<std::uint16_t>(stars_.size()); }
-    void SetStars(std::uint16_t count);
+    void set_stars(std::uint16_t count);
     std::uint8_t MaxSpeed() const { return max_speed_; }
-    void SetMaxSpeed(std::uint8_t value) { max_speed_ = value; }
+    void set_max_speed(std::uint8_t value) { max_speed_ = value; }
     std::uint32_t Color() const { return color_; }
-    void SetColor(std::uint32_t value) { color_ = value; }
+    void set_color(std::uint32_t value) { color_ = value; }
     bool ParentColor() const { return false; }
-    bool Opaque() const { return true; }
+    bool opaque() const { return true; }
     int Width() const { return width_; }
     int Height() const { return height_; }
     // Resizing regenerates the field when the size changes.
-    void SetBounds(int width, int height);
+    void set_bounds(int width, int height);
     std::function<void(TStarfield&)> OnActiveChanged;
     std::function<void(TStarfield&)> OnResize;
 
     // The surface frames are copied to; not owned, may be null (frames are then composed only).
-    void SetSurface(StarfieldSurface* surface) { surface_ = surface; }
+    void set_surface(StarfieldSurface* surface) { surface_ = surface; }
 
     // The frame step.
     void Paint();
     void Resize();
 
-    const std::vector<StarRecord>& StarArray() const { return stars_; }
+    const std::vector<StarRecord>& star_array() const { return stars_; }
     const Image& Bitmap() const { return bitmap_; }
-    const TImageDrawThread& Worker() const { return *worker_; }
+    const TImageDrawThread& worker() const { return *worker_; }
 
   private:
     void generate(std::uint16_t count);

@@ -43,11 +43,11 @@ class Win32Timer : public BehaviorTimer {
         KillTimer(nullptr, system_id_);
         live_timers().erase(id_);
     }
-    void SetInterval(std::uint32_t ms) override {
+    void set_interval(std::uint32_t ms) override {
         interval_ = ms;
         if (enabled_) arm();
     }
-    void SetEnabled(bool on) override {
+    void set_enabled(bool on) override {
         enabled_ = on;
         if (on) {
             arm();
@@ -121,7 +121,7 @@ void Win32HandOver::serve_until_worker_ended() {
     }
 }
 
-std::unique_ptr<BehaviorTimer> Win32TimerFactory::CreateTimer(std::function<void()> tick) {
+std::unique_ptr<BehaviorTimer> Win32TimerFactory::create_timer(std::function<void()> tick) {
     return std::make_unique<Win32Timer>(std::move(tick));
 }
 

@@ -36,7 +36,7 @@ class Win32HandOver : public UiHandOver {
 // Message timers on the user-interface thread, one hidden window for all of them.
 class Win32TimerFactory : public TimerFactory {
   public:
-    std::unique_ptr<BehaviorTimer> CreateTimer(std::function<void()> tick) override;
+    std::unique_ptr<BehaviorTimer> create_timer(std::function<void()> tick) override;
 };
 
 // Installs the Win32 timers as the behaviours' timers (once per process).

@@ -26,9 +26,9 @@ class TEPInfoExe {
     explicit TEPInfoExe(VersionInfoApi* api);
 
     const std::string& LangId() const { return lang_id_; }
-    void SetLangId(std::string value) { lang_id_ = std::move(value); }
+    void set_lang_id(std::string value) { lang_id_ = std::move(value); }
     const std::string& ExeName() const { return exe_name_; }
-    void SetExeName(std::string value) { exe_name_ = std::move(value); }
+    void set_exe_name(std::string value) { exe_name_ = std::move(value); }
 
     const std::string& CompanyName() const { return company_name_; }
     const std::string& FileDescription() const { return file_description_; }

@@ -12,7 +12,7 @@ namespace tolsy {
 
 namespace {
 // The user's choices live for the whole run.
-FrameState frame_state;
+FrameState g_frame_state;
 }  // namespace
 
 TForm1::~TForm1() = default;
@@ -20,7 +20,7 @@ TForm1::~TForm1() = default;
 void TForm1::create_controls() {
     controls_ = std::make_unique<Form1Controls>();
     view_ = std::make_unique<Form1View>(*controls_);
-    composer_ = std::make_unique<FrameComposer>(frame_state, *view_);
+    composer_ = std::make_unique<FrameComposer>(g_frame_state, *view_);
     auto bind = [this](void (TForm1::*method)()) {
         return NotifyEvent::Function([this, method](Component&) { (this->*method)(); });
     };

@@ -21,7 +21,7 @@ TForm1::TForm1() {
     set_caption("Framewright");
     set_client_size(389, 241);
     set_centered(true);
-    set_form_style(FormStyle::StayOnTop);
+    set_form_style(FormStyle::kStayOnTop);
     on_create = [this] {
         auto themes = std::make_unique<ThemeComponents>();
         load_window_description(*themes, kForm1DescriptionName, {}, keep_theme_components);
@@ -34,7 +34,7 @@ TForm1::TForm1() {
 }
 
 void TForm1::FormCreate() {
-    set_border_style(BorderStyle::Single);
+    set_border_style(BorderStyle::kSingle);
     set_border_icons(BorderIcons{.system_menu = true, .minimize = true, .maximize = false});
     if (!font_installed(kSymbolFontFace)) {
         Application& app = Application::instance();
@@ -48,7 +48,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::stay_on_top() {
-    set_form_style(FormStyle::StayOnTop);
+    set_form_style(FormStyle::kStayOnTop);
     set_topmost();
 }
 

@@ -146,7 +146,7 @@ const HelpTarget& last_help_target() {
 }
 
 void open_help_contents() {
-    if (THelpRouter* router = THelpRouter::Instance()) router->OpenHelpTopic({}, {});
+    if (THelpRouter* router = THelpRouter::instance()) router->OpenHelpTopic({}, {});
 }
 
 THelpRouter::THelpRouter(HelpApplication& application, HelpPlatform& platform)
@@ -166,11 +166,11 @@ THelpRouter::~THelpRouter() {
     g_router = nullptr;
 }
 
-THelpRouter* THelpRouter::Instance() {
+THelpRouter* THelpRouter::instance() {
     return g_router;
 }
 
-void THelpRouter::SetHelpType(THelpType value) {
+void THelpRouter::set_help_type(THelpType value) {
     if (value == help_type_) return;
     help_type_ = value;
     // Load the viewer while the owning window is read, not at the first request.

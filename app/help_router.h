@@ -135,22 +135,22 @@ class THelpRouter {
     THelpRouter& operator=(const THelpRouter&) = delete;
 
     // The process's router, or null.
-    static THelpRouter* Instance();
+    static THelpRouter* instance();
 
     THelpType HelpType() const { return help_type_; }
-    void SetHelpType(THelpType value);
+    void set_help_type(THelpType value);
     TShowType ShowType() const { return show_type_; }
-    void SetShowType(TShowType value) { show_type_ = value; }
+    void set_show_type(TShowType value) { show_type_ = value; }
     const std::string& Helpfile() const { return helpfile_; }
-    void SetHelpfile(std::string value) { helpfile_ = std::move(value); }
+    void set_helpfile(std::string value) { helpfile_ = std::move(value); }
     const std::string& CHMPopupTopics() const { return chm_popup_topics_; }
-    void SetCHMPopupTopics(std::string value) { chm_popup_topics_ = std::move(value); }
+    void set_chm_popup_topics(std::string value) { chm_popup_topics_ = std::move(value); }
     bool ValidateID() const { return validate_id_; }
-    void SetValidateID(bool value) { validate_id_ = value; }
+    void set_validate_id(bool value) { validate_id_ = value; }
     THelpEvent OnHelp;
 
     // The form that owns the router, used when no form is active.
-    void SetOwnerForm(std::function<std::optional<HelpFormInfo>()> owner_form) {
+    void set_owner_form(std::function<std::optional<HelpFormInfo>()> owner_form) {
         owner_form_ = std::move(owner_form);
     }
 

@@ -132,12 +132,12 @@ Win32HelpApplication& win32_help_application() {
 
 std::unique_ptr<THelpRouter> create_help_router(const Window* owner_form) {
     auto router = std::make_unique<THelpRouter>(win32_help_application(), win32_help_platform());
-    router->SetOwnerForm([owner_form] {
+    router->set_owner_form([owner_form] {
         return std::optional<HelpFormInfo>(
             HelpFormInfo{from_hwnd(owner_form ? owner_form->handle() : nullptr), {}});
     });
-    router->SetHelpfile("tolsy.chm");
-    router->SetHelpType(THelpType::htHTMLhelp);
+    router->set_helpfile("tolsy.chm");
+    router->set_help_type(THelpType::htHTMLhelp);
     return router;
 }
 

@@ -184,7 +184,7 @@ const Bytes& stored() {
 }
 
 std::size_t body_size() {
-    static const std::size_t size = sample().write_body(SkinBody::Maximum).size();
+    static const std::size_t size = sample().write_body(SkinBody::kMaximum).size();
     return size;
 }
 

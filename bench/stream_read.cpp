@@ -53,7 +53,7 @@ BENCHMARK(BM_DecodeMainWindowBinary);
 // A handler that does nothing for every event the description names.
 void add_handlers(const tolsy::ObjectNode& node, tolsy::DescriptionHandlers& handlers) {
     for (const tolsy::Property& p : node.properties) {
-        if (p.name.starts_with("On") && p.value.type == tolsy::ValueType::Ident)
+        if (p.name.starts_with("On") && p.value.type == tolsy::ValueType::kIdent)
             handlers.emplace_back(p.value.bytes, [](tolsy::Component&) {});
     }
     for (const tolsy::ObjectNode& child : node.children) add_handlers(child, handlers);

@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         ByteReader in({data, size});
         read_theme_container(in, item, manager());
-    } catch (const ESkinError&) {
+    } catch (const SkinError&) {
         return 0;
     } catch (const StreamError&) {
         return 0;

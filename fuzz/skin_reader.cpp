@@ -20,7 +20,7 @@ using namespace tolsy;
 
 Bytes records(const TSeSkinSource& s) {
     ByteWriter w;
-    for (const auto& root : s.objects) write_object_record(w, *root, RecordForm::Binary);
+    for (const auto& root : s.objects) write_object_record(w, *root, RecordForm::kBinary);
     return w.take();
 }
 
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             decode_bmp(rest);
         else
             read_skin(rest, mode);
-    } catch (const ESkinError&) {
+    } catch (const SkinError&) {
     } catch (const StreamError&) {
     }
     return 0;

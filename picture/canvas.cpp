@@ -42,9 +42,9 @@ void sampled_row(std::uint32_t* dst, const std::uint32_t* src, const int* column
     for (std::size_t i = 0; i < n; ++i) {
         const int c = columns[i];
         if (c < 0) continue;
-        if constexpr (Mode == DrawMode::Copy) {
+        if constexpr (Mode == DrawMode::kCopy) {
             dst[i] = src[c];
-        } else if constexpr (Mode == DrawMode::KeyCopy) {
+        } else if constexpr (Mode == DrawMode::kKeyCopy) {
             if (!is_key_pixel(src[c])) dst[i] = src[c];
         } else {
             dst[i] = blend_over(dst[i], src[c]);
@@ -55,14 +55,14 @@ void sampled_row(std::uint32_t* dst, const std::uint32_t* src, const int* column
 void sampled_row(std::uint32_t* dst, const std::uint32_t* src, const std::vector<int>& columns,
                  DrawMode mode) {
     switch (mode) {
-        case DrawMode::Copy:
-            sampled_row<DrawMode::Copy>(dst, src, columns.data(), columns.size());
+        case DrawMode::kCopy:
+            sampled_row<DrawMode::kCopy>(dst, src, columns.data(), columns.size());
             break;
-        case DrawMode::KeyCopy:
-            sampled_row<DrawMode::KeyCopy>(dst, src, columns.data(), columns.size());
+        case DrawMode::kKeyCopy:
+            sampled_row<DrawMode::kKeyCopy>(dst, src, columns.data(), columns.size());
             break;
-        case DrawMode::Blend:
-            sampled_row<DrawMode::Blend>(dst, src, columns.data(), columns.size());
+        case DrawMode::kBlend:
+            sampled_row<DrawMode::kBlend>(dst, src, columns.data(), columns.size());
             break;
     }
 }
@@ -173,13 +173,13 @@ void Canvas::draw_unscaled(const Image& source, const Rect& src_rect, const Rect
         std::uint32_t* d = image_->row(y) + v.left;
         const std::uint32_t* s = source.row(y + dy) + v.left + dx;
         switch (mode) {
-            case DrawMode::Copy:
+            case DrawMode::kCopy:
                 copy_row(d, s, count);
                 break;
-            case DrawMode::KeyCopy:
+            case DrawMode::kKeyCopy:
                 key_row(d, s, count);
                 break;
-            case DrawMode::Blend:
+            case DrawMode::kBlend:
                 blend_row(d, s, count);
                 break;
         }
@@ -203,7 +203,7 @@ void Canvas::draw_scaled(const Image& source, const Rect& src_rect, const Rect& 
         if (sy < 0 || sy >= source.height()) continue;
         std::uint32_t* d = image_->row(y) + visible.left;
         // A plain copy of the same source row gives the same pixels: copy the row drawn last.
-        if (mode == DrawMode::Copy && sy == last_sy) {
+        if (mode == DrawMode::kCopy && sy == last_sy) {
             copy_row(d, image_->row(last_y) + visible.left, visible.width());
             continue;
         }

@@ -10,9 +10,9 @@ namespace tolsy {
 
 // How an image is put onto the canvas; painting picks one per piece (alpha, key, plain).
 enum class DrawMode {
-    Copy,     // every source pixel replaces the canvas pixel
-    KeyCopy,  // as Copy, but key-colour pixels are left out
-    Blend,    // each source pixel is blended over the canvas by its own (straight) alpha
+    kCopy,     // every source pixel replaces the canvas pixel
+    kKeyCopy,  // as kCopy, but key-colour pixels are left out
+    kBlend,    // each source pixel is blended over the canvas by its own (straight) alpha
 };
 
 class Canvas {

@@ -5,22 +5,22 @@ namespace tolsy {
 Point place_text(Size text, const Rect& rect, TextPlacement placement) {
     Point at{rect.left, rect.top};
     switch (placement.horizontal) {
-        case HAlign::Left:
+        case HAlign::kLeft:
             break;
-        case HAlign::Center:
+        case HAlign::kCenter:
             at.x += (rect.width() - text.width) / 2;
             break;
-        case HAlign::Right:
+        case HAlign::kRight:
             at.x = rect.right - text.width;
             break;
     }
     switch (placement.vertical) {
-        case VAlign::Top:
+        case VAlign::kTop:
             break;
-        case VAlign::Center:
+        case VAlign::kCenter:
             at.y += (rect.height() - text.height) / 2;
             break;
-        case VAlign::Bottom:
+        case VAlign::kBottom:
             at.y = rect.bottom - text.height;
             break;
     }

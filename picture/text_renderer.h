@@ -22,12 +22,12 @@ struct PaintFont {
     bool operator==(const PaintFont&) const = default;
 };
 
-enum class HAlign { Left, Center, Right };
-enum class VAlign { Top, Center, Bottom };
+enum class HAlign { kLeft, kCenter, kRight };
+enum class VAlign { kTop, kCenter, kBottom };
 
 struct TextPlacement {
-    HAlign horizontal = HAlign::Left;
-    VAlign vertical = VAlign::Top;
+    HAlign horizontal = HAlign::kLeft;
+    VAlign vertical = VAlign::kTop;
     bool operator==(const TextPlacement&) const = default;
 };
 

@@ -13,24 +13,24 @@ namespace {
 UINT format_of(TextPlacement placement) {
     UINT format = DT_SINGLELINE | DT_NOPREFIX;
     switch (placement.horizontal) {
-        case HAlign::Left:
+        case HAlign::kLeft:
             format |= DT_LEFT;
             break;
-        case HAlign::Center:
+        case HAlign::kCenter:
             format |= DT_CENTER;
             break;
-        case HAlign::Right:
+        case HAlign::kRight:
             format |= DT_RIGHT;
             break;
     }
     switch (placement.vertical) {
-        case VAlign::Top:
+        case VAlign::kTop:
             format |= DT_TOP;
             break;
-        case VAlign::Center:
+        case VAlign::kCenter:
             format |= DT_VCENTER;
             break;
-        case VAlign::Bottom:
+        case VAlign::kBottom:
             format |= DT_BOTTOM;
             break;
     }

@@ -267,11 +267,11 @@ Image overview(const Image& form, const std::vector<Image>& roots) {
     Image sheet(width, height, kPaper);
     Canvas canvas(sheet);
     canvas.draw_image(form, {0, 0, form.width(), form.height()},
-                      Rect::from_size(kPad, kPad, form.width(), form.height()), DrawMode::Copy);
+                      Rect::from_size(kPad, kPad, form.width(), form.height()), DrawMode::kCopy);
     int y = form.height() + 2 * kPad;
     for (const Image& r : roots) {
         canvas.draw_image(r, {0, 0, r.width(), r.height()},
-                          Rect::from_size(0, y, r.width(), r.height()), DrawMode::Copy);
+                          Rect::from_size(0, y, r.width(), r.height()), DrawMode::kCopy);
         y += r.height();
     }
     return sheet;
@@ -283,7 +283,7 @@ Image first_cell(const Image& sheet, TSeSkinObject& root) {
     const int h = std::min(sheet.height(), kPad + kCaption * 2 + root.height() + kPad);
     Image out(w, h, kPaper);
     Canvas canvas(out);
-    canvas.draw_image(sheet, {0, 0, w, h}, {0, 0, w, h}, DrawMode::Copy);
+    canvas.draw_image(sheet, {0, 0, w, h}, {0, 0, w, h}, DrawMode::kCopy);
     return out;
 }
 

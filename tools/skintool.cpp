@@ -106,15 +106,15 @@ SkinReadReport load(const std::string& path, TSeSkinSource& source) {
 // zlib's own errors count in the file.
 std::string problem_text(const std::string& path, const std::exception& e) {
     std::string text = e.what();
-    if (dynamic_cast<const ESkinError*>(&e) == nullptr ||
-        dynamic_cast<const EDecompressionError*>(&e) != nullptr)
+    if (dynamic_cast<const SkinError*>(&e) == nullptr ||
+        dynamic_cast<const DecompressionError*>(&e) != nullptr)
         return text;
     try {
         const Bytes data = read_file(path);
         ByteReader stream(data);
         const TSeSkinFilter* filter = filter_by_signature(stream);
         const bool compressed =
-            filter ? filter->compression != SkinCompression::None : is_skin_data(stream);
+            filter ? filter->compression != SkinCompression::kNone : is_skin_data(stream);
         if (compressed) text += " (offset in the decompressed body)";
     } catch (const std::exception&) {
     }

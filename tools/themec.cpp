@@ -61,7 +61,7 @@ std::string string_property(const ObjectNode& node, std::string_view name) {
 
 std::vector<std::string> string_list(const ObjectNode& node, std::string_view name) {
     const Property* p = find_property(node, name);
-    if (p == nullptr || p->value.type != ValueType::List)
+    if (p == nullptr || p->value.type != ValueType::kList)
         throw std::runtime_error("the source lacks the list " + std::string(name));
     std::vector<std::string> out;
     for (const Value& v : p->value.list) {
@@ -169,7 +169,7 @@ void compile(const std::string& source_path, const std::string& images_path,
         throw std::runtime_error("the source's root must be a TSeSkinSource");
     const Bytes body = maximum_body(root, images_path);
     TSeSkinSource skin;
-    const SkinReadReport report = skin.read_body(body, 0, SkinBody::Maximum);
+    const SkinReadReport report = skin.read_body(body, 0, SkinBody::kMaximum);
     if (report.body_consumed != body.size())
         throw std::runtime_error("the body was not read to its end");
     check_links(skin);

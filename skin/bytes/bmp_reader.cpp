@@ -35,7 +35,7 @@ struct BmpInfo {
 };
 
 [[noreturn]] void fail(const std::string& what, std::size_t offset) {
-    throw ESkinFormatError("bitmap file: " + what, offset);
+    throw SkinFormatError("bitmap file: " + what, offset);
 }
 
 void read_palette(ByteReader& in, BmpInfo& info, std::uint32_t used, std::size_t entry_size) {
@@ -176,7 +176,7 @@ Image decode_plain(const BmpInfo& info, std::span<const std::uint8_t> bits, std:
     // The last row's padding may be missing; every other row must be whole.
     if (stride > bits.size() ||
         static_cast<std::uint64_t>(info.height - 1) > (bits.size() - last_row) / stride)
-        throw ESkinReadError("bitmap pixels", at, 0, bits.size());
+        throw SkinReadError("bitmap pixels", at, 0, bits.size());
     Image image(static_cast<int>(info.width), static_cast<int>(info.height));
     for (std::int64_t y = 0; y < info.height; ++y) {
         const std::int64_t row = info.bottom_up ? info.height - 1 - y : y;
@@ -273,7 +273,7 @@ Image decode_bmp(std::span<const std::uint8_t> file, std::size_t base_offset) {
     const std::size_t pixels_at = base_offset + bits_offset;
     if (info.compression == kBiRle8 || info.compression == kBiRle4) {
         const std::uint64_t pixels = static_cast<std::uint64_t>(info.width) * info.height;
-        if (pixels / kMaxRlePixelsPerByte > bits.size()) throw EImageAllocError();
+        if (pixels / kMaxRlePixelsPerByte > bits.size()) throw ImageAllocError();
         Image image(static_cast<int>(info.width), static_cast<int>(info.height), kSkippedPixel);
         RleDecoder(info, image, bits, pixels_at).run();
         return image;

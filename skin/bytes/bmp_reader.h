@@ -13,7 +13,7 @@ namespace tolsy {
 // encoded (RLE8, RLE4), into a 32-bit top-down image. Pixels of formats without alpha are
 // opaque; a 32-bit file whose fourth bytes are all zero is taken as opaque too, as the platform's
 // reader does. base_offset places the file in the enclosing buffer for error messages.
-// Throws ESkinFormatError / ESkinReadError for bad files, EImageAllocError for sizes the data
+// Throws SkinFormatError / SkinReadError for bad files, ImageAllocError for sizes the data
 // could never fill.
 Image decode_bmp(std::span<const std::uint8_t> file, std::size_t base_offset = 0);
 

@@ -37,7 +37,7 @@ InflateReader::InflateReader(std::span<const std::uint8_t> compressed, std::size
     state_->input = compressed;
     state_->base = base_offset;
     state_->max_size = max_size;
-    if (inflateInit(&state_->zs) != Z_OK) throw EDecompressionError("Decompression error: init");
+    if (inflateInit(&state_->zs) != Z_OK) throw DecompressionError("Decompression error: init");
 }
 
 InflateReader::~InflateReader() {
@@ -51,9 +51,9 @@ std::size_t InflateReader::inflate_some(std::uint8_t* dst, std::size_t room) {
     while (got == 0 && !s.ended) {
         if (s.zs.avail_in == 0) {
             if (s.in_pos == s.input.size())
-                throw EDecompressionError("Decompression error: compressed data ends at offset " +
-                                          std::to_string(s.base + s.in_pos) +
-                                          " before the end of the zlib stream");
+                throw DecompressionError("Decompression error: compressed data ends at offset " +
+                                         std::to_string(s.base + s.in_pos) +
+                                         " before the end of the zlib stream");
             const std::size_t chunk = std::min(s.input.size() - s.in_pos, kMaxChunk);
             s.zs.next_in = const_cast<Bytef*>(s.input.data() + s.in_pos);
             s.zs.avail_in = static_cast<uInt>(chunk);
@@ -66,15 +66,15 @@ std::size_t InflateReader::inflate_some(std::uint8_t* dst, std::size_t room) {
         if (code == Z_STREAM_END) {
             s.ended = true;
         } else if (code != Z_OK && code != Z_BUF_ERROR) {
-            throw EDecompressionError(
+            throw DecompressionError(
                 "Decompression error: " + std::string(s.zs.msg ? s.zs.msg : "zlib error") +
                 " at offset " + std::to_string(s.base + s.in_pos - s.zs.avail_in));
         }
     }
     s.produced += got;
     if (s.produced > s.max_size)
-        throw EDecompressionError("Decompression error: data expands past " +
-                                  std::to_string(s.max_size) + " bytes");
+        throw DecompressionError("Decompression error: data expands past " +
+                                 std::to_string(s.max_size) + " bytes");
     return got;
 }
 
@@ -93,7 +93,7 @@ bool InflateReader::could_hold(std::size_t count) const {
 }
 
 void InflateReader::require(std::size_t count, std::string_view what) const {
-    if (!could_hold(count)) throw ESkinReadError(std::string(what), consumed_, count);
+    if (!could_hold(count)) throw SkinReadError(std::string(what), consumed_, count);
 }
 
 void InflateReader::read_into(void* dst_void, std::size_t count, std::string_view what) {
@@ -118,7 +118,7 @@ void InflateReader::read_into(void* dst_void, std::size_t count, std::string_vie
         }
         if (got == 0) {
             consumed_ = start + done;
-            throw ESkinReadError(std::string(what), start, count, done);
+            throw SkinReadError(std::string(what), start, count, done);
         }
     }
     consumed_ = start + count;
@@ -141,8 +141,8 @@ std::string InflateReader::lstr(std::string_view what) {
     const std::size_t at = offset();
     const std::int32_t length = i32(what);
     if (length < 0)
-        throw ESkinFormatError(std::string(what) + " has negative length " + std::to_string(length),
-                               at);
+        throw SkinFormatError(std::string(what) + " has negative length " + std::to_string(length),
+                              at);
     require(static_cast<std::size_t>(length), what);
     std::string text(static_cast<std::size_t>(length), '\0');
     read_into(text.data(), text.size(), what);
@@ -153,13 +153,13 @@ std::int32_t InflateReader::count(std::string_view what, std::size_t min_item_si
     const std::size_t at = offset();
     const std::int32_t value = i32(what);
     if (value < 0)
-        throw ESkinFormatError(std::string(what) + " is negative (" + std::to_string(value) + ")",
-                               at);
+        throw SkinFormatError(std::string(what) + " is negative (" + std::to_string(value) + ")",
+                              at);
     const auto needed = static_cast<std::uint64_t>(value) * min_item_size;
     if (needed > std::numeric_limits<std::size_t>::max() ||
         !could_hold(static_cast<std::size_t>(needed)))
-        throw ESkinReadError(std::string(what) + " of " + std::to_string(value), at,
-                             static_cast<std::size_t>(std::min<std::uint64_t>(needed, SIZE_MAX)));
+        throw SkinReadError(std::string(what) + " of " + std::to_string(value), at,
+                            static_cast<std::size_t>(std::min<std::uint64_t>(needed, SIZE_MAX)));
     return value;
 }
 
@@ -190,8 +190,8 @@ InflatedBytes InflateReader::rest() {
     while (!s.ended) {
         if (size == out.size()) {
             if (out.size() >= ceiling)
-                throw EDecompressionError("Decompression error: data expands past " +
-                                          std::to_string(s.max_size) + " bytes");
+                throw DecompressionError("Decompression error: data expands past " +
+                                         std::to_string(s.max_size) + " bytes");
             out.resize(std::min(ceiling, out.size() * 2));
         }
         size += inflate_some(out.data() + size, out.size() - size);

@@ -26,7 +26,7 @@ class InflateReader {
     // Offsets are positions in the inflated data.
     std::size_t offset() const { return consumed_; }
 
-    // Exactly count bytes into dst; ESkinReadError when the stream ends first.
+    // Exactly count bytes into dst; SkinReadError when the stream ends first.
     void read_into(void* dst, std::size_t count, std::string_view what);
     // Whether count more bytes could come out of what is left of the compressed data (deflate
     // expands at most about 1032 to 1), for size checks before allocating.

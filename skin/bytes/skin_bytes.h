@@ -1,6 +1,6 @@
 #pragma once
 // The byte reader of skin data: the program's one reader, raising the skin's own errors
-// (ESkinReadError when the data ends early, ESkinFormatError for a negative length or count).
+// (SkinReadError when the data ends early, SkinFormatError for a negative length or count).
 #include "base/byte_io.h"
 #include "skin/bytes/skin_error.h"
 

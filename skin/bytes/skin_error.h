@@ -10,27 +10,27 @@
 namespace tolsy {
 
 // Base of every skin data error: the message already says what went wrong and where.
-class ESkinError : public std::runtime_error {
+class SkinError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
 
 // The data ends before a field that must follow: "Stream read error" plus what and where.
-class ESkinReadError : public ESkinError {
+class SkinReadError : public SkinError {
   public:
-    explicit ESkinReadError(const ShortRead& read);
-    ESkinReadError(const std::string& what, std::size_t offset, std::size_t needed,
-                   std::size_t left);
+    explicit SkinReadError(const ShortRead& read);
+    SkinReadError(const std::string& what, std::size_t offset, std::size_t needed,
+                  std::size_t left);
     // For compressed data, where what is left is not known until it is inflated.
-    ESkinReadError(const std::string& what, std::size_t offset, std::size_t needed);
+    SkinReadError(const std::string& what, std::size_t offset, std::size_t needed);
 };
 
 // A field holds a value the format does not allow (negative length, absurd size, bad text).
-class ESkinFormatError : public ESkinError {
+class SkinFormatError : public SkinError {
   public:
-    ESkinFormatError(const std::string& what, std::size_t offset);
+    SkinFormatError(const std::string& what, std::size_t offset);
     // For text fields (colour and font texts) where a byte offset says little.
-    explicit ESkinFormatError(const std::string& what);
+    explicit SkinFormatError(const std::string& what);
     // What was wrong, without the place: for re-raising with a better place.
     const std::string& detail() const { return detail_; }
 
@@ -40,27 +40,27 @@ class ESkinFormatError : public ESkinError {
 
 // An object record names a class that no registered skin object class resolves to. The read
 // stops there and the source is left cleared: no skin is loaded with parts missing.
-class ESkinClassNotFound : public ESkinError {
+class SkinClassNotFoundError : public SkinError {
   public:
-    ESkinClassNotFound(const std::string& class_name, std::size_t offset);
+    SkinClassNotFoundError(const std::string& class_name, std::size_t offset);
 };
 
 // zlib reported corrupt or truncated compressed data.
-class EDecompressionError : public ESkinError {
+class DecompressionError : public SkinError {
   public:
-    using ESkinError::ESkinError;
+    using SkinError::SkinError;
 };
 
 // An image whose pixels cannot be held in memory.
-class EImageAllocError : public ESkinError {
+class ImageAllocError : public SkinError {
   public:
-    EImageAllocError();
+    ImageAllocError();
 };
 
 // A file could not be opened, read or written.
-class ESkinFileError : public ESkinError {
+class SkinFileError : public SkinError {
   public:
-    using ESkinError::ESkinError;
+    using SkinError::SkinError;
 };
 
 }  // namespace tolsy

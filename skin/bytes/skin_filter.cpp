@@ -12,14 +12,14 @@ namespace {
 using namespace std::string_view_literals;
 
 constexpr std::array<TSeSkinFilter, 4> kFilters = {{
-    {"TSeSkinFilterUncompressed", "_UCT\0"sv, "uskn", "Uncompressed Skin", SkinCompression::None,
-     SkinBody::Standard},
-    {"TSeSkinFilterCompressed", "_DCT\0"sv, "cskn", "Compressed Skin", SkinCompression::Fastest,
-     SkinBody::Standard},
+    {"TSeSkinFilterUncompressed", "_UCT\0"sv, "uskn", "Uncompressed Skin", SkinCompression::kNone,
+     SkinBody::kStandard},
+    {"TSeSkinFilterCompressed", "_DCT\0"sv, "cskn", "Compressed Skin", SkinCompression::kFastest,
+     SkinBody::kStandard},
     {"TSeSkinFilterUltraCompressed", "_TCT\0"sv, "xskn", "Ultra Compressed Skin",
-     SkinCompression::Default, SkinBody::Standard},
+     SkinCompression::kDefault, SkinBody::kStandard},
     {"TSeSkinFilterMaxCompression", "_MCT\0"sv, "mskn", "Maximum Compressed",
-     SkinCompression::Default, SkinBody::Maximum},
+     SkinCompression::kDefault, SkinBody::kMaximum},
 }};
 
 const TSeSkinFilter* g_default = &kFilters[1];
@@ -82,7 +82,7 @@ std::string skin_file_filter_text() {
 SkinBodyBytes decode_skin_body(const TSeSkinFilter& filter, ByteReader& stream) {
     if (starts_with(stream, filter.signature)) stream.bytes(kSignatureSize, "signature");
     SkinBodyBytes body;
-    if (filter.compression == SkinCompression::None) {
+    if (filter.compression == SkinCompression::kNone) {
         body.base_offset = stream.offset();
         body.view = stream.bytes(stream.remaining(), "skin body");
         return body;
@@ -103,14 +103,14 @@ std::size_t skip_to_compressed_data(const TSeSkinFilter& filter, ByteReader& str
 Bytes encode_skin_body(const TSeSkinFilter& filter, std::span<const std::uint8_t> body) {
     ByteWriter out;
     out.text(filter.signature);
-    if (filter.compression == SkinCompression::None) {
+    if (filter.compression == SkinCompression::kNone) {
         out.bytes(body);
         return out.take();
     }
     out.text(kCompressionMarker);
-    out.bytes(zlib_compress(body, filter.compression == SkinCompression::Fastest
-                                      ? ZlibLevel::Fastest
-                                      : ZlibLevel::Default));
+    out.bytes(zlib_compress(body, filter.compression == SkinCompression::kFastest
+                                      ? ZlibLevel::kFastest
+                                      : ZlibLevel::kDefault));
     return out.take();
 }
 

@@ -11,8 +11,8 @@
 
 namespace tolsy {
 
-enum class SkinCompression { None, Fastest, Default };
-enum class SkinBody { Standard, Maximum };
+enum class SkinCompression { kNone, kFastest, kDefault };
+enum class SkinBody { kStandard, kMaximum };
 
 inline constexpr std::size_t kSignatureSize = 5;
 inline constexpr std::string_view kCompressionMarker = "NVLZ";

@@ -23,8 +23,8 @@ std::string zlib_message(const z_stream& zs, int code) {
 
 Bytes zlib_compress(std::span<const std::uint8_t> data, ZlibLevel level) {
     z_stream zs{};
-    const int zlevel = level == ZlibLevel::Fastest ? Z_BEST_SPEED : Z_DEFAULT_COMPRESSION;
-    if (deflateInit(&zs, zlevel) != Z_OK) throw EDecompressionError("Compression error: init");
+    const int zlevel = level == ZlibLevel::kFastest ? Z_BEST_SPEED : Z_DEFAULT_COMPRESSION;
+    if (deflateInit(&zs, zlevel) != Z_OK) throw DecompressionError("Compression error: init");
     Bytes out(deflateBound(&zs, static_cast<uLong>(std::min(data.size(), kMaxChunk))) + 64);
     std::size_t in_pos = 0;
     int code = Z_OK;
@@ -41,7 +41,7 @@ Bytes zlib_compress(std::span<const std::uint8_t> data, ZlibLevel level) {
         code = deflate(&zs, in_pos == data.size() ? Z_FINISH : Z_NO_FLUSH);
         if (code == Z_STREAM_ERROR) {
             deflateEnd(&zs);
-            throw EDecompressionError("Compression error");
+            throw DecompressionError("Compression error");
         }
     }
     out.resize(zs.total_out);
@@ -58,7 +58,7 @@ Bytes zlib_decompress(std::span<const std::uint8_t> data, std::size_t base_offse
 InflatedBytes zlib_inflate(std::span<const std::uint8_t> data, std::size_t base_offset,
                            std::size_t max_size) {
     z_stream zs{};
-    if (inflateInit(&zs) != Z_OK) throw EDecompressionError("Decompression error: init");
+    if (inflateInit(&zs) != Z_OK) throw DecompressionError("Decompression error: init");
     // Stored skins expand about twelvefold; room for more costs only address space, as the
     // buffer is not cleared.
     InflatedBytes out(std::min(std::max<std::size_t>(data.size() * 24, 65536), max_size));
@@ -69,9 +69,9 @@ InflatedBytes zlib_inflate(std::span<const std::uint8_t> data, std::size_t base_
         if (zs.avail_in == 0) {
             if (in_pos == data.size()) {
                 inflateEnd(&zs);
-                throw EDecompressionError("Decompression error: compressed data ends at offset " +
-                                          std::to_string(base_offset + in_pos) +
-                                          " before the end of the zlib stream");
+                throw DecompressionError("Decompression error: compressed data ends at offset " +
+                                         std::to_string(base_offset + in_pos) +
+                                         " before the end of the zlib stream");
             }
             const std::size_t chunk = std::min(data.size() - in_pos, kMaxChunk);
             zs.next_in = const_cast<Bytef*>(data.data() + in_pos);
@@ -88,8 +88,8 @@ InflatedBytes zlib_inflate(std::span<const std::uint8_t> data, std::size_t base_
         code = inflate(&zs, Z_NO_FLUSH);
         if (full && zs.avail_out == 0) {
             inflateEnd(&zs);
-            throw EDecompressionError("Decompression error: data expands past " +
-                                      std::to_string(max_size) + " bytes");
+            throw DecompressionError("Decompression error: data expands past " +
+                                     std::to_string(max_size) + " bytes");
         }
         if (!full) produced += before - zs.avail_out;
         if (code != Z_OK && code != Z_STREAM_END && code != Z_BUF_ERROR) {
@@ -97,7 +97,7 @@ InflatedBytes zlib_inflate(std::span<const std::uint8_t> data, std::size_t base_
             std::string message = "Decompression error: " + zlib_message(zs, code) + " at offset " +
                                   std::to_string(at);
             inflateEnd(&zs);
-            throw EDecompressionError(message);
+            throw DecompressionError(message);
         }
     }
     inflateEnd(&zs);

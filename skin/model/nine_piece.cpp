@@ -23,7 +23,7 @@ bool piece_needs_transparency(const Image& image, const Rect& piece) {
 struct Piece {
     Rect src;
     Rect dst;
-    enum Kind { Centre, Edge, Corner } kind;
+    enum Kind { kCentre, kEdge, kCorner } kind;
 };
 
 std::array<Piece, 9> nine_pieces(const Rect& l, const Margins& m, int w, int h) {
@@ -31,27 +31,29 @@ std::array<Piece, 9> nine_pieces(const Rect& l, const Margins& m, int w, int h) 
     return {{
         {{sl + m.left, st + m.top, sr - m.right, sb - m.bottom},
          {m.left, m.top, w - m.right, h - m.bottom},
-         Piece::Centre},
-        {{sl + m.left, st, sr - m.right, st + m.top}, {m.left, 0, w - m.right, m.top}, Piece::Edge},
+         Piece::kCentre},
+        {{sl + m.left, st, sr - m.right, st + m.top},
+         {m.left, 0, w - m.right, m.top},
+         Piece::kEdge},
         {{sl + m.left, sb - m.bottom, sr - m.right, sb},
          {m.left, h - m.bottom, w - m.right, h},
-         Piece::Edge},
+         Piece::kEdge},
         {{sl, st + m.top, sl + m.left, sb - m.bottom},
          {0, m.top, m.left, h - m.bottom},
-         Piece::Edge},
+         Piece::kEdge},
         {{sr - m.right, st + m.top, sr, sb - m.bottom},
          {w - m.right, m.top, w, h - m.bottom},
-         Piece::Edge},
-        {{sl, st, sl + m.left, st + m.top}, Rect::from_size(0, 0, m.left, m.top), Piece::Corner},
+         Piece::kEdge},
+        {{sl, st, sl + m.left, st + m.top}, Rect::from_size(0, 0, m.left, m.top), Piece::kCorner},
         {{sr - m.right, st, sr, st + m.top},
          Rect::from_size(w - m.right, 0, m.right, m.top),
-         Piece::Corner},
+         Piece::kCorner},
         {{sl, sb - m.bottom, sl + m.left, sb},
          Rect::from_size(0, h - m.bottom, m.left, m.bottom),
-         Piece::Corner},
+         Piece::kCorner},
         {{sr - m.right, sb - m.bottom, sr, sb},
          Rect::from_size(w - m.right, h - m.bottom, m.right, m.bottom),
-         Piece::Corner},
+         Piece::kCorner},
     }};
 }
 
@@ -71,13 +73,13 @@ LinkTransparency compute_link_transparency(const Image& image, const Rect& link,
     for (const Piece& p : nine_pieces(link, margins, link.width(), link.height())) {
         if (p.src.empty() || !piece_needs_transparency(image, p.src)) continue;
         switch (p.kind) {
-            case Piece::Centre:
+            case Piece::kCentre:
                 result.centre = true;
                 break;
-            case Piece::Edge:
+            case Piece::kEdge:
                 result.edges = true;
                 break;
-            case Piece::Corner:
+            case Piece::kCorner:
                 result.corners = true;
                 break;
         }
@@ -114,35 +116,35 @@ void draw_styled(Canvas& canvas, const Image& image, const Rect& src, const Rect
                  TileStyle style, DrawMode mode, const Rect& paint_clip) {
     if (src.empty() || dst.empty()) return;
     switch (style) {
-        case TileStyle::Tile:
+        case TileStyle::kTile:
             draw_tiled(canvas, image, src, dst, mode, paint_clip);
             break;
-        case TileStyle::Stretch:
+        case TileStyle::kStretch:
             canvas.draw_image(image, src, dst, mode);
             break;
-        case TileStyle::Center: {
+        case TileStyle::kCenter: {
             const Rect at = Rect::from_size(centred(dst.left, dst.width(), src.width()),
                                             centred(dst.top, dst.height(), src.height()),
                                             src.width(), src.height());
             canvas.draw_image(image, src, at, mode);
             break;
         }
-        case TileStyle::VertCenterStretch:
-        case TileStyle::VertCenterTile: {
+        case TileStyle::kVertCenterStretch:
+        case TileStyle::kVertCenterTile: {
             const int x = centred(dst.left, dst.width(), src.width());
             const Rect column{x, dst.top, x + src.width(), dst.bottom};
-            if (style == TileStyle::VertCenterStretch) {
+            if (style == TileStyle::kVertCenterStretch) {
                 canvas.draw_image(image, src, column, mode);
             } else {
                 draw_tiled(canvas, image, src, column, mode, paint_clip);
             }
             break;
         }
-        case TileStyle::HorzCenterStretch:
-        case TileStyle::HorzCenterTile: {
+        case TileStyle::kHorzCenterStretch:
+        case TileStyle::kHorzCenterTile: {
             const int y = centred(dst.top, dst.height(), src.height());
             const Rect band{dst.left, y, dst.right, y + src.height()};
-            if (style == TileStyle::HorzCenterStretch) {
+            if (style == TileStyle::kHorzCenterStretch) {
                 canvas.draw_image(image, src, band, mode);
             } else {
                 draw_tiled(canvas, image, src, band, mode, paint_clip);
@@ -167,15 +169,15 @@ void draw_pieces(Canvas& canvas, const PieceSource& source, const Rect& bounds,
         if (p.src.empty()) continue;
         const Rect dst = p.dst.offset(bounds.left, bounds.top);
         switch (p.kind) {
-            case Piece::Centre:
+            case Piece::kCentre:
                 draw_styled(canvas, *image, p.src, dst, source.tile_style,
                             choose_draw_mode(alpha, source.transparency.centre), paint_clip);
                 break;
-            case Piece::Edge:
+            case Piece::kEdge:
                 draw_styled(canvas, *image, p.src, dst, source.border_tile_style,
                             choose_draw_mode(alpha, source.transparency.edges), paint_clip);
                 break;
-            case Piece::Corner:
+            case Piece::kCorner:
                 canvas.draw_image(*image, p.src, dst,
                                   choose_draw_mode(alpha, source.transparency.corners));
                 break;

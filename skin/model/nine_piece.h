@@ -9,13 +9,13 @@ namespace tolsy {
 
 // The tile styles of skin objects, in their stored ordinal order.
 enum class TileStyle {
-    Tile,
-    Stretch,
-    Center,
-    VertCenterStretch,
-    VertCenterTile,
-    HorzCenterStretch,
-    HorzCenterTile,
+    kTile,
+    kStretch,
+    kCenter,
+    kVertCenterStretch,
+    kVertCenterTile,
+    kHorzCenterStretch,
+    kHorzCenterTile,
 };
 
 struct Margins {
@@ -41,8 +41,8 @@ LinkTransparency compute_link_transparency(const Image& image, const Rect& link,
 
 // Alpha images always blend; otherwise a piece that needs transparency leaves the key out.
 constexpr DrawMode choose_draw_mode(bool image_has_alpha, bool piece_needs_transparency) {
-    if (image_has_alpha) return DrawMode::Blend;
-    return piece_needs_transparency ? DrawMode::KeyCopy : DrawMode::Copy;
+    if (image_has_alpha) return DrawMode::kBlend;
+    return piece_needs_transparency ? DrawMode::kKeyCopy : DrawMode::kCopy;
 }
 
 // An image as painting sees it: the pixels and the alpha flag settled when it was read.
@@ -56,8 +56,8 @@ struct PieceSource {
     SkinImageRef image;
     Rect link;  // the rectangle in the image, right and bottom exclusive
     Margins margins;
-    TileStyle tile_style = TileStyle::Tile;
-    TileStyle border_tile_style = TileStyle::Tile;
+    TileStyle tile_style = TileStyle::kTile;
+    TileStyle border_tile_style = TileStyle::kTile;
     LinkTransparency transparency;
 };
 

@@ -67,7 +67,7 @@ Shape Shape::rectangle(const Rect& r) {
 
 Shape Shape::round_rect(const Rect& r, Size corner) {
     Shape s;
-    s.kind = Kind::RoundRect;
+    s.kind = Kind::kRoundRect;
     s.bounds = r;
     s.corner = corner;
     return s;
@@ -75,7 +75,7 @@ Shape Shape::round_rect(const Rect& r, Size corner) {
 
 Shape Shape::from_mask(const Image& picture, Point at) {
     Shape s;
-    s.kind = Kind::Rects;
+    s.kind = Kind::kRects;
     std::size_t band_start = 0;  // the previous row's runs, still growing downwards
     std::vector<Rect> row;
     for (int y = 0; y < picture.height(); ++y) {
@@ -100,11 +100,11 @@ Shape Shape::from_mask(const Image& picture, Point at) {
 
 bool Shape::contains(int x, int y) const {
     switch (kind) {
-        case Kind::Rectangle:
+        case Kind::kRectangle:
             return bounds.contains(x, y);
-        case Kind::RoundRect:
+        case Kind::kRoundRect:
             return bounds.contains(x, y) && inside_corner(bounds, corner, x, y);
-        case Kind::Rects:
+        case Kind::kRects:
             for (const Rect& r : rects) {
                 if (r.contains(x, y)) return true;
             }

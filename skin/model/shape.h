@@ -10,9 +10,9 @@
 namespace tolsy {
 
 struct Shape {
-    enum class Kind { Rectangle, RoundRect, Rects };
+    enum class Kind { kRectangle, kRoundRect, kRects };
 
-    Kind kind = Kind::Rectangle;
+    Kind kind = Kind::kRectangle;
     // Rectangle and RoundRect: the shape's rectangle; Rects: the box around all rectangles.
     Rect bounds;
     // RoundRect: width and height of the ellipse that rounds each corner.

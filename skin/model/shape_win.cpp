@@ -36,14 +36,14 @@ UniqueRegion make_region(const Shape& shape, int dx, int dy) {
     UniqueRegion region;
     const Rect b = shape.bounds.offset(dx, dy);
     switch (shape.kind) {
-        case Shape::Kind::Rectangle:
+        case Shape::Kind::kRectangle:
             region.reset(CreateRectRgn(b.left, b.top, b.right, b.bottom));
             break;
-        case Shape::Kind::RoundRect:
+        case Shape::Kind::kRoundRect:
             region.reset(CreateRoundRectRgn(b.left, b.top, b.right, b.bottom, shape.corner.width,
                                             shape.corner.height));
             break;
-        case Shape::Kind::Rects:
+        case Shape::Kind::kRects:
             region = rects_region(shape, dx, dy);
             break;
     }

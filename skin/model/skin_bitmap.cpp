@@ -75,9 +75,9 @@ std::unique_ptr<TteBitmap> read_record(Reader& in) {
     const std::int32_t width = in.i32("image width");
     const std::int32_t height = in.i32("image height");
     if (width < 0 || height == std::numeric_limits<std::int32_t>::min())
-        throw ESkinFormatError("image \"" + bitmap->name + "\" has size " + std::to_string(width) +
-                                   " x " + std::to_string(height),
-                               size_at);
+        throw SkinFormatError("image \"" + bitmap->name + "\" has size " + std::to_string(width) +
+                                  " x " + std::to_string(height),
+                              size_at);
     const int rows = height < 0 ? -height : height;
     // An image with no pixels is kept as 0 x 0, whatever its other side claims.
     if (width == 0 || rows == 0) return bitmap;

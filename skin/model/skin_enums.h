@@ -123,7 +123,7 @@ void fast_enumeration(ClassInfo& info, std::string_view name, E T::*member) {
     PropertyInfo p = *declared;
     const EnumInfo* names = p.enum_info;
     p.read = [member, names](Persistent& object, const Value& v, ReadContext& ctx) {
-        if (v.type != ValueType::Ident)
+        if (v.type != ValueType::kIdent)
             ctx.fail(std::string(names->type_name) + " identifier expected");
         const int ordinal = find_enum_name(*names, v.bytes);
         if (ordinal < 0)

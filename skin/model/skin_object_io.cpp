@@ -23,7 +23,7 @@ class DepthGuard {
     explicit DepthGuard(std::size_t offset) {
         if (++t_depth > kMaxObjectDepth) {
             --t_depth;
-            throw ESkinFormatError(
+            throw SkinFormatError(
                 "objects nested deeper than " + std::to_string(kMaxObjectDepth) + " levels",
                 offset);
         }
@@ -56,13 +56,13 @@ ParsedRecord parse_record(ByteReader& in, RecordForm form) {
     r.info = resolve_skin_class(class_name);
     // A class that resolves to nothing fails the whole read rather than skipping the record:
     // a skipped subtree would leave lookups, layout and derived tables quietly wrong.
-    if (r.info == nullptr) throw ESkinClassNotFound(class_name, record_at);
-    if (form == RecordForm::Binary) {
+    if (r.info == nullptr) throw SkinClassNotFoundError(class_name, record_at);
+    if (form == RecordForm::kBinary) {
         const std::size_t size_at = in.offset();
         const std::int32_t size = in.i32("object stream size");
         if (size < 0)
-            throw ESkinFormatError("object stream size " + std::to_string(size) + " is negative",
-                                   size_at);
+            throw SkinFormatError("object stream size " + std::to_string(size) + " is negative",
+                                  size_at);
         r.place = {in.offset(), true};
         r.stream = in.bytes(static_cast<std::size_t>(size), "object stream of " + class_name);
         return r;
@@ -72,7 +72,7 @@ ParsedRecord parse_record(ByteReader& in, RecordForm form) {
     try {
         r.converted = object_text_to_binary(text);
     } catch (const StreamError& e) {
-        throw ESkinFormatError(class_name + " object text: " + e.what(), text_at);
+        throw SkinFormatError(class_name + " object text: " + e.what(), text_at);
     }
     r.stream = r.converted;
     r.place = {text_at, false};
@@ -86,13 +86,13 @@ void read_object(TSeSkinObject& object, const ParsedRecord& r) {
     try {
         read_object_stream(object, r.stream, r.place.base);
     } catch (const StreamEndsEarlyError& e) {
-        if (r.place.exact) throw ESkinReadError(e.read());
+        if (r.place.exact) throw SkinReadError(e.read());
         const ShortRead& read = e.read();
-        throw ESkinReadError(read.field + std::string(kInText), r.place.base, read.needed,
-                             read.left);
+        throw SkinReadError(read.field + std::string(kInText), r.place.base, read.needed,
+                            read.left);
     } catch (const StreamError& e) {
-        if (!r.place.exact) throw ESkinFormatError(e.detail() + std::string(kInText), r.place.base);
-        throw ESkinFormatError(e.detail(), e.has_offset() ? e.offset() : r.place.base);
+        if (!r.place.exact) throw SkinFormatError(e.detail() + std::string(kInText), r.place.base);
+        throw SkinFormatError(e.detail(), e.has_offset() ? e.offset() : r.place.base);
     }
 }
 
@@ -178,7 +178,7 @@ TSeSkinObject& read_child_record(ByteReader& in, RecordForm form, TSeSkinObject&
 void write_object_record(ByteWriter& out, const TSeSkinObject& object, RecordForm form) {
     out.lstr(object.class_info().name());
     const ObjectNode node = object_node(object);
-    if (form == RecordForm::Binary) {
+    if (form == RecordForm::kBinary) {
         const std::vector<std::uint8_t> stream = write_binary_stream(node);
         out.i32(static_cast<std::int32_t>(stream.size()));
         out.bytes(stream);
@@ -196,12 +196,12 @@ void read_children(TSeSkinObject& parent, std::span<const std::uint8_t> data,
     const bool binary = (word & kBinaryChildrenFlag) == kBinaryChildrenFlag;
     const std::uint32_t count = binary ? word & ~kBinaryChildrenFlag : word;
     if (count > in.remaining() / kMinRecordSize)
-        throw ESkinReadError(std::to_string(count) + " children of " + parent.name(), word_at,
-                             std::size_t{count} * kMinRecordSize, in.remaining());
+        throw SkinReadError(std::to_string(count) + " children of " + parent.name(), word_at,
+                            std::size_t{count} * kMinRecordSize, in.remaining());
     for (std::uint32_t i = 0; i < count; ++i)
-        read_child_record(in, binary ? RecordForm::Binary : RecordForm::Text, parent);
+        read_child_record(in, binary ? RecordForm::kBinary : RecordForm::kText, parent);
     if (!in.at_end())
-        throw ESkinFormatError(
+        throw SkinFormatError(
             std::to_string(in.remaining()) + " bytes after the children of " + parent.name(),
             in.offset());
 }
@@ -214,7 +214,7 @@ Bytes write_children(const TSeSkinObject& parent) {
     ByteWriter out;
     out.u32(static_cast<std::uint32_t>(parent.child_count()) | kBinaryChildrenFlag);
     for (std::size_t i = 0; i < parent.child_count(); ++i)
-        write_object_record(out, *parent.child(i), RecordForm::Binary);
+        write_object_record(out, *parent.child(i), RecordForm::kBinary);
     return out.take();
 }
 

@@ -16,7 +16,7 @@ namespace tolsy {
 
 class TSeSkinObject;
 
-enum class RecordForm { Binary, Text };
+enum class RecordForm { kBinary, kText };
 
 // Children nested deeper than this are refused rather than followed down the stack.
 inline constexpr int kMaxObjectDepth = 64;
@@ -32,7 +32,7 @@ void register_skin_object_classes();
 const ClassInfo* resolve_skin_class(std::string_view stored_name);
 
 // Reads one record at the reader's position: a root (owned by the caller) or a child owned by
-// its parent. Throws ESkinClassNotFound, ESkinFormatError or ESkinReadError.
+// its parent. Throws SkinClassNotFoundError, SkinFormatError or SkinReadError.
 std::unique_ptr<TSeSkinObject> read_root_record(ByteReader& in, RecordForm form);
 TSeSkinObject& read_child_record(ByteReader& in, RecordForm form, TSeSkinObject& parent);
 void write_object_record(ByteWriter& out, const TSeSkinObject& object, RecordForm form);

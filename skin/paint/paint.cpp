@@ -112,16 +112,16 @@ const Font& text_font(const TSeSkinObject& o) {
 
 TextPlacement placement_of(TSeTextAlign align) {
     const int v = static_cast<int>(align);
-    static constexpr HAlign kH[3] = {HAlign::Left, HAlign::Center, HAlign::Right};
-    static constexpr VAlign kV[3] = {VAlign::Top, VAlign::Center, VAlign::Bottom};
+    static constexpr HAlign kH[3] = {HAlign::kLeft, HAlign::kCenter, HAlign::kRight};
+    static constexpr VAlign kV[3] = {VAlign::kTop, VAlign::kCenter, VAlign::kBottom};
     return {kH[v % 3], kV[(v / 3) % 3]};
 }
 
 TextPlacement mirrored(TextPlacement p) {
-    if (p.horizontal == HAlign::Left) {
-        p.horizontal = HAlign::Right;
-    } else if (p.horizontal == HAlign::Right) {
-        p.horizontal = HAlign::Left;
+    if (p.horizontal == HAlign::kLeft) {
+        p.horizontal = HAlign::kRight;
+    } else if (p.horizontal == HAlign::kRight) {
+        p.horizontal = HAlign::kLeft;
     }
     return p;
 }

@@ -29,8 +29,8 @@ template <class In>
 std::uint32_t checked_count(std::uint32_t count, std::size_t min_size, In& in, std::size_t at,
                             const char* what) {
     if (!in.could_hold(static_cast<std::size_t>(count) * min_size))
-        throw ESkinReadError(std::to_string(count) + " " + what, at,
-                             static_cast<std::size_t>(count) * min_size);
+        throw SkinReadError(std::to_string(count) + " " + what, at,
+                            static_cast<std::size_t>(count) * min_size);
     return count;
 }
 
@@ -41,8 +41,7 @@ std::unique_ptr<TteBitmap> read_bitmap_file_record(In& in) {
     const std::size_t size_at = in.offset();
     const std::int32_t size = in.i32("bitmap file size");
     if (size < 0)
-        throw ESkinFormatError("bitmap file size " + std::to_string(size) + " is negative",
-                               size_at);
+        throw SkinFormatError("bitmap file size " + std::to_string(size) + " is negative", size_at);
     const std::size_t file_at = in.offset();
     const auto file = in.bytes(static_cast<std::size_t>(size), "bitmap file");
     bitmap->image = decode_bmp(file, file_at);
@@ -106,14 +105,14 @@ void read_maximum_images(In& in, BitmapList& bitmaps, std::uint32_t& word) {
 template <class In>
 void read_header_and_images(In& in, TSeSkinSource& s, SkinBody kind, SkinReadReport& report) {
     read_header(in, s);
-    if (kind == SkinBody::Standard)
+    if (kind == SkinBody::kStandard)
         read_standard_images(in, s.bitmaps, report.image_word);
     else
         read_maximum_images(in, s.bitmaps, report.image_word);
 }
 
 RecordForm record_form(SkinBody kind) {
-    return kind == SkinBody::Standard ? RecordForm::Text : RecordForm::Binary;
+    return kind == SkinBody::kStandard ? RecordForm::kText : RecordForm::kBinary;
 }
 
 }  // namespace
@@ -131,29 +130,29 @@ TableSource TSeSkinSource::read_objects_and_tables(ByteReader& in, RecordForm fo
     const std::size_t at = in.offset();
     const std::uint32_t word = in.u32("object count word");
     report.object_word = word;
-    TableSource tables = TableSource::Derived;
+    TableSource tables = TableSource::kDerived;
     std::uint32_t count = word;
     if ((word & kAllTablesFlag) == kAllTablesFlag) {
-        tables = TableSource::Stored;
+        tables = TableSource::kStored;
         count = word & ~kAllTablesFlag;
     } else if ((word & kTwoTablesFlag) == kTwoTablesFlag) {
-        tables = TableSource::StoredWithoutSysColors;
+        tables = TableSource::kStoredWithoutSysColors;
         count = word & ~kTwoTablesFlag;
     }
     checked_count(count, kMinObjectRecord, in, at, "objects");
     objects.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) add_root(read_root_record(in, form));
     switch (tables) {
-        case TableSource::Stored:
+        case TableSource::kStored:
             report.color_entries = read_color_table(in, colors);
             report.sys_color_entries = read_sys_color_table(in, sys_colors);
             report.font_entries = read_font_table(in, fonts);
             break;
-        case TableSource::StoredWithoutSysColors:
+        case TableSource::kStoredWithoutSysColors:
             report.color_entries = read_color_table(in, colors);
             report.font_entries = read_font_table(in, fonts);
             break;
-        case TableSource::Derived:
+        case TableSource::kDerived:
             derive_tables();
             break;
     }
@@ -220,13 +219,13 @@ Bytes TSeSkinSource::write_body(SkinBody kind, const TteThemeColors& table_color
                                 const TteThemeFonts& table_fonts) const {
     constexpr std::size_t kMaxFlaggedImages = 0xFFF;
     constexpr std::size_t kMaxObjects = 0xFFFF;
-    if (kind == SkinBody::Maximum && bitmaps.size() > kMaxFlaggedImages)
+    if (kind == SkinBody::kMaximum && bitmaps.size() > kMaxFlaggedImages)
         throw std::length_error("Too many images for the maximum body");
     if (objects.size() > kMaxObjects) throw std::length_error("Too many root objects to store");
     ByteWriter out;
     write_header(out);
-    const RecordForm form = kind == SkinBody::Standard ? RecordForm::Text : RecordForm::Binary;
-    if (kind == SkinBody::Standard) {
+    const RecordForm form = kind == SkinBody::kStandard ? RecordForm::kText : RecordForm::kBinary;
+    if (kind == SkinBody::kStandard) {
         out.i32(static_cast<std::int32_t>(bitmaps.size()));
         for (const auto& b : bitmaps) write_image_record(out, *b);
     } else {

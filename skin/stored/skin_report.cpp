@@ -40,11 +40,11 @@ const char* bool_text(bool b) {
 
 const char* table_source_name(TableSource t) {
     switch (t) {
-        case TableSource::Stored:
+        case TableSource::kStored:
             return "stored";
-        case TableSource::StoredWithoutSysColors:
+        case TableSource::kStoredWithoutSysColors:
             return "stored without system colours";
-        case TableSource::Derived:
+        case TableSource::kDerived:
             return "derived";
     }
     return "?";
@@ -61,9 +61,9 @@ void count_tree(TSeSkinObject& o, int depth, SkinCounts& c) {
 void json_value(std::ostringstream& out, const Value& v) {
     if (v.is_integer()) {
         out << v.integer;
-    } else if (v.type == ValueType::True || v.type == ValueType::False) {
-        out << bool_text(v.type == ValueType::True);
-    } else if (v.type == ValueType::Set) {
+    } else if (v.type == ValueType::kTrue || v.type == ValueType::kFalse) {
+        out << bool_text(v.type == ValueType::kTrue);
+    } else if (v.type == ValueType::kSet) {
         out << '[';
         for (std::size_t i = 0; i < v.set_elements.size(); ++i)
             out << (i ? "," : "") << json_string(v.set_elements[i]);
@@ -123,7 +123,8 @@ void for_each_link(const TSeSkinObject& o,
     // nested() only hands out the member; nothing is changed through it.
     auto& self = const_cast<TSeSkinObject&>(o);
     for (const PropertyInfo& p : o.class_info().properties()) {
-        if (p.kind != PropertyKind::Object || p.target_class != &TteBitmapLink::static_class_info())
+        if (p.kind != PropertyKind::kObject ||
+            p.target_class != &TteBitmapLink::static_class_info())
             continue;
         visit(p.name, static_cast<const TteBitmapLink&>(*p.nested(self)));
     }

@@ -17,9 +17,9 @@ constexpr char kPathSeparator = '\\';
 
 Bytes read_whole_file(const std::string& file_name) {
     std::ifstream in(file_name, std::ios::binary);
-    if (!in) throw ESkinFileError("Cannot open skin file " + file_name);
+    if (!in) throw SkinFileError("Cannot open skin file " + file_name);
     Bytes data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw ESkinFileError("Cannot read skin file " + file_name);
+    if (in.bad()) throw SkinFileError("Cannot read skin file " + file_name);
     return data;
 }
 
@@ -42,7 +42,7 @@ SkinReadReport TSeSkinSource::read(ByteReader& stream) {
 SkinReadReport TSeSkinSource::read(ByteReader& stream, const TSeSkinFilter& filter) {
     clear();
     SkinReadReport report;
-    if (filter.compression == SkinCompression::None) {
+    if (filter.compression == SkinCompression::kNone) {
         const SkinBodyBytes body = decode_skin_body(filter, stream);
         report = read_body(body.view, body.base_offset, filter.body);
     } else {
@@ -76,7 +76,7 @@ void TSeSkinSource::write_file(const std::string& file_name) const {
     out.write(reinterpret_cast<const char*>(data.data()),
               static_cast<std::streamsize>(data.size()));
     out.close();
-    if (!out) throw ESkinFileError("Cannot write skin file " + file_name);
+    if (!out) throw SkinFileError("Cannot write skin file " + file_name);
 }
 
 TSeSkinObject* TSeSkinSource::object(int index) const {

@@ -17,7 +17,7 @@ namespace tolsy {
 class InflateReader;
 
 // How the tables arrived: all three, colours and fonts only, or derived from the objects.
-enum class TableSource { Stored, StoredWithoutSysColors, Derived };
+enum class TableSource { kStored, kStoredWithoutSysColors, kDerived };
 
 // What a read found, for tools and checks.
 struct SkinReadReport {
@@ -27,7 +27,7 @@ struct SkinReadReport {
     std::size_t body_consumed = 0;  // bytes the body's fields took
     std::uint32_t image_word = 0;   // maximum body only; the count for the standard body
     std::uint32_t object_word = 0;
-    TableSource tables = TableSource::Stored;
+    TableSource tables = TableSource::kStored;
     // Entries each stored table held; 0 for a table not stored.
     int color_entries = 0;
     int sys_color_entries = 0;

@@ -44,8 +44,8 @@ int font_int(std::string_view field, std::string_view text, const char* what, lo
              long long hi) {
     long long v = 0;
     if (!parse_int(field, v) || v < lo || v > hi)
-        throw ESkinFormatError(std::string(what) + " \"" + std::string(field) +
-                               "\" in font text \"" + std::string(text) + "\"");
+        throw SkinFormatError(std::string(what) + " \"" + std::string(field) +
+                              "\" in font text \"" + std::string(text) + "\"");
     return static_cast<int>(v);
 }
 
@@ -71,8 +71,8 @@ void write_entry(ByteWriter& out, std::string_view name, const std::string& valu
 Color entry_color(const Entry& e) {
     try {
         return color_from_text(e.value);
-    } catch (const ESkinFormatError& err) {
-        throw ESkinFormatError(err.detail(), e.offset);
+    } catch (const SkinFormatError& err) {
+        throw SkinFormatError(err.detail(), e.offset);
     }
 }
 
@@ -208,7 +208,7 @@ Color color_from_text(std::string_view text) {
     const bool hex = !t.empty() && t.front() == '$';
     const bool ok = hex ? t.size() <= 9 && parse_int(t.substr(1), v, 16)
                         : parse_int(t, v) && v >= INT32_MIN && v <= UINT32_MAX;
-    if (!ok || (v < 0 && hex)) throw ESkinFormatError("colour text \"" + std::string(text) + "\"");
+    if (!ok || (v < 0 && hex)) throw SkinFormatError("colour text \"" + std::string(text) + "\"");
     return static_cast<Color>(v);
 }
 
@@ -227,8 +227,8 @@ std::string font_to_text(const ThemeFont& font) {
 ThemeFont font_from_text(std::string_view text) {
     const auto fields = split_fields(text);
     if (fields.size() < 6)
-        throw ESkinFormatError("font text \"" + std::string(text) + "\" has " +
-                               std::to_string(fields.size()) + " of 6 fields");
+        throw SkinFormatError("font text \"" + std::string(text) + "\" has " +
+                              std::to_string(fields.size()) + " of 6 fields");
     ThemeFont font;
     font.name = std::string(fields[0]);
     font.size = font_int(fields[1], text, "font size", INT32_MIN, INT32_MAX);
@@ -285,8 +285,8 @@ int read_font_table(ByteReader& in, TteThemeFonts& table) {
         if (i >= kThemeFontCount) continue;
         try {
             table.fonts[static_cast<std::size_t>(i)] = font_from_text(e.value);
-        } catch (const ESkinFormatError& err) {
-            throw ESkinFormatError(err.detail(), e.offset);
+        } catch (const SkinFormatError& err) {
+            throw SkinFormatError(err.detail(), e.offset);
         }
     }
     return count;

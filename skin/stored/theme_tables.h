@@ -52,13 +52,13 @@ struct TteThemeFonts {
 
 // Colour text: a colour name of the toolkit, "$" and 8 hexadecimal digits, or a decimal number.
 std::string color_to_text(Color color);
-Color color_from_text(std::string_view text);  // throws ESkinFormatError
+Color color_from_text(std::string_view text);  // throws SkinFormatError
 
 // Font text: "face,size,charset,red,green,blue" and ",bold", ",italic", ",underline",
 // ",strikeout" for each style; fields may also be separated by ";". The character set is
 // written but not read; the colour is written as its low three bytes.
 std::string font_to_text(const ThemeFont& font);
-ThemeFont font_from_text(std::string_view text);  // throws ESkinFormatError
+ThemeFont font_from_text(std::string_view text);  // throws SkinFormatError
 
 // Each reader returns the number of entries the stored table held.
 int read_color_table(ByteReader& in, TteThemeColors& table);

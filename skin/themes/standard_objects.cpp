@@ -37,12 +37,12 @@ TSeSkinObject* first_descendant_of_kind(TSeSkinObject& object, TSeKind kind) {
 }  // namespace
 
 const std::array<std::string_view, 25>& standard_root_names() {
-    static constexpr std::array<std::string_view, 25> names{
+    static constexpr std::array<std::string_view, 25> kNames{
         "Button",    "Checkbox", "RadioButton", "GroupBox",  "ScrollBar",  "ProgressBar", "Edit",
         "ComboBox",  "TrackBar", "MenuBar",     "PopupMenu", "Header",     "StatusBar",   "Tabs",
         "Container", "Frame",    "ScrollBox",   "Splitter",  "SpinButton", "ControlBar",  "Grid",
         "ListBox",   "Hint",     "SpeedButton", "ToolBar"};
-    return names;
+    return kNames;
 }
 
 TSeSkinObject* find_root(const TSeSkinSource& source, std::string_view name) {

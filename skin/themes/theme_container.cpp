@@ -8,12 +8,12 @@ namespace {
 
 std::size_t checked_size(std::int64_t size, const ByteReader& in, std::size_t at) {
     if (size < 0)
-        throw ESkinFormatError("stored theme size " + std::to_string(size) + " is negative", at);
+        throw SkinFormatError("stored theme size " + std::to_string(size) + " is negative", at);
     if (static_cast<std::uint64_t>(size) > in.remaining())
-        throw ESkinReadError("stored theme of " + std::to_string(size) + " bytes", at,
-                             static_cast<std::size_t>(std::min<std::uint64_t>(
-                                 static_cast<std::uint64_t>(size), SIZE_MAX)),
-                             in.remaining());
+        throw SkinReadError("stored theme of " + std::to_string(size) + " bytes", at,
+                            static_cast<std::size_t>(std::min<std::uint64_t>(
+                                static_cast<std::uint64_t>(size), SIZE_MAX)),
+                            in.remaining());
     return static_cast<std::size_t>(size);
 }
 
@@ -34,17 +34,17 @@ void read_theme_container(ByteReader& in, ThemeStreamData& item, const TteThemeM
     const std::uint8_t kind = in.u8("theme container kind");
     item.buffer.clear();
     switch (static_cast<ContainerKind>(kind)) {
-        case ContainerKind::Empty:
+        case ContainerKind::kEmpty:
             break;
-        case ContainerKind::BareTheme:
+        case ContainerKind::kBareTheme:
             read_bare_theme(in, item, manager);
             return;
-        case ContainerKind::Named64:
-        case ContainerKind::Named32: {
+        case ContainerKind::kNamed64:
+        case ContainerKind::kNamed32: {
             item.theme_store = in.lstr("theme name");
             const std::size_t size_at = in.offset();
             std::int64_t size = 0;
-            if (kind == static_cast<std::uint8_t>(ContainerKind::Named64)) {
+            if (kind == static_cast<std::uint8_t>(ContainerKind::kNamed64)) {
                 // The buffer is sized from the low 32 bits of the stored size.
                 size = static_cast<std::int32_t>(in.i64("stored theme size") & 0xFFFFFFFF);
             } else {
@@ -55,21 +55,21 @@ void read_theme_container(ByteReader& in, ThemeStreamData& item, const TteThemeM
             break;
         }
         default:
-            throw ESkinFormatError("unknown theme container kind " + std::to_string(kind), kind_at);
+            throw SkinFormatError("unknown theme container kind " + std::to_string(kind), kind_at);
     }
     if (!in.at_end())
-        throw ESkinFormatError(std::to_string(in.remaining()) + " bytes after the theme container",
-                               in.offset());
+        throw SkinFormatError(std::to_string(in.remaining()) + " bytes after the theme container",
+                              in.offset());
 }
 
 void write_theme_container(ByteWriter& out, const ThemeStreamData& item) {
     if (item.buffer.empty()) {
-        out.u8(static_cast<std::uint8_t>(ContainerKind::Empty));
+        out.u8(static_cast<std::uint8_t>(ContainerKind::kEmpty));
         return;
     }
     if (item.buffer.size() > static_cast<std::size_t>(INT32_MAX))
         throw std::length_error("Stored theme is too large for its container");
-    out.u8(static_cast<std::uint8_t>(ContainerKind::Named32));
+    out.u8(static_cast<std::uint8_t>(ContainerKind::kNamed32));
     out.lstr(item.theme_store);
     out.i32(static_cast<std::int32_t>(item.buffer.size()));
     out.bytes(item.buffer);

@@ -12,7 +12,7 @@ namespace tolsy {
 
 class TteThemeManager;
 
-enum class ContainerKind : std::uint8_t { Empty = 0, BareTheme = 1, Named64 = 2, Named32 = 3 };
+enum class ContainerKind : std::uint8_t { kEmpty = 0, kBareTheme = 1, kNamed64 = 2, kNamed32 = 3 };
 
 inline constexpr std::string_view kEmptyThemeStore = "(empty)";
 
@@ -25,7 +25,7 @@ struct ThemeStreamData {
 };
 
 // Reads one container; the data must end with it. Kind 1 is decoded through the manager and
-// re-stored in the buffer by kinds that can save. Throws ESkinError for malformed containers.
+// re-stored in the buffer by kinds that can save. Throws SkinError for malformed containers.
 void read_theme_container(ByteReader& in, ThemeStreamData& item, const TteThemeManager& manager);
 void write_theme_container(ByteWriter& out, const ThemeStreamData& item);
 

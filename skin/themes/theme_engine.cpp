@@ -132,7 +132,7 @@ void TTeThemeEngine::loaded() {
 }
 
 void TTeThemeEngine::notification(Component& component, Operation operation) {
-    const bool list_removed = operation == Operation::Remove && &component == theme_list_;
+    const bool list_removed = operation == Operation::kRemove && &component == theme_list_;
     Component::notification(component, operation);
     if (!list_removed) return;
     theme_list_ = nullptr;

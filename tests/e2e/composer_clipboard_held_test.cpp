@@ -43,7 +43,7 @@ TEST_F(HeldClipboard, ErrorShownLineKeepsTextClipboardKeepsOldAndNextChangeGoesT
     ASSERT_TRUE(OpenClipboard(holder.handle()));
 
     form().post_pick(L::kSymbol, kFlatness);
-    HWND box = program_.wait_window(L"Tolsy");
+    HWND box = program.wait_window(L"Tolsy");
     if (!box) CloseClipboard();
     ASSERT_NE(box, nullptr) << "no error display captioned Tolsy";
     const MessageBoxContents contents = read_message_box(box);
@@ -61,7 +61,7 @@ TEST_F(HeldClipboard, ErrorShownLineKeepsTextClipboardKeepsOldAndNextChangeGoesT
 
     form().pick_letter(L::kDatum1, 'A');
     EXPECT_EQ(hex(clipboard_state().text), hex(bytes({0xEB, 0xE4, 0xEC, 0xC0, 0xED})));
-    EXPECT_TRUE(program_.running());
+    EXPECT_TRUE(program.running());
 }
 
 }  // namespace

@@ -111,9 +111,9 @@ TEST_F(Display, EnterOnTheClearButtonPressesClear) {
 }
 
 TEST_F(Display, AltCCloses) {
-    ASSERT_TRUE(activate(window_));
+    ASSERT_TRUE(activate(window));
     press_keys({VK_MENU, 'C'});
-    EXPECT_TRUE(program_.wait_exit());
+    EXPECT_TRUE(program.wait_exit());
 }
 
 TEST_F(Display, ToolTipsShowTheGlyphsMeaning) {
@@ -122,7 +122,7 @@ TEST_F(Display, ToolTipsShowTheGlyphsMeaning) {
     HWND tip = nullptr;
     const bool shown = wait_until(
         [&] {
-            for (HWND w : program_.windows()) {
+            for (HWND w : program.windows()) {
                 if (_wcsicmp(class_name(w).c_str(), L"tooltips_class32") == 0) tip = w;
             }
             return tip != nullptr;

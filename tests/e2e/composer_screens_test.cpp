@@ -27,7 +27,7 @@ TEST_F(Screens, ThreePagesWithAComposedFrame) {
         ASSERT_EQ(form().visible_page(), page);
         mouse_move(POINT{0, 0});
         settle(300);
-        EXPECT_FALSE(save_screenshot(names[page], window_).empty());
+        EXPECT_FALSE(save_screenshot(names[page], window).empty());
     }
 }
 

@@ -41,10 +41,10 @@ TEST_F(TabOrder, TabWalksTheControlsInTheirOrder) {
         form().tab_strip(),
     };
     form().show_page(0);  // the click leaves the focus on the tab row
-    ASSERT_EQ(owning_control(focus_of(window_), expected), expected[0]);
+    ASSERT_EQ(owning_control(focus_of(window), expected), expected[0]);
     for (std::size_t i = 1; i < expected.size(); ++i) {
         press_keys({VK_TAB});
-        EXPECT_EQ(owning_control(focus_of(window_), expected), expected[i]) << "step " << i;
+        EXPECT_EQ(owning_control(focus_of(window), expected), expected[i]) << "step " << i;
     }
 }
 

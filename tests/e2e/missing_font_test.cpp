@@ -17,12 +17,12 @@ std::wstring installed_font_path() {
 class FontRemoved : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(MoveFileW(font_.c_str(), parked_.c_str())) << "the Tolsy font is not installed";
+        ASSERT_TRUE(MoveFileW(font.c_str(), parked.c_str())) << "the Tolsy font is not installed";
     }
-    void TearDown() override { MoveFileW(parked_.c_str(), font_.c_str()); }
-    const std::wstring font_ = installed_font_path();
-    const std::wstring parked_ =
-        font_.substr(0, font_.rfind(L"\\Fonts\\")) + L"\\Temp\\Tolsy.ttf.parked";
+    void TearDown() override { MoveFileW(parked.c_str(), font.c_str()); }
+    const std::wstring font = installed_font_path();
+    const std::wstring parked =
+        font.substr(0, font.rfind(L"\\Fonts\\")) + L"\\Temp\\Tolsy.ttf.parked";
 };
 
 TEST_F(FontRemoved, ShowsTheMessageAndEndsWithNoWindowLeft) {

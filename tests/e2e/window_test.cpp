@@ -16,92 +16,92 @@ bool same_rect(const RECT& a, const RECT& b) {
 class MainWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        window_ = program_.wait_window(kCaption);
-        ASSERT_NE(window_, nullptr) << "the main window did not appear";
+        window = program.wait_window(kCaption);
+        ASSERT_NE(window, nullptr) << "the main window did not appear";
         settle(300);
     }
-    Program program_;
-    HWND window_ = nullptr;
+    Program program;
+    HWND window = nullptr;
 };
 
 TEST_F(MainWindow, HasItsCaptionSizePlaceAndStaysOnTop) {
-    const RECT client = client_rect(window_);
+    const RECT client = client_rect(window);
     EXPECT_EQ(client.right - client.left, 389);
     EXPECT_EQ(client.bottom - client.top, 241);
 
-    const RECT frame = window_rect(window_);
+    const RECT frame = window_rect(window);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     EXPECT_NEAR(frame.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, 1);
     EXPECT_NEAR(frame.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 1);
-    EXPECT_TRUE(is_topmost(window_));
-    save_screenshot("main_window", window_);
+    EXPECT_TRUE(is_topmost(window));
+    save_screenshot("main_window", window);
 }
 
 TEST_F(MainWindow, CannotBeResizedOrMaximised) {
-    const LONG style = GetWindowLongW(window_, GWL_STYLE);
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
     EXPECT_FALSE(style & WS_THICKFRAME);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_TRUE(style & WS_SYSMENU);
 
-    const RECT before = window_rect(window_);
-    SendMessageW(window_, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    const RECT before = window_rect(window);
+    SendMessageW(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     settle();
-    EXPECT_FALSE(IsZoomed(window_));
-    EXPECT_TRUE(same_rect(before, window_rect(window_)));
+    EXPECT_FALSE(IsZoomed(window));
+    EXPECT_TRUE(same_rect(before, window_rect(window)));
     // A double click on the caption is how a user maximises by mouse.
-    SendMessageW(window_, WM_NCLBUTTONDBLCLK, HTCAPTION,
+    SendMessageW(window, WM_NCLBUTTONDBLCLK, HTCAPTION,
                  MAKELPARAM(before.left + 40, before.top + 8));
     settle();
-    EXPECT_FALSE(IsZoomed(window_));
-    EXPECT_TRUE(same_rect(before, window_rect(window_)));
+    EXPECT_FALSE(IsZoomed(window));
+    EXPECT_TRUE(same_rect(before, window_rect(window)));
 }
 
 TEST_F(MainWindow, StaysOnTopAndInPlaceAfterMinimiseAndRestore) {
-    const RECT before = window_rect(window_);
-    SendMessageW(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    ASSERT_TRUE(wait_until([&] { return IsIconic(window_) != FALSE; }));
-    SendMessageW(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
-    ASSERT_TRUE(wait_until([&] { return !IsIconic(window_); }));
+    const RECT before = window_rect(window);
+    SendMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(wait_until([&] { return IsIconic(window) != FALSE; }));
+    SendMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    ASSERT_TRUE(wait_until([&] { return !IsIconic(window); }));
     settle(300);
-    EXPECT_TRUE(is_topmost(window_));
-    EXPECT_TRUE(same_rect(before, window_rect(window_)));
+    EXPECT_TRUE(is_topmost(window));
+    EXPECT_TRUE(same_rect(before, window_rect(window)));
 }
 
 TEST_F(MainWindow, StaysOnTopAfterAnotherWindowWasActive) {
-    const RECT before = window_rect(window_);
+    const RECT before = window_rect(window);
     {
         OtherWindow other;
         EXPECT_TRUE(activate(other.handle()));
-        EXPECT_TRUE(is_topmost(window_));
+        EXPECT_TRUE(is_topmost(window));
         // Re-applying top-most must not take the activation back by itself.
         settle(300);
         EXPECT_EQ(GetForegroundWindow(), other.handle());
-        EXPECT_TRUE(activate(window_));
+        EXPECT_TRUE(activate(window));
         settle(300);
     }
-    EXPECT_TRUE(is_topmost(window_));
-    EXPECT_TRUE(same_rect(before, window_rect(window_)));
+    EXPECT_TRUE(is_topmost(window));
+    EXPECT_TRUE(same_rect(before, window_rect(window)));
 }
 
 TEST_F(MainWindow, CloseBoxEndsTheProgram) {
-    SendMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(program_.wait_exit());
-    EXPECT_EQ(program_.exit_code(), 0u);
+    SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(program.wait_exit());
+    EXPECT_EQ(program.exit_code(), 0u);
 }
 
 TEST_F(MainWindow, AltF4EndsTheProgram) {
-    ASSERT_TRUE(activate(window_));
+    ASSERT_TRUE(activate(window));
     press_keys({VK_MENU, VK_F4});
-    EXPECT_TRUE(program_.wait_exit());
-    EXPECT_EQ(program_.exit_code(), 0u);
+    EXPECT_TRUE(program.wait_exit());
+    EXPECT_EQ(program.exit_code(), 0u);
 }
 
 TEST_F(MainWindow, CloseRequestEndsTheProgram) {
-    PostMessageW(window_, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(program_.wait_exit());
-    EXPECT_TRUE(program_.windows().empty());
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.wait_exit());
+    EXPECT_TRUE(program.windows().empty());
 }
 
 }  // namespace

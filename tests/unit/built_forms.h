@@ -46,7 +46,7 @@ inline const Property* find_property(const ObjectNode& node, std::string_view na
 // The handler names the events of an object and of all objects below it give.
 inline void collect_handler_names(const ObjectNode& node, std::vector<std::string>& names) {
     for (const Property& p : node.properties) {
-        if (p.name.starts_with("On") && p.value.type == ValueType::Ident)
+        if (p.name.starts_with("On") && p.value.type == ValueType::kIdent)
             names.push_back(p.value.bytes);
     }
     for (const ObjectNode& child : node.children) collect_handler_names(child, names);

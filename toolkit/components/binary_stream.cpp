@@ -35,7 +35,7 @@ ObjectHeader BinaryStreamReader::object_header(int depth) {
             // As a collection item's order, the position is at most a 32-bit integer.
             Value pos;
             value(pos, depth + 1);
-            if (!pos.is_integer() || pos.type == ValueType::Int64)
+            if (!pos.is_integer() || pos.type == ValueType::kInt64)
                 fail("Integer child position of 8, 16 or 32 bits expected", header.offset);
             header.position_type = pos.type;
             header.position = pos.integer;
@@ -80,55 +80,55 @@ void BinaryStreamReader::value(Value& v, int depth) {
     v.type = static_cast<ValueType>(t);
     v.integer = 0;
     switch (v.type) {
-        case ValueType::Null:
-        case ValueType::False:
-        case ValueType::True:
-        case ValueType::Nil:
+        case ValueType::kNull:
+        case ValueType::kFalse:
+        case ValueType::kTrue:
+        case ValueType::kNil:
             break;
-        case ValueType::Int8:
+        case ValueType::kInt8:
             v.integer = static_cast<std::int8_t>(in_.u8("int8"));
             break;
-        case ValueType::Int16:
+        case ValueType::kInt16:
             v.integer = in_.i16("int16");
             break;
-        case ValueType::Int32:
+        case ValueType::kInt32:
             v.integer = in_.i32("int32");
             break;
-        case ValueType::Int64:
-        case ValueType::Currency:
+        case ValueType::kInt64:
+        case ValueType::kCurrency:
             v.integer = in_.i64("int64");
             break;
-        case ValueType::Extended:
+        case ValueType::kExtended:
             v.bytes.assign(as_text(in_.bytes(10, "extended float")));
             break;
-        case ValueType::Single:
+        case ValueType::kSingle:
             v.bytes.assign(as_text(in_.bytes(4, "single float")));
             break;
-        case ValueType::Double:
-        case ValueType::Date:
+        case ValueType::kDouble:
+        case ValueType::kDate:
             v.bytes.assign(as_text(in_.bytes(8, "double float")));
             break;
-        case ValueType::String:
-        case ValueType::Ident:
+        case ValueType::kString:
+        case ValueType::kIdent:
             v.bytes.assign(in_.short_text("string"));
             break;
-        case ValueType::LString:
-        case ValueType::UTF8String:
-        case ValueType::Binary:
+        case ValueType::kLString:
+        case ValueType::kUtf8String:
+        case ValueType::kBinary:
             v.bytes.assign(as_text(in_.bytes(length32(1, "string or binary"), "data")));
             break;
-        case ValueType::WString:
+        case ValueType::kWString:
             wide(v.wide);
             break;
-        case ValueType::Set:
+        case ValueType::kSet:
             v.set_elements.clear();
             set(v.set_elements);
             break;
-        case ValueType::List:
+        case ValueType::kList:
             v.list.clear();
             list(v.list, depth);
             break;
-        case ValueType::Collection:
+        case ValueType::kCollection:
             v.items.clear();
             collection(v.items, depth);
             break;
@@ -157,13 +157,13 @@ void BinaryStreamReader::collection(std::vector<ItemNode>& out, int depth) {
         ItemNode& item = out.emplace_back();
         const std::size_t at = offset();
         const auto t = static_cast<ValueType>(in_.peek("collection item"));
-        if (t == ValueType::Int8 || t == ValueType::Int16 || t == ValueType::Int32) {
+        if (t == ValueType::kInt8 || t == ValueType::kInt16 || t == ValueType::kInt32) {
             Value order;
             value(order, depth + 1);
             item.order_type = order.type;
             item.order = order.integer;
         }
-        if (in_.u8("collection item") != static_cast<std::uint8_t>(ValueType::List))
+        if (in_.u8("collection item") != static_cast<std::uint8_t>(ValueType::kList))
             fail("Collection item expected", at);
         while (!end_of("property or end of item")) item.properties.push_back(property(depth + 1));
     }
@@ -216,12 +216,12 @@ class BinaryWriter {
             byte(kPrefixMask | node.flags);
             if (node.flags & kFilerChildPos) {
                 Value pos;
-                pos.type = node.position_type == ValueType::Null
+                pos.type = node.position_type == ValueType::kNull
                                ? Value::integer_value(node.position).type
                                : node.position_type;
                 pos.integer = node.position;
-                if (pos.type != ValueType::Int8 && pos.type != ValueType::Int16 &&
-                    pos.type != ValueType::Int32) {
+                if (pos.type != ValueType::kInt8 && pos.type != ValueType::kInt16 &&
+                    pos.type != ValueType::kInt32) {
                     throw StreamWriteError("Child position must be an 8, 16 or 32-bit integer");
                 }
                 value(pos);
@@ -266,64 +266,64 @@ class BinaryWriter {
     void value(const Value& v) {
         byte(static_cast<std::uint8_t>(v.type));
         switch (v.type) {
-            case ValueType::Null:
-            case ValueType::False:
-            case ValueType::True:
-            case ValueType::Nil:
+            case ValueType::kNull:
+            case ValueType::kFalse:
+            case ValueType::kTrue:
+            case ValueType::kNil:
                 break;
-            case ValueType::Int8:
+            case ValueType::kInt8:
                 checked_integer(v.integer, INT8_MIN, INT8_MAX, 1);
                 break;
-            case ValueType::Int16:
+            case ValueType::kInt16:
                 checked_integer(v.integer, INT16_MIN, INT16_MAX, 2);
                 break;
-            case ValueType::Int32:
+            case ValueType::kInt32:
                 checked_integer(v.integer, INT32_MIN, INT32_MAX, 4);
                 break;
-            case ValueType::Int64:
-            case ValueType::Currency:
+            case ValueType::kInt64:
+            case ValueType::kCurrency:
                 out_.i64(v.integer);
                 break;
-            case ValueType::Extended:
+            case ValueType::kExtended:
                 fixed(v.bytes, 10);
                 break;
-            case ValueType::Single:
+            case ValueType::kSingle:
                 fixed(v.bytes, 4);
                 break;
-            case ValueType::Double:
-            case ValueType::Date:
+            case ValueType::kDouble:
+            case ValueType::kDate:
                 fixed(v.bytes, 8);
                 break;
-            case ValueType::String:
-            case ValueType::Ident:
+            case ValueType::kString:
+            case ValueType::kIdent:
                 short_string(v.bytes, "string");
                 break;
-            case ValueType::LString:
-            case ValueType::UTF8String:
-            case ValueType::Binary:
+            case ValueType::kLString:
+            case ValueType::kUtf8String:
+            case ValueType::kBinary:
                 length32(v.bytes.size());
                 raw(v.bytes);
                 break;
-            case ValueType::WString:
+            case ValueType::kWString:
                 length32(v.wide.size());
                 for (char16_t c : v.wide) out_.u16(c);
                 break;
-            case ValueType::Set:
+            case ValueType::kSet:
                 for (const std::string& e : v.set_elements) {
                     if (e.empty()) throw StreamWriteError("Empty set element");
                     short_string(e, "set element");
                 }
                 byte(0);
                 break;
-            case ValueType::List:
+            case ValueType::kList:
                 for (const Value& item : v.list) {
                     // A Null byte would end the list early.
-                    if (item.type == ValueType::Null) throw StreamWriteError("Null inside a list");
+                    if (item.type == ValueType::kNull) throw StreamWriteError("Null inside a list");
                     value(item);
                 }
                 byte(0);
                 break;
-            case ValueType::Collection:
+            case ValueType::kCollection:
                 collection(v.items);
                 break;
         }
@@ -347,9 +347,9 @@ class BinaryWriter {
 
     void collection(const std::vector<ItemNode>& items) {
         for (const ItemNode& item : items) {
-            if (item.order_type != ValueType::Null) {
-                if (item.order_type != ValueType::Int8 && item.order_type != ValueType::Int16 &&
-                    item.order_type != ValueType::Int32) {
+            if (item.order_type != ValueType::kNull) {
+                if (item.order_type != ValueType::kInt8 && item.order_type != ValueType::kInt16 &&
+                    item.order_type != ValueType::kInt32) {
                     throw StreamWriteError("Collection order must be an 8, 16 or 32-bit integer");
                 }
                 Value order;
@@ -357,7 +357,7 @@ class BinaryWriter {
                 order.integer = item.order;
                 value(order);
             }
-            byte(static_cast<std::uint8_t>(ValueType::List));
+            byte(static_cast<std::uint8_t>(ValueType::kList));
             for (const Property& p : item.properties) property(p);
             byte(0);
         }

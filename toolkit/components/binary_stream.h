@@ -27,7 +27,7 @@ inline constexpr char kStreamSignature[] = "TPF0";
 struct ObjectHeader {
     std::size_t offset = 0;  // where the object begins
     std::uint8_t flags = 0;
-    ValueType position_type = ValueType::Null;
+    ValueType position_type = ValueType::kNull;
     std::int64_t position = 0;
     std::string_view class_name;
     std::string_view name;
@@ -73,7 +73,7 @@ class BinaryStreamReader {
     }
 
   private:
-    static constexpr std::uint8_t kBinaryType = static_cast<std::uint8_t>(ValueType::Binary);
+    static constexpr std::uint8_t kBinaryType = static_cast<std::uint8_t>(ValueType::kBinary);
 
     void enter(int depth) const;
     std::size_t length32(std::size_t unit, const char* what);

@@ -27,7 +27,7 @@ void apply_property(Persistent& target, const Property& property, ReadContext& c
             info->read(*obj, property.value, ctx);
             return;
         }
-        if (info->kind != PropertyKind::Object) unknown_property(*obj, property);
+        if (info->kind != PropertyKind::kObject) unknown_property(*obj, property);
         obj = info->nested(*obj);
         rest = rest.substr(dot + 1);
     }
@@ -43,13 +43,13 @@ void write_properties(const Persistent& obj, const std::string& prefix, std::vec
 void clear_references(Persistent& obj, const Component& dead) {
     for (const PropertyInfo& p : obj.class_info().properties()) {
         switch (p.kind) {
-            case PropertyKind::Reference:
+            case PropertyKind::kReference:
                 p.clear_reference(obj, dead);
                 break;
-            case PropertyKind::Object:
+            case PropertyKind::kObject:
                 clear_references(*p.nested(obj), dead);
                 break;
-            case PropertyKind::Collection: {
+            case PropertyKind::kCollection: {
                 auto& col = static_cast<Collection&>(*p.nested(obj));
                 for (std::size_t i = 0; i < col.size(); ++i) clear_references(col.at(i), dead);
                 break;
@@ -76,7 +76,7 @@ std::string reference_name(const Component& target, const Component* root) {
 }
 
 void read_collection(Collection& collection, const Value& v, ReadContext& ctx) {
-    if (v.type != ValueType::Collection) ctx.fail("collection expected");
+    if (v.type != ValueType::kCollection) ctx.fail("collection expected");
     collection.clear();
     const std::string_view name = ctx.property;
     for (const ItemNode& node : v.items) {
@@ -88,7 +88,7 @@ void read_collection(Collection& collection, const Value& v, ReadContext& ctx) {
 
 Value write_collection(const Collection& collection, WriteContext& ctx) {
     Value v;
-    v.type = ValueType::Collection;
+    v.type = ValueType::kCollection;
     for (std::size_t i = 0; i < collection.size(); ++i) {
         ItemNode& node = v.items.emplace_back();
         write_properties(collection.at(i), "", node.properties, ctx);

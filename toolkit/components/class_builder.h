@@ -71,7 +71,7 @@ struct Access<T, GetSet<G, S>> {
 }  // namespace detail
 
 template <class T, class A>
-using accessor_value_t = typename detail::Access<T, A>::value_type;
+using AccessorValue = typename detail::Access<T, A>::value_type;
 
 // Reading and writing helpers shared by every class.
 // Applies one (possibly dotted) property; unknown names throw UnknownPropertyError.
@@ -100,11 +100,11 @@ class ClassBuilder {
     explicit ClassBuilder(ClassInfo& info) : info_(info) {}
 
     template <class A>
-    ClassBuilder& integer(std::string_view name, A access, accessor_value_t<T, A> def = {}) {
-        using F = accessor_value_t<T, A>;
+    ClassBuilder& integer(std::string_view name, A access, AccessorValue<T, A> def = {}) {
+        using F = AccessorValue<T, A>;
         static_assert(std::is_integral_v<F>, "integer properties need an integral type");
         return scalar<A>(
-            name, PropertyKind::Integer, access, def, nullptr,
+            name, PropertyKind::kInteger, access, def, nullptr,
             [](const Value& v, ReadContext& ctx) -> F {
                 if constexpr (std::is_signed_v<F>) {
                     return static_cast<F>(codec::to_integer(v, ctx, std::numeric_limits<F>::min(),
@@ -128,18 +128,18 @@ class ClassBuilder {
     template <class A>
     ClassBuilder& boolean(std::string_view name, A access, bool def = false) {
         return scalar<A>(
-            name, PropertyKind::Boolean, access, def, nullptr,
+            name, PropertyKind::kBoolean, access, def, nullptr,
             [](const Value& v, ReadContext& ctx) { return codec::to_boolean(v, ctx); },
             [](const bool& v) { return Value::boolean(v); });
     }
 
     template <class A>
     ClassBuilder& enumeration(std::string_view name, A access, const EnumInfo& values,
-                              accessor_value_t<T, A> def = {}) {
-        using F = accessor_value_t<T, A>;
+                              AccessorValue<T, A> def = {}) {
+        using F = AccessorValue<T, A>;
         const EnumInfo* info = &values;
         return scalar<A>(
-            name, PropertyKind::Enumeration, access, def, info,
+            name, PropertyKind::kEnumeration, access, def, info,
             [info](const Value& v, ReadContext& ctx) {
                 return static_cast<F>(codec::to_enum(v, *info, ctx));
             },
@@ -148,11 +148,11 @@ class ClassBuilder {
 
     template <class A>
     ClassBuilder& set(std::string_view name, A access, const EnumInfo& elements,
-                      accessor_value_t<T, A> def = {}) {
-        using F = accessor_value_t<T, A>;
+                      AccessorValue<T, A> def = {}) {
+        using F = AccessorValue<T, A>;
         const EnumInfo* info = &elements;
         return scalar<A>(
-            name, PropertyKind::Set, access, def, info,
+            name, PropertyKind::kSet, access, def, info,
             [info](const Value& v, ReadContext& ctx) {
                 return static_cast<F>(codec::to_set(v, *info, ctx));
             },
@@ -162,7 +162,7 @@ class ClassBuilder {
     template <class A>
     ClassBuilder& string(std::string_view name, A access, std::string def = {}) {
         return scalar<A>(
-            name, PropertyKind::String, access, std::move(def), nullptr,
+            name, PropertyKind::kString, access, std::move(def), nullptr,
             [](const Value& v, ReadContext& ctx) { return codec::to_ansi(v, ctx); },
             [](const std::string& v) { return codec::from_ansi(v); });
     }
@@ -170,7 +170,7 @@ class ClassBuilder {
     template <class A>
     ClassBuilder& wide_string(std::string_view name, A access, std::u16string def = {}) {
         return scalar<A>(
-            name, PropertyKind::WideString, access, std::move(def), nullptr,
+            name, PropertyKind::kWideString, access, std::move(def), nullptr,
             [](const Value& v, ReadContext& ctx) { return codec::to_wide(v, ctx); },
             [](const std::u16string& v) { return codec::from_wide(v); });
     }
@@ -178,7 +178,7 @@ class ClassBuilder {
     template <class A>
     ClassBuilder& color(std::string_view name, A access, Color def) {
         return scalar<A>(
-            name, PropertyKind::Color, access, def, nullptr,
+            name, PropertyKind::kColor, access, def, nullptr,
             [](const Value& v, ReadContext& ctx) { return codec::to_color(v, ctx); },
             [](const Color& v) { return codec::from_color(v); });
     }
@@ -186,18 +186,18 @@ class ClassBuilder {
     template <class A>
     ClassBuilder& charset(std::string_view name, A access, std::uint8_t def = kDefaultCharset) {
         return scalar<A>(
-            name, PropertyKind::Charset, access, def, nullptr,
+            name, PropertyKind::kCharset, access, def, nullptr,
             [](const Value& v, ReadContext& ctx) { return codec::to_charset(v, ctx); },
             [](const std::uint8_t& v) { return codec::from_charset(v); });
     }
 
     // float fields are written as Single, double and long double as Extended.
     template <class A>
-    ClassBuilder& real(std::string_view name, A access, accessor_value_t<T, A> def = {}) {
-        using F = accessor_value_t<T, A>;
+    ClassBuilder& real(std::string_view name, A access, AccessorValue<T, A> def = {}) {
+        using F = AccessorValue<T, A>;
         static_assert(std::is_floating_point_v<F>, "real properties need a floating-point type");
         return scalar<A>(
-            name, PropertyKind::Float, access, def, nullptr,
+            name, PropertyKind::kFloat, access, def, nullptr,
             [](const Value& v, ReadContext& ctx) {
                 const long double x = codec::to_float(v, ctx);
                 if (std::isfinite(x) && std::fabs(x) > std::numeric_limits<F>::max()) {
@@ -217,7 +217,7 @@ class ClassBuilder {
     template <class F, class C>
     ClassBuilder& object(std::string_view name, F C::*member) {
         static_assert(std::is_base_of_v<Persistent, F>, "object properties hold a Persistent");
-        PropertyInfo p = base(name, PropertyKind::Object);
+        PropertyInfo p = base(name, PropertyKind::kObject);
         p.target_class = &F::static_class_info();
         p.nested = [member](Persistent& obj) -> Persistent* {
             return &(static_cast<T&>(obj).*member);
@@ -236,7 +236,7 @@ class ClassBuilder {
     template <class F, class C>
     ClassBuilder& collection(std::string_view name, F C::*member) {
         static_assert(std::is_base_of_v<Collection, F>, "collection properties hold a Collection");
-        PropertyInfo p = base(name, PropertyKind::Collection);
+        PropertyInfo p = base(name, PropertyKind::kCollection);
         p.nested = [member](Persistent& obj) -> Persistent* {
             return &(static_cast<T&>(obj).*member);
         };
@@ -256,14 +256,14 @@ class ClassBuilder {
     template <class F, class C>
     ClassBuilder& reference(std::string_view name, F* C::*member) {
         static_assert(std::is_base_of_v<Component, F>, "references point to components");
-        PropertyInfo p = base(name, PropertyKind::Reference);
+        PropertyInfo p = base(name, PropertyKind::kReference);
         p.read = [member](Persistent& obj, const Value& v, ReadContext& ctx) {
             T& self = static_cast<T&>(obj);
-            if (v.type == ValueType::Nil) {
+            if (v.type == ValueType::kNil) {
                 self.*member = nullptr;
                 return;
             }
-            if (v.type != ValueType::Ident) ctx.fail("component name expected");
+            if (v.type != ValueType::kIdent) ctx.fail("component name expected");
             defer_reference(ctx, v.bytes, [&self, member](Component* c) -> bool {
                 F* typed = dynamic_cast<F*>(c);
                 if (!typed) return false;
@@ -286,14 +286,14 @@ class ClassBuilder {
     // An event bound by handler name to a function the root registered (register_handler).
     template <class C, class... Args>
     ClassBuilder& event(std::string_view name, Event<Args...> C::*member) {
-        PropertyInfo p = base(name, PropertyKind::Event);
+        PropertyInfo p = base(name, PropertyKind::kEvent);
         p.read = [member](Persistent& obj, const Value& v, ReadContext& ctx) {
             Event<Args...>& e = static_cast<T&>(obj).*member;
-            if (v.type == ValueType::Nil) {
+            if (v.type == ValueType::kNil) {
                 e.clear();
                 return;
             }
-            if (v.type != ValueType::Ident) ctx.fail("handler name expected");
+            if (v.type != ValueType::kIdent) ctx.fail("handler name expected");
             const std::any* h = ctx.root ? ctx.root->find_handler(v.bytes) : nullptr;
             if (!h) ctx.fail("handler " + v.bytes + " not found");
             auto* fn = std::any_cast<typename Event<Args...>::Function>(h);
@@ -313,7 +313,7 @@ class ClassBuilder {
     ClassBuilder& binary(std::string_view name,
                          std::function<void(T&, std::span<const std::uint8_t>, ReadContext&)> read,
                          std::function<std::optional<std::string>(const T&)> write) {
-        PropertyInfo p = base(name, PropertyKind::Custom);
+        PropertyInfo p = base(name, PropertyKind::kCustom);
         p.read = [read](Persistent& obj, const Value& v, ReadContext& ctx) {
             const std::string data = codec::to_binary(v, ctx);
             read(static_cast<T&>(obj),
@@ -333,7 +333,7 @@ class ClassBuilder {
     ClassBuilder& custom(std::string_view name,
                          std::function<void(T&, const Value&, ReadContext&)> read,
                          std::function<std::optional<Value>(const T&)> write) {
-        PropertyInfo p = base(name, PropertyKind::Custom);
+        PropertyInfo p = base(name, PropertyKind::kCustom);
         p.read = [read](Persistent& obj, const Value& v, ReadContext& ctx) {
             read(static_cast<T&>(obj), v, ctx);
         };

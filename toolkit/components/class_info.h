@@ -53,20 +53,20 @@ struct EnumInfo {
 };
 
 enum class PropertyKind : std::uint8_t {
-    Integer,
-    Boolean,
-    Enumeration,
-    Set,
-    String,
-    WideString,
-    Color,
-    Charset,
-    Float,
-    Object,
-    Collection,
-    Reference,
-    Event,
-    Custom,
+    kInteger,
+    kBoolean,
+    kEnumeration,
+    kSet,
+    kString,
+    kWideString,
+    kColor,
+    kCharset,
+    kFloat,
+    kObject,
+    kCollection,
+    kReference,
+    kEvent,
+    kCustom,
 };
 
 // State shared while one description is read into components.
@@ -93,7 +93,7 @@ class WriteContext {
 
 struct PropertyInfo {
     std::string name;
-    PropertyKind kind = PropertyKind::Integer;
+    PropertyKind kind = PropertyKind::kInteger;
     const EnumInfo* enum_info = nullptr;      // Enumeration and Set
     const ClassInfo* target_class = nullptr;  // Reference target, Object/Collection item class
     bool always_stored = false;               // written even when equal to its default

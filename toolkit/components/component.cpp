@@ -31,7 +31,7 @@ Component::~Component() {
     destroy_components();
     for (Component* other : std::vector<Component*>(free_notifies_)) {
         std::erase(other->free_notifies_, this);
-        if (!other->destroying_) other->notification(*this, Operation::Remove);
+        if (!other->destroying_) other->notification(*this, Operation::kRemove);
     }
     free_notifies_.clear();
     for (Component* child : children_) child->parent_ = nullptr;
@@ -69,7 +69,7 @@ void Component::set_parent_component(Component* parent) {
 }
 
 void Component::notification(Component& component, Operation operation) {
-    if (operation == Operation::Remove) clear_references(*this, component);
+    if (operation == Operation::kRemove) clear_references(*this, component);
 }
 
 void Component::free_notification(Component& other) {
@@ -111,13 +111,13 @@ void Component::destroy_components() {
 void Component::insert_component(Component* c) {
     components_.push_back(c);
     c->owner_ = this;
-    notification(*c, Operation::Insert);
+    notification(*c, Operation::kInsert);
 }
 
 void Component::remove_component(Component* c) {
     std::erase(components_, c);
     c->owner_ = nullptr;
-    if (!destroying_) notification(*c, Operation::Remove);
+    if (!destroying_) notification(*c, Operation::kRemove);
 }
 
 }  // namespace tolsy

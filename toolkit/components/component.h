@@ -21,7 +21,7 @@
 
 namespace tolsy {
 
-enum class Operation { Insert, Remove };
+enum class Operation { kInsert, kRemove };
 
 class Component : public Persistent {
     TOLSY_PERSISTENT(Component)

@@ -177,7 +177,7 @@ class ObjectStreamReader {
         for (;;) {
             const std::size_t dot = find_dot(rest);
             const PropertyInfo* info = finder_.find(*target_class, rest.substr(0, dot));
-            if (!info || (dot != std::string_view::npos && info->kind != PropertyKind::Object)) {
+            if (!info || (dot != std::string_view::npos && info->kind != PropertyKind::kObject)) {
                 throw UnknownPropertyError("Property " + std::string(name) +
                                                " does not exist in class " + target_class->name(),
                                            at);

@@ -98,7 +98,7 @@ const ClassInfo& TeGroupBox::static_class_info() {
 
 const ClassInfo& TePanel::static_class_info() {
     static const ClassInfo info = declare_class<TePanel, Control>("TTePanel", [](auto& c) {
-        c.enumeration("BevelOuter", &TePanel::bevel_outer, kBevels, PanelBevel::Raised);
+        c.enumeration("BevelOuter", &TePanel::bevel_outer, kBevels, PanelBevel::kRaised);
     });
     return info;
 }

@@ -64,12 +64,12 @@ class TeGroupBox : public Control {
     using Control::Control;
 };
 
-enum class PanelBevel { None, Lowered, Raised, Space };
+enum class PanelBevel { kNone, kLowered, kRaised, kSpace };
 
 class TePanel : public Control {
     TOLSY_PERSISTENT(TePanel)
     using Control::Control;
-    PanelBevel bevel_outer = PanelBevel::Raised;
+    PanelBevel bevel_outer = PanelBevel::kRaised;
 };
 
 class TeEdit : public Control {
@@ -77,12 +77,18 @@ class TeEdit : public Control {
     using Control::Control;
 };
 
-enum class ComboStyleKind { DropDown, Simple, DropDownList, OwnerDrawFixed, OwnerDrawVariable };
+enum class ComboStyleKind {
+    kDropDown,
+    kSimple,
+    kDropDownList,
+    kOwnerDrawFixed,
+    kOwnerDrawVariable
+};
 
 class TeComboBox : public Control {
     TOLSY_PERSISTENT(TeComboBox)
     using Control::Control;
-    ComboStyleKind style = ComboStyleKind::DropDown;
+    ComboStyleKind style = ComboStyleKind::kDropDown;
     bool auto_complete = true;
     bool ctl3d = true;
     int item_height = 16;

@@ -13,7 +13,7 @@ const ClassInfo& Font::static_class_info() {
         c.color("Color", &Font::color, clWindowText);
         c.integer("Height", &Font::height, -11);
         c.string("Name", &Font::name, "MS Sans Serif");
-        c.enumeration("Pitch", &Font::pitch, kFontPitchNames, FontPitch::Default);
+        c.enumeration("Pitch", &Font::pitch, kFontPitchNames, FontPitch::kDefault);
         c.set("Style", &Font::style, kFontStyleNames);
     });
     return info;

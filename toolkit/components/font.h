@@ -16,7 +16,7 @@ enum FontStyle : std::uint8_t {
     kFontStrikeOut = 8,
 };
 
-enum class FontPitch : std::uint8_t { Default, Variable, Fixed };
+enum class FontPitch : std::uint8_t { kDefault, kVariable, kFixed };
 
 extern const EnumInfo kFontStyleNames;  // fsBold, fsItalic, fsUnderline, fsStrikeOut
 extern const EnumInfo kFontPitchNames;  // fpDefault, fpVariable, fpFixed
@@ -28,7 +28,7 @@ class Font : public Persistent {
     Color color = clWindowText;
     int height = -11;  // LOGFONT height: negative is the character height in pixels
     std::string name = "MS Sans Serif";
-    FontPitch pitch = FontPitch::Default;
+    FontPitch pitch = FontPitch::kDefault;
     std::uint8_t style = 0;  // FontStyle bits
 
     void assign(const Font& other);

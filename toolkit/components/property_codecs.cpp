@@ -25,13 +25,13 @@ std::uint64_t to_unsigned(const Value& v, ReadContext& ctx, std::uint64_t hi) {
 }
 
 bool to_boolean(const Value& v, ReadContext& ctx) {
-    if (v.type == ValueType::True) return true;
-    if (v.type == ValueType::False) return false;
+    if (v.type == ValueType::kTrue) return true;
+    if (v.type == ValueType::kFalse) return false;
     ctx.fail("True or False expected");
 }
 
 int to_enum(const Value& v, const EnumInfo& info, ReadContext& ctx) {
-    if (v.type != ValueType::Ident) ctx.fail(std::string(info.type_name) + " identifier expected");
+    if (v.type != ValueType::kIdent) ctx.fail(std::string(info.type_name) + " identifier expected");
     const int ordinal = info.find(v.bytes);
     if (ordinal < 0) ctx.fail("'" + v.bytes + "' is not a value of " + std::string(info.type_name));
     return ordinal;
@@ -45,7 +45,7 @@ Value from_enum(int ordinal, const EnumInfo& info) {
 }
 
 std::uint64_t to_set(const Value& v, const EnumInfo& info, ReadContext& ctx) {
-    if (v.type != ValueType::Set) ctx.fail("set expected");
+    if (v.type != ValueType::kSet) ctx.fail("set expected");
     std::uint64_t bits = 0;
     for (const std::string& e : v.set_elements) {
         const int ordinal = info.find(e);
@@ -66,15 +66,15 @@ Value from_set(std::uint64_t bits, const EnumInfo& info) {
 
 std::string to_ansi(const Value& v, ReadContext& ctx) {
     switch (v.type) {
-        case ValueType::String:
-        case ValueType::LString:
+        case ValueType::kString:
+        case ValueType::kLString:
             return v.bytes;
-        case ValueType::WString: {
+        case ValueType::kWString: {
             auto s = utf16_to_windows1252(v.wide);
             if (!s) ctx.fail("text has characters outside Windows-1252");
             return *s;
         }
-        case ValueType::UTF8String: {
+        case ValueType::kUtf8String: {
             auto w = utf8_to_utf16(v.bytes);
             if (!w) ctx.fail("malformed UTF-8 text");
             auto s = utf16_to_windows1252(*w);
@@ -92,12 +92,12 @@ Value from_ansi(const std::string& s) {
 
 std::u16string to_wide(const Value& v, ReadContext& ctx) {
     switch (v.type) {
-        case ValueType::String:
-        case ValueType::LString:
+        case ValueType::kString:
+        case ValueType::kLString:
             return windows1252_to_utf16(v.bytes);
-        case ValueType::WString:
+        case ValueType::kWString:
             return v.wide;
-        case ValueType::UTF8String: {
+        case ValueType::kUtf8String: {
             auto w = utf8_to_utf16(v.bytes);
             if (!w) ctx.fail("malformed UTF-8 text");
             return *w;
@@ -115,7 +115,7 @@ Value from_wide(const std::u16string& s) {
 }
 
 Color to_color(const Value& v, ReadContext& ctx) {
-    if (v.type == ValueType::Ident) {
+    if (v.type == ValueType::kIdent) {
         auto c = color_from_name(v.bytes);
         if (!c) ctx.fail("unknown colour " + v.bytes);
         return *c;
@@ -131,7 +131,7 @@ Value from_color(Color c) {
 }
 
 std::uint8_t to_charset(const Value& v, ReadContext& ctx) {
-    if (v.type == ValueType::Ident) {
+    if (v.type == ValueType::kIdent) {
         auto c = charset_from_name(v.bytes);
         if (!c) ctx.fail("unknown character set " + v.bytes);
         return *c;
@@ -150,7 +150,7 @@ long double to_float(const Value& v, ReadContext& ctx) {
 }
 
 std::string to_binary(const Value& v, ReadContext& ctx) {
-    if (v.type != ValueType::Binary) ctx.fail("binary data expected");
+    if (v.type != ValueType::kBinary) ctx.fail("binary data expected");
     return v.bytes;
 }
 

@@ -31,13 +31,13 @@ constexpr int kExtendedMaxExponent = 0x7FFF;
 Value Value::integer_value(std::int64_t v) {
     Value out;
     if (v >= INT8_MIN && v <= INT8_MAX) {
-        out.type = ValueType::Int8;
+        out.type = ValueType::kInt8;
     } else if (v >= INT16_MIN && v <= INT16_MAX) {
-        out.type = ValueType::Int16;
+        out.type = ValueType::kInt16;
     } else if (v >= INT32_MIN && v <= INT32_MAX) {
-        out.type = ValueType::Int32;
+        out.type = ValueType::kInt32;
     } else {
-        out.type = ValueType::Int64;
+        out.type = ValueType::kInt64;
     }
     out.integer = v;
     return out;
@@ -45,117 +45,117 @@ Value Value::integer_value(std::int64_t v) {
 
 Value Value::boolean(bool v) {
     Value out;
-    out.type = v ? ValueType::True : ValueType::False;
+    out.type = v ? ValueType::kTrue : ValueType::kFalse;
     return out;
 }
 
 Value Value::ident(std::string name) {
     Value out;
-    out.type = ValueType::Ident;
+    out.type = ValueType::kIdent;
     out.bytes = std::move(name);
     return out;
 }
 
 Value Value::string(std::string bytes) {
     Value out;
-    out.type = bytes.size() > 255 ? ValueType::LString : ValueType::String;
+    out.type = bytes.size() > 255 ? ValueType::kLString : ValueType::kString;
     out.bytes = std::move(bytes);
     return out;
 }
 
 Value Value::wide_string(std::u16string text) {
     Value out;
-    out.type = ValueType::WString;
+    out.type = ValueType::kWString;
     out.wide = std::move(text);
     return out;
 }
 
 Value Value::utf8_string(std::string utf8) {
     Value out;
-    out.type = ValueType::UTF8String;
+    out.type = ValueType::kUtf8String;
     out.bytes = std::move(utf8);
     return out;
 }
 
 Value Value::binary(std::string data) {
     Value out;
-    out.type = ValueType::Binary;
+    out.type = ValueType::kBinary;
     out.bytes = std::move(data);
     return out;
 }
 
 Value Value::set(std::vector<std::string> elements) {
     Value out;
-    out.type = ValueType::Set;
+    out.type = ValueType::kSet;
     out.set_elements = std::move(elements);
     return out;
 }
 
 Value Value::nil() {
     Value out;
-    out.type = ValueType::Nil;
+    out.type = ValueType::kNil;
     return out;
 }
 
 Value Value::extended(long double v) {
     Value out;
-    out.type = ValueType::Extended;
+    out.type = ValueType::kExtended;
     out.bytes = extended_to_bytes(v);
     return out;
 }
 
 Value Value::single(float v) {
     Value out;
-    out.type = ValueType::Single;
+    out.type = ValueType::kSingle;
     out.bytes = raw_bytes(v);
     return out;
 }
 
 Value Value::double_value(double v) {
     Value out;
-    out.type = ValueType::Double;
+    out.type = ValueType::kDouble;
     out.bytes = raw_bytes(v);
     return out;
 }
 
 Value Value::date(double v) {
     Value out = double_value(v);
-    out.type = ValueType::Date;
+    out.type = ValueType::kDate;
     return out;
 }
 
 Value Value::currency_scaled(std::int64_t scaled) {
     Value out;
-    out.type = ValueType::Currency;
+    out.type = ValueType::kCurrency;
     out.integer = scaled;
     return out;
 }
 
 bool Value::is_integer() const {
-    return type == ValueType::Int8 || type == ValueType::Int16 || type == ValueType::Int32 ||
-           type == ValueType::Int64;
+    return type == ValueType::kInt8 || type == ValueType::kInt16 || type == ValueType::kInt32 ||
+           type == ValueType::kInt64;
 }
 
 bool Value::is_float() const {
-    return type == ValueType::Extended || type == ValueType::Single || type == ValueType::Double ||
-           type == ValueType::Date || type == ValueType::Currency;
+    return type == ValueType::kExtended || type == ValueType::kSingle ||
+           type == ValueType::kDouble || type == ValueType::kDate || type == ValueType::kCurrency;
 }
 
 bool Value::is_string() const {
-    return type == ValueType::String || type == ValueType::LString || type == ValueType::WString ||
-           type == ValueType::UTF8String;
+    return type == ValueType::kString || type == ValueType::kLString ||
+           type == ValueType::kWString || type == ValueType::kUtf8String;
 }
 
 long double Value::real() const {
     switch (type) {
-        case ValueType::Extended:
+        case ValueType::kExtended:
             return extended_from_bytes(bytes);
-        case ValueType::Single:
+        case ValueType::kSingle:
             return from_raw<float>(bytes);
-        case ValueType::Double:
-        case ValueType::Date:
+        case ValueType::kDouble:
+        case ValueType::kDate:
             return from_raw<double>(bytes);
-        case ValueType::Currency:
+        case ValueType::kCurrency:
             return static_cast<long double>(integer) / 10000;
         default:
             return static_cast<long double>(integer);

@@ -14,28 +14,28 @@ namespace tolsy {
 
 // Type byte of a value in the binary component stream.
 enum class ValueType : std::uint8_t {
-    Null = 0,  // ends lists; as a value: the identifier Null
-    List = 1,  // values until a Null byte
-    Int8 = 2,
-    Int16 = 3,
-    Int32 = 4,
-    Extended = 5,  // 80-bit float
-    String = 6,    // 1 length byte + bytes
-    Ident = 7,     // 1 length byte + bytes
-    False = 8,
-    True = 9,
-    Binary = 10,   // 32-bit length + bytes
-    Set = 11,      // identifiers until an empty one
-    LString = 12,  // 32-bit length + bytes
-    Nil = 13,
-    Collection = 14,  // items (optional order integer, then a List of properties) until Null
-    Single = 15,
-    Currency = 16,  // 64-bit integer, value times 10000
-    Date = 17,      // 64-bit float
-    WString = 18,   // 32-bit count + UTF-16LE units
-    Int64 = 19,
-    UTF8String = 20,  // 32-bit length + UTF-8 bytes
-    Double = 21,
+    kNull = 0,  // ends lists; as a value: the identifier Null
+    kList = 1,  // values until a Null byte
+    kInt8 = 2,
+    kInt16 = 3,
+    kInt32 = 4,
+    kExtended = 5,  // 80-bit float
+    kString = 6,    // 1 length byte + bytes
+    kIdent = 7,     // 1 length byte + bytes
+    kFalse = 8,
+    kTrue = 9,
+    kBinary = 10,   // 32-bit length + bytes
+    kSet = 11,      // identifiers until an empty one
+    kLString = 12,  // 32-bit length + bytes
+    kNil = 13,
+    kCollection = 14,  // items (optional order integer, then a List of properties) until Null
+    kSingle = 15,
+    kCurrency = 16,  // 64-bit integer, value times 10000
+    kDate = 17,      // 64-bit float
+    kWString = 18,   // 32-bit count + UTF-16LE units
+    kInt64 = 19,
+    kUtf8String = 20,  // 32-bit length + UTF-8 bytes
+    kDouble = 21,
 };
 
 // Highest type byte the format defines.
@@ -46,13 +46,13 @@ struct Property;
 
 // One item of a collection value: an optional order integer and the item's properties.
 struct ItemNode {
-    ValueType order_type = ValueType::Null;  // Null: no order given; else Int8/16/32
+    ValueType order_type = ValueType::kNull;  // Null: no order given; else Int8/16/32
     std::int64_t order = 0;
     std::vector<Property> properties;
 };
 
 struct Value {
-    ValueType type = ValueType::Null;
+    ValueType type = ValueType::kNull;
     std::int64_t integer = 0;  // Int8..Int64; Currency as its scaled 64-bit integer
     // String, LString, Ident and UTF8String bytes; Binary data; the raw little-endian bytes of
     // Extended (10), Single (4), Double and Date (8).
@@ -99,7 +99,7 @@ enum FilerFlag : std::uint8_t {
 
 struct ObjectNode {
     std::uint8_t flags = 0;
-    ValueType position_type = ValueType::Null;  // type of the child position when kFilerChildPos
+    ValueType position_type = ValueType::kNull;  // type of the child position when kFilerChildPos
     std::int64_t position = 0;
     std::string class_name;
     std::string name;

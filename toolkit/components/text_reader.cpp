@@ -15,10 +15,10 @@ namespace {
 constexpr int kMaxNesting = 200;
 constexpr std::size_t kMaxShortString = 255;
 
-enum class Tok : std::uint8_t { End, Symbol, String, Integer, Float, Char };
+enum class TokenKind : std::uint8_t { kEnd, kSymbol, kString, kInteger, kFloat, kChar };
 
 struct Token {
-    Tok kind = Tok::End;
+    TokenKind kind = TokenKind::kEnd;
     char ch = 0;
     std::size_t pos = 0;  // first byte of the token
     std::size_t end = 0;  // one past its last byte
@@ -86,12 +86,12 @@ class Lexer {
         tok_ = Token{};
         tok_.pos = pos_;
         if (pos_ >= src_.size()) {
-            tok_.kind = Tok::End;
+            tok_.kind = TokenKind::kEnd;
         } else {
             const char c = src_[pos_];
             if (is_letter(c)) {
                 while (pos_ < src_.size() && is_ident_char(src_[pos_])) ++pos_;
-                tok_.kind = Tok::Symbol;
+                tok_.kind = TokenKind::kSymbol;
             } else if (c == '#' || c == '\'') {
                 lex_string();
             } else if (c == '$') {
@@ -99,7 +99,7 @@ class Lexer {
             } else if (c == '-' || is_digit(c)) {
                 lex_number();
             } else {
-                tok_.kind = Tok::Char;
+                tok_.kind = TokenKind::kChar;
                 tok_.ch = c;
                 ++pos_;
             }
@@ -110,9 +110,9 @@ class Lexer {
 
     std::string_view text() const { return src_.substr(tok_.pos, tok_.end - tok_.pos); }
     bool is_symbol(std::string_view word) const {
-        return tok_.kind == Tok::Symbol && same_text(text(), word);
+        return tok_.kind == TokenKind::kSymbol && same_text(text(), word);
     }
-    bool is_char(char c) const { return tok_.kind == Tok::Char && tok_.ch == c; }
+    bool is_char(char c) const { return tok_.kind == TokenKind::kChar && tok_.ch == c; }
 
     // A value identifier may continue with ".Name" parts written without blanks.
     std::string component_ident() {
@@ -145,7 +145,7 @@ class Lexer {
 
   private:
     void lex_string() {
-        tok_.kind = Tok::String;
+        tok_.kind = TokenKind::kString;
         for (;;) {
             if (pos_ < src_.size() && src_[pos_] == '#') {
                 const std::size_t at = pos_++;
@@ -183,7 +183,7 @@ class Lexer {
     }
 
     void lex_hex() {
-        tok_.kind = Tok::Integer;
+        tok_.kind = TokenKind::kInteger;
         ++pos_;
         std::uint64_t v = 0;
         int significant = 0;
@@ -201,22 +201,22 @@ class Lexer {
     void lex_number() {
         ++pos_;
         while (pos_ < src_.size() && is_digit(src_[pos_])) ++pos_;
-        tok_.kind = Tok::Integer;
+        tok_.kind = TokenKind::kInteger;
         while (pos_ < src_.size() &&
                (is_digit(src_[pos_]) || src_[pos_] == '.' || src_[pos_] == 'e' ||
                 src_[pos_] == 'E' || src_[pos_] == '+' || src_[pos_] == '-')) {
             ++pos_;
-            tok_.kind = Tok::Float;
+            tok_.kind = TokenKind::kFloat;
         }
         const std::size_t digits_end = pos_;
         if (pos_ < src_.size() &&
             std::string_view("cCdDsS").find(src_[pos_]) != std::string_view::npos) {
-            tok_.kind = Tok::Float;
+            tok_.kind = TokenKind::kFloat;
             tok_.suffix = static_cast<char>(src_[pos_] | 0x20);
             ++pos_;
         }
         const std::string_view digits = src_.substr(tok_.pos, digits_end - tok_.pos);
-        if (tok_.kind == Tok::Integer) {
+        if (tok_.kind == TokenKind::kInteger) {
             const auto r =
                 std::from_chars(digits.data(), digits.data() + digits.size(), tok_.integer);
             if (r.ec == std::errc::result_out_of_range) fail_at("Integer out of range", tok_.pos);
@@ -261,7 +261,7 @@ class TextParser {
     ObjectNode parse() {
         lex_.next();
         ObjectNode root = object(0);
-        if (lex_.token().kind != Tok::End) lex_.fail("End of text expected");
+        if (lex_.token().kind != TokenKind::kEnd) lex_.fail("End of text expected");
         return root;
     }
 
@@ -275,7 +275,7 @@ class TextParser {
     }
 
     std::string symbol(const char* what) {
-        if (lex_.token().kind != Tok::Symbol) lex_.fail(std::string(what) + " expected");
+        if (lex_.token().kind != TokenKind::kSymbol) lex_.fail(std::string(what) + " expected");
         std::string s(lex_.text());
         if (s.size() > kMaxShortString)
             lex_.fail(std::string(what) + " longer than 255 characters");
@@ -328,7 +328,7 @@ class TextParser {
     std::optional<Value> order_modifier() {
         if (!lex_.is_char('[')) return std::nullopt;
         lex_.next();
-        if (lex_.token().kind != Tok::Integer) lex_.fail("Integer expected");
+        if (lex_.token().kind != TokenKind::kInteger) lex_.fail("Integer expected");
         if (lex_.token().integer < INT32_MIN || lex_.token().integer > INT32_MAX)
             lex_.fail("Integer out of range");
         Value v = Value::integer_value(lex_.token().integer);
@@ -341,12 +341,12 @@ class TextParser {
     Property property(int depth) {
         Property p;
         p.offset = lex_.token().pos;
-        if (lex_.token().kind != Tok::Symbol) lex_.fail("Property name expected");
+        if (lex_.token().kind != TokenKind::kSymbol) lex_.fail("Property name expected");
         p.name = std::string(lex_.text());
         lex_.next();
         while (lex_.is_char('.')) {
             lex_.next();
-            if (lex_.token().kind != Tok::Symbol) lex_.fail("Identifier expected");
+            if (lex_.token().kind != TokenKind::kSymbol) lex_.fail("Identifier expected");
             p.name += '.';
             p.name += lex_.text();
             lex_.next();
@@ -363,24 +363,24 @@ class TextParser {
         enter(depth);
         const Token& t = lex_.token();
         switch (t.kind) {
-            case Tok::String:
+            case TokenKind::kString:
                 return string_value();
-            case Tok::Symbol:
+            case TokenKind::kSymbol:
                 return ident_value(in_list);
-            case Tok::Integer: {
+            case TokenKind::kInteger: {
                 Value v = Value::integer_value(t.integer);
                 lex_.next();
                 return v;
             }
-            case Tok::Float:
+            case TokenKind::kFloat:
                 return float_value();
-            case Tok::Char:
+            case TokenKind::kChar:
                 if (t.ch == '[') return set_value();
                 if (t.ch == '(') return list_value(depth);
                 if (t.ch == '{') return binary_value();
                 if (t.ch == '<') return collection_value(depth);
                 break;
-            case Tok::End:
+            case TokenKind::kEnd:
                 break;
         }
         lex_.fail("Invalid property value");
@@ -389,8 +389,8 @@ class TextParser {
     Value string_value() {
         std::u16string units = lex_.token().units;
         bool wide = lex_.token().wide;
-        while (lex_.next().kind == Tok::Char && lex_.token().ch == '+') {
-            if (lex_.next().kind != Tok::String) lex_.fail("String expected");
+        while (lex_.next().kind == TokenKind::kChar && lex_.token().ch == '+') {
+            if (lex_.next().kind != TokenKind::kString) lex_.fail("String expected");
             units += lex_.token().units;
             wide = wide || lex_.token().wide;
         }
@@ -451,8 +451,9 @@ class TextParser {
         lex_.next();
         if (!lex_.is_char(']')) {
             for (;;) {
-                const Tok k = lex_.token().kind;
-                if (k != Tok::Symbol && k != Tok::Integer) lex_.fail("Identifier expected");
+                const TokenKind k = lex_.token().kind;
+                if (k != TokenKind::kSymbol && k != TokenKind::kInteger)
+                    lex_.fail("Identifier expected");
                 if (lex_.text().size() > kMaxShortString)
                     lex_.fail("Identifier longer than 255 characters");
                 elements.emplace_back(lex_.text());
@@ -468,7 +469,7 @@ class TextParser {
 
     Value list_value(int depth) {
         Value v;
-        v.type = ValueType::List;
+        v.type = ValueType::kList;
         lex_.next();
         while (!lex_.is_char(')')) v.list.push_back(value(depth + 1, true));
         lex_.next();
@@ -483,7 +484,7 @@ class TextParser {
 
     Value collection_value(int depth) {
         Value v;
-        v.type = ValueType::Collection;
+        v.type = ValueType::kCollection;
         lex_.next();
         while (!lex_.is_char('>')) {
             if (!lex_.is_symbol("item")) lex_.fail("'item' expected");

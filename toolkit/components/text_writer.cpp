@@ -178,55 +178,55 @@ class TextWriter {
 
     void value(const Value& v) {
         switch (v.type) {
-            case ValueType::Null:
+            case ValueType::kNull:
                 out_ += "Null";
                 break;
-            case ValueType::False:
+            case ValueType::kFalse:
                 out_ += "False";
                 break;
-            case ValueType::True:
+            case ValueType::kTrue:
                 out_ += "True";
                 break;
-            case ValueType::Nil:
+            case ValueType::kNil:
                 out_ += "nil";
                 break;
-            case ValueType::Int8:
-            case ValueType::Int16:
-            case ValueType::Int32:
-            case ValueType::Int64:
+            case ValueType::kInt8:
+            case ValueType::kInt16:
+            case ValueType::kInt32:
+            case ValueType::kInt64:
                 out_ += std::to_string(v.integer);
                 break;
-            case ValueType::Extended:
-            case ValueType::Single:
-            case ValueType::Double:
-            case ValueType::Date:
-            case ValueType::Currency:
+            case ValueType::kExtended:
+            case ValueType::kSingle:
+            case ValueType::kDouble:
+            case ValueType::kDate:
+            case ValueType::kCurrency:
                 out_ += format_float_value(v);
                 break;
-            case ValueType::String:
-            case ValueType::LString:
+            case ValueType::kString:
+            case ValueType::kLString:
                 string8(v.bytes);
                 break;
-            case ValueType::WString:
+            case ValueType::kWString:
                 wide(v.wide);
                 break;
-            case ValueType::UTF8String:
+            case ValueType::kUtf8String:
                 utf8(v.bytes);
                 break;
-            case ValueType::Ident:
+            case ValueType::kIdent:
                 if (!is_dotted_identifier(v.bytes)) fail("Identifier", v.bytes);
                 out_ += v.bytes;
                 break;
-            case ValueType::Binary:
+            case ValueType::kBinary:
                 binary(v.bytes);
                 break;
-            case ValueType::Set:
+            case ValueType::kSet:
                 set(v.set_elements);
                 break;
-            case ValueType::List:
+            case ValueType::kList:
                 list(v.list);
                 break;
-            case ValueType::Collection:
+            case ValueType::kCollection:
                 collection(v.items);
                 break;
         }
@@ -321,7 +321,7 @@ class TextWriter {
         ++nesting_;
         for (const Value& v : values) {
             // The reader takes Null as the end-of-list marker's name and refuses it in lists.
-            if (v.type == ValueType::Ident && same_text(v.bytes, "Null"))
+            if (v.type == ValueType::kIdent && same_text(v.bytes, "Null"))
                 fail("Identifier", v.bytes);
             new_line();
             value(v);
@@ -336,7 +336,8 @@ class TextWriter {
         for (const ItemNode& item : items) {
             new_line();
             out_ += "item";
-            if (item.order_type != ValueType::Null) out_ += " [" + std::to_string(item.order) + "]";
+            if (item.order_type != ValueType::kNull)
+                out_ += " [" + std::to_string(item.order) + "]";
             out_ += kLineBreak;
             ++nesting_;
             for (const Property& p : item.properties) property(p, true);
@@ -356,15 +357,15 @@ class TextWriter {
 
 std::string format_float_value(const Value& v) {
     switch (v.type) {
-        case ValueType::Extended:
+        case ValueType::kExtended:
             return general_float<long double>(v.real(), true);
-        case ValueType::Double:
+        case ValueType::kDouble:
             return general_float<double>(static_cast<double>(v.real()), true);
-        case ValueType::Single:
+        case ValueType::kSingle:
             return general_float<float>(static_cast<float>(v.real()), false) + "s";
-        case ValueType::Date:
+        case ValueType::kDate:
             return general_float<double>(static_cast<double>(v.real()), false) + "d";
-        case ValueType::Currency:
+        case ValueType::kCurrency:
             return std::to_string(v.integer) + "c";
         default:
             throw StreamWriteError("Not a float value");

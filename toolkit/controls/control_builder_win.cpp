@@ -144,7 +144,7 @@ void NativeControls::build_page_control(HWND parent, TePageControl& control) {
 }
 
 void NativeControls::build_combo_box(HWND parent, TeComboBox& control) {
-    const bool pick_only = control.style == ComboStyleKind::DropDownList;
+    const bool pick_only = control.style == ComboStyleKind::kDropDownList;
     auto box =
         std::make_unique<ComboBox>(pick_only ? ComboStyle::kPickOnly : ComboStyle::kEditable);
     box->set_font(font_of(control));

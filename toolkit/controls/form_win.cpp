@@ -90,7 +90,7 @@ void Form::set_form_style(FormStyle style) {
     if (form_style_ == style) return;
     form_style_ = style;
     if (handle())
-        SetWindowPos(handle(), style == FormStyle::StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0,
+        SetWindowPos(handle(), style == FormStyle::kStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0,
                      0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -107,20 +107,20 @@ void Form::set_font(const FontSpec& font) {
 DWORD Form::window_style() const {
     DWORD style = WS_CLIPCHILDREN;
     switch (border_style_) {
-        case BorderStyle::None:
+        case BorderStyle::kNone:
             style |= WS_POPUP;
             break;
-        case BorderStyle::Single:
+        case BorderStyle::kSingle:
             style |= WS_CAPTION | WS_BORDER;
             break;
-        case BorderStyle::Sizeable:
+        case BorderStyle::kSizeable:
             style |= WS_CAPTION | WS_THICKFRAME;
             break;
-        case BorderStyle::Dialog:
+        case BorderStyle::kDialog:
             style |= WS_CAPTION | WS_DLGFRAME;
             break;
     }
-    if (border_style_ != BorderStyle::None) {
+    if (border_style_ != BorderStyle::kNone) {
         if (border_icons_.system_menu) style |= WS_SYSMENU;
         if (border_icons_.minimize) style |= WS_MINIMIZEBOX;
         if (border_icons_.maximize) style |= WS_MAXIMIZEBOX;
@@ -130,8 +130,8 @@ DWORD Form::window_style() const {
 
 DWORD Form::window_ex_style() const {
     DWORD ex = WS_EX_CONTROLPARENT | extra_ex_style_;
-    if (form_style_ == FormStyle::StayOnTop) ex |= WS_EX_TOPMOST;
-    if (border_style_ == BorderStyle::Dialog) ex |= WS_EX_DLGMODALFRAME;
+    if (form_style_ == FormStyle::kStayOnTop) ex |= WS_EX_TOPMOST;
+    if (border_style_ == BorderStyle::kDialog) ex |= WS_EX_DLGMODALFRAME;
     if (border_icons_.help && !border_icons_.minimize && !border_icons_.maximize)
         ex |= WS_EX_CONTEXTHELP;
     return ex;
@@ -238,7 +238,7 @@ LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
             // window refuses both.
             const WPARAM command = wparam & 0xFFF0;
             if (command == SC_MAXIMIZE && !border_icons_.maximize) return 0;
-            if (command == SC_SIZE && border_style_ != BorderStyle::Sizeable) return 0;
+            if (command == SC_SIZE && border_style_ != BorderStyle::kSizeable) return 0;
             break;
         }
         case DM_GETDEFID:

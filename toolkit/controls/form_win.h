@@ -9,8 +9,8 @@
 
 namespace tolsy {
 
-enum class BorderStyle { None, Single, Sizeable, Dialog };
-enum class FormStyle { Normal, StayOnTop };
+enum class BorderStyle { kNone, kSingle, kSizeable, kDialog };
+enum class FormStyle { kNormal, kStayOnTop };
 
 struct BorderIcons {
     bool system_menu = true;
@@ -79,9 +79,9 @@ class Form : public Window {
     std::string caption_;
     int client_width_ = 300;
     int client_height_ = 200;
-    BorderStyle border_style_ = BorderStyle::Sizeable;
+    BorderStyle border_style_ = BorderStyle::kSizeable;
     BorderIcons border_icons_;
-    FormStyle form_style_ = FormStyle::Normal;
+    FormStyle form_style_ = FormStyle::kNormal;
     COLORREF color_ = 0xFF00000F;  // clBtnFace
     UniqueFont font_;
     DWORD extra_ex_style_ = 0;

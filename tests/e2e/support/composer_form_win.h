@@ -102,16 +102,16 @@ void put_clipboard_text(HWND owner, const std::string& text);
 class ComposerTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        window_ = program_.wait_window(L"Framewright");
-        ASSERT_NE(window_, nullptr) << "the main window did not appear";
+        window = program.wait_window(L"Framewright");
+        ASSERT_NE(window, nullptr) << "the main window did not appear";
         settle(300);
-        form_ = std::make_unique<ComposerWindow>(window_);
+        composer = std::make_unique<ComposerWindow>(window);
     }
-    const ComposerWindow& form() const { return *form_; }
+    const ComposerWindow& form() const { return *composer; }
 
-    Program program_;
-    HWND window_ = nullptr;
-    std::unique_ptr<ComposerWindow> form_;
+    Program program;
+    HWND window = nullptr;
+    std::unique_ptr<ComposerWindow> composer;
 };
 
 }  // namespace e2e

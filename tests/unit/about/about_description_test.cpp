@@ -73,7 +73,7 @@ TEST_F(AboutDescriptionTest, StarsPanelsLabelsButtonAndReader) {
     EXPECT_EQ(s.Delay, 50u);
     EXPECT_EQ(s.color, clBlack);
     for (PanelDesign* p : {about.Panel1, about.Panel2}) {
-        EXPECT_EQ(p->bevel_outer, PanelBevel::None);
+        EXPECT_EQ(p->bevel_outer, PanelBevel::kNone);
         EXPECT_EQ(p->color, clBlack);
     }
     EXPECT_EQ(about.Panel1->tab_order, 0);

@@ -83,8 +83,8 @@ class ScriptedRandom : public RandomSource {
     std::vector<std::uint32_t> asked;
     int reseeds = 0;
 
-    void Randomize() override { ++reseeds; }
-    std::uint32_t Random(std::uint32_t n) override {
+    void randomize() override { ++reseeds; }
+    std::uint32_t random(std::uint32_t n) override {
         asked.push_back(n);
         return pick(n);
     }
@@ -96,10 +96,10 @@ class RecordingSurface : public StarfieldSurface {
     std::vector<Image> copies;
     bool copy_throws = false;
 
-    void Lock() override { calls.push_back("lock"); }
-    void Unlock() override { calls.push_back("unlock"); }
-    void SetHollowBrush(bool hollow) override { calls.push_back(hollow ? "hollow" : "solid"); }
-    void CopyBitmap(const Image& bitmap) override {
+    void lock() override { calls.push_back("lock"); }
+    void unlock() override { calls.push_back("unlock"); }
+    void set_hollow_brush(bool hollow) override { calls.push_back(hollow ? "hollow" : "solid"); }
+    void copy_bitmap(const Image& bitmap) override {
         calls.push_back("copy");
         if (copy_throws) throw std::runtime_error("copy failed");
         copies.push_back(bitmap);
@@ -116,15 +116,15 @@ class ManualTimers : public TimerFactory {
         bool enabled = false;
         Timer(ManualTimers* o, std::function<void()> t) : owner(o), tick(std::move(t)) {}
         ~Timer() override { std::erase(owner->live, this); }
-        void SetInterval(std::uint32_t ms) override { interval = ms; }
-        void SetEnabled(bool on) override { enabled = on; }
+        void set_interval(std::uint32_t ms) override { interval = ms; }
+        void set_enabled(bool on) override { enabled = on; }
     };
     std::vector<Timer*> live;
     int created = 0;
 
     ManualTimers() { set_behavior_timer_factory(this); }
     ~ManualTimers() override { set_behavior_timer_factory(nullptr); }
-    std::unique_ptr<BehaviorTimer> CreateTimer(std::function<void()> tick) override {
+    std::unique_ptr<BehaviorTimer> create_timer(std::function<void()> tick) override {
         ++created;
         auto timer = std::make_unique<Timer>(this, std::move(tick));
         live.push_back(timer.get());
@@ -144,15 +144,15 @@ class ManualTimers : public TimerFactory {
 struct FakeParent : LabelParent {
     int width = 176;
     int height = 61;
-    int ClientWidth() const override { return width; }
-    int ClientHeight() const override { return height; }
+    int client_width() const override { return width; }
+    int client_height() const override { return height; }
 };
 
 // Measures char_width pixels per character of the longest line and 13 per line.
 struct FakeLabelView : LabelView {
     int changes = 0;
     int char_width = 7;
-    TextExtent MeasureText(const std::string& text) override {
+    TextExtent measure_text(const std::string& text) override {
         int lines = 1, longest = 0, current = 0;
         for (char c : text) {
             if (c == '\n') {
@@ -164,7 +164,7 @@ struct FakeLabelView : LabelView {
         }
         return {char_width * longest, 13 * lines};
     }
-    void Changed() override { ++changes; }
+    void changed() override { ++changes; }
 };
 
 }  // namespace tolsy::testing

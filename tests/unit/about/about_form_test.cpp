@@ -16,10 +16,10 @@ using testing::TestHandOver;
 struct FakePanel : AboutPanel, LabelParent {
     int left, top, width, height;
     FakePanel(int l, int t, int w, int h) : left(l), top(t), width(w), height(h) {}
-    void SetLeft(int value) override { left = value; }
-    void SetWidth(int value) override { width = value; }
-    int ClientWidth() const override { return width; }
-    int ClientHeight() const override { return height; }
+    void set_left(int value) override { left = value; }
+    void set_width(int value) override { width = value; }
+    int client_width() const override { return width; }
+    int client_height() const override { return height; }
 };
 
 // A record with `text` for every key but the company ("Q") and the trademark ("T"); no record
@@ -53,15 +53,15 @@ class AboutTest : public ::testing::Test {
   protected:
     AboutTest() : starfield(ui), info(&record) {
         for (auto* label : {&label1, &label2}) {
-            label->SetBehavior("Appearing");
-            label->SetView(&view);
-            label->SetVisible(false);
+            label->set_behavior("Appearing");
+            label->set_view(&view);
+            label->set_visible(false);
         }
         view.char_width = 9;
-        label1.SetParent(&panel1);
-        label1.SetBounds(4, 0, 142, 20);
-        label2.SetParent(&panel2);
-        label2.SetBounds(8, 0, 85, 13);
+        label1.set_parent(&panel1);
+        label1.set_bounds(4, 0, 142, 20);
+        label2.set_parent(&panel2);
+        label2.set_bounds(8, 0, 85, 13);
         label1.OnStop = [this](TCustomBehaviorLabel&) { handlers.BehaviorLabel1Stop(); };
     }
     TLabelAppear& effect(TBehaviorLabel& l) {
@@ -120,8 +120,8 @@ TEST_F(AboutTest, TextsComeFromTheRecordWithFallbacks) {
 TEST_F(AboutTest, ActivationPlacesThePanelAndStartsStarsAndLabel) {
     record.text = std::string(19, 'D');  // 19 characters of 9 pixels: w = 171
     handlers.FormCreate("tolsy.exe");
-    label2.SetCaption("old text");
-    label2.SetVisible(true);
+    label2.set_caption("old text");
+    label2.set_visible(true);
     handlers.FormActivate(269);
     EXPECT_TRUE(starfield.Active());
     EXPECT_FALSE(label2.Visible());
@@ -132,7 +132,7 @@ TEST_F(AboutTest, ActivationPlacesThePanelAndStartsStarsAndLabel) {
     EXPECT_EQ(panel1.left, 49);
     EXPECT_EQ(label1.Left(), 49) << "until the first step";
     EXPECT_TRUE(effect(label1).Active());
-    EXPECT_EQ(effect(label1).RestingRect(), (LabelRect{4, 0, 175, 39}));
+    EXPECT_EQ(effect(label1).resting_rect(), (LabelRect{4, 0, 175, 39}));
     EXPECT_FALSE(label1.Visible());
 }
 
@@ -142,7 +142,7 @@ TEST_F(AboutTest, FirstLabelRestsThenTheSecondFollows) {
     handlers.FormActivate(269);
     handlers.FormActivate(269);  // the second activation of a showing changes nothing
     EXPECT_EQ(slide(label1), 58);
-    EXPECT_EQ(label1.BoundsRect(), (LabelRect{4, 0, 175, 39}));
+    EXPECT_EQ(label1.bounds_rect(), (LabelRect{4, 0, 175, 39}));
     EXPECT_TRUE(label1.Visible());
     EXPECT_EQ(label2.Caption(), "Ver. " + record.text + "\r\n" + kAboutWebAddress);
     ASSERT_TRUE(effect(label2).Active()) << "label 2 starts when label 1 stops";

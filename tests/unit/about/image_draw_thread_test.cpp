@@ -20,7 +20,7 @@ TEST(ImageDrawThread, CreatedPausedProducesNoFrames) {
     TImageDrawThread worker(ui, 0);
     int frames = 0;
     worker.FrameHook = [&] { ++frames; };
-    EXPECT_TRUE(worker.Suspended());
+    EXPECT_TRUE(worker.suspended());
     EXPECT_FALSE(ui.serve_one(100ms));
     EXPECT_EQ(frames, 0);
 }
@@ -39,7 +39,7 @@ TEST(ImageDrawThread, FramesRunOnTheServingThreadOneAtATime) {
         ++frames;
         running.fetch_sub(1);
     };
-    worker.Resume();
+    worker.resume();
     for (int i = 0; i < 5; ++i) ASSERT_TRUE(ui.serve_one());
     EXPECT_EQ(frames, 5);
     EXPECT_FALSE(overlapped);
@@ -52,13 +52,13 @@ TEST(ImageDrawThread, SuspendStopsFramesAndResumeGoesOn) {
     int frames = 0;
     worker.FrameHook = [&] {
         ++frames;
-        worker.Suspend();  // as the control does when Active goes false inside a frame
+        worker.suspend();  // as the control does when Active goes false inside a frame
     };
-    worker.Resume();
+    worker.resume();
     ASSERT_TRUE(ui.serve_one());
     EXPECT_FALSE(ui.serve_one(100ms));
     EXPECT_EQ(frames, 1);
-    worker.Resume();
+    worker.resume();
     ASSERT_TRUE(ui.serve_one());
     EXPECT_EQ(frames, 2);
 }
@@ -67,9 +67,9 @@ TEST(ImageDrawThread, DelayChangeIsTakenAtTheNextSleep) {
     TestHandOver ui;
     TImageDrawThread worker(ui, 3600 * 1000);
     worker.FrameHook = [] {};
-    worker.SetDelay(0);
+    worker.set_delay(0);
     EXPECT_EQ(worker.Delay(), 0u);
-    worker.Resume();
+    worker.resume();
     // The worker was paused before its first sleep, so the short delay applies at once.
     EXPECT_TRUE(ui.serve_one());
 }
@@ -80,7 +80,7 @@ TEST(ImageDrawThread, DestroyedWhileRunningWithoutDeadlock) {
     {
         TImageDrawThread worker(ui, 0);
         worker.FrameHook = [&] { ++frames; };
-        worker.Resume();
+        worker.resume();
         ASSERT_TRUE(ui.serve_one());
         // The worker is now asking for the next frame while this thread destroys it.
         worker.FrameHook = nullptr;
@@ -97,7 +97,7 @@ TEST(ImageDrawThread, DestroyedWhilePausedOrSleepingLong) {
     TestHandOver sleeping_ui;
     {
         TImageDrawThread worker(sleeping_ui, 3600 * 1000);
-        worker.Resume();
+        worker.resume();
     }
     EXPECT_TRUE(sleeping_ui.ended()) << "termination cuts a long sleep short";
     EXPECT_EQ(sleeping_ui.served, 0);
@@ -111,11 +111,11 @@ TEST(ImageDrawThread, FailingFrameEndsTheClockForGood) {
         ++frames;
         throw std::runtime_error("frame failed");
     };
-    worker.Resume();
+    worker.resume();
     ASSERT_TRUE(ui.serve_one());
     EXPECT_FALSE(ui.serve_one(100ms));
     EXPECT_TRUE(ui.ended());
-    EXPECT_FALSE(worker.Suspended()) << "the worker is not paused, it has simply ended";
+    EXPECT_FALSE(worker.suspended()) << "the worker is not paused, it has simply ended";
     EXPECT_EQ(frames, 1);
 }
 

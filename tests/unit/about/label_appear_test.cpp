@@ -15,14 +15,14 @@ using testing::ManualTimers;
 class LabelAppearTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        label.SetBehavior("Appearing");
-        label.SetParent(&parent);
-        label.SetBounds(4, 0, 171, 20);
-        label.SetVisible(false);
+        label.set_behavior("Appearing");
+        label.set_parent(&parent);
+        label.set_bounds(4, 0, 171, 20);
+        label.set_visible(false);
         label.OnStart = [this](TCustomBehaviorLabel&) { events.push_back("start"); };
         label.OnStop = [this](TCustomBehaviorLabel& l) {
             events.push_back(effect().Active() ? "stop(active)" : "stop(idle)");
-            if (restart_in_stop) l.BehaviorOptions().SetActive(true);
+            if (restart_in_stop) l.BehaviorOptions().set_active(true);
         };
     }
     TLabelAppear& effect() { return dynamic_cast<TLabelAppear&>(label.BehaviorOptions()); }
@@ -34,7 +34,7 @@ class LabelAppearTest : public ::testing::Test {
         }
         return 0;
     }
-    LabelRect bounds() const { return label.BoundsRect(); }
+    LabelRect bounds() const { return label.bounds_rect(); }
 
     ManualTimers timers;
     FakeParent parent;  // 176 by 61, as the About window's first panel
@@ -44,18 +44,18 @@ class LabelAppearTest : public ::testing::Test {
 };
 
 TEST_F(LabelAppearTest, DefaultsOfTheEffect) {
-    EXPECT_EQ(effect().ClassName(), "TLabelAppear");
+    EXPECT_EQ(effect().class_name(), "TLabelAppear");
     EXPECT_FALSE(effect().Active());
     EXPECT_EQ(effect().Delay(), 100u);
     EXPECT_EQ(effect().Interval(), 20u);
     EXPECT_EQ(effect().Pixels(), 3);
     EXPECT_EQ(effect().AppearFrom(), TAppearDirection::drFromRight);
-    EXPECT_EQ(effect().RestingRect(), LabelRect{});
+    EXPECT_EQ(effect().resting_rect(), LabelRect{});
     EXPECT_TRUE(timers.live.empty()) << "no timer before the first start";
 }
 
 TEST_F(LabelAppearTest, FromTheRightFirstSeenAtCwMinus3WithWidth1) {
-    effect().SetActive(true);
+    effect().set_active(true);
     ASSERT_NE(timers.only(), nullptr);
     EXPECT_EQ(timers.only()->interval, 100u);
     EXPECT_TRUE(timers.only()->enabled);
@@ -73,7 +73,7 @@ TEST_F(LabelAppearTest, FromTheRightFirstSeenAtCwMinus3WithWidth1) {
 }
 
 TEST_F(LabelAppearTest, RestingAtLeft4InA176PanelFinishesOnStep58) {
-    effect().SetActive(true);
+    effect().set_active(true);
     EXPECT_EQ(run_to_end(), 58);
     EXPECT_EQ(bounds(), (LabelRect{4, 0, 175, 20}));
     EXPECT_TRUE(timers.live.empty()) << "the timer is released at the end";
@@ -83,8 +83,8 @@ TEST_F(LabelAppearTest, RestingAtLeft4InA176PanelFinishesOnStep58) {
 
 TEST_F(LabelAppearTest, StepCountFollowsTheDistanceFromTheRightEdge) {
     for (int rest_left : {0, 1, 2, 3, 50, 174, 175, 176}) {
-        label.SetBounds(rest_left, 0, 20, 13);
-        effect().SetActive(true);
+        label.set_bounds(rest_left, 0, 20, 13);
+        effect().set_active(true);
         const int d = 176 - rest_left;
         EXPECT_EQ(run_to_end(), d / 3 + 1) << "resting at " << rest_left;
         EXPECT_EQ(label.Left(), rest_left);
@@ -93,8 +93,8 @@ TEST_F(LabelAppearTest, StepCountFollowsTheDistanceFromTheRightEdge) {
 }
 
 TEST_F(LabelAppearTest, GrowsToFullWidthOnceItFits) {
-    label.SetBounds(100, 0, 30, 13);
-    effect().SetActive(true);
+    label.set_bounds(100, 0, 30, 13);
+    effect().set_active(true);
     std::vector<int> widths;
     while (timers.tick() && effect().Active()) widths.push_back(label.Width());
     // Left 173, 170 ... : cut while Left + 30 reaches the edge, full once 176 > Left + 30.
@@ -114,9 +114,9 @@ TEST_F(LabelAppearTest, OtherEdges) {
         {TAppearDirection::drFromBottom, {4, 61 - 3, 175, 61 - 3 + 1}},
     };
     for (const Case& c : cases) {
-        label.SetBounds(4, 0, 171, 20);
-        effect().SetAppearFrom(c.from);
-        effect().SetActive(true);
+        label.set_bounds(4, 0, 171, 20);
+        effect().set_appear_from(c.from);
+        effect().set_active(true);
         ASSERT_TRUE(timers.tick());
         EXPECT_EQ(bounds(), c.first) << static_cast<int>(c.from);
         EXPECT_GT(run_to_end(), 0);
@@ -126,7 +126,7 @@ TEST_F(LabelAppearTest, OtherEdges) {
 
 TEST_F(LabelAppearTest, ActiveStillTrueInOnStopAndRestartThereIsIgnored) {
     restart_in_stop = true;
-    effect().SetActive(true);
+    effect().set_active(true);
     run_to_end();
     EXPECT_EQ(events, (std::vector<std::string>{"start", "stop(active)"}));
     EXPECT_FALSE(effect().Active());
@@ -134,20 +134,20 @@ TEST_F(LabelAppearTest, ActiveStillTrueInOnStopAndRestartThereIsIgnored) {
 }
 
 TEST_F(LabelAppearTest, StartingARunningEffectChangesNothing) {
-    effect().SetActive(true);
+    effect().set_active(true);
     for (int i = 0; i < 5; ++i) timers.tick();
-    label.SetLeft(40);  // as the About window moves it after starting
-    effect().SetActive(true);
-    EXPECT_EQ(effect().RestingRect(), (LabelRect{4, 0, 175, 20}));
+    label.set_left(40);  // as the About window moves it after starting
+    effect().set_active(true);
+    EXPECT_EQ(effect().resting_rect(), (LabelRect{4, 0, 175, 20}));
     EXPECT_EQ(events, (std::vector<std::string>{"start"}));
     timers.tick();
     EXPECT_EQ(label.Left(), 37) << "the slide goes on from where the label was put";
 }
 
 TEST_F(LabelAppearTest, WithoutParentTheStartFailsAndActiveStaysTrue) {
-    label.SetParent(nullptr);
+    label.set_parent(nullptr);
     try {
-        effect().SetActive(true);
+        effect().set_active(true);
         FAIL() << "no error";
     } catch (const EBehaviorError& e) {
         EXPECT_STREQ(e.what(), "OwnerLabel.Parent is nil in TLabelAppear.Start");
@@ -158,34 +158,34 @@ TEST_F(LabelAppearTest, WithoutParentTheStartFailsAndActiveStaysTrue) {
 }
 
 TEST_F(LabelAppearTest, NoStartWhileLoading) {
-    label.SetLoading(true);
-    effect().SetActive(true);
+    label.set_loading(true);
+    effect().set_active(true);
     EXPECT_TRUE(effect().Active());
     EXPECT_TRUE(timers.live.empty());
     EXPECT_TRUE(events.empty());
 }
 
 TEST_F(LabelAppearTest, EmptyRestingBoundsAreNotPutBack) {
-    label.SetBounds(4, 0, 0, 20);
-    effect().SetActive(true);
+    label.set_bounds(4, 0, 0, 20);
+    effect().set_active(true);
     timers.tick();
     timers.tick();
-    effect().SetActive(false);
+    effect().set_active(false);
     EXPECT_EQ(label.Left(), 176 - 6) << "a zero-width label stays where the slide left it";
 }
 
 TEST_F(LabelAppearTest, HidingDuringTheSlideKeepsTheLabelHidden) {
-    effect().SetActive(true);
+    effect().set_active(true);
     timers.tick();
-    label.SetVisible(false);
+    label.set_visible(false);
     run_to_end();
     EXPECT_FALSE(label.Visible());
 }
 
 TEST_F(LabelAppearTest, DelayChangeRestartsSilentlyFromTheEdge) {
-    effect().SetActive(true);
+    effect().set_active(true);
     for (int i = 0; i < 10; ++i) timers.tick();
-    effect().SetDelay(30);
+    effect().set_delay(30);
     EXPECT_EQ(bounds(), (LabelRect{4, 0, 175, 20})) << "put back at its resting place";
     EXPECT_TRUE(effect().Active());
     ASSERT_NE(timers.only(), nullptr);
@@ -193,25 +193,25 @@ TEST_F(LabelAppearTest, DelayChangeRestartsSilentlyFromTheEdge) {
     EXPECT_EQ(events, (std::vector<std::string>{"start"})) << "no events for the change";
     timers.tick();
     EXPECT_EQ(label.Left(), 173);
-    effect().SetInterval(20);  // unchanged: nothing happens
+    effect().set_interval(20);  // unchanged: nothing happens
     EXPECT_EQ(label.Left(), 173);
-    effect().SetInterval(25);
+    effect().set_interval(25);
     EXPECT_EQ(label.Left(), 4);
 }
 
 TEST_F(LabelAppearTest, ReleasedEffectPutsTheLabelBackAtItsLastRest) {
-    effect().SetActive(true);
+    effect().set_active(true);
     run_to_end();
-    label.SetBounds(90, 9, 10, 10);
-    label.SetBehavior("Blinking");
+    label.set_bounds(90, 9, 10, 10);
+    label.set_behavior("Blinking");
     EXPECT_EQ(bounds(), (LabelRect{4, 0, 175, 20}));
     EXPECT_EQ(events.size(), 2u) << "release raises no OnStop";
 }
 
 TEST_F(LabelAppearTest, ReleasedMidSlideStopsItsTimer) {
-    effect().SetActive(true);
+    effect().set_active(true);
     timers.tick();
-    label.SetBehavior("(none)");
+    label.set_behavior("(none)");
     EXPECT_TRUE(timers.live.empty());
     EXPECT_EQ(bounds(), (LabelRect{4, 0, 175, 20}));
 }

@@ -34,9 +34,9 @@ class FakeVersionRecord : public VersionInfoApi {
     bool copy_info(const std::string&, std::vector<std::uint8_t>& buffer) override {
         if (copy_fails) return false;
         std::size_t at = 0;
-        offsets.clear();
+        offsets_.clear();
         for (auto& [path, value] : values) {
-            offsets[path] = at;
+            offsets_[path] = at;
             for (char c : value) {
                 if (at < buffer.size()) buffer[at] = static_cast<std::uint8_t>(c);
                 ++at;
@@ -48,14 +48,14 @@ class FakeVersionRecord : public VersionInfoApi {
     bool query_value(const std::vector<std::uint8_t>& buffer, const std::string& path,
                      std::size_t& offset) override {
         queries.push_back(path);
-        auto it = offsets.find(lower(path));
-        if (it == offsets.end() || buffer.empty() || buffer[0] == 0) return false;
+        auto it = offsets_.find(lower(path));
+        if (it == offsets_.end() || buffer.empty() || buffer[0] == 0) return false;
         offset = it->second;
         return true;
     }
 
   private:
-    std::map<std::string, std::size_t> offsets;
+    std::map<std::string, std::size_t> offsets_;
 };
 
 const char* const kKeys[] = {"CompanyName",      "FileDescription", "FileVersion", "InternalName",
@@ -82,7 +82,7 @@ TEST(VersionInfo, NewComponentHasOnlyTheLanguage) {
 TEST(VersionInfo, ReadsTheEightKeysWithTheExactPaths) {
     FakeVersionRecord record = program_record();
     TEPInfoExe info(&record);
-    info.SetExeName("C:\\Program\\tolsy.exe");
+    info.set_exe_name("C:\\Program\\tolsy.exe");
     info.ReadInfo();
     EXPECT_EQ(record.files, (std::vector<std::string>{"C:\\Program\\tolsy.exe"}));
     EXPECT_EQ(
@@ -109,7 +109,7 @@ TEST(VersionInfo, OnlyTheLanguageHalfFollowsLangId) {
     TEPInfoExe info(&german);
     info.ReadInfo();
     EXPECT_EQ(info.CompanyName(), "") << "table 040704E4 is not read with the default language";
-    info.SetLangId("0407");
+    info.set_lang_id("0407");
     info.ReadInfo();
     EXPECT_EQ(info.CompanyName(), "CompanyName text");
 

@@ -48,13 +48,13 @@ inline std::string stored(const ObjectNode& object, std::string_view property) {
     const Value& v = p->value;
     if (v.is_integer()) return std::to_string(v.integer);
     switch (v.type) {
-        case ValueType::False:
+        case ValueType::kFalse:
             return "False";
-        case ValueType::True:
+        case ValueType::kTrue:
             return "True";
-        case ValueType::WString:
+        case ValueType::kWString:
             return utf16_to_windows1252(v.wide).value_or("?");
-        case ValueType::Set: {
+        case ValueType::kSet: {
             std::string text = "[";
             for (const std::string& e : v.set_elements) text += (text.size() > 1 ? ", " : "") + e;
             return text + "]";

@@ -208,7 +208,7 @@ TEST_F(Form1DescriptionTest, ListsStylesFontsAndHandlers) {
         SCOPED_TRACE(row.name);
         auto& box = get<TeComboBox>(row.name);
         EXPECT_EQ(box.style,
-                  row.pick_only ? ComboStyleKind::DropDownList : ComboStyleKind::DropDown);
+                  row.pick_only ? ComboStyleKind::kDropDownList : ComboStyleKind::kDropDown);
         EXPECT_EQ(box.font.name, "Tolsy");
         EXPECT_EQ(box.font.height, -16);
         EXPECT_EQ(box.font.charset, row.charset);

@@ -17,8 +17,8 @@ class HelpRequestTest : public ::testing::Test {
     void SetUp() override {
         release_help_viewer();
         router = std::make_unique<THelpRouter>(app, platform);
-        router->SetHelpfile("tolsy.hlp");
-        router->SetHelpType(THelpType::htHTMLhelp);
+        router->set_helpfile("tolsy.hlp");
+        router->set_help_type(THelpType::htHTMLhelp);
         platform.calls.clear();
     }
     void TearDown() override {
@@ -89,8 +89,8 @@ TEST_F(HelpRequestTest, OwnHandlerAndSavedHookComeFirst) {
         return true;
     };
     router = std::make_unique<THelpRouter>(app, platform);
-    router->SetHelpType(THelpType::htHTMLhelp);
-    router->SetHelpfile("tolsy.chm");
+    router->set_help_type(THelpType::htHTMLhelp);
+    router->set_helpfile("tolsy.chm");
     router->OnHelp = [&](std::uint16_t, HelpData, bool& ch) {
         order.push_back("own");
         ch = own_keeps_going;
@@ -115,7 +115,7 @@ TEST_F(HelpRequestTest, SavedHookThatTakesTheRequestStopsIt) {
         return true;
     };
     router = std::make_unique<THelpRouter>(app, platform);
-    router->SetHelpType(THelpType::htHTMLhelp);
+    router->set_help_type(THelpType::htHTMLhelp);
     platform.calls.clear();
     EXPECT_TRUE(request(hc::kContents));
     EXPECT_FALSE(call_help);
@@ -142,7 +142,7 @@ TEST_F(HelpRequestTest, ContextPopupUsesTheStoredPositionOnceThenTheCursor) {
 }
 
 TEST_F(HelpRequestTest, MainShowTypeTurnsPopupsIntoContextRequests) {
-    router->SetShowType(TShowType::stMain);
+    router->set_show_type(TShowType::stMain);
     EXPECT_TRUE(request(hc::kContextPopup, 77));
     EXPECT_EQ(platform.calls, (Calls{"html 8192 owner=11 path=tolsy.chm cmd=15 data=77"}));
     platform.calls.clear();
@@ -152,7 +152,7 @@ TEST_F(HelpRequestTest, MainShowTypeTurnsPopupsIntoContextRequests) {
 }
 
 TEST_F(HelpRequestTest, MixedModeSendsPopupRequestsToTheOldHelpSystem) {
-    router->SetHelpType(THelpType::htMixedMode);
+    router->set_help_type(THelpType::htMixedMode);
     EXPECT_TRUE(request(hc::kContextPopup, 9));
     EXPECT_TRUE(request(hc::kContents));
     platform.win_help_result = false;
@@ -164,18 +164,18 @@ TEST_F(HelpRequestTest, MixedModeSendsPopupRequestsToTheOldHelpSystem) {
 }
 
 TEST_F(HelpRequestTest, MixedModeWithMainShowTypeKeepsEverythingInHtmlHelp) {
-    router->SetHelpType(THelpType::htMixedMode);
-    router->SetShowType(TShowType::stMain);
+    router->set_help_type(THelpType::htMixedMode);
+    router->set_show_type(TShowType::stMain);
     EXPECT_TRUE(request(hc::kContextPopup, 9));
     EXPECT_EQ(platform.calls, (Calls{"html 8192 owner=11 path=tolsy.chm cmd=15 data=9"}));
 }
 
 TEST_F(HelpRequestTest, OldHelpSystemServesWinhelpType) {
-    router->SetHelpType(THelpType::htWinhelp);
-    router->SetHelpfile("tolsy.chm");
+    router->set_help_type(THelpType::htWinhelp);
+    router->set_helpfile("tolsy.chm");
     EXPECT_TRUE(request(hc::kContext, 12));
     EXPECT_FALSE(call_help);
-    router->SetShowType(TShowType::stMain);
+    router->set_show_type(TShowType::stMain);
     EXPECT_TRUE(request(hc::kSetPopupPos, 12)) << "command 0 succeeds without a call";
     EXPECT_EQ(platform.calls, (Calls{"winhelp owner=11 file=tolsy.hlp cmd=1 data=12"}));
 }
@@ -197,10 +197,10 @@ TEST_F(HelpRequestTest, TextPopupGoesToTheActiveFormWithoutFile) {
 }
 
 TEST_F(HelpRequestTest, ContextPopupRestoresAnEmptyTopicsFile) {
-    router->SetCHMPopupTopics("");
+    router->set_chm_popup_topics("");
     EXPECT_TRUE(router->ShowContextPopup(1, 2, "", 7));
     EXPECT_EQ(router->CHMPopupTopics(), "CSHelp.txt");
-    router->SetCHMPopupTopics("popups.txt");
+    router->set_chm_popup_topics("popups.txt");
     router->ShowContextPopup(1, 2, "", 7);
     EXPECT_EQ(platform.calls, (Calls{"popup 8192 owner=11 path=tolsy.chm::/CSHelp.txt",
                                      "popup 8192 owner=11 path=tolsy.chm::/popups.txt"}));

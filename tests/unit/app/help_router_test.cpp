@@ -25,8 +25,8 @@ class HelpRouterTest : public ::testing::Test {
     THelpRouter& make_router(THelpType type = THelpType::htHTMLhelp,
                              std::string file = "tolsy.chm") {
         router = std::make_unique<THelpRouter>(app, platform);
-        router->SetHelpfile(std::move(file));
-        router->SetHelpType(type);
+        router->set_helpfile(std::move(file));
+        router->set_help_type(type);
         platform.calls.clear();
         return *router;
     }
@@ -44,7 +44,7 @@ TEST_F(HelpRouterTest, OnlyOneRouterPerProcessAndTheHelpHookIsHandedBack) {
     bool saved_called = false;
     app.hook = [&](std::uint16_t, HelpData, bool&) { return saved_called = true; };
     make_router();
-    EXPECT_EQ(THelpRouter::Instance(), router.get());
+    EXPECT_EQ(THelpRouter::instance(), router.get());
     try {
         THelpRouter second(app, platform);
         FAIL() << "a second router was created";
@@ -52,13 +52,13 @@ TEST_F(HelpRouterTest, OnlyOneRouterPerProcessAndTheHelpHookIsHandedBack) {
         EXPECT_STREQ(e.what(), "Multiple instances of THelpRouter are not allowed");
     }
     // The failed second router must not have replaced the hook or unregistered the first.
-    EXPECT_EQ(THelpRouter::Instance(), router.get());
+    EXPECT_EQ(THelpRouter::instance(), router.get());
     bool call_help = true;
     route(help_command::kContents, 0, call_help);
     EXPECT_TRUE(saved_called) << "the saved hook is called from the router's own";
 
     router.reset();
-    EXPECT_EQ(THelpRouter::Instance(), nullptr);
+    EXPECT_EQ(THelpRouter::instance(), nullptr);
     saved_called = false;
     app.hook(help_command::kContents, 0, call_help);
     EXPECT_TRUE(saved_called) << "destruction puts the saved hook back";
@@ -84,17 +84,17 @@ TEST_F(HelpRouterTest, CreationSetsTheDocumentedDefaults) {
 TEST_F(HelpRouterTest, HtmlHelpTypeLoadsTheViewerAtOnce) {
     router = std::make_unique<THelpRouter>(app, platform);
     EXPECT_TRUE(platform.calls.empty());
-    router->SetHelpType(THelpType::htHTMLhelp);
+    router->set_help_type(THelpType::htHTMLhelp);
     EXPECT_EQ(platform.calls, (Calls{kLoad, kEntry}));
-    router->SetHelpType(THelpType::htMixedMode);
+    router->set_help_type(THelpType::htMixedMode);
     EXPECT_EQ(platform.calls.size(), 2u) << "a loaded viewer is not loaded again";
 }
 
 TEST_F(HelpRouterTest, WinhelpTypeLeavesTheViewerUnloaded) {
     router = std::make_unique<THelpRouter>(app, platform);
-    router->SetHelpType(THelpType::htWinhelp);
-    router->SetHelpType(THelpType::htMixedMode);
-    router->SetHelpType(THelpType::htWinhelp);
+    router->set_help_type(THelpType::htWinhelp);
+    router->set_help_type(THelpType::htMixedMode);
+    router->set_help_type(THelpType::htWinhelp);
     EXPECT_EQ(platform.calls, (Calls{kLoad, kEntry}));
 }
 
@@ -135,7 +135,7 @@ TEST_F(HelpRouterTest, TopicsBecomePathsInsideTheHelpFile) {
     router->OpenHelpTopic("", "Page.htm");
     router->OpenHelpTopic("", "notes.txt");
     router->OpenHelpTopic("", "Tab & Keys");
-    router->SetValidateID(true);
+    router->set_validate_id(true);
     router->OpenHelpTopic("", "Tab & Keys");
     router->OpenHelpTopic("", "Intro.HTML");
     EXPECT_EQ(platform.calls, (Calls{
@@ -181,9 +181,9 @@ TEST_F(HelpRouterTest, HelpFileAndOwnerFollowTheFormsAndTheRouter) {
     app.active = HelpFormInfo{42, "form.chm"};
     router->OpenHelpTopic("", "");
     app.active.reset();
-    router->SetOwnerForm([] { return HelpFormInfo{55, "owner.hlp"}; });
+    router->set_owner_form([] { return HelpFormInfo{55, "owner.hlp"}; });
     router->OpenHelpTopic("", "");
-    router->SetHelpfile("tolsy.chm");
+    router->set_helpfile("tolsy.chm");
     router->OpenHelpTopic("", "");
     EXPECT_EQ(platform.calls, (Calls{"html 8192 owner=11 path=app.chm cmd=0 data=0",
                                      "html 8192 owner=11 path=app.chm cmd=0 data=0",

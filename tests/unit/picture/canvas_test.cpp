@@ -60,7 +60,7 @@ TEST(CanvasCopy, UnscaledCopyPlacesEverySourcePixel) {
     Image target(11, 9, kBackground);
     Canvas canvas(target);
     canvas.set_origin({1, 2});
-    canvas.draw_image(source, {1, 0, 4, 3}, Rect::from_size(3, 1, 3, 3), DrawMode::Copy);
+    canvas.draw_image(source, {1, 0, 4, 3}, Rect::from_size(3, 1, 3, 3), DrawMode::kCopy);
     for (int y = 0; y < 9; ++y) {
         for (int x = 0; x < 11; ++x) {
             const bool inside = x >= 4 && x < 7 && y >= 3 && y < 6;
@@ -74,7 +74,7 @@ TEST(CanvasCopy, SourceRectangleOutsideTheImageDrawsOnlyItsInsidePart) {
     const Image source = pattern(3, 3);
     Image target(7, 7, kBackground);
     Canvas canvas(target);
-    canvas.draw_image(source, {-2, -1, 4, 5}, {0, 0, 6, 6}, DrawMode::Copy);
+    canvas.draw_image(source, {-2, -1, 4, 5}, {0, 0, 6, 6}, DrawMode::kCopy);
     // Source (0, 0) lands at (2, 1); the three by three picture fills (2..4, 1..3) only.
     EXPECT_EQ(test::count_pixels(target, kBackground), 49 - 9);
     EXPECT_EQ(target.at(2, 1), distinct(0, 0));
@@ -87,11 +87,11 @@ TEST(CanvasCopy, KeyCopyLeavesKeyPixelsOutAndCopiesTheRest) {
     source.at(2, 0) = 0xFF7F007F;  // the key colour is matched on red, green and blue alone
     Image target(3, 1, kBackground);
     Canvas canvas(target);
-    canvas.draw_image(source, {0, 0, 3, 1}, {0, 0, 3, 1}, DrawMode::KeyCopy);
+    canvas.draw_image(source, {0, 0, 3, 1}, {0, 0, 3, 1}, DrawMode::kKeyCopy);
     EXPECT_EQ(target.at(0, 0), distinct(0, 0));
     EXPECT_EQ(target.at(1, 0), kBackground);
     EXPECT_EQ(target.at(2, 0), kBackground);
-    canvas.draw_image(source, {0, 0, 3, 1}, {0, 0, 3, 1}, DrawMode::Copy);
+    canvas.draw_image(source, {0, 0, 3, 1}, {0, 0, 3, 1}, DrawMode::kCopy);
     EXPECT_EQ(target.at(1, 0), test::kKeyPixelValue);
 }
 
@@ -103,7 +103,7 @@ TEST(CanvasBlend, AlphaDecidesHowMuchOfTheSourceShows) {
     source.at(3, 0) = test::kKeyPixelValue;        // alpha 0 as well
     Image target(4, 1, Pixel::pack(0, 0, 255, 255));
     Canvas canvas(target);
-    canvas.draw_image(source, {0, 0, 4, 1}, {0, 0, 4, 1}, DrawMode::Blend);
+    canvas.draw_image(source, {0, 0, 4, 1}, {0, 0, 4, 1}, DrawMode::kBlend);
     EXPECT_EQ(target.at(0, 0), Pixel::pack(0, 0, 255, 255));
     EXPECT_EQ(target.at(1, 0), Pixel::pack(200, 100, 20, 255));
     EXPECT_EQ(target.at(2, 0), Pixel::pack(51, 0, 204, 255));
@@ -120,7 +120,7 @@ TEST(CanvasStretch, NearestSamplesAreSpreadEvenly) {
     const Image source = pattern(3, 2);
     Image target(7, 5, kBackground);
     Canvas canvas(target);
-    canvas.draw_image(source, {0, 0, 3, 2}, {0, 0, 7, 5}, DrawMode::Copy);
+    canvas.draw_image(source, {0, 0, 3, 2}, {0, 0, 7, 5}, DrawMode::kCopy);
     // Seven columns from three: 0 0 1 1 1 2 2; five rows from two: 0 0 1 1 1 (centre sampling).
     const int cols[7] = {0, 0, 1, 1, 1, 2, 2};
     const int rows[5] = {0, 0, 1, 1, 1};
@@ -133,14 +133,14 @@ TEST(CanvasStretch, ShrinkingAndClippingSampleFromTheWholeDestination) {
     const Image source = pattern(9, 1);
     Image target(3, 1, kBackground);
     Canvas canvas(target);
-    canvas.draw_image(source, {0, 0, 9, 1}, {0, 0, 3, 1}, DrawMode::Copy);
+    canvas.draw_image(source, {0, 0, 9, 1}, {0, 0, 3, 1}, DrawMode::kCopy);
     EXPECT_EQ(target.at(0, 0), distinct(1, 0));
     EXPECT_EQ(target.at(2, 0), distinct(7, 0));
     // A clip that hides the first column must not shift the samples of the others.
     Image clipped(3, 1, kBackground);
     Canvas second(clipped);
     second.set_clip({1, 0, 3, 1});
-    second.draw_image(source, {0, 0, 9, 1}, {0, 0, 3, 1}, DrawMode::Copy);
+    second.draw_image(source, {0, 0, 9, 1}, {0, 0, 3, 1}, DrawMode::kCopy);
     EXPECT_EQ(clipped.at(0, 0), kBackground);
     EXPECT_EQ(clipped.at(1, 0), distinct(4, 0));
 }
@@ -150,7 +150,7 @@ TEST(CanvasStretch, KeyPixelsStayOutWhenStretched) {
     source.at(0, 0) = test::kKeyPixelValue;
     Image target(5, 3, kBackground);
     Canvas canvas(target);
-    canvas.draw_image(source, {0, 0, 2, 1}, {0, 0, 5, 3}, DrawMode::KeyCopy);
+    canvas.draw_image(source, {0, 0, 2, 1}, {0, 0, 5, 3}, DrawMode::kKeyCopy);
     EXPECT_EQ(test::count_pixels(target, test::kKeyPixelValue), 0);
     EXPECT_EQ(test::count_pixels(target, distinct(1, 0)), 9);
 }
@@ -159,9 +159,9 @@ TEST(CanvasDraw, EmptyRectanglesDrawNothing) {
     const Image source = pattern(3, 3);
     Image target(5, 5, kBackground);
     Canvas canvas(target);
-    canvas.draw_image(source, {1, 1, 1, 3}, {0, 0, 5, 5}, DrawMode::Copy);
-    canvas.draw_image(source, {0, 0, 3, 3}, {4, 0, 2, 5}, DrawMode::Copy);
-    canvas.draw_image(Image{}, {0, 0, 3, 3}, {0, 0, 5, 5}, DrawMode::Copy);
+    canvas.draw_image(source, {1, 1, 1, 3}, {0, 0, 5, 5}, DrawMode::kCopy);
+    canvas.draw_image(source, {0, 0, 3, 3}, {4, 0, 2, 5}, DrawMode::kCopy);
+    canvas.draw_image(Image{}, {0, 0, 3, 3}, {0, 0, 5, 5}, DrawMode::kCopy);
     EXPECT_EQ(test::count_pixels(target, kBackground), 25);
 }
 

@@ -15,11 +15,11 @@ using test::FakeTextRenderer;
 TEST(TextPlacement, NineAlignmentsWithTruncatedHalves) {
     const Rect r{10, 20, 41, 35};  // 31 x 15
     const Size t{10, 4};
-    EXPECT_EQ(place_text(t, r, {HAlign::Left, VAlign::Top}), (Point{10, 20}));
-    EXPECT_EQ(place_text(t, r, {HAlign::Center, VAlign::Center}), (Point{20, 25}));
-    EXPECT_EQ(place_text(t, r, {HAlign::Right, VAlign::Bottom}), (Point{31, 31}));
+    EXPECT_EQ(place_text(t, r, {HAlign::kLeft, VAlign::kTop}), (Point{10, 20}));
+    EXPECT_EQ(place_text(t, r, {HAlign::kCenter, VAlign::kCenter}), (Point{20, 25}));
+    EXPECT_EQ(place_text(t, r, {HAlign::kRight, VAlign::kBottom}), (Point{31, 31}));
     // Wider than the rectangle: centring moves left by half the overflow, toward zero.
-    EXPECT_EQ(place_text({36, 4}, r, {HAlign::Center, VAlign::Top}).x, 8);
+    EXPECT_EQ(place_text({36, 4}, r, {HAlign::kCenter, VAlign::kTop}).x, 8);
 }
 
 TEST(Ellipsis, TextThatFitsIsKept) {

@@ -23,29 +23,29 @@ inline void populate(Persistent& object, int seed, const std::string& prefix = "
         const std::string name = prefix + p.name;
         Value v;
         switch (p.kind) {
-            case PropertyKind::Integer:
+            case PropertyKind::kInteger:
                 v = Value::integer_value(100 + 37 * ++n);
                 break;
-            case PropertyKind::Boolean:
+            case PropertyKind::kBoolean:
                 v = Value::boolean(true);
                 break;
-            case PropertyKind::Enumeration:
+            case PropertyKind::kEnumeration:
                 v = Value::ident(
                     std::string(p.enum_info->names[1 + (n++ % (p.enum_info->names.size() - 1))]));
                 break;
-            case PropertyKind::Set:
+            case PropertyKind::kSet:
                 v = Value::set({std::string(p.enum_info->names[n++ % p.enum_info->names.size()])});
                 break;
-            case PropertyKind::Color:
+            case PropertyKind::kColor:
                 v = Value::integer_value(0x00103050 + 0x010101 * ++n);
                 break;
-            case PropertyKind::Charset:
+            case PropertyKind::kCharset:
                 v = Value::ident("SYMBOL_CHARSET");
                 break;
-            case PropertyKind::String:
+            case PropertyKind::kString:
                 v = Value::string(p.name + "_" + std::to_string(++n));
                 break;
-            case PropertyKind::Object:
+            case PropertyKind::kObject:
                 populate(*p.nested(object), n += 10, name + ".", &target);
                 continue;
             default:
@@ -168,7 +168,7 @@ inline void fill_sample(TSeSkinSource& s) {
 // The object as its binary record: class, name, every stored property and the children.
 inline Bytes record_bytes(const TSeSkinObject& o) {
     ByteWriter w;
-    write_object_record(w, o, RecordForm::Binary);
+    write_object_record(w, o, RecordForm::kBinary);
     return w.take();
 }
 

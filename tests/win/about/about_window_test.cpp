@@ -97,7 +97,7 @@ TEST_F(AboutWindowTest, CreatedHiddenFromItsDescriptionWithTheTextsOfTheRecord) 
     expect_platform_ok_button(*about);
     const LONG_PTR style = GetWindowLongPtrW(about->handle(), GWL_STYLE);
     EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0) << "a dialog border without boxes";
-    EXPECT_EQ(about->Design().BehaviorLabel1->Behavior, "Appearing");
+    EXPECT_EQ(about->design().BehaviorLabel1->Behavior, "Appearing");
     EXPECT_EQ(about->BehaviorLabel1().Behavior(), "Appearing");
     EXPECT_EQ(about->Starfield1().Stars(), 100);
     EXPECT_EQ(about->Starfield1().Width(), 269);
@@ -106,8 +106,8 @@ TEST_F(AboutWindowTest, CreatedHiddenFromItsDescriptionWithTheTextsOfTheRecord) 
     GetClientRect(about->handle(), &client);
     EXPECT_EQ(client.right, 269);
     EXPECT_EQ(client.bottom, 218);
-    EXPECT_EQ(about->Handlers().CompanyText(), "Quorvane Software");
-    EXPECT_EQ(about->Handlers().VersionText(), "1.0.0.0");
+    EXPECT_EQ(about->handlers().CompanyText(), "Quorvane Software");
+    EXPECT_EQ(about->handlers().VersionText(), "1.0.0.0");
     EXPECT_FALSE(about->Starfield1().Active());
     EXPECT_FALSE(about->BehaviorLabel1().Visible());
     EXPECT_FALSE(about->BehaviorLabel2().Visible());

@@ -17,10 +17,10 @@ using namespace std::chrono_literals;
 struct CountingSurface : StarfieldSurface {
     int copies = 0;
     DWORD thread = 0;
-    void Lock() override {}
-    void Unlock() override {}
-    void SetHollowBrush(bool) override {}
-    void CopyBitmap(const Image&) override {
+    void lock() override {}
+    void unlock() override {}
+    void set_hollow_brush(bool) override {}
+    void copy_bitmap(const Image&) override {
         ++copies;
         thread = GetCurrentThreadId();
     }
@@ -30,19 +30,19 @@ TEST(StarfieldClock, FramesArriveOnTheUserInterfaceThreadWhileActive) {
     Win32HandOver hand_over;
     CountingSurface surface;
     TStarfield field(hand_over);
-    field.SetSurface(&surface);
-    field.SetDelay(5);
+    field.set_surface(&surface);
+    field.set_delay(5);
     wintest::pump_for(150ms);
     EXPECT_EQ(surface.copies, 0) << "created paused";
-    field.SetActive(true);
+    field.set_active(true);
     ASSERT_TRUE(wintest::pump_until([&] { return surface.copies >= 5; }));
     EXPECT_EQ(surface.thread, GetCurrentThreadId());
-    field.SetActive(false);
+    field.set_active(false);
     wintest::pump_for(50ms);
     const int paused_at = surface.copies;
     wintest::pump_for(200ms);
     EXPECT_LE(surface.copies, paused_at + 1) << "at most a frame already asked for";
-    field.SetActive(true);
+    field.set_active(true);
     EXPECT_TRUE(wintest::pump_until([&] { return surface.copies >= paused_at + 3; }));
 }
 
@@ -52,9 +52,9 @@ TEST(StarfieldClock, DestroyedWhileRunningWithoutDeadlock) {
         CountingSurface surface;
         {
             TStarfield field(hand_over);
-            field.SetSurface(&surface);
-            field.SetDelay(0);
-            field.SetActive(true);
+            field.set_surface(&surface);
+            field.set_delay(0);
+            field.set_active(true);
             wintest::pump_until([&] { return surface.copies >= 1; });
             // Not pumping now: the worker is blocked in its next hand-over.
         }
@@ -68,32 +68,32 @@ TEST(StarfieldClock, DestroyedWhilePausedOrSleepingLong) {
     Win32HandOver other;
     {
         TStarfield sleeping(other);
-        sleeping.SetDelay(60 * 60 * 1000);
-        sleeping.SetActive(true);
+        sleeping.set_delay(60 * 60 * 1000);
+        sleeping.set_active(true);
     }
     SUCCEED();
 }
 
 struct Panel : LabelParent {
-    int ClientWidth() const override { return 176; }
-    int ClientHeight() const override { return 61; }
+    int client_width() const override { return 176; }
+    int client_height() const override { return 61; }
 };
 
 TEST(LabelClock, SlideFinishesOnStep58AfterItsDelayAndIntervals) {
     use_win32_behavior_timers();
     Panel panel;
     TBehaviorLabel label;
-    label.SetParent(&panel);
-    label.SetBehavior("Appearing");
-    label.SetBounds(4, 0, 171, 20);
-    label.SetVisible(false);
+    label.set_parent(&panel);
+    label.set_behavior("Appearing");
+    label.set_bounds(4, 0, 171, 20);
+    label.set_visible(false);
     int steps = 0;
     bool stopped = false;
     auto& effect = dynamic_cast<TLabelAppear&>(label.BehaviorOptions());
     const auto started = std::chrono::steady_clock::now();
     std::chrono::steady_clock::time_point first_seen;
     label.OnStop = [&](TCustomBehaviorLabel&) { stopped = true; };
-    effect.SetActive(true);
+    effect.set_active(true);
     int last_left = label.Left();
     ASSERT_TRUE(wintest::pump_until([&] {
         if (label.Left() != last_left) {

@@ -15,7 +15,7 @@ std::string beside_me(const std::string& name) {
 
 TEST(VersionRecord, ReadsTheProgramFilesOwnTexts) {
     TEPInfoExe info(&win32_version_info_api());
-    info.SetExeName(beside_me("tolsy.exe"));
+    info.set_exe_name(beside_me("tolsy.exe"));
     info.ReadInfo();
     EXPECT_EQ(info.CompanyName(), "Quorvane Software");
     EXPECT_EQ(info.FileVersion(), "1.0.0.0");
@@ -34,15 +34,15 @@ TEST(VersionRecord, RunningProgramIsFoundByItsFullPath) {
     const std::string self = running_program_file();
     EXPECT_EQ(self, beside_me("win_about.exe"));
     TEPInfoExe info(&win32_version_info_api());
-    info.SetExeName(self);
+    info.set_exe_name(self);
     info.ReadInfo();
     EXPECT_EQ(info.CompanyName(), "Quorvane Software") << "the tests carry the program's record";
 }
 
 TEST(VersionRecord, OtherLanguageFindsNothing) {
     TEPInfoExe info(&win32_version_info_api());
-    info.SetExeName(beside_me("tolsy.exe"));
-    info.SetLangId("0407");
+    info.set_exe_name(beside_me("tolsy.exe"));
+    info.set_lang_id("0407");
     info.ReadInfo();
     EXPECT_EQ(info.CompanyName(), "");
     EXPECT_EQ(info.FileVersion(), "");
@@ -50,13 +50,13 @@ TEST(VersionRecord, OtherLanguageFindsNothing) {
 
 TEST(VersionRecord, FileWithoutRecordLeavesThePropertiesAsTheyWere) {
     TEPInfoExe info(&win32_version_info_api());
-    info.SetExeName(beside_me("tolsy.chm"));
+    info.set_exe_name(beside_me("tolsy.chm"));
     info.ReadInfo();
     EXPECT_EQ(info.CompanyName(), "");
-    info.SetExeName(beside_me("tolsy.exe"));
+    info.set_exe_name(beside_me("tolsy.exe"));
     info.ReadInfo();
     for (const char* file : {"tolsy.chm", "no-such-file.exe", ""}) {
-        info.SetExeName(file[0] ? beside_me(file) : std::string());
+        info.set_exe_name(file[0] ? beside_me(file) : std::string());
         info.ReadInfo();
         EXPECT_EQ(info.CompanyName(), "Quorvane Software") << file;
     }

@@ -38,7 +38,7 @@ class HelpViewerTest : public ::testing::Test {
 TEST_F(HelpViewerTest, ViewerLibraryIsLoadedWithTheRouter) {
     EXPECT_NE(GetModuleHandleA("HHCTRL.OCX"), nullptr);
     EXPECT_TRUE(router->HelpViewerAvailable());
-    EXPECT_EQ(THelpRouter::Instance(), router.get());
+    EXPECT_EQ(THelpRouter::instance(), router.get());
     EXPECT_THROW(create_help_router(nullptr), HelpRouterInstanceError);
 }
 

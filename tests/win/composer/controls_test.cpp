@@ -21,11 +21,11 @@ namespace {
 class Controls : public ::testing::Test {
   protected:
     void SetUp() override {
-        form_.set_client_size(300, 200);
-        form_.create_window();
+        form.set_client_size(300, 200);
+        form.create_window();
     }
-    HWND parent() const { return form_.handle(); }
-    Form form_;
+    HWND parent() const { return form.handle(); }
+    Form form;
 };
 
 void pump() {

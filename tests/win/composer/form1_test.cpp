@@ -15,9 +15,9 @@ namespace {
 
 class MainWindowControls : public ::testing::Test {
   protected:
-    void SetUp() override { form_.create_window(); }
-    Form1Controls& c() { return form_.controls(); }
-    TForm1 form_;
+    void SetUp() override { form1.create_window(); }
+    Form1Controls& c() { return form1.controls(); }
+    TForm1 form1;
 };
 
 RECT rect_in(HWND window, HWND parent) {
@@ -28,7 +28,7 @@ RECT rect_in(HWND window, HWND parent) {
 }
 
 TEST_F(MainWindowControls, ControlsSitWhereTheLayoutPutsThem) {
-    const HWND form = form_.handle();
+    const HWND form = form1.handle();
     const RECT clear = rect_in(c().ClearAllButton->handle(), form);
     EXPECT_EQ(clear.left, 22);
     EXPECT_EQ(clear.top, 208);
@@ -117,13 +117,13 @@ TEST_F(MainWindowControls, PalettesCarryEveryButtonWithItsToolTip) {
 }
 
 TEST_F(MainWindowControls, ToClipboardIsTheDefaultButton) {
-    const LRESULT def = SendMessageW(form_.handle(), DM_GETDEFID, 0, 0);
+    const LRESULT def = SendMessageW(form1.handle(), DM_GETDEFID, 0, 0);
     EXPECT_EQ(HIWORD(def), DC_HASDEFID);
     EXPECT_EQ(LOWORD(def), c().TeButton1->id());
 }
 
 TEST_F(MainWindowControls, TabOrderWithinTheGroups) {
-    const HWND form = form_.handle();
+    const HWND form = form1.handle();
     ShowWindow(form, SW_SHOW);
     std::vector<HWND> order;
     HWND at = GetNextDlgTabItem(form, nullptr, FALSE);
@@ -156,14 +156,14 @@ TEST_F(MainWindowControls, TabOrderWithinTheGroups) {
 
 TEST_F(MainWindowControls, HandlersReachTheDisplayLineAndTheClipboard) {
     SendMessageW(c().SymbolComboBox->handle(), CB_SETCURSEL, 6, 0);
-    form_.SymbolComboBoxChange();
+    form1.SymbolComboBoxChange();
     EXPECT_EQ(wide_to_windows1252_lossy(c().DisplayEdit->text()), "\xEB\xE4\xED");
-    EXPECT_EQ(read_clipboard_text(form_.handle()), "\xEB\xE4\xED");
-    form_.ClearAllButtonClick();
+    EXPECT_EQ(read_clipboard_text(form1.handle()), "\xEB\xE4\xED");
+    form1.ClearAllButtonClick();
     EXPECT_EQ(c().DisplayEdit->text(), L"");
     EXPECT_EQ(c().SymbolComboBox->item_index(), -1);
     bool present = false;
-    EXPECT_EQ(read_clipboard_text(form_.handle(), &present), "");
+    EXPECT_EQ(read_clipboard_text(form1.handle(), &present), "");
     EXPECT_TRUE(present);
 }
 

@@ -172,7 +172,7 @@ TEST(BmpReader, MalformedFilesGiveErrors) {
     // Every truncation is an error, never a read past the data.
     for (std::size_t cut = 0; cut + 3 < file.size(); ++cut) {
         Bytes part(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(cut));
-        EXPECT_THROW(decode_bmp(part), ESkinError) << "cut at " << cut;
+        EXPECT_THROW(decode_bmp(part), SkinError) << "cut at " << cut;
     }
     // Missing padding on the last row only is accepted.
     Bytes short_pad(file.begin(), file.end() - 3);
@@ -180,28 +180,28 @@ TEST(BmpReader, MalformedFilesGiveErrors) {
 
     BmpBuilder huge = bmp(0x7FFFFFFF, 0x7FFFFFFF);
     huge.bits.assign(16, 0);
-    EXPECT_THROW(decode_bmp(huge.build()), ESkinReadError);
+    EXPECT_THROW(decode_bmp(huge.build()), SkinReadError);
 
     BmpBuilder bad_palette = bmp(1, 1, 8);
     bad_palette.colours_used = 257;
-    EXPECT_THROW(decode_bmp(bad_palette.build()), ESkinFormatError);
+    EXPECT_THROW(decode_bmp(bad_palette.build()), SkinFormatError);
 
     BmpBuilder bad_header = bmp(1, 1, 24, 0, 39);
-    EXPECT_THROW(decode_bmp(bad_header.build()), ESkinFormatError);
+    EXPECT_THROW(decode_bmp(bad_header.build()), SkinFormatError);
 
     BmpBuilder bad_depth = bmp(1, 1, 7);
     bad_depth.bits.assign(4, 0);
-    EXPECT_THROW(decode_bmp(bad_depth.build()), ESkinFormatError);
+    EXPECT_THROW(decode_bmp(bad_depth.build()), SkinFormatError);
 
     BmpBuilder huge_rle = bmp(30000, 30000, 8, 1);
     huge_rle.palette = {0};
     huge_rle.colours_used = 1;
     huge_rle.bits = {0, 1};
-    EXPECT_THROW(decode_bmp(huge_rle.build()), EImageAllocError);
+    EXPECT_THROW(decode_bmp(huge_rle.build()), ImageAllocError);
 
     Bytes not_bmp = file;
     not_bmp[0] = 'X';
-    EXPECT_THROW(decode_bmp(not_bmp), ESkinFormatError);
+    EXPECT_THROW(decode_bmp(not_bmp), SkinFormatError);
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ TEST(InflateReader, FieldsSmallAndLargeReadsAndTheRest) {
     w.u8(7);
     const Bytes tail = pattern(70000);
     w.bytes(tail);
-    const Bytes packed = zlib_compress(w.bytes(), ZlibLevel::Default);
+    const Bytes packed = zlib_compress(w.bytes(), ZlibLevel::kDefault);
 
     InflateReader in(packed, 0);
     EXPECT_EQ(in.lstr("name"), "themeimage");
@@ -40,7 +40,7 @@ TEST(InflateReader, FieldsSmallAndLargeReadsAndTheRest) {
 }
 
 TEST(InflateReader, EmptyReadsAreFine) {
-    const Bytes packed = zlib_compress(pattern(3), ZlibLevel::Fastest);
+    const Bytes packed = zlib_compress(pattern(3), ZlibLevel::kFastest);
     InflateReader in(packed, 0);
     EXPECT_TRUE(in.bytes(0, "nothing").empty());
     in.read_into(nullptr, 0, "nothing");
@@ -50,48 +50,48 @@ TEST(InflateReader, EmptyReadsAreFine) {
 }
 
 TEST(InflateReader, ReadingPastTheEndOfTheStreamIsAReadError) {
-    const Bytes packed = zlib_compress(pattern(10), ZlibLevel::Fastest);
+    const Bytes packed = zlib_compress(pattern(10), ZlibLevel::kFastest);
     InflateReader in(packed, 0);
     Bytes got(11);
     try {
         in.read_into(got.data(), got.size(), "pixels");
         FAIL();
-    } catch (const ESkinReadError& e) {
+    } catch (const SkinReadError& e) {
         EXPECT_NE(std::string(e.what()).find("pixels at offset 0"), std::string::npos) << e.what();
     }
 }
 
 TEST(InflateReader, CorruptOrCutDataIsADecompressionError) {
-    const Bytes packed = zlib_compress(pattern(50000), ZlibLevel::Default);
+    const Bytes packed = zlib_compress(pattern(50000), ZlibLevel::kDefault);
     Bytes cut(packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(packed.size() / 2));
     InflateReader a(cut, 100);
-    EXPECT_THROW(a.rest(), EDecompressionError);
+    EXPECT_THROW(a.rest(), DecompressionError);
     Bytes bad = packed;
     bad[packed.size() / 3] ^= 0x5A;
     InflateReader b(bad, 0);
-    EXPECT_THROW(b.rest(), ESkinError);
+    EXPECT_THROW(b.rest(), SkinError);
 }
 
 TEST(InflateReader, SizesTheDataCouldNeverHoldAreRefusedBeforeReading) {
     ByteWriter w;
     w.i32(0x7FFFFFF0);  // a string length far beyond what 20 compressed bytes can give
     w.text("abc");
-    const Bytes packed = zlib_compress(w.bytes(), ZlibLevel::Default);
+    const Bytes packed = zlib_compress(w.bytes(), ZlibLevel::kDefault);
     InflateReader in(packed, 0);
     EXPECT_FALSE(in.could_hold(std::size_t{1} << 30));
-    EXPECT_THROW(in.lstr("image name"), ESkinReadError);
+    EXPECT_THROW(in.lstr("image name"), SkinReadError);
 
     ByteWriter counts;
     counts.i32(-2);
-    const Bytes packed_negative = zlib_compress(counts.bytes(), ZlibLevel::Default);
+    const Bytes packed_negative = zlib_compress(counts.bytes(), ZlibLevel::kDefault);
     InflateReader neg(packed_negative, 0);
-    EXPECT_THROW(neg.count("image count", 12), ESkinFormatError);
+    EXPECT_THROW(neg.count("image count", 12), SkinFormatError);
 }
 
 TEST(InflateReader, TheSizeLimitHolds) {
-    const Bytes packed = zlib_compress(Bytes(300000, 1), ZlibLevel::Default);
+    const Bytes packed = zlib_compress(Bytes(300000, 1), ZlibLevel::kDefault);
     InflateReader in(packed, 0, 200000);
-    EXPECT_THROW(in.rest(), EDecompressionError);
+    EXPECT_THROW(in.rest(), DecompressionError);
     InflateReader exact(packed, 0, 300000);
     EXPECT_EQ(exact.rest().size(), 300000u);
 }

@@ -12,7 +12,7 @@ TEST(SkinByteReader, RaisesTheSkinsOwnErrors) {
     try {
         negative.lstr("image name");
         FAIL() << "no error";
-    } catch (const ESkinFormatError& e) {
+    } catch (const SkinFormatError& e) {
         EXPECT_STREQ(e.what(), "Invalid skin data: image name has negative length -2 at offset 10");
     }
     ByteReader short_data(w.bytes(), 10);
@@ -20,7 +20,7 @@ TEST(SkinByteReader, RaisesTheSkinsOwnErrors) {
     try {
         short_data.u32("image width");
         FAIL() << "no error";
-    } catch (const ESkinReadError& e) {
+    } catch (const SkinReadError& e) {
         EXPECT_STREQ(e.what(), "Stream read error: image width at offset 11 needs 4 bytes, 3 left");
     }
 }

@@ -14,7 +14,7 @@ using test::kKeyPixelValue;
 using test::pattern;
 
 PieceSource source_of(const Image& image, Rect link, Margins margins = {},
-                      TileStyle tile = TileStyle::Tile, TileStyle border = TileStyle::Tile) {
+                      TileStyle tile = TileStyle::kTile, TileStyle border = TileStyle::kTile) {
     PieceSource s;
     s.image = {&image, false};
     s.link = link;
@@ -46,7 +46,7 @@ TEST(Tiling, WithAPaintClipOnlyTilesMeetingItAreDrawnEachWhole) {
     Image target(13, 7, kBackground);
     Canvas canvas(target);
     // Tiles of 3 x 3 from x = 0; the clip touches only the second column of tiles, row one.
-    draw_tiled(canvas, image, {0, 0, 3, 3}, {0, 0, 13, 7}, DrawMode::Copy, {4, 1, 5, 2});
+    draw_tiled(canvas, image, {0, 0, 3, 3}, {0, 0, 13, 7}, DrawMode::kCopy, {4, 1, 5, 2});
     for (int y = 0; y < 7; ++y) {
         for (int x = 0; x < 13; ++x) {
             const bool in_tile = x >= 3 && x < 6 && y < 3;
@@ -59,7 +59,7 @@ TEST(TileStyles, CenterKeepsTheSizeAndTruncatesHalves) {
     const Image image = pattern(3, 3);
     Image target(8, 6, kBackground);
     Canvas canvas(target);
-    draw_pieces(canvas, source_of(image, {0, 0, 3, 3}, {}, TileStyle::Center), {0, 0, 8, 6}, {});
+    draw_pieces(canvas, source_of(image, {0, 0, 3, 3}, {}, TileStyle::kCenter), {0, 0, 8, 6}, {});
     // (8 - 3) / 2 = 2 and (6 - 3) / 2 = 1.
     EXPECT_EQ(target.at(2, 1), distinct(0, 0));
     EXPECT_EQ(target.at(4, 3), distinct(2, 2));
@@ -71,7 +71,7 @@ TEST(TileStyles, CenterOfALargerImageReachesPastTheBoundsEvenly) {
     Image target(7, 1, kBackground);
     Canvas canvas(target);
     // (2 - 5) / 2 truncates to -1: the picture starts one pixel left of the bounds.
-    draw_pieces(canvas, source_of(image, {0, 0, 5, 1}, {}, TileStyle::Center), {3, 0, 5, 1}, {});
+    draw_pieces(canvas, source_of(image, {0, 0, 5, 1}, {}, TileStyle::kCenter), {3, 0, 5, 1}, {});
     EXPECT_EQ(target.at(2, 0), distinct(0, 0));
     EXPECT_EQ(target.at(6, 0), distinct(4, 0));
 }
@@ -80,7 +80,7 @@ TEST(TileStyles, VerticalCentreBandsSpanTheFullHeight) {
     const Image image = pattern(3, 2);
     Image stretched(9, 5, kBackground);
     Canvas canvas(stretched);
-    draw_pieces(canvas, source_of(image, {0, 0, 3, 2}, {}, TileStyle::VertCenterStretch),
+    draw_pieces(canvas, source_of(image, {0, 0, 3, 2}, {}, TileStyle::kVertCenterStretch),
                 {0, 0, 9, 5}, {});
     EXPECT_EQ(stretched.at(3, 0), distinct(0, 0));
     EXPECT_EQ(stretched.at(5, 4), distinct(2, 1));
@@ -88,8 +88,8 @@ TEST(TileStyles, VerticalCentreBandsSpanTheFullHeight) {
 
     Image tiled(9, 5, kBackground);
     Canvas second(tiled);
-    draw_pieces(second, source_of(image, {0, 0, 3, 2}, {}, TileStyle::VertCenterTile), {0, 0, 9, 5},
-                {});
+    draw_pieces(second, source_of(image, {0, 0, 3, 2}, {}, TileStyle::kVertCenterTile),
+                {0, 0, 9, 5}, {});
     EXPECT_EQ(tiled.at(4, 2), distinct(1, 0));
     EXPECT_EQ(tiled.at(4, 4), distinct(1, 0));
     EXPECT_EQ(tiled.at(4, 3), distinct(1, 1));
@@ -99,8 +99,8 @@ TEST(TileStyles, HorizontalCentreBandsSpanTheFullWidth) {
     const Image image = pattern(2, 3);
     Image target(5, 8, kBackground);
     Canvas canvas(target);
-    draw_pieces(canvas, source_of(image, {0, 0, 2, 3}, {}, TileStyle::HorzCenterTile), {0, 0, 5, 8},
-                {});
+    draw_pieces(canvas, source_of(image, {0, 0, 2, 3}, {}, TileStyle::kHorzCenterTile),
+                {0, 0, 5, 8}, {});
     // Band rows 2..4 (truncated half of 5), tiled across: columns 0 1 0 1 0.
     EXPECT_EQ(target.at(4, 2), distinct(0, 0));
     EXPECT_EQ(target.at(3, 4), distinct(1, 2));
@@ -129,10 +129,10 @@ TEST_P(NinePieceAtOwnSize, ReproducesTheLinkPixelForPixel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllTileAndStretchPairs, NinePieceAtOwnSize,
-                         ::testing::Values(std::pair{TileStyle::Tile, TileStyle::Tile},
-                                           std::pair{TileStyle::Stretch, TileStyle::Stretch},
-                                           std::pair{TileStyle::Tile, TileStyle::Stretch},
-                                           std::pair{TileStyle::Stretch, TileStyle::Tile}));
+                         ::testing::Values(std::pair{TileStyle::kTile, TileStyle::kTile},
+                                           std::pair{TileStyle::kStretch, TileStyle::kStretch},
+                                           std::pair{TileStyle::kTile, TileStyle::kStretch},
+                                           std::pair{TileStyle::kStretch, TileStyle::kTile}));
 
 TEST(NinePiece, LargerBoundsKeepCornersAndStretchEdgesBetweenThem) {
     const Image image = pattern(5, 5);
@@ -140,7 +140,7 @@ TEST(NinePiece, LargerBoundsKeepCornersAndStretchEdgesBetweenThem) {
     Image target(9, 7, kBackground);
     Canvas canvas(target);
     draw_pieces(canvas,
-                source_of(image, {0, 0, 5, 5}, margins, TileStyle::Stretch, TileStyle::Stretch),
+                source_of(image, {0, 0, 5, 5}, margins, TileStyle::kStretch, TileStyle::kStretch),
                 {0, 0, 9, 7}, {});
     EXPECT_EQ(target.at(0, 0), distinct(0, 0));
     EXPECT_EQ(target.at(8, 0), distinct(4, 0));
@@ -158,7 +158,7 @@ TEST(NinePiece, PiecesWithEmptySourcesAreSkipped) {
     Image target(7, 3, kBackground);
     Canvas canvas(target);
     // Only a left margin: the top and bottom edges and all corners but the left edge's are empty.
-    draw_pieces(canvas, source_of(image, {0, 0, 4, 3}, {1, 0, 0, 0}, TileStyle::Stretch),
+    draw_pieces(canvas, source_of(image, {0, 0, 4, 3}, {1, 0, 0, 0}, TileStyle::kStretch),
                 {0, 0, 7, 3}, {});
     EXPECT_EQ(target.at(0, 1), distinct(0, 1));
     EXPECT_EQ(target.at(1, 1), distinct(1, 1));
@@ -198,7 +198,7 @@ TEST(Transparency, KeyPixelsOfAFlaggedPieceNeverReachTheCanvas) {
     image.at(0, 0) = kKeyPixelValue;
     image.at(2, 2) = kKeyPixelValue;
     image.at(2, 0) = kKeyPixelValue;
-    for (const TileStyle style : {TileStyle::Tile, TileStyle::Stretch, TileStyle::Center}) {
+    for (const TileStyle style : {TileStyle::kTile, TileStyle::kStretch, TileStyle::kCenter}) {
         Image target(11, 9, kBackground);
         Canvas canvas(target);
         draw_pieces(canvas, source_of(image, {0, 0, 5, 5}, {1, 1, 1, 1}, style, style),
@@ -228,10 +228,10 @@ TEST(Transparency, ImagesWithTheAlphaFlagAlwaysBlend) {
     Canvas canvas(target);
     draw_pieces(canvas, s, {0, 0, 3, 1}, {});
     EXPECT_EQ(target.at(1, 0), Pixel::pack(51, 0, 204, 255));
-    EXPECT_EQ(choose_draw_mode(true, false), DrawMode::Blend);
-    EXPECT_EQ(choose_draw_mode(true, true), DrawMode::Blend);
-    EXPECT_EQ(choose_draw_mode(false, true), DrawMode::KeyCopy);
-    EXPECT_EQ(choose_draw_mode(false, false), DrawMode::Copy);
+    EXPECT_EQ(choose_draw_mode(true, false), DrawMode::kBlend);
+    EXPECT_EQ(choose_draw_mode(true, true), DrawMode::kBlend);
+    EXPECT_EQ(choose_draw_mode(false, true), DrawMode::kKeyCopy);
+    EXPECT_EQ(choose_draw_mode(false, false), DrawMode::kCopy);
 }
 
 TEST(NinePiece, NothingIsDrawnWithoutAnImageOrALink) {

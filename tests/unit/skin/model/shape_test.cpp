@@ -15,7 +15,7 @@ TEST(MaskShape, CoversExactlyTheNonKeyPixels) {
     picture.at(0, 4) = test::kKeyPixelValue;
     picture.at(0, 3) = test::kKeyPixelValue;
     const Shape shape = Shape::from_mask(picture, {10, 20});
-    EXPECT_EQ(shape.kind, Shape::Kind::Rects);
+    EXPECT_EQ(shape.kind, Shape::Kind::kRects);
     for (int y = 0; y < 5; ++y) {
         for (int x = 0; x < 7; ++x) {
             EXPECT_EQ(shape.contains(10 + x, 20 + y), !is_key_pixel(picture.at(x, y)))

@@ -116,13 +116,13 @@ TEST(ImageRecord, BadSizesAreErrorsBeforeAllocation) {
     for (auto [w, h] : {std::pair{-1, 1}, std::pair{1, std::numeric_limits<std::int32_t>::min()}}) {
         const Bytes data = record("x", w, h, {});
         ByteReader in(data);
-        EXPECT_THROW(read_image_record(in), ESkinFormatError);
+        EXPECT_THROW(read_image_record(in), SkinFormatError);
     }
     for (auto [w, h] :
          {std::pair{0x7FFFFFFF, 0x7FFFFFFF}, std::pair{2, 2}, std::pair{0x40000000, 1}}) {
         const Bytes data = record("x", w, h, {1, 2, 3});
         ByteReader in(data);
-        EXPECT_THROW(read_image_record(in), ESkinReadError) << w << " x " << h;
+        EXPECT_THROW(read_image_record(in), SkinReadError) << w << " x " << h;
     }
 }
 

@@ -17,7 +17,7 @@ using test::populate;
 using test::record_bytes;
 
 std::unique_ptr<TSeSkinObject> read_back(const Bytes& record,
-                                         RecordForm form = RecordForm::Binary) {
+                                         RecordForm form = RecordForm::kBinary) {
     ByteReader in(record);
     auto o = read_root_record(in, form);
     EXPECT_TRUE(in.at_end());
@@ -64,7 +64,7 @@ TEST(SkinProperties, EveryPublishedPropertyIsStoredWhenNotDefault) {
             object_binary_to_text(in.bytes(static_cast<std::size_t>(size), "s"));
         for (const PropertyInfo& p : info->properties()) {
             const std::string key =
-                p.kind == PropertyKind::Object ? "  " + p.name + "." : "  " + p.name + " = ";
+                p.kind == PropertyKind::kObject ? "  " + p.name + "." : "  " + p.name + " = ";
             EXPECT_NE(text.find(key), std::string::npos) << info->name() << " lacks " << p.name;
         }
     }
@@ -77,7 +77,7 @@ TEST(SkinProperties, EnumerationNamesLetterForLetter) {
     ByteWriter w;
     w.lstr("TSeSkinObject");
     w.lstr(text);
-    auto o = read_back(w.bytes(), RecordForm::Text);
+    auto o = read_back(w.bytes(), RecordForm::kText);
     EXPECT_EQ(o->kind, TSeKind::skTranparent);
     EXPECT_EQ(static_cast<int>(o->kind), 22);
     EXPECT_TRUE(o->text_shift_sys_icon);
@@ -89,13 +89,13 @@ TEST(SkinProperties, EnumerationNamesLetterForLetter) {
     upper.lstr(
         "object Odd: TSeSkinObject\r\n  Kind = SKFORM\r\n  TileStyle = tsStretch\r\nend\r\n");
     ByteReader in_upper(upper.bytes());
-    EXPECT_THROW(read_root_record(in_upper, RecordForm::Text), ESkinFormatError)
+    EXPECT_THROW(read_root_record(in_upper, RecordForm::kText), SkinFormatError)
         << "TSeSkinObject has no TileStyle";
     ByteWriter upper_ok;
     upper_ok.lstr("TSeBitmapObject");
     upper_ok.lstr(
         "object Odd: TSeBitmapObject\r\n  Kind = SKFORM\r\n  TileStyle = tsstretch\r\nend\r\n");
-    auto bitmap = read_back(upper_ok.bytes(), RecordForm::Text);
+    auto bitmap = read_back(upper_ok.bytes(), RecordForm::kText);
     EXPECT_EQ(bitmap->kind, TSeKind::skForm);
     EXPECT_EQ(static_cast<TSeBitmapObject&>(*bitmap).tile_style, TscTileStyle::tsStretch);
 
@@ -104,7 +104,7 @@ TEST(SkinProperties, EnumerationNamesLetterForLetter) {
         bad.lstr("TSeSkinObject");
         bad.lstr(std::string("object Odd: TSeSkinObject\r\n") + wrong + "end\r\n");
         ByteReader in(bad.bytes());
-        EXPECT_THROW(read_root_record(in, RecordForm::Text), ESkinFormatError) << wrong;
+        EXPECT_THROW(read_root_record(in, RecordForm::kText), SkinFormatError) << wrong;
     }
 }
 
@@ -123,7 +123,7 @@ std::unique_ptr<TSeSystemButton> button_with_children() {
 TEST(SkinRecords, BinaryAndTextFormsRoundTripWithChildrenInOrder) {
     auto button = button_with_children();
     button->set_default_charsets();
-    for (RecordForm form : {RecordForm::Binary, RecordForm::Text}) {
+    for (RecordForm form : {RecordForm::kBinary, RecordForm::kText}) {
         ByteWriter w;
         write_object_record(w, *button, form);
         auto back = read_back(w.bytes(), form);
@@ -159,7 +159,7 @@ TEST(SkinRecords, ChildrenInTextFormAreRead) {
     ByteWriter w;
     w.lstr("TSeSkinObject");
     w.lstr("object Button: TSeSkinObject\r\n  Objects = {\r\n    " + hex + "}\r\nend\r\n");
-    auto o = read_back(w.bytes(), RecordForm::Text);
+    auto o = read_back(w.bytes(), RecordForm::kText);
     ASSERT_EQ(o->child_count(), 1u);
     EXPECT_EQ(static_cast<TSeTextObject*>(o->child(0))->font_hot.name, "Arial");
 }
@@ -278,9 +278,9 @@ TEST(SkinRecordErrors, UnknownClassSaysWhichAndWhere) {
     ByteReader in(w.bytes());
     in.bytes(8, "padding");
     try {
-        read_root_record(in, RecordForm::Binary);
+        read_root_record(in, RecordForm::kBinary);
         FAIL();
-    } catch (const ESkinClassNotFound& e) {
+    } catch (const SkinClassNotFoundError& e) {
         EXPECT_NE(std::string(e.what()).find("TSeWobbly"), std::string::npos);
         EXPECT_NE(std::string(e.what()).find("offset 8"), std::string::npos);
     }
@@ -291,7 +291,7 @@ TEST(SkinRecordErrors, TruncationAtEveryOffsetIsAnError) {
     for (std::size_t cut = 0; cut < ok.size(); ++cut) {
         Bytes part(ok.begin(), ok.begin() + static_cast<std::ptrdiff_t>(cut));
         ByteReader in(part);
-        EXPECT_THROW(read_root_record(in, RecordForm::Binary), ESkinError) << "cut at " << cut;
+        EXPECT_THROW(read_root_record(in, RecordForm::kBinary), SkinError) << "cut at " << cut;
     }
 }
 
@@ -310,8 +310,8 @@ TEST(SkinRecordErrors, ErrorsInNestedStreamsNameTheirOffsetInTheBody) {
     auto error_of = [](const Bytes& record) -> std::string {
         ByteReader in(record, kBase);
         try {
-            read_root_record(in, RecordForm::Binary);
-        } catch (const ESkinError& e) {
+            read_root_record(in, RecordForm::kBinary);
+        } catch (const SkinError& e) {
             return e.what();
         }
         return "no error";
@@ -338,38 +338,38 @@ TEST(SkinRecordErrors, BadSizesCountsAndStreams) {
     negative.lstr("TSeSkinObject");
     negative.i32(-4);
     ByteReader in1(negative.bytes());
-    EXPECT_THROW(read_root_record(in1, RecordForm::Binary), ESkinFormatError);
+    EXPECT_THROW(read_root_record(in1, RecordForm::kBinary), SkinFormatError);
 
     // A component stream that is not one, and one whose class name runs past its end.
     const Bytes junk = binary_record("TSeSkinObject", {'T', 'P', 'F', '1', 1, 'X', 0, 0, 0});
     ByteReader in2(junk);
-    EXPECT_THROW(read_root_record(in2, RecordForm::Binary), ESkinFormatError);
+    EXPECT_THROW(read_root_record(in2, RecordForm::kBinary), SkinFormatError);
     const Bytes short_name = binary_record("TSeSkinObject", {'T', 'P', 'F', '0', 99, 1, 2});
     ByteReader in3(short_name);
-    EXPECT_THROW(read_root_record(in3, RecordForm::Binary), ESkinReadError);
+    EXPECT_THROW(read_root_record(in3, RecordForm::kBinary), SkinReadError);
     // Value types no skin property takes.
     const Bytes floats =
         binary_record("TSeSkinObject", {'T', 'P', 'F', '0', 1, 'X', 0, 4, 'L',  'e',  'f', 't', 5,
                                         0,   0,   0,   0,   0, 0,   0, 0, 0x80, 0x3F, 0,   0});
     ByteReader in4(floats);
-    EXPECT_THROW(read_root_record(in4, RecordForm::Binary), ESkinFormatError);
+    EXPECT_THROW(read_root_record(in4, RecordForm::kBinary), SkinFormatError);
 
     // A children word claiming more records than the data could hold.
     auto parent = std::make_unique<TSeSkinObject>();
     Bytes children = {0xFF, 0xFF, 0x0F, 0x00};
-    EXPECT_THROW(read_children(*parent, children, 0), ESkinReadError);
+    EXPECT_THROW(read_children(*parent, children, 0), SkinReadError);
     EXPECT_EQ(parent->child_count(), 0u);
 
     // Bytes left over after the children.
     Bytes extra = {0x00, 0x00, 0x0F, 0x00, 0x42};
-    EXPECT_THROW(read_children(*parent, extra, 0), ESkinFormatError);
+    EXPECT_THROW(read_children(*parent, extra, 0), SkinFormatError);
 }
 
 TEST(SkinRecordErrors, DeepNestingIsRefused) {
     auto root = std::make_unique<TSeSkinObject>();
     TSeSkinObject* at = root.get();
     for (int i = 0; i < kMaxObjectDepth + 1; ++i) at = &add_child<TSeSkinObject>(*at, "N");
-    EXPECT_THROW(read_back(record_bytes(*root)), ESkinFormatError);
+    EXPECT_THROW(read_back(record_bytes(*root)), SkinFormatError);
     // One level less reads.
     auto shallow = std::make_unique<TSeSkinObject>();
     at = shallow.get();

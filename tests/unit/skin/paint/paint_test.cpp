@@ -20,72 +20,72 @@ constexpr Color kBlue = 0x00C81405;  // red 5, green 20, blue 200
 
 class Painting : public ::testing::Test {
   protected:
-    Painting() : target_(23, 17, kBackground), canvas_(target_) {
+    Painting() : target(23, 17, kBackground), canvas(target) {
         // Three looks side by side in one picture, each 5 x 3: normal, hot, other.
-        skin_.add_image("pic", pattern(15, 3));
+        skin.add_image("pic", pattern(15, 3));
     }
     void paint(TSeSkinObject& o, const Rect& clip = {}) {
-        skin_.prepare();
-        paint_object(o, canvas_, fake_, clip);
+        skin.prepare();
+        paint_object(o, canvas, fake, clip);
     }
     static Rect look(int i) { return Rect::from_size(5 * i, 0, 5, 3); }
 
-    SyntheticSkin skin_;
-    test::FakeTextRenderer fake_;
-    Image target_;
-    Canvas canvas_;
+    SyntheticSkin skin;
+    test::FakeTextRenderer fake;
+    Image target;
+    Canvas canvas;
 };
 
 TEST_F(Painting, PlainObjectsFillTheirBoundsWithTheirColour) {
-    auto& o = skin_.root<TSeSkinObject>("Plain", {2, 3, 5, 4});
+    auto& o = skin.root<TSeSkinObject>("Plain", {2, 3, 5, 4});
     o.color = kRed;
     paint(o);
-    EXPECT_EQ(target_.at(2, 3), color_pixel(kRed));
-    EXPECT_EQ(target_.at(6, 6), color_pixel(kRed));
-    EXPECT_EQ(test::count_pixels(target_, color_pixel(kRed)), 20);
+    EXPECT_EQ(target.at(2, 3), color_pixel(kRed));
+    EXPECT_EQ(target.at(6, 6), color_pixel(kRed));
+    EXPECT_EQ(test::count_pixels(target, color_pixel(kRed)), 20);
     EXPECT_EQ(color_pixel(kRed), Pixel::pack(240, 16, 0));
 }
 
 TEST_F(Painting, ObjectsWithChildrenLeaveTheirFillToThemUnlessAsked) {
-    auto& o = skin_.root<TSeSkinObject>("Owner", {0, 0, 9, 9});
+    auto& o = skin.root<TSeSkinObject>("Owner", {0, 0, 9, 9});
     o.color = kRed;
     auto& child = SyntheticSkin::part<TSeSkinObject>(o, "Child", {1, 1, 3, 3});
     child.color = kBlue;
     paint(o);
-    EXPECT_EQ(target_.at(0, 0), kBackground);
-    EXPECT_EQ(target_.at(2, 2), color_pixel(kBlue));
+    EXPECT_EQ(target.at(0, 0), kBackground);
+    EXPECT_EQ(target.at(2, 2), color_pixel(kBlue));
     o.draw_if_owner = true;
     paint(o);
-    EXPECT_EQ(target_.at(0, 0), color_pixel(kRed));
-    EXPECT_EQ(target_.at(2, 2), color_pixel(kBlue));
+    EXPECT_EQ(target.at(0, 0), color_pixel(kRed));
+    EXPECT_EQ(target.at(2, 2), color_pixel(kBlue));
 }
 
 TEST_F(Painting, MaskKindsHiddenObjectsAndEmptyBoundsPaintNothing) {
-    auto& round = skin_.root<TSeSkinObject>("Round", {0, 0, 5, 5});
+    auto& round = skin.root<TSeSkinObject>("Round", {0, 0, 5, 5});
     round.color = kRed;
     round.kind = TSeKind::skRoundMask;
     SyntheticSkin::part<TSeSkinObject>(round, "Child", {1, 1, 2, 2}).color = kBlue;
-    auto& hidden = skin_.root<TSeSkinObject>("Hidden", {0, 0, 5, 5});
+    auto& hidden = skin.root<TSeSkinObject>("Hidden", {0, 0, 5, 5});
     hidden.color = kRed;
     hidden.visible = false;
-    auto& flat = skin_.root<TSeSkinObject>("Flat", {0, 0, 5, 0});
+    auto& flat = skin.root<TSeSkinObject>("Flat", {0, 0, 5, 0});
     flat.color = kRed;
-    auto& none = skin_.root<TSeSkinObject>("None", {0, 0, 5, 5});
+    auto& none = skin.root<TSeSkinObject>("None", {0, 0, 5, 5});
     for (TSeSkinObject* o : {&static_cast<TSeSkinObject&>(round), &hidden, &flat, &none}) paint(*o);
-    EXPECT_EQ(test::count_pixels(target_, kBackground), 23 * 17);
+    EXPECT_EQ(test::count_pixels(target, kBackground), 23 * 17);
 }
 
 TEST_F(Painting, ChildrenOutsideTheClipAreSkipped) {
-    auto& o = skin_.root<TSeSkinObject>("Owner", {0, 0, 20, 10});
+    auto& o = skin.root<TSeSkinObject>("Owner", {0, 0, 20, 10});
     SyntheticSkin::part<TSeSkinObject>(o, "A", {0, 0, 5, 5}).color = kRed;
     SyntheticSkin::part<TSeSkinObject>(o, "B", {10, 0, 5, 5}).color = kBlue;
     paint(o, {11, 1, 12, 2});
-    EXPECT_EQ(test::count_pixels(target_, color_pixel(kRed)), 0);
-    EXPECT_EQ(test::count_pixels(target_, color_pixel(kBlue)), 25);
+    EXPECT_EQ(test::count_pixels(target, color_pixel(kRed)), 0);
+    EXPECT_EQ(test::count_pixels(target, color_pixel(kBlue)), 25);
 }
 
 TEST_F(Painting, SetStateReachesEveryDescendant) {
-    auto& o = skin_.root<TSeSkinObject>("Owner", {0, 0, 20, 10});
+    auto& o = skin.root<TSeSkinObject>("Owner", {0, 0, 20, 10});
     auto& child = SyntheticSkin::part<TSeSkinObject>(o, "Child", {0, 0, 5, 5});
     auto& grandchild = SyntheticSkin::part<TSeSkinObject>(child, "Grandchild", {0, 0, 1, 1});
     set_state(o, VisualState::kDisabled);
@@ -94,30 +94,30 @@ TEST_F(Painting, SetStateReachesEveryDescendant) {
 }
 
 TEST_F(Painting, ASinglePieceWithoutAColourDrawsNoImageButItsChildren) {
-    auto& o = skin_.root<TSeBitmapObject>("Bitmap", {0, 0, 5, 3});
+    auto& o = skin.root<TSeBitmapObject>("Bitmap", {0, 0, 5, 3});
     set_link(o.bitmap, "pic", look(0));
     SyntheticSkin::part<TSeSkinObject>(o, "Child", {6, 0, 2, 2}).color = kBlue;
     paint(o);
-    EXPECT_EQ(target_.at(0, 0), kBackground);
-    EXPECT_EQ(target_.at(6, 0), color_pixel(kBlue));
+    EXPECT_EQ(target.at(0, 0), kBackground);
+    EXPECT_EQ(target.at(6, 0), color_pixel(kBlue));
     o.color = kRed;  // any colour: it is not filled, it only lets the image draw
     paint(o);
-    EXPECT_EQ(target_.at(0, 0), distinct(0, 0));
-    EXPECT_EQ(target_.at(4, 2), distinct(4, 2));
-    EXPECT_EQ(test::count_pixels(target_, color_pixel(kRed)), 0);
+    EXPECT_EQ(target.at(0, 0), distinct(0, 0));
+    EXPECT_EQ(target.at(4, 2), distinct(4, 2));
+    EXPECT_EQ(test::count_pixels(target, color_pixel(kRed)), 0);
 }
 
 TEST_F(Painting, ALinkWithoutItsImageStopsTheWholeObject) {
-    auto& o = skin_.root<TSeBitmapObject>("Bitmap", {0, 0, 5, 3});
+    auto& o = skin.root<TSeBitmapObject>("Bitmap", {0, 0, 5, 3});
     o.color = kRed;
     set_link(o.bitmap, "missing.bmp", look(0));
     SyntheticSkin::part<TSeSkinObject>(o, "Child", {6, 0, 2, 2}).color = kBlue;
     paint(o);
-    EXPECT_EQ(test::count_pixels(target_, kBackground), 23 * 17);
+    EXPECT_EQ(test::count_pixels(target, kBackground), 23 * 17);
 }
 
 TEST_F(Painting, ButtonObjectsPickTheirImageByState) {
-    auto& o = skin_.root<TSeButtonObject>("Button", {1, 1, 5, 3});
+    auto& o = skin.root<TSeButtonObject>("Button", {1, 1, 5, 3});
     o.color = kRed;
     set_link(o.bitmap, "pic", look(0));
     set_link(o.bitmap_pressed, "pic", look(1));
@@ -130,17 +130,17 @@ TEST_F(Painting, ButtonObjectsPickTheirImageByState) {
     for (const Case c : {Case{0, 0}, Case{5, 0}, Case{7, 0}, Case{6, 1}, Case{8, 2}, Case{3, 0}}) {
         o.state_code = c.code;
         paint(o);
-        EXPECT_EQ(target_.at(1, 1), distinct(5 * c.look, 0)) << int(c.code);
-        EXPECT_EQ(target_.at(5, 3), distinct(5 * c.look + 4, 2)) << int(c.code);
+        EXPECT_EQ(target.at(1, 1), distinct(5 * c.look, 0)) << int(c.code);
+        EXPECT_EQ(target.at(5, 3), distinct(5 * c.look + 4, 2)) << int(c.code);
     }
     set_link(o.bitmap_hot, "pic", look(1));
     set_state(o, VisualState::kHot);
     paint(o);
-    EXPECT_EQ(target_.at(1, 1), distinct(5, 0));
+    EXPECT_EQ(target.at(1, 1), distinct(5, 0));
 }
 
 TEST_F(Painting, ActiveBitmapsShowTheActiveImageWhenActiveOrTouched) {
-    auto& o = skin_.root<TSeActiveBitmap>("Active", {0, 0, 5, 3});
+    auto& o = skin.root<TSeActiveBitmap>("Active", {0, 0, 5, 3});
     o.color = kRed;
     set_link(o.bitmap, "pic", look(0));
     set_link(o.active_bitmap, "pic", look(1));
@@ -148,7 +148,7 @@ TEST_F(Painting, ActiveBitmapsShowTheActiveImageWhenActiveOrTouched) {
         set_state(o, state);
         o.active = active;
         paint(o);
-        return target_.at(0, 0) == distinct(5, 0) ? 1 : 0;
+        return target.at(0, 0) == distinct(5, 0) ? 1 : 0;
     };
     EXPECT_EQ(shows(VisualState::kNormal, false), 0);
     EXPECT_EQ(shows(VisualState::kNormal, true), 1);
@@ -159,53 +159,53 @@ TEST_F(Painting, ActiveBitmapsShowTheActiveImageWhenActiveOrTouched) {
 }
 
 TEST_F(Painting, SystemButtonsShowTheirHotAndPressedLooks) {
-    auto& o = skin_.root<TSeSystemButton>("Close", {0, 0, 5, 3});
+    auto& o = skin.root<TSeSystemButton>("Close", {0, 0, 5, 3});
     o.color = kRed;
     set_link(o.bitmap, "pic", look(0));
     set_link(o.bitmap_hot, "pic", look(1));
     set_link(o.bitmap_pressed, "pic", look(2));
     set_state(o, VisualState::kHot);
     paint(o);
-    EXPECT_EQ(target_.at(0, 0), distinct(5, 0));
+    EXPECT_EQ(target.at(0, 0), distinct(5, 0));
     set_state(o, VisualState::kPressed);
     paint(o);
-    EXPECT_EQ(target_.at(0, 0), distinct(10, 0));
+    EXPECT_EQ(target.at(0, 0), distinct(10, 0));
 }
 
 TEST_F(Painting, MaskOnlyBitmapsPaintNothing) {
-    auto& o = skin_.root<TSeBitmapObject>("Mask", {0, 0, 5, 3});
+    auto& o = skin.root<TSeBitmapObject>("Mask", {0, 0, 5, 3});
     o.color = kRed;
     o.kind = TSeKind::skMaskOnly;
     set_link(o.bitmap, "pic", look(0));
     paint(o);
-    EXPECT_EQ(test::count_pixels(target_, kBackground), 23 * 17);
+    EXPECT_EQ(test::count_pixels(target, kBackground), 23 * 17);
 }
 
 TEST_F(Painting, KeyPixelsOfABitmapObjectLeaveTheCanvasAlone) {
     Image keyed = pattern(3, 3);
     keyed.at(1, 1) = test::kKeyPixelValue;
-    skin_.add_image("keyed", keyed);
-    auto& o = skin_.root<TSeBitmapObject>("Keyed", {0, 0, 9, 9});
+    skin.add_image("keyed", keyed);
+    auto& o = skin.root<TSeBitmapObject>("Keyed", {0, 0, 9, 9});
     o.color = kRed;
     o.tile_style = TscTileStyle::tsTile;
     set_link(o.bitmap, "keyed", {0, 0, 3, 3});
     paint(o);
     EXPECT_EQ(o.bitmap.transparency, (LinkTransparency{false, false, true}));
-    EXPECT_EQ(target_.at(4, 4), kBackground);
-    EXPECT_EQ(target_.at(3, 3), distinct(0, 0));
-    EXPECT_EQ(test::count_pixels(target_, test::kKeyPixelValue), 0);
+    EXPECT_EQ(target.at(4, 4), kBackground);
+    EXPECT_EQ(target.at(3, 3), distinct(0, 0));
+    EXPECT_EQ(test::count_pixels(target, test::kKeyPixelValue), 0);
 }
 
 TEST_F(Painting, LinksSettleTheirFlagsOnceTheirImageIsThere) {
-    auto& o = skin_.root<TSeBitmapObject>("Late", {0, 0, 3, 3});
+    auto& o = skin.root<TSeBitmapObject>("Late", {0, 0, 3, 3});
     o.color = kRed;
     set_link(o.bitmap, "late", {0, 0, 3, 3});
-    skin_.prepare();
+    skin.prepare();
     EXPECT_FALSE(o.bitmap.transparency_settled);
     Image keyed = pattern(3, 3);
     keyed.at(2, 2) = test::kKeyPixelValue;
-    skin_.add_image("late", keyed);
-    skin_.prepare();
+    skin.add_image("late", keyed);
+    skin.prepare();
     EXPECT_TRUE(o.bitmap.transparency_settled);
     EXPECT_EQ(o.bitmap.transparency, (LinkTransparency{false, false, true}));
     // A copy of the object carries its settled flags along with its link.
@@ -214,23 +214,23 @@ TEST_F(Painting, LinksSettleTheirFlagsOnceTheirImageIsThere) {
 }
 
 TEST_F(Painting, BitmapObjectsLayOutAndPaintTheirChildrenOverTheImage) {
-    auto& o = skin_.root<TSeBitmapObject>("Frame", {0, 0, 5, 3});
+    auto& o = skin.root<TSeBitmapObject>("Frame", {0, 0, 5, 3});
     o.margin_left = o.margin_right = 1;
     set_link(o.bitmap, "pic", look(0));
     auto& inside = SyntheticSkin::part<TSeSkinObject>(o, "Inside", {0, 0, 2, 1}, TSeAlign::saRight);
     inside.color = kBlue;
     inside.set_bounds({0, 0, 2, 1});  // out of place until the object lays it out again
     paint(o);
-    EXPECT_EQ(target_.at(0, 0), distinct(0, 0));
-    EXPECT_EQ(target_.at(2, 1), distinct(2, 1));
-    EXPECT_EQ(target_.at(3, 2), color_pixel(kBlue));
-    EXPECT_EQ(target_.at(4, 0), color_pixel(kBlue));
+    EXPECT_EQ(target.at(0, 0), distinct(0, 0));
+    EXPECT_EQ(target.at(2, 1), distinct(2, 1));
+    EXPECT_EQ(target.at(3, 2), color_pixel(kBlue));
+    EXPECT_EQ(target.at(4, 0), color_pixel(kBlue));
 }
 
 class ObjectText : public Painting {
   protected:
     TSeSkinObject& labelled(const std::string& text) {
-        auto& o = skin_.root<TSeSkinObject>("Label", {2, 1, 41, 15});
+        auto& o = skin.root<TSeSkinObject>("Label", {2, 1, 41, 15});
         o.text = text;
         o.font.color = kRed;
         o.font.name = "Tahoma";
@@ -242,12 +242,12 @@ TEST_F(ObjectText, ASingleDashDrawsASeparatorInTheFontColour) {
     TSeSkinObject& o = labelled("-");
     o.set_bounds({2, 1, 17, 15});
     paint(o);
-    EXPECT_TRUE(fake_.calls.empty());
+    EXPECT_TRUE(fake.calls.empty());
     // Three pixels in from each side, at half the height: row 1 + 15 / 2.
-    EXPECT_EQ(test::count_pixels(target_, color_pixel(kRed)), 17 - 6);
-    EXPECT_EQ(target_.at(5, 8), color_pixel(kRed));
-    EXPECT_EQ(target_.at(4, 8), kBackground);
-    EXPECT_EQ(target_.at(5, 7), kBackground);
+    EXPECT_EQ(test::count_pixels(target, color_pixel(kRed)), 17 - 6);
+    EXPECT_EQ(target.at(5, 8), color_pixel(kRed));
+    EXPECT_EQ(target.at(4, 8), kBackground);
+    EXPECT_EQ(target.at(5, 7), kBackground);
 }
 
 TEST_F(ObjectText, ADisabledSeparatorKeepsItsFontColour) {
@@ -255,8 +255,8 @@ TEST_F(ObjectText, ADisabledSeparatorKeepsItsFontColour) {
     o.set_bounds({2, 1, 17, 15});
     o.enabled = false;
     paint(o);
-    EXPECT_EQ(test::count_pixels(target_, color_pixel(kRed)), 17 - 6);
-    EXPECT_EQ(test::count_pixels(target_, kGreyTextPixel), 0);
+    EXPECT_EQ(test::count_pixels(target, color_pixel(kRed)), 17 - 6);
+    EXPECT_EQ(test::count_pixels(target, kGreyTextPixel), 0);
 }
 
 TEST_F(ObjectText, TextIsPlacedByTextAlignInsideTheMargins) {
@@ -266,20 +266,20 @@ TEST_F(ObjectText, TextIsPlacedByTextAlignInsideTheMargins) {
     o.text_margin_right = 4;
     o.text_margin_top = 2;
     paint(o);
-    ASSERT_EQ(fake_.calls.size(), 1u);
-    EXPECT_EQ(fake_.calls[0].text, "Datum");
-    EXPECT_EQ(fake_.calls[0].rect, (Rect{5, 3, 39, 16}));
-    EXPECT_EQ(fake_.calls[0].placement, (TextPlacement{HAlign::Right, VAlign::Bottom}));
-    EXPECT_EQ(fake_.calls[0].colour, color_pixel(kRed));
-    EXPECT_EQ(fake_.calls[0].font.face, "Tahoma");
+    ASSERT_EQ(fake.calls.size(), 1u);
+    EXPECT_EQ(fake.calls[0].text, "Datum");
+    EXPECT_EQ(fake.calls[0].rect, (Rect{5, 3, 39, 16}));
+    EXPECT_EQ(fake.calls[0].placement, (TextPlacement{HAlign::kRight, VAlign::kBottom}));
+    EXPECT_EQ(fake.calls[0].colour, color_pixel(kRed));
+    EXPECT_EQ(fake.calls[0].font.face, "Tahoma");
 }
 
 TEST_F(ObjectText, DisabledObjectsWriteInGrey) {
     TSeSkinObject& o = labelled("Datum");
     o.enabled = false;
     paint(o);
-    ASSERT_EQ(fake_.calls.size(), 1u);
-    EXPECT_EQ(fake_.calls[0].colour, kGreyTextPixel);
+    ASSERT_EQ(fake.calls.size(), 1u);
+    EXPECT_EQ(fake.calls[0].colour, kGreyTextPixel);
 }
 
 TEST_F(ObjectText, TitlesAreShortenedToTheWidthLessTheMargins) {
@@ -288,19 +288,19 @@ TEST_F(ObjectText, TitlesAreShortenedToTheWidthLessTheMargins) {
     o.text_margin_left = 2;
     o.text_margin_right = 3;
     paint(o);
-    ASSERT_EQ(fake_.calls.size(), 1u);
+    ASSERT_EQ(fake.calls.size(), 1u);
     // 41 - 5 = 36 pixels hold five characters: two of the title and the dots.
-    EXPECT_EQ(fake_.calls[0].text, "Fr...");
+    EXPECT_EQ(fake.calls[0].text, "Fr...");
 }
 
 TEST_F(ObjectText, ShadowsComeFirstInGreyOnePixelDownAndRight) {
     TSeSkinObject& o = labelled("Datum");
     o.text_effect = TSeTextEffect::teShadow;
     paint(o);
-    ASSERT_EQ(fake_.calls.size(), 2u);
-    EXPECT_EQ(fake_.calls[0].colour, kGreyTextPixel);
-    EXPECT_EQ(fake_.calls[0].rect, fake_.calls[1].rect.offset(1, 1));
-    EXPECT_EQ(fake_.calls[1].colour, color_pixel(kRed));
+    ASSERT_EQ(fake.calls.size(), 2u);
+    EXPECT_EQ(fake.calls[0].colour, kGreyTextPixel);
+    EXPECT_EQ(fake.calls[0].rect, fake.calls[1].rect.offset(1, 1));
+    EXPECT_EQ(fake.calls[1].colour, color_pixel(kRed));
 }
 
 TEST_F(ObjectText, TheSecondTextTakesTheMirroredSide) {
@@ -308,13 +308,13 @@ TEST_F(ObjectText, TheSecondTextTakesTheMirroredSide) {
     o.second_text = "Ctrl+A";
     o.text_align = TSeTextAlign::taLeft;
     paint(o);
-    ASSERT_EQ(fake_.calls.size(), 2u);
-    EXPECT_EQ(fake_.calls[1].text, "Ctrl+A");
-    EXPECT_EQ(fake_.calls[1].placement, (TextPlacement{HAlign::Right, VAlign::Center}));
+    ASSERT_EQ(fake.calls.size(), 2u);
+    EXPECT_EQ(fake.calls[1].text, "Ctrl+A");
+    EXPECT_EQ(fake.calls[1].placement, (TextPlacement{HAlign::kRight, VAlign::kCenter}));
 }
 
 TEST_F(ObjectText, TextObjectsTakeTheFontOfTheirState) {
-    auto& o = skin_.root<TSeTextObject>("Text", {0, 0, 30, 12});
+    auto& o = skin.root<TSeTextObject>("Text", {0, 0, 30, 12});
     o.text = "Clear";
     o.font.name = "Normal";
     o.font_hot.name = "Hot";
@@ -327,16 +327,16 @@ TEST_F(ObjectText, TextObjectsTakeTheFontOfTheirState) {
                                                           {VisualState::kPressed, "Pressed"},
                                                           {VisualState::kFocused, "Focused"},
                                                           {VisualState::kDisabled, "Disabled"}}) {
-        fake_.calls.clear();
+        fake.calls.clear();
         set_state(o, state);
         paint(o);
-        ASSERT_EQ(fake_.calls.size(), 1u);
-        EXPECT_EQ(fake_.calls[0].font.face, face);
+        ASSERT_EQ(fake.calls.size(), 1u);
+        EXPECT_EQ(fake.calls[0].font.face, face);
     }
 }
 
 TEST_F(ObjectText, ActiveObjectsFillAndWriteWithTheirActiveLook) {
-    auto& o = skin_.root<TSeActiveObject>("Item", {0, 0, 6, 4});
+    auto& o = skin.root<TSeActiveObject>("Item", {0, 0, 6, 4});
     o.text = "File";
     o.color = kRed;
     o.active_color = kBlue;
@@ -345,12 +345,12 @@ TEST_F(ObjectText, ActiveObjectsFillAndWriteWithTheirActiveLook) {
     o.disabled_font.name = "Disabled";
     set_state(o, VisualState::kHot);
     paint(o);
-    EXPECT_EQ(target_.at(0, 0), color_pixel(kBlue));
-    EXPECT_EQ(fake_.calls.back().font.face, "Active");
+    EXPECT_EQ(target.at(0, 0), color_pixel(kBlue));
+    EXPECT_EQ(fake.calls.back().font.face, "Active");
     set_state(o, VisualState::kDisabled);
     paint(o);
-    EXPECT_EQ(target_.at(0, 0), color_pixel(kRed));
-    EXPECT_EQ(fake_.calls.back().font.face, "Disabled");
+    EXPECT_EQ(target.at(0, 0), color_pixel(kRed));
+    EXPECT_EQ(fake.calls.back().font.face, "Disabled");
 }
 
 TEST(PaintFonts, PointsAndStylesComeFromTheToolkitFont) {
@@ -367,12 +367,12 @@ TEST(PaintFonts, PointsAndStylesComeFromTheToolkitFont) {
 }
 
 TEST_F(Painting, RoundMaskRegionsGrowByOnePixelAndUseTheMarginsAsCorners) {
-    auto& o = skin_.root<TSeSkinObject>("Round", {3, 4, 20, 10});
+    auto& o = skin.root<TSeSkinObject>("Round", {3, 4, 20, 10});
     o.kind = TSeKind::skRoundMask;
     o.margin_left = 7;
     o.margin_top = 5;
-    const Shape shape = object_region(o, fake_);
-    EXPECT_EQ(shape.kind, Shape::Kind::RoundRect);
+    const Shape shape = object_region(o, fake);
+    EXPECT_EQ(shape.kind, Shape::Kind::kRoundRect);
     EXPECT_EQ(shape.bounds, (Rect{3, 4, 24, 15}));
     EXPECT_EQ(shape.corner, (Size{7, 5}));
 }
@@ -380,22 +380,22 @@ TEST_F(Painting, RoundMaskRegionsGrowByOnePixelAndUseTheMarginsAsCorners) {
 TEST_F(Painting, MaskedBitmapObjectsGiveTheShapeOfTheirPaintedPixels) {
     Image keyed = pattern(3, 2);
     keyed.at(0, 0) = test::kKeyPixelValue;
-    skin_.add_image("keyed", keyed);
-    auto& o = skin_.root<TSeBitmapObject>("Masked", {10, 20, 3, 2});
+    skin.add_image("keyed", keyed);
+    auto& o = skin.root<TSeBitmapObject>("Masked", {10, 20, 3, 2});
     o.color = kRed;
     o.masked = true;
     set_link(o.bitmap, "keyed", {0, 0, 3, 2});
-    skin_.prepare();
-    const Shape shape = object_region(o, fake_);
-    EXPECT_EQ(shape.kind, Shape::Kind::Rects);
+    skin.prepare();
+    const Shape shape = object_region(o, fake);
+    EXPECT_EQ(shape.kind, Shape::Kind::kRects);
     EXPECT_FALSE(shape.contains(10, 20));
     EXPECT_TRUE(shape.contains(11, 20));
     EXPECT_TRUE(shape.contains(10, 21));
     o.kind = TSeKind::skClient;  // the client is never masked
-    EXPECT_EQ(object_region(o, fake_), Shape::rectangle({10, 20, 13, 22}));
-    auto& plain = skin_.root<TSeSkinObject>("Plain", {1, 2, 3, 4});
+    EXPECT_EQ(object_region(o, fake), Shape::rectangle({10, 20, 13, 22}));
+    auto& plain = skin.root<TSeSkinObject>("Plain", {1, 2, 3, 4});
     plain.masked = true;
-    EXPECT_EQ(object_region(plain, fake_), Shape::rectangle({1, 2, 4, 6}));
+    EXPECT_EQ(object_region(plain, fake), Shape::rectangle({1, 2, 4, 6}));
 }
 
 }  // namespace

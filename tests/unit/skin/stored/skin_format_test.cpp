@@ -218,11 +218,11 @@ void expect_form_tree(const TSeSkinSource& s) {
 
 // Images whose magenta the stored form left unkeyed only keep it in the maximum body: the
 // standard body always keys.
-enum class Through { AllFilters, MaximumOnly };
+enum class Through { kAllFilters, kMaximumOnly };
 
-void expect_round_trips(const TSeSkinSource& first, Through through = Through::AllFilters) {
+void expect_round_trips(const TSeSkinSource& first, Through through = Through::kAllFilters) {
     for (const TSeSkinFilter& filter : skin_filters()) {
-        if (through == Through::MaximumOnly && filter.body != SkinBody::Maximum) continue;
+        if (through == Through::kMaximumOnly && filter.body != SkinBody::kMaximum) continue;
         const Bytes again = first.write(filter);
         TSeSkinSource back;
         ByteReader in(again);
@@ -305,7 +305,7 @@ TEST_P(HandStandard, ReadsEveryFieldAndConvertsBackAndForth) {
     ASSERT_NE(splitter, nullptr);
     EXPECT_EQ(splitter->kind, TSeKind::skTranparent);
 
-    if (c.tables == TableSource::Derived) {
+    if (c.tables == TableSource::kDerived) {
         EXPECT_EQ(s.colors.colors[3], clWhite) << "the form's colour";
         EXPECT_EQ(s.colors.colors[0], 0x00E75900u) << "the title's colour";
         EXPECT_EQ(s.fonts.fonts[0].name, "Verdana") << "the title's focused font";
@@ -320,7 +320,7 @@ TEST_P(HandStandard, ReadsEveryFieldAndConvertsBackAndForth) {
         EXPECT_EQ(s.fonts.fonts[8].name, "Courier New");
         EXPECT_EQ(s.fonts.fonts[8].color, rgb_color(0, 128, 255));
         EXPECT_TRUE(s.fonts.fonts[8].bold && s.fonts.fonts[8].underline);
-        if (c.tables == TableSource::Stored)
+        if (c.tables == TableSource::kStored)
             EXPECT_EQ(s.sys_colors.colors[25], 0x0000FFu) << "clRed";
         else
             EXPECT_EQ(s.sys_colors.colors[0], 0x00ABCDEFu) << "no system colour table stored";
@@ -330,9 +330,9 @@ TEST_P(HandStandard, ReadsEveryFieldAndConvertsBackAndForth) {
 
 INSTANTIATE_TEST_SUITE_P(
     Filters, HandStandard,
-    ::testing::Values(StandardCase{"_UCT", -2, 0x00FF0000, TableSource::Stored},
-                      StandardCase{"_DCT", 1, 0x000F0000, TableSource::StoredWithoutSysColors},
-                      StandardCase{"_TCT", Z_DEFAULT_COMPRESSION, 0, TableSource::Derived}));
+    ::testing::Values(StandardCase{"_UCT", -2, 0x00FF0000, TableSource::kStored},
+                      StandardCase{"_DCT", 1, 0x000F0000, TableSource::kStoredWithoutSysColors},
+                      StandardCase{"_TCT", Z_DEFAULT_COMPRESSION, 0, TableSource::kDerived}));
 
 TEST(HandMaximum, FlaggedImagesKeepTheirStoredFlags) {
     Out images;
@@ -367,7 +367,7 @@ TEST(HandMaximum, FlaggedImagesKeepTheirStoredFlags) {
     EXPECT_EQ(roll->roll_kind, TSeRollKind::rkBottom);
     EXPECT_EQ(roll->roll_value, 129);
     EXPECT_EQ(s.sys_colors.colors[25], 0x0000FFu) << "clRed";
-    expect_round_trips(s, Through::MaximumOnly);
+    expect_round_trips(s, Through::kMaximumOnly);
 }
 
 TEST(HandMaximum, ComputedImageFormKeysBothShades) {
@@ -418,7 +418,7 @@ TEST(HandMaximum, BitmapFileImagesAreDecodedAndKeyedByTheShadeOnly) {
     EXPECT_TRUE(pal.key_flag);
     EXPECT_FALSE(pal.alpha_flag);
     EXPECT_FALSE(pal.flagged_form);
-    expect_round_trips(s, Through::MaximumOnly);
+    expect_round_trips(s, Through::kMaximumOnly);
 }
 
 TEST(HandStandardNoSignature, MarkerAtTheFirstByteGoesToTheDefaultFilter) {

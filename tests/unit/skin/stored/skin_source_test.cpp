@@ -62,7 +62,7 @@ TEST_P(AllFilters, WriteThenReadGivesTheSameSkin) {
     EXPECT_EQ(report.filter, &filter);
     EXPECT_TRUE(report.by_signature);
     EXPECT_EQ(report.body_consumed, report.body_size) << "the body is read to its last byte";
-    EXPECT_EQ(report.tables, TableSource::Stored);
+    EXPECT_EQ(report.tables, TableSource::kStored);
     expect_same_skin(original, back);
     // Objects find their images through the source they were read into.
     auto* title = dynamic_cast<TSeActiveBitmap*>(back.find_object("Form\\Title"));
@@ -77,7 +77,7 @@ TEST(SkinSource, FiltersCompressAsTheyShould) {
     TSeSkinSource s;
     fill_sample(s);
     const Bytes plain = s.write(uncompressed_filter());
-    EXPECT_EQ(Bytes(plain.begin() + 5, plain.end()), s.write_body(SkinBody::Standard))
+    EXPECT_EQ(Bytes(plain.begin() + 5, plain.end()), s.write_body(SkinBody::kStandard))
         << "the standard body follows the signature directly";
     for (std::size_t i : {1u, 2u, 3u}) {
         const Bytes packed = s.write(skin_filters()[i]);
@@ -114,7 +114,7 @@ TEST(SkinSource, HandWrittenStandardBodyKeysMagentaAndDerivesTables) {
     TSeSkinSource s;
     ByteReader in(file.bytes());
     const SkinReadReport report = s.read(in);
-    EXPECT_EQ(report.tables, TableSource::Derived);
+    EXPECT_EQ(report.tables, TableSource::kDerived);
     EXPECT_EQ(s.skin_name, "Hand");
     ASSERT_EQ(s.bitmaps.size(), 1u);
     const TteBitmap& img = *s.bitmaps[0];
@@ -137,7 +137,7 @@ TEST(SkinSource, HandWrittenStandardBodyKeysMagentaAndDerivesTables) {
 TEST(SkinSource, WithoutSignatureTheCompressedFilterReadsFromTheFirstByte) {
     ByteWriter file;
     file.text("NVLZ");
-    file.bytes(zlib_compress(hand_standard_body(), ZlibLevel::Fastest));
+    file.bytes(zlib_compress(hand_standard_body(), ZlibLevel::kFastest));
     ByteReader test(file.bytes());
     EXPECT_TRUE(is_skin_data(test));
     set_default_skin_filter(compressed_filter());
@@ -231,7 +231,7 @@ TEST(SkinSource, HandWrittenMaximumBodyTakesFlagsAsStored) {
     file.text(std::string_view("_MCT\0", 5));
     file.text("NVLZ");
     const Bytes body = hand_maximum_body();
-    file.bytes(zlib_compress(body, ZlibLevel::Default));
+    file.bytes(zlib_compress(body, ZlibLevel::kDefault));
     TSeSkinSource s;
     ByteReader in(file.bytes());
     const SkinReadReport report = s.read(in);
@@ -274,7 +274,7 @@ TEST(SkinSource, ErrorsInCompressedBodiesGiveBodyOffsets) {
         try {
             read(s);
             FAIL();
-        } catch (const ESkinClassNotFound& e) {
+        } catch (const SkinClassNotFoundError& e) {
             EXPECT_NE(std::string(e.what()).find("TSeQkinObject"), std::string::npos);
             EXPECT_NE(std::string(e.what()).find("offset " + std::to_string(expected) + ")"),
                       std::string::npos)
@@ -284,12 +284,12 @@ TEST(SkinSource, ErrorsInCompressedBodiesGiveBodyOffsets) {
         EXPECT_TRUE(s.bitmaps.empty()) << "a failed read leaves nothing behind";
     };
     // A plain body counts from where it lies; an inflated one from the body's start.
-    expect_place([&](TSeSkinSource& s) { s.read_body(body, 100, SkinBody::Maximum); },
+    expect_place([&](TSeSkinSource& s) { s.read_body(body, 100, SkinBody::kMaximum); },
                  record_at + 100);
     ByteWriter file;
     file.text(max_compression_filter().signature);
     file.text("NVLZ");
-    file.bytes(zlib_compress(body, ZlibLevel::Default));
+    file.bytes(zlib_compress(body, ZlibLevel::kDefault));
     expect_place(
         [&](TSeSkinSource& s) {
             ByteReader in(file.bytes());
@@ -309,7 +309,7 @@ TEST(SkinSource, ComputedAndBitmapFileImageForms) {
     computed.u32(Pixel::pack(5, 5, 5, 77));
     computed.u32(0);
     TSeSkinSource s;
-    s.read_body(computed.bytes(), 0, SkinBody::Maximum);
+    s.read_body(computed.bytes(), 0, SkinBody::kMaximum);
     EXPECT_EQ(s.bitmaps[0]->image.at(0, 0), kKeyPixel);
     EXPECT_TRUE(s.bitmaps[0]->key_flag);
     EXPECT_TRUE(s.bitmaps[0]->alpha_flag);
@@ -336,7 +336,7 @@ TEST(SkinSource, ComputedAndBitmapFileImageForms) {
     files.i32(static_cast<std::int32_t>(bmp.size()));
     files.bytes(bmp.bytes());
     files.u32(0);
-    s.read_body(files.bytes(), 0, SkinBody::Maximum);
+    s.read_body(files.bytes(), 0, SkinBody::kMaximum);
     const TteBitmap& pic = *s.bitmaps.at(0);
     EXPECT_EQ(pic.name, "pic.bmp");
     EXPECT_EQ(pic.image.at(0, 0), Pixel::pack(255, 0, 255));
@@ -348,7 +348,7 @@ TEST(SkinSource, ComputedAndBitmapFileImageForms) {
 TEST(SkinSource, TwoTablesFlagReadsColoursAndFontsOnly) {
     TSeSkinSource original;
     fill_sample(original);
-    Bytes body = original.write_body(SkinBody::Maximum);
+    Bytes body = original.write_body(SkinBody::kMaximum);
     // Rebuild the tail: object word with bits 16-19 only, then colour and font tables.
     ByteWriter tail;
     write_color_table(tail, original.colors);
@@ -371,8 +371,8 @@ TEST(SkinSource, TwoTablesFlagReadsColoursAndFontsOnly) {
     }
     TSeSkinSource back;
     back.sys_colors.colors[0] = 0x00ABCDEF;
-    const SkinReadReport report = back.read_body(body, 0, SkinBody::Maximum);
-    EXPECT_EQ(report.tables, TableSource::StoredWithoutSysColors);
+    const SkinReadReport report = back.read_body(body, 0, SkinBody::kMaximum);
+    EXPECT_EQ(report.tables, TableSource::kStoredWithoutSysColors);
     EXPECT_EQ(back.colors, original.colors);
     EXPECT_EQ(back.fonts, original.fonts);
     EXPECT_EQ(back.sys_colors.colors[0], 0x00ABCDEFu) << "no system colour table was stored";
@@ -404,7 +404,7 @@ TEST(SkinSource, ClientPartOfEveryRootIsNotMasked) {
 TEST(SkinSource, DerivedFontsFromNamedParts) {
     TSeSkinSource s;
     fill_sample(s);
-    Bytes body = s.write_body(SkinBody::Standard);
+    Bytes body = s.write_body(SkinBody::kStandard);
     TSeSkinSource withless;
     // Cut the tables and clear the flags by writing a source without roots' tables.
     auto& title = static_cast<TSeActiveBitmap&>(*s.find_object("Form\\Title"));
@@ -415,8 +415,8 @@ TEST(SkinSource, DerivedFontsFromNamedParts) {
         w.lstr(*h);
     w.i32(0);
     w.u32(static_cast<std::uint32_t>(s.object_count()));
-    for (const auto& root : s.objects) write_object_record(w, *root, RecordForm::Text);
-    withless.read_body(w.bytes(), 0, SkinBody::Standard);
+    for (const auto& root : s.objects) write_object_record(w, *root, RecordForm::kText);
+    withless.read_body(w.bytes(), 0, SkinBody::kStandard);
     const auto& fonts = withless.fonts.fonts;
     EXPECT_EQ(fonts[0].name, "Trebuchet MS");  // focused = the active font
     EXPECT_EQ(fonts[0].color, 0x00020202u);
@@ -473,18 +473,18 @@ TEST(SkinSource, FilesByExtension) {
     TSeSkinSource back;
     EXPECT_FALSE(back.read_file(other)) << "an extension of no filter is not read";
     set_default_skin_filter(compressed_filter());
-    EXPECT_THROW(back.read_file((dir / "missing.mskn").string()), ESkinFileError);
+    EXPECT_THROW(back.read_file((dir / "missing.mskn").string()), SkinFileError);
 }
 
 TEST(SkinSourceErrors, TruncatedBodiesAndStreamsAlwaysFailCleanly) {
     TSeSkinSource s;
     fill_sample(s);
-    for (SkinBody kind : {SkinBody::Standard, SkinBody::Maximum}) {
+    for (SkinBody kind : {SkinBody::kStandard, SkinBody::kMaximum}) {
         const Bytes body = s.write_body(kind);
         // Every cut in the header, images and first records; then a stride through the rest.
         for (std::size_t cut = 0; cut < body.size(); cut += cut < 1500 ? 1 : 211) {
             TSeSkinSource back;
-            EXPECT_THROW(back.read_body(std::span(body).first(cut), 0, kind), ESkinError) << cut;
+            EXPECT_THROW(back.read_body(std::span(body).first(cut), 0, kind), SkinError) << cut;
             EXPECT_EQ(back.object_count(), 0) << "a failed read leaves the source cleared";
         }
     }
@@ -492,22 +492,22 @@ TEST(SkinSourceErrors, TruncatedBodiesAndStreamsAlwaysFailCleanly) {
     for (std::size_t cut = 0; cut < packed.size(); cut += 13) {
         TSeSkinSource back;
         ByteReader in(std::span<const std::uint8_t>(packed).first(cut));
-        EXPECT_THROW(back.read(in), ESkinError) << cut;
+        EXPECT_THROW(back.read(in), SkinError) << cut;
     }
 }
 
 TEST(SkinSourceErrors, CountsTheWordsCannotHoldAreRefusedWhenWriting) {
     TSeSkinSource s;
     for (int i = 0; i < 0x1000; ++i) s.bitmaps.push_back(std::make_unique<TteBitmap>());
-    EXPECT_THROW(s.write_body(SkinBody::Maximum), std::length_error)
+    EXPECT_THROW(s.write_body(SkinBody::kMaximum), std::length_error)
         << "4096 images would run into the flag bits of the image count word";
-    EXPECT_NO_THROW(s.write_body(SkinBody::Standard));
+    EXPECT_NO_THROW(s.write_body(SkinBody::kStandard));
     s.bitmaps.pop_back();
-    EXPECT_NO_THROW(s.write_body(SkinBody::Maximum));
+    EXPECT_NO_THROW(s.write_body(SkinBody::kMaximum));
 
     auto& root = test::add_root<TSeSkinObject>(s, "Crowded");
     for (int i = 0; i < 0x10000; ++i) new TSeSkinObject(&root);
-    EXPECT_THROW(s.write_body(SkinBody::Maximum), std::length_error);
+    EXPECT_THROW(s.write_body(SkinBody::kMaximum), std::length_error);
 }
 
 TEST(SkinSourceErrors, CorruptZlibAndAbsurdCounts) {
@@ -517,23 +517,23 @@ TEST(SkinSourceErrors, CorruptZlibAndAbsurdCounts) {
     packed[packed.size() / 2] ^= 0x55;
     TSeSkinSource back;
     ByteReader in(packed);
-    EXPECT_THROW(back.read(in), ESkinError);
+    EXPECT_THROW(back.read(in), SkinError);
 
     ByteWriter huge;
     for (int i = 0; i < 5; ++i) huge.lstr("");
     huge.i32(0x7FFFFFFF);
-    EXPECT_THROW(back.read_body(huge.bytes(), 0, SkinBody::Standard), ESkinReadError);
+    EXPECT_THROW(back.read_body(huge.bytes(), 0, SkinBody::kStandard), SkinReadError);
     ByteWriter negative;
     for (int i = 0; i < 5; ++i) negative.lstr("");
     negative.i32(-3);
-    EXPECT_THROW(back.read_body(negative.bytes(), 0, SkinBody::Standard), ESkinFormatError);
+    EXPECT_THROW(back.read_body(negative.bytes(), 0, SkinBody::kStandard), SkinFormatError);
     ByteWriter flagged;
     for (int i = 0; i < 5; ++i) flagged.lstr("");
     flagged.u32(0xFFFFFFFF);
-    EXPECT_THROW(back.read_body(flagged.bytes(), 0, SkinBody::Maximum), ESkinReadError);
+    EXPECT_THROW(back.read_body(flagged.bytes(), 0, SkinBody::kMaximum), SkinReadError);
     ByteWriter bad_name;
     bad_name.i32(-1);
-    EXPECT_THROW(back.read_body(bad_name.bytes(), 0, SkinBody::Maximum), ESkinFormatError);
+    EXPECT_THROW(back.read_body(bad_name.bytes(), 0, SkinBody::kMaximum), SkinFormatError);
 }
 
 }  // namespace

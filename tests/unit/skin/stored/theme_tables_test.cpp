@@ -45,11 +45,11 @@ TEST(FontText, WritesStylesInOrderAndTheColoursLowBytes) {
 }
 
 TEST(FontText, MalformedTextsAreErrors) {
-    EXPECT_THROW(font_from_text("Arial,9,0,255,0"), ESkinFormatError);
-    EXPECT_THROW(font_from_text("Arial,nine,0,255,0,0"), ESkinFormatError);
-    EXPECT_THROW(font_from_text("Arial,9,0,256,0,0"), ESkinFormatError);
-    EXPECT_THROW(font_from_text("Arial,9,0,-1,0,0"), ESkinFormatError);
-    EXPECT_THROW(font_from_text(""), ESkinFormatError);
+    EXPECT_THROW(font_from_text("Arial,9,0,255,0"), SkinFormatError);
+    EXPECT_THROW(font_from_text("Arial,nine,0,255,0,0"), SkinFormatError);
+    EXPECT_THROW(font_from_text("Arial,9,0,256,0,0"), SkinFormatError);
+    EXPECT_THROW(font_from_text("Arial,9,0,-1,0,0"), SkinFormatError);
+    EXPECT_THROW(font_from_text(""), SkinFormatError);
 }
 
 TEST(ColorText, NamesHexAndNumbers) {
@@ -60,9 +60,9 @@ TEST(ColorText, NamesHexAndNumbers) {
     EXPECT_EQ(color_to_text(0x00D7E9EA), "$00D7E9EA");
     EXPECT_EQ(color_to_text(clWhite), "clWhite");
     EXPECT_EQ(color_to_text(clNone), "clNone");
-    EXPECT_THROW(color_from_text("clNoSuchColour"), ESkinFormatError);
-    EXPECT_THROW(color_from_text("$123456789"), ESkinFormatError);
-    EXPECT_THROW(color_from_text("$"), ESkinFormatError);
+    EXPECT_THROW(color_from_text("clNoSuchColour"), SkinFormatError);
+    EXPECT_THROW(color_from_text("$123456789"), SkinFormatError);
+    EXPECT_THROW(color_from_text("$"), SkinFormatError);
 }
 
 TEST(Tables, NewTablesHoldZerosPlatformValuesAndTahoma) {
@@ -132,11 +132,11 @@ TEST(Tables, BadCountsAndValuesSayWhere) {
     neg.i32(-1);
     TteThemeSysColors sys;
     ByteReader in(neg.bytes());
-    EXPECT_THROW(read_sys_color_table(in, sys), ESkinFormatError);
+    EXPECT_THROW(read_sys_color_table(in, sys), SkinFormatError);
     ByteWriter huge;
     huge.i32(1000000);
     ByteReader in2(huge.bytes());
-    EXPECT_THROW(read_sys_color_table(in2, sys), ESkinReadError);
+    EXPECT_THROW(read_sys_color_table(in2, sys), SkinReadError);
 
     ByteWriter bad;
     bad.u8(0);
@@ -148,7 +148,7 @@ TEST(Tables, BadCountsAndValuesSayWhere) {
     try {
         read_color_table(in3, colors);
         FAIL();
-    } catch (const ESkinFormatError& e) {
+    } catch (const SkinFormatError& e) {
         EXPECT_NE(std::string(e.what()).find("bogus"), std::string::npos);
         EXPECT_NE(std::string(e.what()).find("offset 1001"), std::string::npos);
     }

@@ -17,44 +17,44 @@ namespace {
 class BuiltinTheme : public ::testing::Test {
   protected:
     void SetUp() override {
-        bytes_ = test::read_binary(test::built_theme_path());
-        ASSERT_FALSE(bytes_.empty()) << test::built_theme_path();
-        ByteReader in(as_bytes(bytes_));
-        report_ = skin_.read(in);
+        bytes = test::read_binary(test::built_theme_path());
+        ASSERT_FALSE(bytes.empty()) << test::built_theme_path();
+        ByteReader in(as_bytes(bytes));
+        report = skin.read(in);
     }
     int object_total() const {
         int n = 0;
-        for (const auto& r : skin_.objects) r->for_each([&](TSeSkinObject&) { ++n; });
+        for (const auto& r : skin.objects) r->for_each([&](TSeSkinObject&) { ++n; });
         return n;
     }
 
-    std::string bytes_;
-    TSeSkinSource skin_;
-    SkinReadReport report_;
+    std::string bytes;
+    TSeSkinSource skin;
+    SkinReadReport report;
 };
 
 TEST_F(BuiltinTheme, IsAMaximumCompressedSkinReadToItsLastByte) {
-    EXPECT_EQ(bytes_.substr(0, 5), std::string("_MCT\0", 5));
-    EXPECT_EQ(report_.filter, &max_compression_filter());
-    EXPECT_TRUE(report_.by_signature);
-    EXPECT_EQ(report_.body_consumed, report_.body_size);
-    EXPECT_EQ(report_.image_word, 0x00FFF002u);
-    EXPECT_EQ(report_.object_word, 0x00FF001Cu);
-    EXPECT_EQ(report_.tables, TableSource::Stored);
+    EXPECT_EQ(bytes.substr(0, 5), std::string("_MCT\0", 5));
+    EXPECT_EQ(report.filter, &max_compression_filter());
+    EXPECT_TRUE(report.by_signature);
+    EXPECT_EQ(report.body_consumed, report.body_size);
+    EXPECT_EQ(report.image_word, 0x00FFF002u);
+    EXPECT_EQ(report.object_word, 0x00FF001Cu);
+    EXPECT_EQ(report.tables, TableSource::kStored);
 }
 
 TEST_F(BuiltinTheme, HoldsTwoImagesTwentyEightRootsAndTwoHundredFiveObjects) {
-    EXPECT_EQ(skin_.bitmaps.size(), 2u);
-    EXPECT_EQ(skin_.object_count(), 28);
+    EXPECT_EQ(skin.bitmaps.size(), 2u);
+    EXPECT_EQ(skin.object_count(), 28);
     EXPECT_EQ(object_total(), 205);
 }
 
 TEST_F(BuiltinTheme, HeaderNamesTheThemeAndItsAuthor) {
-    EXPECT_EQ(skin_.skin_name, "Tolsy metal");
-    EXPECT_EQ(skin_.skin_version, "4.0");
-    EXPECT_EQ(skin_.author.size(), 12u);
-    EXPECT_TRUE(skin_.author_email.empty());
-    EXPECT_TRUE(skin_.author_url.empty());
+    EXPECT_EQ(skin.skin_name, "Tolsy metal");
+    EXPECT_EQ(skin.skin_version, "4.0");
+    EXPECT_EQ(skin.author.size(), 12u);
+    EXPECT_TRUE(skin.author_email.empty());
+    EXPECT_TRUE(skin.author_url.empty());
 }
 
 TEST_F(BuiltinTheme, RootsComeInTheStoredOrderWithTheirDescendants) {
@@ -66,11 +66,11 @@ TEST_F(BuiltinTheme, RootsComeInTheStoredOrderWithTheirDescendants) {
         {"Tabs", 8},        {"Grid", 8},        {"ControlBar", 3}, {"Toolbar", 1},
         {"Header", 1},      {"StatusBar", 4},   {"ScrollBox", 1},  {"ToolWindow", 14},
         {"Container", 1},   {"Splitter", 0},    {"Frame", 6},      {"Hint", 5}};
-    ASSERT_EQ(skin_.objects.size(), expected.size());
+    ASSERT_EQ(skin.objects.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         int descendants = -1;
-        skin_.objects[i]->for_each([&](TSeSkinObject&) { ++descendants; });
-        EXPECT_EQ(skin_.objects[i]->name(), expected[i].first);
+        skin.objects[i]->for_each([&](TSeSkinObject&) { ++descendants; });
+        EXPECT_EQ(skin.objects[i]->name(), expected[i].first);
         EXPECT_EQ(descendants, expected[i].second) << expected[i].first;
     }
 }
@@ -85,7 +85,7 @@ int depth_below(TSeSkinObject& o) {
 TEST_F(BuiltinTheme, ClassesAndNestingAreAsStated) {
     std::map<std::string, int> classes;
     int deepest = 0;
-    for (const auto& r : skin_.objects) {
+    for (const auto& r : skin.objects) {
         r->for_each([&](TSeSkinObject& o) { ++classes[std::string(o.class_info().name())]; });
         deepest = std::max(deepest, depth_below(*r));
         EXPECT_EQ(r->class_info().name(),
@@ -100,7 +100,7 @@ TEST_F(BuiltinTheme, ClassesAndNestingAreAsStated) {
 }
 
 TEST_F(BuiltinTheme, ImagesCarryTheirFlagsAndPixels) {
-    const TteBitmap& atlas = *skin_.bitmaps[0];
+    const TteBitmap& atlas = *skin.bitmaps[0];
     EXPECT_EQ(atlas.name, "themeimage");
     EXPECT_EQ(atlas.width(), 350);
     EXPECT_EQ(atlas.height(), 300);
@@ -119,7 +119,7 @@ TEST_F(BuiltinTheme, ImagesCarryTheirFlagsAndPixels) {
     }
     EXPECT_GT(keyed, 0);
     EXPECT_LT(keyed, 350 * 300);
-    const TteBitmap& track = *skin_.bitmaps[1];
+    const TteBitmap& track = *skin.bitmaps[1];
     EXPECT_EQ(track.name, "track.bmp");
     EXPECT_EQ(track.width(), 5);
     EXPECT_EQ(track.height(), 5);
@@ -129,7 +129,7 @@ TEST_F(BuiltinTheme, ImagesCarryTheirFlagsAndPixels) {
 
 TEST_F(BuiltinTheme, LinksNameTheAtlasAndShowDrawnPixels) {
     int named = 0;
-    for (const auto& r : skin_.objects) {
+    for (const auto& r : skin.objects) {
         r->for_each([&](TSeSkinObject& o) {
             for_each_link(o, [&](TteBitmapLink& link) {
                 if (link.empty()) return;
@@ -161,7 +161,7 @@ TEST_F(BuiltinTheme, LinksNameTheAtlasAndShowDrawnPixels) {
 }
 
 TEST_F(BuiltinTheme, ColourTableHoldsTheListedThemeColours) {
-    const auto& c = skin_.colors.colors;
+    const auto& c = skin.colors.colors;
     for (int i : {0, 1, 2}) EXPECT_EQ(c[i], 0x00E75900u);
     EXPECT_EQ(c[3], 0x00D7E9EAu);
     EXPECT_EQ(c[4], clBlack);
@@ -176,7 +176,7 @@ TEST_F(BuiltinTheme, ColourTableHoldsTheListedThemeColours) {
 }
 
 TEST_F(BuiltinTheme, SystemColourTableIsReadInItsOwnOrder) {
-    const auto& c = skin_.sys_colors.colors;
+    const auto& c = skin.sys_colors.colors;
     EXPECT_EQ(c[0], 0x00E75900u);   // clActiveBorder
     EXPECT_EQ(c[4], 0x00EFF3F7u);   // clBtnFace
     EXPECT_EQ(c[9], clDefault);     // clDefault
@@ -186,7 +186,7 @@ TEST_F(BuiltinTheme, SystemColourTableIsReadInItsOwnOrder) {
 }
 
 TEST_F(BuiltinTheme, FontTableFollowsTheListedFaces) {
-    const auto& f = skin_.fonts.fonts;
+    const auto& f = skin.fonts.fonts;
     for (int i : {0, 1}) {
         EXPECT_EQ(f[i].name, "Trebuchet MS");
         EXPECT_EQ(f[i].size, 10);
@@ -215,7 +215,7 @@ TEST_F(BuiltinTheme, FontTableFollowsTheListedFaces) {
 }
 
 TEST_F(BuiltinTheme, FormObjectIsTheDescribedFrame) {
-    TSeSkinObject& form = *skin_.find_object("Form");
+    TSeSkinObject& form = *skin.find_object("Form");
     EXPECT_EQ(form.width(), 375);
     EXPECT_EQ(form.height(), 247);
     EXPECT_EQ(form.kind, TSeKind::skForm);
@@ -224,7 +224,7 @@ TEST_F(BuiltinTheme, FormObjectIsTheDescribedFrame) {
     for (std::size_t i = 0; i < form.child_count(); ++i) names.push_back(form.child(i)->name());
     EXPECT_EQ(names, (std::vector<std::string>{"Caption", "Left", "Right", "Bottom", "Client",
                                                "SysMenu"}));
-    TSeSkinObject& container = *skin_.find_object("Form\\ButtonContainer");
+    TSeSkinObject& container = *skin.find_object("Form\\ButtonContainer");
     EXPECT_EQ(container.align, TSeAlign::saTopRight);
     EXPECT_EQ(container.kind, TSeKind::skCaption);
     EXPECT_EQ(container.width(), 204);
@@ -245,19 +245,19 @@ TEST_F(BuiltinTheme, FormObjectIsTheDescribedFrame) {
         EXPECT_EQ(b.child(0)->align, TSeAlign::saCenter);
         EXPECT_NE(dynamic_cast<TSeButtonObject*>(b.child(0)), nullptr);
     }
-    auto& menu = dynamic_cast<TSeSystemButton&>(*skin_.find_object("Form\\SysMenu"));
+    auto& menu = dynamic_cast<TSeSystemButton&>(*skin.find_object("Form\\SysMenu"));
     EXPECT_EQ(menu.action, TSeAction::sbaSysMenu);
     EXPECT_EQ(menu.align, TSeAlign::saTopLeft);
     EXPECT_EQ((Rect::from_size(menu.left(), menu.top(), menu.width(), menu.height())),
               (Rect{6, 6, 26, 26}));
     for_each_link(menu, [](TteBitmapLink& link) { EXPECT_TRUE(link.empty()); });
-    TSeSkinObject& title = *skin_.find_object("Form\\Title");
+    TSeSkinObject& title = *skin.find_object("Form\\Title");
     EXPECT_EQ(title.kind, TSeKind::skTitle);
     EXPECT_EQ(title.align, TSeAlign::saClient);
     EXPECT_EQ(title.child(0)->name(), "CopyOfTopBorder");
     EXPECT_EQ(title.child(0)->height(), 4);
-    EXPECT_EQ(skin_.find_object("Form\\Client")->kind, TSeKind::skClient);
-    EXPECT_FALSE(skin_.find_object("Form\\Client")->masked);
+    EXPECT_EQ(skin.find_object("Form\\Client")->kind, TSeKind::skClient);
+    EXPECT_FALSE(skin.find_object("Form\\Client")->masked);
 }
 
 TEST_F(BuiltinTheme, ContainerCarriesTheStoredThemeUnderItsName) {
@@ -268,7 +268,7 @@ TEST_F(BuiltinTheme, ContainerCarriesTheStoredThemeUnderItsName) {
     read_theme_container(in, item, theme_manager());
     EXPECT_EQ(static_cast<unsigned char>(container[0]), 3u);
     EXPECT_EQ(item.theme_store, "Tolsy metal");
-    EXPECT_EQ(std::string(item.buffer.begin(), item.buffer.end()), bytes_);
+    EXPECT_EQ(std::string(item.buffer.begin(), item.buffer.end()), bytes);
     ByteReader stored(item.buffer);
     auto theme = theme_manager().load_theme(stored);
     ASSERT_NE(theme, nullptr);

@@ -17,13 +17,13 @@ namespace {
 class LoadedTheme : public ::testing::Test {
   protected:
     void SetUp() override {
-        theme_ = test::load_built_theme();
-        ASSERT_NE(theme_, nullptr);
+        theme = test::load_built_theme();
+        ASSERT_NE(theme, nullptr);
     }
-    TSeSkinObject* slot(int i) const { return theme_->standard_objects().slot(i); }
-    const TSeSkinSource& working() const { return theme_->working_source(); }
+    TSeSkinObject* slot(int i) const { return theme->standard_objects().slot(i); }
+    const TSeSkinSource& working() const { return theme->working_source(); }
 
-    std::unique_ptr<TTeSkinFile> theme_;
+    std::unique_ptr<TTeSkinFile> theme;
 };
 
 int hidden_system_buttons(TSeSkinObject& form) {
@@ -39,7 +39,7 @@ TEST_F(LoadedTheme, TheWorkingFormHasItsNineSystemButtonsHiddenAndNoClient) {
     EXPECT_EQ(&form, working().find_object("Form"));
     EXPECT_EQ(hidden_system_buttons(form), 9);
     EXPECT_EQ(form.find_part("Client"), nullptr);
-    EXPECT_EQ(theme_->theme_name(), "Tolsy metal");
+    EXPECT_EQ(theme->theme_name(), "Tolsy metal");
 }
 
 TEST_F(LoadedTheme, TheClientPartMovesToSlotFourAndAPlaceholderTakesItsPlace) {
@@ -85,34 +85,34 @@ TEST_F(LoadedTheme, ControlSlotsHoldTheRootsOfTheirNames) {
 }
 
 TEST_F(LoadedTheme, ThemeObjectNamesFindDefaultsRootsAndPaths) {
-    EXPECT_EQ(theme_->theme_object("default", kSlotButton), slot(kSlotButton));
-    EXPECT_EQ(theme_->theme_object("DEFAULT", kSlotEdit), slot(kSlotEdit));
-    EXPECT_EQ(theme_->theme_object("speedbutton", kSlotButton), slot(kSlotSpeedButton));
-    EXPECT_EQ(theme_->theme_object("Form\\CloseButton", kSlotButton)->name(), "CloseButton");
-    EXPECT_EQ(theme_->theme_object("Form\\Caption\\Title", kSlotButton)->name(), "Caption");
+    EXPECT_EQ(theme->theme_object("default", kSlotButton), slot(kSlotButton));
+    EXPECT_EQ(theme->theme_object("DEFAULT", kSlotEdit), slot(kSlotEdit));
+    EXPECT_EQ(theme->theme_object("speedbutton", kSlotButton), slot(kSlotSpeedButton));
+    EXPECT_EQ(theme->theme_object("Form\\CloseButton", kSlotButton)->name(), "CloseButton");
+    EXPECT_EQ(theme->theme_object("Form\\Caption\\Title", kSlotButton)->name(), "Caption");
     // Paths ignore case in both halves and always reach the working copy.
-    TSeSkinObject* close = theme_->theme_object("fORM\\closeBUTTON", kSlotButton);
+    TSeSkinObject* close = theme->theme_object("fORM\\closeBUTTON", kSlotButton);
     ASSERT_NE(close, nullptr);
     EXPECT_EQ(close, slot(kSlotForm)->find_part("CloseButton"));
-    EXPECT_EQ(theme_->theme_object("form\\Blotter", kSlotButton), nullptr);
-    EXPECT_EQ(theme_->theme_object("Blotter", kSlotButton), nullptr);
-    EXPECT_EQ(theme_->theme_object("default", 40), nullptr);
-    EXPECT_EQ(theme_->theme_part("default", kSlotContainer, "Panel"),
+    EXPECT_EQ(theme->theme_object("form\\Blotter", kSlotButton), nullptr);
+    EXPECT_EQ(theme->theme_object("Blotter", kSlotButton), nullptr);
+    EXPECT_EQ(theme->theme_object("default", 40), nullptr);
+    EXPECT_EQ(theme->theme_part("default", kSlotContainer, "Panel"),
               working().find_object("Container\\Panel"));
-    EXPECT_EQ(theme_->theme_part("default", kSlotButton, "Knob"), nullptr);
+    EXPECT_EQ(theme->theme_part("default", kSlotButton, "Knob"), nullptr);
 }
 
 TEST_F(LoadedTheme, AHueChangeRebuildsTheLookFromTheLoadedSkin) {
     const Color before = working().find_object("Form")->color;
-    const Color table_before = theme_->colors().colors[3];
-    theme_->set_deltas(30, 0);
+    const Color table_before = theme->colors().colors[3];
+    theme->set_deltas(30, 0);
     EXPECT_NE(working().find_object("Form")->color, before);
-    EXPECT_NE(theme_->colors().colors[3], table_before);
+    EXPECT_NE(theme->colors().colors[3], table_before);
     EXPECT_EQ(hidden_system_buttons(*slot(kSlotForm)), 9);
     EXPECT_EQ(slot(kSlotForm), working().find_object("Form"));
-    theme_->set_deltas(0, 0);
+    theme->set_deltas(0, 0);
     EXPECT_EQ(working().find_object("Form")->color, before);
-    EXPECT_EQ(theme_->colors().colors[3], table_before);
+    EXPECT_EQ(theme->colors().colors[3], table_before);
 }
 
 TEST(StandardObjects, AFormWithoutClientKeepsItsButtonsAndFillsNoCopies) {
@@ -169,7 +169,7 @@ class ButtonFace : public LoadedTheme {
     Image draw(VisualState state, const std::string& object = "default") {
         Image picture(77, 27, test::kBackground);
         Canvas canvas(picture);
-        drawn_ = theme_->draw_button(kButtonKindPushFace, canvas, object, {1, 1, 76, 26}, state);
+        drawn = theme->draw_button(kButtonKindPushFace, canvas, object, {1, 1, 76, 26}, state);
         return picture;
     }
     // The face link of a state drawn by hand at the same place, for comparison.
@@ -183,12 +183,12 @@ class ButtonFace : public LoadedTheme {
     TSeButtonObject& face() {
         return static_cast<TSeButtonObject&>(*slot(kSlotButton)->find_part("Face"));
     }
-    bool drawn_ = false;
+    bool drawn = false;
 };
 
 TEST_F(ButtonFace, EachStateDrawsItsOwnImage) {
     EXPECT_TRUE(draw(VisualState::kNormal) == expected(face().bitmap));
-    EXPECT_TRUE(drawn_);
+    EXPECT_TRUE(drawn);
     EXPECT_TRUE(draw(VisualState::kHot) == expected(face().bitmap_hot));
     EXPECT_TRUE(draw(VisualState::kPressed) == expected(face().bitmap_pressed));
     EXPECT_TRUE(draw(VisualState::kDisabled) == expected(face().bitmap_disabled));
@@ -201,8 +201,8 @@ TEST_F(ButtonFace, TheDefaultButtonShowsTheFocusedFaceWithTheNormalCaptionFont) 
     status.is_active_default = true;
     const VisualState state = push_button_state(status);
     EXPECT_TRUE(draw(state) == expected(face().bitmap_focused));
-    EXPECT_EQ(theme_->fonts().fonts[push_button_caption_font(state)],
-              theme_->fonts().fonts[kButtonTextNormal]);
+    EXPECT_EQ(theme->fonts().fonts[push_button_caption_font(state)],
+              theme->fonts().fonts[kButtonTextNormal]);
 }
 
 TEST_F(ButtonFace, TheFaceGetsItsBoundsBackAfterDrawing) {
@@ -214,17 +214,17 @@ TEST_F(ButtonFace, TheFaceGetsItsBoundsBackAfterDrawing) {
 TEST_F(ButtonFace, UnknownObjectsAndOtherKindsDrawNothing) {
     const Image untouched(77, 27, test::kBackground);
     EXPECT_TRUE(draw(VisualState::kNormal, "NoSuchButton") == untouched);
-    EXPECT_FALSE(drawn_);
+    EXPECT_FALSE(drawn);
     Image picture(77, 27, test::kBackground);
     Canvas canvas(picture);
-    EXPECT_FALSE(theme_->draw_button(1, canvas, "default", {1, 1, 76, 26}, VisualState::kNormal));
+    EXPECT_FALSE(theme->draw_button(1, canvas, "default", {1, 1, 76, 26}, VisualState::kNormal));
     EXPECT_TRUE(picture == untouched);
 }
 
 TEST_F(ButtonFace, ANamedObjectWithoutAFaceChildPaintsItself) {
     // The speed button's face is a child too; a part path names an object without one.
     const Image by_path = draw(VisualState::kNormal, "SpeedButton\\Face");
-    EXPECT_TRUE(drawn_);
+    EXPECT_TRUE(drawn);
     auto& speed = static_cast<TSeButtonObject&>(*working().find_object("SpeedButton\\Face"));
     Image picture(77, 27, test::kBackground);
     Canvas canvas(picture);

@@ -96,17 +96,17 @@ TEST(ThemeContainer, MalformedContainersAreErrors) {
         ByteReader in(bytes);
         read_theme_container(in, item, manager);
     };
-    EXPECT_THROW(read({}), ESkinReadError);
-    EXPECT_THROW(read({4}), ESkinFormatError);
-    EXPECT_THROW(read({0, 0}), ESkinFormatError) << "bytes after the container";
-    EXPECT_THROW(read({3, 0xFF, 0xFF, 0xFF, 0xFF}), ESkinFormatError) << "negative name length";
-    EXPECT_THROW(read({3, 0, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF}), ESkinFormatError);
-    EXPECT_THROW(read({3, 0, 0, 0, 0, 0x10, 0, 0, 0, 1, 2}), ESkinReadError);
-    EXPECT_THROW(read({2, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0}), ESkinReadError);
+    EXPECT_THROW(read({}), SkinReadError);
+    EXPECT_THROW(read({4}), SkinFormatError);
+    EXPECT_THROW(read({0, 0}), SkinFormatError) << "bytes after the container";
+    EXPECT_THROW(read({3, 0xFF, 0xFF, 0xFF, 0xFF}), SkinFormatError) << "negative name length";
+    EXPECT_THROW(read({3, 0, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF}), SkinFormatError);
+    EXPECT_THROW(read({3, 0, 0, 0, 0, 0x10, 0, 0, 0, 1, 2}), SkinReadError);
+    EXPECT_THROW(read({2, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0}), SkinReadError);
     const Bytes full = {3, 1, 0, 0, 0, 'x', 2, 0, 0, 0, 7, 8};
     for (std::size_t cut = 0; cut < full.size(); ++cut)
         EXPECT_THROW(read(Bytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(cut))),
-                     ESkinError);
+                     SkinError);
     EXPECT_NO_THROW(read(full));
 }
 

@@ -12,11 +12,11 @@ namespace {
 class FakeKind : public ThemeKind {
   public:
     explicit FakeKind(std::string tag, bool loads_files = false)
-        : tag_(std::move(tag)), loads_files_(loads_files) {}
-    std::string_view kind_name() const override { return tag_; }
+        : tag(std::move(tag)), loads_files(loads_files) {}
+    std::string_view kind_name() const override { return tag; }
     TteThemeConfig config() const override {
         TteThemeConfig c;
-        c.loads_files = loads_files_;
+        c.loads_files = loads_files;
         c.can_save = true;
         c.file_filter = "Fake (*.FAKE)|*.FAKE";
         return c;
@@ -24,13 +24,13 @@ class FakeKind : public ThemeKind {
     bool recognises(ByteReader& s) const override {
         if (s.remaining() < 4) return false;
         auto head = s.bytes(4, "tag");
-        return std::string(head.begin(), head.end()) == tag_ ||
+        return std::string(head.begin(), head.end()) == tag ||
                std::string(head.begin(), head.end()) == "FAIL";
     }
     std::unique_ptr<TteTheme> create() const override;
 
-    std::string tag_;
-    bool loads_files_;
+    std::string tag;
+    bool loads_files;
 };
 
 class FakeTheme : public TteTheme {
@@ -191,40 +191,40 @@ TEST(ThemeManager, SaveOnlyThroughKindsThatCanSave) {
 class ThemeFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = std::filesystem::path(TOLSY_BINARY_DIR) / "test-theme-files";
-        std::filesystem::create_directories(dir_ / "prog");
+        dir = std::filesystem::path(TOLSY_BINARY_DIR) / "test-theme-files";
+        std::filesystem::create_directories(dir / "prog");
     }
     void write(const std::filesystem::path& p, const std::string& text) {
         std::ofstream(p, std::ios::binary) << text;
     }
-    std::filesystem::path dir_;
+    std::filesystem::path dir;
 };
 
 TEST_F(ThemeFiles, ByExtensionByContentAndBesideTheProgram) {
     TteThemeManager m;
     m.register_kind(std::make_unique<DefaultThemeKind>());
     m.register_kind(std::make_unique<FakeKind>("FAKE", true));
-    write(dir_ / "a.fake", "whatever");
-    write(dir_ / "b.dat", "FAKEbee");
-    write(dir_ / "prog" / "c-only-here.dat", "FAKEsee");
+    write(dir / "a.fake", "whatever");
+    write(dir / "b.dat", "FAKEbee");
+    write(dir / "prog" / "c-only-here.dat", "FAKEsee");
 
-    auto by_ext = m.load_theme_file((dir_ / "a.fake").string());
+    auto by_ext = m.load_theme_file((dir / "a.fake").string());
     ASSERT_NE(by_ext, nullptr);
     EXPECT_EQ(by_ext->theme_name(), "from file");
-    EXPECT_EQ(by_ext->file_name(), (dir_ / "a.fake").string());
+    EXPECT_EQ(by_ext->file_name(), (dir / "a.fake").string());
 
-    auto by_content = m.load_theme_file((dir_ / "b.dat").string());
+    auto by_content = m.load_theme_file((dir / "b.dat").string());
     ASSERT_NE(by_content, nullptr);
     EXPECT_EQ(by_content->theme_name(), "bee");
 
     EXPECT_EQ(m.load_theme_file(""), nullptr);
     EXPECT_EQ(m.load_theme_file("c-only-here.dat"), nullptr);
-    set_theme_program_folder((dir_ / "prog").string());
+    set_theme_program_folder((dir / "prog").string());
     auto retried = m.load_theme_file("c-only-here.dat");
     ASSERT_NE(retried, nullptr);
     EXPECT_EQ(retried->theme_name(), "see");
     EXPECT_EQ(m.load_theme_file("C:c-only-here.dat"), nullptr) << "a drive name is not retried";
-    EXPECT_EQ(m.load_theme_file((dir_ / "missing.fake").string()), nullptr);
+    EXPECT_EQ(m.load_theme_file((dir / "missing.fake").string()), nullptr);
     set_theme_program_folder("");
 }
 

@@ -68,7 +68,7 @@ TEST(BinaryStreamIntegers, KeepTheWidthTheyWereReadWith) {
     // A 32-bit encoding of 5 is legal though not minimal; it must be written back unchanged.
     const auto stream = with_value("04 05 00 00 00");
     const ObjectNode tree = parse_binary_stream(stream);
-    EXPECT_EQ(only_value(tree).type, ValueType::Int32);
+    EXPECT_EQ(only_value(tree).type, ValueType::kInt32);
     EXPECT_EQ(write_binary_stream(tree), stream);
 }
 
@@ -78,26 +78,26 @@ TEST(BinaryStreamValues, EachTypeDecodesAndRoundTrips) {
         ValueType type;
     };
     const Case cases[] = {
-        {"06 03 'abc'", ValueType::String},
-        {"06 00", ValueType::String},
-        {"07 05 'alTop'", ValueType::Ident},
-        {"08", ValueType::False},
-        {"09", ValueType::True},
-        {"0D", ValueType::Nil},
-        {"00", ValueType::Null},
-        {"0A 03 00 00 00 01 FF 00", ValueType::Binary},
-        {"0B 06 'fsBold' 08 'fsItalic' 00", ValueType::Set},
-        {"0B 00", ValueType::Set},
-        {"0C 02 00 00 00 'hi'", ValueType::LString},
-        {"12 02 00 00 00 D8 00 AC 20", ValueType::WString},
-        {"14 02 00 00 00 C3 A9", ValueType::UTF8String},
-        {"01 02 01 06 01 'x' 00", ValueType::List},
-        {"0E 01 01 'A' 02 05 00 02 03 01 01 'B' 09 00 00", ValueType::Collection},
-        {"05 00 00 00 00 00 00 00 C0 FF 3F", ValueType::Extended},
-        {"0F 00 00 20 40", ValueType::Single},
-        {"15 00 00 00 00 00 00 F8 3F", ValueType::Double},
-        {"11 00 00 00 00 00 00 F8 3F", ValueType::Date},
-        {"10 39 30 00 00 00 00 00 00", ValueType::Currency},
+        {"06 03 'abc'", ValueType::kString},
+        {"06 00", ValueType::kString},
+        {"07 05 'alTop'", ValueType::kIdent},
+        {"08", ValueType::kFalse},
+        {"09", ValueType::kTrue},
+        {"0D", ValueType::kNil},
+        {"00", ValueType::kNull},
+        {"0A 03 00 00 00 01 FF 00", ValueType::kBinary},
+        {"0B 06 'fsBold' 08 'fsItalic' 00", ValueType::kSet},
+        {"0B 00", ValueType::kSet},
+        {"0C 02 00 00 00 'hi'", ValueType::kLString},
+        {"12 02 00 00 00 D8 00 AC 20", ValueType::kWString},
+        {"14 02 00 00 00 C3 A9", ValueType::kUtf8String},
+        {"01 02 01 06 01 'x' 00", ValueType::kList},
+        {"0E 01 01 'A' 02 05 00 02 03 01 01 'B' 09 00 00", ValueType::kCollection},
+        {"05 00 00 00 00 00 00 00 C0 FF 3F", ValueType::kExtended},
+        {"0F 00 00 20 40", ValueType::kSingle},
+        {"15 00 00 00 00 00 00 F8 3F", ValueType::kDouble},
+        {"11 00 00 00 00 00 00 F8 3F", ValueType::kDate},
+        {"10 39 30 00 00 00 00 00 00", ValueType::kCurrency},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hex);
@@ -132,11 +132,11 @@ TEST(BinaryStreamValues, ContentsAreDecoded) {
     const Value col = only_value(
         parse_binary_stream(with_value("0E 01 01 'A' 02 05 00 02 03 01 01 'B' 09 00 00")));
     ASSERT_EQ(col.items.size(), 2u);
-    EXPECT_EQ(col.items[0].order_type, ValueType::Null);
+    EXPECT_EQ(col.items[0].order_type, ValueType::kNull);
     EXPECT_EQ(col.items[0].properties[0].name, "A");
-    EXPECT_EQ(col.items[1].order_type, ValueType::Int8);
+    EXPECT_EQ(col.items[1].order_type, ValueType::kInt8);
     EXPECT_EQ(col.items[1].order, 3);
-    EXPECT_EQ(col.items[1].properties[0].value.type, ValueType::True);
+    EXPECT_EQ(col.items[1].properties[0].value.type, ValueType::kTrue);
 }
 
 TEST(BinaryStreamValues, ExtendedConversionIsExact) {
@@ -260,7 +260,7 @@ TEST(BinaryStreamWriting, RefusesTreesTheFormatCannotHold) {
     EXPECT_THROW(write_binary_stream(long_name), StreamWriteError);
 
     Value list;
-    list.type = ValueType::List;
+    list.type = ValueType::kList;
     list.list.push_back(Value{});  // a Null byte would end the list early
     EXPECT_THROW(write_binary_stream(tree_with(list)), StreamWriteError);
 
@@ -270,15 +270,15 @@ TEST(BinaryStreamWriting, RefusesTreesTheFormatCannotHold) {
     EXPECT_THROW(write_binary_stream(far), StreamWriteError);
 
     Value narrow;
-    narrow.type = ValueType::Int8;
+    narrow.type = ValueType::kInt8;
     narrow.integer = 300;
     EXPECT_THROW(write_binary_stream(tree_with(narrow)), StreamWriteError);
 }
 
 TEST(BinaryStreamWriting, LongStringsBecomeLongStrings) {
-    EXPECT_EQ(Value::string(std::string(255, 'a')).type, ValueType::String);
+    EXPECT_EQ(Value::string(std::string(255, 'a')).type, ValueType::kString);
     const Value long_value = Value::string(std::string(256, 'a'));
-    EXPECT_EQ(long_value.type, ValueType::LString);
+    EXPECT_EQ(long_value.type, ValueType::kLString);
     const auto stream = write_binary_stream(tree_with(long_value));
     EXPECT_EQ(only_value(parse_binary_stream(stream)).bytes, std::string(256, 'a'));
 }

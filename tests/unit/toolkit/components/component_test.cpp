@@ -11,7 +11,7 @@
 namespace tolsy {
 namespace {
 
-enum class Align { None, Left, Client };
+enum class Align { kNone, kLeft, kClient };
 const EnumInfo kAligns{"TAlign", {"alNone", "alLeft", "alClient"}};
 
 class TestItem : public CollectionItem {
@@ -43,7 +43,7 @@ class TestControl : public Component {
     int left = 0;
     std::int64_t big = 0;
     bool visible = true;
-    Align align = Align::None;
+    Align align = Align::kNone;
     std::u16string caption;
     Color color = clBtnFace;
     float ratio = 1.0f;
@@ -69,7 +69,7 @@ const ClassInfo& TestControl::static_class_info() {
             c.integer("Left", getset(&TestControl::get_left, &TestControl::set_left), 0);
             c.integer("Big", &TestControl::big);
             c.boolean("Visible", &TestControl::visible, true);
-            c.enumeration("Align", &TestControl::align, kAligns, Align::None);
+            c.enumeration("Align", &TestControl::align, kAligns, Align::kNone);
             c.wide_string("Caption", &TestControl::caption);
             c.color("Color", &TestControl::color, clBtnFace);
             c.real("Ratio", &TestControl::ratio, 1.0f);
@@ -126,9 +126,9 @@ ObjectNode form_tree() {
         {"OnClick", Value::ident("ButtonClick")},
     };
     Value items;
-    items.type = ValueType::Collection;
+    items.type = ValueType::kCollection;
     items.items.push_back(
-        {ValueType::Null,
+        {ValueType::kNull,
          0,
          {{"Name", Value::string("first")}, {"Data", Value::binary("\x01\x02")}}});
     button.properties.push_back({"Items", items});
@@ -148,7 +148,7 @@ TEST_F(ComponentStreamTest, ReadsEveryKindOfPropertyIntoAWindow) {
     EXPECT_EQ(b.left, 300);
     EXPECT_EQ(b.big, INT64_C(5000000000));
     EXPECT_FALSE(b.visible);
-    EXPECT_EQ(b.align, Align::Client);
+    EXPECT_EQ(b.align, Align::kClient);
     EXPECT_EQ(b.caption, u"\u00D8 x");
     EXPECT_EQ(b.color, clWhite);
     EXPECT_EQ(b.font.height, -16);
@@ -214,7 +214,7 @@ class Recorder : public Component {
     }
     void notification(Component& c, Operation op) override {
         if (log)
-            log->push_back((op == Operation::Insert ? "insert " : "remove ") + c.name() + " at " +
+            log->push_back((op == Operation::kInsert ? "insert " : "remove ") + c.name() + " at " +
                            name());
         Component::notification(c, op);
     }
@@ -441,7 +441,7 @@ TEST_F(ComponentStreamTest, FloatsAcceptAnyNumberAndWriteTheirOwnWidth) {
         auto it = std::find_if(props.begin(), props.end(),
                                [](const Property& p) { return p.name == "Ratio"; });
         ASSERT_NE(it, props.end());
-        EXPECT_EQ(it->value.type, ValueType::Single);
+        EXPECT_EQ(it->value.type, ValueType::kSingle);
     }
 }
 
@@ -460,8 +460,8 @@ TEST_F(ComponentStreamTest, DefaultsAreNotWrittenUnlessAlwaysStored) {
     ASSERT_EQ(changed.children[0].properties.size(), 3u);
     EXPECT_EQ(changed.children[0].properties[0].name, "Caption");
     EXPECT_EQ(changed.children[0].properties[0].value.type,
-              ValueType::String);                                               // ASCII stays 8-bit
-    EXPECT_EQ(changed.children[0].properties[1].value.type, ValueType::Int32);  // no name for it
+              ValueType::kString);  // ASCII stays 8-bit
+    EXPECT_EQ(changed.children[0].properties[1].value.type, ValueType::kInt32);  // no name for it
     EXPECT_EQ(changed.children[0].properties[2].name, "Font.Height");
 }
 

@@ -368,7 +368,7 @@ TEST(BinaryToText, RefusesNamesTextCannotHold) {
     keyword.properties[0].name = "End";  // would close the object when read back
     EXPECT_THROW(write_text_stream(keyword), StreamWriteError);
     ObjectNode null_in_list = tree();
-    null_in_list.properties[0].value.type = ValueType::List;
+    null_in_list.properties[0].value.type = ValueType::kList;
     null_in_list.properties[0].value.list.push_back(Value::ident("Null"));
     EXPECT_THROW(write_text_stream(null_in_list), StreamWriteError);
     ObjectNode bad_utf8 = tree();

@@ -34,7 +34,7 @@ TEST(GdiTextRenderer, DrawsOpaqueInkInsideTheRectangleOnly) {
     Canvas canvas(picture);
     canvas.set_origin({2, 3});
     const Rect rect{5, 4, 45, 24};
-    renderer.draw(canvas, "HHHHHHHHHHHHHHHH", {}, kInk, rect, {HAlign::Left, VAlign::Center});
+    renderer.draw(canvas, "HHHHHHHHHHHHHHHH", {}, kInk, rect, {HAlign::kLeft, VAlign::kCenter});
     const Rect device = rect.offset(2, 3);
     int changed = 0;
     for (int y = 0; y < picture.height(); ++y) {
