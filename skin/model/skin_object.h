@@ -67,6 +67,7 @@ class TSeSkinObject : public Component {
     std::string text;
     std::string second_text;
 
+    VisualState state() const { return visual_state_of_code(state_code); }
     int left() const { return bounds_.left; }
     int top() const { return bounds_.top; }
     int width() const { return bounds_.width; }
@@ -111,8 +112,6 @@ class TSeSkinObject : public Component {
     // The object's own colours and fonts (not its children's), for shifts and copies.
     virtual void for_each_color(const std::function<void(Color&)>& visit);
     virtual void for_each_font(const std::function<void(Font&)>& visit);
-    VisualState state() const { return visual_state_of_code(state_code); }
-
     // The font for a state; classes without that state give the normal font.
     virtual const Font& state_font(VisualState state) const;
 
