@@ -74,8 +74,10 @@ class ReadContext {
   public:
     Component* root = nullptr;       // owner of the read components, handlers and names
     Component* component = nullptr;  // component whose properties are being read
-    std::string_view property;       // full name of the property being read
-    std::size_t offset = 0;          // where it began in the stream
+    // Full name of the property being read: a view into the stream or tree being read; a reader
+    // that keeps it copies it (as a deferred reference does).
+    std::string_view property;
+    std::size_t offset = 0;  // where it began in the stream
     // Where a binary value's data begins, for messages about what it holds (read from a tree:
     // where its property began).
     std::size_t data_offset = 0;
