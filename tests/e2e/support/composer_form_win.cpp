@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "base/windows1252.h"
+#include "base/windows1252_win.h"
 #include "support/driver_win.h"
 #include "toolkit/components/binary_stream.h"
 
