@@ -11,6 +11,9 @@ set(TOLSY_LAYERS
   skin/stored          # the stored skin: source, body, colour and font tables, report
   skin/paint           # painting skin objects onto a canvas
   skin/themes          # themes: kinds, manager, container, skin-file theme, list and engine
+  skin/forms           # window hooking and the skinned window frame
+  skin/controls        # the program's controls painted from the theme
+  skin/effects         # the transition engine and the effect buttons
   composer             # glyph codes, the frame composer, palettes, clipboard
   about                # the About window, star field, sliding labels, version record
   app                  # start-up, the main window, help
