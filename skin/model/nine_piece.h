@@ -5,6 +5,8 @@
 #include "picture/geometry.h"
 #include "picture/image.h"
 
+#include <vector>
+
 namespace tolsy {
 
 // The tile styles of skin objects, in their stored ordinal order.
@@ -37,6 +39,27 @@ struct LinkTransparency {
 };
 
 LinkTransparency compute_link_transparency(const Image& image, const Rect& link,
+                                           const Margins& margins);
+
+// Where an image's pixels that need transparency lie: the first and last such column of each
+// row. Made once for an image, it answers for many links without looking at most pixels again.
+class TransparentPixels {
+  public:
+    explicit TransparentPixels(const Image& image);
+    // Whether any pixel of the rectangle, cut to the image, is key-coloured or not fully opaque.
+    bool any_in(const Rect& rect) const;
+
+  private:
+    struct Row {
+        int first;
+        int last;  // first > last: none in the row
+    };
+    const Image& image_;
+    std::vector<Row> rows_;
+};
+
+// As above, from the summary.
+LinkTransparency compute_link_transparency(const TransparentPixels& pixels, const Rect& link,
                                            const Margins& margins);
 
 // Alpha images always blend; otherwise a piece that needs transparency leaves the key out.

@@ -1,25 +1,9 @@
 #include "skin/model/object_images.h"
 
-namespace tolsy {
+#include <utility>
+#include <vector>
 
-void for_each_link(TSeSkinObject& object, const std::function<void(TteBitmapLink&)>& visit) {
-    auto* bitmap = dynamic_cast<TSeBitmapObject*>(&object);
-    if (bitmap == nullptr) return;
-    visit(bitmap->bitmap);
-    if (auto* active = dynamic_cast<TSeActiveBitmap*>(&object)) {
-        visit(active->active_bitmap);
-        if (auto* system = dynamic_cast<TSeSystemButton*>(&object)) {
-            visit(system->bitmap_hot);
-            visit(system->bitmap_pressed);
-        }
-    }
-    if (auto* button = dynamic_cast<TSeButtonObject*>(&object)) {
-        visit(button->bitmap_hot);
-        visit(button->bitmap_focused);
-        visit(button->bitmap_pressed);
-        visit(button->bitmap_disabled);
-    }
-}
+namespace tolsy {
 
 const TteBitmap* link_bitmap(const TSeSkinObject& object, const TteBitmapLink& link) {
     return link.bitmap(object.images());
@@ -37,6 +21,32 @@ void settle_link_transparency(TSeSkinObject& object) {
         link.transparency = compute_link_transparency(bitmap->image, link_rect(link), margins);
         link.transparency_settled = true;
     });
+}
+
+void settle_link_transparency(std::span<const std::unique_ptr<TSeSkinObject>> roots) {
+    // A skin holds few images: a short list beats a map.
+    std::vector<std::pair<const TteBitmap*, TransparentPixels>> summaries;
+    auto summary = [&summaries](const TteBitmap& bitmap) -> const TransparentPixels& {
+        for (const auto& [b, pixels] : summaries)
+            if (b == &bitmap) return pixels;
+        return summaries.emplace_back(&bitmap, TransparentPixels(bitmap.image)).second;
+    };
+    for (const auto& root : roots) {
+        root->for_each([&](TSeSkinObject& object) {
+            const Margins margins = object_margins(object);
+            for_each_link(object, [&](TteBitmapLink& link) {
+                if (link.transparency_settled) return;
+                const TteBitmap* bitmap = link_bitmap(object, link);
+                if (bitmap == nullptr) {
+                    link.transparency = {};
+                    return;
+                }
+                link.transparency =
+                    compute_link_transparency(summary(*bitmap), link_rect(link), margins);
+                link.transparency_settled = true;
+            });
+        });
+    }
 }
 
 PieceSource piece_source(const TSeBitmapObject& object, const TteBitmapLink& link) {
