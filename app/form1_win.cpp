@@ -8,6 +8,7 @@
 #include "app/help_router.h"
 #include "base/windows1252_win.h"
 #include "composer/frame_composer.h"
+#include "skin/forms/te_form_win.h"
 #include "toolkit/controls/application_win.h"
 #include "toolkit/controls/form_resource_win.h"
 #include "toolkit/controls/sys_popup_menu_win.h"
@@ -19,11 +20,12 @@ namespace {
 constexpr UINT kTopmostFlags = 0x13;
 static_assert(kTopmostFlags == (SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE));
 
-// The part of the description that acts on the window itself: its window menu.
+// The part of the description that acts on the window itself: its frame and window menu.
 void keep_shell_components(ObjectNode& description) {
     description.properties.clear();
     std::erase_if(description.children, [](const ObjectNode& child) {
-        return !same_text(child.class_name, TSysPopupMenu::static_class_info().name());
+        return !same_text(child.class_name, TSysPopupMenu::static_class_info().name()) &&
+               !same_text(child.class_name, TTeForm::static_class_info().name());
     });
 }
 }  // namespace
@@ -39,6 +41,7 @@ TForm1::TForm1() {
         themes_ = std::move(themes);
         create_controls();
         register_sys_popup_menu_classes();
+        register_frame_classes();
         shell_ = std::make_unique<FormComponents>(*this);
         load_window_description(*shell_, kForm1DescriptionName,
                                 {{"CustomItem1Click", [this](Component&) { CustomItem1Click(); }},
