@@ -5,6 +5,10 @@
 #include <cstring>
 #include <stdexcept>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tolsy {
 
 std::uint32_t blend_pixel(std::uint32_t under, std::uint32_t over, unsigned a) {
@@ -44,6 +48,73 @@ void rotate_mask(const std::uint8_t* mask, int width, int height, TteRotation ro
     }
 }
 
+namespace {
+
+#if defined(__SSE2__)
+// Four pixels: u + (o - u) * a / 255 per byte, rounded; a holds the opacity of each of the
+// sixteen bytes (none for the fourth byte of a pixel, which keeps under's); key-coloured pixels
+// of over keep under. All sums are taken modulo 2^16, and the result always fits.
+inline __m128i blend4(__m128i u, __m128i o, __m128i a_lo, __m128i a_hi) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i half = _mm_set1_epi16(128);
+    const auto mix = [&](__m128i u16, __m128i o16, __m128i a16) {
+        __m128i t = _mm_sub_epi16(_mm_slli_epi16(u16, 8), u16);  // u * 255
+        t = _mm_add_epi16(t, _mm_mullo_epi16(_mm_sub_epi16(o16, u16), a16));
+        t = _mm_add_epi16(t, half);
+        return _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), 8);
+    };
+    const __m128i lo = mix(_mm_unpacklo_epi8(u, zero), _mm_unpacklo_epi8(o, zero), a_lo);
+    const __m128i hi = mix(_mm_unpackhi_epi8(u, zero), _mm_unpackhi_epi8(o, zero), a_hi);
+    const __m128i mixed = _mm_packus_epi16(lo, hi);
+    const __m128i keyed = _mm_cmpeq_epi32(_mm_and_si128(o, _mm_set1_epi32(0xFFFFFF)),
+                                          _mm_set1_epi32(static_cast<int>(kKeyColorRgb)));
+    return _mm_or_si128(_mm_and_si128(keyed, u), _mm_andnot_si128(keyed, mixed));
+}
+#endif
+
+// Blends n pixels of `over` onto `under` into out, pixel i with opacity alpha[i]; key-coloured
+// pixels of `over` are left out.
+void blend_row(const std::uint32_t* under, const std::uint32_t* over, const std::uint8_t* alpha,
+               std::uint32_t* out, int n) {
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 4 <= n; i += 4) {
+        __m128i a = _mm_set_epi32(alpha[i + 3], alpha[i + 2], alpha[i + 1], alpha[i]);
+        a = _mm_or_si128(_mm_or_si128(a, _mm_slli_epi32(a, 8)), _mm_slli_epi32(a, 16));
+        const __m128i u = _mm_loadu_si128(reinterpret_cast<const __m128i*>(under + i));
+        const __m128i o = _mm_loadu_si128(reinterpret_cast<const __m128i*>(over + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
+                         blend4(u, o, _mm_unpacklo_epi8(a, zero), _mm_unpackhi_epi8(a, zero)));
+    }
+#endif
+    for (; i < n; ++i) {
+        const std::uint32_t o = over[i];
+        out[i] = blend_pixel(under[i], o, (o & 0xFFFFFF) == kKeyColorRgb ? 0 : alpha[i]);
+    }
+}
+
+// The same with one opacity for the whole row.
+void blend_row_uniform(const std::uint32_t* under, const std::uint32_t* over, unsigned alpha,
+                       std::uint32_t* out, int n) {
+    int i = 0;
+#if defined(__SSE2__)
+    const auto a = static_cast<short>(alpha);
+    const __m128i a16 = _mm_set_epi16(0, a, a, a, 0, a, a, a);
+    for (; i + 4 <= n; i += 4) {
+        const __m128i u = _mm_loadu_si128(reinterpret_cast<const __m128i*>(under + i));
+        const __m128i o = _mm_loadu_si128(reinterpret_cast<const __m128i*>(over + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), blend4(u, o, a16, a16));
+    }
+#endif
+    for (; i < n; ++i) {
+        const std::uint32_t o = over[i];
+        out[i] = blend_pixel(under[i], o, (o & 0xFFFFFF) == kKeyColorRgb ? 0 : alpha);
+    }
+}
+
+}  // namespace
+
 void blend_by_mask(const std::uint8_t* mask, int mask_width, int mask_height, int resolution,
                    int tile_count, const Image& before, const Image& after, Image& work) {
     const int width = work.width();
@@ -52,26 +123,34 @@ void blend_by_mask(const std::uint8_t* mask, int mask_width, int mask_height, in
     const int tile_h = mask_height * resolution;
     const std::uint32_t step_x = (static_cast<std::uint32_t>(mask_width) << 16) / tile_w;
     const std::uint32_t step_y = (static_cast<std::uint32_t>(mask_height) << 16) / tile_h;
+    // A uniform mask (a cross-fade) needs no stretching at all.
+    const std::size_t cells = static_cast<std::size_t>(mask_width) * mask_height;
+    if (std::all_of(mask, mask + cells, [&](std::uint8_t v) { return v == mask[0]; })) {
+        for (int y = 0; y < height; ++y)
+            blend_row_uniform(before.row(y), after.row(y), mask[0], work.row(y), width);
+        return;
+    }
+    // One row of opacities across every tile, made again only when the mask row changes.
+    thread_local std::vector<std::uint8_t> alpha_row;
+    alpha_row.resize(static_cast<std::size_t>(width));
+    std::uint8_t* const alpha = alpha_row.data();
+    const std::uint8_t* made_from = nullptr;
     for (int ty = 0; ty < tile_count; ++ty) {
         const int y0 = ty * tile_h;
         const int y1 = std::min(height, y0 + tile_h);
         std::uint32_t fy = step_y / 2;  // sample each cell at the pixel's centre
         for (int y = y0; y < y1; ++y, fy += step_y) {
             const std::uint8_t* mask_row = mask + static_cast<std::size_t>(fy >> 16) * mask_width;
-            const std::uint32_t* b = before.row(y);
-            const std::uint32_t* a = after.row(y);
-            std::uint32_t* w = work.row(y);
-            for (int tx = 0; tx < tile_count; ++tx) {
-                const int x0 = tx * tile_w;
-                const int x1 = std::min(width, x0 + tile_w);
-                std::uint32_t fx = step_x / 2;
-                for (int x = x0; x < x1; ++x, fx += step_x) {
-                    const std::uint32_t over = a[x];
-                    const unsigned alpha =
-                        (over & 0xFFFFFF) == kKeyColorRgb ? 0 : mask_row[fx >> 16];
-                    w[x] = blend_pixel(b[x], over, alpha);
+            if (mask_row != made_from) {
+                for (int tx = 0; tx < tile_count; ++tx) {
+                    const int x0 = tx * tile_w;
+                    const int x1 = std::min(width, x0 + tile_w);
+                    std::uint32_t fx = step_x / 2;
+                    for (int x = x0; x < x1; ++x, fx += step_x) alpha[x] = mask_row[fx >> 16];
                 }
+                made_from = mask_row;
             }
+            blend_row(before.row(y), after.row(y), alpha, work.row(y), width);
         }
     }
 }
