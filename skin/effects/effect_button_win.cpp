@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/windows1252.h"
 #include "base/windows1252_win.h"
 #include "picture/canvas.h"
 #include "skin/paint/push_button.h"
@@ -152,7 +153,7 @@ bool TTeEffectButton::notification(UINT message, WPARAM wparam, LPARAM lparam, L
     if (message == WM_DRAWITEM) {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
         pressed_ = (item.itemState & ODS_SELECTED) != 0;
-        if (pressed_) stop_animation();  // the pressed look shows at once
+        if (pressed_) end_transition();  // the pressed look shows at once
         paint_now(item.hDC);
         result = TRUE;
         return true;
@@ -223,6 +224,146 @@ Image TTeEffectButton::paint_state(VisualState state) const {
             InflateRect(&focus, -3, -3);
             DrawFocusRect(dc, &focus);
         }
+    });
+    return picture;
+}
+
+}  // namespace tolsy
+
+namespace tolsy {
+
+namespace {
+
+// A left press ends the running transition; the release is the click sound's moment.
+template <class C>
+void press_and_release(C& control, UINT message, const EffectExtras& settings) {
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) control.end_transition();
+    if (message == WM_LBUTTONUP)
+        (void)settings.wave_for(kCheckSoundEvent, settings.WaveClickIndex());
+}
+
+Image client_picture(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return Image(client.right, client.bottom, system_pixel(COLOR_BTNFACE));
+}
+
+}  // namespace
+
+TTeEffectCheckBox::TTeEffectCheckBox(TeEffectCheckBox& component, TransitionEngine& engine)
+    : EffectHover(component, kCheckSoundEvent, engine), component_(component) {}
+
+LRESULT TTeEffectCheckBox::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_MOUSEMOVE || message == WM_MOUSELEAVE) track(message);
+    press_and_release(*this, message, component_);
+    return CheckBox::control_message(message, wparam, lparam);
+}
+
+bool TTeEffectCheckBox::notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+    if (message == WM_DRAWITEM && !capturing_ && animating()) {
+        paint_now(reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)->hDC);
+        result = TRUE;
+        return true;
+    }
+    return CheckBox::notification(message, wparam, lparam, result);
+}
+
+Image TTeEffectCheckBox::paint_look(bool) const {
+    // The toolkit's check box draws itself; it is asked to draw onto the picture.
+    Image picture = client_picture(handle());
+    if (picture.empty()) return picture;
+    auto* self = const_cast<TTeEffectCheckBox*>(this);
+    self->capturing_ = true;
+    draw_with_gdi(picture, [&](HDC dc) {
+        SendMessageW(handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    });
+    self->capturing_ = false;
+    return picture;
+}
+
+TTeEffectRadioButton::TTeEffectRadioButton(TeEffectRadioButton& component, TransitionEngine& engine)
+    : EffectHover(component, kCheckSoundEvent, engine), component_(component) {
+    checked_ = component.checked;
+}
+
+void TTeEffectRadioButton::create(const Bounds& bounds, HWND parent) {
+    create_native(L"BUTTON", windows1252_to_wide(utf16_to_windows1252_lossy(component_.caption)),
+                  WS_TABSTOP | BS_OWNERDRAW, 0, bounds, parent);
+}
+
+void TTeEffectRadioButton::set_checked(bool checked) {
+    if (checked == checked_) return;
+    checked_ = checked;
+    component_.checked = checked;
+    if (handle()) InvalidateRect(handle(), nullptr, FALSE);
+}
+
+LRESULT TTeEffectRadioButton::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_MOUSEMOVE || message == WM_MOUSELEAVE) track(message);
+    press_and_release(*this, message, component_);
+    switch (message) {
+        case BM_GETCHECK:
+            return checked_ ? BST_CHECKED : BST_UNCHECKED;
+        case BM_SETCHECK:
+            set_checked(wparam == BST_CHECKED);
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_BUTTON | DLGC_RADIOBUTTON;
+        default:
+            return default_control_message(message, wparam, lparam);
+    }
+}
+
+bool TTeEffectRadioButton::notification(UINT message, WPARAM wparam, LPARAM lparam,
+                                        LRESULT& result) {
+    if (message == WM_COMMAND && HIWORD(wparam) == BN_CLICKED) {
+        // The others of the family on the same parent let go.
+        for (HWND sibling = GetWindow(GetParent(handle()), GW_CHILD); sibling;
+             sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+            auto* other = dynamic_cast<TTeEffectRadioButton*>(reflector_of(sibling));
+            if (other && other != this) other->set_checked(false);
+        }
+        set_checked(true);
+        if (on_click) on_click();
+        return true;
+    }
+    if (message == WM_DRAWITEM) {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+        if (animating())
+            paint_now(item.hDC);
+        else
+            draw(item.hDC, item.rcItem);
+        result = TRUE;
+        return true;
+    }
+    return false;
+}
+
+void TTeEffectRadioButton::draw(HDC dc, const RECT& area) const {
+    constexpr int kMark = 13;
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    RECT mark{area.left, area.top + (area.bottom - area.top - kMark) / 2, area.left + kMark, 0};
+    mark.bottom = mark.top + kMark;
+    const bool enabled = IsWindowEnabled(handle()) != FALSE;
+    DrawFrameControl(dc, &mark, DFC_BUTTON,
+                     DFCS_BUTTONRADIO | (checked_ ? DFCS_CHECKED : 0) |
+                         (enabled ? 0 : DFCS_INACTIVE) | (hot() ? DFCS_HOT : 0));
+    const std::wstring text = windows1252_to_wide(utf16_to_windows1252_lossy(component_.caption));
+    SelectObjectScope f(dc,
+                        font() ? static_cast<HGDIOBJ>(font()) : GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    RECT text_area{mark.right + 5, area.top, area.right, area.bottom};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &text_area,
+              DT_SINGLELINE | DT_VCENTER);
+}
+
+Image TTeEffectRadioButton::paint_look(bool) const {
+    Image picture = client_picture(handle());
+    if (picture.empty()) return picture;
+    draw_with_gdi(picture, [&](HDC dc) {
+        const RECT area{0, 0, picture.width(), picture.height()};
+        draw(dc, area);
     });
     return picture;
 }

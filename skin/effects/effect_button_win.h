@@ -2,7 +2,8 @@
 // TTeEffectButton: the push button whose change between its normal and its hot look is a
 // transition in its own animation slot. The face comes from the current theme, the glyph and
 // the caption are drawn on it; the looks are composed off-screen and copied to the screen in one
-// piece. EffectHover is the part a check box or radio button of the family would share.
+// piece. TTeEffectCheckBox and TTeEffectRadioButton animate their hover the same way; a left
+// press on them ends the running transition at once, so that the pressed state shows.
 #include <windows.h>
 
 #include <functional>
@@ -10,6 +11,7 @@
 #include "skin/effects/effect_controls.h"
 #include "skin/effects/transition_win.h"
 #include "toolkit/components/visual_state.h"
+#include "toolkit/controls/check_box_win.h"
 #include "toolkit/controls/push_button_win.h"
 
 namespace tolsy {
@@ -24,6 +26,8 @@ class EffectHover {
     bool hot() const { return hot_; }
     int animation_slot() const { return animator_.slot(); }
     bool animating() const { return animator_.running(); }
+    // Ends the running transition without its last frame.
+    void end_transition() { animator_.stop(false); }
 
   protected:
     // The control's look in a state, as a picture of its size.
@@ -33,7 +37,6 @@ class EffectHover {
     void track(UINT message);
     // Paints the client area: the transition's last frame while one runs, else the look.
     void paint_now(HDC dc);
-    void stop_animation() { animator_.stop(false); }
     EffectExtras& settings_;
 
   private:
@@ -73,6 +76,48 @@ class TTeEffectButton : public PushButton, public EffectHover {
     TeEffectButton& component_;
     Image glyph_;
     bool pressed_ = false;
+};
+
+// The check box of the family: the toolkit's check box, its look captured for the transitions.
+class TTeEffectCheckBox : public CheckBox, public EffectHover {
+  public:
+    explicit TTeEffectCheckBox(TeEffectCheckBox& component,
+                               TransitionEngine& engine = transition_engine());
+
+  protected:
+    LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+    bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+    Image paint_look(bool hot) const override;
+    HWND hover_window() const override { return handle(); }
+
+  private:
+    TeEffectCheckBox& component_;
+    bool capturing_ = false;
+};
+
+// The radio button of the family: a round mark left of the caption; a click selects it and
+// clears the other radio buttons of the family on the same parent.
+class TTeEffectRadioButton : public NativeControl, public EffectHover {
+  public:
+    explicit TTeEffectRadioButton(TeEffectRadioButton& component,
+                                  TransitionEngine& engine = transition_engine());
+    void create(const Bounds& bounds, HWND parent);
+    bool checked() const { return checked_; }
+    void set_checked(bool checked);
+
+    std::function<void()> on_click;
+
+  protected:
+    LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+    bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+    Image paint_look(bool hot) const override;
+    HWND hover_window() const override { return handle(); }
+
+  private:
+    void draw(HDC dc, const RECT& area) const;
+
+    TeEffectRadioButton& component_;
+    bool checked_ = false;
 };
 
 }  // namespace tolsy

@@ -93,3 +93,47 @@ TEST_F(EffectButtonWin, EachButtonHasItsOwnSlotUntilItGoes) {
 
 }  // namespace
 }  // namespace tolsy
+
+namespace tolsy {
+namespace {
+
+class EffectToggles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        form.set_client_size(200, 100);
+        form.create_window();
+        check.set_caption("Tick");
+        check.create({10, 10, 80, 20}, form.handle());
+        first_component.caption = u"One";
+        first.create({10, 40, 80, 20}, form.handle());
+        second.create({10, 70, 80, 20}, form.handle());
+    }
+    Form form;
+    TeEffectCheckBox check_component{nullptr};
+    TTeEffectCheckBox check{check_component};
+    TeEffectRadioButton first_component{nullptr}, second_component{nullptr};
+    TTeEffectRadioButton first{first_component}, second{second_component};
+};
+
+TEST_F(EffectToggles, HoverAnimatesAndALeftPressEndsTheTransitionAtOnce) {
+    for (HWND w : {check.handle(), first.handle()}) {
+        SendMessageW(w, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+        EXPECT_TRUE(w == check.handle() ? check.animating() : first.animating());
+        SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        EXPECT_FALSE(w == check.handle() ? check.animating() : first.animating());
+        SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    }
+    EXPECT_TRUE(check.checked());
+    EXPECT_TRUE(first.checked());
+}
+
+TEST_F(EffectToggles, ARadioButtonClickedSelectsItselfAlone) {
+    SendMessageW(first.handle(), BM_CLICK, 0, 0);
+    SendMessageW(second.handle(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(first.checked());
+    EXPECT_TRUE(second.checked());
+    EXPECT_TRUE(second_component.checked);
+}
+
+}  // namespace
+}  // namespace tolsy
