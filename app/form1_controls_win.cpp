@@ -2,6 +2,7 @@
 
 #include "app/form1_glyphs.h"
 #include "base/windows1252.h"
+#include "skin/controls/skinned_controls_win.h"
 #include "toolkit/controls/form_resource_win.h"
 
 namespace tolsy {
@@ -35,6 +36,7 @@ void Form1Controls::create(HWND form, const DescriptionHandlers& handlers) {
     load_window_description(*read, kForm1DescriptionName, handlers, keep_form1_controls);
     description = std::move(read);
     // The pictures are drawn by the program, not stored with the description.
+    natives.set_factory(skinned_controls());
     natives.set_glyph("ClearAllButton", clear_button_glyph());
     natives.set_glyph("TeButton1", clipboard_button_glyph());
     natives.add_kind(TeEffectButton::static_class_info(), [this](HWND parent, Control& control) {

@@ -46,6 +46,7 @@ class Form : public Window {
     void set_form_style(FormStyle style);
     FormStyle form_style() const { return form_style_; }
     void set_color(COLORREF color_or_sys_index);
+    COLORREF color() const { return color_; }
     void set_font(const FontSpec& font);
     HFONT font() const { return font_.get(); }
     void set_centered(bool centered) { centered_ = centered; }
