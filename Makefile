@@ -45,8 +45,10 @@ fuzz:
 	  -DTOLSY_SANITIZE=ON -DTOLSY_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ) -j $(JOBS)
 
-bench: host
+bench: win
 	@for b in $(HOST)/bin/bench_*; do echo "== $$b"; $$b; done
+	@echo "== start-up under Wine: $(WIN)/bin/bench_startup.exe"
+	@tests/e2e/with-wine.sh wine $(WIN)/bin/bench_startup.exe
 
 clean:
 	rm -rf build

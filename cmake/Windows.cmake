@@ -45,6 +45,17 @@ target_link_libraries(tolsy PRIVATE tolsy_win)
 target_link_options(tolsy PRIVATE -municode)
 tolsy_warnings(tolsy)
 
+# The start-up benchmark, run under Wine by `make bench`: tolsy.exe against a minimal window of
+# the same size, timed from a second program (bench/startup/).
+add_executable(bench_minimal_window WIN32 ${CMAKE_SOURCE_DIR}/bench/startup/minimal_window_win.cpp)
+target_link_libraries(bench_minimal_window PRIVATE ${TOLSY_WIN32_LIBS})
+target_link_options(bench_minimal_window PRIVATE -municode)
+tolsy_warnings(bench_minimal_window)
+add_executable(bench_startup ${CMAKE_SOURCE_DIR}/bench/startup/startup_win.cpp)
+target_link_libraries(bench_startup PRIVATE ${TOLSY_WIN32_LIBS})
+tolsy_warnings(bench_startup)
+add_dependencies(bench_startup tolsy bench_minimal_window)
+
 if(NOT TOLSY_WIN_TESTS)
   return()
 endif()

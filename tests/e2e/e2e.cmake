@@ -23,7 +23,7 @@ foreach(src IN LISTS e2e_tests)
   add_executable(e2e_${name} ${src})
   target_link_libraries(e2e_${name} PRIVATE e2e_support gtest_main)
   tolsy_warnings(e2e_${name})
-  add_dependencies(e2e_${name} tolsy tolsy_keepalive tolsy_timer_hook)
+  add_dependencies(e2e_${name} tolsy tolsy_keepalive tolsy_timer_hook bench_minimal_window)
   add_test(NAME e2e_${name} COMMAND e2e_${name})
   # The scenarios share one display and clipboard: never run two at once.
   set_tests_properties(e2e_${name} PROPERTIES LABELS e2e TIMEOUT 600 RUN_SERIAL TRUE)

@@ -1,0 +1,175 @@
+// Start-up under Wine, seen from a second process: the time from creating the process to the
+// main window's first complete paint, for tolsy.exe and for a minimal window of the same size,
+// alternated in one warm prefix. "Complete" is judged from the screen: the window's pixels are
+// read every millisecond or so, and the paint is complete at the first reading that equals one
+// of the readings of the last half second of a two-second watch (so a blinking caret does not
+// keep the picture from settling).
+//
+//   bench_startup.exe [runs]        (20 runs of each by default, after one warm-up run of each)
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kWatchMs = 2000;
+constexpr DWORD kSettledMs = 500;
+
+double now_ms() {
+    static const LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+std::wstring beside_this_program(const wchar_t* file) {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring p(path);
+    return p.substr(0, p.find_last_of(L"\\/") + 1) + file;
+}
+
+HWND find_window(DWORD pid, const std::wstring& caption) {
+    struct Search {
+        DWORD pid;
+        const std::wstring* caption;
+        HWND found;
+    } search{pid, &caption, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != s->pid || !IsWindowVisible(window)) return TRUE;
+            wchar_t text[64] = {};
+            GetWindowTextW(window, text, 64);
+            if (*s->caption != text) return TRUE;
+            s->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The window's rectangle as it is on the screen, reduced to a hash.
+std::uint64_t screen_hash(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    if (width <= 0 || height <= 0) return 0;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    std::uint64_t hash = 1469598103934665603ull;
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    for (int i = 0; i < width * height; ++i)
+        hash = (hash ^ (pixels[i] & 0xFFFFFF)) * 1099511628211ull;
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return hash;
+}
+
+struct Target {
+    const wchar_t* exe;
+    const wchar_t* caption;
+    std::vector<double> times;
+};
+
+// One start: milliseconds from creating the process to its window's complete paint; negative
+// when the window never appeared.
+double start_once(const Target& target) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::wstring path = beside_this_program(target.exe);
+    std::wstring command = L"\"" + path + L"\"";
+    const double t0 = now_ms();
+    if (!CreateProcessW(path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return -1;
+    struct Reading {
+        double at;
+        std::uint64_t hash;
+    };
+    std::vector<Reading> readings;
+    HWND window = nullptr;
+    double found_at = 0;
+    for (;;) {
+        const double t = now_ms();
+        if (window == nullptr) {
+            window = find_window(process.dwProcessId, target.caption);
+            if (window != nullptr) found_at = t;
+            if (window == nullptr && t - t0 > 15000) break;
+        }
+        if (window != nullptr) {
+            readings.push_back({t - t0, screen_hash(window)});
+            if (t - found_at > kWatchMs) break;
+        }
+        Sleep(1);
+    }
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    if (readings.empty()) return -1;
+    const double settled_from = readings.back().at - kSettledMs;
+    std::vector<std::uint64_t> settled;
+    for (const Reading& r : readings)
+        if (r.at >= settled_from) settled.push_back(r.hash);
+    for (const Reading& r : readings)
+        if (std::find(settled.begin(), settled.end(), r.hash) != settled.end()) return r.at;
+    return -1;
+}
+
+double quantile(std::vector<double> v, double q) {
+    std::sort(v.begin(), v.end());
+    return v[static_cast<std::size_t>(q * static_cast<double>(v.size() - 1))];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    Target tolsy{L"tolsy.exe", L"Framewright", {}};
+    Target minimal{L"bench_minimal_window.exe", L"Minimal window", {}};
+    // Warm-up: the prefix, the fonts and the file cache.
+    start_once(tolsy);
+    start_once(minimal);
+    for (int i = 0; i < runs; ++i) {
+        for (Target* t : {&tolsy, &minimal}) {
+            const double ms = start_once(*t);
+            if (ms >= 0) t->times.push_back(ms);
+        }
+    }
+    for (const Target* t : {&tolsy, &minimal}) {
+        if (t->times.empty()) {
+            std::printf("%ls: the window never appeared\n", t->exe);
+            return 1;
+        }
+        std::printf(
+            "%-26ls runs %2zu  median %7.1f ms  quartiles %7.1f .. %7.1f  min %7.1f  max %7.1f\n",
+            t->exe, t->times.size(), quantile(t->times, 0.5), quantile(t->times, 0.25),
+            quantile(t->times, 0.75), quantile(t->times, 0.0), quantile(t->times, 1.0));
+    }
+    std::printf("ratio of medians: %.2f (goal 1.15)\n",
+                quantile(tolsy.times, 0.5) / quantile(minimal.times, 0.5));
+    return 0;
+}
