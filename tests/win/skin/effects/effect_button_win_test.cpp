@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "skin/themes/theme_components.h"
+#include "toolkit/controls/form_resource_win.h"
 #include "toolkit/controls/form_win.h"
 
 namespace tolsy {
@@ -21,6 +23,10 @@ void pump_until(const std::function<bool()>& done) {
 class EffectButtonWin : public ::testing::Test {
   protected:
     void SetUp() override {
+        // The button's looks come from the program's own theme.
+        themes = std::make_unique<ThemeComponents>();
+        load_window_description(*themes, "TFORM1", {}, keep_theme_components);
+        ASSERT_NE(theme_manager().current(), nullptr);
         form.set_client_size(200, 100);
         form.create_window();
         ShowWindow(form.handle(), SW_SHOW);
@@ -39,6 +45,7 @@ class EffectButtonWin : public ::testing::Test {
         return true;
     }
 
+    std::unique_ptr<ThemeComponents> themes;
     Form form;
     TeEffectButton component{nullptr};
     TTeEffectButton button{component};
