@@ -86,6 +86,18 @@ TEST_F(EffectButtonWin, ADisabledButtonOrAnAnimationSwitchedOffChangesWithoutAFa
     }
 }
 
+TEST_F(EffectButtonWin, ARunEndsWhenItsTransitionHasDrawnItsLastFrame) {
+    WindowCanvasWin canvas(form.handle());
+    TteAnimationRec settings;
+    settings.set_effect("[ FADE ] - Plasma");
+    settings.set_time(100);
+    const Image before(40, 30, 0xFF000000), after(40, 30, 0xFFFFFFFF);
+    run_transition(&canvas, 5, 5, settings, after, before);
+    EXPECT_EQ(canvas.last_frame(), after);
+    EXPECT_FALSE(transition_engine().any_active());
+    EXPECT_FALSE(timer_exists());
+}
+
 TEST_F(EffectButtonWin, EachButtonHasItsOwnSlotUntilItGoes) {
     int slot = -1;
     {
