@@ -1,13 +1,17 @@
 #include "app/form1_win.h"
 
+#include "about/about_win.h"
 #include "app/font_check_win.h"
 #include "app/form1_controls_win.h"
 #include "app/form1_description.h"
 #include "app/form1_view_win.h"
+#include "app/help_router.h"
 #include "base/windows1252_win.h"
 #include "composer/frame_composer.h"
+#include "skin/forms/te_form_win.h"
 #include "toolkit/controls/application_win.h"
 #include "toolkit/controls/form_resource_win.h"
+#include "toolkit/controls/sys_popup_menu_win.h"
 
 namespace tolsy {
 
@@ -15,6 +19,15 @@ namespace {
 // SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE: position and size are passed but ignored.
 constexpr UINT kTopmostFlags = 0x13;
 static_assert(kTopmostFlags == (SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE));
+
+// The part of the description that acts on the window itself: its frame and window menu.
+void keep_shell_components(ObjectNode& description) {
+    description.properties.clear();
+    std::erase_if(description.children, [](const ObjectNode& child) {
+        return !same_text(child.class_name, TSysPopupMenu::static_class_info().name()) &&
+               !same_text(child.class_name, TTeForm::static_class_info().name());
+    });
+}
 }  // namespace
 
 TForm1::TForm1() {
@@ -27,6 +40,14 @@ TForm1::TForm1() {
         load_window_description(*themes, kForm1DescriptionName, {}, keep_theme_components);
         themes_ = std::move(themes);
         create_controls();
+        register_sys_popup_menu_classes();
+        register_frame_classes();
+        shell_ = std::make_unique<FormComponents>(*this);
+        load_window_description(*shell_, kForm1DescriptionName,
+                                {{"CustomItem1Click", [this](Component&) { CustomItem1Click(); }},
+                                 {"Help1Click", [this](Component&) { Help1Click(); }},
+                                 {"Close1Click", [this](Component&) { Close1Click(); }}},
+                                keep_shell_components);
         FormCreate();
     };
     on_show = [this] { FormShow(); };
@@ -71,6 +92,12 @@ void TForm1::set_topmost() {
 
 void TForm1::CloseButtonClick() {
     close();
+}
+void TForm1::CustomItem1Click() {
+    if (about_ && about_->handle()) about_->show_modal();
+}
+void TForm1::Help1Click() {
+    open_help_contents();
 }
 void TForm1::Close1Click() {
     close();

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "skin/themes/theme_components.h"
+#include "toolkit/controls/form_components_win.h"
 #include "toolkit/controls/form_win.h"
 
 namespace tolsy {
@@ -16,6 +17,7 @@ struct Form1Controls;
 class Form1View;
 class FrameComposer;
 class Component;
+class TAbout;
 
 class TForm1 : public Form {
   public:
@@ -27,7 +29,13 @@ class TForm1 : public Form {
     void FormActivate();
     void ApplicationRestore();
     void CloseButtonClick();
+
+    // The window menu's items (SysPopupMenu1).
+    void CustomItem1Click();
+    void Help1Click();
     void Close1Click();
+    // The About window the window menu shows (not owned; created after this window).
+    void set_about(TAbout* about) { about_ = about; }
 
     // Places the window in the top-most band without moving, sizing or activating it.
     void set_topmost();
@@ -52,6 +60,8 @@ class TForm1 : public Form {
     Form1Controls& controls() { return *controls_; }
     // The theme list and engine of the window's description; none before the window exists.
     ThemeComponents* theme_components() const { return themes_.get(); }
+    // The window menu and the other components that act on the window itself.
+    FormComponents* shell_components() const { return shell_.get(); }
 
   private:
     // Creates the child controls and binds their events to the handlers.
@@ -64,6 +74,8 @@ class TForm1 : public Form {
     std::unique_ptr<Form1Controls> controls_;
     std::unique_ptr<Form1View> view_;
     std::unique_ptr<FrameComposer> composer_;
+    std::unique_ptr<FormComponents> shell_;
+    TAbout* about_ = nullptr;
     void stay_on_top();
 };
 

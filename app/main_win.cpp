@@ -23,6 +23,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The About window exists from start-up to the end, hidden until asked for.
     tolsy::TAbout about;
     app.guarded([&] { about.Create(form1.handle()); });
+    form1.set_about(&about);
 
     if (!app.terminated() && form1.handle()) form1.show();
     const int exit_code = app.run();

@@ -41,6 +41,29 @@ class TTeSkinFile : public TteTheme {
     bool draw_button(int kind, Canvas& canvas, std::string_view object, const Rect& rect,
                      VisualState state) override;
 
+    // The frame operations (skin/themes/skin_file_frame.cpp), answered from the form object:
+    // for "default" the standard form object (frame kinds 0, 1, 2, 4) or the tool window
+    // object (kind 6), else the root of that name.
+    bool has_form_object(int frame_kind, std::string_view object) override;
+    Shape window_region(int frame_kind, std::string_view object, const Rect& window) override;
+    int frame_hit_test(int frame_kind, std::string_view object, const FrameWindowInfo& info,
+                       Point point) override;
+    Rect client_rect(int frame_kind, std::string_view object, const Rect& window) override;
+    Rect caption_text_rect(int frame_kind, std::string_view object,
+                           const FrameWindowInfo& info) override;
+    Rect caption_button_rect(int frame_kind, std::string_view object, const FrameWindowInfo& info,
+                             int button_kind) override;
+    void draw_window(int frame_kind, std::string_view object, Canvas& canvas,
+                     const FrameWindowInfo& info) override;
+    void draw_form_background(int frame_kind, std::string_view object, Canvas& canvas,
+                              const Rect& client) override;
+    void draw_caption_text(int frame_kind, std::string_view object, Canvas& canvas,
+                           const Rect& rect, const FrameWindowInfo& info) override;
+    void draw_caption_button(int frame_kind, std::string_view object, Canvas& canvas,
+                             const CaptionButtonRecord& button) override;
+    // The form object a frame of that kind and ThemeObject is drawn from; none when absent.
+    TSeSkinObject* form_object(int frame_kind, std::string_view object) const;
+
   protected:
     void deltas_changed() override { rebuild_look(); }
     void rebuild_look();

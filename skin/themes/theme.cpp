@@ -48,6 +48,30 @@ bool TteTheme::draw_button(int, Canvas&, std::string_view, const Rect&, VisualSt
     return false;
 }
 
+bool TteTheme::has_form_object(int, std::string_view) {
+    return false;
+}
+Shape TteTheme::window_region(int, std::string_view, const Rect& window) {
+    return Shape::rectangle(window);
+}
+int TteTheme::frame_hit_test(int, std::string_view, const FrameWindowInfo&, Point) {
+    return kZoneClient;
+}
+Rect TteTheme::client_rect(int, std::string_view, const Rect&) {
+    return {};
+}
+Rect TteTheme::caption_text_rect(int, std::string_view, const FrameWindowInfo&) {
+    return {};
+}
+Rect TteTheme::caption_button_rect(int, std::string_view, const FrameWindowInfo&, int) {
+    return {};
+}
+void TteTheme::draw_window(int, std::string_view, Canvas&, const FrameWindowInfo&) {}
+void TteTheme::draw_form_background(int, std::string_view, Canvas&, const Rect&) {}
+void TteTheme::draw_caption_text(int, std::string_view, Canvas&, const Rect&,
+                                 const FrameWindowInfo&) {}
+void TteTheme::draw_caption_button(int, std::string_view, Canvas&, const CaptionButtonRecord&) {}
+
 void TteTheme::set_deltas(int hue, int brightness) {
     if (hue == delta_hue_ && brightness == delta_brightness_) return;
     delta_hue_ = hue;

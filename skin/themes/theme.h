@@ -7,6 +7,8 @@
 
 #include "picture/canvas.h"
 #include "skin/bytes/skin_bytes.h"
+#include "skin/model/shape.h"
+#include "skin/themes/frame_info.h"
 #include "toolkit/components/visual_state.h"
 
 namespace tolsy {
@@ -67,6 +69,29 @@ class TteTheme {
     // state, into rect. False when the theme has no object for it (nothing is drawn).
     virtual bool draw_button(int kind, Canvas& canvas, std::string_view object, const Rect& rect,
                              VisualState state);
+
+    // The frame operations of a skinned window. Each takes the frame kind (kFrameStandard ...)
+    // and the form's ThemeObject name. The base theme has no form object: it answers false,
+    // empty rectangles, zone 0 and the window's own rectangle, and draws nothing.
+    virtual bool has_form_object(int frame_kind, std::string_view object);
+    virtual Shape window_region(int frame_kind, std::string_view object, const Rect& window);
+    // The zone under a point of the window; 0 leaves it to the frame's own tests.
+    virtual int frame_hit_test(int frame_kind, std::string_view object, const FrameWindowInfo& info,
+                               Point point);
+    virtual Rect client_rect(int frame_kind, std::string_view object, const Rect& window);
+    virtual Rect caption_text_rect(int frame_kind, std::string_view object,
+                                   const FrameWindowInfo& info);
+    virtual Rect caption_button_rect(int frame_kind, std::string_view object,
+                                     const FrameWindowInfo& info, int button_kind);
+    // Frame and caption background, without the caption text and buttons.
+    virtual void draw_window(int frame_kind, std::string_view object, Canvas& canvas,
+                             const FrameWindowInfo& info);
+    virtual void draw_form_background(int frame_kind, std::string_view object, Canvas& canvas,
+                                      const Rect& client);
+    virtual void draw_caption_text(int frame_kind, std::string_view object, Canvas& canvas,
+                                   const Rect& rect, const FrameWindowInfo& info);
+    virtual void draw_caption_button(int frame_kind, std::string_view object, Canvas& canvas,
+                                     const CaptionButtonRecord& button);
 
   protected:
     virtual void deltas_changed() {}

@@ -60,9 +60,12 @@ class Application {
         }
     }
 
+    // Offers a message taken from the queue to the message hook, then to dialog navigation;
+    // true when it must not be dispatched. The message loops call it for every message.
+    bool process_message(MSG& msg);
+
   private:
     Application() = default;
-    bool process_message(MSG& msg);
 
     std::string title_;
     HWND main_window_ = nullptr;

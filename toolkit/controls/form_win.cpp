@@ -70,10 +70,16 @@ void Form::set_client_size(int width, int height) {
     client_width_ = width;
     client_height_ = height;
     if (!handle()) return;
-    RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, window_style(), FALSE, window_ex_style());
-    SetWindowPos(handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+    const SIZE size = window_size_for_client();
+    SetWindowPos(handle(), nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE Form::window_size_for_client() const {
+    if (frame_adjuster_) return frame_adjuster_(client_width_, client_height_);
+    RECT r{0, 0, client_width_, client_height_};
+    AdjustWindowRectEx(&r, window_style(), FALSE, window_ex_style());
+    return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
 void Form::set_border_style(BorderStyle style) {
@@ -152,10 +158,9 @@ void Form::apply_styles() {
 
 void Form::create_window(HWND owner, DWORD extra_ex_style) {
     extra_ex_style_ = extra_ex_style;
-    RECT r{0, 0, client_width_, client_height_};
-    AdjustWindowRectEx(&r, window_style(), FALSE, window_ex_style());
+    const SIZE size = window_size_for_client();
     create(window_ex_style(), windows1252_to_wide(caption_).c_str(), window_style(), CW_USEDEFAULT,
-           CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, owner, nullptr);
+           CW_USEDEFAULT, size.cx, size.cy, owner, nullptr);
     if (!handle()) throw std::runtime_error("Cannot create window");
     Application& app = Application::instance();
     if (!app.main_window()) app.set_main_window(handle());

@@ -46,9 +46,14 @@ class Form : public Window {
     void set_form_style(FormStyle style);
     FormStyle form_style() const { return form_style_; }
     void set_color(COLORREF color_or_sys_index);
+    COLORREF color() const { return color_; }
     void set_font(const FontSpec& font);
     HFONT font() const { return font_.get(); }
     void set_centered(bool centered) { centered_ = centered; }
+    // The window size around a client size, for a frame drawn by someone other than the
+    // platform; unset, the platform's frame for the window's styles is assumed.
+    using FrameAdjuster = std::function<SIZE(int client_width, int client_height)>;
+    void set_frame_adjuster(FrameAdjuster adjuster) { frame_adjuster_ = std::move(adjuster); }
     // The push button Enter presses (answered to DM_GETDEFID); 0 for none.
     void set_default_button_id(int id) { default_button_id_ = id; }
 
@@ -75,6 +80,7 @@ class Form : public Window {
 
   private:
     void paint_background(HDC dc);
+    SIZE window_size_for_client() const;
 
     std::string caption_;
     int client_width_ = 300;
@@ -86,6 +92,7 @@ class Form : public Window {
     UniqueFont font_;
     DWORD extra_ex_style_ = 0;
     int default_button_id_ = 0;
+    FrameAdjuster frame_adjuster_;
     bool centered_ = false;
     bool shown_once_ = false;
     bool minimized_ = false;

@@ -44,11 +44,11 @@ bool drive_modal(TAbout& about, std::function<bool()> step, std::chrono::millise
     return std::chrono::steady_clock::now() - started < limit;
 }
 
-// The OK button is the platform's own default button, at its place, in the window's font, and
-// the one Enter presses.
-void expect_platform_ok_button(const TAbout& about) {
+// The OK button is the skinned push button over the platform's own (drawn by its owner), at its
+// place, in the window's font, and the one Enter presses.
+void expect_skinned_ok_button(const TAbout& about) {
     HWND ok = about.TeButton1();
-    EXPECT_EQ(GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_EQ(GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
     RECT r;
     GetWindowRect(ok, &r);
     MapWindowPoints(nullptr, about.handle(), reinterpret_cast<POINT*>(&r), 2);
@@ -94,7 +94,7 @@ TEST_F(AboutWindowTest, CreatedHiddenFromItsDescriptionWithTheTextsOfTheRecord) 
     EXPECT_STREQ(text, L"About");
     GetWindowTextW(about->TeButton1(), text, 32);
     EXPECT_STREQ(text, L"OK");
-    expect_platform_ok_button(*about);
+    expect_skinned_ok_button(*about);
     const LONG_PTR style = GetWindowLongPtrW(about->handle(), GWL_STYLE);
     EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0) << "a dialog border without boxes";
     EXPECT_EQ(about->design().BehaviorLabel1->Behavior, "Appearing");

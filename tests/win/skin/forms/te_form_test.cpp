@@ -1,0 +1,220 @@
+// The skinned frame on a real window carrying every border icon: zones and hit-test codes,
+// caption button states, maximise, roll-up and restore bounds, cancelling close and minimise,
+// system commands passed on, and the platform's frame again when the theme goes.
+#include "skin/forms/te_form_win.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "skin/themes/theme_components.h"
+#include "toolkit/components/text_stream.h"
+#include "toolkit/controls/form_components_win.h"
+#include "toolkit/controls/form_resource_win.h"
+
+namespace tolsy {
+namespace {
+
+constexpr int kClientWidth = 300;
+constexpr int kClientHeight = 200;
+
+// Records the system commands that reach the form itself and handles none of them.
+class RecordingForm : public Form {
+  public:
+    std::vector<WPARAM> commands;
+    int close_requests = 0;
+
+  protected:
+    LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override {
+        if (message == WM_SYSCOMMAND) {
+            commands.push_back(wparam & 0xFFF0);
+            return 0;
+        }
+        if (message == WM_CLOSE) {
+            ++close_requests;
+            return 0;
+        }
+        return Form::handle_message(message, wparam, lparam);
+    }
+};
+
+bool same(const RECT& a, const RECT& b) {
+    return EqualRect(&a, &b) != FALSE;
+}
+
+void pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+class FrameTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        themes = std::make_unique<ThemeComponents>();
+        load_window_description(*themes, "TFORM1", {}, keep_theme_components);
+        ASSERT_NE(theme_manager().current(), nullptr);
+        register_frame_classes();
+        form.set_caption("Frame test");
+        form.set_client_size(kClientWidth, kClientHeight);
+        form.create_window();
+        shell = std::make_unique<FormComponents>(form);
+        shell->add_handler("FrameClose", TTeCancelEvent::Function([this](Component&, bool& go) {
+                               ++closes;
+                               go = allow;
+                           }));
+        shell->add_handler("FrameMinimize",
+                           TTeCancelEvent::Function([this](Component&, bool& go) { go = allow; }));
+        read_description(
+            *shell,
+            object_text_to_binary("object Main: TMain\n  object TeForm1: TTeForm\n"
+                                  "    BorderIcons = [kbiClose, kbiSystemMenu, kbiMinimize, "
+                                  "kbiMaximize, kbiHelp, kbiRollup, kbiTray]\n"
+                                  "    OnClose = FrameClose\n    OnMinimize = FrameMinimize\n"
+                                  "  end\nend\n"),
+            {}, [](ObjectNode& n) { n.properties.clear(); });
+        frame = dynamic_cast<TTeForm*>(shell->find_component("TeForm1"));
+        ASSERT_NE(frame, nullptr);
+        ShowWindow(form.handle(), SW_SHOWNOACTIVATE);
+        pump();
+    }
+    void TearDown() override {
+        shell.reset();
+        themes.reset();
+    }
+    RECT window() const {
+        RECT r{};
+        GetWindowRect(form.handle(), &r);
+        return r;
+    }
+    // The screen point at a place of the window.
+    LPARAM at(Point p) const {
+        const RECT r = window();
+        return MAKELPARAM(r.left + p.x, r.top + p.y);
+    }
+    Point centre_of_button(int kind) const {
+        const Rect r = theme_manager().current()->caption_button_rect(kFrameStandard, "default",
+                                                                      frame->window_info(), kind);
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    LRESULT hit(Point p) const { return SendMessageW(form.handle(), WM_NCHITTEST, 0, at(p)); }
+
+    std::unique_ptr<ThemeComponents> themes;
+    RecordingForm form;
+    std::unique_ptr<FormComponents> shell;
+    TTeForm* frame = nullptr;
+    int closes = 0;
+    bool allow = true;
+};
+
+TEST_F(FrameTest, ClientKeepsItsSizeInsideTheThemesFrame) {
+    RECT client{};
+    GetClientRect(form.handle(), &client);
+    EXPECT_EQ(client.right, kClientWidth);
+    EXPECT_EQ(client.bottom, kClientHeight);
+    const RECT r = window();
+    EXPECT_EQ(r.right - r.left, kClientWidth + 10);
+    EXPECT_EQ(r.bottom - r.top, kClientHeight + 34);
+    EXPECT_TRUE(frame->framed());
+}
+
+TEST_F(FrameTest, ZonesAnswerTheirHitTestCodes) {
+    const std::pair<Point, LRESULT> points[] = {
+        {{150, 12}, HTCAPTION},
+        {centre_of_button(kCaptionClose), HTCLOSE},
+        {centre_of_button(kCaptionMinimize), HTMINBUTTON},
+        {centre_of_button(kCaptionMaximize), HTMAXBUTTON},
+        {centre_of_button(kCaptionHelp), HTHELP},
+        {centre_of_button(kCaptionRollUp), HTBORDER},
+        {centre_of_button(kCaptionTray), HTBORDER},
+        {centre_of_button(kCaptionIcon), HTSYSMENU},
+        {{1, 100}, HTLEFT},
+        {{kClientWidth + 8, 100}, HTRIGHT},
+        {{150, kClientHeight + 32}, HTBOTTOM},
+        {{kClientWidth + 8, kClientHeight + 32}, HTBOTTOMRIGHT},
+        {{150, 100}, HTCLIENT},
+    };
+    for (const auto& [p, code] : points) EXPECT_EQ(hit(p), code) << p.x << "," << p.y;
+}
+
+TEST_F(FrameTest, CloseButtonIsHotThenPressedAndAReleaseElsewhereDoesNothing) {
+    const Point close = centre_of_button(kCaptionClose);
+    const Image normal = frame->render_frame();
+    SendMessageW(form.handle(), WM_NCMOUSEMOVE, HTCLOSE, at(close));
+    EXPECT_EQ(frame->hot_zone(), kZoneClose);
+    EXPECT_TRUE(frame->hover_check_running());
+    const Image hot = frame->render_frame();
+    EXPECT_NE(hot.at(close.x - 6, close.y - 6), normal.at(close.x - 6, close.y - 6));
+
+    SendMessageW(form.handle(), WM_NCLBUTTONDOWN, HTCLOSE, at(close));
+    EXPECT_EQ(frame->pressed_zone(), kZoneClose);
+    const Image pressed = frame->render_frame();
+    EXPECT_NE(pressed.at(close.x - 6, close.y - 6), hot.at(close.x - 6, close.y - 6));
+    SendMessageW(form.handle(), WM_LBUTTONUP, 0, MAKELPARAM(100, 100));  // in the client area
+    pump();
+    EXPECT_EQ(closes, 0);
+    EXPECT_EQ(form.close_requests, 0);
+
+    // The hover check puts the button back and stops once the mouse is elsewhere.
+    SetCursorPos(window().right + 50, window().bottom + 50);
+    SendMessageW(form.handle(), WM_TIMER, 0xB0E1, 0);
+    EXPECT_EQ(frame->hot_zone(), kZoneClient);
+    EXPECT_FALSE(frame->hover_check_running());
+
+    SendMessageW(form.handle(), WM_NCLBUTTONDOWN, HTCLOSE, at(close));
+    SendMessageW(form.handle(), WM_NCLBUTTONUP, HTCLOSE, at(close));
+    pump();
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(form.close_requests, 1);
+}
+
+TEST_F(FrameTest, CloseAndMinimiseCanBeCancelled) {
+    allow = false;
+    frame->close_window();
+    SendMessageW(form.handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    pump();
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(form.close_requests, 0);
+    EXPECT_FALSE(IsIconic(form.handle()));
+    EXPECT_TRUE(form.commands.empty());
+}
+
+TEST_F(FrameTest, MaximiseRollUpAndRestoreBounds) {
+    const RECT normal = window();
+    frame->maximize();
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(form.handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    EXPECT_TRUE(same(monitor.rcWork, window()));
+    EXPECT_EQ(frame->window_state(), TTeWindowState::kwsMaximized);
+    frame->restore();
+    EXPECT_TRUE(same(normal, window()));
+    frame->rollup();
+    EXPECT_EQ(window().bottom - window().top, 29);
+    EXPECT_EQ(window().left, normal.left);
+    frame->restore();
+    EXPECT_TRUE(same(normal, window()));
+    EXPECT_EQ(frame->window_state(), TTeWindowState::kwsNormal);
+}
+
+TEST_F(FrameTest, OtherSystemCommandsGoOnUntouched) {
+    for (WPARAM command : {SC_MOVE, SC_SIZE, SC_CLOSE, SC_CONTEXTHELP})
+        SendMessageW(form.handle(), WM_SYSCOMMAND, command, 0);
+    EXPECT_EQ(form.commands, (std::vector<WPARAM>{SC_MOVE, SC_SIZE, SC_CLOSE, SC_CONTEXTHELP}));
+}
+
+TEST_F(FrameTest, WithoutAThemeThePlatformsFrameReturns) {
+    themes.reset();  // the stored theme goes with its list
+    EXPECT_EQ(theme_manager().current(), nullptr);
+    EXPECT_FALSE(frame->framed());
+    RECT client{};
+    GetClientRect(form.handle(), &client);
+    EXPECT_EQ(client.right, kClientWidth);
+    EXPECT_EQ(client.bottom, kClientHeight);
+    EXPECT_EQ(hit({150, 100}), HTCLIENT);
+}
+
+}  // namespace
+}  // namespace tolsy
