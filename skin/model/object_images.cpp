@@ -34,7 +34,8 @@ void settle_link_transparency(TSeSkinObject& object) {
             link.transparency = {};
             return;
         }
-        link.transparency = compute_link_transparency(bitmap->image, link_rect(link), margins);
+        link.transparency =
+            compute_link_transparency(bitmap->transparent_counts(), link_rect(link), margins);
         link.transparency_settled = true;
     });
 }
