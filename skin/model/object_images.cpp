@@ -1,8 +1,5 @@
 #include "skin/model/object_images.h"
 
-#include <utility>
-#include <vector>
-
 namespace tolsy {
 
 const TteBitmap* link_bitmap(const TSeSkinObject& object, const TteBitmapLink& link) {
@@ -18,34 +15,16 @@ void settle_link_transparency(TSeSkinObject& object) {
             link.transparency = {};
             return;
         }
-        link.transparency = compute_link_transparency(bitmap->image, link_rect(link), margins);
+        link.transparency =
+            compute_link_transparency(bitmap->transparent_counts(), link_rect(link), margins);
         link.transparency_settled = true;
     });
 }
 
 void settle_link_transparency(std::span<const std::unique_ptr<TSeSkinObject>> roots) {
-    // A skin holds few images: a short list beats a map.
-    std::vector<std::pair<const TteBitmap*, TransparentPixels>> summaries;
-    auto summary = [&summaries](const TteBitmap& bitmap) -> const TransparentPixels& {
-        for (const auto& [b, pixels] : summaries)
-            if (b == &bitmap) return pixels;
-        return summaries.emplace_back(&bitmap, TransparentPixels(bitmap.image)).second;
-    };
+    // Each image's counts are made once, on its first link, and kept with the image.
     for (const auto& root : roots) {
-        root->for_each([&](TSeSkinObject& object) {
-            const Margins margins = object_margins(object);
-            for_each_link(object, [&](TteBitmapLink& link) {
-                if (link.transparency_settled) return;
-                const TteBitmap* bitmap = link_bitmap(object, link);
-                if (bitmap == nullptr) {
-                    link.transparency = {};
-                    return;
-                }
-                link.transparency =
-                    compute_link_transparency(summary(*bitmap), link_rect(link), margins);
-                link.transparency_settled = true;
-            });
-        });
+        root->for_each([](TSeSkinObject& object) { settle_link_transparency(object); });
     }
 }
 

@@ -2,6 +2,7 @@
 // the maximum body (flagged image records, objects in binary form).
 #include <stdexcept>
 
+#include "base/load_budget.h"
 #include "skin/bytes/bmp_reader.h"
 #include "skin/bytes/inflate_reader.h"
 #include "skin/bytes/skin_error.h"
@@ -169,6 +170,8 @@ void TSeSkinSource::add_root(std::unique_ptr<TSeSkinObject> root) {
 }
 
 void TSeSkinSource::finish_read() {
+    // Every link is settled: the images' transparency tables are done with.
+    for (auto& bitmap : bitmaps) bitmap->release_transparent_counts();
     // The client area of every root is never drawn masked.
     for (auto& root : objects) {
         for (std::size_t i = 0; i < root->child_count(); ++i) {
@@ -182,6 +185,7 @@ void TSeSkinSource::finish_read() {
 
 SkinReadReport TSeSkinSource::read_body(std::span<const std::uint8_t> body, std::size_t base_offset,
                                         SkinBody kind) {
+    LoadBudgetScope budget(body.size());
     clear();
     SkinReadReport report;
     report.body_size = body.size();
@@ -199,6 +203,7 @@ SkinReadReport TSeSkinSource::read_body(std::span<const std::uint8_t> body, std:
 }
 
 SkinReadReport TSeSkinSource::read_inflated_body(InflateReader& inflater, SkinBody kind) {
+    LoadBudgetScope budget(inflater.input_size());
     clear();
     SkinReadReport report;
     try {

@@ -284,6 +284,32 @@ TEST(ComponentOwnership, NamesMustBeIdentifiersAndUniqueInTheOwner) {
     EXPECT_NO_THROW(a->set_name("Same"));  // its own name again
 }
 
+// Owners of many components find them through an index; it must answer as the scan does
+// through renames, removals from anywhere and names given before the owner was known.
+TEST(ComponentOwnership, NameLookupStaysRightForSmallAndLargeOwners) {
+    for (const int count : {4, 40, 500}) {
+        SCOPED_TRACE(count);
+        Recorder owner(nullptr);
+        std::vector<Recorder*> kids;
+        for (int i = 0; i < count; ++i) {
+            kids.push_back(new Recorder(&owner));
+            kids.back()->set_name("Kid" + std::to_string(i));
+        }
+        EXPECT_EQ(owner.find_component("KID1"), kids[1]);
+        EXPECT_THROW(kids[0]->set_name("kid2"), ComponentNameError);
+        kids[2]->set_name("Renamed");
+        EXPECT_EQ(owner.find_component("kid2"), nullptr);
+        EXPECT_EQ(owner.find_component("renamed"), kids[2]);
+        EXPECT_NO_THROW(kids[0]->set_name("Kid2"));
+        delete kids[1];
+        EXPECT_EQ(owner.find_component("Kid1"), nullptr);
+        EXPECT_EQ(owner.find_component("Kid0"), nullptr);
+        EXPECT_EQ(owner.find_component("Kid2"), kids[0]);
+        EXPECT_EQ(owner.find_component("Kid" + std::to_string(count - 1)), kids.back());
+        EXPECT_EQ(owner.components().size(), static_cast<std::size_t>(count - 1));
+    }
+}
+
 TEST(ComponentOwnership, ParentKeepsChildrenInCreationOrder) {
     Recorder root(nullptr);
     auto* p = new Recorder(&root);
