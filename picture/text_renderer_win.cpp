@@ -1,5 +1,6 @@
 #include "picture/text_renderer_win.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -95,10 +96,11 @@ void GdiTextRenderer::draw(Canvas& canvas, std::string_view text, const PaintFon
     std::uint32_t* bits = nullptr;
     UniqueBitmap dib = make_dib(dc_.get(), target.width(), target.height(), &bits);
     Image& image = canvas.image();
-    const std::size_t row_bytes = static_cast<std::size_t>(target.width()) * 4;
+    // Not empty, so the width is positive: held unsigned, the compiler sees it too.
+    const auto width = static_cast<std::uint32_t>(target.width());
     for (int y = 0; y < target.height(); ++y) {
-        std::memcpy(bits + static_cast<std::size_t>(y) * target.width(),
-                    image.row(target.top + y) + target.left, row_bytes);
+        std::copy_n(image.row(target.top + y) + target.left, width,
+                    bits + static_cast<std::size_t>(y) * width);
     }
     {
         SelectObjectScope bitmap(dc_.get(), dib.get());
