@@ -1,6 +1,5 @@
 #include "picture/text_renderer_win.h"
 
-#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -96,11 +95,11 @@ void GdiTextRenderer::draw(Canvas& canvas, std::string_view text, const PaintFon
     std::uint32_t* bits = nullptr;
     UniqueBitmap dib = make_dib(dc_.get(), target.width(), target.height(), &bits);
     Image& image = canvas.image();
-    // Not empty, so the width is positive: held unsigned, the compiler sees it too.
-    const auto width = static_cast<std::uint32_t>(target.width());
+    // Not empty, so the width is positive.
+    const auto width = static_cast<std::size_t>(static_cast<unsigned>(target.width()));
     for (int y = 0; y < target.height(); ++y) {
-        std::copy_n(image.row(target.top + y) + target.left, width,
-                    bits + static_cast<std::size_t>(y) * width);
+        std::memcpy(bits + static_cast<std::size_t>(y) * width,
+                    image.row(target.top + y) + target.left, width * sizeof(std::uint32_t));
     }
     {
         SelectObjectScope bitmap(dc_.get(), dib.get());
