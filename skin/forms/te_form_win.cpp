@@ -108,10 +108,11 @@ BorderStyle toolkit_style(TTeBorderStyle style) {
     }
 }
 
-// The process's text renderer for frame captions.
+// The process's text renderer for frame captions; never freed, as layout keeps a pointer to it
+// to the end of the process.
 GdiTextRenderer& caption_renderer() {
-    static GdiTextRenderer renderer;
-    return renderer;
+    static GdiTextRenderer* renderer = new GdiTextRenderer;
+    return *renderer;
 }
 
 }  // namespace
