@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "about/version_info_win.h"
+#include "skin/controls/skinned_controls_win.h"
 #include "skin/forms/te_form_win.h"
 #include "toolkit/controls/application_win.h"
 #include "toolkit/controls/form_resource_win.h"
@@ -179,6 +180,7 @@ void TAbout::create_controls() {
         place_label(design);
         return HWND{};
     });
+    natives_.set_factory(skinned_controls());
     natives_.build(handle(), child_controls_of(design_), design_.Font, handle());
     set_default_button_id(natives_.default_button_id());
 }

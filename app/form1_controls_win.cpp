@@ -1,6 +1,8 @@
 #include "app/form1_controls_win.h"
 
 #include "app/form1_glyphs.h"
+#include "base/windows1252.h"
+#include "skin/controls/skinned_controls_win.h"
 #include "toolkit/controls/form_resource_win.h"
 
 namespace tolsy {
@@ -34,9 +36,21 @@ void Form1Controls::create(HWND form, const DescriptionHandlers& handlers) {
     load_window_description(*read, kForm1DescriptionName, handlers, keep_form1_controls);
     description = std::move(read);
     // The pictures are drawn by the program, not stored with the description.
+    natives.set_factory(skinned_controls());
     natives.set_glyph("ClearAllButton", clear_button_glyph());
-    natives.set_glyph("TeEffectButton1", close_button_glyph());
     natives.set_glyph("TeButton1", clipboard_button_glyph());
+    natives.add_kind(TeEffectButton::static_class_info(), [this](HWND parent, Control& control) {
+        auto& component = static_cast<TeEffectButton&>(control);
+        close_button = std::make_unique<TTeEffectButton>(component);
+        close_button->set_caption(utf16_to_windows1252_lossy(component.caption));
+        close_button->set_font(font_spec(component.effective_font(description->font)));
+        close_button->set_glyph(close_button_glyph());
+        close_button->set_default(component.is_default);
+        close_button->create({component.left, component.top, component.width, component.height},
+                             parent);
+        close_button->on_click = [&component] { component.on_click(component); };
+        return HWND{nullptr};
+    });
     natives.build(form, description->top_controls(), description->font, form);
 
     const NativeControls& n = natives;
@@ -60,7 +74,7 @@ void Form1Controls::create(HWND form, const DescriptionHandlers& handlers) {
     TePanel1 = &n.container("TePanel1");
     DisplayEdit = &n.edit("DisplayEdit");
     ClearAllButton = &n.push_button("ClearAllButton");
-    TeEffectButton1 = &n.push_button("TeEffectButton1");
+    TeEffectButton1 = close_button.get();
     TeButton1 = &n.push_button("TeButton1");
 }
 

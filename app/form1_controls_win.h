@@ -5,6 +5,7 @@
 
 #include "app/form1_description.h"
 #include "composer/frame_composer.h"
+#include "skin/effects/effect_button_win.h"
 #include "toolkit/controls/control_builder_win.h"
 
 namespace tolsy {
@@ -12,6 +13,8 @@ namespace tolsy {
 struct Form1Controls {
     std::unique_ptr<Form1Description> description;
     NativeControls natives;
+    // The Close button fades between its normal and hot looks.
+    std::unique_ptr<TTeEffectButton> close_button;
 
     PageControl* TePageControl1 = nullptr;
     TabSheet* TeTabSheet1 = nullptr;

@@ -1,23 +1,21 @@
 #include "app/form1_description.h"
 
+#include "skin/effects/effect_controls.h"
+
 namespace tolsy {
 
 namespace {
 constexpr char kReadingRootClass[] = "TForm1Controls";
-// The Close button fades on hover (an effect of the skin); here it is read as a push button.
-constexpr std::string_view kEffectButtonClass = "TTeEffectButton";
-constexpr std::string_view kButtonClass = "TTeButton";
-
 bool is_control_class(std::string_view name) {
     for (std::string_view known :
          {"TTePageControl", "TTeTabSheet", "TTeGroupBox", "TTePanel", "TTeEdit", "TTeComboBox",
-          "TTeCheckBox", "TTeButton", "TTeSpeedButton"}) {
+          "TTeCheckBox", "TTeButton", "TTeSpeedButton", "TTeEffectButton"}) {
         if (same_text(name, known)) return true;
     }
     return false;
 }
 
-// Keeps the properties a class publishes (the effect button's animation settings go).
+// Keeps the properties a class publishes.
 void keep_published(ObjectNode& node, const ClassInfo& info) {
     std::erase_if(node.properties, [&](const Property& p) {
         const std::string_view head = std::string_view(p.name).substr(0, p.name.find('.'));
@@ -27,23 +25,15 @@ void keep_published(ObjectNode& node, const ClassInfo& info) {
 
 // The controls of a node, recursively; other components are left out.
 void keep_controls(ObjectNode& node) {
-    std::erase_if(node.children, [](const ObjectNode& child) {
-        return !is_control_class(child.class_name) &&
-               !same_text(child.class_name, kEffectButtonClass);
-    });
-    for (ObjectNode& child : node.children) {
-        if (same_text(child.class_name, kEffectButtonClass)) {
-            child.class_name = std::string(kButtonClass);
-            keep_published(child, TeButton::static_class_info());
-        }
-        keep_controls(child);
-    }
+    std::erase_if(node.children,
+                  [](const ObjectNode& child) { return !is_control_class(child.class_name); });
+    for (ObjectNode& child : node.children) keep_controls(child);
 }
 
 }  // namespace
 
 Form1Description::Form1Description() : Component(nullptr) {
-    register_control_classes();
+    register_effect_classes();
 }
 
 const ClassInfo& Form1Description::static_class_info() {

@@ -37,7 +37,7 @@ class Form1Description : public Component {
 inline constexpr char kForm1DescriptionName[] = "TFORM1";
 
 // The part of the main window's description that Form1Description reads: the window's font and
-// its controls, the Close button's fading effect left out.
+// its controls (the Close button with its animation settings).
 void keep_form1_controls(ObjectNode& description);
 
 }  // namespace tolsy

@@ -17,10 +17,10 @@
 #include "picture/bitmap_font.h"
 #include "picture/png.h"
 #include "skin/bytes/text_util.h"
+#include "skin/controls/control_paint.h"
 #include "skin/model/layout.h"
 #include "skin/model/skin_object_classes.h"
 #include "skin/paint/paint.h"
-#include "skin/paint/push_button.h"
 #include "skin/themes/skin_file.h"
 #include "skin/themes/skin_file_look.h"
 #include "skin/themes/standard_objects.h"
@@ -207,23 +207,19 @@ void paint_controls(TTeSkinFile& theme, Canvas& canvas) {
                                                            {"Pressed", VisualState::kPressed},
                                                            {"Focused", VisualState::kFocused},
                                                            {"Disabled", VisualState::kDisabled}};
-    TSeSkinObject& button = *table.slot(kSlotButton);
     int y = 62;
     for (const auto& [caption, state] : buttons) {
-        const Rect r = Rect::from_size(225, y, 90, 23);
-        theme.draw_button(kButtonKindPushFace, canvas, kDefaultThemeObject, r, state);
-        paint_part(button, "Text", r, push_face_state(state), canvas, caption);
+        const PushButtonLook look{state, caption, nullptr, state == VisualState::kFocused};
+        paint_push_button(theme, canvas, Rect::from_size(225, y, 90, 23), look, g_font);
         y += 27;
     }
-    TSeSkinObject& speed = *table.slot(kSlotSpeedButton);
     const VisualState speed_states[] = {VisualState::kNormal, VisualState::kHot,
                                         VisualState::kPressed, VisualState::kFocused,
                                         VisualState::kDisabled};
     for (int i = 0; i < 5; ++i) {
-        const Rect r = Rect::from_size(225 + 26 * i, 206, 23, 22);
-        paint_part(speed, "Face", r, speed_states[i], canvas);
-        paint_part(speed, "Text", r, speed_states[i], canvas,
-                   std::string(1, static_cast<char>('A' + i)));
+        const SpeedButtonLook look{speed_states[i], std::string(1, static_cast<char>('A' + i)),
+                                   PaintFont{}, true};
+        paint_speed_button(theme, canvas, Rect::from_size(225 + 26 * i, 206, 23, 22), look, g_font);
     }
     TSeSkinObject& panel = *table.slot(kSlotPanel);
     panel.find_part("Caption")->text = "Framewright";

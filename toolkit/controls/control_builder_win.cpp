@@ -34,6 +34,11 @@ FontSpec NativeControls::font_of(const Control& control) const {
     return font_spec(control.effective_font(*window_font_));
 }
 
+ControlFactory& NativeControls::factory() const {
+    static ControlFactory toolkit_controls;
+    return factory_ != nullptr ? *factory_ : toolkit_controls;
+}
+
 void NativeControls::add_kind(const ClassInfo& kind, KindBuilder build) {
     own_kinds_.emplace_back(&kind, std::move(build));
 }
@@ -73,9 +78,9 @@ void NativeControls::build_one(HWND parent, Control& control) {
     } else if (dynamic_cast<TeGroupBox*>(&control) || dynamic_cast<TePanel*>(&control)) {
         std::unique_ptr<Container> box;
         if (dynamic_cast<TeGroupBox*>(&control)) {
-            box = std::make_unique<GroupBox>();
+            box = factory().group_box();
         } else {
-            box = std::make_unique<Panel>();
+            box = factory().panel();
         }
         box->set_caption(narrow(control.caption));
         box->set_font(font_of(control));
@@ -85,7 +90,7 @@ void NativeControls::build_one(HWND parent, Control& control) {
         windows_.push_back(std::move(box));
         build_children(inside, control);
     } else if (auto* check = dynamic_cast<TeCheckBox*>(&control)) {
-        auto box = std::make_unique<CheckBox>();
+        auto box = factory().check_box();
         box->set_caption(narrow(control.caption));
         box->set_caption_gap(check->spacing);
         box->set_font(font_of(control));
@@ -94,7 +99,7 @@ void NativeControls::build_one(HWND parent, Control& control) {
         checks_[name] = box.get();
         natives_.push_back(std::move(box));
     } else if (auto* edit_component = dynamic_cast<TeEdit*>(&control)) {
-        auto line = std::make_unique<Edit>();
+        auto line = factory().edit();
         line->set_font(font_of(control));
         line->create(bounds_of(control), parent);
         line->on_change = [edit_component] { edit_component->on_change(*edit_component); };
@@ -106,7 +111,7 @@ void NativeControls::build_one(HWND parent, Control& control) {
 }
 
 void NativeControls::build_push_button(HWND parent, TeButton& control) {
-    auto button = std::make_unique<PushButton>();
+    auto button = factory().push_button();
     button->set_caption(narrow(control.caption));
     button->set_font(font_of(control));
     button->set_default(control.is_default);
@@ -120,7 +125,7 @@ void NativeControls::build_push_button(HWND parent, TeButton& control) {
 }
 
 void NativeControls::build_page_control(HWND parent, TePageControl& control) {
-    auto pages = std::make_unique<PageControl>();
+    auto pages = factory().page_control();
     pages->create(bounds_of(control), parent);
     int active = 0;
     const std::vector<Control*> sheets = control.pages();
@@ -145,8 +150,7 @@ void NativeControls::build_page_control(HWND parent, TePageControl& control) {
 
 void NativeControls::build_combo_box(HWND parent, TeComboBox& control) {
     const bool pick_only = control.style == ComboStyleKind::kDropDownList;
-    auto box =
-        std::make_unique<ComboBox>(pick_only ? ComboStyle::kPickOnly : ComboStyle::kEditable);
+    auto box = factory().combo_box(pick_only ? ComboStyle::kPickOnly : ComboStyle::kEditable);
     box->set_font(font_of(control));
     box->set_item_height(control.item_height);
     box->set_flat(!control.ctl3d);
@@ -160,7 +164,7 @@ void NativeControls::build_combo_box(HWND parent, TeComboBox& control) {
 }
 
 void NativeControls::build_speed_button(TabSheet& sheet, TeSpeedButton& control) {
-    auto button = std::make_unique<SpeedButton>();
+    auto button = factory().speed_button();
     button->set_name(control.name());
     button->set_bounds(bounds_of(control));
     button->set_caption(wide(control.caption));

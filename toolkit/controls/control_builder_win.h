@@ -25,6 +25,23 @@ namespace tolsy {
 // The toolkit font as a platform font description.
 FontSpec font_spec(const Font& font);
 
+// Makes the objects of the native controls the builder creates. The toolkit's own makes the
+// toolkit's controls; a layer above gives one that makes controls of its own look.
+class ControlFactory {
+  public:
+    virtual ~ControlFactory() = default;
+    virtual std::unique_ptr<PushButton> push_button() { return std::make_unique<PushButton>(); }
+    virtual std::unique_ptr<CheckBox> check_box() { return std::make_unique<CheckBox>(); }
+    virtual std::unique_ptr<ComboBox> combo_box(ComboStyle style) {
+        return std::make_unique<ComboBox>(style);
+    }
+    virtual std::unique_ptr<Edit> edit() { return std::make_unique<Edit>(); }
+    virtual std::unique_ptr<Container> group_box() { return std::make_unique<GroupBox>(); }
+    virtual std::unique_ptr<Container> panel() { return std::make_unique<Panel>(); }
+    virtual std::unique_ptr<PageControl> page_control() { return std::make_unique<PageControl>(); }
+    virtual std::unique_ptr<SpeedButton> speed_button() { return std::make_unique<SpeedButton>(); }
+};
+
 class NativeControls {
   public:
     // Builds a control of a window's own kind on `parent` and returns the native window its
@@ -36,6 +53,9 @@ class NativeControls {
     // The picture the named push button shows left of its caption (see PushButton); a button
     // with one is drawn by the toolkit, one without is the platform's own. Set before build().
     void set_glyph(std::string button, Image glyph);
+    // The maker of the control objects (the toolkit's own unless set); set before build(). The
+    // factory must outlive the build.
+    void set_factory(ControlFactory& factory) { factory_ = &factory; }
 
     // Creates the controls (and their children, in tab order) on `parent`; `window_font` is
     // what controls with ParentFont show. Tool-tips float above `tool_tip_owner`.
@@ -71,7 +91,9 @@ class NativeControls {
     void build_push_button(HWND parent, TeButton& control);
     void build_speed_button(TabSheet& sheet, TeSpeedButton& control);
     FontSpec font_of(const Control& control) const;
+    ControlFactory& factory() const;
 
+    ControlFactory* factory_ = nullptr;
     std::vector<std::pair<const ClassInfo*, KindBuilder>> own_kinds_;
     std::map<std::string, Image, std::less<>> glyphs_;
     const Font* window_font_ = nullptr;

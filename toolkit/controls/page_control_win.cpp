@@ -136,7 +136,7 @@ TabSheet& PageControl::add_page(const std::string& caption) {
     DeleteObject(inside);
     SetWindowRgn(tabs_.handle(), outside, TRUE);  // the window owns the region from here
 
-    auto page = std::make_unique<TabSheet>();
+    std::unique_ptr<TabSheet> page = make_page();
     page->set_caption(caption);
     page->create_container(
         Bounds{area.left, area.top, area.right - area.left, area.bottom - area.top}, handle());

@@ -57,6 +57,10 @@ class PageControl : public Container {
     void set_active_page_index(int index);
     TabStrip& tabs() { return tabs_; }
 
+  protected:
+    // A new page object, not yet created; a derived page control makes its own kind.
+    virtual std::unique_ptr<TabSheet> make_page() { return std::make_unique<TabSheet>(); }
+
   private:
     void show_active_page();
     RECT page_area() const;

@@ -37,7 +37,7 @@ void PushButton::set_glyph(const Image& glyph) {
 }
 
 void PushButton::create(const Bounds& bounds, HWND parent) {
-    owner_drawn_ = static_cast<bool>(glyph_bitmap_);
+    owner_drawn_ = draws_itself();
     const DWORD kind = owner_drawn_ ? BS_OWNERDRAW : default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
     create_native(L"BUTTON", windows1252_to_wide(caption_), WS_TABSTOP | kind, 0, bounds, parent);
 }
@@ -55,6 +55,12 @@ LRESULT PushButton::control_message(UINT message, WPARAM wparam, LPARAM lparam) 
         return DLGC_BUTTON | (takes_enter ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
     }
     if (message == WM_LBUTTONDBLCLK) return default_control_message(WM_LBUTTONDOWN, wparam, lparam);
+    if (message == BM_SETSTYLE) {
+        // Dialog navigation marks the default button by setting the push button styles, which
+        // would end the owner drawing: the button stays owner-drawn.
+        const WPARAM style = (wparam & ~static_cast<WPARAM>(BS_TYPEMASK)) | BS_OWNERDRAW;
+        return default_control_message(message, style, lparam);
+    }
     return default_control_message(message, wparam, lparam);
 }
 
@@ -81,6 +87,10 @@ void PushButton::draw_glyph(HDC dc, int x, int y, bool disabled) const {
 }
 
 void PushButton::draw(const DRAWITEMSTRUCT& di) {
+    draw_platform_look(di);
+}
+
+void PushButton::draw_platform_look(const DRAWITEMSTRUCT& di) {
     HDC dc = di.hDC;
     RECT face = di.rcItem;
     const bool pushed = (di.itemState & ODS_SELECTED) != 0;

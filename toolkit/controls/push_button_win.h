@@ -1,8 +1,9 @@
 #pragma once
 // A push button showing a 16 x 16 glyph left of its caption. The glyph image is 32 x 16: the
 // normal glyph, then the one shown while the button is disabled; key-coloured pixels are
-// transparent. Given no glyph before it is created, it is the platform's own button. A mnemonic
-// (&) in the caption presses the button with Alt and its letter.
+// transparent. Given no glyph before it is created, it is the platform's own button, unless a
+// class derived from it draws the button itself. A mnemonic (&) in the caption presses the
+// button with Alt and its letter.
 #include <functional>
 #include <string>
 
@@ -17,8 +18,10 @@ class PushButton : public NativeControl {
     const std::string& caption() const { return caption_; }
     // Before create(), so that the button is drawn with it.
     void set_glyph(const Image& glyph);
+    const Image& glyph() const { return glyph_; }
     // The window's default button is the one Enter presses.
     void set_default(bool is_default) { default_ = is_default; }
+    bool is_default() const { return default_; }
     void create(const Bounds& bounds, HWND parent);
     void click();
 
@@ -27,9 +30,13 @@ class PushButton : public NativeControl {
   protected:
     LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+    // Whether the button is drawn by draw() rather than by the platform; asked at creation.
+    virtual bool draws_itself() const { return static_cast<bool>(glyph_bitmap_); }
+    // Draws the whole button; the toolkit's own look unless a derived class has another.
+    virtual void draw(const DRAWITEMSTRUCT& item);
+    void draw_platform_look(const DRAWITEMSTRUCT& item);
 
   private:
-    void draw(const DRAWITEMSTRUCT& item);
     void draw_glyph(HDC dc, int x, int y, bool disabled) const;
 
     std::string caption_;

@@ -8,6 +8,7 @@ RECT SpeedButton::rect() const {
 }
 
 void SpeedButton::set_font(const FontSpec& font) {
+    font_spec_ = font;
     font_.reset(create_font(font));
 }
 

@@ -25,6 +25,8 @@ class SpeedButton {
     void set_caption(std::wstring caption) { caption_ = std::move(caption); }
     const std::wstring& caption() const { return caption_; }
     void set_font(const FontSpec& font);
+    const FontSpec& font() const { return font_spec_; }
+    bool flat() const { return flat_; }
     void set_flat(bool flat) { flat_ = flat; }
     void set_hint(std::wstring hint) { hint_ = std::move(hint); }
     const std::wstring& hint() const { return hint_; }
@@ -50,6 +52,7 @@ class SpeedButton {
     Bounds bounds_;
     std::wstring caption_;
     std::wstring hint_;
+    FontSpec font_spec_;
     UniqueFont font_;
     bool flat_ = true;
     bool hot_ = false;

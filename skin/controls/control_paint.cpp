@@ -1,0 +1,189 @@
+#include "skin/controls/control_paint.h"
+
+#include "skin/model/layout.h"
+#include "skin/paint/paint.h"
+#include "skin/paint/push_button.h"
+#include "skin/themes/standard_objects.h"
+
+namespace tolsy {
+
+namespace {
+
+constexpr int kGlyphSize = 16;
+constexpr int kGlyphGap = 4;
+// The focus cue runs this far inside the button's edge.
+constexpr int kFocusInset = 4;
+
+// Uses one part of a theme object for one drawing: state, bounds and text are the control's
+// while it paints and the theme's again afterwards, so that the next control finds them as
+// they were.
+class PartUse {
+  public:
+    PartUse(TSeSkinObject& part, VisualState state, const Rect& rect, std::string text = {})
+        : part_(part), bounds_(part.bounds()), text_(std::move(part.text)) {
+        set_state(part, state);
+        part.text = std::move(text);
+        place_object(part, rect);
+    }
+    ~PartUse() {
+        part_.set_bounds(bounds_);
+        part_.text = std::move(text_);
+        set_state(part_, VisualState::kNormal);
+    }
+    PartUse(const PartUse&) = delete;
+    PartUse& operator=(const PartUse&) = delete;
+
+  private:
+    TSeSkinObject& part_;
+    SkinBounds bounds_;
+    std::string text_;
+};
+
+// A dotted rectangle, every other pixel set, starting at the top-left corner.
+void dotted_frame(Canvas& canvas, const Rect& r, std::uint32_t pixel) {
+    if (r.empty()) return;
+    for (int x = r.left; x < r.right; x += 2) {
+        canvas.plot(x, r.top, pixel);
+        canvas.plot(x, r.bottom - 1, pixel);
+    }
+    for (int y = r.top; y < r.bottom; y += 2) {
+        canvas.plot(r.left, y, pixel);
+        canvas.plot(r.right - 1, y, pixel);
+    }
+}
+
+Image picture_of(Size size, std::uint32_t background, auto&& paint) {
+    Image picture(size.width, size.height, background);
+    Canvas canvas(picture);
+    if (!paint(canvas, Rect::from_size(0, 0, size.width, size.height))) return {};
+    return picture;
+}
+
+}  // namespace
+
+MnemonicText strip_mnemonic(std::string_view caption) {
+    MnemonicText out;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+            if (caption[i] != '&' && out.mnemonic < 0)
+                out.mnemonic = static_cast<int>(out.text.size());
+        }
+        out.text += caption[i];
+    }
+    return out;
+}
+
+PaintFont paint_font(const ThemeFont& font) {
+    PaintFont out;
+    out.face = font.name;
+    out.size = font.size;
+    out.charset = font.charset;
+    out.bold = font.bold;
+    out.italic = font.italic;
+    out.underline = font.underline;
+    out.strikeout = font.strikeout;
+    return out;
+}
+
+bool paint_push_face(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                     const PushButtonLook& look) {
+    return theme.draw_button(kButtonKindPushFace, canvas, look.theme_object, rect, look.state);
+}
+
+void paint_push_content(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                        const PushButtonLook& look, TextRenderer& text) {
+    const ThemeFont& theme_font =
+        theme.fonts().fonts.at(static_cast<std::size_t>(push_button_caption_font(look.state)));
+    const PaintFont font = paint_font(theme_font);
+    const std::uint32_t ink = color_pixel(theme_font.color);
+    const MnemonicText caption = strip_mnemonic(look.caption);
+    const Size measured = caption.text.empty() ? Size{} : text.measure(caption.text, font);
+    const bool has_glyph = look.glyph != nullptr && !look.glyph->empty();
+    const int glyph_room = has_glyph ? kGlyphSize + (caption.text.empty() ? 0 : kGlyphGap) : 0;
+    const int shift = look.state == VisualState::kPressed ? 1 : 0;
+    int x = rect.left + (rect.width() - glyph_room - measured.width) / 2 + shift;
+    const int middle = rect.top + rect.height() / 2 + shift;
+    if (has_glyph) {
+        const bool disabled = look.state == VisualState::kDisabled;
+        const int frame = disabled && look.glyph->width() >= 2 * kGlyphSize ? kGlyphSize : 0;
+        canvas.draw_image(*look.glyph, Rect::from_size(frame, 0, kGlyphSize, kGlyphSize),
+                          Rect::from_size(x, middle - kGlyphSize / 2, kGlyphSize, kGlyphSize),
+                          DrawMode::kKeyCopy);
+        x += glyph_room;
+    }
+    if (!caption.text.empty()) {
+        const int top = middle - measured.height / 2;
+        const Rect area{x, top, x + measured.width, top + measured.height};
+        text.draw(canvas, caption.text, font, ink, area, {});
+        if (caption.mnemonic >= 0) {
+            const auto at = static_cast<std::size_t>(caption.mnemonic);
+            const int from = x + text.measure(caption.text.substr(0, at), font).width;
+            const int to = x + text.measure(caption.text.substr(0, at + 1), font).width;
+            canvas.fill_rect({from, area.bottom - 1, to, area.bottom}, ink);
+        }
+    }
+    if (look.focus_cue) {
+        const Rect cue{rect.left + kFocusInset, rect.top + kFocusInset, rect.right - kFocusInset,
+                       rect.bottom - kFocusInset};
+        dotted_frame(canvas, cue, ink);
+    }
+}
+
+bool paint_push_button(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                       const PushButtonLook& look, TextRenderer& text) {
+    if (!paint_push_face(theme, canvas, rect, look)) return false;
+    paint_push_content(theme, canvas, rect, look, text);
+    return true;
+}
+
+bool paint_speed_button(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                        const SpeedButtonLook& look, TextRenderer& text) {
+    TSeSkinObject* face =
+        theme.theme_part(look.theme_object, kSlotSpeedButton, look.flat ? "FlatFace" : "Face");
+    if (face == nullptr) return false;
+    {
+        PartUse use(*face, look.state, rect);
+        paint_object(*face, canvas, text);
+    }
+    if (look.label.empty()) return true;
+    const TSeSkinObject* label = theme.theme_part(look.theme_object, kSlotSpeedButton, "Text");
+    std::uint32_t ink = label != nullptr ? color_pixel(label->font.color) : 0xFF000000u;
+    if (look.state == VisualState::kDisabled) ink = kGreyTextPixel;
+    const int shift = look.state == VisualState::kPressed ? 1 : 0;
+    text.draw(canvas, look.label, look.font, ink, rect.offset(shift, shift),
+              {HAlign::kCenter, VAlign::kCenter});
+    return true;
+}
+
+bool paint_page_frame(TTeSkinFile& theme, Canvas& canvas, const Rect& frame, TextRenderer& text,
+                      std::string_view theme_object) {
+    TSeSkinObject* part = theme.theme_part(theme_object, kSlotTabs, "Frame");
+    if (part == nullptr) return false;
+    PartUse use(*part, VisualState::kNormal, frame);
+    paint_object(*part, canvas, text);
+    return true;
+}
+
+Rect page_frame_around(TTeSkinFile& theme, const Rect& page, std::string_view theme_object) {
+    const TSeSkinObject* part = theme.theme_part(theme_object, kSlotTabs, "Frame");
+    if (part == nullptr) return page;
+    return {page.left - part->margin_left, page.top - part->margin_top,
+            page.right + part->margin_right, page.bottom + part->margin_bottom};
+}
+
+Image push_button_picture(TTeSkinFile& theme, Size size, const PushButtonLook& look,
+                          TextRenderer& text, std::uint32_t background) {
+    return picture_of(size, background, [&](Canvas& canvas, const Rect& rect) {
+        return paint_push_button(theme, canvas, rect, look, text);
+    });
+}
+
+Image speed_button_picture(TTeSkinFile& theme, Size size, const SpeedButtonLook& look,
+                           TextRenderer& text, std::uint32_t background) {
+    return picture_of(size, background, [&](Canvas& canvas, const Rect& rect) {
+        return paint_speed_button(theme, canvas, rect, look, text);
+    });
+}
+
+}  // namespace tolsy

@@ -1,0 +1,84 @@
+#pragma once
+// The one painting path of the skinned controls: each kind of control in a state, at a size and
+// with its text, painted from its theme objects onto a canvas. The controls on screen compose
+// their pictures here off-screen; the proof sheet and the tests call the same functions.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "picture/canvas.h"
+#include "picture/image.h"
+#include "picture/text_renderer.h"
+#include "skin/stored/theme_tables.h"
+#include "skin/themes/skin_file.h"
+#include "skin/themes/skin_file_look.h"
+#include "toolkit/components/visual_state.h"
+
+namespace tolsy {
+
+// A caption with its mnemonic marker taken out: "To Clip&board" is "To Clipboard" with the
+// letter at 7 underlined; "&&" stands for one "&". mnemonic is -1 when there is none.
+struct MnemonicText {
+    std::string text;
+    int mnemonic = -1;
+};
+MnemonicText strip_mnemonic(std::string_view caption);
+
+PaintFont paint_font(const ThemeFont& font);
+
+// What a push button shows: its state (by precedence, see push_button_state), its caption, its
+// 32 x 16 glyph of two frames (normal, disabled; may be empty) and whether it shows the focus cue.
+struct PushButtonLook {
+    VisualState state = VisualState::kNormal;
+    std::string caption;  // Windows-1252; "&" marks the mnemonic
+    const Image* glyph = nullptr;
+    bool focus_cue = false;
+    std::string_view theme_object = kDefaultThemeObject;
+};
+
+// The face from the theme's draw-button operation, then glyph and caption centred together in
+// the caption font of the state; pressed shifts them one pixel down and right. False (nothing
+// drawn) when the theme has no object for the button.
+bool paint_push_button(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                       const PushButtonLook& look, TextRenderer& text);
+
+// The push button's face alone, for a derived button that draws its own face (a cross-fade):
+// false when the theme has no object.
+bool paint_push_face(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                     const PushButtonLook& look);
+// The glyph, caption and focus cue over a face already drawn.
+void paint_push_content(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                        const PushButtonLook& look, TextRenderer& text);
+
+// A palette (speed) button: a flat one shows no face at rest and "FlatFace" when hot or
+// pressed, a raised one "Face" always; its label is centred in the button's own font (the
+// glyphs of the symbol font) in the colour of the object's "Text" part.
+struct SpeedButtonLook {
+    VisualState state = VisualState::kNormal;
+    std::string label;  // Windows-1252
+    PaintFont font;
+    bool flat = true;
+    std::string_view theme_object = kDefaultThemeObject;
+};
+bool paint_speed_button(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                        const SpeedButtonLook& look, TextRenderer& text);
+
+// The frame and background of a page control's pages: the "Frame" part of "Tabs" laid over
+// `frame`. A page, which lies inside the frame, paints this with the frame's rectangle in its
+// own coordinates.
+bool paint_page_frame(TTeSkinFile& theme, Canvas& canvas, const Rect& frame, TextRenderer& text,
+                      std::string_view theme_object = kDefaultThemeObject);
+
+// The rectangle the page frame takes around a page's own rectangle: the page shows the frame's
+// inside, the page control draws its border. The page itself when the theme has no frame.
+Rect page_frame_around(TTeSkinFile& theme, const Rect& page,
+                       std::string_view theme_object = kDefaultThemeObject);
+
+// Pictures of one control of `size`, over a background of one pixel value; empty when the theme
+// has no object for it.
+Image push_button_picture(TTeSkinFile& theme, Size size, const PushButtonLook& look,
+                          TextRenderer& text, std::uint32_t background);
+Image speed_button_picture(TTeSkinFile& theme, Size size, const SpeedButtonLook& look,
+                           TextRenderer& text, std::uint32_t background);
+
+}  // namespace tolsy

@@ -1,0 +1,83 @@
+#include "skin/controls/skinned_controls_win.h"
+
+#include <cstdlib>
+
+#include "picture/text_renderer_win.h"
+#include "skin/controls/skinned_pages_win.h"
+#include "skin/controls/skinned_push_button_win.h"
+#include "skin/paint/paint.h"
+
+namespace tolsy {
+
+TTeSkinFile* current_skin() {
+    return dynamic_cast<TTeSkinFile*>(theme_manager().current());
+}
+
+TextRenderer& control_text() {
+    static GdiTextRenderer renderer;
+    return renderer;
+}
+
+void put_picture(HDC dc, const Image& picture, int x, int y) {
+    if (picture.empty()) return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture.stride();
+    info.bmiHeader.biHeight = -picture.height();  // top-down, as the image
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(picture.width()),
+                      static_cast<DWORD>(picture.height()), 0, 0, 0,
+                      static_cast<UINT>(picture.height()), picture.row(0), &info, DIB_RGB_COLORS);
+}
+
+std::uint32_t background_pixel(HWND parent) {
+    const auto* form = dynamic_cast<const Form*>(Window::from_handle(parent));
+    const COLORREF c = resolve_color(form != nullptr ? form->color() : 0xFF00000F);
+    return 0xFF000000u | (static_cast<std::uint32_t>(GetRValue(c)) << 16) |
+           (static_cast<std::uint32_t>(GetGValue(c)) << 8) | GetBValue(c);
+}
+
+PaintFont paint_font(const FontSpec& font) {
+    PaintFont out;
+    out.face = font.name;
+    // Points from the pixel height at 96 pixels per inch, rounded, so that the renderer's
+    // pixel height comes out as the one asked for.
+    out.size = (std::abs(font.height) * 72 + 48) / 96;
+    out.charset = static_cast<std::uint8_t>(font.charset);
+    out.bold = font.bold;
+    out.italic = font.italic;
+    return out;
+}
+
+ThemeWatch::ThemeWatch(std::function<void()> changed) : changed_(std::move(changed)) {
+    theme_manager().register_client(this);
+}
+
+ThemeWatch::~ThemeWatch() {
+    theme_manager().unregister_client(this);
+}
+
+void ThemeWatch::theme_notify(ThemeCode, int) {
+    if (changed_) changed_();
+}
+
+namespace {
+class SkinnedControlFactory : public ControlFactory {
+  public:
+    std::unique_ptr<PushButton> push_button() override {
+        return std::make_unique<SkinnedPushButton>();
+    }
+    std::unique_ptr<PageControl> page_control() override {
+        return std::make_unique<SkinnedPageControl>();
+    }
+};
+}  // namespace
+
+ControlFactory& skinned_controls() {
+    static SkinnedControlFactory factory;
+    return factory;
+}
+
+}  // namespace tolsy

@@ -1,0 +1,202 @@
+// The skinned controls' one painting path, against the built-in theme: each kind in each state
+// shows the image of the theme object that state must use, with its texts where they belong.
+#include "skin/controls/control_paint.h"
+
+#include <gtest/gtest.h>
+
+#include "picture/fake_text_renderer.h"
+#include "skin/model/skin_object_classes.h"
+#include "skin/paint/paint.h"
+#include "skin/skin_fixture.h"
+#include "skin/themes/standard_objects.h"
+
+namespace tolsy {
+namespace {
+
+constexpr std::uint32_t kPaper = 0xFF102030;
+using V = VisualState;
+
+class ControlPaint : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { theme = test::load_built_theme().release(); }
+    static void TearDownTestSuite() {
+        delete theme;
+        theme = nullptr;
+    }
+    void SetUp() override { ASSERT_NE(theme, nullptr); }
+
+    static TSeButtonObject& part(int slot, const char* name) {
+        auto* object = dynamic_cast<TSeButtonObject*>(theme->theme_part("default", slot, name));
+        EXPECT_NE(object, nullptr) << name;
+        return *object;
+    }
+    // The top-left corner piece, which every nine-piece face copies unscaled: each of its
+    // pixels is the link's, or the paper where the link holds the key colour.
+    static bool corner_shows(const Image& picture, const TteBitmapLink& link, int margin) {
+        const Image& source = find_bitmap(theme->working_source().bitmaps, link.name)->image;
+        for (int y = 0; y < margin; ++y)
+            for (int x = 0; x < margin; ++x) {
+                const std::uint32_t s = source.at(link.left + x, link.top + y);
+                if (picture.at(x, y) != (is_key_pixel(s) ? kPaper : s)) return false;
+            }
+        return true;
+    }
+    static int count(const Image& picture, std::uint32_t pixel) {
+        int n = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) n += picture.at(x, y) == pixel;
+        return n;
+    }
+
+    static TTeSkinFile* theme;
+    test::FakeTextRenderer text;
+};
+TTeSkinFile* ControlPaint::theme = nullptr;
+
+const TteBitmapLink& link_of(const TSeButtonObject& o, V state) {
+    switch (state) {
+        case V::kHot:
+            return o.bitmap_hot;
+        case V::kPressed:
+            return o.bitmap_pressed;
+        case V::kFocused:
+        case V::kDefault:
+            return o.bitmap_focused;
+        case V::kDisabled:
+            return o.bitmap_disabled;
+        default:
+            return o.bitmap;
+    }
+}
+
+TEST_F(ControlPaint, PushButtonFacesFollowTheState) {
+    const TSeButtonObject& face = part(kSlotButton, "Face");
+    for (V state : {V::kNormal, V::kHot, V::kPressed, V::kFocused, V::kDisabled, V::kDefault}) {
+        PushButtonLook look;
+        look.state = state;
+        const Image picture = push_button_picture(*theme, {75, 25}, look, text, kPaper);
+        ASSERT_FALSE(picture.empty());
+        EXPECT_TRUE(corner_shows(picture, link_of(face, state), face.margin_left))
+            << static_cast<int>(state);
+    }
+}
+
+TEST_F(ControlPaint, PushButtonCaptionsUseTheThemeFontOfTheirStateAndCentreWithTheGlyph) {
+    Image glyph(32, 16, 0xFF000000u | kKeyColorRgb);
+    glyph.at(3, 5) = 0xFF00FF00;   // normal frame
+    glyph.at(19, 5) = 0xFF0000FF;  // disabled frame
+    const std::pair<V, std::uint32_t> cases[] = {{V::kNormal, 0xFF00FF00},
+                                                 {V::kDisabled, 0xFF0000FF}};
+    for (const auto& [state, ink] : cases) {
+        text.calls.clear();
+        PushButtonLook look{state, "C&lear", &glyph, false};
+        const Image picture = push_button_picture(*theme, {75, 25}, look, text, kPaper);
+        // "Clear" is 35 wide: glyph and caption (16 + 4 + 35) start at (75 - 55) / 2 = 10.
+        EXPECT_EQ(picture.at(10 + 3, 4 + 5), ink);
+        EXPECT_EQ(count(picture, 0xFF00FF00) + count(picture, 0xFF0000FF), 1);
+        ASSERT_EQ(text.calls.size(), 1u);
+        EXPECT_EQ(text.calls[0].text, "Clear");
+        EXPECT_EQ(text.calls[0].rect.left, 30);
+        const auto& font = theme->fonts().fonts[state == V::kDisabled ? 14 : 10];
+        EXPECT_EQ(text.calls[0].font, paint_font(font));
+        EXPECT_EQ(text.calls[0].colour, color_pixel(font.color));
+    }
+}
+
+TEST_F(ControlPaint, TheFocusCueAndTheMnemonicAreDrawnInTheCaptionInk) {
+    PushButtonLook look{V::kFocused, "&OK", nullptr, false};
+    const Image plain = push_button_picture(*theme, {75, 25}, look, text, kPaper);
+    look.focus_cue = true;
+    const Image cued = push_button_picture(*theme, {75, 25}, look, text, kPaper);
+    const std::uint32_t ink = color_pixel(theme->fonts().fonts[13].color);
+    EXPECT_NE(plain.at(4, 4), ink);
+    EXPECT_EQ(cued.at(4, 4), ink);
+    EXPECT_EQ(cued.at(70, 20), ink);
+    // The underline of "O", one character (7) wide, in the caption's last row.
+    const int left = (75 - 14) / 2;
+    const int row = 25 / 2 - 13 / 2 + 12;
+    EXPECT_EQ(plain.at(left, row), ink);
+    EXPECT_EQ(plain.at(left + 6, row), ink);
+    EXPECT_NE(plain.at(left + 7, row), ink);
+}
+
+TEST_F(ControlPaint, SpeedButtonsAreFlatAtRestAndShowTheFaceOfTheirStateOtherwise) {
+    const TSeButtonObject& flat = part(kSlotSpeedButton, "FlatFace");
+    const TSeButtonObject& raised = part(kSlotSpeedButton, "Face");
+    struct Case {
+        V state;
+        bool flat;
+        const TSeButtonObject* object;  // none: nothing but the label
+    };
+    const Case cases[] = {{V::kNormal, true, nullptr},  {V::kHot, true, &flat},
+                          {V::kPressed, true, &flat},   {V::kDisabled, true, &flat},
+                          {V::kNormal, false, &raised}, {V::kHot, false, &raised}};
+    for (const Case& c : cases) {
+        text.calls.clear();
+        const SpeedButtonLook look{c.state, "\xC0", PaintFont{"Tolsy", 12}, c.flat};
+        const Image picture = speed_button_picture(*theme, {23, 22}, look, text, kPaper);
+        ASSERT_FALSE(picture.empty());
+        if (c.object == nullptr) {
+            EXPECT_EQ(count(picture, kPaper), 23 * 22);
+        } else {
+            EXPECT_TRUE(corner_shows(picture, link_of(*c.object, c.state), 3));
+        }
+        ASSERT_EQ(text.calls.size(), 1u);
+        EXPECT_EQ(text.calls[0].text, "\xC0");
+        EXPECT_EQ(text.calls[0].font.face, "Tolsy");
+        const int shift = c.state == V::kPressed ? 1 : 0;
+        EXPECT_EQ(text.calls[0].rect, Rect::from_size(shift, shift, 23, 22));
+        EXPECT_EQ(text.calls[0].colour == kGreyTextPixel, c.state == V::kDisabled);
+    }
+}
+
+TEST_F(ControlPaint, PagesShowTheInsideOfTheTabsFrame) {
+    const auto& frame =
+        dynamic_cast<TSeBitmapObject&>(*theme->theme_part("default", kSlotTabs, "Frame"));
+    const Rect page = Rect::from_size(0, 0, 40, 30);
+    const Rect around = page_frame_around(*theme, page);
+    EXPECT_EQ(around, Rect(-frame.margin_left, -frame.margin_top, 40 + frame.margin_right,
+                           30 + frame.margin_bottom));
+    Image picture(40, 30, kPaper);
+    Canvas canvas(picture);
+    ASSERT_TRUE(paint_page_frame(*theme, canvas, around, text));
+    const Image& source = find_bitmap(theme->working_source().bitmaps, frame.bitmap.name)->image;
+    const std::uint32_t inside =
+        source.at(frame.bitmap.left + frame.margin_left, frame.bitmap.top + frame.margin_top);
+    EXPECT_EQ(count(picture, kPaper), 0);
+    EXPECT_EQ(picture.at(0, 0), inside);
+}
+
+TEST_F(ControlPaint, AThemeWithoutTheObjectPaintsNothing) {
+    PushButtonLook button;
+    button.theme_object = "NoSuchObject";
+    EXPECT_TRUE(push_button_picture(*theme, {75, 25}, button, text, kPaper).empty());
+    SpeedButtonLook speed;
+    speed.theme_object = "NoSuchObject";
+    EXPECT_TRUE(speed_button_picture(*theme, {23, 22}, speed, text, kPaper).empty());
+    Image picture(10, 10, kPaper);
+    Canvas canvas(picture);
+    EXPECT_FALSE(paint_page_frame(*theme, canvas, {0, 0, 10, 10}, text, "NoSuchObject"));
+    EXPECT_EQ(count(picture, kPaper), 100);
+}
+
+TEST(Mnemonics, TheMarkerIsTakenOutAndItsLetterRemembered) {
+    const struct {
+        const char* caption;
+        const char* text;
+        int mnemonic;
+    } cases[] = {{"&Close", "Close", 0},
+                 {"To Clip&board", "To Clipboard", 7},
+                 {"Fish && Chips", "Fish & Chips", -1},
+                 {"OK", "OK", -1},
+                 {"End&", "End&", -1},
+                 {"&A&B", "AB", 0}};
+    for (const auto& c : cases) {
+        const MnemonicText out = strip_mnemonic(c.caption);
+        EXPECT_EQ(out.text, c.text) << c.caption;
+        EXPECT_EQ(out.mnemonic, c.mnemonic) << c.caption;
+    }
+}
+
+}  // namespace
+}  // namespace tolsy
