@@ -102,4 +102,17 @@ void register_about_classes() {
     register_class<AboutDesign>();
 }
 
+void keep_about_design(ObjectNode& description) {
+    std::erase_if(description.children, [](const ObjectNode& child) {
+        return same_text(child.class_name, kAboutFrameClass);
+    });
+}
+
+void keep_about_frame(ObjectNode& description) {
+    description.properties.clear();
+    std::erase_if(description.children, [](const ObjectNode& child) {
+        return !same_text(child.class_name, kAboutFrameClass);
+    });
+}
+
 }  // namespace tolsy

@@ -99,4 +99,11 @@ void register_about_classes();
 // The name of the About window's description resource.
 inline constexpr char kAboutDescriptionName[] = "TABOUT";
 
+// The class of the description's frame component, which the window reads on its own.
+inline constexpr char kAboutFrameClass[] = "TTeForm";
+// The part of the description AboutDesign reads: everything but the frame component.
+void keep_about_design(ObjectNode& description);
+// The part the window's frame is read from: the frame component alone.
+void keep_about_frame(ObjectNode& description);
+
 }  // namespace tolsy

@@ -4,6 +4,7 @@
 
 #include "about/version_info_win.h"
 #include "skin/controls/skinned_controls_win.h"
+#include "skin/forms/te_form_win.h"
 #include "toolkit/controls/application_win.h"
 #include "toolkit/controls/form_resource_win.h"
 
@@ -109,7 +110,7 @@ void TAbout::read_description() {
         {"BehaviorLabel1Stop", bind(&TAbout::BehaviorLabel1Stop)},
         {"TeButton1Click", bind(&TAbout::TeButton1Click)},
     };
-    load_window_description(design_, kAboutDescriptionName, handlers);
+    load_window_description(design_, kAboutDescriptionName, handlers, keep_about_design);
     if (!design_.Starfield1 || !design_.Panel1 || !design_.Panel2 || !design_.BehaviorLabel1 ||
         !design_.BehaviorLabel2 || !design_.TeButton1 || !design_.EPInfoExe1)
         throw std::runtime_error("The window description TABOUT lacks a member");
@@ -160,6 +161,10 @@ void TAbout::Create(HWND owner) {
     apply_window_design();
     apply_member_design();
     create_window(owner);
+    // The frame, caption and close button come from the theme, as the main window's do.
+    register_frame_classes();
+    frame_ = std::make_unique<FormComponents>(*this);
+    load_window_description(*frame_, kAboutDescriptionName, {}, keep_about_frame);
 }
 
 void TAbout::create_controls() {

@@ -12,6 +12,7 @@
 #include "about/ui_thread_win.h"
 #include "about/version_info.h"
 #include "toolkit/controls/control_builder_win.h"
+#include "toolkit/controls/form_components_win.h"
 #include "toolkit/controls/form_win.h"
 
 namespace tolsy {
@@ -78,6 +79,7 @@ class TAbout : public Form {
     NativeControls natives_;
     TEPInfoExe info_;
     std::unique_ptr<TAboutHandlers> handlers_;
+    std::unique_ptr<FormComponents> frame_;  // the skinned frame, read after the window exists
 };
 
 }  // namespace tolsy

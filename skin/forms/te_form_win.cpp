@@ -7,6 +7,7 @@
 
 #include "base/windows1252_win.h"
 #include "picture/text_renderer_win.h"
+#include "skin/forms/frame_paint.h"
 #include "skin/model/layout.h"
 #include "skin/model/shape_win.h"
 #include "toolkit/controls/application_win.h"
@@ -108,10 +109,11 @@ BorderStyle toolkit_style(TTeBorderStyle style) {
     }
 }
 
-// The process's text renderer for frame captions.
+// The process's text renderer for frame captions; never freed, as layout keeps a pointer to it
+// to the end of the process.
 GdiTextRenderer& caption_renderer() {
-    static GdiTextRenderer renderer;
-    return renderer;
+    static GdiTextRenderer* renderer = new GdiTextRenderer;
+    return *renderer;
 }
 
 }  // namespace
@@ -402,28 +404,9 @@ Image TTeDefaultForm::render_frame() const {
     const FrameWindowInfo info = window_info();
     Image picture(info.window.width(), info.window.height(), 0xFF000000);
     if (!framed() || picture.empty()) return picture;
-    Canvas canvas(picture);
-    TteTheme& t = *theme();
-    const int kind = frame_kind(border_style_);
-    const std::string object = theme_object();
-    t.draw_window(kind, object, canvas, info);
-    const Rect text = t.caption_text_rect(kind, object, info);
-    if (!text.empty()) t.draw_caption_text(kind, object, canvas, text, info);
     CaptionMouse mouse = mouse_;
-    mouse.active = window_active_;
     mouse.moving = moving_;
-    const int order[] = {kCaptionClose,    kCaptionIcon,
-                         kCaptionMinimize, kCaptionRestoreMinimized,
-                         kCaptionMaximize, kCaptionRestoreMaximized,
-                         kCaptionHelp,     kCaptionRollUp,
-                         kCaptionRollDown, kCaptionTray};
-    for (int button : order) {
-        if (!(info.buttons & caption_button_bit(button))) continue;
-        const Rect r = t.caption_button_rect(kind, object, info, button);
-        if (!r.empty())
-            t.draw_caption_button(kind, object, canvas,
-                                  {r, button, caption_button_state(button, mouse)});
-    }
+    paint_frame_picture(*theme(), frame_kind(border_style_), theme_object(), info, mouse, picture);
     return picture;
 }
 
@@ -434,12 +417,11 @@ void TTeDefaultForm::paint_frame() {
     const int kind = frame_kind(border_style_);
     const Rect client = theme()->client_rect(kind, theme_object(), info.window);
     if (client == info.window && !shadow.enabled) return;
-    static Image shared;
-    Image fresh = render_frame();
-    Image& picture = performance == TTeFormPerformance::ksfpSharedBuffer       ? shared
-                     : performance == TTeFormPerformance::ksfpPersistentBuffer ? persistent_
-                                                                               : fresh;
-    if (&picture != &fresh) picture = std::move(fresh);
+    Image fresh;
+    Image& picture = frame_buffer(performance, fresh, persistent_);
+    CaptionMouse mouse = mouse_;
+    mouse.moving = moving_;
+    paint_frame_picture(*theme(), kind, theme_object(), info, mouse, picture);
     PictureDc buffer(picture);
     // The window icon: the form's small icon centred in its place.
     if (info.buttons & caption_button_bit(kCaptionIcon)) {

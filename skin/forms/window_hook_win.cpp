@@ -16,9 +16,10 @@ constexpr wchar_t kUtilityClass[] = L"TolsyHookUtility";
 // and free requests.
 class HookList {
   public:
+    // Never freed: hooked windows may still deliver messages while the process ends.
     static HookList& instance() {
-        static HookList list;
-        return list;
+        static HookList* list = new HookList;
+        return *list;
     }
     WindowHook& add(HWND window) {
         hooks_.push_back(std::unique_ptr<WindowHook>(new WindowHook(window)));
@@ -63,11 +64,6 @@ class HookList {
     }
 
   private:
-    ~HookList() {
-        for (auto& hook : hooks_) hook->uninstall();
-        if (utility_) DestroyWindow(utility_);
-    }
-
     static LRESULT CALLBACK utility_procedure(HWND window, UINT message, WPARAM wparam,
                                               LPARAM lparam) {
         HookList& list = instance();

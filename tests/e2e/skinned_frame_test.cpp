@@ -190,5 +190,39 @@ TEST_F(SkinnedFrame, CaptionTakesItsInactiveLookWhileAnotherWindowIsActive) {
     EXPECT_TRUE(wait_until([&] { return differences(true) == 0; }));
 }
 
+TEST_F(SkinnedFrame, AboutHasTheThemesFrameAndItsCloseButtonClosesIt) {
+    press_keys({VK_MENU, VK_SPACE});
+    ASSERT_TRUE(wait_until([] { return menu_window() != nullptr; }));
+    press_keys({VK_DOWN});
+    press_keys({VK_RETURN});
+    const HWND about = program->wait_window(L"About", 5000);
+    ASSERT_NE(about, nullptr);
+    settle(500);
+    const RECT r = window_rect(about);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    const RECT client = client_rect(about);
+    POINT origin{0, 0};
+    ClientToScreen(about, &origin);
+    const RECT expected_client = frame_client(w, h);
+    EXPECT_EQ(client.right, 269);
+    EXPECT_EQ(client.bottom, 218);
+    EXPECT_EQ(origin.x - r.left, expected_client.left);
+    EXPECT_EQ(origin.y - r.top, expected_client.top);
+    const RECT icon = frame_button(w, h, tolsy::kCaptionIcon, kAboutButtons);
+    EXPECT_EQ(frame_differences(
+                  capture(about),
+                  expected_frame(w, h, true, "About", tolsy::kCaptionButtonNormal, kAboutButtons),
+                  expected_client, icon),
+              0);
+    save_screenshot("frame_about", about);
+
+    const RECT close = frame_button(w, h, tolsy::kCaptionClose, kAboutButtons);
+    mouse_click(
+        screen_point(about, (close.left + close.right) / 2, (close.top + close.bottom) / 2));
+    EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(about); }));
+    EXPECT_TRUE(wait_until([&] { return IsWindowEnabled(window) != FALSE; }));
+    EXPECT_TRUE(program->running());
+}
+
 }  // namespace
 }  // namespace e2e

@@ -56,11 +56,11 @@ void load_program_theme() {
 }
 
 tolsy::Image expected_frame(int width, int height, bool active, const std::string& caption,
-                            int close_state) {
+                            int close_state, std::uint16_t buttons) {
     tolsy::FrameWindowInfo info;
     info.window = {0, 0, width, height};
     info.active = active;
-    info.buttons = kMainButtons;
+    info.buttons = buttons;
     info.caption = caption;
     tolsy::Image picture(width, height, 0xFF000000);
     tolsy::Canvas canvas(picture);
@@ -70,6 +70,7 @@ tolsy::Image expected_frame(int width, int height, bool active, const std::strin
     t.draw_caption_text(kMainFrameKind, "default", canvas, text, info);
     const int inactive = tolsy::kCaptionButtonInactive;
     for (int kind : {tolsy::kCaptionClose, tolsy::kCaptionIcon, tolsy::kCaptionMinimize}) {
+        if (!(buttons & tolsy::caption_button_bit(kind))) continue;
         const tolsy::Rect r = t.caption_button_rect(kMainFrameKind, "default", info, kind);
         const int state = !active ? inactive : kind == tolsy::kCaptionClose ? close_state : 0;
         t.draw_caption_button(kMainFrameKind, "default", canvas, {r, kind, state});
@@ -77,10 +78,10 @@ tolsy::Image expected_frame(int width, int height, bool active, const std::strin
     return picture;
 }
 
-RECT frame_button(int width, int height, int kind) {
+RECT frame_button(int width, int height, int kind, std::uint16_t buttons) {
     tolsy::FrameWindowInfo info;
     info.window = {0, 0, width, height};
-    info.buttons = kMainButtons;
+    info.buttons = buttons;
     const tolsy::Rect r = theme().caption_button_rect(kMainFrameKind, "default", info, kind);
     return RECT{r.left, r.top, r.right, r.bottom};
 }

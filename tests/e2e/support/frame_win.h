@@ -20,9 +20,13 @@ void load_program_theme();
 // The frame the program must show for a window of that size (the client area and the window
 // icon are left black); the close button in the given state.
 tolsy::Image expected_frame(int width, int height, bool active, const std::string& caption,
-                            int close_state = tolsy::kCaptionButtonNormal);
+                            int close_state = tolsy::kCaptionButtonNormal,
+                            std::uint16_t buttons = kMainButtons);
+// The About window's frame: a dialog frame with the window icon and close.
+inline constexpr std::uint16_t kAboutButtons = tolsy::caption_button_bit(tolsy::kCaptionIcon) |
+                                               tolsy::caption_button_bit(tolsy::kCaptionClose);
 // A caption button's rectangle in window coordinates.
-RECT frame_button(int width, int height, int kind);
+RECT frame_button(int width, int height, int kind, std::uint16_t buttons = kMainButtons);
 RECT frame_client(int width, int height);
 
 // The screen's pixels of a window's rectangle.

@@ -21,7 +21,8 @@ class AboutDescriptionTest : public ::testing::Test {
                 calls.push_back(std::string(name) + ":" + sender.name());
             });
         }
-        read_description(about, test::built_form(kAboutDescriptionName), handlers);
+        read_description(about, test::built_form(kAboutDescriptionName), handlers,
+                         keep_about_design);
     }
     AboutDesign about;
     std::vector<std::string> calls;
