@@ -55,6 +55,7 @@ void TForm1::create_controls() {
     controls_->DisplayEdit->on_cut = [this](const std::wstring& selected) {
         cut_display_selection(selected);
     };
+    controls_->DisplayEdit->on_paste = [this] { paste_into_display(); };
 }
 
 void TForm1::set_active_page(int index) {
@@ -110,6 +111,20 @@ void TForm1::cut_display_selection(const std::wstring& selected) {
     cut_pending_ = true;
     controls_->DisplayEdit->replace_selection(L"");
     cut_pending_ = false;
+}
+
+void TForm1::paste_into_display() {
+    // Read and closed before the line changes, so the change can write the clipboard. As the
+    // platform's single-line edit does, only the first line is pasted.
+    std::wstring text = read_clipboard_unicode(handle());
+    text = text.substr(0, text.find_first_of(L"\r\n"));
+    const std::optional<std::string> bytes =
+        display_line_bytes(std::u16string(text.begin(), text.end()));
+    if (!bytes) {
+        MessageBeep(MB_OK);
+        return;
+    }
+    controls_->DisplayEdit->replace_selection(windows1252_to_wide(*bytes));
 }
 
 void TForm1::DisplayEditChange() {

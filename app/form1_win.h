@@ -85,6 +85,7 @@ class TForm1 : public Form {
     bool cut_pending_ = false;
     bool restoring_line_ = false;
     void cut_display_selection(const std::wstring& selected);
+    void paste_into_display();
 };
 
 }  // namespace tolsy

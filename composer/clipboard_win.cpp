@@ -75,4 +75,17 @@ std::string read_clipboard_text(HWND owner, bool* present) {
     return result;
 }
 
+std::wstring read_clipboard_unicode(HWND owner) {
+    OpenClipboardScope clipboard(owner);
+    if (!clipboard.open()) throw ClipboardError();
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (!data) return {};
+    const auto* text = static_cast<const wchar_t*>(GlobalLock(data));
+    if (!text) return {};
+    const std::size_t capacity = GlobalSize(data) / sizeof(wchar_t);
+    std::wstring result(text, wcsnlen(text, capacity));
+    GlobalUnlock(data);
+    return result;
+}
+
 }  // namespace tolsy

@@ -50,6 +50,10 @@ void Edit::replace_selection(const std::wstring& value) {
 }
 
 LRESULT Edit::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_PASTE && on_paste) {
+        on_paste();
+        return 0;
+    }
     const auto& handler = message == WM_COPY  ? on_copy
                           : message == WM_CUT ? on_cut
                                               : std::function<void(const std::wstring&)>{};

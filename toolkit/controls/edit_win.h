@@ -31,6 +31,8 @@ class Edit : public NativeControl {
     // Replaces the platform's cut command when set: receives the selected text and decides
     // whether to remove it (replace_selection). Not called with nothing selected.
     std::function<void(const std::wstring&)> on_cut;
+    // Replaces the platform's paste command when set.
+    std::function<void()> on_paste;
 
   protected:
     LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
