@@ -10,8 +10,8 @@
 namespace tolsy {
 
 inline constexpr char kAboutFallbackCompany[] = "Quorvane Software";
-inline constexpr char kAboutFallbackTrademark[] = "Framewright is a trademark of Quorvane Software";
-inline constexpr char kAboutWebAddress[] = "www.quorvane.example";
+inline constexpr char kAboutFallbackTrademark[] = "Framewright is a trademark";
+inline constexpr char kAboutWebAddress[] = "quorvane.test";
 inline constexpr char kLineBreak[] = "\r\n";
 
 // (a div 2) - (b div 2) with each halving truncated toward zero, as the panel placement needs.

@@ -10,7 +10,11 @@ constexpr UINT kLabelText = DT_NOPREFIX;
 
 Win32LabelView::Win32LabelView(TBehaviorLabel& label, const FontSpec& font, COLORREF color,
                                UINT alignment)
-    : label_(label), font_(create_font(font)), color_(color), alignment_(alignment) {}
+    : label_(label),
+      font_(create_font(font)),
+      double_strike_(!draws_bold(font)),
+      color_(color),
+      alignment_(alignment) {}
 
 TextExtent Win32LabelView::measure_text(const std::string& text) {
     if (text.empty()) return {0, 0};
@@ -18,8 +22,7 @@ TextExtent Win32LabelView::measure_text(const std::string& text) {
     WindowDc screen(nullptr);
     SelectObjectScope font(screen.get(), font_.get());
     RECT r{0, 0, 0, 0};
-    DrawTextW(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &r,
-              kLabelText | DT_CALCRECT);
+    draw_text(screen.get(), wide, r, kLabelText | DT_CALCRECT, double_strike_);
     return {r.right - r.left, r.bottom - r.top};
 }
 
@@ -37,7 +40,7 @@ void Win32LabelView::Paint(HDC dc) const {
     SetTextColor(dc, color_);
     // Without DT_NOCLIP the text is cut at the label's bounds, as a label cut short while
     // sliding in must be.
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, kLabelText | alignment_);
+    draw_text(dc, text, r, kLabelText | alignment_, double_strike_);
 }
 
 LabelPanel::LabelPanel(int left, int top, int width, int height, COLORREF color)

@@ -24,6 +24,7 @@ class Win32LabelView : public LabelView {
   private:
     TBehaviorLabel& label_;
     UniqueFont font_;
+    bool double_strike_;  // bold asked for, and the face draws it regular
     COLORREF color_;
     UINT alignment_;               // DT_LEFT, DT_CENTER or DT_RIGHT
     LabelPanel* panel_ = nullptr;  // not owned

@@ -8,6 +8,8 @@
 #include "picture/geometry.h"
 #include "picture/image.h"
 
+#include <vector>
+
 namespace tolsy {
 
 // The tile styles of skin objects, in their stored ordinal order.

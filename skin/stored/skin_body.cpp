@@ -6,6 +6,7 @@
 #include "skin/bytes/bmp_reader.h"
 #include "skin/bytes/inflate_reader.h"
 #include "skin/bytes/skin_error.h"
+#include "skin/model/object_images.h"
 #include "skin/stored/skin_source.h"
 
 namespace tolsy {
@@ -143,6 +144,8 @@ TableSource TSeSkinSource::read_objects_and_tables(ByteReader& in, RecordForm fo
     checked_count(count, kMinObjectRecord, in, at, "objects");
     objects.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) add_root(read_root_record(in, form));
+    settle_link_transparency(objects);
+    for (auto& root : objects) root->prepare_tree();
     switch (tables) {
         case TableSource::kStored:
             report.color_entries = read_color_table(in, colors);
@@ -163,7 +166,6 @@ TableSource TSeSkinSource::read_objects_and_tables(ByteReader& in, RecordForm fo
 void TSeSkinSource::add_root(std::unique_ptr<TSeSkinObject> root) {
     root->set_default_charsets();
     root->attach_images(&bitmaps);
-    root->prepare_tree();
     objects.push_back(std::move(root));
 }
 

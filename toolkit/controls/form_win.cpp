@@ -52,6 +52,50 @@ HFONT create_font(const FontSpec& font) {
     return CreateFontIndirectW(&lf);
 }
 
+namespace {
+// The dark pixels of a sample word drawn black on white in the font.
+int ink_of(const FontSpec& spec) {
+    UniqueFont font(create_font(spec));
+    WindowDc screen(nullptr);
+    UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));
+    constexpr int kWidth = 240;
+    constexpr int kHeight = 48;
+    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), kWidth, kHeight));
+    SelectObjectScope keep_bitmap(dc.get(), bitmap.get());
+    SelectObjectScope keep_font(dc.get(), font.get());
+    RECT all{0, 0, kWidth, kHeight};
+    FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(dc.get(), RGB(0, 0, 0));
+    SetBkMode(dc.get(), TRANSPARENT);
+    TextOutW(dc.get(), 2, 2, L"Framewright", 11);
+    int ink = 0;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) ink += GetRValue(GetPixel(dc.get(), x, y)) < 128;
+    return ink;
+}
+}  // namespace
+
+bool draws_bold(const FontSpec& font) {
+    if (!font.bold) return true;
+    FontSpec regular = font;
+    regular.bold = false;
+    // Bold strokes are about twice as wide: clearly more ink than the regular style.
+    return ink_of(font) * 4 > ink_of(regular) * 5;
+}
+
+int draw_text(HDC dc, const std::wstring& text, RECT& rect, UINT format, bool double_strike) {
+    const int length = static_cast<int>(text.size());
+    const int height = DrawTextW(dc, text.c_str(), length, &rect, format);
+    if (!double_strike) return height;
+    if (format & DT_CALCRECT) {
+        rect.right += 1;
+        return height;
+    }
+    RECT shifted = rect;
+    OffsetRect(&shifted, 1, 0);
+    return DrawTextW(dc, text.c_str(), length, &shifted, format);
+}
+
 Form::Form() {
     font_.reset(create_font(FontSpec{}));
 }

@@ -105,4 +105,12 @@ COLORREF resolve_color(COLORREF color_or_sys_index);
 // Creates a font from its description; DEFAULT_CHARSET and friends as given.
 HFONT create_font(const FontSpec& font);
 
+// Whether text in the font comes out bold as asked. A face without a bold style of its own (Wine's
+// "MS Sans Serif") is drawn regular although bold was asked for; such text is made bold by
+// drawing it twice, one pixel apart (see draw_text).
+bool draws_bold(const FontSpec& font);
+// DrawTextW in the font selected into dc, struck twice one pixel apart when `double_strike`;
+// with DT_CALCRECT the rectangle is one pixel wider for it.
+int draw_text(HDC dc, const std::wstring& text, RECT& rect, UINT format, bool double_strike);
+
 }  // namespace tolsy

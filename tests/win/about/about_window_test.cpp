@@ -107,7 +107,7 @@ TEST_F(AboutWindowTest, CreatedHiddenFromItsDescriptionWithTheTextsOfTheRecord) 
     EXPECT_EQ(client.right, 269);
     EXPECT_EQ(client.bottom, 218);
     EXPECT_EQ(about->handlers().CompanyText(), "Quorvane Software");
-    EXPECT_EQ(about->handlers().VersionText(), "1.0.0.0");
+    EXPECT_EQ(about->handlers().VersionText(), "1.0");
     EXPECT_FALSE(about->Starfield1().Active());
     EXPECT_FALSE(about->BehaviorLabel1().Visible());
     EXPECT_FALSE(about->BehaviorLabel2().Visible());
@@ -136,8 +136,15 @@ TEST_F(AboutWindowTest, BothLabelsSlideToRestWithTheStarsRunning) {
     EXPECT_EQ(about->Panel1().Width(), w + 5);
     EXPECT_EQ(about->Panel1().Left(), 269 / 2 - w / 2);
     EXPECT_EQ(l2.Left(), 8);
-    EXPECT_EQ(l2.Caption().substr(0, 12), "Ver. 1.0.0.0");
+    EXPECT_EQ(l2.Caption().substr(0, 8), "Ver. 1.0");
     EXPECT_NE(l1.Caption().find("By Quorvane Software"), std::string::npos);
+    // Every line whole: the first block inside the window, the second inside its fixed panel
+    // (97 x 52), both within the panels' heights.
+    EXPECT_GE(about->Panel1().Left(), 0);
+    EXPECT_LE(about->Panel1().Left() + l1.Left() + l1.Width(), 269);
+    EXPECT_LE(l1.Height(), 61);
+    EXPECT_LE(l2.Left() + l2.Width(), about->Panel2().Width());
+    EXPECT_LE(l2.Height(), 52);
     RecordProperty("screenshot", shot);
 }
 

@@ -18,12 +18,12 @@ TEST(VersionRecord, ReadsTheProgramFilesOwnTexts) {
     info.set_exe_name(beside_me("tolsy.exe"));
     info.ReadInfo();
     EXPECT_EQ(info.CompanyName(), "Quorvane Software");
-    EXPECT_EQ(info.FileVersion(), "1.0.0.0");
+    EXPECT_EQ(info.FileVersion(), "1.0");
     EXPECT_EQ(info.ProductName(), "Framewright");
     EXPECT_EQ(info.InternalName(), "tolsy");
     EXPECT_FALSE(info.FileDescription().empty());
     EXPECT_FALSE(info.Comments().empty());
-    EXPECT_EQ(info.LegalTradeMarks(), "Framewright is a trademark of Quorvane Software")
+    EXPECT_EQ(info.LegalTradeMarks(), "Framewright is a trademark")
         << "the record's LegalTrademarks key is found by the LegalTradeMarks query";
     EXPECT_EQ(info.LegalCopyright().substr(0, 9), "Copyright");
     EXPECT_EQ(info.OriginalFilename(), "");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 #include "picture/pixels.h"
 
@@ -193,6 +194,36 @@ TEST(Transparency, FlagsFollowThePiecesThatHoldKeyOrTranslucentPixels) {
     EXPECT_EQ(compute_link_transparency(image, {0, 0, 5, 5}, {}),
               (LinkTransparency{false, false, true}));
     EXPECT_EQ(compute_link_transparency(image, {0, 1, 3, 4}, {}), LinkTransparency{});
+}
+
+// The summary of a whole image answers as scanning each piece does: rows with special pixels
+// on both sides of a piece, inside it, at its very edges, and none at all; pieces wider than a
+// vector of pixels and narrower; rectangles reaching outside the image.
+TEST(Transparency, ImageSummaryAgreesWithScanningThePieces) {
+    Image image = pattern(23, 9);
+    for (auto [x, y] : {std::pair{0, 0}, {22, 0}, {11, 1}, {1, 3}, {21, 3}, {9, 5}, {14, 5}})
+        image.at(x, y) = kKeyPixelValue;
+    image.at(17, 7) = Pixel::pack(9, 9, 9, 128);
+    const TransparentPixelCounts summary(image);
+    const struct {
+        Rect link;
+        Margins margins;
+    } cases[] = {
+        {{0, 0, 23, 9}, {}},           {{2, 2, 9, 5}, {}},
+        {{10, 4, 14, 6}, {}},          {{2, 0, 21, 9}, {1, 1, 1, 1}},
+        {{1, 1, 22, 8}, {8, 2, 8, 2}}, {{3, 2, 20, 9}, {2, 3, 5, 1}},
+        {{10, 5, 14, 6}, {}},          {{-4, -2, 30, 12}, {3, 3, 3, 3}},
+        {{9, 0, 18, 9}, {0, 4, 0, 4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.link.left << ',' << c.link.top << ' ' << c.link.right
+                                        << ',' << c.link.bottom);
+        EXPECT_EQ(compute_link_transparency(summary, c.link, c.margins),
+                  compute_link_transparency(image, c.link, c.margins));
+    }
+    EXPECT_FALSE(summary.any({2, 2, 9, 3}));
+    EXPECT_TRUE(summary.any({10, 5, 15, 6}));
+    EXPECT_FALSE(summary.any({10, 5, 14, 6}));
 }
 
 TEST(Transparency, KeyPixelsOfAFlaggedPieceNeverReachTheCanvas) {

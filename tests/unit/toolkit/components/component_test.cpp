@@ -497,6 +497,8 @@ class TestBlob : public Component {
     using Component::Component;
 
     int left = 0;
+    int margin_edge = 0;
+    int margin_end = 0;
     Font font;
     std::string data;
     std::size_t data_offset = 0;
@@ -505,6 +507,8 @@ class TestBlob : public Component {
 const ClassInfo& TestBlob::static_class_info() {
     static const ClassInfo info = declare_class<TestBlob, Component>("TTestBlob", [](auto& c) {
         c.integer("Left", &TestBlob::left);
+        c.integer("MarginLeftEdge", &TestBlob::margin_edge);
+        c.integer("MarginLeftEnd", &TestBlob::margin_end);
         c.object("Font", &TestBlob::font);
         c.binary(
             "Data",
@@ -515,6 +519,18 @@ const ClassInfo& TestBlob::static_class_info() {
             [](const TestBlob&) -> std::optional<std::string> { return std::nullopt; });
     });
     return info;
+}
+
+// Names alike in their first bytes, out of declaration order, and in another case.
+TEST(ObjectStream, FindsEachPropertyByItsWholeName) {
+    const auto stream = testing::bytes(
+        "'TPF0' 02 'TX' 05 'Blob1' 0D 'MarginLeftEnd' 02 05 0E 'MarginLeftEdge' 02 06"
+        " 04 'left' 02 07 0E 'MARGINLEFTEDGE' 02 08 00 00");
+    TestBlob blob;
+    read_object_stream(blob, stream, 0);
+    EXPECT_EQ(blob.margin_end, 5);
+    EXPECT_EQ(blob.margin_edge, 8);
+    EXPECT_EQ(blob.left, 7);
 }
 
 TEST(ObjectStream, ReadsStraightIntoTheObjectAndPlacesItsData) {
