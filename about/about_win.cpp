@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "about/version_info_win.h"
+#include "base/handles_win.h"
 #include "skin/controls/skinned_controls_win.h"
 #include "skin/forms/te_form_win.h"
 #include "toolkit/controls/application_win.h"
@@ -220,19 +221,16 @@ void TAbout::TeButton1Click() {
 }
 
 void TAbout::paint_stars() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle(), &ps);
-    surface_.set_paint_dc(dc);
     // Every repaint is a frame step as well; an error in it must not leave the paint open.
+    const PaintScope paint_scope(handle());
+    surface_.set_paint_dc(paint_scope.dc());
     try {
         starfield_.Paint();
     } catch (...) {
         surface_.set_paint_dc(nullptr);
-        EndPaint(handle(), &ps);
         throw;
     }
     surface_.set_paint_dc(nullptr);
-    EndPaint(handle(), &ps);
 }
 
 LRESULT TAbout::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -1,5 +1,6 @@
 #include "about/label_panel_win.h"
 
+#include "base/handles_win.h"
 #include "base/windows1252_win.h"
 
 namespace tolsy {
@@ -76,8 +77,8 @@ LRESULT LabelPanel::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(handle(), &ps);
+            const PaintScope paint_scope(handle());
+            HDC dc = paint_scope.dc();
             // Composed off screen so a sliding label does not flicker.
             RECT r{0, 0, width_, height_};
             UniqueMemoryDc memory(CreateCompatibleDC(dc));
@@ -89,7 +90,6 @@ LRESULT LabelPanel::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
                 for (const Win32LabelView* view : views_) view->Paint(memory.get());
                 BitBlt(dc, 0, 0, width_, height_, memory.get(), 0, 0, SRCCOPY);
             }
-            EndPaint(handle(), &ps);
             return 0;
         }
         default:

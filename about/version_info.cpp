@@ -5,6 +5,9 @@
 namespace tolsy {
 namespace {
 constexpr char kStringTableRoot[] = "StringFileInfo\\";
+// A version record's own length field is 16 bits; what the platform asks room for is a small
+// multiple of that. A larger claim comes from a damaged file and is not allocated.
+constexpr std::int64_t kMaxVersionRecord = std::int64_t{1} << 20;
 }  // namespace
 
 TEPInfoExe::TEPInfoExe(VersionInfoApi* api) : api_(api) {}
@@ -23,7 +26,7 @@ std::string TEPInfoExe::query(const std::vector<std::uint8_t>& buffer, const cha
 void TEPInfoExe::ReadInfo() {
     if (!api_) return;
     const std::int64_t size = api_->info_size(exe_name_);
-    if (size <= 0) return;
+    if (size <= 0 || size > kMaxVersionRecord) return;
     std::vector<std::uint8_t> buffer(static_cast<std::size_t>(size), 0);
     // A failed copy leaves the buffer zeroed, so every lookup below finds nothing.
     (void)api_->copy_info(exe_name_, buffer);

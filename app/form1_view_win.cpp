@@ -1,6 +1,7 @@
 #include "app/form1_view_win.h"
 
 #include "base/windows1252_win.h"
+#include "composer/glyph_codes.h"
 
 namespace tolsy {
 
@@ -36,7 +37,10 @@ std::string Form1View::display_text() const {
 }
 
 std::size_t Form1View::display_caret() const {
-    return static_cast<std::size_t>(c_.DisplayEdit->selection_start());
+    // The edit counts UTF-16 units; the line's positions count characters.
+    const std::wstring wide = c_.DisplayEdit->text();
+    return characters_before(std::u16string(wide.begin(), wide.end()),
+                             static_cast<std::size_t>(c_.DisplayEdit->selection_start()));
 }
 
 void Form1View::set_display_text(std::string_view text) {

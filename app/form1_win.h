@@ -77,6 +77,15 @@ class TForm1 : public Form {
     std::unique_ptr<FormComponents> shell_;
     TAbout* about_ = nullptr;
     void stay_on_top();
+
+    // The display line's guards (app/form1_composer_win.cpp): its last accepted 8-bit text,
+    // and whether the next change is the line's own cut (whose text the clipboard keeps) or
+    // the line put back after a refused character (which changes nothing).
+    std::string accepted_line_;
+    bool cut_pending_ = false;
+    bool restoring_line_ = false;
+    void cut_display_selection(const std::wstring& selected);
+    void paste_into_display();
 };
 
 }  // namespace tolsy

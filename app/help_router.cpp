@@ -136,8 +136,18 @@ bool help_viewer_available(HelpPlatform& platform) {
 }
 
 void release_help_viewer() {
-    if (g_viewer.library != 0 && g_viewer.platform)
+    if (g_viewer.library != 0 && g_viewer.platform) {
+        // Every help window runs the viewer's code: they are all closed before it goes.
+        if (g_viewer.entry != 0) {
+            try {
+                g_viewer.platform->html_help(g_viewer.entry, 0, std::nullopt,
+                                             html_help_command::kCloseAll, 0);
+            } catch (...) {
+                // Closing is best effort; the library is freed all the same.
+            }
+        }
         g_viewer.platform->free_library(g_viewer.library);
+    }
     g_viewer = ViewerLibrary{};
 }
 

@@ -102,7 +102,8 @@ class HelpRouterInstanceError : public AppError {
 };
 
 // The viewer library, loaded once per process and released at program end (or by
-// release_help_viewer). A failed load is retried; a library without the entry is not.
+// release_help_viewer, which closes every viewer window first). A failed load is retried; a
+// library without the entry is not.
 bool help_viewer_available(HelpPlatform& platform);
 void release_help_viewer();
 

@@ -33,6 +33,23 @@ NativeWindow from_hwnd(HWND window) {
     return reinterpret_cast<NativeWindow>(window);
 }
 
+// A file in the program's own folder, whatever the current folder is.
+std::string beside_program(const std::string& file) {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return file;
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? file : path.substr(0, slash + 1) + file;
+}
+
 HtmlHelpAProc entry_of(std::uintptr_t entry) {
     return reinterpret_cast<HtmlHelpAProc>(entry);
 }
@@ -40,7 +57,14 @@ HtmlHelpAProc entry_of(std::uintptr_t entry) {
 }  // namespace
 
 std::uintptr_t Win32HelpPlatform::load_library(std::string_view name) {
-    return reinterpret_cast<std::uintptr_t>(LoadLibraryA(std::string(name).c_str()));
+    // From the system folder only: a library of that name beside the program or in the current
+    // folder is never the one meant.
+    char folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return 0;
+    const std::string path = std::string(folder, length) + "\\" + std::string(name);
+    return reinterpret_cast<std::uintptr_t>(
+        LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
 }
 
 std::uintptr_t Win32HelpPlatform::find_entry(std::uintptr_t library, std::string_view name) {
@@ -136,7 +160,7 @@ std::unique_ptr<THelpRouter> create_help_router(const Window* owner_form) {
         return std::optional<HelpFormInfo>(
             HelpFormInfo{from_hwnd(owner_form ? owner_form->handle() : nullptr), {}});
     });
-    router->set_helpfile("tolsy.chm");
+    router->set_helpfile(beside_program("tolsy.chm"));
     router->set_help_type(THelpType::htHTMLhelp);
     return router;
 }

@@ -18,7 +18,19 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The help router comes with the main window and loads the help viewer as it is created.
     std::unique_ptr<tolsy::THelpRouter> help_router;
     app.guarded([&] { help_router = tolsy::create_help_router(&form1); });
-    app.guarded([&] { form1.create_window(); });
+    bool created = false;
+    app.guarded([&] {
+        form1.create_window();
+        created = true;
+    });
+    if (!app.terminated() && !form1.handle()) {
+        // No main window, no program: a message loop without a window would never end. The
+        // reason was shown already when creating threw.
+        if (created) app.show_error_text("Cannot create the main window");
+        help_router.reset();
+        tolsy::release_help_viewer();
+        return 1;
+    }
 
     // The About window exists from start-up to the end, hidden until asked for.
     tolsy::TAbout about;

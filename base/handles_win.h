@@ -69,6 +69,29 @@ class WindowDc {
     HDC dc_;
 };
 
+// A window's paint, begun on construction and ended on every way out of the paint handler.
+class PaintScope {
+  public:
+    explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    ~PaintScope() { EndPaint(window_, &paint_); }
+    HDC dc() const { return dc_; }
+
+  private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// Gives a window its region; the window owns the region only when that succeeds, else it is
+// freed here.
+inline bool set_window_region(HWND window, UniqueRegion region, bool redraw) {
+    if (!region || !SetWindowRgn(window, region.get(), redraw ? TRUE : FALSE)) return false;
+    region.release();
+    return true;
+}
+
 // Selects an object into a device context and puts the previous one back on scope exit.
 class SelectObjectScope {
   public:

@@ -15,4 +15,9 @@ void write_clipboard_text(HWND owner, std::string_view bytes);
 // none at all. Throws ClipboardError when the clipboard cannot be opened.
 std::string read_clipboard_text(HWND owner, bool* present = nullptr);
 
+// The clipboard's text as Unicode (CF_UNICODETEXT, which the system also makes from 8-bit
+// text) up to its terminating zero; empty when there is none. Throws ClipboardError when the
+// clipboard cannot be opened.
+std::wstring read_clipboard_unicode(HWND owner);
+
 }  // namespace tolsy

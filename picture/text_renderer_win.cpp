@@ -91,15 +91,17 @@ Size GdiTextRenderer::measure(std::string_view text, const PaintFont& font) {
 void GdiTextRenderer::draw(Canvas& canvas, std::string_view text, const PaintFont& font,
                            std::uint32_t colour, const Rect& rect, TextPlacement placement) {
     const Rect target = canvas.to_device(rect).intersect(canvas.device_clip());
-    if (target.empty() || text.empty()) return;
+    // Inside the image, so both sizes are small and positive.
+    const int width = target.width();
+    const int height = target.height();
+    if (width <= 0 || height <= 0 || text.empty()) return;
     std::uint32_t* bits = nullptr;
-    UniqueBitmap dib = make_dib(dc_.get(), target.width(), target.height(), &bits);
+    UniqueBitmap dib = make_dib(dc_.get(), width, height, &bits);
     Image& image = canvas.image();
-    // Not empty, so the width is positive.
-    const auto width = static_cast<std::size_t>(static_cast<unsigned>(target.width()));
-    for (int y = 0; y < target.height(); ++y) {
-        std::memcpy(bits + static_cast<std::size_t>(y) * width,
-                    image.row(target.top + y) + target.left, width * sizeof(std::uint32_t));
+    const std::size_t row_bytes = static_cast<std::size_t>(width) * 4;
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(bits + static_cast<std::size_t>(y) * static_cast<std::size_t>(width),
+                    image.row(target.top + y) + target.left, row_bytes);
     }
     {
         SelectObjectScope bitmap(dc_.get(), dib.get());

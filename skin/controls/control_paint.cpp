@@ -168,8 +168,9 @@ bool paint_page_frame(TTeSkinFile& theme, Canvas& canvas, const Rect& frame, Tex
 Rect page_frame_around(TTeSkinFile& theme, const Rect& page, std::string_view theme_object) {
     const TSeSkinObject* part = theme.theme_part(theme_object, kSlotTabs, "Frame");
     if (part == nullptr) return page;
-    return {page.left - part->margin_left, page.top - part->margin_top,
-            page.right + part->margin_right, page.bottom + part->margin_bottom};
+    // The margins are stored numbers: the sums saturate.
+    return {sat_sub(page.left, part->margin_left), sat_sub(page.top, part->margin_top),
+            sat_add(page.right, part->margin_right), sat_add(page.bottom, part->margin_bottom)};
 }
 
 Image push_button_picture(TTeSkinFile& theme, Size size, const PushButtonLook& look,

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "base/handles_win.h"
 #include "base/windows1252_win.h"
 #include "picture/text_renderer_win.h"
 #include "skin/forms/frame_paint.h"
@@ -459,7 +460,8 @@ void TTeDefaultForm::update_region() {
     const FrameWindowInfo info = window_info();
     const Shape shape =
         theme()->window_region(frame_kind(border_style_), theme_object(), info.window);
-    SetWindowRgn(window, make_region(shape).release(), TRUE);
+    // The window owns the region only once SetWindowRgn took it.
+    set_window_region(window, make_region(shape), true);
 }
 
 void TTeDefaultForm::apply_frame() {

@@ -81,6 +81,41 @@ TEST_F(Display, SameFrameIsNotMirroredAgainButToClipboardCopiesIt) {
     EXPECT_EQ(form().display_selection(), std::make_pair(0, 3));
 }
 
+TEST_F(Display, CtrlXLeavesTheCutTextOnTheClipboardAndTheNextChangeMirrorsAgain) {
+    form().pick(L::kSymbol, kFlatness);  // EB E4 ED
+    form().focus_display_end();
+    press_keys({VK_SHIFT, VK_LEFT});
+    press_keys({VK_SHIFT, VK_LEFT});
+    press_keys({VK_CONTROL, 'X'});
+    EXPECT_EQ(hex(form().display_text()), hex(bytes({0xEB})));
+    EXPECT_EQ(hex(clipboard()), hex(bytes({0xE4, 0xED})));
+    type_text(L"1");
+    EXPECT_EQ(hex(clipboard()), hex(bytes({0xEB, '1'})));
+}
+
+TEST_F(Display, APastedUnicodeFrameBecomesTheFontsCodes) {
+    put_clipboard_unicode(nullptr, L"\u2316\u2300.005\u24C2");
+    form().focus_display_end();
+    press_keys({VK_CONTROL, 'V'});
+    const std::string frame = bytes({0xFB, 0xE0, '.', '0', '0', '5', 0xDE});
+    EXPECT_EQ(hex(form().display_text()), hex(frame));
+    EXPECT_EQ(hex(clipboard()), hex(frame));
+    EXPECT_EQ(form().display_selection(), std::make_pair(7, 7));
+}
+
+TEST_F(Display, ACharacterOutsideTheCodePageAndTheFontIsRefused) {
+    form().focus_display_end();
+    type_text(L"ab");
+    press_keys({VK_LEFT});
+    type_text(L"\u4E2D");
+    EXPECT_EQ(form().display_text(), "ab");
+    EXPECT_EQ(clipboard(), "ab");
+    EXPECT_EQ(form().display_selection(), std::make_pair(1, 1));
+    type_text(L"\u2316");  // a GD&T character goes in as its code, at the caret
+    EXPECT_EQ(hex(form().display_text()), hex(bytes({'a', 0xFB, 'b'})));
+    EXPECT_EQ(form().display_selection(), std::make_pair(2, 2));
+}
+
 TEST_F(Display, EnterPressesToClipboard) {
     form().pick(L::kSymbol, kFlatness);
     form().focus_display_end();

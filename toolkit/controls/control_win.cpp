@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "base/handles_win.h"
 #include "base/windows1252_win.h"
 #include "toolkit/controls/application_win.h"
 
@@ -125,12 +126,10 @@ LRESULT Container::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(handle(), &ps);
+            const PaintScope paint_scope(handle());
             RECT client;
             GetClientRect(handle(), &client);
-            paint(dc, client);
-            EndPaint(handle(), &ps);
+            paint(paint_scope.dc(), client);
             return 0;
         }
         case WM_CTLCOLORSTATIC:

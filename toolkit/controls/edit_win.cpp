@@ -45,12 +45,23 @@ void Edit::copy_selection() {
     SendMessageW(handle(), WM_COPY, 0, 0);
 }
 
+void Edit::replace_selection(const std::wstring& value) {
+    SendMessageW(handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(value.c_str()));
+}
+
 LRESULT Edit::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_COPY && on_copy) {
+    if (message == WM_PASTE && on_paste) {
+        on_paste();
+        return 0;
+    }
+    const auto& handler = message == WM_COPY  ? on_copy
+                          : message == WM_CUT ? on_cut
+                                              : std::function<void(const std::wstring&)>{};
+    if ((message == WM_COPY || message == WM_CUT) && handler) {
         const int start = selection_start();
         const int end = selection_end();
         if (end > start)
-            on_copy(text().substr(static_cast<std::size_t>(start),
+            handler(text().substr(static_cast<std::size_t>(start),
                                   static_cast<std::size_t>(end - start)));
         return 0;
     }

@@ -22,10 +22,17 @@ class Edit : public NativeControl {
     void select_all() { select(0, -1); }
     // The edit's own copy command.
     void copy_selection();
+    // Replaces the selection (or inserts at the caret) as typing would, as one undoable change.
+    void replace_selection(const std::wstring& text);
 
     std::function<void()> on_change;
     // Replaces the platform's copy command when set: receives the selected text.
     std::function<void(const std::wstring&)> on_copy;
+    // Replaces the platform's cut command when set: receives the selected text and decides
+    // whether to remove it (replace_selection). Not called with nothing selected.
+    std::function<void(const std::wstring&)> on_cut;
+    // Replaces the platform's paste command when set.
+    std::function<void()> on_paste;
 
   protected:
     LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "base/handles_win.h"
 #include "base/windows1252_win.h"
 
 namespace tolsy {
@@ -130,11 +131,11 @@ TabSheet& PageControl::add_page(const std::string& caption) {
 
     // The tab row paints only around the pages, so a page below it in the z-order shows.
     const RECT area = page_area();
-    HRGN outside = CreateRectRgn(0, 0, bounds_.width, bounds_.height);
-    HRGN inside = CreateRectRgnIndirect(&area);
-    CombineRgn(outside, outside, inside, RGN_DIFF);
-    DeleteObject(inside);
-    SetWindowRgn(tabs_.handle(), outside, TRUE);  // the window owns the region from here
+    UniqueRegion outside(CreateRectRgn(0, 0, bounds_.width, bounds_.height));
+    const UniqueRegion inside(CreateRectRgnIndirect(&area));
+    if (outside && inside &&
+        CombineRgn(outside.get(), outside.get(), inside.get(), RGN_DIFF) != ERROR)
+        set_window_region(tabs_.handle(), std::move(outside), true);
 
     std::unique_ptr<TabSheet> page = make_page();
     page->set_caption(caption);

@@ -164,6 +164,17 @@ void put_clipboard_text(HWND owner, const std::string& text) {
     CloseClipboard();
 }
 
+void put_clipboard_unicode(HWND owner, const std::wstring& text) {
+    if (!OpenClipboard(owner)) throw std::runtime_error("the driver cannot open the clipboard");
+    EmptyClipboard();
+    const std::size_t size = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    memcpy(GlobalLock(memory), text.c_str(), size);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
 ComposerWindow::ComposerWindow(HWND main_window) : main_(main_window) {
     // The page control is our first child window; its tab row its first child, the pages after.
     HWND page_control = nullptr;

@@ -97,6 +97,8 @@ struct ClipboardState {
 ClipboardState clipboard_state();
 // Puts a text there as another program would (CF_TEXT from this process).
 void put_clipboard_text(HWND owner, const std::string& text);
+// As another program writing Unicode text puts it there: CF_UNICODETEXT only.
+void put_clipboard_unicode(HWND owner, const std::wstring& text);
 
 // A fresh program per test, its main window found and its controls located.
 class ComposerTest : public ::testing::Test {

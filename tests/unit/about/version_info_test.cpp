@@ -129,11 +129,12 @@ TEST(VersionInfo, MissingKeysBecomeEmptyOnEveryRead) {
     EXPECT_EQ(info.CompanyName(), "CompanyName text");
 }
 
+// Also a damaged file claiming a record no version record can be: nothing is allocated.
 TEST(VersionInfo, MissingRecordLeavesThePropertiesAsTheyWere) {
     FakeVersionRecord record = program_record();
     TEPInfoExe info(&record);
     info.ReadInfo();
-    for (std::int64_t size : {0, -1}) {
+    for (std::int64_t size : {std::int64_t{0}, std::int64_t{-1}, std::int64_t{1} << 40}) {
         record.size_override = size;
         record.queries.clear();
         info.ReadInfo();

@@ -72,6 +72,13 @@ TEST_F(HelpRequestTest, UnknownCommandDoesNothingButIsTaken) {
     EXPECT_TRUE(platform.calls.empty());
 }
 
+TEST_F(HelpRequestTest, ReleasingTheViewerClosesItsWindowsBeforeFreeingIt) {
+    ASSERT_TRUE(request(hc::kContents));
+    platform.calls.clear();
+    release_help_viewer();
+    EXPECT_EQ(platform.calls, (Calls{"html 8192 owner=0 path=<none> cmd=18 data=0", "free 4096"}));
+}
+
 TEST_F(HelpRequestTest, MissingViewerLeavesTheRequestToTheApplication) {
     release_help_viewer();
     platform.calls.clear();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "base/windows1252.h"
 #include "main_window_parts.h"
 
@@ -66,6 +68,40 @@ TEST(LabelConversion, UsesWindows1252NotLatin1ForTheHighControls) {
     EXPECT_EQ(label_to_glyph(u'\u00EB'), kLeftBoxGlyph);
     // A Latin-1 reading of U+0095 would give 0x95; Windows-1252 has no such character.
     EXPECT_EQ(label_to_glyph(u'\u0095'), kWindows1252Unmappable);
+}
+
+}  // namespace
+}  // namespace tolsy
+
+namespace tolsy {
+namespace {
+
+// A frame written elsewhere in Unicode comes in as the font's codes; what neither the code page
+// nor the font's GD&T set holds refuses the whole text.
+TEST(DisplayLineText, CodePageAndGdtCharactersMapAndOthersRefuseTheText) {
+    struct Case {
+        std::u16string text;
+        std::optional<std::string> bytes;
+    } const cases[] = {
+        {u"", std::string()},
+        {u"A\u00E0\u20AC", bytes({'A', 0xE0, 0x80})},  // a, a-grave, euro: the code page
+        // position, diameter, ".005" typed, circled M, datums: the README's frame in Unicode
+        {u"\u2316\u2300.005\u24C2", bytes({0xFB, 0xE0, '.', '0', '0', '5', 0xDE})},
+        {u"\u2225\u27C2\u2220\u25CB\u2312\u24CA", bytes({0xE1, 0xE3, 0xB2, 0xBA, 0xFC, 0xEA})},
+        {u"x\u4E2D", std::nullopt},     // a CJK character
+        {u"\U0001F600", std::nullopt},  // outside the basic plane
+        {u"a\xD800"
+         u"b",
+         std::nullopt},  // a lone surrogate
+    };
+    for (const Case& c : cases) EXPECT_EQ(display_line_bytes(c.text), c.bytes);
+}
+
+TEST(DisplayLineText, CaretPositionsCountCharactersNotUnits) {
+    const std::u16string text = u"a\U0001F600b";  // four units, three characters
+    const std::size_t want[] = {0, 1, 2, 2, 3, 3};
+    for (std::size_t units = 0; units < std::size(want); ++units)
+        EXPECT_EQ(characters_before(text, units), want[units]) << units;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The help router with the real HTML help viewer: the library loads by name and the viewer
-// window opens on tolsy.chm, which the build places beside the programs.
+// The help router with the real HTML help viewer: the library loads from the system folder and
+// the viewer window opens on tolsy.chm, which the build places beside the programs, wherever
+// the current folder is.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -22,8 +23,11 @@ HWND viewer_window() {
 class HelpViewerTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        // The help file is passed by its bare name, so work where the program lives.
-        SetCurrentDirectoryA(wintest::program_folder().c_str());
+        // Somewhere else than the program's folder: the help file is found beside the program.
+        char temp[MAX_PATH];
+        const DWORD length = GetTempPathA(MAX_PATH, temp);
+        ASSERT_GT(length, 0u);
+        SetCurrentDirectoryA(temp);
         router = create_help_router(nullptr);
     }
     void TearDown() override {
@@ -51,7 +55,7 @@ TEST_F(HelpViewerTest, HelpCommandOpensTheViewerOnTheHelpFile) {
     wintest::pump_for(500ms);
     const std::string shot = wintest::save_screenshot(viewer_window(), "help-viewer");
     RecordProperty("screenshot", shot);
-    EXPECT_EQ(last_help_target().file, "tolsy.chm");
+    EXPECT_EQ(last_help_target().file, wintest::program_folder() + "\\tolsy.chm");
 }
 
 TEST_F(HelpViewerTest, TopicOpensInsideTheFileAndQuitClosesIt) {
