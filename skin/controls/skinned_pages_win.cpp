@@ -23,8 +23,7 @@ void SkinnedTabSheet::paint(HDC dc, const RECT& client) {
     Canvas canvas(picture);
     canvas.set_origin({-area.left, -area.top});
     TextRenderer& text = control_text();
-    const Rect page{client.left, client.top, client.right, client.bottom};
-    bool skinned = paint_page_frame(*theme, canvas, page_frame_around(*theme, page), text);
+    bool skinned = paint_background(canvas);
     for (const auto& button : speed_buttons()) {
         if (!skinned) break;
         const RECT r = button->rect();
@@ -42,6 +41,21 @@ void SkinnedTabSheet::paint(HDC dc, const RECT& client) {
         return;
     }
     put_picture(dc, picture, area.left, area.top);
+}
+
+bool SkinnedTabSheet::paint_background(Canvas& canvas) {
+    TTeSkinFile* theme = current_skin();
+    if (theme == nullptr) return false;
+    RECT client;
+    GetClientRect(handle(), &client);
+    const Rect page{client.left, client.top, client.right, client.bottom};
+    return paint_page_frame(*theme, canvas, page_frame_around(*theme, page), control_text());
+}
+
+LRESULT SkinnedTabSheet::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == kPaintBackgroundMessage)
+        return paint_background(*reinterpret_cast<Canvas*>(wparam)) ? 1 : 0;
+    return TabSheet::handle_message(message, wparam, lparam);
 }
 
 }  // namespace tolsy

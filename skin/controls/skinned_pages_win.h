@@ -16,8 +16,11 @@ class SkinnedTabSheet : public TabSheet {
   protected:
     // Composes the part to be painted off-screen and copies it once.
     void paint(HDC dc, const RECT& client) override;
+    LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   private:
+    bool paint_background(Canvas& canvas);
+
     ThemeWatch watch_;
 };
 
