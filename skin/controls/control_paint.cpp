@@ -231,6 +231,27 @@ bool paint_check_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
     return true;
 }
 
+bool paint_tab(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const TabLook& look,
+               TextRenderer& text) {
+    TSeSkinObject* tab = theme.theme_part(look.theme_object, kSlotTabs, "Tab");
+    TSeSkinObject* label = theme.theme_part(look.theme_object, kSlotTabs, "Text");
+    if (tab == nullptr || label == nullptr) return false;
+    {
+        PartUse use(*tab, look.state, rect);
+        paint_object(*tab, canvas, text);
+    }
+    {
+        PartUse use(*label, look.state, rect, look.caption);
+        paint_object(*label, canvas, text);
+    }
+    if (look.focus_cue)
+        dotted_frame(canvas,
+                     {rect.left + kFocusInset - 1, rect.top + kFocusInset - 1,
+                      rect.right - kFocusInset + 1, rect.bottom - kFocusInset + 1},
+                     color_pixel(label->font.color));
+    return true;
+}
+
 Rect page_frame_around(TTeSkinFile& theme, const Rect& page, std::string_view theme_object) {
     const TSeSkinObject* part = theme.theme_part(theme_object, kSlotTabs, "Frame");
     if (part == nullptr) return page;

@@ -95,6 +95,18 @@ struct CheckBoxLook {
 bool paint_check_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const CheckBoxLook& look,
                      TextRenderer& text);
 
+// One tab of a page control's tab row: the "Tab" part of "Tabs" in the state (the selected tab
+// shows the focused look, a tab under the pointer the hot one), its caption centred by the
+// "Text" part in that part's font, and a focus cue while the tab row has the focus.
+struct TabLook {
+    VisualState state = VisualState::kNormal;
+    std::string caption;  // Windows-1252
+    bool focus_cue = false;
+    std::string_view theme_object = kDefaultThemeObject;
+};
+bool paint_tab(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const TabLook& look,
+               TextRenderer& text);
+
 // The rectangle the page frame takes around a page's own rectangle: the page shows the frame's
 // inside, the page control draws its border. The page itself when the theme has no frame.
 Rect page_frame_around(TTeSkinFile& theme, const Rect& page,

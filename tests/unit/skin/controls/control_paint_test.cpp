@@ -263,6 +263,23 @@ TEST_F(BoxPaint, GroupBoxesDrawTheirFrameBelowTheCaptionAndStayOpenInside) {
     EXPECT_GE(text.calls[0].rect.left, 8);
 }
 
+TEST_F(BoxPaint, TabsShowTheTabOfTheirStateWithTheirCaption) {
+    const auto& tab =
+        dynamic_cast<TSeButtonObject&>(*theme->theme_part("default", kSlotTabs, "Tab"));
+    for (V state : {V::kNormal, V::kHot, V::kFocused}) {
+        text.calls.clear();
+        Image picture(60, 21, kPaper);
+        Canvas canvas(picture);
+        ASSERT_TRUE(paint_tab(*theme, canvas, {0, 0, 60, 21}, {state, "Symbols", false}, text));
+        // The tab's top-left corner piece (3 x 4) is copied unscaled.
+        const std::uint32_t corner = link_pixel(*theme, link_of(tab, state), 2, 3);
+        EXPECT_EQ(picture.at(2, 3), is_key_pixel(corner) ? kPaper : corner);
+        ASSERT_EQ(text.calls.size(), 1u);
+        EXPECT_EQ(text.calls[0].text, "Symbols");
+        EXPECT_EQ(text.calls[0].placement.horizontal, HAlign::kCenter);
+    }
+}
+
 TEST_F(BoxPaint, PanelsFillTheirRectangleFromThePanelPart) {
     Image picture(40, 20, kPaper);
     Canvas canvas(picture);
