@@ -45,6 +45,7 @@ void Form1Controls::create(HWND form, const DescriptionHandlers& handlers) {
         close_button->set_caption(utf16_to_windows1252_lossy(component.caption));
         close_button->set_font(font_spec(component.effective_font(description->font)));
         close_button->set_glyph(close_button_glyph());
+        close_button->set_default(component.is_default);
         close_button->create({component.left, component.top, component.width, component.height},
                              parent);
         close_button->on_click = [&component] { component.on_click(component); };

@@ -4,6 +4,8 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -77,6 +79,59 @@ void BM_InflateAlone(benchmark::State& state) {
 
 BENCHMARK(BM_ThemeLoad)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InflateAlone)->Unit(benchmark::kMicrosecond);
+
+double thread_seconds() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+double quantile(std::vector<double> v, double q) {
+    const auto k = static_cast<std::ptrdiff_t>(q * static_cast<double>(v.size() - 1));
+    std::nth_element(v.begin(), v.begin() + k, v.end());
+    return v[static_cast<std::size_t>(k)];
+}
+
+// The goal's figure: load and inflate alternated in one loop, each timed in this thread's CPU
+// time, compared by their medians so that a busy machine skews neither side. The spread is the
+// ratio of the quartiles of the loads to the median inflate.
+void BM_ThemeLoadToInflateRatio(benchmark::State& state) {
+    const std::string& bytes = stored_theme();
+    const std::size_t body_size = inflated_size(bytes);
+    const tolsy::SkinFileKind kind;
+    std::vector<double> inflate_times, load_times;
+    for (auto _ : state) {
+        const double t0 = thread_seconds();
+        {
+            std::unique_ptr<unsigned char[]> out(new unsigned char[body_size]);
+            z_stream z{};
+            inflateInit(&z);
+            z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data() + kZlibOffset));
+            z.avail_in = static_cast<uInt>(bytes.size() - kZlibOffset);
+            z.next_out = out.get();
+            z.avail_out = static_cast<uInt>(body_size);
+            benchmark::DoNotOptimize(inflate(&z, Z_FINISH));
+            inflateEnd(&z);
+            benchmark::DoNotOptimize(out.get());
+        }
+        const double t1 = thread_seconds();
+        {
+            tolsy::TTeSkinFile theme(kind);
+            tolsy::ByteReader in(tolsy::as_bytes(bytes));
+            benchmark::DoNotOptimize(theme.load_from_stream(in));
+        }
+        const double t2 = thread_seconds();
+        inflate_times.push_back(t1 - t0);
+        load_times.push_back(t2 - t1);
+    }
+    const double inflate_median = quantile(inflate_times, 0.5);
+    state.counters["inflate_us"] = inflate_median * 1e6;
+    state.counters["load_us"] = quantile(load_times, 0.5) * 1e6;
+    state.counters["ratio"] = quantile(load_times, 0.5) / inflate_median;
+    state.counters["ratio_q1"] = quantile(load_times, 0.25) / inflate_median;
+    state.counters["ratio_q3"] = quantile(load_times, 0.75) / inflate_median;
+}
+BENCHMARK(BM_ThemeLoadToInflateRatio)->Unit(benchmark::kMicrosecond)->MinTime(3);
 
 }  // namespace
 

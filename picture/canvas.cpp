@@ -132,8 +132,8 @@ void Canvas::fill_rect(const Rect& rect, std::uint32_t pixel) {
 }
 
 void Canvas::plot(int x, int y, std::uint32_t pixel) {
-    const int dx = x + origin_.x;
-    const int dy = y + origin_.y;
+    const int dx = sat_add(x, origin_.x);
+    const int dy = sat_add(y, origin_.y);
     if (device_clip().contains(dx, dy)) image_->at(dx, dy) = pixel;
 }
 
@@ -142,8 +142,8 @@ void Canvas::plot_blended(int x, int y, std::uint32_t pixel, int coverage) {
     if (coverage > 255) coverage = 255;
     const std::uint32_t a = div255(Pixel::alpha(pixel) * static_cast<std::uint32_t>(coverage));
     const std::uint32_t src = (pixel & 0xFFFFFFu) | (a << 24);
-    const int dx = x + origin_.x;
-    const int dy = y + origin_.y;
+    const int dx = sat_add(x, origin_.x);
+    const int dy = sat_add(y, origin_.y);
     if (device_clip().contains(dx, dy)) image_->at(dx, dy) = blend_over(image_->at(dx, dy), src);
 }
 
@@ -151,6 +151,8 @@ void Canvas::draw_image(const Image& source, const Rect& src_rect, const Rect& d
                         DrawMode mode) {
     if (source.empty() || src_rect.empty() || dst_rect.empty()) return;
     const Rect dst = to_device(dst_rect);
+    // Rectangles from stored numbers may be absurd; none that large is ever drawn.
+    if (!src_rect.drawable() || !dst.drawable()) return;
     const Rect visible = dst.intersect(device_clip());
     if (visible.empty()) return;
     if (src_rect.width() == dst.width() && src_rect.height() == dst.height()) {

@@ -35,6 +35,11 @@ class Canvas {
     // A logical rectangle in image pixels, and the clip there (never beyond the image).
     Rect to_device(const Rect& logical) const { return logical.offset(origin_.x, origin_.y); }
     Rect device_clip() const;
+    // The logical rectangle that can still be drawn on: the clip within the image.
+    Rect visible_area() const {
+        return device_clip().offset(saturate_int(-std::int64_t{origin_.x}),
+                                    saturate_int(-std::int64_t{origin_.y}));
+    }
 
     // Fills with an opaque pixel value (0xAARRGGBB; the alpha is taken as given).
     void fill_rect(const Rect& rect, std::uint32_t pixel);

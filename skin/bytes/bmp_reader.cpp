@@ -1,10 +1,12 @@
 #include "skin/bytes/bmp_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <string>
 #include <vector>
 
+#include "base/load_budget.h"
 #include "skin/bytes/skin_bytes.h"
 #include "skin/bytes/skin_error.h"
 
@@ -169,6 +171,16 @@ void decode_row(const BmpInfo& info, const std::uint8_t* src, std::uint32_t* dst
     }
 }
 
+// Decoded pixels are charged to the load before they are allocated: a small file may claim a
+// large image (one bit per pixel, or runs of 255 pixels per two bytes).
+void charge_pixels(const BmpInfo& info, std::size_t at) {
+    const std::uint64_t bytes = static_cast<std::uint64_t>(info.width) * info.height * 4;
+    charge_load(
+        static_cast<std::size_t>(std::min<std::uint64_t>(bytes, SIZE_MAX)),
+        "bitmap of " + std::to_string(info.width) + " x " + std::to_string(info.height) + " pixels",
+        at);
+}
+
 Image decode_plain(const BmpInfo& info, std::span<const std::uint8_t> bits, std::size_t at) {
     const std::uint64_t row_bits = static_cast<std::uint64_t>(info.width) * info.bpp;
     const std::uint64_t stride = (row_bits + 31) / 32 * 4;
@@ -177,6 +189,7 @@ Image decode_plain(const BmpInfo& info, std::span<const std::uint8_t> bits, std:
     if (stride > bits.size() ||
         static_cast<std::uint64_t>(info.height - 1) > (bits.size() - last_row) / stride)
         throw SkinReadError("bitmap pixels", at, 0, bits.size());
+    charge_pixels(info, at);
     Image image(static_cast<int>(info.width), static_cast<int>(info.height));
     for (std::int64_t y = 0; y < info.height; ++y) {
         const std::int64_t row = info.bottom_up ? info.height - 1 - y : y;
@@ -258,6 +271,7 @@ class RleDecoder {
 }  // namespace
 
 Image decode_bmp(std::span<const std::uint8_t> file, std::size_t base_offset) {
+    LoadBudgetScope budget(file.size());
     ByteReader in(file, base_offset);
     const std::size_t start = in.offset();
     if (in.u8("bitmap signature") != 'B' || in.u8("bitmap signature") != 'M')
@@ -274,6 +288,7 @@ Image decode_bmp(std::span<const std::uint8_t> file, std::size_t base_offset) {
     if (info.compression == kBiRle8 || info.compression == kBiRle4) {
         const std::uint64_t pixels = static_cast<std::uint64_t>(info.width) * info.height;
         if (pixels / kMaxRlePixelsPerByte > bits.size()) throw ImageAllocError();
+        charge_pixels(info, pixels_at);
         Image image(static_cast<int>(info.width), static_cast<int>(info.height), kSkippedPixel);
         RleDecoder(info, image, bits, pixels_at).run();
         return image;

@@ -72,10 +72,15 @@ std::size_t InflateReader::inflate_some(std::uint8_t* dst, std::size_t room) {
         }
     }
     s.produced += got;
+    charge_load(got, "inflated data", s.base + s.in_pos - s.zs.avail_in);
     if (s.produced > s.max_size)
         throw DecompressionError("Decompression error: data expands past " +
                                  std::to_string(s.max_size) + " bytes");
     return got;
+}
+
+std::size_t InflateReader::input_size() const {
+    return state_->input.size();
 }
 
 bool InflateReader::could_hold(std::size_t count) const {

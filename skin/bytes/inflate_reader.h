@@ -23,6 +23,9 @@ class InflateReader {
     InflateReader(const InflateReader&) = delete;
     InflateReader& operator=(const InflateReader&) = delete;
 
+    // The size of the compressed data.
+    std::size_t input_size() const;
+
     // Offsets are positions in the inflated data.
     std::size_t offset() const { return consumed_; }
 

@@ -1,5 +1,6 @@
 #include "skin/bytes/skin_error.h"
 
+#include "base/load_budget.h"
 #include "skin/bytes/skin_bytes.h"
 
 namespace tolsy {
@@ -32,6 +33,12 @@ void SkinReadErrors::short_read(ShortRead read) {
 
 void SkinReadErrors::bad_field(std::string detail, std::size_t offset) {
     throw SkinFormatError(detail, offset);
+}
+
+void charge_load(std::size_t amount, std::string_view what, std::size_t offset) {
+    LoadBudget* budget = current_load_budget();
+    if (budget != nullptr && !budget->charge(amount))
+        throw SkinLimitError("Skin too large: " + budget->refusal(what, offset));
 }
 
 ImageAllocError::ImageAllocError() : SkinError("Can't allocate the DIB handle") {}

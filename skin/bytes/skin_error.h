@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "base/byte_io.h"
 
@@ -56,6 +57,17 @@ class ImageAllocError : public SkinError {
   public:
     ImageAllocError();
 };
+
+// Reading would spend more memory or work than the load's budget allows (base/load_budget.h):
+// the message names what was being read, where, and the limit.
+class SkinLimitError : public SkinError {
+  public:
+    using SkinError::SkinError;
+};
+
+// Charges amount to the budget of the load in progress, if any; SkinLimitError naming what and
+// offset when the budget would be passed.
+void charge_load(std::size_t amount, std::string_view what, std::size_t offset);
 
 // A file could not be opened, read or written.
 class SkinFileError : public SkinError {

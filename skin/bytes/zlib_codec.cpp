@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "base/load_budget.h"
 #include "skin/bytes/skin_error.h"
 
 namespace tolsy {
@@ -57,6 +58,11 @@ Bytes zlib_decompress(std::span<const std::uint8_t> data, std::size_t base_offse
 
 InflatedBytes zlib_inflate(std::span<const std::uint8_t> data, std::size_t base_offset,
                            std::size_t max_size) {
+    // The load's budget may allow less than max_size; past it the data is refused as too large.
+    LoadBudgetScope scope(data.size());
+    const LoadBudget& budget = scope.budget();
+    const bool budget_bound = budget.limit() - budget.used() < max_size;
+    if (budget_bound) max_size = budget.limit() - budget.used();
     z_stream zs{};
     if (inflateInit(&zs) != Z_OK) throw DecompressionError("Decompression error: init");
     // Stored skins expand about twelvefold; room for more costs only address space, as the
@@ -88,6 +94,10 @@ InflatedBytes zlib_inflate(std::span<const std::uint8_t> data, std::size_t base_
         code = inflate(&zs, Z_NO_FLUSH);
         if (full && zs.avail_out == 0) {
             inflateEnd(&zs);
+            if (budget_bound)
+                throw SkinLimitError(
+                    "Skin too large: " +
+                    budget.refusal("inflated data", base_offset + in_pos - zs.avail_in));
             throw DecompressionError("Decompression error: data expands past " +
                                      std::to_string(max_size) + " bytes");
         }
@@ -102,6 +112,7 @@ InflatedBytes zlib_inflate(std::span<const std::uint8_t> data, std::size_t base_
     }
     inflateEnd(&zs);
     out.resize(produced);
+    charge_load(produced, "inflated data", base_offset);
     return out;
 }
 

@@ -5,22 +5,10 @@
 #include "base/windows1252.h"
 #include "base/windows1252_win.h"
 #include "picture/canvas.h"
-#include "skin/paint/push_button.h"
-#include "skin/themes/skin_file_look.h"
-#include "skin/themes/theme.h"
-#include "skin/themes/theme_manager.h"
 
 namespace tolsy {
 
 namespace {
-
-constexpr int kGlyphSize = 16;
-constexpr int kGlyphGap = 4;
-
-std::uint32_t system_pixel(int index) {
-    const COLORREF c = GetSysColor(index);
-    return Pixel::pack(GetRValue(c), GetGValue(c), GetBValue(c));
-}
 
 // Runs `draw` on a memory device context holding the picture, then takes the picture back.
 template <class F>
@@ -50,6 +38,12 @@ void draw_with_gdi(Image& picture, F&& draw) {
     }
 }
 
+Image client_picture(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return Image(client.right, client.bottom, background_pixel(GetParent(window)));
+}
+
 }  // namespace
 
 EffectHover::EffectHover(EffectExtras& settings, int sound_event, TransitionEngine& engine)
@@ -57,92 +51,51 @@ EffectHover::EffectHover(EffectExtras& settings, int sound_event, TransitionEngi
     if (&engine == &transition_engine()) start_transition_clock();
 }
 
-void EffectHover::track(UINT message) {
-    if (message == WM_MOUSEMOVE) {
-        if (!tracking_) {
-            TRACKMOUSEEVENT t{sizeof t, TME_LEAVE, hover_window(), 0};
-            tracking_ = TrackMouseEvent(&t) != FALSE;
-        }
-        if (!hot_) mouse_enter();
-    } else if (message == WM_MOUSELEAVE) {
-        tracking_ = false;
-        if (hot_) mouse_leave();
-    }
-}
-
-void EffectHover::change(bool hot) {
+// Sounds: no wave list is attached in the program, and playing one is left to whoever attaches
+// one; the wave is chosen as for a list that plays.
+void EffectHover::hover_change(bool entering, const std::function<void()>& change,
+                               TransitionCanvas& canvas) {
+    (void)settings_.wave_for(sound_event_,
+                             entering ? settings_.WaveInIndex() : settings_.WaveOutIndex());
     HWND window = hover_window();
-    const bool applies = settings_.animation_applies(IsWindowEnabled(window) != FALSE, false);
-    if (!applies) {
+    if (!settings_.animation_applies(IsWindowEnabled(window) != FALSE, false)) {
         animator_.stop(false);
-        hot_ = hot;
+        change();
         InvalidateRect(window, nullptr, FALSE);
         return;
     }
     RECT client{};
     GetClientRect(window, &client);
-    canvas_.set_window(window);
     const TTeAdvancedAnimation& a = settings_.animation;
     animator_.animate(
-        a, hot ? a.EffectMouseEnter : a.EffectMouseLeave, client.right, client.bottom,
-        [this](Image& picture) { picture = paint_look(hot_); }, [this, hot] { hot_ = hot; },
-        &canvas_);
+        a, entering ? a.EffectMouseEnter : a.EffectMouseLeave, client.right, client.bottom,
+        [this](Image& picture) { picture = paint_look(); }, change, &canvas);
     // Without a transition the next repaint shows the new look.
     if (!animator_.running()) InvalidateRect(window, nullptr, FALSE);
-}
-
-// Sounds: the wave list of this family is never attached in the program and playing waves is
-// left to whoever attaches one; the choice of wave is made as for a list that plays.
-void EffectHover::mouse_enter() {
-    (void)settings_.wave_for(sound_event_, settings_.WaveInIndex());
-    change(true);
-}
-
-void EffectHover::mouse_leave() {
-    (void)settings_.wave_for(sound_event_, settings_.WaveOutIndex());
-    change(false);
-}
-
-void EffectHover::paint_now(HDC dc) {
-    if (animator_.running() && !canvas_.last_frame().empty()) {
-        draw_picture(dc, canvas_.last_frame(), 0, 0);
-    } else {
-        draw_picture(dc, paint_look(hot_), 0, 0);
-    }
 }
 
 TTeEffectButton::TTeEffectButton(TeEffectButton& component, TransitionEngine& engine)
     : EffectHover(component, kButtonSoundEvent, engine), component_(component) {}
 
-void TTeEffectButton::set_glyph(const Image& glyph) {
-    glyph_ = glyph;
-    PushButton::set_glyph(glyph);
-}
-
-void TTeEffectButton::create(const Bounds& bounds, HWND parent) {
-    PushButton::create(bounds, parent);
-    // Drawn here in every case, with or without a glyph.
-    const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_STYLE);
-    SetWindowLongPtrW(handle(), GWL_STYLE, (style & ~LONG_PTR{BS_TYPEMASK}) | BS_OWNERDRAW);
-}
-
 void TTeEffectButton::Click() {
-    (void)wave_for_click();
+    (void)component_.wave_for(kButtonSoundEvent, component_.WaveClickIndex());
     if (on_click) on_click();
 }
 
-int TTeEffectButton::wave_for_click() const {
-    return component_.wave_for(kButtonSoundEvent, component_.WaveClickIndex());
-}
-
 LRESULT TTeEffectButton::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_MOUSEMOVE || message == WM_MOUSELEAVE) track(message);
-    if (message == WM_GETDLGCODE) {
-        const bool takes_enter = GetFocus() == handle();
-        return DLGC_BUTTON | (takes_enter ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+    const bool entering = message == WM_MOUSEMOVE && !hot();
+    const bool leaving = message == WM_MOUSELEAVE && hot();
+    if (!entering && !leaving) return SkinnedPushButton::control_message(message, wparam, lparam);
+    LRESULT result = 0;
+    hover_change(
+        entering, [&] { result = SkinnedPushButton::control_message(message, wparam, lparam); },
+        frames_);
+    // Until the first frame the face stands where the transition starts.
+    if (animating()) {
+        face_ = transition_start();
+        repaint();
     }
-    if (message == WM_LBUTTONDBLCLK) return default_control_message(WM_LBUTTONDOWN, wparam, lparam);
-    return default_control_message(message, wparam, lparam);
+    return result;
 }
 
 bool TTeEffectButton::notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
@@ -150,112 +103,78 @@ bool TTeEffectButton::notification(UINT message, WPARAM wparam, LPARAM lparam, L
         Click();
         return true;
     }
-    if (message == WM_DRAWITEM) {
-        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
-        pressed_ = (item.itemState & ODS_SELECTED) != 0;
-        if (pressed_) end_transition();  // the pressed look shows at once
-        paint_now(item.hDC);
-        result = TRUE;
+    return SkinnedPushButton::notification(message, wparam, lparam, result);
+}
+
+bool TTeEffectButton::paint_face(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                                 const PushButtonLook& look) {
+    if (look.state == VisualState::kPressed) end_transition();  // the pressed look at once
+    if (animating() && face_.width() == rect.width() && face_.height() == rect.height()) {
+        canvas.draw_image(face_, Rect::from_size(0, 0, face_.width(), face_.height()), rect,
+                          DrawMode::kCopy);
         return true;
     }
-    return false;
+    return SkinnedPushButton::paint_face(theme, canvas, rect, look);
 }
 
-Image TTeEffectButton::paint_look(bool hot) const {
-    PushButtonStatus status;
-    status.enabled = IsWindowEnabled(handle()) != FALSE;
-    status.held_down = pressed_;
-    status.pointer_over = hot;
-    status.has_focus = focused();
-    return paint_state(push_button_state(status));
-}
-
-Image TTeEffectButton::paint_state(VisualState state) const {
-    RECT client{};
-    GetClientRect(handle(), &client);
-    Image picture(client.right, client.bottom, system_pixel(COLOR_BTNFACE));
-    if (picture.empty()) return picture;
+Image TTeEffectButton::paint_look() const {
+    TTeSkinFile* theme = current_skin();
+    Image picture = client_picture(handle());
+    if (theme == nullptr || picture.empty()) return Image();
+    PushButtonLook look;
+    look.state = visual_state();
+    look.caption = caption();
+    look.glyph = &glyph();
+    look.focus_cue = GetFocus() == handle();
     Canvas canvas(picture);
-    bool themed = false;
-    if (TteTheme* theme = theme_manager().current()) {
-        themed =
-            theme->draw_button(kButtonKindPushFace, canvas, kDefaultThemeObject,
-                               Rect::from_size(0, 0, picture.width(), picture.height()), state);
-    }
-    const bool pushed = state == VisualState::kPressed;
-    const bool disabled = state == VisualState::kDisabled;
-    const std::wstring text = windows1252_to_wide(caption());
-    HFONT text_font = font() ? font() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    SIZE measured{};
-    {
-        UniqueMemoryDc probe(CreateCompatibleDC(nullptr));
-        SelectObjectScope f(probe.get(), text_font);
-        GetTextExtentPoint32W(probe.get(), text.c_str(), static_cast<int>(text.size()), &measured);
-    }
-    const int glyph_width = glyph_.empty() ? 0 : kGlyphSize + kGlyphGap;
-    const int shift = pushed ? 1 : 0;
-    const int x = (picture.width() - glyph_width - measured.cx) / 2 + shift;
-    const int middle = picture.height() / 2 + shift;
-    if (!glyph_.empty()) {
-        const int source_x = disabled && glyph_.width() >= 2 * kGlyphSize ? kGlyphSize : 0;
-        canvas.draw_image(glyph_, Rect::from_size(source_x, 0, kGlyphSize, kGlyphSize),
-                          Rect::from_size(x, middle - kGlyphSize / 2, kGlyphSize, kGlyphSize),
-                          DrawMode::kKeyCopy);
-    }
-    draw_with_gdi(picture, [&](HDC dc) {
-        RECT face{0, 0, picture.width(), picture.height()};
-        if (!themed)
-            DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_FLAT : 0));
-        SelectObjectScope f(dc, text_font);
-        SetBkMode(dc, TRANSPARENT);
-        const int tx = x + glyph_width;
-        const int ty = middle - measured.cy / 2;
-        if (disabled) {
-            DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()),
-                       static_cast<WPARAM>(text.size()), tx, ty, 0, 0,
-                       DST_PREFIXTEXT | DSS_DISABLED);
-        } else {
-            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-            RECT area{tx, ty, picture.width(), ty + measured.cy + 1};
-            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_SINGLELINE);
-        }
-        if (state == VisualState::kFocused || (focused() && !disabled)) {
-            RECT focus = face;
-            InflateRect(&focus, -3, -3);
-            DrawFocusRect(dc, &focus);
-        }
-    });
+    if (!paint_push_face(*theme, canvas, Rect::from_size(0, 0, picture.width(), picture.height()),
+                         look))
+        return Image();
     return picture;
 }
 
-}  // namespace tolsy
-
-namespace tolsy {
-
-namespace {
-
-// A left press ends the running transition; the release is the click sound's moment.
-template <class C>
-void press_and_release(C& control, UINT message, const EffectExtras& settings) {
-    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) control.end_transition();
-    if (message == WM_LBUTTONUP)
-        (void)settings.wave_for(kCheckSoundEvent, settings.WaveClickIndex());
+void TTeEffectButton::Frames::draw(const Image& frame, int, int) {
+    owner.face_ = frame;
+    owner.repaint();
+    if (owner.handle()) UpdateWindow(owner.handle());
 }
 
-Image client_picture(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    return Image(client.right, client.bottom, system_pixel(COLOR_BTNFACE));
+void TrackedHover::track(UINT message) {
+    if (message == WM_MOUSEMOVE) {
+        if (!tracking_) {
+            TRACKMOUSEEVENT t{sizeof t, TME_LEAVE, hover_window(), 0};
+            tracking_ = TrackMouseEvent(&t) != FALSE;
+        }
+        if (!hot_) {
+            canvas_.set_window(hover_window());
+            hover_change(
+                true, [this] { hot_ = true; }, canvas_);
+        }
+    } else if (message == WM_MOUSELEAVE) {
+        tracking_ = false;
+        if (hot_)
+            hover_change(
+                false, [this] { hot_ = false; }, canvas_);
+    } else if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+        end_transition();
+    } else if (message == WM_LBUTTONUP) {
+        (void)settings_.wave_for(kCheckSoundEvent, settings_.WaveClickIndex());
+    }
 }
 
-}  // namespace
+void TrackedHover::paint_now(HDC dc) {
+    if (animating() && !canvas_.last_frame().empty()) {
+        draw_picture(dc, canvas_.last_frame(), 0, 0);
+    } else {
+        draw_picture(dc, paint_look(), 0, 0);
+    }
+}
 
 TTeEffectCheckBox::TTeEffectCheckBox(TeEffectCheckBox& component, TransitionEngine& engine)
-    : EffectHover(component, kCheckSoundEvent, engine), component_(component) {}
+    : TrackedHover(component, kCheckSoundEvent, engine) {}
 
 LRESULT TTeEffectCheckBox::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_MOUSEMOVE || message == WM_MOUSELEAVE) track(message);
-    press_and_release(*this, message, component_);
+    track(message);
     return CheckBox::control_message(message, wparam, lparam);
 }
 
@@ -268,7 +187,7 @@ bool TTeEffectCheckBox::notification(UINT message, WPARAM wparam, LPARAM lparam,
     return CheckBox::notification(message, wparam, lparam, result);
 }
 
-Image TTeEffectCheckBox::paint_look(bool) const {
+Image TTeEffectCheckBox::paint_look() const {
     // The toolkit's check box draws itself; it is asked to draw onto the picture.
     Image picture = client_picture(handle());
     if (picture.empty()) return picture;
@@ -282,7 +201,7 @@ Image TTeEffectCheckBox::paint_look(bool) const {
 }
 
 TTeEffectRadioButton::TTeEffectRadioButton(TeEffectRadioButton& component, TransitionEngine& engine)
-    : EffectHover(component, kCheckSoundEvent, engine), component_(component) {
+    : TrackedHover(component, kCheckSoundEvent, engine), component_(component) {
     checked_ = component.checked;
 }
 
@@ -299,8 +218,7 @@ void TTeEffectRadioButton::set_checked(bool checked) {
 }
 
 LRESULT TTeEffectRadioButton::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_MOUSEMOVE || message == WM_MOUSELEAVE) track(message);
-    press_and_release(*this, message, component_);
+    track(message);
     switch (message) {
         case BM_GETCHECK:
             return checked_ ? BST_CHECKED : BST_UNCHECKED;
@@ -358,12 +276,11 @@ void TTeEffectRadioButton::draw(HDC dc, const RECT& area) const {
               DT_SINGLELINE | DT_VCENTER);
 }
 
-Image TTeEffectRadioButton::paint_look(bool) const {
+Image TTeEffectRadioButton::paint_look() const {
     Image picture = client_picture(handle());
     if (picture.empty()) return picture;
     draw_with_gdi(picture, [&](HDC dc) {
-        const RECT area{0, 0, picture.width(), picture.height()};
-        draw(dc, area);
+        draw(dc, RECT{0, 0, picture.width(), picture.height()});
     });
     return picture;
 }

@@ -1,85 +1,99 @@
 #pragma once
-// TTeEffectButton: the push button whose change between its normal and its hot look is a
-// transition in its own animation slot. The face comes from the current theme, the glyph and
-// the caption are drawn on it; the looks are composed off-screen and copied to the screen in one
-// piece. TTeEffectCheckBox and TTeEffectRadioButton animate their hover the same way; a left
-// press on them ends the running transition at once, so that the pressed state shows.
+// The effect controls on the screen. TTeEffectButton is the skinned push button whose face
+// cross-fades (or runs another transition) between its normal and its hot look in the control's
+// own animation slot; glyph and caption are painted over the face as the skinned button paints
+// them. TTeEffectCheckBox and TTeEffectRadioButton animate their whole look on hover the same
+// way; a left press on them ends the running transition at once, so the pressed state shows.
 #include <windows.h>
 
 #include <functional>
 
+#include "skin/controls/skinned_push_button_win.h"
 #include "skin/effects/effect_controls.h"
 #include "skin/effects/transition_win.h"
-#include "toolkit/components/visual_state.h"
 #include "toolkit/controls/check_box_win.h"
-#include "toolkit/controls/push_button_win.h"
 
 namespace tolsy {
 
-// The hover animation the three controls share: pointer tracking, the enter and leave steps,
-// and painting a repaint from the running transition.
+// The hover animation every control of the family shares: the sound asked for, then the change
+// of look as a transition when the animation applies, else at once.
 class EffectHover {
   public:
     EffectHover(EffectExtras& settings, int sound_event, TransitionEngine& engine);
     virtual ~EffectHover() = default;
 
-    bool hot() const { return hot_; }
     int animation_slot() const { return animator_.slot(); }
     bool animating() const { return animator_.running(); }
     // Ends the running transition without its last frame.
     void end_transition() { animator_.stop(false); }
 
   protected:
-    // The control's look in a state, as a picture of its size.
-    virtual Image paint_look(bool hot) const = 0;
+    // The look the transition runs between, as it is now, as a picture of the control's size;
+    // empty when there is none (nothing animates then).
+    virtual Image paint_look() const = 0;
     virtual HWND hover_window() const = 0;
-    // Mouse move and leave: call from the control's message handler; true when handled.
-    void track(UINT message);
-    // Paints the client area: the transition's last frame while one runs, else the look.
-    void paint_now(HDC dc);
+    // The pointer came (entering) or went: `change` switches the control's look.
+    void hover_change(bool entering, const std::function<void()>& change, TransitionCanvas& canvas);
+    const Image& transition_start() const { return animator_.before(); }
+
     EffectExtras& settings_;
 
   private:
-    void mouse_enter();
-    void mouse_leave();
-    void change(bool hot);
-
     int sound_event_;
     EffectAnimator animator_;
-    WindowCanvasWin canvas_;
-    bool hot_ = false;
-    bool tracking_ = false;
 };
 
-class TTeEffectButton : public PushButton, public EffectHover {
+class TTeEffectButton : public SkinnedPushButton, public EffectHover {
   public:
     explicit TTeEffectButton(TeEffectButton& component,
                              TransitionEngine& engine = transition_engine());
-    // Kept to draw it on the face (see PushButton::set_glyph); before create().
-    void set_glyph(const Image& glyph);
-    // Creates the button, drawn by this class.
-    void create(const Bounds& bounds, HWND parent);
-    // The inherited click after the click sound (if any).
+    using SkinnedPushButton::hot;
+    // The inherited click (OnClick) after the click sound, if one is wanted.
     void Click();
 
   protected:
     LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
-    Image paint_look(bool hot) const override;
+    // The face of the running transition's latest frame, else the theme's face.
+    bool paint_face(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                    const PushButtonLook& look) override;
+    Image paint_look() const override;
     HWND hover_window() const override { return handle(); }
 
   private:
-    Image paint_state(VisualState state) const;
-    // The wave the click would play (none in the program: no wave list).
-    int wave_for_click() const;
+    // Where the engine's frames arrive: kept as the face and shown at once.
+    struct Frames : TransitionCanvas {
+        explicit Frames(TTeEffectButton& owner) : owner(owner) {}
+        void draw(const Image& frame, int x, int y) override;
+        TTeEffectButton& owner;
+    };
 
     TeEffectButton& component_;
-    Image glyph_;
-    bool pressed_ = false;
+    Frames frames_{*this};
+    Image face_;  // the transition's latest frame
+};
+
+// What the check box and the radio button share: their own hot state and pointer tracking,
+// frames copied straight onto the control.
+class TrackedHover : public EffectHover {
+  public:
+    using EffectHover::EffectHover;
+    bool hot() const { return hot_; }
+
+  protected:
+    // Mouse move and leave; a left press ends the transition, its release asks for the sound.
+    void track(UINT message);
+    // The transition's last frame while one runs, else the look.
+    void paint_now(HDC dc);
+
+  private:
+    bool hot_ = false;
+    bool tracking_ = false;
+    WindowCanvasWin canvas_;
 };
 
 // The check box of the family: the toolkit's check box, its look captured for the transitions.
-class TTeEffectCheckBox : public CheckBox, public EffectHover {
+class TTeEffectCheckBox : public CheckBox, public TrackedHover {
   public:
     explicit TTeEffectCheckBox(TeEffectCheckBox& component,
                                TransitionEngine& engine = transition_engine());
@@ -87,17 +101,16 @@ class TTeEffectCheckBox : public CheckBox, public EffectHover {
   protected:
     LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
-    Image paint_look(bool hot) const override;
+    Image paint_look() const override;
     HWND hover_window() const override { return handle(); }
 
   private:
-    TeEffectCheckBox& component_;
     bool capturing_ = false;
 };
 
 // The radio button of the family: a round mark left of the caption; a click selects it and
 // clears the other radio buttons of the family on the same parent.
-class TTeEffectRadioButton : public NativeControl, public EffectHover {
+class TTeEffectRadioButton : public NativeControl, public TrackedHover {
   public:
     explicit TTeEffectRadioButton(TeEffectRadioButton& component,
                                   TransitionEngine& engine = transition_engine());
@@ -110,7 +123,7 @@ class TTeEffectRadioButton : public NativeControl, public EffectHover {
   protected:
     LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
-    Image paint_look(bool hot) const override;
+    Image paint_look() const override;
     HWND hover_window() const override { return handle(); }
 
   private:

@@ -130,6 +130,8 @@ class EffectAnimator {
     // Ends the running transition, with or without its last frame.
     void stop(bool draw_final);
     bool running() const;
+    // The before picture of the transition last started.
+    const Image& before() const { return before_; }
 
     int slot() const { return slot_; }
 

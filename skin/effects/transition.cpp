@@ -8,6 +8,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#define TOLSY_BLEND_AVX2 1
+#endif
 
 namespace tolsy {
 
@@ -72,6 +76,59 @@ inline __m128i blend4(__m128i u, __m128i o, __m128i a_lo, __m128i a_hi) {
 }
 #endif
 
+#if defined(TOLSY_BLEND_AVX2)
+// The same as blend4 for eight pixels, where the processor has AVX2 (checked once at run time).
+__attribute__((target("avx2"))) inline __m256i blend8(__m256i u, __m256i o, __m256i a_lo,
+                                                      __m256i a_hi) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i half = _mm256_set1_epi16(128);
+    const auto mix = [&](__m256i u16, __m256i o16, __m256i a16) __attribute__((target("avx2"))) {
+        __m256i t = _mm256_sub_epi16(_mm256_slli_epi16(u16, 8), u16);
+        t = _mm256_add_epi16(t, _mm256_mullo_epi16(_mm256_sub_epi16(o16, u16), a16));
+        t = _mm256_add_epi16(t, half);
+        return _mm256_srli_epi16(_mm256_add_epi16(t, _mm256_srli_epi16(t, 8)), 8);
+    };
+    const __m256i lo = mix(_mm256_unpacklo_epi8(u, zero), _mm256_unpacklo_epi8(o, zero), a_lo);
+    const __m256i hi = mix(_mm256_unpackhi_epi8(u, zero), _mm256_unpackhi_epi8(o, zero), a_hi);
+    const __m256i mixed = _mm256_packus_epi16(lo, hi);
+    const __m256i keyed = _mm256_cmpeq_epi32(_mm256_and_si256(o, _mm256_set1_epi32(0xFFFFFF)),
+                                             _mm256_set1_epi32(static_cast<int>(kKeyColorRgb)));
+    return _mm256_or_si256(_mm256_and_si256(keyed, u), _mm256_andnot_si256(keyed, mixed));
+}
+
+// Blends the first multiple of eight pixels and returns how many it did.
+__attribute__((target("avx2"))) int blend_row_avx2(const std::uint32_t* under,
+                                                   const std::uint32_t* over,
+                                                   const std::uint8_t* alpha, unsigned uniform,
+                                                   std::uint32_t* out, int n) {
+    const __m256i zero = _mm256_setzero_si256();
+    const auto a = static_cast<short>(uniform);
+    const __m256i a16 = _mm256_set_epi16(0, a, a, a, 0, a, a, a, 0, a, a, a, 0, a, a, a);
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        const __m256i u = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(under + i));
+        const __m256i o = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(over + i));
+        __m256i r;
+        if (alpha) {
+            __m256i p =
+                _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(alpha + i)));
+            p = _mm256_or_si256(_mm256_or_si256(p, _mm256_slli_epi32(p, 8)),
+                                _mm256_slli_epi32(p, 16));
+            r = blend8(u, o, _mm256_unpacklo_epi8(p, zero), _mm256_unpackhi_epi8(p, zero));
+        } else {
+            r = blend8(u, o, a16, a16);
+        }
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), r);
+    }
+    return i;
+}
+
+bool has_avx2() {
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#endif
+
 // Blends n pixels of `over` onto `under` into out, pixel i with opacity alpha[i]; key-coloured
 // pixels of `over` are left out.
 void blend_row(const std::uint32_t* under, const std::uint32_t* over, const std::uint8_t* alpha,
@@ -98,6 +155,9 @@ void blend_row(const std::uint32_t* under, const std::uint32_t* over, const std:
 void blend_row_uniform(const std::uint32_t* under, const std::uint32_t* over, unsigned alpha,
                        std::uint32_t* out, int n) {
     int i = 0;
+#if defined(TOLSY_BLEND_AVX2)
+    if (has_avx2()) i = blend_row_avx2(under, over, nullptr, alpha, out, n);
+#endif
 #if defined(__SSE2__)
     const auto a = static_cast<short>(alpha);
     const __m128i a16 = _mm_set_epi16(0, a, a, a, 0, a, a, a);

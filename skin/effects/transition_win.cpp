@@ -38,6 +38,21 @@ TransitionTimerWin& start_transition_clock() {
     return *timer;
 }
 
+void run_transition(TransitionCanvas* canvas, int x, int y, const TteAnimationRec& settings,
+                    const Image& after, const Image& before) {
+    start_transition_clock();
+    transition_engine().run(canvas, x, y, settings, after, before, [] {
+        MSG msg;
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return false;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+        return true;
+    });
+}
+
 void draw_picture(HDC dc, const Image& picture, int x, int y) {
     if (picture.empty()) return;
     BITMAPINFO info{};

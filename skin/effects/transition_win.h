@@ -30,6 +30,11 @@ class TransitionTimerWin : public Window, public TransitionClock {
 // Attaches a timer to the process-wide engine, once, on the calling (user-interface) thread.
 TransitionTimerWin& start_transition_clock();
 
+// Runs a transition to its end in the process-wide engine, handling the messages that arrive
+// meanwhile (the timer's among them). A quit request ends it early and is posted again.
+void run_transition(TransitionCanvas* canvas, int x, int y, const TteAnimationRec& settings,
+                    const Image& after, const Image& before);
+
 // Copies frames onto a window's client area; keeps the last frame so that a repaint during a
 // transition shows where it stands.
 class WindowCanvasWin : public TransitionCanvas {

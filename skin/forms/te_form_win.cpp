@@ -867,6 +867,8 @@ bool TTeDefaultForm::handle_mouse(HookMessage& m) {
 bool TTeDefaultForm::hook_message(HookMessage& m) {
     if (!framed()) return false;
     HWND window = hooked_window();
+    // A minimised window is the platform's: its small caption restores on a double click.
+    if (IsIconic(window) && m.message != WM_SYSCOMMAND) return false;
     switch (m.message) {
         case WM_NCCALCSIZE: {
             if (IsIconic(window)) return false;
@@ -959,7 +961,8 @@ bool TTeDefaultForm::hook_message(HookMessage& m) {
             return false;
         case WM_SYSCOMMAND: {
             const WPARAM command = m.wparam & 0xFFF0;
-            if (command == SC_KEYMENU || command == SC_MOUSEMENU) {
+            // A minimised window shows the platform's own menu, which offers Restore.
+            if ((command == SC_KEYMENU || command == SC_MOUSEMENU) && !IsIconic(window)) {
                 POINT at = anchor_;
                 if (window_state_ == TTeWindowState::kwsTray) {
                     GetCursorPos(&at);

@@ -30,11 +30,11 @@ void dock_vertically(const std::vector<TSeSkinObject*>& kids, Rect& r, TSeAlign 
     for (TSeSkinObject* c : kids) {
         const int h = c->height();
         if (is(*c, top)) {
-            place_object(*c, {r.left, r.top, r.right, r.top + h});
-            r.top += h;
+            place_object(*c, {r.left, r.top, r.right, sat_add(r.top, h)});
+            r.top = sat_add(r.top, h);
         } else if (is(*c, bottom)) {
-            place_object(*c, {r.left, r.bottom - h, r.right, r.bottom});
-            r.bottom -= h;
+            place_object(*c, {r.left, sat_sub(r.bottom, h), r.right, r.bottom});
+            r.bottom = sat_sub(r.bottom, h);
         }
     }
 }
@@ -44,11 +44,11 @@ void dock_horizontally(const std::vector<TSeSkinObject*>& kids, Rect& r, TSeAlig
     for (TSeSkinObject* c : kids) {
         const int w = c->width();
         if (is(*c, left)) {
-            place_object(*c, {r.left, r.top, r.left + w, r.bottom});
-            r.left += w;
+            place_object(*c, {r.left, r.top, sat_add(r.left, w), r.bottom});
+            r.left = sat_add(r.left, w);
         } else if (is(*c, right)) {
-            place_object(*c, {r.right - w, r.top, r.right, r.bottom});
-            r.right -= w;
+            place_object(*c, {sat_sub(r.right, w), r.top, r.right, r.bottom});
+            r.right = sat_sub(r.right, w);
         }
     }
 }
@@ -59,16 +59,21 @@ void size_to_text_and_centre(const std::vector<TSeSkinObject*>& kids, const Rect
         TSeSkinObject& c = **it;
         if (!is(c, TSeAlign::saText)) continue;
         const int text = layout_text_renderer().measure(c.text, paint_font(c.font)).width;
-        c.set_bounds(
-            {c.left(), c.top(), text + c.text_margin_left + c.text_margin_right, c.height()});
+        c.set_bounds({c.left(), c.top(),
+                      sat_add(sat_add(text, c.text_margin_left), c.text_margin_right), c.height()});
     }
     for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
         TSeSkinObject& c = **it;
         if (!is(c, TSeAlign::saCenter)) continue;
-        const int left = r.left + (r.width() - c.width()) / 2;
-        const int top = r.top + (r.height() - c.height()) / 2;
+        const int left = sat_add(r.left, sat_sub(r.width(), c.width()) / 2);
+        const int top = sat_add(r.top, sat_sub(r.height(), c.height()) / 2);
         place_object(c, Rect::from_size(left, top, c.width(), c.height()));
     }
+}
+
+// A position that follows an edge from `before` to `now`; stored numbers, so it saturates.
+int moved(int position, int now, int before) {
+    return saturate_int(std::int64_t{position} + now - before);
 }
 
 // Pass 9, over every child, visible or not: the corner alignments follow the object itself.
@@ -80,24 +85,26 @@ void follow_corners(TSeSkinObject& object) {
         TSeSkinObject& c = *object.child(i);
         switch (c.align) {
             case TSeAlign::saTopRightAngle:
-                place_object(c, {now.width - c.width(), 0, now.width, c.height()});
+                place_object(c, {sat_sub(now.width, c.width()), 0, now.width, c.height()});
                 break;
             case TSeAlign::saTopLeft:
                 if (had_width)
-                    c.set_bounds({c.left() + now.left - before.left, c.top() + now.top - before.top,
-                                  c.width(), c.height()});
+                    c.set_bounds({moved(c.left(), now.left, before.left),
+                                  moved(c.top(), now.top, before.top), c.width(), c.height()});
                 break;
             case TSeAlign::saTopRight:
                 if (had_width)
-                    c.set_bounds({c.left() + (now.left + now.width) - (before.left + before.width),
-                                  c.top() + now.top - before.top, c.width(), c.height()});
+                    c.set_bounds({moved(c.left(), sat_add(now.left, now.width),
+                                        sat_add(before.left, before.width)),
+                                  moved(c.top(), now.top, before.top), c.width(), c.height()});
                 break;
             case TSeAlign::saBottomLeft:
                 c.set_bounds(
-                    {c.left(), c.top() + now.height - before.height, c.width(), c.height()});
+                    {c.left(), moved(c.top(), now.height, before.height), c.width(), c.height()});
                 break;
             case TSeAlign::saBottomRight:
-                c.set_bounds({now.width - c.left(), now.height - c.top(), c.width(), c.height()});
+                c.set_bounds({sat_sub(now.width, c.left()), sat_sub(now.height, c.top()), c.width(),
+                              c.height()});
                 break;
             default:
                 break;

@@ -1,9 +1,14 @@
 #pragma once
 // Drawing a rectangle of a skin image into an object's bounds: single pieces by tile style,
 // the nine pieces of an image with margins, and the per-piece choice of drawing mode.
+#include <cstdint>
+#include <vector>
+
 #include "picture/canvas.h"
 #include "picture/geometry.h"
 #include "picture/image.h"
+
+#include <vector>
 
 namespace tolsy {
 
@@ -36,6 +41,29 @@ struct LinkTransparency {
     bool operator==(const LinkTransparency&) const = default;
 };
 
+// How many pixels of any rectangle of one image are key-colour or not fully opaque, in
+// constant time per rectangle: built once per image (a summed-area table) and shared by every
+// link into it, so settling many links costs no more than one pass over the image.
+class TransparentPixelCounts {
+  public:
+    explicit TransparentPixelCounts(const Image& image);
+    // Whether any such pixel lies in the part of r inside the image.
+    bool any(const Rect& r) const;
+
+  private:
+    std::uint32_t sum(int x, int y) const {
+        return sums_[static_cast<std::size_t>(y) * (static_cast<std::size_t>(width_) + 1) +
+                     static_cast<std::size_t>(x)];
+    }
+
+    int width_ = 0;
+    int height_ = 0;
+    // Counts wrap at 2^32; differences stay exact below 2^32 pixels per image.
+    std::vector<std::uint32_t> sums_;
+};
+
+LinkTransparency compute_link_transparency(const TransparentPixelCounts& counts, const Rect& link,
+                                           const Margins& margins);
 LinkTransparency compute_link_transparency(const Image& image, const Rect& link,
                                            const Margins& margins);
 

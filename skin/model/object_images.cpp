@@ -2,25 +2,6 @@
 
 namespace tolsy {
 
-void for_each_link(TSeSkinObject& object, const std::function<void(TteBitmapLink&)>& visit) {
-    auto* bitmap = dynamic_cast<TSeBitmapObject*>(&object);
-    if (bitmap == nullptr) return;
-    visit(bitmap->bitmap);
-    if (auto* active = dynamic_cast<TSeActiveBitmap*>(&object)) {
-        visit(active->active_bitmap);
-        if (auto* system = dynamic_cast<TSeSystemButton*>(&object)) {
-            visit(system->bitmap_hot);
-            visit(system->bitmap_pressed);
-        }
-    }
-    if (auto* button = dynamic_cast<TSeButtonObject*>(&object)) {
-        visit(button->bitmap_hot);
-        visit(button->bitmap_focused);
-        visit(button->bitmap_pressed);
-        visit(button->bitmap_disabled);
-    }
-}
-
 const TteBitmap* link_bitmap(const TSeSkinObject& object, const TteBitmapLink& link) {
     return link.bitmap(object.images());
 }
@@ -34,9 +15,17 @@ void settle_link_transparency(TSeSkinObject& object) {
             link.transparency = {};
             return;
         }
-        link.transparency = compute_link_transparency(bitmap->image, link_rect(link), margins);
+        link.transparency =
+            compute_link_transparency(bitmap->transparent_counts(), link_rect(link), margins);
         link.transparency_settled = true;
     });
+}
+
+void settle_link_transparency(std::span<const std::unique_ptr<TSeSkinObject>> roots) {
+    // Each image's counts are made once, on its first link, and kept with the image.
+    for (const auto& root : roots) {
+        root->for_each([](TSeSkinObject& object) { settle_link_transparency(object); });
+    }
 }
 
 PieceSource piece_source(const TSeBitmapObject& object, const TteBitmapLink& link) {

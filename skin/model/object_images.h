@@ -1,7 +1,8 @@
 #pragma once
 // How bitmap objects reach their images: the links of each class, the image a link names, the
 // transparency flags settled when links are attached, and the piece source painting draws.
-#include <functional>
+#include <memory>
+#include <span>
 
 #include "skin/model/bitmap_link.h"
 #include "skin/model/nine_piece.h"
@@ -10,8 +11,25 @@
 namespace tolsy {
 
 // Every image link of a bitmap object (Bitmap, ActiveBitmap, BitmapHot ...); none for other
-// classes.
-void for_each_link(TSeSkinObject& object, const std::function<void(TteBitmapLink&)>& visit);
+// classes. Inline: it runs for every object of a theme as the theme loads.
+template <class Visit>
+void for_each_link(TSeSkinObject& object, Visit&& visit) {
+    auto* bitmap = dynamic_cast<TSeBitmapObject*>(&object);
+    if (bitmap == nullptr) return;
+    visit(bitmap->bitmap);
+    if (auto* active = dynamic_cast<TSeActiveBitmap*>(bitmap)) {
+        visit(active->active_bitmap);
+        if (auto* system = dynamic_cast<TSeSystemButton*>(active)) {
+            visit(system->bitmap_hot);
+            visit(system->bitmap_pressed);
+        }
+    } else if (auto* button = dynamic_cast<TSeButtonObject*>(bitmap)) {
+        visit(button->bitmap_hot);
+        visit(button->bitmap_focused);
+        visit(button->bitmap_pressed);
+        visit(button->bitmap_disabled);
+    }
+}
 
 // The image the link names in the object's image list, or none.
 const TteBitmap* link_bitmap(const TSeSkinObject& object, const TteBitmapLink& link);
@@ -28,6 +46,9 @@ inline TileStyle tile_style(TscTileStyle style) {
 // Works out, for each link of the object not yet settled, which pieces hold key-colour or
 // translucent pixels. A link whose image is missing stays unsettled.
 void settle_link_transparency(TSeSkinObject& object);
+// The same for every object of the trees at once, looking at the pixels of each image once:
+// what a freshly read skin does before preparing its objects.
+void settle_link_transparency(std::span<const std::unique_ptr<TSeSkinObject>> roots);
 
 // What the nine-piece drawing needs to draw this link of the object; the image is none when
 // the link names no image the skin holds.

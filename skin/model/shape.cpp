@@ -17,7 +17,9 @@ void row_runs(const Image& picture, int y, Point at, std::vector<Rect>& out) {
         while (x < picture.width() && is_key_pixel(row[x])) ++x;
         const int start = x;
         while (x < picture.width() && !is_key_pixel(row[x])) ++x;
-        if (x > start) out.push_back({at.x + start, at.y + y, at.x + x, at.y + y + 1});
+        if (x > start)
+            out.push_back(
+                {sat_add(at.x, start), sat_add(at.y, y), sat_add(at.x, x), sat_add(at.y, y + 1)});
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "picture/image.h"
 #include "skin/bytes/skin_bytes.h"
+#include "skin/model/nine_piece.h"
 
 namespace tolsy {
 
@@ -31,6 +32,14 @@ class TteBitmap {
     // The second pass alone: pixels near the key shade become the key colour.
     void apply_key_shade();
     void compute_alpha_flag();
+
+    // The image's transparent-pixel counts, built on first use and shared by copies until
+    // released; whoever changes the pixels afterwards releases them.
+    const TransparentPixelCounts& transparent_counts() const;
+    void release_transparent_counts() { counts_.reset(); }
+
+  private:
+    mutable std::shared_ptr<const TransparentPixelCounts> counts_;
 };
 
 using BitmapList = std::vector<std::unique_ptr<TteBitmap>>;

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "base/load_budget.h"
 #include "skin/bytes/skin_error.h"
 #include "skin/model/skin_object_classes.h"
 #include "toolkit/components/binary_stream.h"
@@ -52,6 +53,8 @@ struct ParsedRecord {
 ParsedRecord parse_record(ByteReader& in, RecordForm form) {
     ParsedRecord r;
     const std::size_t record_at = in.offset();
+    // Every object is charged to the load, so a short record cannot make a great many.
+    charge_load(kObjectCharge, "object record", record_at);
     const std::string class_name = in.lstr("object class name");
     r.info = resolve_skin_class(class_name);
     // A class that resolves to nothing fails the whole read rather than skipping the record:

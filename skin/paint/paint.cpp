@@ -193,16 +193,18 @@ void draw_object_text(const TSeSkinObject& o, Canvas& canvas, TextRenderer& text
     const Font& font = text_font(o);
     if (o.text == "-") {
         // A separator keeps its font's colour even on a disabled object; only texts turn grey.
-        const int y = bounds.top + bounds.height() / 2;
-        canvas.fill_rect({bounds.left + 3, y, bounds.right - 3, y + 1}, color_pixel(font.color));
+        const int y = sat_add(bounds.top, bounds.height() / 2);
+        canvas.fill_rect({sat_add(bounds.left, 3), y, sat_sub(bounds.right, 3), sat_add(y, 1)},
+                         color_pixel(font.color));
         return;
     }
     const std::uint32_t ink = o.enabled ? color_pixel(font.color) : kGreyTextPixel;
     const PaintFont wanted = paint_font(font);
     const TextPlacement placement = placement_of(o.text_align);
     // The text margins keep the text clear of what the object draws at its edges.
-    const Rect area{bounds.left + o.text_margin_left, bounds.top + o.text_margin_top,
-                    bounds.right - o.text_margin_right, bounds.bottom};
+    const Rect area{sat_add(bounds.left, o.text_margin_left),
+                    sat_add(bounds.top, o.text_margin_top),
+                    sat_sub(bounds.right, o.text_margin_right), bounds.bottom};
     if (!o.text.empty()) {
         std::string line = o.text;
         if (o.kind == TSeKind::skTitle)
@@ -215,14 +217,26 @@ void draw_object_text(const TSeSkinObject& o, Canvas& canvas, TextRenderer& text
         text.draw(canvas, o.second_text, wanted, ink, area, mirrored(placement));
 }
 
+namespace {
+
+// 4096 x 4096: more than a 4K screen, which is the most a window is shaped for.
+constexpr std::int64_t kMaxMaskPixels = std::int64_t{1} << 24;
+
+}  // namespace
+
 Shape object_region(TSeSkinObject& object, TextRenderer& text) {
     const Rect bounds = object_rect(object);
     if (object.kind == TSeKind::skRoundMask) {
-        return Shape::round_rect({bounds.left, bounds.top, bounds.right + 1, bounds.bottom + 1},
-                                 {object.margin_left, object.margin_top});
+        return Shape::round_rect(
+            {bounds.left, bounds.top, sat_add(bounds.right, 1), sat_add(bounds.bottom, 1)},
+            {object.margin_left, object.margin_top});
     }
+    // The mask is painted at the object's size, which comes from stored numbers: a size no
+    // window could have gets the plain rectangle instead.
+    const bool mask_fits = !bounds.empty() && bounds.drawable() &&
+                           std::int64_t{bounds.width()} * bounds.height() <= kMaxMaskPixels;
     if (object.masked && object.kind != TSeKind::skClient &&
-        dynamic_cast<TSeBitmapObject*>(&object) != nullptr && !bounds.empty()) {
+        dynamic_cast<TSeBitmapObject*>(&object) != nullptr && mask_fits) {
         Image picture(bounds.width(), bounds.height(), 0x007F007Fu);
         Canvas canvas(picture);
         canvas.set_origin({-bounds.left, -bounds.top});

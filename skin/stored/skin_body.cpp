@@ -2,9 +2,11 @@
 // the maximum body (flagged image records, objects in binary form).
 #include <stdexcept>
 
+#include "base/load_budget.h"
 #include "skin/bytes/bmp_reader.h"
 #include "skin/bytes/inflate_reader.h"
 #include "skin/bytes/skin_error.h"
+#include "skin/model/object_images.h"
 #include "skin/stored/skin_source.h"
 
 namespace tolsy {
@@ -142,6 +144,8 @@ TableSource TSeSkinSource::read_objects_and_tables(ByteReader& in, RecordForm fo
     checked_count(count, kMinObjectRecord, in, at, "objects");
     objects.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) add_root(read_root_record(in, form));
+    settle_link_transparency(objects);
+    for (auto& root : objects) root->prepare_tree();
     switch (tables) {
         case TableSource::kStored:
             report.color_entries = read_color_table(in, colors);
@@ -162,11 +166,12 @@ TableSource TSeSkinSource::read_objects_and_tables(ByteReader& in, RecordForm fo
 void TSeSkinSource::add_root(std::unique_ptr<TSeSkinObject> root) {
     root->set_default_charsets();
     root->attach_images(&bitmaps);
-    root->prepare_tree();
     objects.push_back(std::move(root));
 }
 
 void TSeSkinSource::finish_read() {
+    // Every link is settled: the images' transparency tables are done with.
+    for (auto& bitmap : bitmaps) bitmap->release_transparent_counts();
     // The client area of every root is never drawn masked.
     for (auto& root : objects) {
         for (std::size_t i = 0; i < root->child_count(); ++i) {
@@ -180,6 +185,7 @@ void TSeSkinSource::finish_read() {
 
 SkinReadReport TSeSkinSource::read_body(std::span<const std::uint8_t> body, std::size_t base_offset,
                                         SkinBody kind) {
+    LoadBudgetScope budget(body.size());
     clear();
     SkinReadReport report;
     report.body_size = body.size();
@@ -197,6 +203,7 @@ SkinReadReport TSeSkinSource::read_body(std::span<const std::uint8_t> body, std:
 }
 
 SkinReadReport TSeSkinSource::read_inflated_body(InflateReader& inflater, SkinBody kind) {
+    LoadBudgetScope budget(inflater.input_size());
     clear();
     SkinReadReport report;
     try {

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/load_budget.h"
 #include "skin/bytes/inflate_reader.h"
 #include "skin/bytes/skin_error.h"
 #include "skin/bytes/text_util.h"
@@ -40,6 +41,7 @@ SkinReadReport TSeSkinSource::read(ByteReader& stream) {
 }
 
 SkinReadReport TSeSkinSource::read(ByteReader& stream, const TSeSkinFilter& filter) {
+    LoadBudgetScope budget(stream.remaining());
     clear();
     SkinReadReport report;
     if (filter.compression == SkinCompression::kNone) {
@@ -116,18 +118,25 @@ void TSeSkinSource::assign(const TSeSkinSource& other) {
         copy->prepare_tree();
         objects.push_back(std::move(copy));
     }
+    for (auto& b : bitmaps) b->release_transparent_counts();
     colors = other.colors;
     sys_colors = other.sys_colors;
     fonts = other.fonts;
 }
 
 void TSeSkinSource::shift_hue(int delta) {
-    for (auto& b : bitmaps) shift_image_hue(b->image, delta);
+    for (auto& b : bitmaps) {
+        shift_image_hue(b->image, delta);
+        b->release_transparent_counts();
+    }
     for (auto& root : objects) root->shift_hue(delta);
 }
 
 void TSeSkinSource::shift_brightness(int delta) {
-    for (auto& b : bitmaps) shift_image_brightness(b->image, delta);
+    for (auto& b : bitmaps) {
+        shift_image_brightness(b->image, delta);
+        b->release_transparent_counts();
+    }
     for (auto& root : objects) root->shift_brightness(delta);
 }
 

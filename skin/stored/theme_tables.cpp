@@ -119,9 +119,14 @@ const std::array<std::string_view, kThemeSysColorCount>& TteThemeSysColors::name
 }
 
 TteThemeSysColors::TteThemeSysColors() {
-    for (int i = 0; i < kThemeSysColorCount; ++i)
-        colors[static_cast<std::size_t>(i)] =
-            resolve_color(color_from_name(names()[static_cast<std::size_t>(i)]).value_or(clBlack));
+    // Every skin holds a table: the names are looked up once, the platform asked every time.
+    static const auto named = [] {
+        std::array<Color, kThemeSysColorCount> n{};
+        for (std::size_t i = 0; i < n.size(); ++i)
+            n[i] = color_from_name(names()[i]).value_or(clBlack);
+        return n;
+    }();
+    for (std::size_t i = 0; i < colors.size(); ++i) colors[i] = resolve_color(named[i]);
 }
 
 const std::array<std::string_view, kThemeFontCount>& TteThemeFonts::names() {

@@ -1,5 +1,8 @@
 #include "skin/themes/standard_objects.h"
 
+#include <array>
+#include <iterator>
+
 #include "skin/bytes/text_util.h"
 #include "skin/model/skin_object_classes.h"
 
@@ -14,17 +17,22 @@ constexpr TSeAction kHiddenActions[] = {
     TSeAction::sbaRollUp,   TSeAction::sbaRollDown, TSeAction::sbaTray,
 };
 
-TSeSkinObject* first_system_button(TSeSkinObject& root, TSeAction action) {
-    TSeSkinObject* found = nullptr;
-    root.for_each([&](TSeSkinObject& o) {
-        if (found != nullptr) return;
-        if (const auto* b = dynamic_cast<const TSeSystemButton*>(&o); b && b->action == action)
-            found = &o;
-        if (const auto* b = dynamic_cast<const TSeSysButtonSkinObject*>(&o);
-            b && b->action == action)
-            found = &o;
+// Hides the first system button of each hidden action, found in one walk of the frame.
+void hide_system_buttons(TSeSkinObject& frame) {
+    std::array<TSeSkinObject*, std::size(kHiddenActions)> first{};
+    frame.for_each([&](TSeSkinObject& o) {
+        TSeAction action{};
+        if (const auto* b = dynamic_cast<const TSeSystemButton*>(&o))
+            action = b->action;
+        else if (const auto* s = dynamic_cast<const TSeSysButtonSkinObject*>(&o))
+            action = s->action;
+        else
+            return;
+        for (std::size_t i = 0; i < first.size(); ++i)
+            if (kHiddenActions[i] == action && first[i] == nullptr) first[i] = &o;
     });
-    return found;
+    for (TSeSkinObject* button : first)
+        if (button != nullptr) button->visible = false;
 }
 
 // The first descendant (not the object itself) of the kind.
@@ -87,8 +95,7 @@ void StandardObjectTable::fill_form(TSeSkinSource& working, std::string_view roo
     slots_[base + kSlotClientPlaceholder] = placeholder;
     slots_[base + kSlotFormCopy] = keep(form->clone(), working);
     slots_[base + kSlotFormSecondCopy] = keep(form->clone(), working);
-    for (const TSeAction action : kHiddenActions)
-        if (TSeSkinObject* button = first_system_button(*form, action)) button->visible = false;
+    hide_system_buttons(*form);
 }
 
 void StandardObjectTable::rebuild(TSeSkinSource& working) {

@@ -42,6 +42,7 @@ ClassInfo::ClassInfo(std::string name, const ClassInfo* parent)
     : name_(std::move(name)), parent_(parent) {
     if (parent_) {
         properties_ = parent_->properties_;
+        property_keys_ = parent_->property_keys_;
         fields_ = parent_->fields_;
     }
 }
@@ -75,13 +76,23 @@ std::unique_ptr<Persistent> ClassInfo::create_persistent() const {
     return persistent_factory_ ? persistent_factory_() : nullptr;
 }
 
+ClassInfo::NameKey ClassInfo::NameKey::of(std::string_view name) {
+    NameKey key;
+    key.size = name.size();
+    for (std::size_t i = 0; i < name.size() && i < 8; ++i)
+        key.head |= std::uint64_t{static_cast<unsigned char>(name[i])} << (8 * i);
+    return key;
+}
+
 void ClassInfo::add_property(PropertyInfo p) {
-    for (PropertyInfo& existing : properties_) {
-        if (same_text(existing.name, p.name)) {
-            existing = std::move(p);
+    for (std::size_t i = 0; i < properties_.size(); ++i) {
+        if (same_text(properties_[i].name, p.name)) {
+            property_keys_[i] = NameKey::of(p.name);
+            properties_[i] = std::move(p);
             return;
         }
     }
+    property_keys_.push_back(NameKey::of(p.name));
     properties_.push_back(std::move(p));
 }
 

@@ -133,6 +133,15 @@ class ClassInfo {
     bool inherits_from(const ClassInfo& other) const;
 
     std::span<const PropertyInfo> properties() const { return properties_; }
+    // A property name's length and first bytes, index for index with properties(), side by
+    // side in memory: most names are told apart without touching the larger property records.
+    struct NameKey {
+        std::uint64_t head = 0;  // the first eight bytes, zero-padded
+        std::size_t size = 0;
+        static NameKey of(std::string_view name);
+        bool operator==(const NameKey&) const = default;
+    };
+    std::span<const NameKey> property_keys() const { return property_keys_; }
     const PropertyInfo* find_property(std::string_view name) const;  // case-insensitive
     const FieldInfo* find_field(std::string_view name) const;
 
@@ -151,6 +160,7 @@ class ClassInfo {
     std::string name_;
     const ClassInfo* parent_;
     std::vector<PropertyInfo> properties_;
+    std::vector<NameKey> property_keys_;
     std::vector<FieldInfo> fields_;
     bool is_component_ = false;
     ComponentFactory component_factory_ = nullptr;

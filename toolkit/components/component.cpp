@@ -6,6 +6,25 @@
 #include "toolkit/components/stream_errors.h"
 
 namespace tolsy {
+namespace {
+
+// Below this many owned components a scan is as quick as an index.
+constexpr std::size_t kNameIndexThreshold = 32;
+
+std::string name_key(std::string_view name) {
+    std::string key(name);
+    for (char& ch : key)
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+    return key;
+}
+
+// Removes one pointer, looking from the end: freeing removes the last one.
+void erase_from_end(std::vector<Component*>& list, Component* c) {
+    const auto it = std::find(list.rbegin(), list.rend(), c);
+    if (it != list.rend()) list.erase(std::next(it).base());
+}
+
+}  // namespace
 
 const ClassInfo& Component::static_class_info() {
     static const ClassInfo info = declare_class<Component>("TComponent", nullptr, [](auto&) {});
@@ -35,7 +54,7 @@ Component::~Component() {
     }
     free_notifies_.clear();
     for (Component* child : children_) child->parent_ = nullptr;
-    if (parent_) std::erase(parent_->children_, this);
+    if (parent_) erase_from_end(parent_->children_, this);
     if (owner_) owner_->remove_component(this);
 }
 
@@ -50,11 +69,17 @@ void Component::set_name(std::string name) {
             throw ComponentNameError("A component named " + name + " already exists");
         }
     }
+    if (owner_) owner_->unindex_name(this);
     name_ = std::move(name);
+    if (owner_) owner_->index_name(this);
 }
 
 Component* Component::find_component(std::string_view name) const {
     if (name.empty()) return nullptr;
+    if (name_index_) {
+        const auto it = name_index_->find(name_key(name));
+        return it == name_index_->end() ? nullptr : it->second;
+    }
     for (Component* c : components_) {
         if (same_text(c->name_, name)) return c;
     }
@@ -63,7 +88,7 @@ Component* Component::find_component(std::string_view name) const {
 
 void Component::set_parent_component(Component* parent) {
     if (parent == parent_) return;
-    if (parent_) std::erase(parent_->children_, this);
+    if (parent_) erase_from_end(parent_->children_, this);
     parent_ = parent;
     if (parent_) parent_->children_.push_back(this);
 }
@@ -111,13 +136,42 @@ void Component::destroy_components() {
 void Component::insert_component(Component* c) {
     components_.push_back(c);
     c->owner_ = this;
+    if (!name_index_ && components_.size() >= kNameIndexThreshold) {
+        name_index_ = std::make_unique<NameIndex>();
+        for (Component* owned : components_) index_name(owned);
+    } else {
+        index_name(c);
+    }
     notification(*c, Operation::kInsert);
 }
 
 void Component::remove_component(Component* c) {
-    std::erase(components_, c);
+    unindex_name(c);
+    erase_from_end(components_, c);
     c->owner_ = nullptr;
     if (!destroying_) notification(*c, Operation::kRemove);
+}
+
+void Component::index_name(Component* c) {
+    // The first of two equal names wins, as the scan finds it; equal names arrive only from
+    // components named before they had this owner.
+    if (name_index_ && !c->name_.empty() && !name_index_->try_emplace(name_key(c->name_), c).second)
+        ++shadowed_names_;
+}
+
+void Component::unindex_name(Component* c) {
+    if (!name_index_ || c->name_.empty()) return;
+    const auto it = name_index_->find(name_key(c->name_));
+    if (it == name_index_->end() || it->second != c) return;
+    name_index_->erase(it);
+    if (shadowed_names_ == 0) return;
+    // Another component of the same name (named before it came here) takes its place.
+    for (Component* other : components_)
+        if (other != c && same_text(other->name_, c->name_)) {
+            name_index_->emplace(name_key(other->name_), other);
+            --shadowed_names_;
+            break;
+        }
 }
 
 }  // namespace tolsy

@@ -9,11 +9,17 @@
 //
 // Destruction frees owned components last-created first. A class whose owned components refer
 // back to its own members calls destroy_components() at the start of its destructor.
+//
+// Freeing, copying and reading trees stay linear in the number of components: a component
+// leaving its owner (or parent) is looked for from the end of the list, where freeing finds it
+// at once, and an owner of many components keeps an index of their names for the uniqueness
+// check and find_component.
 #include <any>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "toolkit/components/class_info.h"
@@ -71,6 +77,11 @@ class Component : public Persistent {
   private:
     void insert_component(Component* c);
     void remove_component(Component* c);
+    void index_name(Component* c);
+    void unindex_name(Component* c);
+
+    // Lower-case name to component, built once an owner holds many components.
+    using NameIndex = std::unordered_map<std::string, Component*>;
 
     std::string name_;
     Component* owner_ = nullptr;
@@ -78,6 +89,8 @@ class Component : public Persistent {
     std::vector<Component*> components_;
     std::vector<Component*> children_;
     std::vector<Component*> free_notifies_;
+    std::unique_ptr<NameIndex> name_index_;
+    std::size_t shadowed_names_ = 0;  // owned components whose name another one holds
     std::unique_ptr<std::vector<std::pair<std::string, std::any>>> handlers_;
     bool loading_ = false;
     bool destroying_ = false;

@@ -1,7 +1,6 @@
 #include "toolkit/components/component_stream.h"
 
 #include <array>
-#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -105,9 +104,9 @@ bool same_bytes(std::string_view a, std::string_view b) {
 }
 
 std::size_t find_dot(std::string_view name) {
-    const void* dot = std::memchr(name.data(), '.', name.size());
-    return dot ? static_cast<std::size_t>(static_cast<const char*>(dot) - name.data())
-               : std::string_view::npos;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (name[i] == '.') return i;
+    return std::string_view::npos;
 }
 
 // Streams list properties in declaration order, so the property wanted is nearly always the
@@ -117,12 +116,17 @@ class PropertyFinder {
     const PropertyInfo* find(const ClassInfo& info, std::string_view name) {
         std::size_t& cursor = cursor_for(info);
         const auto props = info.properties();
+        const auto keys = info.property_keys();
+        const ClassInfo::NameKey key = ClassInfo::NameKey::of(name);
+        auto matches = [&](std::size_t i) {
+            return keys[i] == key && (key.size <= 8 || same_bytes(props[i].name, name));
+        };
         // Forward from the last one found (properties left at their defaults are skipped),
         // then the ones before it, then ignoring case.
-        for (std::size_t i = cursor; i < props.size(); ++i)
-            if (same_bytes(props[i].name, name)) return &props[cursor = i];
-        for (std::size_t i = 0; i < cursor && i < props.size(); ++i)
-            if (same_bytes(props[i].name, name)) return &props[cursor = i];
+        for (std::size_t i = cursor; i < keys.size(); ++i)
+            if (matches(i)) return &props[cursor = i];
+        for (std::size_t i = 0; i < cursor && i < keys.size(); ++i)
+            if (matches(i)) return &props[cursor = i];
         for (std::size_t i = 0; i < props.size(); ++i)
             if (same_text(props[i].name, name)) return &props[cursor = i];
         return nullptr;

@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "base/load_budget.h"
 #include "toolkit/components/binary_stream.h"
 #include "toolkit/components/class_info.h"
 #include "toolkit/components/stream_errors.h"
@@ -270,6 +271,15 @@ class TextParser {
         if (depth > kMaxNesting) lex_.fail("Nesting too deep");
     }
 
+    // What the tree being built takes is charged to the load as it grows: a short text can
+    // describe many values, each far larger than the characters that wrote it.
+    void charge(std::size_t amount) const {
+        LoadBudget* budget = current_load_budget();
+        if (budget != nullptr && !budget->charge(amount))
+            lex_.fail("The text's values would pass the load limit of " +
+                      std::to_string(budget->limit()) + " bytes");
+    }
+
     void expect_char(char c) {
         if (!lex_.is_char(c)) lex_.fail(std::string("'") + c + "' expected");
     }
@@ -289,6 +299,7 @@ class TextParser {
 
     ObjectNode object(int depth) {
         enter(depth);
+        charge(sizeof(ObjectNode));
         ObjectNode node;
         node.offset = lex_.token().pos;
         if (lex_.is_symbol("inherited")) {
@@ -339,6 +350,7 @@ class TextParser {
     }
 
     Property property(int depth) {
+        charge(sizeof(Property));
         Property p;
         p.offset = lex_.token().pos;
         if (lex_.token().kind != TokenKind::kSymbol) lex_.fail("Property name expected");
@@ -361,6 +373,7 @@ class TextParser {
 
     Value value(int depth, bool in_list) {
         enter(depth);
+        charge(sizeof(Value));
         const Token& t = lex_.token();
         switch (t.kind) {
             case TokenKind::kString:
@@ -389,8 +402,10 @@ class TextParser {
     Value string_value() {
         std::u16string units = lex_.token().units;
         bool wide = lex_.token().wide;
+        charge(2 * units.size());
         while (lex_.next().kind == TokenKind::kChar && lex_.token().ch == '+') {
             if (lex_.next().kind != TokenKind::kString) lex_.fail("String expected");
+            charge(2 * lex_.token().units.size());
             units += lex_.token().units;
             wide = wide || lex_.token().wide;
         }
@@ -456,6 +471,7 @@ class TextParser {
                     lex_.fail("Identifier expected");
                 if (lex_.text().size() > kMaxShortString)
                     lex_.fail("Identifier longer than 255 characters");
+                charge(sizeof(std::string) + lex_.text().size());
                 elements.emplace_back(lex_.text());
                 lex_.next();
                 if (lex_.is_char(']')) break;
@@ -489,6 +505,7 @@ class TextParser {
         while (!lex_.is_char('>')) {
             if (!lex_.is_symbol("item")) lex_.fail("'item' expected");
             lex_.next();
+            charge(sizeof(ItemNode));
             ItemNode& item = v.items.emplace_back();
             // -1 is the established tools' "no order" mark.
             if (auto order = order_modifier(); order && order->integer != -1) {
@@ -508,10 +525,12 @@ class TextParser {
 }  // namespace
 
 ObjectNode parse_text_stream(std::string_view text) {
+    LoadBudgetScope budget(text.size());
     return TextParser(text).parse();
 }
 
 std::vector<std::uint8_t> object_text_to_binary(std::string_view text) {
+    LoadBudgetScope budget(text.size());
     return write_binary_stream(parse_text_stream(text));
 }
 

@@ -21,6 +21,7 @@ class Program {
     Program& operator=(const Program&) = delete;
 
     DWORD pid() const { return info_.dwProcessId; }
+    HANDLE process() const { return info_.hProcess; }
     // Waits for a visible top-level window of the program with this caption; null on time-out.
     HWND wait_window(const std::wstring& caption, DWORD timeout_ms = 15000) const;
     // Visible top-level windows of the program.

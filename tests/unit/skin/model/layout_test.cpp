@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "picture/fake_text_renderer.h"
 #include "skin/skin_fixture.h"
 #include "skin/themes/standard_objects.h"
@@ -199,6 +201,53 @@ TEST(Layout, TemplatesKeepTheirStoredRectanglesAndNestedChildrenFollowTheirParen
     place_object(root, {0, 0, 21, 13});
     EXPECT_EQ(rect_of(stored), (Rect{3, 4, 8, 10}));
     EXPECT_EQ(rect_of(inner), (Rect{0, 11, 21, 13}));
+}
+
+}  // namespace
+}  // namespace tolsy
+
+namespace tolsy {
+namespace {
+
+// Stored sizes and positions at the ends of int: every sum sticks at the end it passes.
+TEST(Layout, StoredNumbersAtTheEndsOfIntSaturate) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    struct Case {
+        TSeAlign align;
+        SkinBounds first, second;  // two children docked or anchored the same way
+        SkinBounds root;
+        Rect want_second;
+    } const cases[] = {
+        {TSeAlign::saTop, {0, 0, 1, kMax}, {0, 0, 1, 5}, {0, 10, 9, 9}, {0, kMax, 9, kMax}},
+        {TSeAlign::saBottom, {0, 0, 1, kMax}, {0, 0, 1, 5}, {0, -10, 9, 9}, {0, kMin, 9, kMin}},
+        {TSeAlign::saLeft, {0, 0, kMax, 1}, {0, 0, 5, 1}, {10, 0, 9, 9}, {kMax, 0, kMax, 9}},
+        {TSeAlign::saRight, {0, 0, kMax, 1}, {0, 0, 5, 1}, {-10, 0, 9, 9}, {kMin, 0, kMin, 9}},
+        {TSeAlign::saCenter,
+         {0, 0, 1, 1},
+         {0, 0, kMax, kMax},
+         {kMin + 1, 0, 9, 9},
+         {kMin, -1073741819, -1, 1073741828}},
+        {TSeAlign::saBottomRight,
+         {0, 0, 1, 1},
+         {kMin, kMin, 4, 4},
+         {0, 0, 9, 9},
+         {kMax, kMax, kMax, kMax}},
+        {TSeAlign::saTopRightAngle,
+         {0, 0, 1, 1},
+         {0, 0, kMax, 3},
+         {0, 0, 9, 9},
+         {-2147483638, 0, 9, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.align));
+        SyntheticSkin skin;
+        auto& root = skin.root<TSeSkinObject>("Root", {0, 0, 1, 1});
+        SyntheticSkin::part<TSeSkinObject>(root, "First", c.first, c.align);
+        auto& second = SyntheticSkin::part<TSeSkinObject>(root, "Second", c.second, c.align);
+        root.set_bounds(c.root);
+        EXPECT_EQ(rect_of(second), c.want_second);
+    }
 }
 
 }  // namespace

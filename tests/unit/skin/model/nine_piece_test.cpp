@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
+
 #include "picture/pixels.h"
 
 namespace tolsy {
@@ -193,6 +196,36 @@ TEST(Transparency, FlagsFollowThePiecesThatHoldKeyOrTranslucentPixels) {
     EXPECT_EQ(compute_link_transparency(image, {0, 1, 3, 4}, {}), LinkTransparency{});
 }
 
+// The summary of a whole image answers as scanning each piece does: rows with special pixels
+// on both sides of a piece, inside it, at its very edges, and none at all; pieces wider than a
+// vector of pixels and narrower; rectangles reaching outside the image.
+TEST(Transparency, ImageSummaryAgreesWithScanningThePieces) {
+    Image image = pattern(23, 9);
+    for (auto [x, y] : {std::pair{0, 0}, {22, 0}, {11, 1}, {1, 3}, {21, 3}, {9, 5}, {14, 5}})
+        image.at(x, y) = kKeyPixelValue;
+    image.at(17, 7) = Pixel::pack(9, 9, 9, 128);
+    const TransparentPixelCounts summary(image);
+    const struct {
+        Rect link;
+        Margins margins;
+    } cases[] = {
+        {{0, 0, 23, 9}, {}},           {{2, 2, 9, 5}, {}},
+        {{10, 4, 14, 6}, {}},          {{2, 0, 21, 9}, {1, 1, 1, 1}},
+        {{1, 1, 22, 8}, {8, 2, 8, 2}}, {{3, 2, 20, 9}, {2, 3, 5, 1}},
+        {{10, 5, 14, 6}, {}},          {{-4, -2, 30, 12}, {3, 3, 3, 3}},
+        {{9, 0, 18, 9}, {0, 4, 0, 4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.link.left << ',' << c.link.top << ' ' << c.link.right
+                                        << ',' << c.link.bottom);
+        EXPECT_EQ(compute_link_transparency(summary, c.link, c.margins),
+                  compute_link_transparency(image, c.link, c.margins));
+    }
+    EXPECT_FALSE(summary.any({2, 2, 9, 3}));
+    EXPECT_TRUE(summary.any({10, 5, 15, 6}));
+    EXPECT_FALSE(summary.any({10, 5, 14, 6}));
+}
+
 TEST(Transparency, KeyPixelsOfAFlaggedPieceNeverReachTheCanvas) {
     Image image = pattern(5, 5);
     image.at(0, 0) = kKeyPixelValue;
@@ -244,6 +277,47 @@ TEST(NinePiece, NothingIsDrawnWithoutAnImageOrALink) {
     s = source_of(image, {2, 2, 2, 3});
     draw_pieces(canvas, s, {0, 0, 4, 4}, {});
     EXPECT_EQ(test::count_pixels(target, kBackground), 16);
+}
+
+}  // namespace
+}  // namespace tolsy
+
+namespace tolsy {
+namespace {
+
+// Margins and link rectangles straight from a stored skin, at the ends of int: nothing is drawn
+// outside the object's bounds, and no sum overflows (the sanitizer build checks that).
+TEST(NinePiece, StoredNumbersAtTheEndsOfIntDrawOnlyInsideTheBounds) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    struct Case {
+        Rect link;
+        Margins margins;
+    } const cases[] = {
+        {{0, 0, 4, 4}, {0, 0, -2147483647, 0}},   {{0, 0, 4, 4}, {kMin, kMin, kMin, kMin}},
+        {{0, 0, 4, 4}, {kMax, kMax, kMax, kMax}}, {{0, 0, 4, 4}, {kMax, 1, kMin, 1}},
+        {{kMin, kMin, kMax, kMax}, {1, 1, 1, 1}}, {{kMin, 0, 4, 4}, {0, 0, 0, 0}},
+        {{kMax - 1, 0, kMax, 4}, {1, 1, 1, 1}},
+    };
+    const Image image = pattern(4, 4);
+    const Rect bounds{3, 2, 9, 7};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.link.left << "," << c.link.right << " "
+                                        << c.margins.left << "," << c.margins.right);
+        for (const TileStyle style : {TileStyle::kTile, TileStyle::kStretch, TileStyle::kCenter,
+                                      TileStyle::kVertCenterTile, TileStyle::kHorzCenterStretch}) {
+            Image target(12, 10, kBackground);
+            Canvas canvas(target);
+            draw_pieces(canvas, source_of(image, c.link, c.margins, style, style), bounds, {});
+            for (int y = 0; y < target.height(); ++y) {
+                for (int x = 0; x < target.width(); ++x) {
+                    if (!bounds.contains(x, y)) {
+                        ASSERT_EQ(target.at(x, y), kBackground) << x << "," << y;
+                    }
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+
 #include "picture/fake_text_renderer.h"
 #include "skin/skin_fixture.h"
 
@@ -396,6 +399,53 @@ TEST_F(Painting, MaskedBitmapObjectsGiveTheShapeOfTheirPaintedPixels) {
     auto& plain = skin.root<TSeSkinObject>("Plain", {1, 2, 3, 4});
     plain.masked = true;
     EXPECT_EQ(object_region(plain, fake), Shape::rectangle({1, 2, 4, 6}));
+}
+
+}  // namespace
+}  // namespace tolsy
+
+namespace tolsy {
+namespace {
+
+// Bounds and text margins at the ends of int, as a stored skin may hold them: painting sums
+// saturate, and a masked object too large for any window gets its rectangle, not a picture
+// of that size.
+TEST(PaintingStoredNumbers, ExtremeBoundsAndTextMarginsPaintAndShapeSafely) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    struct Case {
+        SkinBounds bounds;
+        int text_margin;
+    } const cases[] = {
+        {{kMax - 2, kMax - 2, kMax, kMax}, 0},
+        {{kMin, kMin, kMax, kMax}, kMin},
+        {{0, 0, 40000, 40000}, kMax},
+        {{-5, -5, 30, 30}, kMin},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.bounds.left << " " << c.bounds.width);
+        test::SyntheticSkin skin;
+        skin.add_image("pic", pattern(4, 4));
+        auto& o = skin.root<TSeBitmapObject>("Big", c.bounds);
+        o.color = kRed;
+        o.masked = true;
+        o.text = "-";
+        o.second_text = "x";
+        o.margin_left = o.margin_right = 1;
+        o.text_margin_left = o.text_margin_right = o.text_margin_top = c.text_margin;
+        set_link(o.bitmap, "pic", {0, 0, 4, 4});
+        skin.prepare();
+        Image target(8, 8, kBackground);
+        Canvas canvas(target);
+        test::FakeTextRenderer fake;
+        paint_object(o, canvas, fake);
+        const Shape shape = object_region(o, fake);
+        const bool huge = std::int64_t{o.width()} * o.height() > (std::int64_t{1} << 24);
+        EXPECT_EQ(shape.kind, huge ? Shape::Kind::kRectangle : Shape::Kind::kRects);
+        if (huge) {
+            EXPECT_EQ(shape, Shape::rectangle(object_rect(o)));
+        }
+    }
 }
 
 }  // namespace

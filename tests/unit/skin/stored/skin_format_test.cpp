@@ -13,64 +13,14 @@
 
 #include "skin/model/skin_object_classes.h"
 #include "skin/model/system_colours.h"
+#include "skin/raw_skin.h"
 #include "skin/stored/skin_source.h"
 #include "skin/test_skins.h"
 
 namespace tolsy {
 namespace {
 
-using Raw = std::vector<std::uint8_t>;
-
-// Little-endian fields, written here rather than with the reader's own helpers.
-struct Out {
-    Raw b;
-    Out& raw(const std::string& s) {
-        b.insert(b.end(), s.begin(), s.end());
-        return *this;
-    }
-    Out& raw(const Raw& r) {
-        b.insert(b.end(), r.begin(), r.end());
-        return *this;
-    }
-    Out& byte(unsigned v) {
-        b.push_back(static_cast<std::uint8_t>(v));
-        return *this;
-    }
-    Out& u16(unsigned v) { return byte(v & 0xFF).byte(v >> 8); }
-    Out& u32(std::uint32_t v) { return u16(v & 0xFFFF).u16(v >> 16); }
-    Out& lstr(const std::string& s) { return u32(static_cast<std::uint32_t>(s.size())).raw(s); }
-    Out& sstr(const std::string& s) { return byte(static_cast<unsigned>(s.size())).raw(s); }
-};
-
-std::uint32_t bgra(unsigned r, unsigned g, unsigned b, unsigned a = 255) {
-    return b | (g << 8) | (r << 16) | (a << 24);
-}
-
-// A binary component stream: "TPF0", class, name, properties, end, no children.
-struct Tpf0 {
-    Out o;
-    Tpf0(const std::string& cls, const std::string& name) { o.raw("TPF0").sstr(cls).sstr(name); }
-    Tpf0& integer(const std::string& p, std::int32_t v) {
-        o.sstr(p);
-        if (v >= -128 && v <= 127) return o.byte(2).byte(static_cast<std::uint8_t>(v)), *this;
-        if (v >= -32768 && v <= 32767) return o.byte(3).u16(static_cast<std::uint16_t>(v)), *this;
-        return o.byte(4).u32(static_cast<std::uint32_t>(v)), *this;
-    }
-    Tpf0& ident(const std::string& p, const std::string& v) {
-        return o.sstr(p).byte(7).sstr(v), *this;
-    }
-    Tpf0& text(const std::string& p, const std::string& v) {
-        return o.sstr(p).byte(6).sstr(v), *this;
-    }
-    Tpf0& flag(const std::string& p, bool v) { return o.sstr(p).byte(v ? 9 : 8), *this; }
-    Tpf0& binary(const std::string& p, const Raw& v) {
-        return o.sstr(p).byte(10).u32(static_cast<std::uint32_t>(v.size())).raw(v), *this;
-    }
-    Raw done() {
-        o.byte(0).byte(0);
-        return o.b;
-    }
-};
+using namespace test::raw;
 
 std::string hex(const Raw& data) {
     static const char* digits = "0123456789ABCDEF";
@@ -114,22 +64,6 @@ void font_table(Out& o) {
         o.lstr("F").lstr(":").lstr(i == 7   ? "Arial,9,0,255,0,0,italic"
                                    : i == 8 ? "Courier New;12;1;0;128;255;bold;underline"
                                             : "Tahoma,8,1,8,0,0");
-}
-
-Raw deflate_at(const Raw& body, int level) {
-    uLongf size = compressBound(static_cast<uLong>(body.size()));
-    Raw out(size);
-    EXPECT_EQ(compress2(out.data(), &size, body.data(), static_cast<uLong>(body.size()), level),
-              Z_OK);
-    out.resize(size);
-    return out;
-}
-
-Raw stored(const char* signature, const Raw& body, int level) {
-    Out o;
-    o.raw(std::string(signature, 4)).byte(0);
-    if (level < -1) return o.raw(body).b;
-    return o.raw("NVLZ").raw(deflate_at(body, level)).b;
 }
 
 // Two rows of three pixels stored bottom row first (height -2); magenta, the near-magenta

@@ -284,6 +284,32 @@ TEST(ComponentOwnership, NamesMustBeIdentifiersAndUniqueInTheOwner) {
     EXPECT_NO_THROW(a->set_name("Same"));  // its own name again
 }
 
+// Owners of many components find them through an index; it must answer as the scan does
+// through renames, removals from anywhere and names given before the owner was known.
+TEST(ComponentOwnership, NameLookupStaysRightForSmallAndLargeOwners) {
+    for (const int count : {4, 40, 500}) {
+        SCOPED_TRACE(count);
+        Recorder owner(nullptr);
+        std::vector<Recorder*> kids;
+        for (int i = 0; i < count; ++i) {
+            kids.push_back(new Recorder(&owner));
+            kids.back()->set_name("Kid" + std::to_string(i));
+        }
+        EXPECT_EQ(owner.find_component("KID1"), kids[1]);
+        EXPECT_THROW(kids[0]->set_name("kid2"), ComponentNameError);
+        kids[2]->set_name("Renamed");
+        EXPECT_EQ(owner.find_component("kid2"), nullptr);
+        EXPECT_EQ(owner.find_component("renamed"), kids[2]);
+        EXPECT_NO_THROW(kids[0]->set_name("Kid2"));
+        delete kids[1];
+        EXPECT_EQ(owner.find_component("Kid1"), nullptr);
+        EXPECT_EQ(owner.find_component("Kid0"), nullptr);
+        EXPECT_EQ(owner.find_component("Kid2"), kids[0]);
+        EXPECT_EQ(owner.find_component("Kid" + std::to_string(count - 1)), kids.back());
+        EXPECT_EQ(owner.components().size(), static_cast<std::size_t>(count - 1));
+    }
+}
+
 TEST(ComponentOwnership, ParentKeepsChildrenInCreationOrder) {
     Recorder root(nullptr);
     auto* p = new Recorder(&root);
@@ -471,6 +497,8 @@ class TestBlob : public Component {
     using Component::Component;
 
     int left = 0;
+    int margin_edge = 0;
+    int margin_end = 0;
     Font font;
     std::string data;
     std::size_t data_offset = 0;
@@ -479,6 +507,8 @@ class TestBlob : public Component {
 const ClassInfo& TestBlob::static_class_info() {
     static const ClassInfo info = declare_class<TestBlob, Component>("TTestBlob", [](auto& c) {
         c.integer("Left", &TestBlob::left);
+        c.integer("MarginLeftEdge", &TestBlob::margin_edge);
+        c.integer("MarginLeftEnd", &TestBlob::margin_end);
         c.object("Font", &TestBlob::font);
         c.binary(
             "Data",
@@ -489,6 +519,18 @@ const ClassInfo& TestBlob::static_class_info() {
             [](const TestBlob&) -> std::optional<std::string> { return std::nullopt; });
     });
     return info;
+}
+
+// Names alike in their first bytes, out of declaration order, and in another case.
+TEST(ObjectStream, FindsEachPropertyByItsWholeName) {
+    const auto stream = testing::bytes(
+        "'TPF0' 02 'TX' 05 'Blob1' 0D 'MarginLeftEnd' 02 05 0E 'MarginLeftEdge' 02 06"
+        " 04 'left' 02 07 0E 'MARGINLEFTEDGE' 02 08 00 00");
+    TestBlob blob;
+    read_object_stream(blob, stream, 0);
+    EXPECT_EQ(blob.margin_end, 5);
+    EXPECT_EQ(blob.margin_edge, 8);
+    EXPECT_EQ(blob.left, 7);
 }
 
 TEST(ObjectStream, ReadsStraightIntoTheObjectAndPlacesItsData) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "skin/themes/theme_components.h"
+#include "toolkit/controls/form_resource_win.h"
 #include "toolkit/controls/form_win.h"
 
 namespace tolsy {
@@ -21,6 +23,10 @@ void pump_until(const std::function<bool()>& done) {
 class EffectButtonWin : public ::testing::Test {
   protected:
     void SetUp() override {
+        // The button's looks come from the program's own theme.
+        themes = std::make_unique<ThemeComponents>();
+        load_window_description(*themes, "TFORM1", {}, keep_theme_components);
+        ASSERT_NE(theme_manager().current(), nullptr);
         form.set_client_size(200, 100);
         form.create_window();
         ShowWindow(form.handle(), SW_SHOW);
@@ -39,6 +45,7 @@ class EffectButtonWin : public ::testing::Test {
         return true;
     }
 
+    std::unique_ptr<ThemeComponents> themes;
     Form form;
     TeEffectButton component{nullptr};
     TTeEffectButton button{component};
@@ -77,6 +84,18 @@ TEST_F(EffectButtonWin, ADisabledButtonOrAnAnimationSwitchedOffChangesWithoutAFa
         EXPECT_FALSE(button.hot());
         EXPECT_FALSE(timer_exists());
     }
+}
+
+TEST_F(EffectButtonWin, ARunEndsWhenItsTransitionHasDrawnItsLastFrame) {
+    WindowCanvasWin canvas(form.handle());
+    TteAnimationRec settings;
+    settings.set_effect("[ FADE ] - Plasma");
+    settings.set_time(100);
+    const Image before(40, 30, 0xFF000000), after(40, 30, 0xFFFFFFFF);
+    run_transition(&canvas, 5, 5, settings, after, before);
+    EXPECT_EQ(canvas.last_frame(), after);
+    EXPECT_FALSE(transition_engine().any_active());
+    EXPECT_FALSE(timer_exists());
 }
 
 TEST_F(EffectButtonWin, EachButtonHasItsOwnSlotUntilItGoes) {
