@@ -95,10 +95,11 @@ void GdiTextRenderer::draw(Canvas& canvas, std::string_view text, const PaintFon
     std::uint32_t* bits = nullptr;
     UniqueBitmap dib = make_dib(dc_.get(), target.width(), target.height(), &bits);
     Image& image = canvas.image();
-    const std::size_t row_bytes = static_cast<std::size_t>(target.width()) * 4;
+    // Not empty, so the width is positive.
+    const auto width = static_cast<std::size_t>(static_cast<unsigned>(target.width()));
     for (int y = 0; y < target.height(); ++y) {
-        std::memcpy(bits + static_cast<std::size_t>(y) * target.width(),
-                    image.row(target.top + y) + target.left, row_bytes);
+        std::memcpy(bits + static_cast<std::size_t>(y) * width,
+                    image.row(target.top + y) + target.left, width * sizeof(std::uint32_t));
     }
     {
         SelectObjectScope bitmap(dc_.get(), dib.get());
