@@ -1,5 +1,7 @@
 #include "skin/controls/control_paint.h"
 
+#include <algorithm>
+
 #include "skin/model/layout.h"
 #include "skin/paint/paint.h"
 #include "skin/paint/push_button.h"
@@ -13,6 +15,10 @@ constexpr int kGlyphSize = 16;
 constexpr int kGlyphGap = 4;
 // The focus cue runs this far inside the button's edge.
 constexpr int kFocusInset = 4;
+// A group box caption starts this far in from the frame's left edge, with a little room.
+constexpr int kCaptionIndent = 8;
+constexpr int kCaptionPadding = 3;
+constexpr int kCheckSize = 13;
 
 // Uses one part of a theme object for one drawing: state, bounds and text are the control's
 // while it paints and the theme's again afterwards, so that the next control finds them as
@@ -165,6 +171,87 @@ bool paint_page_frame(TTeSkinFile& theme, Canvas& canvas, const Rect& frame, Tex
     return true;
 }
 
+bool paint_group_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                     const std::string& caption, TextRenderer& text,
+                     std::string_view theme_object) {
+    TSeSkinObject* frame = theme.theme_part(theme_object, kSlotGroupBox, "Frame");
+    TSeSkinObject* label = theme.theme_part(theme_object, kSlotGroupBox, "Caption");
+    if (frame == nullptr || label == nullptr) return false;
+    const PaintFont font = paint_font(label->font);
+    const Size measured = text.measure(caption.empty() ? std::string("X") : caption, font);
+    const int line = measured.height / 2;
+    {
+        PartUse use(*frame, VisualState::kNormal,
+                    {rect.left, rect.top + line, rect.right, rect.bottom});
+        paint_object(*frame, canvas, text);
+    }
+    if (caption.empty()) return true;
+    const int width =
+        measured.width + label->text_margin_left + label->text_margin_right + kCaptionPadding;
+    PartUse use(*label, VisualState::kNormal,
+                Rect::from_size(rect.left + kCaptionIndent, rect.top, width, measured.height),
+                caption);
+    paint_object(*label, canvas, text);
+    return true;
+}
+
+bool paint_panel(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                 std::string_view theme_object) {
+    TSeSkinObject* panel = theme.theme_part(theme_object, kSlotContainer, "Panel");
+    if (panel == nullptr) return false;
+    PartUse use(*panel, VisualState::kNormal, rect);
+    paint_object(*panel, canvas, layout_text_renderer());
+    return true;
+}
+
+bool paint_check_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const CheckBoxLook& look,
+                     TextRenderer& text) {
+    TSeSkinObject* box =
+        theme.theme_part(look.theme_object, kSlotCheckBox, look.checked ? "Checked" : "Unchecked");
+    if (box == nullptr) return false;
+    const int top = rect.top + (rect.height() - kCheckSize) / 2;
+    {
+        PartUse use(*box, look.state, Rect::from_size(rect.left, top, kCheckSize, kCheckSize));
+        paint_object(*box, canvas, text);
+    }
+    if (look.caption.empty()) return true;
+    const TSeSkinObject* part = theme.theme_part(look.theme_object, kSlotCheckBox, "Text");
+    std::uint32_t ink = part != nullptr ? color_pixel(part->font.color) : 0xFF000000u;
+    if (look.state == VisualState::kDisabled) ink = kGreyTextPixel;
+    const Size measured = text.measure(look.caption, look.font);
+    const int left = rect.left + kCheckSize + look.gap;
+    const int text_top = rect.top + (rect.height() - measured.height) / 2;
+    const Rect area{left, text_top, std::min(rect.right, left + measured.width),
+                    text_top + measured.height};
+    text.draw(canvas, look.caption, look.font, ink, area, {});
+    if (look.focus_cue)
+        dotted_frame(canvas,
+                     {area.left - 1, area.top, std::min(rect.right, area.right + 1), area.bottom},
+                     ink);
+    return true;
+}
+
+bool paint_tab(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const TabLook& look,
+               TextRenderer& text) {
+    TSeSkinObject* tab = theme.theme_part(look.theme_object, kSlotTabs, "Tab");
+    TSeSkinObject* label = theme.theme_part(look.theme_object, kSlotTabs, "Text");
+    if (tab == nullptr || label == nullptr) return false;
+    {
+        PartUse use(*tab, look.state, rect);
+        paint_object(*tab, canvas, text);
+    }
+    {
+        PartUse use(*label, look.state, rect, look.caption);
+        paint_object(*label, canvas, text);
+    }
+    if (look.focus_cue)
+        dotted_frame(canvas,
+                     {rect.left + kFocusInset - 1, rect.top + kFocusInset - 1,
+                      rect.right - kFocusInset + 1, rect.bottom - kFocusInset + 1},
+                     color_pixel(label->font.color));
+    return true;
+}
+
 Rect page_frame_around(TTeSkinFile& theme, const Rect& page, std::string_view theme_object) {
     const TSeSkinObject* part = theme.theme_part(theme_object, kSlotTabs, "Frame");
     if (part == nullptr) return page;
@@ -177,6 +264,13 @@ Image push_button_picture(TTeSkinFile& theme, Size size, const PushButtonLook& l
                           TextRenderer& text, std::uint32_t background) {
     return picture_of(size, background, [&](Canvas& canvas, const Rect& rect) {
         return paint_push_button(theme, canvas, rect, look, text);
+    });
+}
+
+Image check_box_picture(TTeSkinFile& theme, Size size, const CheckBoxLook& look, TextRenderer& text,
+                        std::uint32_t background) {
+    return picture_of(size, background, [&](Canvas& canvas, const Rect& rect) {
+        return paint_check_box(theme, canvas, rect, look, text);
     });
 }
 

@@ -69,6 +69,44 @@ bool paint_speed_button(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
 bool paint_page_frame(TTeSkinFile& theme, Canvas& canvas, const Rect& frame, TextRenderer& text,
                       std::string_view theme_object = kDefaultThemeObject);
 
+// A group box: the "Frame" part of "GroupBox" from the middle of the caption down, the
+// "Caption" part (its text in the part's own font) over the frame's top line, 8 pixels in.
+// Transparent: what lies behind it is on the canvas already.
+bool paint_group_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                     const std::string& caption, TextRenderer& text,
+                     std::string_view theme_object = kDefaultThemeObject);
+
+// A panel: the "Panel" part of "Container" over the whole rectangle.
+bool paint_panel(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                 std::string_view theme_object = kDefaultThemeObject);
+
+// A check box: the 13 x 13 box from "Unchecked" or "Checked" of "CheckBox" in the state,
+// vertically centred at the left, the caption `gap` pixels right of it in the control's font
+// and the colour of the "Text" part (grey when disabled), and a focus cue around the caption.
+struct CheckBoxLook {
+    VisualState state = VisualState::kNormal;
+    bool checked = false;
+    std::string caption;  // Windows-1252
+    PaintFont font;
+    int gap = 5;
+    bool focus_cue = false;
+    std::string_view theme_object = kDefaultThemeObject;
+};
+bool paint_check_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const CheckBoxLook& look,
+                     TextRenderer& text);
+
+// One tab of a page control's tab row: the "Tab" part of "Tabs" in the state (the selected tab
+// shows the focused look, a tab under the pointer the hot one), its caption centred by the
+// "Text" part in that part's font, and a focus cue while the tab row has the focus.
+struct TabLook {
+    VisualState state = VisualState::kNormal;
+    std::string caption;  // Windows-1252
+    bool focus_cue = false;
+    std::string_view theme_object = kDefaultThemeObject;
+};
+bool paint_tab(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const TabLook& look,
+               TextRenderer& text);
+
 // The rectangle the page frame takes around a page's own rectangle: the page shows the frame's
 // inside, the page control draws its border. The page itself when the theme has no frame.
 Rect page_frame_around(TTeSkinFile& theme, const Rect& page,
@@ -80,5 +118,7 @@ Image push_button_picture(TTeSkinFile& theme, Size size, const PushButtonLook& l
                           TextRenderer& text, std::uint32_t background);
 Image speed_button_picture(TTeSkinFile& theme, Size size, const SpeedButtonLook& look,
                            TextRenderer& text, std::uint32_t background);
+Image check_box_picture(TTeSkinFile& theme, Size size, const CheckBoxLook& look, TextRenderer& text,
+                        std::uint32_t background);
 
 }  // namespace tolsy

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "picture/text_renderer_win.h"
+#include "skin/controls/skinned_boxes_win.h"
 #include "skin/controls/skinned_pages_win.h"
 #include "skin/controls/skinned_push_button_win.h"
 #include "skin/paint/paint.h"
@@ -51,6 +52,22 @@ PaintFont paint_font(const FontSpec& font) {
     return out;
 }
 
+bool paint_parent_background(HWND child, Canvas& canvas) {
+    HWND parent = GetParent(child);
+    if (parent == nullptr) return false;
+    POINT at{0, 0};
+    MapWindowPoints(child, parent, &at, 1);
+    const Point origin = canvas.origin();
+    const Rect clip = canvas.clip();
+    canvas.set_origin({origin.x - at.x, origin.y - at.y});
+    if (!clip.empty()) canvas.set_clip(clip.offset(at.x, at.y));
+    const bool painted =
+        SendMessageW(parent, kPaintBackgroundMessage, reinterpret_cast<WPARAM>(&canvas), 0) == 1;
+    canvas.set_origin(origin);
+    canvas.set_clip(clip);
+    return painted;
+}
+
 ThemeWatch::ThemeWatch(std::function<void()> changed) : changed_(std::move(changed)) {
     theme_manager().register_client(this);
 }
@@ -72,6 +89,9 @@ class SkinnedControlFactory : public ControlFactory {
     std::unique_ptr<PageControl> page_control() override {
         return std::make_unique<SkinnedPageControl>();
     }
+    std::unique_ptr<CheckBox> check_box() override { return std::make_unique<SkinnedCheckBox>(); }
+    std::unique_ptr<Container> group_box() override { return std::make_unique<SkinnedGroupBox>(); }
+    std::unique_ptr<Container> panel() override { return std::make_unique<SkinnedPanel>(); }
 };
 }  // namespace
 

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "picture/canvas.h"
 #include "picture/image.h"
 #include "picture/text_renderer.h"
 #include "skin/themes/skin_file.h"
@@ -27,6 +28,13 @@ void put_picture(HDC dc, const Image& picture, int x, int y);
 std::uint32_t background_pixel(HWND parent);
 // A platform font description as painting asks for it.
 PaintFont paint_font(const FontSpec& font);
+
+// Asked of a skinned container by a control on it: paint what lies behind your children into
+// the canvas (wParam: Canvas*, in the container's client coordinates); answered with 1.
+inline constexpr UINT kPaintBackgroundMessage = WM_USER + 0x0B80;
+// Has the parent of `child` paint what lies behind the child into the canvas, whose logical
+// coordinates are the child's client coordinates; false when the parent does not answer.
+bool paint_parent_background(HWND child, Canvas& canvas);
 
 // Calls back on every theme notification for as long as it lives.
 class ThemeWatch : private ThemeClient {

@@ -1,5 +1,8 @@
 #include "skin/controls/skinned_pages_win.h"
 
+#include <commctrl.h>
+#include <windowsx.h>
+
 #include "base/windows1252_win.h"
 #include "skin/controls/control_paint.h"
 
@@ -23,8 +26,7 @@ void SkinnedTabSheet::paint(HDC dc, const RECT& client) {
     Canvas canvas(picture);
     canvas.set_origin({-area.left, -area.top});
     TextRenderer& text = control_text();
-    const Rect page{client.left, client.top, client.right, client.bottom};
-    bool skinned = paint_page_frame(*theme, canvas, page_frame_around(*theme, page), text);
+    bool skinned = paint_background(canvas);
     for (const auto& button : speed_buttons()) {
         if (!skinned) break;
         const RECT r = button->rect();
@@ -42,6 +44,116 @@ void SkinnedTabSheet::paint(HDC dc, const RECT& client) {
         return;
     }
     put_picture(dc, picture, area.left, area.top);
+}
+
+bool SkinnedTabSheet::paint_background(Canvas& canvas) {
+    TTeSkinFile* theme = current_skin();
+    if (theme == nullptr) return false;
+    RECT client;
+    GetClientRect(handle(), &client);
+    const Rect page{client.left, client.top, client.right, client.bottom};
+    return paint_page_frame(*theme, canvas, page_frame_around(*theme, page), control_text());
+}
+
+LRESULT SkinnedTabSheet::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == kPaintBackgroundMessage)
+        return paint_background(*reinterpret_cast<Canvas*>(wparam)) ? 1 : 0;
+    return TabSheet::handle_message(message, wparam, lparam);
+}
+
+SkinnedTabStrip::SkinnedTabStrip()
+    : watch_([this] {
+          if (handle()) InvalidateRect(handle(), nullptr, FALSE);
+      }) {}
+
+Image SkinnedTabStrip::compose() {
+    TTeSkinFile* theme = current_skin();
+    if (theme == nullptr) return {};
+    RECT client;
+    GetClientRect(handle(), &client);
+    Image picture(client.right, client.bottom, background_pixel(GetParent(GetParent(handle()))));
+    Canvas canvas(picture);
+    TextRenderer& text = control_text();
+    RECT page = client;
+    SendMessageW(handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    if (!paint_page_frame(*theme, canvas,
+                          page_frame_around(*theme, {page.left, page.top, page.right, page.bottom}),
+                          text))
+        return {};
+    const int count = static_cast<int>(SendMessageW(handle(), TCM_GETITEMCOUNT, 0, 0));
+    const int selected = static_cast<int>(SendMessageW(handle(), TCM_GETCURSEL, 0, 0));
+    const bool focused = GetFocus() == handle();
+    // The selected tab last: it overlaps its neighbours.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < count; ++i) {
+            if ((i == selected) != (pass == 1)) continue;
+            RECT r;
+            SendMessageW(handle(), TCM_GETITEMRECT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(&r));
+            wchar_t caption[64] = {};
+            TCITEMW item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = caption;
+            item.cchTextMax = 64;
+            SendMessageW(handle(), TCM_GETITEMW, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(&item));
+            TabLook look;
+            look.state = i == selected ? VisualState::kFocused
+                         : i == hot_   ? VisualState::kHot
+                                       : VisualState::kNormal;
+            look.caption = wide_to_windows1252_lossy(caption);
+            look.focus_cue = focused && i == selected;
+            Rect rect{r.left, r.top, r.right, r.bottom};
+            // The selected tab stands out over the frame's top line.
+            if (i == selected) rect = {r.left - 2, r.top - 2, r.right + 2, r.bottom + 1};
+            if (!paint_tab(*theme, canvas, rect, look, text)) return {};
+        }
+    }
+    return picture;
+}
+
+void SkinnedTabStrip::set_hot(int index) {
+    if (index == hot_) return;
+    hot_ = index;
+    InvalidateRect(handle(), nullptr, FALSE);
+}
+
+LRESULT SkinnedTabStrip::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            if (current_skin() != nullptr) return 1;
+            break;
+        case WM_PAINT: {
+            if (wparam != 0) break;
+            const Image picture = compose();
+            if (picture.empty()) break;
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(handle(), &ps);
+            put_picture(dc, picture, 0, 0);
+            EndPaint(handle(), &ps);
+            return 0;
+        }
+        case WM_MOUSEMOVE: {
+            TCHITTESTINFO hit{{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, 0};
+            set_hot(static_cast<int>(
+                SendMessageW(handle(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))));
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, handle(), 0};
+            TrackMouseEvent(&track);
+            break;
+        }
+        case WM_MOUSELEAVE:
+            set_hot(-1);
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: {
+            const LRESULT result = TabStrip::control_message(message, wparam, lparam);
+            InvalidateRect(handle(), nullptr, FALSE);
+            return result;
+        }
+        default:
+            break;
+    }
+    return TabStrip::control_message(message, wparam, lparam);
 }
 
 }  // namespace tolsy

@@ -16,14 +16,37 @@ class SkinnedTabSheet : public TabSheet {
   protected:
     // Composes the part to be painted off-screen and copies it once.
     void paint(HDC dc, const RECT& client) override;
+    LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   private:
+    bool paint_background(Canvas& canvas);
+
+    ThemeWatch watch_;
+};
+
+// The tab row: tabs from the "Tab" part of "Tabs" (selected, hot under the pointer, normal),
+// the page frame around the pages; it stays the platform's tab control for keys and focus.
+class SkinnedTabStrip : public TabStrip {
+  public:
+    SkinnedTabStrip();
+
+  protected:
+    LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+  private:
+    // The whole tab row and page frame; empty when the theme cannot paint it (the platform
+    // paints then).
+    Image compose();
+    void set_hot(int index);
+
+    int hot_ = -1;
     ThemeWatch watch_;
 };
 
 class SkinnedPageControl : public PageControl {
   protected:
     std::unique_ptr<TabSheet> make_page() override { return std::make_unique<SkinnedTabSheet>(); }
+    std::unique_ptr<TabStrip> make_tabs() override { return std::make_unique<SkinnedTabStrip>(); }
 };
 
 }  // namespace tolsy

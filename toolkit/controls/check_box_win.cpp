@@ -53,7 +53,7 @@ bool CheckBox::notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT&
     return false;
 }
 
-void CheckBox::draw(const DRAWITEMSTRUCT& di) {
+void CheckBox::draw_platform_look(const DRAWITEMSTRUCT& di) {
     HDC dc = di.hDC;
     const RECT& area = di.rcItem;
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));

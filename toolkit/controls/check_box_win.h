@@ -11,8 +11,10 @@ namespace tolsy {
 class CheckBox : public NativeControl {
   public:
     void set_caption(const std::string& caption) { caption_ = caption; }
+    const std::string& caption() const { return caption_; }
     // Pixels between the box and the caption.
     void set_caption_gap(int gap) { caption_gap_ = gap; }
+    int caption_gap() const { return caption_gap_; }
     void create(const Bounds& bounds, HWND parent);
 
     bool checked() const { return checked_; }
@@ -25,9 +27,11 @@ class CheckBox : public NativeControl {
     LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
-  private:
-    void draw(const DRAWITEMSTRUCT& item);
+    // Draws the whole control; the toolkit's own look unless a derived class has another.
+    virtual void draw(const DRAWITEMSTRUCT& item) { draw_platform_look(item); }
+    void draw_platform_look(const DRAWITEMSTRUCT& item);
 
+  private:
     std::string caption_;
     int caption_gap_ = 5;
     bool checked_ = false;

@@ -45,6 +45,7 @@ void NativeControl::create_native(const wchar_t* window_class, const std::wstrin
 }
 
 void NativeControl::set_font(const FontSpec& font) {
+    font_spec_ = font;
     font_.reset(create_font(font));
     if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }

@@ -34,6 +34,7 @@ class NativeControl : public MessageReflector {
     int id() const { return id_; }
     void set_font(const FontSpec& font);
     HFONT font() const { return font_.get(); }
+    const FontSpec& font_spec() const { return font_spec_; }
     void focus();
     bool focused() const;
     void set_enabled(bool enabled);
@@ -55,6 +56,7 @@ class NativeControl : public MessageReflector {
 
     HWND handle_ = nullptr;
     int id_ = 0;
+    FontSpec font_spec_;
     UniqueFont font_;
 };
 

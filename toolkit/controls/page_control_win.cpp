@@ -110,15 +110,15 @@ bool TabStrip::notification(UINT message, WPARAM, LPARAM lparam, LRESULT& result
 void PageControl::create(const Bounds& bounds, HWND parent) {
     bounds_ = bounds;
     create_container(bounds, parent);
-    tabs_.set_font(FontSpec{});
-    tabs_.create(Bounds{0, 0, bounds.width, bounds.height}, handle());
-    tabs_.on_change = [this] { show_active_page(); };
+    tabs_ = make_tabs();
+    tabs_->set_font(FontSpec{});
+    tabs_->create(Bounds{0, 0, bounds.width, bounds.height}, handle());
+    tabs_->on_change = [this] { show_active_page(); };
 }
 
 RECT PageControl::page_area() const {
     RECT area{0, 0, bounds_.width, bounds_.height};
-    SendMessageW(const_cast<TabStrip&>(tabs_).handle(), TCM_ADJUSTRECT, FALSE,
-                 reinterpret_cast<LPARAM>(&area));
+    SendMessageW(tabs_->handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
     return area;
 }
 
@@ -127,7 +127,7 @@ TabSheet& PageControl::add_page(const std::string& caption) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = text.data();
-    SendMessageW(tabs_.handle(), TCM_INSERTITEMW, pages_.size(), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(tabs_->handle(), TCM_INSERTITEMW, pages_.size(), reinterpret_cast<LPARAM>(&item));
 
     // The tab row paints only around the pages, so a page below it in the z-order shows.
     const RECT area = page_area();
@@ -135,7 +135,7 @@ TabSheet& PageControl::add_page(const std::string& caption) {
     const UniqueRegion inside(CreateRectRgnIndirect(&area));
     if (outside && inside &&
         CombineRgn(outside.get(), outside.get(), inside.get(), RGN_DIFF) != ERROR)
-        set_window_region(tabs_.handle(), std::move(outside), true);
+        set_window_region(tabs_->handle(), std::move(outside), true);
 
     std::unique_ptr<TabSheet> page = make_page();
     page->set_caption(caption);
@@ -148,13 +148,12 @@ TabSheet& PageControl::add_page(const std::string& caption) {
 }
 
 int PageControl::active_page_index() const {
-    return static_cast<int>(
-        SendMessageW(const_cast<TabStrip&>(tabs_).handle(), TCM_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageW(tabs_->handle(), TCM_GETCURSEL, 0, 0));
 }
 
 void PageControl::set_active_page_index(int index) {
     if (index < 0 || index >= page_count()) return;
-    SendMessageW(tabs_.handle(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(tabs_->handle(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
     show_active_page();
 }
 

@@ -55,17 +55,19 @@ class PageControl : public Container {
     int active_page_index() const;
     // Shows that page; an index outside the pages is ignored.
     void set_active_page_index(int index);
-    TabStrip& tabs() { return tabs_; }
+    TabStrip& tabs() { return *tabs_; }
 
   protected:
     // A new page object, not yet created; a derived page control makes its own kind.
     virtual std::unique_ptr<TabSheet> make_page() { return std::make_unique<TabSheet>(); }
+    // The tab row object, not yet created; a derived page control makes its own kind.
+    virtual std::unique_ptr<TabStrip> make_tabs() { return std::make_unique<TabStrip>(); }
 
   private:
     void show_active_page();
     RECT page_area() const;
 
-    TabStrip tabs_;
+    std::unique_ptr<TabStrip> tabs_;
     Bounds bounds_;
     std::vector<std::unique_ptr<TabSheet>> pages_;
 };

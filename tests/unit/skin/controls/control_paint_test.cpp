@@ -200,3 +200,96 @@ TEST(Mnemonics, TheMarkerIsTakenOutAndItsLetterRemembered) {
 
 }  // namespace
 }  // namespace tolsy
+
+namespace tolsy {
+namespace {
+
+class BoxPaint : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { theme = test::load_built_theme().release(); }
+    static void TearDownTestSuite() {
+        delete theme;
+        theme = nullptr;
+    }
+    static TTeSkinFile* theme;
+    test::FakeTextRenderer text;
+};
+TTeSkinFile* BoxPaint::theme = nullptr;
+
+// The link's pixel at (x, y) of its rectangle.
+std::uint32_t link_pixel(TTeSkinFile& theme, const TteBitmapLink& link, int x, int y) {
+    return find_bitmap(theme.working_source().bitmaps, link.name)
+        ->image.at(link.left + x, link.top + y);
+}
+
+TEST_F(BoxPaint, CheckBoxesShowTheBoxOfTheirStateAndTheirCaptionBesideIt) {
+    const struct {
+        V state;
+        bool checked;
+        const char* part;
+    } cases[] = {{V::kNormal, false, "Unchecked"},
+                 {V::kHot, true, "Checked"},
+                 {V::kPressed, false, "Unchecked"},
+                 {V::kDisabled, true, "Checked"}};
+    for (const auto& c : cases) {
+        text.calls.clear();
+        const auto& box =
+            dynamic_cast<TSeButtonObject&>(*theme->theme_part("default", kSlotCheckBox, c.part));
+        const CheckBoxLook look{c.state, c.checked, "\xD8", PaintFont{"MS Sans Serif", 10}, 5};
+        const Image picture = check_box_picture(*theme, {29, 20}, look, text, kPaper);
+        ASSERT_FALSE(picture.empty());
+        // The box is 13 x 13 at the left, centred: rows 3 to 15.
+        EXPECT_EQ(picture.at(6, 3 + 6), link_pixel(*theme, link_of(box, c.state), 6, 6))
+            << c.part << " " << static_cast<int>(c.state);
+        EXPECT_EQ(picture.at(6, 1), kPaper);
+        ASSERT_EQ(text.calls.size(), 1u);
+        EXPECT_EQ(text.calls[0].rect.left, 13 + 5);
+        EXPECT_EQ(text.calls[0].colour == kGreyTextPixel, c.state == V::kDisabled);
+    }
+}
+
+TEST_F(BoxPaint, GroupBoxesDrawTheirFrameBelowTheCaptionAndStayOpenInside) {
+    Image picture(65, 49, kPaper);
+    Canvas canvas(picture);
+    ASSERT_TRUE(paint_group_box(*theme, canvas, {0, 0, 65, 49}, "Symbol", text));
+    const int line = test::FakeTextRenderer::kLineHeight / 2;
+    const auto& left =
+        dynamic_cast<TSeBitmapObject&>(*theme->theme_part("default", kSlotGroupBox, "Left"));
+    EXPECT_EQ(picture.at(0, 30), link_pixel(*theme, left.bitmap, 0, 0));
+    EXPECT_EQ(picture.at(30, 30), kPaper) << "transparent inside";
+    EXPECT_EQ(picture.at(58, line - 1), kPaper) << "transparent above the frame";
+    ASSERT_EQ(text.calls.size(), 1u);
+    EXPECT_EQ(text.calls[0].text, "Symbol");
+    EXPECT_GE(text.calls[0].rect.left, 8);
+}
+
+TEST_F(BoxPaint, TabsShowTheTabOfTheirStateWithTheirCaption) {
+    const auto& tab =
+        dynamic_cast<TSeButtonObject&>(*theme->theme_part("default", kSlotTabs, "Tab"));
+    for (V state : {V::kNormal, V::kHot, V::kFocused}) {
+        text.calls.clear();
+        Image picture(60, 21, kPaper);
+        Canvas canvas(picture);
+        ASSERT_TRUE(paint_tab(*theme, canvas, {0, 0, 60, 21}, {state, "Symbols", false}, text));
+        // The tab's top-left corner piece (3 x 4) is copied unscaled.
+        const std::uint32_t corner = link_pixel(*theme, link_of(tab, state), 2, 3);
+        EXPECT_EQ(picture.at(2, 3), is_key_pixel(corner) ? kPaper : corner);
+        ASSERT_EQ(text.calls.size(), 1u);
+        EXPECT_EQ(text.calls[0].text, "Symbols");
+        EXPECT_EQ(text.calls[0].placement.horizontal, HAlign::kCenter);
+    }
+}
+
+TEST_F(BoxPaint, PanelsFillTheirRectangleFromThePanelPart) {
+    Image picture(40, 20, kPaper);
+    Canvas canvas(picture);
+    ASSERT_TRUE(paint_panel(*theme, canvas, {0, 0, 40, 20}));
+    const auto& panel =
+        dynamic_cast<TSeBitmapObject&>(*theme->theme_part("default", kSlotContainer, "Panel"));
+    EXPECT_EQ(picture.at(0, 0), link_pixel(*theme, panel.bitmap, 0, 0));
+    EXPECT_NE(picture.at(20, 10), kPaper);
+    EXPECT_FALSE(paint_panel(*theme, canvas, {0, 0, 40, 20}, "NoSuchObject"));
+}
+
+}  // namespace
+}  // namespace tolsy

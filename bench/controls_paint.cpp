@@ -1,0 +1,161 @@
+// The main window's client area painted off-screen through the skinned controls' portable path,
+// one picture per page (page background and frame, palette buttons, group boxes and check box,
+// panel, push buttons), against memcpy of as many pixels; and one palette button's hot repaint.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/form1_description.h"
+#include "base/windows1252.h"
+#include "picture/bitmap_font.h"
+#include "skin/controls/control_paint.h"
+#include "skin/themes/skin_file.h"
+
+namespace {
+
+using namespace tolsy;
+
+constexpr int kClientWidth = 389;
+constexpr int kClientHeight = 241;
+// The page control's pages inside its frame and below its tab row, in client coordinates.
+constexpr Rect kPage{7, 23, 384, 151};
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("missing " + path + ": build the host configuration");
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TTeSkinFile& theme() {
+    static SkinFileKind kind;
+    static std::unique_ptr<TTeSkinFile> loaded = [] {
+        const std::string bytes =
+            read_file(std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.mskn");
+        auto t = std::make_unique<TTeSkinFile>(kind);
+        ByteReader reader(as_bytes(bytes));
+        if (!t->load_from_stream(reader)) throw std::runtime_error("no theme");
+        return t;
+    }();
+    return *loaded;
+}
+
+void drop_events(ObjectNode& node) {
+    std::erase_if(node.properties, [](const Property& p) { return p.name.starts_with("On"); });
+    for (ObjectNode& child : node.children) drop_events(child);
+}
+
+const Form1Description& form() {
+    static std::unique_ptr<Form1Description> read = [] {
+        const std::string bytes =
+            read_file(std::string(TOLSY_BINARY_DIR) + "/generated/forms/TFORM1.bin");
+        auto f = std::make_unique<Form1Description>();
+        read_description(*f, as_bytes(bytes), {}, [](ObjectNode& d) {
+            keep_form1_controls(d);
+            drop_events(d);
+        });
+        return f;
+    }();
+    return *read;
+}
+
+Rect bounds_in(const Control& c, int dx, int dy) {
+    return Rect::from_size(c.left + dx, c.top + dy, c.width, c.height);
+}
+
+std::string text_of(const std::u16string& s) {
+    return utf16_to_windows1252_lossy(s);
+}
+
+PaintFont font_of(const Control& c) {
+    const Font& f = c.effective_font(form().font);
+    PaintFont out;
+    out.face = f.name;
+    out.size = (f.height < 0 ? -f.height : f.height) * 72 / 96;
+    return out;
+}
+
+// One page's children on the page (pages hold palette buttons or group boxes).
+void paint_children(const Control& parent, Canvas& canvas, int dx, int dy, TextRenderer& text) {
+    for (Control* child : parent.child_controls()) {
+        const Rect r = bounds_in(*child, dx, dy);
+        if (dynamic_cast<TeSpeedButton*>(child)) {
+            const SpeedButtonLook look{VisualState::kNormal, text_of(child->caption),
+                                       font_of(*child), true};
+            paint_speed_button(theme(), canvas, r, look, text);
+        } else if (dynamic_cast<TeGroupBox*>(child)) {
+            paint_group_box(theme(), canvas, r, text_of(child->caption), text);
+            paint_children(*child, canvas, r.left, r.top, text);
+        } else if (dynamic_cast<TeCheckBox*>(child)) {
+            const CheckBoxLook look{VisualState::kNormal, false, text_of(child->caption),
+                                    font_of(*child), 5};
+            paint_check_box(theme(), canvas, r, look, text);
+        }
+    }
+}
+
+void paint_client(int page_index, Image& picture, TextRenderer& text) {
+    Canvas canvas(picture);
+    canvas.fill_rect({0, 0, kClientWidth, kClientHeight}, 0xFFD8E9EC);
+    const auto& pages = form().control<TePageControl>("TePageControl1").pages();
+    paint_page_frame(theme(), canvas, page_frame_around(theme(), kPage), text);
+    paint_children(*pages.at(static_cast<std::size_t>(page_index)), canvas, kPage.left, kPage.top,
+                   text);
+    paint_panel(theme(), canvas, bounds_in(form().control<TePanel>("TePanel1"), 0, 0));
+    for (const char* name : {"ClearAllButton", "TeEffectButton1", "TeButton1"}) {
+        const Control& button = form().control<Control>(name);
+        const PushButtonLook look{VisualState::kNormal, text_of(button.caption), nullptr, false};
+        paint_push_button(theme(), canvas, bounds_in(button, 0, 0), look, text);
+    }
+}
+
+void BM_PaintClientAreaOfPage(benchmark::State& state) {
+    Image picture(kClientWidth, kClientHeight);
+    BitmapFontRenderer text;
+    for (auto _ : state) {
+        paint_client(static_cast<int>(state.range(0)), picture, text);
+        benchmark::DoNotOptimize(picture.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kClientWidth * kClientHeight);
+}
+BENCHMARK(BM_PaintClientAreaOfPage)->Arg(0)->Arg(1)->Arg(2);
+
+// The baseline: copying as many pixels as the client area holds.
+void BM_MemcpyClientArea(benchmark::State& state) {
+    std::vector<std::uint32_t> from(kClientWidth * kClientHeight, 0xFF808080u);
+    std::vector<std::uint32_t> to(from.size());
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), from.size() * sizeof from[0]);
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * kClientWidth * kClientHeight);
+}
+BENCHMARK(BM_MemcpyClientArea);
+
+// A palette button turning hot: its rectangle of the page composed again, as the page does.
+void BM_PaletteButtonHotRepaint(benchmark::State& state) {
+    const Control& button = form().control<Control>("TeSpeedButton1");
+    const Rect r = bounds_in(button, 0, 0);
+    Image picture(r.width(), r.height());
+    BitmapFontRenderer text;
+    const SpeedButtonLook look{VisualState::kHot, text_of(button.caption), font_of(button), true};
+    for (auto _ : state) {
+        Canvas canvas(picture);
+        canvas.set_origin({-r.left, -r.top});
+        paint_page_frame(theme(), canvas,
+                         page_frame_around(theme(), {0, 0, kPage.width(), kPage.height()}), text);
+        paint_speed_button(theme(), canvas, r, look, text);
+        benchmark::DoNotOptimize(picture.data());
+    }
+}
+BENCHMARK(BM_PaletteButtonHotRepaint);
+
+}  // namespace
+
+BENCHMARK_MAIN();
