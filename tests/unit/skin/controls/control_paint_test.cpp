@@ -155,8 +155,8 @@ TEST_F(ControlPaint, PagesShowTheInsideOfTheTabsFrame) {
         dynamic_cast<TSeBitmapObject&>(*theme->theme_part("default", kSlotTabs, "Frame"));
     const Rect page = Rect::from_size(0, 0, 40, 30);
     const Rect around = page_frame_around(*theme, page);
-    EXPECT_EQ(around, Rect(-frame.margin_left, -frame.margin_top, 40 + frame.margin_right,
-                           30 + frame.margin_bottom));
+    EXPECT_EQ(around, (Rect{-frame.margin_left, -frame.margin_top, 40 + frame.margin_right,
+                            30 + frame.margin_bottom}));
     Image picture(40, 30, kPaper);
     Canvas canvas(picture);
     ASSERT_TRUE(paint_page_frame(*theme, canvas, around, text));
