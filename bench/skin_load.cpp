@@ -8,6 +8,7 @@
 #include <ctime>
 #include <vector>
 
+#include "bench/cpu_clock.h"
 #include "skin/model/skin_object_classes.h"
 #include "skin/stored/skin_source.h"
 #include "skin/themes/skin_file.h"
@@ -245,12 +246,6 @@ void BM_LoadSkinTheme(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadSkinTheme)->Unit(benchmark::kMicrosecond);
-
-double thread_seconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
 
 double median(std::vector<double> v) {
     std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());

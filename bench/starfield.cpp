@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "about/starfield.h"
+#include "bench/cpu_clock.h"
 
 namespace {
 
@@ -87,18 +88,6 @@ void BM_ClearAndCopy(benchmark::State& state) {
     for (auto _ : state) clear_and_copy(picture, screen);
 }
 BENCHMARK(BM_ClearAndCopy);
-
-double thread_seconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
-
-double quantile(std::vector<double> v, double q) {
-    const auto k = static_cast<std::ptrdiff_t>(q * static_cast<double>(v.size() - 1));
-    std::nth_element(v.begin(), v.begin() + k, v.end());
-    return v[static_cast<std::size_t>(k)];
-}
 
 // The goal's figure: frames and clear-and-copies alternated in batches of 16 (a frame takes
 // microseconds, too little for the clock alone), compared by their medians.

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/cpu_clock.h"
 #include "skin/themes/skin_file.h"
 
 namespace {
@@ -59,38 +60,30 @@ void BM_ThemeLoad(benchmark::State& state) {
 
 // Inflating needs somewhere to put the body, as the load does: a fresh buffer of the body's
 // size each time, left uninitialised so that only inflate touches it.
+void inflate_body(const std::string& bytes, std::size_t body_size) {
+    std::unique_ptr<unsigned char[]> out(new unsigned char[body_size]);
+    z_stream z{};
+    inflateInit(&z);
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data() + kZlibOffset));
+    z.avail_in = static_cast<uInt>(bytes.size() - kZlibOffset);
+    z.next_out = out.get();
+    z.avail_out = static_cast<uInt>(body_size);
+    benchmark::DoNotOptimize(inflate(&z, Z_FINISH));
+    inflateEnd(&z);
+    benchmark::DoNotOptimize(out.get());
+}
+
 void BM_InflateAlone(benchmark::State& state) {
     const std::string& bytes = stored_theme();
     const std::size_t body_size = inflated_size(bytes);
     for (auto _ : state) {
-        std::unique_ptr<unsigned char[]> out(new unsigned char[body_size]);
-        z_stream z{};
-        inflateInit(&z);
-        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data() + kZlibOffset));
-        z.avail_in = static_cast<uInt>(bytes.size() - kZlibOffset);
-        z.next_out = out.get();
-        z.avail_out = static_cast<uInt>(body_size);
-        benchmark::DoNotOptimize(inflate(&z, Z_FINISH));
-        inflateEnd(&z);
-        benchmark::DoNotOptimize(out.get());
+        inflate_body(bytes, body_size);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
 }
 
 BENCHMARK(BM_ThemeLoad)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InflateAlone)->Unit(benchmark::kMicrosecond);
-
-double thread_seconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
-
-double quantile(std::vector<double> v, double q) {
-    const auto k = static_cast<std::ptrdiff_t>(q * static_cast<double>(v.size() - 1));
-    std::nth_element(v.begin(), v.begin() + k, v.end());
-    return v[static_cast<std::size_t>(k)];
-}
 
 // The goal's figure: load and inflate alternated in one loop, each timed in this thread's CPU
 // time, compared by their medians so that a busy machine skews neither side. The spread is the
@@ -102,18 +95,7 @@ void BM_ThemeLoadToInflateRatio(benchmark::State& state) {
     std::vector<double> inflate_times, load_times;
     for (auto _ : state) {
         const double t0 = thread_seconds();
-        {
-            std::unique_ptr<unsigned char[]> out(new unsigned char[body_size]);
-            z_stream z{};
-            inflateInit(&z);
-            z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data() + kZlibOffset));
-            z.avail_in = static_cast<uInt>(bytes.size() - kZlibOffset);
-            z.next_out = out.get();
-            z.avail_out = static_cast<uInt>(body_size);
-            benchmark::DoNotOptimize(inflate(&z, Z_FINISH));
-            inflateEnd(&z);
-            benchmark::DoNotOptimize(out.get());
-        }
+        inflate_body(bytes, body_size);
         const double t1 = thread_seconds();
         {
             tolsy::TTeSkinFile theme(kind);

@@ -54,8 +54,8 @@ HFONT create_font(const FontSpec& font) {
 
 namespace {
 // The dark pixels of a sample word drawn black on white in the font.
-int ink_of(const FontSpec& spec) {
-    UniqueFont font(create_font(spec));
+int ink_of(const FontSpec& asked) {
+    UniqueFont font(create_font(asked));
     WindowDc screen(nullptr);
     UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));
     constexpr int kWidth = 240;

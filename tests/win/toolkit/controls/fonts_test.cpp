@@ -9,8 +9,8 @@ namespace tolsy {
 namespace {
 
 // The dark pixels of a word drawn black on white as a label draws it.
-int ink_of(const FontSpec& spec) {
-    UniqueFont font(create_font(spec));
+int ink_of(const FontSpec& asked) {
+    UniqueFont font(create_font(asked));
     WindowDc screen(nullptr);
     UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));
     UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), 200, 40));
@@ -21,7 +21,7 @@ int ink_of(const FontSpec& spec) {
     SetTextColor(dc.get(), RGB(0, 0, 0));
     SetBkMode(dc.get(), TRANSPARENT);
     RECT r{2, 2, 200, 40};
-    draw_text(dc.get(), L"Quorvane", r, DT_NOPREFIX, !draws_bold(spec));
+    draw_text(dc.get(), L"Quorvane", r, DT_NOPREFIX, !draws_bold(asked));
     int ink = 0;
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 200; ++x) ink += GetRValue(GetPixel(dc.get(), x, y)) < 128;
