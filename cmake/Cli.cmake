@@ -1,0 +1,24 @@
+# framewright, the command-line composer: the portable core plus FreeType, which reads the
+# Tolsy font for the SVG and PNG forms. Built wherever FreeType is found (Debian's
+# libfreetype-dev on the host; left out of the MinGW cross build, which has none).
+find_package(Freetype QUIET)
+set(TOLSY_CLI OFF)
+if(FREETYPE_FOUND)
+  set(TOLSY_CLI ON)
+  tolsy_glob_portable(framewright_sources cli)
+  list(FILTER framewright_sources EXCLUDE REGEX "/framewright_main\\.cpp$")
+  add_library(framewright_core STATIC ${framewright_sources})
+  target_link_libraries(framewright_core PUBLIC tolsy_core Freetype::Freetype)
+  tolsy_warnings(framewright_core)
+
+  add_executable(framewright ${CMAKE_SOURCE_DIR}/cli/framewright_main.cpp)
+  target_link_libraries(framewright PRIVATE framewright_core)
+  tolsy_warnings(framewright)
+  # The font beside the program, so that build/.../bin/framewright draws with no --font.
+  if(TARGET tolsy_font)
+    add_custom_command(TARGET framewright POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${TOLSY_FONT_FILE} $<TARGET_FILE_DIR:framewright>/Tolsy.ttf
+      VERBATIM)
+    add_dependencies(framewright tolsy_font)
+  endif()
+endif()
