@@ -1,11 +1,17 @@
 #include "cli/framewright.h"
 
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <iterator>
+#include <system_error>
 
 #include "cli/command_line.h"
+#include "cli/glyph_drawing.h"
 #include "composer/frame_choices.h"
 #include "composer/glyph_codes.h"
+#include "picture/png.h"
 
 namespace tolsy {
 namespace {
@@ -24,7 +30,31 @@ bool looks_like_hex(std::string_view text) {
     return text.find_first_not_of("0123456789abcdefABCDEFxX ,:\t\r\n") == std::string_view::npos;
 }
 
-void compose(const Request& request, std::ostream& out, std::ostream& err) {
+std::string font_path(const Request& request, const std::string& program_dir) {
+    if (!request.font.empty()) return request.font;
+    const std::string beside = (std::filesystem::path(program_dir) / "Tolsy.ttf").string();
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(beside, ec)) {
+        throw BadInputError("no Tolsy font beside the program (" + beside +
+                            "); give one with --font FILE");
+    }
+    return beside;
+}
+
+// A file the user named, or standard output for "-".
+void write_output(const std::string& file, std::string_view bytes, std::ostream& out) {
+    if (file == "-") {
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return;
+    }
+    std::ofstream stream(file, std::ios::binary);
+    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    stream.close();
+    if (!stream) throw BadInputError("cannot write " + file);
+}
+
+void compose(const Request& request, const std::string& program_dir, std::ostream& out,
+             std::ostream& err) {
     const ComposeRequest& c = request.compose;
     for (const std::string& note : c.notes) err << "framewright: note: " << note << '\n';
     const std::string frame = compose_frame(c.choices);
@@ -40,8 +70,18 @@ void compose(const Request& request, std::ostream& out, std::ostream& err) {
             out << frame_as_unicode(frame).value_or("") << '\n';
             break;
         case OutputForm::kSvg:
-        case OutputForm::kPng:
-            throw BadInputError("--as svg and --as png are not in this build");
+        case OutputForm::kPng: {
+            const TolsyFace face(font_path(request, program_dir));
+            if (c.form == OutputForm::kSvg) {
+                write_output(c.file, face.frame_svg(frame, c.height), out);
+            } else {
+                const std::vector<std::uint8_t> png = encode_png(face.frame_image(frame, c.height));
+                write_output(
+                    c.file, std::string_view(reinterpret_cast<const char*>(png.data()), png.size()),
+                    out);
+            }
+            break;
+        }
     }
 }
 
@@ -79,7 +119,6 @@ void explain(const Request& request, std::istream& in, std::ostream& out) {
 
 int run_framewright(const std::vector<std::string>& args, const std::string& program_dir,
                     std::istream& in, std::ostream& out, std::ostream& err) {
-    (void)program_dir;
     try {
         const Request request = parse_command_line(args);
         switch (request.kind) {
@@ -87,7 +126,7 @@ int run_framewright(const std::vector<std::string>& args, const std::string& pro
                 out << usage_text();
                 break;
             case Request::Kind::kCompose:
-                compose(request, out, err);
+                compose(request, program_dir, out, err);
                 break;
             case Request::Kind::kExplain:
                 explain(request, in, out);

@@ -22,3 +22,12 @@ if(FREETYPE_FOUND)
     add_dependencies(framewright tolsy_font)
   endif()
 endif()
+
+# The SVG read as XML from the outside, with fontTools for the font's advances (once, in the
+# plain host configuration, like the font's own tests).
+if(TOLSY_CLI AND NOT CMAKE_CROSSCOMPILING AND NOT TOLSY_SANITIZE AND DEFINED TOLSY_FONT_PYTHON)
+  add_test(NAME cli_svg
+    COMMAND ${TOLSY_FONT_PYTHON} -B ${CMAKE_SOURCE_DIR}/tests/unit/cli/svg_test.py
+            $<TARGET_FILE:framewright>)
+  set_tests_properties(cli_svg PROPERTIES LABELS unit)
+endif()
