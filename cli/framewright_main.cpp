@@ -9,6 +9,11 @@
 
 #include "cli/framewright.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 // The folder of the running program, where the build puts Tolsy.ttf beside it.
@@ -30,6 +35,11 @@ std::string program_dir(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Frame bytes and pictures pass through unchanged: no newline translation.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     return tolsy::run_framewright(args, program_dir(argc > 0 ? argv[0] : nullptr), std::cin,

@@ -16,10 +16,14 @@ if(FREETYPE_FOUND)
   tolsy_warnings(framewright)
   # The font beside the program, so that build/.../bin/framewright draws with no --font.
   if(TARGET tolsy_font)
-    add_custom_command(TARGET framewright POST_BUILD
-      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${TOLSY_FONT_FILE} $<TARGET_FILE_DIR:framewright>/Tolsy.ttf
+    set(framewright_font ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Tolsy.ttf)
+    add_custom_command(OUTPUT ${framewright_font}
+      COMMAND ${CMAKE_COMMAND} -E copy ${TOLSY_FONT_FILE} ${framewright_font}
+      DEPENDS ${TOLSY_FONT_FILE} tolsy_font
+      COMMENT "Putting Tolsy.ttf beside framewright"
       VERBATIM)
-    add_dependencies(framewright tolsy_font)
+    add_custom_target(framewright_font ALL DEPENDS ${framewright_font})
+    add_dependencies(framewright framewright_font)
   endif()
 endif()
 

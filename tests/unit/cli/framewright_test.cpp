@@ -54,6 +54,10 @@ TEST(Framewright, WrongUseAndBadInputEndWithOneLineAndTheirStatus) {
         {{"explain", "EB F"}, kExitBadInput},
         {{"explain", "EB FB"}, kExitBadInput},
         {{"explain", "41"}, kExitBadInput},
+        {{"compose", "--as", "svg", "-"}, kExitBadInput},  // the empty frame has no picture
+        {{"compose", "--diameter", "--as", "png", "-", "--font", "/no/such/Tolsy.ttf"},
+         kExitBadInput},
+        {{"compose", "--diameter", "--as", "svg", "/no/such/folder/f.svg"}, kExitBadInput},
     };
     for (const auto& c : cases) {
         const Outcome r = run(c.args);
