@@ -163,7 +163,6 @@ class ArgReader {
 void parse_compose(ArgReader& in, Request& request) {
     ComposeRequest& out = request.compose;
     std::size_t datums = 0;
-    bool symbol_given = false;
     while (!in.done()) {
         const std::string arg = in.take();
         std::string name = arg;
@@ -177,8 +176,6 @@ void parse_compose(ArgReader& in, Request& request) {
             out.choices.diameter = true;
         } else if (name == "--symbol") {
             const std::string value = in.value_of(name, inline_value);
-            if (symbol_given) throw UsageError("--symbol given twice");
-            symbol_given = true;
             const NamedGlyph* c = find_characteristic(value);
             if (!c) {
                 throw BadInputError("--symbol: no characteristic " + quoted(value) + " (one of " +
