@@ -1,7 +1,11 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+
+#include "base/utf8.h"
+#include "base/windows1252.h"
 
 namespace tolsy {
 namespace {
@@ -18,7 +22,8 @@ CHOICES (each optional; no choice at all gives the empty frame):
                      circular-runout, total-runout, angularity, straightness, symmetry,
                      roundness
   --diameter         the diameter sign before the tolerance
-  --tolerance TEXT   typed as in the window: digits and "." become the font's glyphs
+  --tolerance TEXT   typed as in the window: digits and "." become the font's glyphs,
+                     other characters stay ("±.005", "-.002/.004")
   --modifier NAME    lmc, mmc, rfs, tangent-plane, free-state, projected
   --datum L[:MOD]    a datum letter A-Z with an optional modifier; up to three, in order.
                      "-" leaves a slot empty; as in the window a datum counts only while
@@ -91,17 +96,22 @@ DatumChoice datum_named(std::string_view text) {
     return datum;
 }
 
-// The tolerance must be typed on the keyboard's ASCII row: those characters are the ones a
-// frame can be read back into without doubt (any other byte may be a glyph of the frame).
-std::string tolerance_typed(std::string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        if (b < 0x20 || b > 0x7E) {
+// The tolerance as the window's list holds it: each character as its Windows-1252 byte. Only
+// bytes that read back without doubt may stand in it (not a box, symbol, modifier or datum
+// letter of the font, which a typed "À" or "ì" would be).
+std::string tolerance_typed(std::string_view utf8) {
+    const std::optional<std::u16string> text = utf8_to_utf16(utf8);
+    if (!text) throw BadInputError("--tolerance: " + quoted(utf8) + " is not UTF-8 text");
+    for (std::size_t i = 0; i < text->size(); ++i) {
+        const std::optional<unsigned char> b = unicode_to_windows1252((*text)[i]);
+        if (!b || !is_readable_tolerance_byte(*b)) {
             throw BadInputError("--tolerance: character " + std::to_string(i + 1) + " of " +
-                                quoted(text) + " is not a printable ASCII character");
+                                quoted(utf8) +
+                                (b ? " is a glyph of the frame itself (or a control character)"
+                                   : " has no Windows-1252 code"));
         }
     }
-    return std::string(text);
+    return *utf16_to_windows1252(*text);
 }
 
 int height_of(std::string_view text) {
@@ -303,7 +313,7 @@ std::vector<std::string> options_of(const FrameChoices& c) {
     }
     if (c.diameter) args.push_back("--diameter");
     if (!c.tolerance.empty() && c.tolerance != " ") {
-        args.insert(args.end(), {"--tolerance", c.tolerance});
+        args.insert(args.end(), {"--tolerance", utf16_to_utf8(windows1252_to_utf16(c.tolerance))});
     }
     if (c.modifier) {
         args.insert(args.end(), {"--modifier", std::string(modifier_of(*c.modifier)->name)});
@@ -322,10 +332,14 @@ std::string shell_line(const std::vector<std::string>& args) {
     std::string line;
     for (const std::string& arg : args) {
         if (!line.empty()) line += ' ';
-        const bool plain =
-            !arg.empty() && arg.find_first_not_of(
-                                "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
-                                "0123456789-_.:/=+,") == std::string::npos;
+        // Letters of other scripts (UTF-8 bytes from 0x80) mean nothing to a shell.
+        const bool plain = !arg.empty() && std::all_of(arg.begin(), arg.end(), [](char c) {
+            return static_cast<unsigned char>(c) >= 0x80 ||
+                   std::string_view(
+                       "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                       "0123456789-_.:/=+,")
+                           .find(c) != std::string_view::npos;
+        });
         if (plain) {
             line += arg;
             continue;

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <system_error>
 
+#include "base/utf8.h"
+#include "base/windows1252.h"
 #include "cli/command_line.h"
 #include "cli/glyph_drawing.h"
 #include "composer/frame_choices.h"
@@ -66,8 +68,13 @@ void compose(const Request& request, const std::string& program_dir, std::ostrea
             out << hex_of(frame) << '\n';
             break;
         case OutputForm::kUnicode:
-            // The tolerance holds only typed ASCII, so every byte has its character.
-            out << frame_as_unicode(frame).value_or("") << '\n';
+            if (const auto text = frame_as_unicode(frame)) {
+                out << *text << '\n';
+            } else {
+                throw BadInputError(
+                    "--as unicode: a character of the tolerance has no standard "
+                    "character; --as hex or bytes give the frame");
+            }
             break;
         case OutputForm::kSvg:
         case OutputForm::kPng: {
@@ -100,7 +107,9 @@ void explain(const Request& request, std::istream& in, std::ostream& out) {
     }
     if (choices.symbol) out << "symbol:    " << characteristic_of(*choices.symbol)->name << '\n';
     if (choices.diameter) out << "diameter:  yes\n";
-    if (!choices.tolerance.empty()) out << "tolerance: " << choices.tolerance << '\n';
+    if (!choices.tolerance.empty()) {
+        out << "tolerance: " << utf16_to_utf8(windows1252_to_utf16(choices.tolerance)) << '\n';
+    }
     if (choices.modifier) out << "modifier:  " << modifier_of(*choices.modifier)->name << '\n';
     for (std::size_t slot = 0; slot < choices.datums.size() && datum_counts(choices, slot);
          ++slot) {

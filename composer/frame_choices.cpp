@@ -73,15 +73,44 @@ bool is_datum_glyph(unsigned char b) {
     return b >= kFirstDatumGlyph && b <= kLastDatumGlyph;
 }
 
-// A typed character the digit conversion leaves as it is: the keyboard's ASCII row without the
-// digits and the point, which never reach a frame unconverted.
-bool is_typed_tolerance_char(unsigned char b) {
-    return b >= 0x20 && b <= 0x7E && tolerance_byte_to_glyph(b) == b;
+bool is_digit_or_point_glyph(unsigned char b) {
+    return (b >= kDigitZeroGlyph && b <= kLastDigitGlyph) || b == kDecimalPointGlyph;
+}
+
+// A byte that has a place of its own in a frame: boxes, diameter sign, characteristic symbols,
+// modifiers and datum letters. In a tolerance it would make the frame read two ways.
+bool is_frame_part(unsigned char b) {
+    return b == kLeftBoxGlyph || b == kMiddleBoxGlyph || b == kRightBoxGlyph ||
+           b == kDiameterGlyph || characteristic_of(b) || modifier_of(b) || is_datum_glyph(b);
+}
+
+// A tolerance byte the digit conversion leaves as it is and that no other part of a frame
+// uses: printable ASCII other than digits and the point, and the font's other glyphs.
+bool is_other_tolerance_byte(unsigned char b) {
+    if (b < 0x20 || b == 0x7F) return false;
+    if (b < 0x80) return tolerance_byte_to_glyph(b) == b;
+    return !is_digit_or_point_glyph(b) && !is_frame_part(b);
 }
 
 bool is_tolerance_glyph(unsigned char b) {
-    return (b >= kDigitZeroGlyph && b <= kLastDigitGlyph) || b == kDecimalPointGlyph ||
-           is_typed_tolerance_char(b);
+    return is_digit_or_point_glyph(b) || is_other_tolerance_byte(b);
+}
+
+// Standard characters of the tolerance glyphs that have one besides the digits and the point.
+char16_t tolerance_glyph_unicode(unsigned char b) {
+    switch (b) {
+        case 0xB1:
+            return u'\u00B1';  // plus minus
+        case 0xB0:
+        case 0x95:
+            return u'\u00B0';  // degrees
+        case 0xFA:
+            return u'\u2212';  // minus
+        case 0xA1:
+            return u'\u2300';  // diameter (unframed)
+        default:
+            return 0;
+    }
 }
 
 std::string hex_byte(unsigned char b) {
@@ -227,6 +256,11 @@ std::string compose_frame(const FrameChoices& choices) {
 NotAFrameError::NotAFrameError(std::size_t offset, const std::string& why)
     : ComposerError("byte " + std::to_string(offset) + ": " + why), offset_(offset) {}
 
+bool is_readable_tolerance_byte(unsigned char typed) {
+    const bool digit_or_point = typed < 0x80 && tolerance_byte_to_glyph(typed) != typed;
+    return digit_or_point || is_other_tolerance_byte(typed);
+}
+
 std::optional<std::string> typed_tolerance(std::string_view glyphs) {
     std::string typed;
     for (char c : glyphs) {
@@ -235,7 +269,7 @@ std::optional<std::string> typed_tolerance(std::string_view glyphs) {
             typed += static_cast<char>('0' + (b - kDigitZeroGlyph));
         } else if (b == kDecimalPointGlyph) {
             typed += '.';
-        } else if (is_typed_tolerance_char(b)) {
+        } else if (is_other_tolerance_byte(b)) {
             typed += c;
         } else {
             return std::nullopt;
@@ -308,10 +342,14 @@ std::optional<std::string> frame_as_unicode(std::string_view frame) {
             text += u'|';
         } else if (is_datum_glyph(b)) {
             text += static_cast<char16_t>(b - kDatumLetterOffset);
-        } else if (const auto typed = typed_tolerance(std::string_view(&c, 1))) {
-            text += static_cast<char16_t>((*typed)[0]);
+        } else if (b < 0x80 && typed_tolerance(std::string_view(&c, 1))) {
+            text += static_cast<char16_t>(b);
+        } else if (is_digit_or_point_glyph(b)) {
+            text += static_cast<char16_t>((*typed_tolerance(std::string_view(&c, 1)))[0]);
         } else if (const char32_t gdt = glyph_to_gdt_unicode(b)) {
             text += static_cast<char16_t>(gdt);
+        } else if (const char16_t other = tolerance_glyph_unicode(b)) {
+            text += other;
         } else {
             return std::nullopt;
         }

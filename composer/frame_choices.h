@@ -71,10 +71,17 @@ class NotAFrameError : public ComposerError {
 
 // The choices that make this frame text: compose_frame of the result gives `frame` back. A
 // tolerance is read back as the text a user types for it (digits and point as typed
-// characters), and only the characters of a keyboard's ASCII row may stand in it besides the
-// digit and point glyphs. Datum slots that the window does not count (a letter after an empty
-// slot, a modifier without a letter) never come back. Throws NotAFrameError.
+// characters); only bytes that cannot be taken for another part of the frame may stand in it
+// besides the digit and point glyphs (is_readable_tolerance_byte). Datum slots that the window does
+// not count (a letter after an empty slot, a modifier without a letter) never come back. Throws
+// NotAFrameError.
 FrameChoices explain_frame(std::string_view frame);
+
+// Whether a typed tolerance byte (Windows-1252) reads back without doubt: a digit, the point,
+// or a byte the digit conversion keeps that is not a control, not a glyph with a place of its
+// own in a frame (boxes, diameter sign, symbols, modifiers, datum letters) nor a digit glyph.
+// So "±" (0xB1), "°" and letters are fine, "À" (0xC0, datum letter A) is not.
+bool is_readable_tolerance_byte(unsigned char typed);
 
 // The typed text that the digit conversion turns into these glyphs, or null when a byte is
 // neither a digit or point glyph nor a typed character the conversion leaves alone.
@@ -85,7 +92,8 @@ bool datum_counts(const FrameChoices& choices, std::size_t slot);
 
 // The frame in standard Unicode characters (UTF-8): the GD&T symbols and circled modifiers at
 // their code points, the diameter sign U+2300, digits, point and datum letters as plain
-// characters, and "|" for the frame's box lines. Null when a byte has no such character.
+// characters, plus minus, degrees and minus signs, typed ASCII as it is, and "|" for the
+// frame's box lines. Null when a byte has no such character.
 std::optional<std::string> frame_as_unicode(std::string_view frame);
 
 }  // namespace tolsy

@@ -49,7 +49,9 @@ TEST(Framewright, WrongUseAndBadInputEndWithOneLineAndTheirStatus) {
         {{"compose", "--modifier", "max"}, kExitBadInput},
         {{"compose", "--datum", "AB"}, kExitBadInput},
         {{"compose", "--datum", "A:xx"}, kExitBadInput},
-        {{"compose", "--tolerance", "\xC3\xA9"}, kExitBadInput},
+        {{"compose", "--tolerance", "\xC3\x80"}, kExitBadInput},      // "À" is datum glyph A
+        {{"compose", "--tolerance", "\xE2\x8C\x98"}, kExitBadInput},  // no Windows-1252 code
+        {{"compose", "--tolerance", "\xFF"}, kExitBadInput},          // not UTF-8
         {{"compose", "--height", "0", "--as", "png", "-"}, kExitBadInput},
         {{"explain", "EB F"}, kExitBadInput},
         {{"explain", "EB FB"}, kExitBadInput},
@@ -79,6 +81,7 @@ TEST(Framewright, ExplainedCommandComposesTheFrameAgain) {
         "EB E0 ED",
         "EB C0 9F EC D9 85 ED",
         "EB BA EC 2D F9 EE F3 2F F9 EF ED",
+        "EB E4 EC B1 F9 EE EE F3 ED",
     };
     for (const char* hex : frames) {
         SCOPED_TRACE(hex);

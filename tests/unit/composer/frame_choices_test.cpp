@@ -116,7 +116,7 @@ TEST(FrameChoices, WorkedExamplesComposeAndReadBack) {
 TEST(FrameChoices, RandomChoiceSetsComposeAndReadBack) {
     std::mt19937 random(18);
     const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-    const std::string typed = "0123456789.-/ ,+x";
+    const std::string typed = "0123456789.-/ ,+x\xB1\xB0\xFA";  // with ± ° and the minus glyph
     for (int run = 0; run < 3000; ++run) {
         FrameChoices c;
         if (pick(3)) c.symbol = kCharacteristics[pick(14)].glyph;
@@ -151,6 +151,7 @@ TEST(FrameChoices, DamagedFramesAreRefusedAtTheirByte) {
         {"EB E0 FB ED", 2},                                       // symbol after the diameter
         {"EB FB FC ED", 2},                                       // two symbols in one box
         {"EB FB EC C0 F9 ED", 4},                                 // tolerance after a datum
+        {"EB FB EC F9 09 ED", 4},                                 // a control in the tolerance
     };
     for (const auto& d : damaged) {
         SCOPED_TRACE(d.hex);
