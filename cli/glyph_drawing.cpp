@@ -30,6 +30,9 @@ struct TolsyFace::Library {
 
 namespace {
 
+// Pictures larger than this are refused before anything is allocated for them.
+constexpr double kMaxPicturePixels = 64.0 * 1024 * 1024;
+
 void check(FT_Error error, const std::string& what) {
     if (error) throw BadInputError(what + " (FreeType error " + std::to_string(error) + ")");
 }
@@ -149,7 +152,13 @@ Image TolsyFace::frame_image(std::string_view frame, int height) const {
         pens.push_back(pen);
         pen += face->glyph->metrics.horiAdvance;
     }
-    const int width = std::max(1, static_cast<int>(std::ceil(pen * scale)));
+    const double exact_width = std::ceil(pen * scale);
+    if (exact_width * height > kMaxPicturePixels) {
+        throw BadInputError("the picture would be " + std::to_string(std::lround(exact_width)) +
+                            " x " + std::to_string(height) +
+                            " pixels, more than a frame needs; ask for a smaller --height");
+    }
+    const int width = std::max(1, static_cast<int>(exact_width));
     const double baseline = face->ascender * scale;
     const long baseline_row = std::lround(std::floor(baseline));
     const auto baseline_shift = static_cast<FT_Pos>(std::lround((baseline - baseline_row) * 64));

@@ -60,6 +60,8 @@ TEST(Framewright, WrongUseAndBadInputEndWithOneLineAndTheirStatus) {
         {{"compose", "--diameter", "--as", "png", "-", "--font", "/no/such/Tolsy.ttf"},
          kExitBadInput},
         {{"compose", "--diameter", "--as", "svg", "/no/such/folder/f.svg"}, kExitBadInput},
+        {{"compose", "--tolerance", std::string(300, 'x'), "--as", "png", "-", "--height", "4096"},
+         kExitBadInput},  // a picture too large to be a frame
     };
     for (const auto& c : cases) {
         const Outcome r = run(c.args);
