@@ -2,7 +2,9 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 #include "base/handles_win.h"
@@ -256,6 +258,8 @@ TTeDefaultForm::TTeDefaultForm(Component* owner) : TTeHook(owner) {
 
 TTeDefaultForm::~TTeDefaultForm() {
     theme_manager().unregister_client(this);
+    remove_tray_icon();
+    if (tray_window_) DestroyWindow(tray_window_);
     if (hooked_) {
         HWND window = hooked_window();
         stop_hover_check();
@@ -305,8 +309,10 @@ void TTeDefaultForm::set_window_state(TTeWindowState state) {
             maximize();
             break;
         case TTeWindowState::kwsMinimized:
-        case TTeWindowState::kwsTray:
             minimize();
+            break;
+        case TTeWindowState::kwsTray:
+            minimize_to_tray();
             break;
         case TTeWindowState::kwsRollup:
             rollup();
@@ -326,6 +332,8 @@ void TTeDefaultForm::set_topmost(bool on) {
 void TTeDefaultForm::loaded() {
     TTeHook::loaded();
     Form& f = owner_form(*this);
+    // The frame is laid out for the normal state first.
+    const TTeWindowState wanted_state = std::exchange(window_state_, TTeWindowState::kwsNormal);
     // The form's own style follows the frame's.
     const TTeBorderStyle style = border_style_;
     set_border_style(style);
@@ -367,10 +375,10 @@ void TTeDefaultForm::loaded() {
     apply_frame();
     on_create(*this);
     if (stay_on_top_) set_topmost(true);
-    if (window_state_ != TTeWindowState::kwsNormal) {
-        const TTeWindowState wanted = std::exchange(window_state_, TTeWindowState::kwsNormal);
-        set_window_state(wanted);
-    }
+    // A state read with the description is applied once loading is over and the window is
+    // in place.
+    if (wanted_state != TTeWindowState::kwsNormal)
+        PostMessageW(f.handle(), kApplyStateMessage, static_cast<WPARAM>(wanted_state), 0);
 }
 
 bool TTeDefaultForm::framed() const {
@@ -545,7 +553,10 @@ void TTeDefaultForm::minimize() {
     if (f->modal() && !minimize_application) return;
     bool go = true;
     on_minimize(*this, go);
-    if (!go) return;
+    if (go) minimize_now();
+}
+
+void TTeDefaultForm::minimize_now() {
     HWND window = hooked_window();
     HWND owner = GetWindow(window, GW_OWNER);
     if (!owner) {
@@ -597,8 +608,122 @@ void TTeDefaultForm::rollup() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+void TTeDefaultForm::minimize_to_tray() {
+    Form* f = form();
+    HWND window = hooked_window();
+    if (!f || !window) return;
+    if (window_state_ == TTeWindowState::kwsTray) {
+        restore();
+        return;
+    }
+    // A hidden modal window would leave its owner disabled with nothing on screen to end it.
+    if (f->modal()) return;
+    bool go = true;
+    on_minimize(*this, go);
+    if (!go) return;
+    on_min_to_tray(*this);
+    if (!add_tray_icon()) {
+        // No notification area to come back from: an ordinary minimise keeps the window
+        // within reach.
+        minimize_now();
+        return;
+    }
+    end_mouse();
+    set_hot(kZoneClient);
+    state_before_tray_ = window_state_;
+    GetWindowRect(window, &tray_bounds_);
+    window_state_ = TTeWindowState::kwsTray;
+    ShowWindow(window, SW_HIDE);
+}
+
+bool TTeDefaultForm::add_tray_icon() {
+    static const wchar_t* const kTrayClass = L"TTeFormTray";
+    static const bool registered = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = &TTeDefaultForm::tray_procedure;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = kTrayClass;
+        return RegisterClassW(&wc) != 0;
+    }();
+    if (!registered) return false;
+    if (!tray_window_) {
+        tray_window_ = CreateWindowExW(0, kTrayClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr);
+        if (!tray_window_) return false;
+        SetWindowLongPtrW(tray_window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    tray_ = NOTIFYICONDATAW{};
+    tray_.cbSize = sizeof tray_;
+    tray_.hWnd = tray_window_;
+    tray_.uID = 1;
+    tray_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    tray_.uCallbackMessage = kTrayCallbackMessage;
+    // The form's icon, else the application's.
+    tray_.hIcon = reinterpret_cast<HICON>(SendMessageW(hooked_window(), WM_GETICON, ICON_SMALL, 0));
+    if (!tray_.hIcon) tray_.hIcon = small_icon();
+    if (!tray_.hIcon) tray_.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    const std::wstring tip = windows1252_to_wide(Application::instance().title());
+    const std::size_t length = std::min<std::size_t>(tip.size(), std::size(tray_.szTip) - 1);
+    std::copy_n(tip.begin(), length, tray_.szTip);
+    tray_shown_ = Shell_NotifyIconW(NIM_ADD, &tray_) != FALSE;
+    return tray_shown_;
+}
+
+void TTeDefaultForm::remove_tray_icon() {
+    if (!tray_shown_) return;
+    Shell_NotifyIconW(NIM_DELETE, &tray_);
+    tray_shown_ = false;
+}
+
+void TTeDefaultForm::tray_callback(UINT mouse_message) {
+    if (window_state_ != TTeWindowState::kwsTray) return;
+    switch (mouse_message) {
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+            restore();
+            break;
+        case WM_RBUTTONUP: {
+            POINT cursor{};
+            GetCursorPos(&cursor);
+            if (tray_menu_link) {
+                SetForegroundWindow(hooked_window());
+                popup_menu(*tray_menu_link, hooked_window(), cursor);
+            } else {
+                open_window_menu({cursor.x, cursor.y}, false);
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+LRESULT CALLBACK TTeDefaultForm::tray_procedure(HWND window, UINT message, WPARAM wparam,
+                                                LPARAM lparam) {
+    if (message == kTrayCallbackMessage) {
+        auto* self = reinterpret_cast<TTeDefaultForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self)
+            Application::instance().guarded(
+                [&] { self->tray_callback(static_cast<UINT>(LOWORD(lparam))); });
+        return 0;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
 void TTeDefaultForm::restore() {
     HWND window = hooked_window();
+    if (window_state_ == TTeWindowState::kwsTray) {
+        // Back in the bounds and the state it had before; the icon goes.
+        remove_tray_icon();
+        window_state_ = state_before_tray_;
+        ShowWindow(window, SW_SHOW);
+        const RECT& r = tray_bounds_;
+        SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetForegroundWindow(window);
+        if (stay_on_top_) set_topmost(true);
+        return;
+    }
     if (IsIconic(window)) {
         ShowWindow(window, SW_RESTORE);
         return;
@@ -630,8 +755,7 @@ void TTeDefaultForm::button_action(int zone) {
             rollup();
             break;
         case kZoneTray:
-            on_min_to_tray(*this);
-            minimize();
+            minimize_to_tray();
             break;
         case kZoneIcon: {
             const FrameWindowInfo info = window_info();
@@ -714,7 +838,7 @@ void TTeDefaultForm::open_window_menu(Point at, bool) {
             rollup();
             break;
         case kEntryTray:
-            button_action(kZoneTray);
+            minimize_to_tray();
             break;
         case kEntryClose:
             close_window();
@@ -849,6 +973,12 @@ bool TTeDefaultForm::handle_mouse(HookMessage& m) {
 }
 
 bool TTeDefaultForm::hook_message(HookMessage& m) {
+    if (m.message == kApplyStateMessage) {
+        if (m.wparam <= static_cast<WPARAM>(TTeWindowState::kwsTray))
+            set_window_state(static_cast<TTeWindowState>(m.wparam));
+        m.result = 0;
+        return true;
+    }
     if (!framed()) return false;
     HWND window = hooked_window();
     // A minimised window is the platform's: its small caption restores on a double click.

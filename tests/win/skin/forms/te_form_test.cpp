@@ -1,6 +1,7 @@
 // The skinned frame on a real window carrying every border icon: zones and hit-test codes,
-// caption button states, maximise, roll-up and restore bounds, cancelling close and minimise,
-// system commands passed on, and the platform's frame again when the theme goes.
+// caption button states, maximise, roll-up, tray and restore bounds, cancelling close and
+// minimise, a window state read with the description, system commands passed on, and the
+// platform's frame again when the theme goes.
 #include "skin/forms/te_form_win.h"
 
 #include <gtest/gtest.h>
@@ -67,19 +68,22 @@ class FrameTest : public ::testing::Test {
                            }));
         shell->add_handler("FrameMinimize",
                            TTeCancelEvent::Function([this](Component&, bool& go) { go = allow; }));
+        shell->add_handler("FrameToTray", NotifyEvent::Function([this](Component&) { ++to_tray; }));
         read_description(
             *shell,
             object_text_to_binary("object Main: TMain\n  object TeForm1: TTeForm\n"
                                   "    BorderIcons = [kbiClose, kbiSystemMenu, kbiMinimize, "
                                   "kbiMaximize, kbiHelp, kbiRollup, kbiTray]\n"
                                   "    OnClose = FrameClose\n    OnMinimize = FrameMinimize\n"
-                                  "  end\nend\n"),
+                                  "    OnMinToTray = FrameToTray\n" +
+                                  extra_properties() + "  end\nend\n"),
             {}, [](ObjectNode& n) { n.properties.clear(); });
         frame = dynamic_cast<TTeForm*>(shell->find_component("TeForm1"));
         ASSERT_NE(frame, nullptr);
         ShowWindow(form.handle(), SW_SHOWNOACTIVATE);
         pump();
     }
+    virtual std::string extra_properties() const { return {}; }
     void TearDown() override {
         shell.reset();
         themes.reset();
@@ -106,6 +110,7 @@ class FrameTest : public ::testing::Test {
     std::unique_ptr<FormComponents> shell;
     TTeForm* frame = nullptr;
     int closes = 0;
+    int to_tray = 0;
     bool allow = true;
 };
 
@@ -215,6 +220,82 @@ TEST_F(FrameTest, WithoutAThemeThePlatformsFrameReturns) {
     EXPECT_EQ(client.bottom, kClientHeight);
     EXPECT_EQ(hit({150, 100}), HTCLIENT);
 }
+
+// Whether the notification area holds the frame's icon (changing it fails when it does not).
+bool icon_in_tray(HWND tray_window) {
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = tray_window;
+    icon.uID = 1;
+    return Shell_NotifyIconW(NIM_MODIFY, &icon) != FALSE;
+}
+
+TEST_F(FrameTest, TrayButtonHidesTheWindowAndTheIconsClickRestoresIt) {
+    const RECT normal = window();
+    const Point tray = centre_of_button(kCaptionTray);
+    SendMessageW(form.handle(), WM_NCLBUTTONDOWN, HTBORDER, at(tray));
+    SendMessageW(form.handle(), WM_NCLBUTTONUP, HTBORDER, at(tray));
+    ASSERT_TRUE(frame->tray_icon_shown());
+    EXPECT_TRUE(icon_in_tray(frame->tray_window()));
+    EXPECT_EQ(to_tray, 1);
+    EXPECT_EQ(frame->window_state(), TTeWindowState::kwsTray);
+    EXPECT_FALSE(IsWindowVisible(form.handle()));
+
+    SendMessageW(frame->tray_window(), kTrayCallbackMessage, 1, WM_LBUTTONUP);
+    EXPECT_TRUE(IsWindowVisible(form.handle()));
+    EXPECT_TRUE(same(normal, window()));
+    EXPECT_EQ(frame->window_state(), TTeWindowState::kwsNormal);
+    EXPECT_FALSE(icon_in_tray(frame->tray_window()));
+
+    // Cancelled by OnMinimize: nothing happens.
+    allow = false;
+    frame->minimize_to_tray();
+    EXPECT_TRUE(IsWindowVisible(form.handle()));
+    EXPECT_FALSE(frame->tray_icon_shown());
+    EXPECT_EQ(to_tray, 1);
+
+    // The icon goes with the component.
+    allow = true;
+    frame->minimize_to_tray();
+    const HWND tray_window = frame->tray_window();
+    ASSERT_TRUE(icon_in_tray(tray_window));
+    shell.reset();
+    EXPECT_FALSE(icon_in_tray(tray_window));
+}
+
+// A window state in the description is applied once the window is loaded and shown.
+class LoadedStateTest : public FrameTest, public ::testing::WithParamInterface<TTeWindowState> {
+  protected:
+    std::string extra_properties() const override {
+        const char* const names[] = {"kwsNormal", "kwsMaximized", "kwsMinimized", "kwsRollup",
+                                     "kwsTray"};
+        return std::string("    WindowState = ") + names[static_cast<int>(GetParam())] + "\n";
+    }
+};
+
+TEST_P(LoadedStateTest, IsAppliedAfterLoading) {
+    const TTeWindowState state = GetParam();
+    EXPECT_EQ(frame->window_state(), state);
+    EXPECT_EQ(IsWindowVisible(form.handle()) != FALSE, state != TTeWindowState::kwsTray);
+    EXPECT_EQ(frame->tray_icon_shown(), state == TTeWindowState::kwsTray);
+    // From the notification area the window comes back in its own bounds.
+    if (state == TTeWindowState::kwsTray)
+        SendMessageW(frame->tray_window(), kTrayCallbackMessage, 1, WM_LBUTTONUP);
+    const Rect client = theme_manager().current()->client_rect(
+        kFrameStandard, "default", Rect{0, 0, kClientWidth + 10, kClientHeight + 34});
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(form.handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    const long height = state == TTeWindowState::kwsMaximized
+                            ? monitor.rcWork.bottom - monitor.rcWork.top
+                        : state == TTeWindowState::kwsRollup ? client.top
+                                                             : kClientHeight + 34;
+    EXPECT_EQ(window().bottom - window().top, height);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, LoadedStateTest,
+                         ::testing::Values(TTeWindowState::kwsMaximized, TTeWindowState::kwsRollup,
+                                           TTeWindowState::kwsTray));
 
 }  // namespace
 }  // namespace tolsy
