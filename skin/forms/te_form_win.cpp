@@ -323,6 +323,16 @@ void TTeDefaultForm::set_window_state(TTeWindowState state) {
     }
 }
 
+void TTeDefaultForm::clamp_size(int& width, int& height) const {
+    if (constraints.max_width > 0) width = std::min(width, constraints.max_width);
+    if (constraints.max_height > 0) height = std::min(height, constraints.max_height);
+    // A minimised or rolled-up window is smaller than any minimum on purpose.
+    if (window_state_ == TTeWindowState::kwsMinimized || window_state_ == TTeWindowState::kwsRollup)
+        return;
+    width = std::max(width, constraints.min_width);
+    height = std::max(height, constraints.min_height);
+}
+
 void TTeDefaultForm::set_topmost(bool on) {
     if (HWND window = hooked_window())
         SetWindowPos(window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
@@ -476,10 +486,26 @@ void TTeDefaultForm::apply_frame() {
     HWND window = hooked_window();
     Form* f = form();
     if (!window || !f) return;
+    // Equal minimum and maximum sizes would pin the window while it grows or shrinks around
+    // its client area: the minimum drops to 10 and the maximum goes for the duration.
+    const int kept[] = {constraints.min_width, constraints.min_height, constraints.max_width,
+                        constraints.max_height};
+    if (constraints.min_width == constraints.max_width && constraints.max_width > 0) {
+        constraints.min_width = 10;
+        constraints.max_width = 0;
+    }
+    if (constraints.min_height == constraints.max_height && constraints.max_height > 0) {
+        constraints.min_height = 10;
+        constraints.max_height = 0;
+    }
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     if (window_state_ == TTeWindowState::kwsNormal)
         f->set_client_size(f->client_width(), f->client_height());
+    constraints.min_width = kept[0];
+    constraints.min_height = kept[1];
+    constraints.max_width = kept[2];
+    constraints.max_height = kept[3];
     update_region();
     RedrawWindow(window, nullptr, nullptr,
                  RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -1003,6 +1029,11 @@ bool TTeDefaultForm::hook_message(HookMessage& m) {
             m.result = hit_test_code(zone_at(p), dragging.moveable, dragging.sizeable,
                                      window_state_ == TTeWindowState::kwsMaximized);
             return true;
+        }
+        case WM_WINDOWPOSCHANGING: {
+            auto* pos = reinterpret_cast<WINDOWPOS*>(m.lparam);
+            if (!(pos->flags & SWP_NOSIZE)) clamp_size(pos->cx, pos->cy);
+            return false;
         }
         case WM_NCPAINT:
             paint_frame();

@@ -161,6 +161,8 @@ class TTeDefaultForm : public TTeHook, public ThemeClient {
     void stop_hover_check();
     void update_region();
     void set_topmost(bool on);
+    // Keeps a new window size within Constraints.
+    void clamp_size(int& width, int& height) const;
     void button_action(int zone);
     // Minimising itself, once OnMinimize agreed.
     void minimize_now();

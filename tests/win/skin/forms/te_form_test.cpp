@@ -221,6 +221,91 @@ TEST_F(FrameTest, WithoutAThemeThePlatformsFrameReturns) {
     EXPECT_EQ(hit({150, 100}), HTCLIENT);
 }
 
+TEST_F(FrameTest, ConstraintsBoundTheSize) {
+    struct Case {
+        int min_width, min_height, max_width, max_height;
+        SIZE asked, got;
+    };
+    const Case cases[] = {
+        {0, 0, 0, 0, {400, 300}, {400, 300}},         {0, 0, 350, 250, {400, 300}, {350, 250}},
+        {200, 150, 0, 0, {100, 100}, {200, 150}},     {200, 150, 350, 250, {300, 200}, {300, 200}},
+        {200, 150, 350, 250, {100, 400}, {200, 250}},
+    };
+    for (const Case& c : cases) {
+        frame->constraints.min_width = c.min_width;
+        frame->constraints.min_height = c.min_height;
+        frame->constraints.max_width = c.max_width;
+        frame->constraints.max_height = c.max_height;
+        SetWindowPos(form.handle(), nullptr, 0, 0, c.asked.cx, c.asked.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        EXPECT_EQ(window().right - window().left, c.got.cx) << c.asked.cx;
+        EXPECT_EQ(window().bottom - window().top, c.got.cy) << c.asked.cy;
+    }
+    // Rolled up, the window is shorter than its minimum.
+    frame->rollup();
+    EXPECT_EQ(frame->window_state(), TTeWindowState::kwsRollup);
+    EXPECT_LT(window().bottom - window().top, 150);
+}
+
+TEST_F(FrameTest, EqualConstraintsGiveWayWhileTheFrameChanges) {
+    const RECT r = window();
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    frame->constraints.min_width = frame->constraints.max_width = width;
+    frame->constraints.min_height = frame->constraints.max_height = height;
+    frame->set_border_style(TTeBorderStyle::kbsToolWindow);  // a thinner caption
+    RECT client{};
+    GetClientRect(form.handle(), &client);
+    EXPECT_EQ(client.right, kClientWidth);
+    EXPECT_EQ(client.bottom, kClientHeight);
+    EXPECT_LT(window().bottom - window().top, height);
+    EXPECT_EQ(frame->constraints.min_height, height);
+    EXPECT_EQ(frame->constraints.max_height, height);
+}
+
+// Dragging with the mouse held down in the frame: the caption moves the window when it is
+// moveable, the borders size it only when it is sizeable; an outline drag moves the window
+// once, on the release.
+TEST_F(FrameTest, DraggingMovesAndSizesOnlyWhereAllowed) {
+    struct Case {
+        const char* what;
+        Point from;
+        bool moveable, sizeable, full_drag;
+        RECT change;  // added to the window's rectangle
+    };
+    const int right = kClientWidth + 8, bottom = kClientHeight + 32;
+    const Case cases[] = {
+        {"caption, full drag", {150, 12}, true, true, true, {20, 15, 20, 15}},
+        {"caption, outline", {150, 12}, true, true, false, {20, 15, 20, 15}},
+        {"caption, not moveable", {150, 12}, false, true, true, {0, 0, 0, 0}},
+        {"left border", {1, 100}, true, true, true, {20, 0, 0, 0}},
+        {"bottom border, outline", {150, bottom}, true, true, false, {0, 0, 0, 15}},
+        {"bottom-right corner", {right, bottom}, true, true, true, {0, 0, 20, 15}},
+        {"left border, not sizeable", {1, 100}, true, false, true, {0, 0, 0, 0}},
+        {"bottom-right, not sizeable", {right, bottom}, true, false, true, {0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        frame->dragging.moveable = c.moveable;
+        frame->dragging.sizeable = c.sizeable;
+        frame->dragging.drag_mode =
+            c.full_drag ? TTeFormDragMode::kfdmFullDrag : TTeFormDragMode::kfdmBorder;
+        const RECT before = window();
+        const LRESULT code = hit(c.from);
+        SendMessageW(form.handle(), WM_NCLBUTTONDOWN, code, at(c.from));
+        POINT to{before.left + c.from.x + 20, before.top + c.from.y + 15};
+        ScreenToClient(form.handle(), &to);
+        SendMessageW(form.handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+        const RECT during = window();
+        SendMessageW(form.handle(), WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+        const RECT after = window();
+        const RECT expected{before.left + c.change.left, before.top + c.change.top,
+                            before.right + c.change.right, before.bottom + c.change.bottom};
+        EXPECT_TRUE(same(after, expected)) << c.what;
+        EXPECT_TRUE(same(during, c.full_drag ? expected : before)) << c.what;
+        SetWindowPos(form.handle(), nullptr, before.left, before.top, before.right - before.left,
+                     before.bottom - before.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 // Whether the notification area holds the frame's icon (changing it fails when it does not).
 bool icon_in_tray(HWND tray_window) {
     NOTIFYICONDATAW icon{};
