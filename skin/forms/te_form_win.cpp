@@ -11,6 +11,7 @@
 #include "base/windows1252_win.h"
 #include "picture/text_renderer_win.h"
 #include "skin/forms/frame_paint.h"
+#include "skin/forms/window_menu.h"
 #include "skin/model/layout.h"
 #include "skin/model/shape_win.h"
 #include "toolkit/controls/application_win.h"
@@ -37,15 +38,12 @@ const EnumInfo kDragModeNames{"TTeFormDragMode",
 constexpr UINT_PTR kHoverTimer = 0xB0E1;
 constexpr UINT kHoverInterval = 400;
 constexpr int kStripBelowClientTop = 50;
-// Identifiers of the engine's own window menu entries, clear of the command pool's numbers.
-enum EngineEntry : UINT {
-    kEntryRestore = 0xE001,
-    kEntryMinimize,
-    kEntryMaximize,
-    kEntryRollup,
-    kEntryTray,
-    kEntryClose
-};
+// Identifiers of the engine's own window menu entries (the first plus the entry's index),
+// clear of the command pool's numbers; their owner-drawn item data carries a tag beside the
+// index, so other owner-drawn menus of the window are left alone.
+constexpr UINT kEntryFirst = 0xE001;
+constexpr ULONG_PTR kEntryDataTag = 0x7E570000;
+constexpr ULONG_PTR kEntryDataMask = 0xFFFF0000;
 
 // The caption's window text in the frame's 8-bit text, and back.
 std::string narrow(const std::u16string& text) {
@@ -806,24 +804,26 @@ void TTeDefaultForm::open_window_menu(Point at, bool) {
         popup_menu(*system_menu_link, window, point);
         return;
     }
-    // The engine's own window menu, built afresh each time.
+    // The engine's own window menu, built afresh each time, its entries drawn from the theme's
+    // pop-up menu when it has one.
     HMENU menu = CreatePopupMenu();
-    const bool normal = window_state_ == TTeWindowState::kwsNormal;
-    const bool maxed = window_state_ == TTeWindowState::kwsMaximized;
-    const bool rolled = window_state_ == TTeWindowState::kwsRollup;
-    auto icon = [&](TTeBorderIcon i) { return (border_icons_ & border_icon(i)) != 0; };
-    if (!normal) AppendMenuW(menu, MF_STRING, kEntryRestore, L"&Restore");
-    if (icon(TTeBorderIcon::kbiMinimize) && (normal || maxed || rolled))
-        AppendMenuW(menu, MF_STRING, kEntryMinimize, L"Mi&nimize");
-    if (icon(TTeBorderIcon::kbiMaximize) && (normal || rolled))
-        AppendMenuW(menu, MF_STRING, kEntryMaximize, L"Ma&ximize");
-    if (icon(TTeBorderIcon::kbiRollup) && (normal || maxed))
-        AppendMenuW(menu, MF_STRING, kEntryRollup, L"Ro&llup");
-    if (icon(TTeBorderIcon::kbiTray) && (normal || maxed || rolled))
-        AppendMenuW(menu, MF_STRING, kEntryTray, L"Minimize to &Tray");
-    if (icon(TTeBorderIcon::kbiClose)) {
-        if (GetMenuItemCount(menu) > 0) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, kEntryClose, L"&Close\tAlt+F4");
+    menu_entries_ = engine_window_menu(border_icons_, window_state_);
+    const WindowMenuEntry probe{"-", {}, -1};
+    const bool themed =
+        framed() && window_menu_entry_height(*theme(), probe, caption_renderer()).has_value();
+    for (std::size_t i = 0; i < menu_entries_.size(); ++i) {
+        const WindowMenuEntry& entry = menu_entries_[i];
+        const bool separator = entry.caption == "-";
+        std::wstring text = windows1252_to_wide(entry.caption);
+        if (!entry.shortcut.empty()) text += L"\t" + windows1252_to_wide(entry.shortcut);
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA | (separator ? 0 : MIIM_STRING);
+        item.fType = (separator ? MFT_SEPARATOR : MFT_STRING) | (themed ? MFT_OWNERDRAW : 0);
+        item.wID = separator ? 0 : kEntryFirst + static_cast<UINT>(i);
+        item.dwItemData = kEntryDataTag | i;
+        if (!separator) item.dwTypeData = text.data();
+        InsertMenuItemW(menu, static_cast<UINT>(-1), TRUE, &item);
     }
     if (system_menu_link && window_state_ != TTeWindowState::kwsTray) {
         HMENU linked = create_popup(system_menu_link->items(), false);
@@ -848,31 +848,44 @@ void TTeDefaultForm::open_window_menu(Point at, bool) {
         point.x, point.y, 0, window, nullptr));
     DestroyMenu(menu);
     PostMessageW(window, WM_NULL, 0, 0);
-    switch (chosen) {
-        case 0:
-            break;
-        case kEntryRestore:
-            restore();
-            break;
-        case kEntryMinimize:
-            minimize();
-            break;
-        case kEntryMaximize:
-            maximize();
-            break;
-        case kEntryRollup:
-            rollup();
-            break;
-        case kEntryTray:
-            minimize_to_tray();
-            break;
-        case kEntryClose:
-            close_window();
-            break;
-        default:
-            if (system_menu_link) system_menu_link->dispatch_command(chosen);
-            break;
+    const std::vector<WindowMenuEntry> entries = std::move(menu_entries_);
+    menu_entries_.clear();
+    if (chosen == 0) return;
+    // An engine entry is recognised by its caption.
+    const std::size_t index = chosen - kEntryFirst;
+    const auto action = chosen >= kEntryFirst && index < entries.size()
+                            ? window_menu_action(entries[index].caption)
+                            : std::nullopt;
+    if (action) {
+        switch (*action) {
+            case WindowMenuAction::kRestore:
+                restore();
+                break;
+            case WindowMenuAction::kMinimize:
+                minimize();
+                break;
+            case WindowMenuAction::kMaximize:
+                maximize();
+                break;
+            case WindowMenuAction::kRollup:
+                rollup();
+                break;
+            case WindowMenuAction::kTray:
+                minimize_to_tray();
+                break;
+            case WindowMenuAction::kClose:
+                close_window();
+                break;
+        }
+        return;
     }
+    if (system_menu_link) system_menu_link->dispatch_command(chosen);
+}
+
+const WindowMenuEntry* TTeDefaultForm::menu_entry_of(ULONG_PTR data) const {
+    if ((data & kEntryDataMask) != kEntryDataTag) return nullptr;
+    const std::size_t index = data & ~kEntryDataMask;
+    return index < menu_entries_.size() ? &menu_entries_[index] : nullptr;
 }
 
 bool TTeDefaultForm::handle_mouse(HookMessage& m) {
@@ -1034,6 +1047,35 @@ bool TTeDefaultForm::hook_message(HookMessage& m) {
             auto* pos = reinterpret_cast<WINDOWPOS*>(m.lparam);
             if (!(pos->flags & SWP_NOSIZE)) clamp_size(pos->cx, pos->cy);
             return false;
+        }
+        case WM_MEASUREITEM: {
+            auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(m.lparam);
+            const WindowMenuEntry* entry =
+                measure->CtlType == ODT_MENU ? menu_entry_of(measure->itemData) : nullptr;
+            if (!entry) return false;
+            measure->itemWidth = static_cast<UINT>(
+                window_menu_entry_width(*theme(), *entry, caption_renderer()).value_or(0));
+            measure->itemHeight = static_cast<UINT>(
+                window_menu_entry_height(*theme(), *entry, caption_renderer()).value_or(0));
+            m.result = TRUE;
+            return true;
+        }
+        case WM_DRAWITEM: {
+            const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(m.lparam);
+            const WindowMenuEntry* entry =
+                draw->CtlType == ODT_MENU ? menu_entry_of(draw->itemData) : nullptr;
+            if (!entry) return false;
+            const RECT& r = draw->rcItem;
+            if (r.right <= r.left || r.bottom <= r.top) return false;
+            Image picture(r.right - r.left, r.bottom - r.top, 0xFF000000);
+            Canvas canvas(picture);
+            paint_window_menu_entry(*theme(), *entry, (draw->itemState & ODS_SELECTED) != 0, canvas,
+                                    caption_renderer());
+            PictureDc buffer(picture);
+            BitBlt(draw->hDC, r.left, r.top, picture.width(), picture.height(), buffer.get(), 0, 0,
+                   SRCCOPY);
+            m.result = TRUE;
+            return true;
         }
         case WM_NCPAINT:
             paint_frame();

@@ -9,10 +9,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "picture/image.h"
 #include "skin/forms/frame_rules.h"
 #include "skin/forms/window_hook_win.h"
+#include "skin/forms/window_menu.h"
 #include "skin/themes/theme_manager.h"
 #include "toolkit/components/class_builder.h"
 #include "toolkit/components/menu.h"
@@ -166,6 +168,8 @@ class TTeDefaultForm : public TTeHook, public ThemeClient {
     void button_action(int zone);
     // Minimising itself, once OnMinimize agreed.
     void minimize_now();
+    // The engine's window menu entry that owner-drawn item data names, while the menu is open.
+    const WindowMenuEntry* menu_entry_of(ULONG_PTR data) const;
     bool add_tray_icon();
     void remove_tray_icon();
     void tray_callback(UINT mouse_message);
@@ -200,6 +204,7 @@ class TTeDefaultForm : public TTeHook, public ThemeClient {
     bool tray_shown_ = false;
     TTeWindowState state_before_tray_ = TTeWindowState::kwsNormal;
     RECT tray_bounds_{};
+    std::vector<WindowMenuEntry> menu_entries_;
 };
 
 class TTeForm : public TTeDefaultForm {

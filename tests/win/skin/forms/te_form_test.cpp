@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "picture/text_renderer_win.h"
 #include "skin/themes/theme_components.h"
 #include "toolkit/components/text_stream.h"
 #include "toolkit/controls/form_components_win.h"
@@ -304,6 +305,58 @@ TEST_F(FrameTest, DraggingMovesAndSizesOnlyWhereAllowed) {
         SetWindowPos(form.handle(), nullptr, before.left, before.top, before.right - before.left,
                      before.bottom - before.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+// What a thread timer finds while the engine's window menu is open, before it picks an entry.
+struct OpenMenu {
+    int entries = 0;
+    int owner_drawn = 0;
+    RECT close{};
+    COLORREF close_pixel = 0;
+    HWND form = nullptr;
+};
+OpenMenu* open_menu = nullptr;
+
+void CALLBACK look_at_menu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND popup = FindWindowW(L"#32768", nullptr);
+    auto* menu = popup ? reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0)) : nullptr;
+    if (!menu) return;
+    open_menu->entries = GetMenuItemCount(menu);
+    for (int i = 0; i < open_menu->entries; ++i) {
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item);
+        if (item.fType & MFT_OWNERDRAW) ++open_menu->owner_drawn;
+    }
+    GetMenuItemRect(open_menu->form, menu, static_cast<UINT>(open_menu->entries - 1),
+                    &open_menu->close);
+    HDC screen = GetDC(nullptr);
+    open_menu->close_pixel = GetPixel(screen, open_menu->close.right - 3, open_menu->close.top + 1);
+    ReleaseDC(nullptr, screen);
+    PostMessageW(popup, WM_CHAR, 'x', 0);  // Ma&ximize
+}
+
+TEST_F(FrameTest, EnginesWindowMenuIsDrawnFromTheThemeAndActsByCaption) {
+    OpenMenu seen;
+    seen.form = form.handle();
+    open_menu = &seen;
+    SetTimer(nullptr, 0, 300, &look_at_menu);
+    SendMessageW(form.handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+    open_menu = nullptr;
+    // Minimise, maximise, roll-up, tray, a separator and close.
+    EXPECT_EQ(seen.entries, 6);
+    EXPECT_EQ(seen.owner_drawn, 6);
+    EXPECT_EQ(frame->window_state(), TTeWindowState::kwsMaximized);
+
+    const WindowMenuEntry close{"&Close", "Alt+F4", 0};
+    Image expected(seen.close.right - seen.close.left, seen.close.bottom - seen.close.top);
+    Canvas canvas(expected);
+    GdiTextRenderer text;
+    ASSERT_TRUE(paint_window_menu_entry(*theme_manager().current(), close, false, canvas, text));
+    const std::uint32_t pixel = expected.at(expected.width() - 3, 1);
+    EXPECT_EQ(seen.close_pixel, RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF));
 }
 
 // Whether the notification area holds the frame's icon (changing it fails when it does not).
