@@ -409,12 +409,21 @@ FrameWindowInfo TTeDefaultForm::window_info() const {
 
 int TTeDefaultForm::zone_at(Point p) const {
     if (!framed()) return kZoneClient;
+    // Without a frame the whole window is client area, and dragging it anywhere moves it. (The
+    // toolkit has no windowless controls and no application-wide cursor, which would keep
+    // their points client.)
+    if (disabled_nc_area) return kZoneCaption;
     const FrameWindowInfo info = window_info();
     const int kind = frame_kind(border_style_);
     const int zone = theme()->frame_hit_test(kind, theme_object(), info, p);
     if (zone != kZoneClient) return zone;
     const Rect client = theme()->client_rect(kind, theme_object(), info.window);
     return fallback_zone(info.window, client, p, dragging.sizeable);
+}
+
+Rect TTeDefaultForm::client_in(const Rect& window) const {
+    if (disabled_nc_area) return window;
+    return theme()->client_rect(frame_kind(border_style_), theme_object(), window);
 }
 
 Image TTeDefaultForm::render_frame() const {
@@ -432,7 +441,7 @@ void TTeDefaultForm::paint_frame() {
     if (!framed() || !IsWindowVisible(window)) return;
     const FrameWindowInfo info = window_info();
     const int kind = frame_kind(border_style_);
-    const Rect client = theme()->client_rect(kind, theme_object(), info.window);
+    const Rect client = client_in(info.window);
     if (client == info.window && !shadow.enabled) return;
     Image fresh;
     Image& picture = frame_buffer(performance, fresh, persistent_);
@@ -1114,7 +1123,7 @@ bool TTeDefaultForm::hook_message(HookMessage& m) {
             }
             const FrameWindowInfo info = window_info();
             const int kind = frame_kind(border_style_);
-            const Rect client = theme()->client_rect(kind, theme_object(), info.window);
+            const Rect client = client_in(info.window);
             if (client.empty()) return false;
             Image picture(client.width(), client.height(), 0xFF000000);
             Canvas canvas(picture);

@@ -163,6 +163,8 @@ class TTeDefaultForm : public TTeHook, public ThemeClient {
     void stop_hover_check();
     void update_region();
     void set_topmost(bool on);
+    // The client area of a window rectangle: all of it without a frame.
+    Rect client_in(const Rect& window) const;
     // Keeps a new window size within Constraints.
     void clamp_size(int& width, int& height) const;
     void button_action(int zone);

@@ -145,6 +145,26 @@ TEST_F(FrameTest, ZonesAnswerTheirHitTestCodes) {
     for (const auto& [p, code] : points) EXPECT_EQ(hit(p), code) << p.x << "," << p.y;
 }
 
+TEST_F(FrameTest, WithoutAFrameTheWholeWindowIsClientAndDragsTheWindow) {
+    const RECT before = window();
+    frame->disabled_nc_area = true;
+    frame->apply_frame();
+    RECT client{};
+    GetClientRect(form.handle(), &client);
+    EXPECT_EQ(client.right, kClientWidth);
+    EXPECT_EQ(client.bottom, kClientHeight);
+    EXPECT_TRUE(same(window(), RECT{before.left, before.top, before.left + kClientWidth,
+                                    before.top + kClientHeight}));
+    for (Point p : {Point{150, 100}, Point{2, 2}, centre_of_button(kCaptionClose)})
+        EXPECT_EQ(hit(p), HTCAPTION) << p.x << "," << p.y;
+    // No caption is painted over the client area's top.
+    pump();
+    frame->paint_frame();
+    HDC dc = GetDC(form.handle());
+    EXPECT_EQ(GetPixel(dc, 150, 12), GetPixel(dc, 150, 100));
+    ReleaseDC(form.handle(), dc);
+}
+
 TEST_F(FrameTest, CloseButtonIsHotThenPressedAndAReleaseElsewhereDoesNothing) {
     const Point close = centre_of_button(kCaptionClose);
     const Image normal = frame->render_frame();
