@@ -746,8 +746,8 @@ LRESULT CALLBACK TTeDefaultForm::tray_procedure(HWND window, UINT message, WPARA
 void TTeDefaultForm::restore() {
     HWND window = hooked_window();
     if (window_state_ == TTeWindowState::kwsTray) {
-        // Back in the bounds and the state it had before; the icon goes.
-        remove_tray_icon();
+        // Back in the bounds and the state it had before, drawn before the icon goes (taking
+        // the icon away can keep the platform busy for a while).
         window_state_ = state_before_tray_;
         ShowWindow(window, SW_SHOW);
         const RECT& r = tray_bounds_;
@@ -755,6 +755,8 @@ void TTeDefaultForm::restore() {
                      SWP_NOZORDER | SWP_NOACTIVATE);
         SetForegroundWindow(window);
         if (stay_on_top_) set_topmost(true);
+        UpdateWindow(window);
+        remove_tray_icon();
         return;
     }
     if (IsIconic(window)) {
