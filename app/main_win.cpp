@@ -5,11 +5,15 @@
 #include "about/about_win.h"
 #include "app/form1_win.h"
 #include "app/help_router_win.h"
+#include "app/startup_log_win.h"
+#include "base/startup_marks.h"
 #include "toolkit/controls/application_win.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    const std::wstring startup_log = tolsy::begin_startup_log();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    tolsy::startup_marks::mark("common controls");
 
     tolsy::Application& app = tolsy::Application::instance();
     app.set_title("Tolsy");
@@ -18,6 +22,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The help router comes with the main window and loads the help viewer as it is created.
     std::unique_ptr<tolsy::THelpRouter> help_router;
     app.guarded([&] { help_router = tolsy::create_help_router(&form1); });
+    tolsy::startup_marks::mark("help viewer library");
     bool created = false;
     app.guarded([&] {
         form1.create_window();
@@ -36,8 +41,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     tolsy::TAbout about;
     app.guarded([&] { about.Create(form1.handle()); });
     form1.set_about(&about);
+    tolsy::startup_marks::mark("About window created");
 
     if (!app.terminated() && form1.handle()) form1.show();
+    tolsy::startup_marks::mark("shown");
+    if (!startup_log.empty())
+        app.set_on_first_idle([&startup_log] { tolsy::finish_startup_log(startup_log); });
     const int exit_code = app.run();
     help_router.reset();
     tolsy::release_help_viewer();

@@ -41,7 +41,10 @@ bool Application::process_message(MSG& msg) {
 
 int Application::run() {
     MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    for (;;) {
+        if (on_first_idle_ && HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0)
+            guarded(std::exchange(on_first_idle_, nullptr));
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
         if (process_message(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

@@ -33,6 +33,9 @@ class Application {
     Notify set_on_minimize(Notify handler);
     Notify set_on_restore(Notify handler);
     const HelpHook& help_hook() const { return help_hook_; }
+    // Called once, from the message loop, the first time the thread's queue is empty: nothing
+    // left to paint, no input waiting.
+    void set_on_first_idle(Notify handler) { on_first_idle_ = std::move(handler); }
 
     // Runs the message loop until the quit request; returns its exit code.
     int run();
@@ -73,6 +76,7 @@ class Application {
     HelpHook help_hook_;
     Notify on_minimize_;
     Notify on_restore_;
+    Notify on_first_idle_;
     bool terminated_ = false;
 };
 
