@@ -37,16 +37,23 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         return 1;
     }
 
-    // The About window exists from start-up to the end, hidden until asked for.
-    tolsy::TAbout about;
-    app.guarded([&] { about.Create(form1.handle()); });
-    form1.set_about(&about);
-    tolsy::startup_marks::mark("About window created");
-
     if (!app.terminated() && form1.handle()) form1.show();
     tolsy::startup_marks::mark("shown");
+    app.at_first_idle([] { tolsy::startup_marks::mark("painted"); });
+
+    // The About window exists from start-up to the end, hidden until asked for. It is made
+    // once the main window has painted, or before the first input if that comes sooner: no one
+    // can tell, and the main window appears that much earlier.
+    tolsy::TAbout about;
+    form1.set_about(&about);
+    app.at_first_idle(
+        [&] {
+            app.guarded([&] { about.Create(form1.handle()); });
+            tolsy::startup_marks::mark("About window created");
+        },
+        50);
     if (!startup_log.empty())
-        app.set_on_first_idle([&startup_log] { tolsy::finish_startup_log(startup_log); });
+        app.at_first_idle([&startup_log] { tolsy::finish_startup_log(startup_log); });
     const int exit_code = app.run();
     help_router.reset();
     tolsy::release_help_viewer();

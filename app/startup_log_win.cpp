@@ -25,7 +25,6 @@ std::wstring begin_startup_log() {
 
 void finish_startup_log(const std::wstring& file) {
     if (file.empty() || !startup_marks::enabled()) return;
-    startup_marks::mark("painted");
     startup_marks::disable();
     std::FILE* out = _wfopen(file.c_str(), L"w");
     if (out == nullptr) return;
