@@ -264,11 +264,13 @@ bool paint_group_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
                            paint_object(*frame, on, text);
                        });
     if (caption.empty()) return true;
-    const int width =
-        measured.width + label->text_margin_left + label->text_margin_right + kCaptionPadding;
-    PartUse use(*label, VisualState::kNormal,
-                Rect::from_size(rect.left + kCaptionIndent, rect.top, width, measured.height),
-                caption);
+    // The label's margins are stored numbers: any int.
+    const int width = sat_add(sat_add(measured.width, label->text_margin_left),
+                              sat_add(label->text_margin_right, kCaptionPadding));
+    PartUse use(
+        *label, VisualState::kNormal,
+        Rect::from_size(sat_add(rect.left, kCaptionIndent), rect.top, width, measured.height),
+        caption);
     paint_object(*label, canvas, text);
     return true;
 }
@@ -299,10 +301,10 @@ bool paint_check_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
     std::uint32_t ink = part != nullptr ? color_pixel(part->font.color) : 0xFF000000u;
     if (look.state == VisualState::kDisabled) ink = kGreyTextPixel;
     const Size measured = text.measure(look.caption, look.font);
-    const int left = rect.left + kCheckSize + look.gap;
-    const int text_top = rect.top + (rect.height() - measured.height) / 2;
-    const Rect area{left, text_top, std::min(rect.right, left + measured.width),
-                    text_top + measured.height};
+    const int left = sat_add(sat_add(rect.left, kCheckSize), look.gap);
+    const int text_top = sat_add(rect.top, sat_sub(rect.height(), measured.height) / 2);
+    const Rect area{left, text_top, std::min(rect.right, sat_add(left, measured.width)),
+                    sat_add(text_top, measured.height)};
     text.draw(canvas, look.caption, look.font, ink, area, {});
     if (look.focus_cue)
         dotted_frame(canvas,

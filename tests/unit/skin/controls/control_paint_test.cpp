@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "picture/fake_text_renderer.h"
 #include "skin/model/skin_object_classes.h"
 #include "skin/paint/paint.h"
@@ -261,6 +263,34 @@ TEST_F(BoxPaint, GroupBoxesDrawTheirFrameBelowTheCaptionAndStayOpenInside) {
     ASSERT_EQ(text.calls.size(), 1u);
     EXPECT_EQ(text.calls[0].text, "Symbol");
     EXPECT_GE(text.calls[0].rect.left, 8);
+}
+
+// Label margins and the caption gap are stored numbers: of any size the frame and the box
+// are drawn where they always are, and the sums stay defined.
+TEST_F(BoxPaint, StoredMarginsAndGapsOfAnySize) {
+    constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+    TSeSkinObject* label = theme->theme_part("default", kSlotGroupBox, "Caption");
+    ASSERT_NE(label, nullptr);
+    const auto& left =
+        dynamic_cast<TSeBitmapObject&>(*theme->theme_part("default", kSlotGroupBox, "Left"));
+    const auto& box =
+        dynamic_cast<TSeButtonObject&>(*theme->theme_part("default", kSlotCheckBox, "Unchecked"));
+    const int kept_left = label->text_margin_left, kept_right = label->text_margin_right;
+    for (const auto& [a, b] : {std::pair{kMax, kMax}, {kMin, kMin}, {kMax, kMin}, {kMin, kMax}}) {
+        label->text_margin_left = a;
+        label->text_margin_right = b;
+        Image picture(65, 49, kPaper);
+        Canvas canvas(picture);
+        ASSERT_TRUE(paint_group_box(*theme, canvas, {0, 0, 65, 49}, "Symbol", text));
+        EXPECT_EQ(picture.at(0, 30), link_pixel(*theme, left.bitmap, 0, 0)) << a << " " << b;
+
+        const CheckBoxLook look{V::kNormal, false, "X", PaintFont{"MS Sans Serif", 10}, a};
+        const Image checked = check_box_picture(*theme, {29, 20}, look, text, kPaper);
+        ASSERT_FALSE(checked.empty());
+        EXPECT_EQ(checked.at(6, 9), link_pixel(*theme, link_of(box, V::kNormal), 6, 6)) << a;
+    }
+    label->text_margin_left = kept_left;
+    label->text_margin_right = kept_right;
 }
 
 TEST_F(BoxPaint, TabsShowTheTabOfTheirStateWithTheirCaption) {
