@@ -361,7 +361,7 @@ bool paint_combo_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
     if (look.show_text && !look.text.empty()) {
         const int margin = label != nullptr ? label->text_margin_left : 0;
         text.draw(canvas, look.text, look.font, ink,
-                  {rect.left + margin, rect.top, right, rect.bottom},
+                  {sat_add(rect.left, margin), rect.top, right, rect.bottom},
                   {HAlign::kLeft, VAlign::kCenter});
     }
     if (look.focus_cue)
@@ -400,8 +400,10 @@ bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const Edit
         const TSeSkinObject* part = frame != nullptr ? frame->find_part(name) : nullptr;
         return part == nullptr || !part->visible ? 0 : across ? part->width() : part->height();
     };
-    const Rect inside{rect.left + side("Left", true), rect.top + side("Top", false),
-                      rect.right - side("Right", true), rect.bottom - side("Bottom", false)};
+    // The sides' sizes are stored numbers: the sums saturate.
+    const Rect inside{sat_add(rect.left, side("Left", true)), sat_add(rect.top, side("Top", false)),
+                      sat_sub(rect.right, side("Right", true)),
+                      sat_sub(rect.bottom, side("Bottom", false))};
     if (look.text.empty()) return true;
     const ClipScope clip(canvas, inside);
     const int x = rect.left + look.text_origin.x;
