@@ -429,6 +429,27 @@ bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const Edit
     return true;
 }
 
+bool paint_hint(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const std::string& text,
+                TextRenderer& renderer, std::string_view theme_object) {
+    TSeSkinObject* hint = theme.theme_object(theme_object, kSlotHint);
+    if (hint == nullptr) return false;
+    piece_cache().draw(theme, hint, 0, canvas, rect, [&](Canvas& on, const Rect& at) {
+        const BlankText no_text(hint);
+        PartUse use(*hint, VisualState::kNormal, at);
+        paint_object(*hint, on, renderer);
+    });
+    if (text.empty()) return true;
+    // The object's own text drawing: its font, colour, alignment, inside its margins.
+    PartUse use(*hint, VisualState::kNormal, rect, text);
+    draw_object_text(*hint, canvas, renderer);
+    return true;
+}
+
+PaintFont hint_font(TTeSkinFile& theme, std::string_view theme_object) {
+    const TSeSkinObject* hint = theme.theme_object(theme_object, kSlotHint);
+    return hint != nullptr ? paint_font(hint->font) : PaintFont{};
+}
+
 Rect page_frame_around(TTeSkinFile& theme, const Rect& page, std::string_view theme_object) {
     const TSeSkinObject* part = theme.theme_part(theme_object, kSlotTabs, "Frame");
     if (part == nullptr) return page;
