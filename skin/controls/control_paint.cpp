@@ -374,10 +374,33 @@ Rect combo_button_rect(TTeSkinFile& theme, const Rect& rect, bool flat,
     TSeSkinObject* combo = theme.theme_object(theme_object, kSlotComboBox);
     TSeSkinObject* button = combo != nullptr ? combo->find_part("Button") : nullptr;
     if (button == nullptr) return {};
-    const HiddenChildren sides(flat ? combo->find_part("Frame") : nullptr,
-                               [&](const TSeSkinObject& child) { return &child != button; });
-    PartUse use(*combo, VisualState::kNormal, rect);
-    return button->visible ? object_rect(*button) : Rect{};
+    // Where layout puts the button depends on the list's size alone: each size is laid out
+    // once per look of the theme, and the place found is moved to the rectangle.
+    struct Known {
+        std::uint64_t look;
+        const TSeSkinObject* combo;
+        bool flat;
+        Size size;
+        Rect button;  // relative to the list's top-left corner
+    };
+    static std::vector<Known> known;
+    const std::uint64_t look = theme.look_generation();
+    const Size size{rect.width(), rect.height()};
+    const auto found = std::find_if(known.begin(), known.end(), [&](const Known& k) {
+        return k.look == look && k.combo == combo && k.flat == flat && k.size == size;
+    });
+    if (found != known.end()) return found->button.offset(rect.left, rect.top);
+    Rect placed;
+    {
+        const HiddenChildren sides(flat ? combo->find_part("Frame") : nullptr,
+                                   [&](const TSeSkinObject& child) { return &child != button; });
+        PartUse use(*combo, VisualState::kNormal, Rect::from_size(0, 0, size.width, size.height));
+        placed = button->visible ? object_rect(*button) : Rect{};
+    }
+    std::erase_if(known, [&](const Known& k) { return k.look != look; });
+    if (known.size() >= 64) known.clear();  // our windows have four sizes of list
+    known.push_back({look, combo, flat, size, placed});
+    return placed.offset(rect.left, rect.top);
 }
 
 bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const EditLook& look,
