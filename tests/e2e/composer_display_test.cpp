@@ -39,7 +39,13 @@ TEST_F(Display, LeadingSpacesOfALabelAreTrimmed) {
 
 TEST_F(Display, GlyphGoesInFrontOfASelectionWhichStays) {
     form().pick(L::kSymbol, kFlatness);  // EB E4 ED
-    SendMessageW(form().display(), EM_SETSEL, 1, 3);
+    // The second and third glyphs selected with the keyboard.
+    form().click_control(form().display());
+    press_keys({VK_HOME});
+    press_keys({VK_RIGHT});
+    press_keys({VK_SHIFT, VK_RIGHT});
+    press_keys({VK_SHIFT, VK_RIGHT});
+    ASSERT_EQ(form().display_selection(), std::make_pair(1, 3));
     form().click_palette(kDiameterButton);
     EXPECT_EQ(hex(form().display_text()), hex(bytes({0xEB, 0xE0, 0xE4, 0xED})));
     EXPECT_EQ(form().display_selection(), std::make_pair(2, 2));

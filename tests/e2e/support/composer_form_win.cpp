@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 
@@ -238,18 +239,65 @@ int ComposerWindow::visible_page() const {
     return -1;
 }
 
+namespace {
+// The list a drop-down shows while it is open: a top-level window of the program's thread.
+HWND dropped_list(HWND box) {
+    const DWORD thread = GetWindowThreadProcessId(box, nullptr);
+    HWND found = nullptr;
+    EnumThreadWindows(
+        thread,
+        [](HWND w, LPARAM out) {
+            if (!IsWindowVisible(w) || _wcsicmp(class_name(w).c_str(), L"ComboLBox") != 0)
+                return TRUE;
+            *reinterpret_cast<HWND*>(out) = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Opens the list with a click on its button (its right end) and clicks the item in the list,
+// first scrolling it into view with the list's scroll bar, as a user does.
+void click_item(HWND box, int item) {
+    const RECT field = window_rect(box);
+    mouse_click(POINT{field.right - 6, (field.top + field.bottom) / 2});
+    HWND list = nullptr;
+    if (!wait_until([&] { return (list = dropped_list(box)) != nullptr; }, 2000)) {
+        throw std::runtime_error("the list did not drop down");
+    }
+    const int height = static_cast<int>(SendMessageW(box, CB_GETITEMHEIGHT, 0, 0));
+    const RECT client = client_rect(list);
+    const int shown = std::max(1, static_cast<int>(client.bottom) / std::max(1, height));
+    const RECT frame = window_rect(list);
+    const int arrow = GetSystemMetrics(SM_CYVSCROLL);
+    const int bar_x = frame.right - 1 - GetSystemMetrics(SM_CXVSCROLL) / 2;
+    const int count = static_cast<int>(SendMessageW(box, CB_GETCOUNT, 0, 0));
+    for (int step = 0; step < count; ++step) {
+        const int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+        if (item >= top && item < top + shown) break;
+        mouse_click(item < top ? POINT{bar_x, frame.top + 1 + arrow / 2}
+                               : POINT{bar_x, frame.bottom - 1 - arrow / 2});
+    }
+    const int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+    POINT at{client.right / 2, (item - top) * height + height / 2};
+    ClientToScreen(list, &at);
+    mouse_click(at);
+}
+}  // namespace
+
 void ComposerWindow::pick(ComposerList which, int item) const {
-    HWND box = list(which);
-    SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
-    SendMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(box));
+    const HWND box = list(which);
+    if (visible_page() != 0) show_page(0);  // the lists are on the Tolerance page
+    click_item(box, item);
+    if (!wait_until([&] { return chosen_item(which) == item && !dropped_list(box); }, 3000)) {
+        ADD_FAILURE() << "the list did not take the pick of item " << item;
+    }
+    settle();
 }
 
 void ComposerWindow::post_pick(ComposerList which, int item) const {
-    HWND box = list(which);
-    SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
-    PostMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(box));
+    if (visible_page() != 0) show_page(0);
+    click_item(list(which), item);
 }
 
 int ComposerWindow::chosen_item(ComposerList which) const {
@@ -261,7 +309,13 @@ bool ComposerWindow::diameter_ticked() const {
 }
 
 void ComposerWindow::click_diameter() const {
-    SendMessageW(diameter_, BM_CLICK, 0, 0);
+    const bool before = diameter_ticked();
+    if (visible_page() != 0) show_page(0);
+    mouse_click(centre_of(diameter_));
+    if (!wait_until([&] { return diameter_ticked() != before; }, 3000)) {
+        ADD_FAILURE() << "the diameter check box did not change";
+    }
+    settle();
 }
 
 std::string ComposerWindow::display_text() const {

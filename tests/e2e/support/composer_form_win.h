@@ -39,15 +39,18 @@ class ComposerWindow {
     HWND page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
     int visible_page() const;
 
-    // Picks an item as the list reports a user's pick: selection, then its change notice.
+    // Picks an item with the mouse: the list dropped by a click, scrolled by its scroll bar if
+    // need be, the item clicked; returns once the list shows the item chosen and is closed.
     void pick(tolsy::ComposerList which, int item) const;
     void pick_letter(tolsy::ComposerList which, char letter) const {
         pick(which, letter - 'A' + 1);
     }
-    // Posted rather than sent, for a pick whose handler may open a modal box.
+    // The same clicks, without waiting for the pick to be taken: its handler may open a modal
+    // box, which the caller then waits for.
     void post_pick(tolsy::ComposerList which, int item) const;
     int chosen_item(tolsy::ComposerList which) const;
     bool diameter_ticked() const;
+    // A click on the diameter check box; returns once its tick has changed.
     void click_diameter() const;
 
     std::string display_text() const;
