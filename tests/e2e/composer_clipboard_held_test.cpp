@@ -59,7 +59,8 @@ TEST_F(HeldClipboard, ErrorShownLineKeepsTextClipboardKeepsOldAndNextChangeGoesT
     CloseClipboard();
     EXPECT_EQ(clipboard_state().text, "old contents");
     ASSERT_NE(contents.ok, nullptr);
-    PostMessageW(contents.ok, BM_CLICK, 0, 0);
+    const RECT ok = window_rect(contents.ok);
+    mouse_click(POINT{(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
     ASSERT_TRUE(wait_until([&] { return !IsWindow(box) || !IsWindowVisible(box); }));
 
     form().pick_letter(L::kDatum1, 'A');

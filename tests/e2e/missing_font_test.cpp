@@ -1,4 +1,5 @@
 // Without the Tolsy font the program says so and ends, leaving no window behind.
+#include "support/composer_form_win.h"
 #include "support/driver_win.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +55,8 @@ TEST_F(FontRemoved, ShowsTheMessageAndEndsWithNoWindowLeft) {
     // The main window never shows while the message is up.
     for (HWND w : program.windows()) EXPECT_NE(window_text(w), L"Framewright");
 
-    PostMessageW(ok, BM_CLICK, 0, 0);
+    const RECT button = window_rect(ok);
+    mouse_click(POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2});
     EXPECT_TRUE(program.wait_exit());
     EXPECT_TRUE(program.windows().empty());
 }
