@@ -6,9 +6,11 @@
 #include <span>
 
 #include "about/about_description.h"
+#include "fuzz/fuzz_budget.h"
 #include "toolkit/components/window_description.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::BudgetCheck check(size);
     try {
         tolsy::register_about_classes();
         tolsy::AboutDesign about;

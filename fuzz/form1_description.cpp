@@ -6,8 +6,10 @@
 #include <span>
 
 #include "app/form1_description.h"
+#include "fuzz/fuzz_budget.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::BudgetCheck check(size);
     try {
         tolsy::Form1Description description;
         tolsy::read_description(description, std::span(data, size), {}, tolsy::keep_form1_controls);

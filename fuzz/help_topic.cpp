@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/help_router.h"
+#include "fuzz/fuzz_budget.h"
 
 using namespace tolsy;
 
@@ -43,6 +44,7 @@ class QuietApplication : public HelpApplication {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::BudgetCheck check(size);
     if (size < 3) return 0;
     const std::uint16_t command = static_cast<std::uint16_t>(data[0] | (data[1] << 8));
     const bool html = data[2] & 1;

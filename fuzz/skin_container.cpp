@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "fuzz/fuzz_budget.h"
 #include "skin/bytes/skin_error.h"
 #include "skin/themes/skin_file.h"
 #include "skin/themes/theme_container.h"
@@ -28,6 +29,7 @@ const TteThemeManager& manager() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::BudgetCheck check(size);
     ThemeStreamData item;
     try {
         ByteReader in({data, size});

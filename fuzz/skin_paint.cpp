@@ -6,6 +6,7 @@
 #include <span>
 
 #include "base/load_budget.h"
+#include "fuzz/fuzz_budget.h"
 #include "picture/bitmap_font.h"
 #include "skin/bytes/skin_error.h"
 #include "skin/model/layout.h"
@@ -31,6 +32,7 @@ std::size_t image_bytes(const TSeSkinSource& source) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::BudgetCheck check(size);
     if (size < 2) return 0;
     // The first two bytes: the size the roots are laid out at.
     const int width = data[0] * 3 - 64;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <span>
 
+#include "fuzz/fuzz_budget.h"
 #include "skin/bytes/bmp_reader.h"
 #include "skin/bytes/skin_error.h"
 #include "skin/bytes/zlib_codec.h"
@@ -51,6 +52,7 @@ void read_skin(std::span<const std::uint8_t> data, int mode) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::BudgetCheck check(size);
     if (size == 0) return 0;
     const int mode = data[0] % 6;
     const std::span<const std::uint8_t> rest(data + 1, size - 1);

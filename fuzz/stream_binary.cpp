@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "fuzz/fuzz_budget.h"
 #include "toolkit/components/binary_stream.h"
 #include "toolkit/components/stream_errors.h"
 #include "toolkit/components/text_stream.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::BudgetCheck check(size);
     tolsy::ObjectNode tree;
     try {
         tree = tolsy::parse_binary_stream({data, size});

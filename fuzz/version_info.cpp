@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "about/version_info.h"
+#include "fuzz/fuzz_budget.h"
 
 using namespace tolsy;
 
@@ -41,6 +42,7 @@ class RecordFromInput : public VersionInfoApi {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::BudgetCheck check(size);
     RecordFromInput api(data, size);
     TEPInfoExe info(&api);
     info.set_lang_id(size > 4 ? std::string(reinterpret_cast<const char*>(data + 4),

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "base/load_budget.h"
+#include "fuzz/fuzz_budget.h"
 #include "skin/bytes/inflate_reader.h"
 #include "skin/bytes/skin_error.h"
 #include "skin/bytes/zlib_codec.h"
@@ -13,6 +14,7 @@
 using namespace tolsy;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::BudgetCheck check(size);
     const std::span<const std::uint8_t> input(data, size);
     try {
         const InflatedBytes whole = zlib_inflate(input);

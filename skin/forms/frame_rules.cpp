@@ -134,12 +134,14 @@ int fallback_zone(const Rect& window, const Rect& client, Point p, bool sizeable
     if (client.contains(p.x, p.y)) return kZoneClient;
     const bool left = p.x < client.left, right = p.x >= client.right;
     const bool bottom = p.y >= client.bottom;
-    const bool top = p.y < window.top + (client.left - window.left);
+    // The client rectangle comes from the theme's stored margins: any int, so the sums saturate.
+    const bool top = p.y < sat_add(window.top, sat_sub(client.left, window.left));
     if (sizeable) {
-        const bool near_left = p.x < window.left + kCornerGrip;
-        const bool near_right = p.x >= window.right - kCornerGrip;
-        if ((top || (left && p.y < window.top + kCornerGrip)) && near_left) return kZoneTopLeft;
-        if ((top || (right && p.y < window.top + kCornerGrip)) && near_right) return kZoneTopRight;
+        const bool near_left = p.x < sat_add(window.left, kCornerGrip);
+        const bool near_right = p.x >= sat_sub(window.right, kCornerGrip);
+        const bool near_top = p.y < sat_add(window.top, kCornerGrip);
+        if ((top || (left && near_top)) && near_left) return kZoneTopLeft;
+        if ((top || (right && near_top)) && near_right) return kZoneTopRight;
         if (bottom && near_left) return kZoneBottomLeft;
         if (bottom && near_right) return kZoneBottomRight;
     }

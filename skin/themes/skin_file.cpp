@@ -1,7 +1,9 @@
 #include "skin/themes/skin_file.h"
 
 #include "skin/bytes/skin_error.h"
+#include "skin/bytes/skin_filter.h"
 #include "skin/model/colour_shift.h"
+#include "skin/themes/theme_files.h"
 #include "skin/themes/theme_manager.h"
 
 namespace tolsy {
@@ -24,7 +26,12 @@ bool TTeSkinFile::load_from_file(const std::string& file_name) {
     set_default_skin_filter(compressed_filter());
     standard_.clear();
     const std::string path = locate_theme_file(file_name);
-    if (path.empty() || !loaded_.read_file(path)) return false;
+    const TSeSkinFilter* filter = path.empty() ? nullptr : filter_by_extension(path);
+    if (filter == nullptr) return false;
+    Bytes data;
+    if (!theme_files().read(path, data)) throw SkinFileError("Cannot open skin file " + path);
+    ByteReader stream(data);
+    loaded_.read(stream, *filter);
     if (!finish_load()) return false;
     set_file_name(path);
     return true;

@@ -103,9 +103,10 @@ TSeSystemButton* button_for(TSeSkinObject& form, int kind) {
 }
 
 Rect text_area(const TSeSkinObject& title) {
+    // The margins are stored numbers: any int.
     const Rect r = object_rect(title);
-    return {r.left + title.text_margin_left, r.top + title.text_margin_top,
-            r.right - title.text_margin_right, r.bottom};
+    return {sat_add(r.left, title.text_margin_left), sat_add(r.top, title.text_margin_top),
+            sat_sub(r.right, title.text_margin_right), r.bottom};
 }
 
 // The object under the point, the deepest visible one.
@@ -281,8 +282,9 @@ void TTeSkinFile::draw_caption_text(int frame_kind, std::string_view object, Can
     if (title == nullptr) return;
     const SkinBounds previous = title->bounds();
     // Bounds whose text area is the rectangle asked for.
-    place_object(*title, {rect.left - title->text_margin_left, rect.top - title->text_margin_top,
-                          rect.right + title->text_margin_right, rect.bottom});
+    place_object(*title, {sat_sub(rect.left, title->text_margin_left),
+                          sat_sub(rect.top, title->text_margin_top),
+                          sat_add(rect.right, title->text_margin_right), rect.bottom});
     title->active = info.active;
     title->state_code = 0;
     title->text = info.caption;

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "skin/themes/theme_files.h"
+
 namespace tolsy {
 namespace {
 
@@ -11,8 +13,7 @@ std::string& program_folder() {
 }
 
 bool file_exists(const std::string& name) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(std::filesystem::path(name), ec);
+    return theme_files().exists(name);
 }
 
 }  // namespace

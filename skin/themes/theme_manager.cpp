@@ -2,23 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "skin/bytes/text_util.h"
+#include "skin/themes/theme_files.h"
 
 namespace tolsy {
-namespace {
-
-bool read_file(const std::string& name, Bytes& out) {
-    std::ifstream in(name, std::ios::binary);
-    if (!in) return false;
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
-}  // namespace
-
 TteThemeManager::~TteThemeManager() = default;
 
 void TteThemeManager::register_kind(std::unique_ptr<ThemeKind> kind) {
@@ -62,7 +50,7 @@ std::unique_ptr<TteTheme> TteThemeManager::load_theme_file(const std::string& fi
         return theme;
     }
     Bytes data;
-    if (!read_file(path, data)) return nullptr;
+    if (!theme_files().read(path, data)) return nullptr;
     ByteReader stream(data);
     return load_theme(stream);
 }

@@ -13,7 +13,7 @@ tolsy_warnings(tolsy_timer_hook)
 file(GLOB e2e_support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/support/*.cpp)
 add_library(e2e_support STATIC ${e2e_support})
 target_include_directories(e2e_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e)
-target_link_libraries(e2e_support PUBLIC tolsy_win gtest ${TOLSY_WIN32_LIBS})
+target_link_libraries(e2e_support PUBLIC tolsy_win gtest ${TOLSY_WIN32_LIBS} psapi)
 tolsy_warnings(e2e_support)
 
 file(GLOB e2e_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)

@@ -290,9 +290,11 @@ std::pair<int, int> ComposerWindow::tolerance_selection() const {
 }
 
 void ComposerWindow::show_page(int index) const {
-    // A click on the first tab gives the tab row the focus; the arrow keys then walk the pages.
+    // A click on the first tab gives the tab row the focus; the arrow keys then walk the pages,
+    // from the first (the click alone may leave another page shown).
     const RECT r = window_rect(tabs_);
     mouse_click(POINT{r.left + 20, r.top + 10});
+    for (std::size_t i = 0; i < pages_.size() && visible_page() != 0; ++i) press_keys({VK_LEFT});
     for (int i = 0; i < index; ++i) press_keys({VK_RIGHT});
     wait_until([&] { return visible_page() == index; }, 2000);
 }

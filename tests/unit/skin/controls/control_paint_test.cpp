@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "picture/fake_text_renderer.h"
 #include "skin/model/skin_object_classes.h"
 #include "skin/paint/paint.h"
@@ -263,6 +265,34 @@ TEST_F(BoxPaint, GroupBoxesDrawTheirFrameBelowTheCaptionAndStayOpenInside) {
     EXPECT_GE(text.calls[0].rect.left, 8);
 }
 
+// Label margins and the caption gap are stored numbers: of any size the frame and the box
+// are drawn where they always are, and the sums stay defined.
+TEST_F(BoxPaint, StoredMarginsAndGapsOfAnySize) {
+    constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+    TSeSkinObject* label = theme->theme_part("default", kSlotGroupBox, "Caption");
+    ASSERT_NE(label, nullptr);
+    const auto& left =
+        dynamic_cast<TSeBitmapObject&>(*theme->theme_part("default", kSlotGroupBox, "Left"));
+    const auto& box =
+        dynamic_cast<TSeButtonObject&>(*theme->theme_part("default", kSlotCheckBox, "Unchecked"));
+    const int kept_left = label->text_margin_left, kept_right = label->text_margin_right;
+    for (const auto& [a, b] : {std::pair{kMax, kMax}, {kMin, kMin}, {kMax, kMin}, {kMin, kMax}}) {
+        label->text_margin_left = a;
+        label->text_margin_right = b;
+        Image picture(65, 49, kPaper);
+        Canvas canvas(picture);
+        ASSERT_TRUE(paint_group_box(*theme, canvas, {0, 0, 65, 49}, "Symbol", text));
+        EXPECT_EQ(picture.at(0, 30), link_pixel(*theme, left.bitmap, 0, 0)) << a << " " << b;
+
+        const CheckBoxLook look{V::kNormal, false, "X", PaintFont{"MS Sans Serif", 10}, a};
+        const Image checked = check_box_picture(*theme, {29, 20}, look, text, kPaper);
+        ASSERT_FALSE(checked.empty());
+        EXPECT_EQ(checked.at(6, 9), link_pixel(*theme, link_of(box, V::kNormal), 6, 6)) << a;
+    }
+    label->text_margin_left = kept_left;
+    label->text_margin_right = kept_right;
+}
+
 TEST_F(BoxPaint, TabsShowTheTabOfTheirStateWithTheirCaption) {
     const auto& tab =
         dynamic_cast<TSeButtonObject&>(*theme->theme_part("default", kSlotTabs, "Tab"));
@@ -289,6 +319,104 @@ TEST_F(BoxPaint, PanelsFillTheirRectangleFromThePanelPart) {
     EXPECT_EQ(picture.at(0, 0), link_pixel(*theme, panel.bitmap, 0, 0));
     EXPECT_NE(picture.at(20, 10), kPaper);
     EXPECT_FALSE(paint_panel(*theme, canvas, {0, 0, 40, 20}, "NoSuchObject"));
+}
+
+}  // namespace
+}  // namespace tolsy
+
+namespace tolsy {
+namespace {
+
+class FieldPaint : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { theme = test::load_built_theme().release(); }
+    static void TearDownTestSuite() {
+        delete theme;
+        theme = nullptr;
+    }
+    static const TSeButtonObject& part(int slot, const char* name) {
+        return dynamic_cast<TSeButtonObject&>(*theme->theme_part("default", slot, name));
+    }
+    // What a pixel of the link shows over `beneath`.
+    static std::uint32_t shown(const TteBitmapLink& link, int x, int y, std::uint32_t beneath) {
+        const std::uint32_t pixel = link_pixel(*theme, link, x, y);
+        return is_key_pixel(pixel) ? beneath : pixel;
+    }
+    static TTeSkinFile* theme;
+    test::FakeTextRenderer text;
+};
+TTeSkinFile* FieldPaint::theme = nullptr;
+
+TEST_F(FieldPaint, ListsShowTheFrameAndDropButtonOfTheirStateAndTheChosenItem) {
+    const TSeButtonObject& side = part(kSlotComboBox, "Left");
+    const TSeButtonObject& drop = part(kSlotComboBox, "Button");
+    const std::uint32_t field =
+        color_pixel(theme->theme_part("default", kSlotComboBox, "Client")->color);
+    const int margin = theme->theme_part("default", kSlotComboBox, "Text")->text_margin_left;
+    const struct {
+        V state;
+        bool dropped, flat, editable;
+        V frame, button;
+    } cases[] = {{V::kNormal, false, false, false, V::kNormal, V::kNormal},
+                 {V::kHot, false, false, false, V::kHot, V::kHot},
+                 {V::kFocused, true, false, false, V::kFocused, V::kPressed},
+                 {V::kDisabled, false, false, true, V::kDisabled, V::kDisabled},
+                 {V::kHot, false, true, false, V::kHot, V::kHot}};
+    for (const auto& c : cases) {
+        text.calls.clear();
+        const ComboBoxLook look{c.state, c.dropped,  "\xC0", PaintFont{"Tolsy", 12},
+                                c.flat,  !c.editable};
+        const Image picture = combo_box_picture(*theme, {77, 22}, look, text, kPaper);
+        ASSERT_FALSE(picture.empty());
+        const std::uint32_t left_edge =
+            c.flat ? field : shown(link_of(side, c.frame), 0, 0, kPaper);
+        EXPECT_EQ(picture.at(0, 2), left_edge) << static_cast<int>(c.state) << " flat " << c.flat;
+        const Rect button = combo_button_rect(*theme, {0, 0, 77, 22}, c.flat);
+        EXPECT_EQ(button.right, c.flat ? 77 : 75);
+        EXPECT_EQ(picture.at(button.left + 1, button.top + 1),
+                  shown(link_of(drop, c.button), 1, 1, field))
+            << static_cast<int>(c.state);
+        ASSERT_EQ(text.calls.size(), c.editable ? 0u : 1u);
+        if (c.editable) continue;
+        EXPECT_EQ(text.calls[0].font.face, "Tolsy");
+        EXPECT_EQ(text.calls[0].rect, (Rect{margin, 0, button.left, 22}));
+        EXPECT_EQ(text.calls[0].colour == kGreyTextPixel, c.state == V::kDisabled);
+    }
+}
+
+TEST_F(FieldPaint, TheDisplayLineShowsItsTextAndItsSelectionInTheThemeColour) {
+    const TSeButtonObject& side = part(kSlotEdit, "Left");
+    const std::uint32_t fill = color_pixel(theme->theme_object("default", kSlotEdit)->color);
+    const std::uint32_t marked =
+        color_pixel(theme->theme_part("default", kSlotEdit, "Selection")->color);
+    constexpr int kW = test::FakeTextRenderer::kCharWidth;
+    const struct {
+        V state;
+        int start, end;
+        const char* selected;  // none: nothing selected
+    } cases[] = {{V::kNormal, 0, 0, nullptr},
+                 {V::kFocused, 1, 3, "BC"},
+                 {V::kFocused, 2, 9, "CD"},
+                 {V::kHot, 3, 1, nullptr},
+                 {V::kDisabled, 0, 4, "ABCD"}};
+    for (const auto& c : cases) {
+        text.calls.clear();
+        const EditLook look{c.state, "ABCD", PaintFont{"Tolsy", 14}, {5, 4}, c.start, c.end};
+        const Image picture = edit_picture(*theme, {120, 30}, look, text, kPaper);
+        ASSERT_FALSE(picture.empty());
+        EXPECT_EQ(picture.at(0, 2), shown(link_of(side, c.state), 0, 0, kPaper));
+        EXPECT_EQ(picture.at(110, 15), fill) << "no drop button";
+        ASSERT_EQ(text.calls.size(), c.selected ? 2u : 1u) << c.start << "-" << c.end;
+        EXPECT_EQ(text.calls[0].text, "ABCD");
+        EXPECT_EQ(text.calls[0].rect.left, 5);
+        EXPECT_EQ(text.calls[0].rect.top, 4);
+        if (c.selected == nullptr) continue;
+        EXPECT_EQ(text.calls[1].text, c.selected);
+        EXPECT_EQ(text.calls[1].colour, kSelectedTextPixel);
+        EXPECT_EQ(text.calls[1].rect.left, 5 + c.start * kW);
+        EXPECT_EQ(picture.at(5 + c.start * kW, 10), marked);
+        EXPECT_EQ(picture.at(5 + c.start * kW - 1, 10), fill);
+    }
 }
 
 }  // namespace

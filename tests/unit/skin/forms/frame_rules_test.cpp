@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace tolsy {
 namespace {
 
@@ -114,6 +116,21 @@ TEST(FallbackZone, BordersAroundTheClientAndCaptionAbove) {
     };
     for (const auto& [p, sizeable, zone] : cases)
         EXPECT_EQ(fallback_zone(window, client, p, sizeable), zone) << p.x << "," << p.y;
+}
+
+// The client rectangle comes from a theme's stored margins: any int at all, against a window
+// anywhere on the screen.
+TEST(FallbackZone, ClientRectanglesOfAnySizeStillGiveAZone) {
+    constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+    const std::tuple<Rect, Rect, Point, int> cases[] = {
+        {{-100, -100, 100, 100}, {kMax, 0, kMax, 0}, {0, 0}, kZoneLeft},
+        {{100, 100, 300, 300}, {kMin, 150, 250, 250}, {200, 120}, kZoneCaption},
+        {{0, 0, 100, 80}, {kMin, kMin, kMax, kMax}, {50, 40}, kZoneClient},
+        {{kMin, kMin, kMax, kMax}, {kMax, kMax, kMin, kMin}, {kMin, kMin}, kZoneTopLeft},
+        {{kMin, kMin, kMax, kMax}, {kMax, kMax, kMin, kMin}, {kMax - 1, kMin}, kZoneTopRight},
+    };
+    for (const auto& [window, client, p, zone] : cases)
+        EXPECT_EQ(fallback_zone(window, client, p, true), zone) << p.x << "," << p.y;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // dialog frame with the window icon, minimise and close; and the base theme that has no form.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "picture/fake_text_renderer.h"
 #include "skin/model/layout.h"
 #include "skin/skin_fixture.h"
@@ -142,6 +144,40 @@ TEST_F(MainWindowFrame, BackgroundAndCaptionText) {
     EXPECT_EQ(text.calls[0].rect, caption);
     EXPECT_EQ(text.calls[0].colour, 0xFF000000u);  // the active font: black
     EXPECT_EQ(text.calls[1].colour, 0xFF808080u);  // the inactive one: grey
+}
+
+// The caption's text margins are stored numbers: of any size they give a text rectangle that
+// still stops at the first caption button, or none, and drawing the text into it is safe.
+TEST_F(MainWindowFrame, CaptionTextMarginsOfAnySize) {
+    constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+    TSeSkinObject* title = theme->form_object(kFrameDialog, kDefault)->find_kind(TSeKind::skTitle);
+    ASSERT_NE(title, nullptr);
+    const Rect usual = theme->caption_text_rect(kFrameDialog, kDefault, info);
+    ASSERT_FALSE(usual.empty());
+    const struct {
+        int left, top, right;
+        bool shown;
+    } cases[] = {{kMin, kMin, kMin, true},
+                 {kMax, 0, 0, false},
+                 {0, kMax, 0, false},
+                 {0, 0, kMax, false},
+                 {kMax, kMin, kMin, false}};
+    test::FakeTextRenderer text;
+    set_layout_text_renderer(&text);
+    Image picture(kWindow.width(), kWindow.height(), 0);
+    Canvas canvas(picture);
+    for (const auto& c : cases) {
+        title->text_margin_left = c.left;
+        title->text_margin_top = c.top;
+        title->text_margin_right = c.right;
+        const Rect r = theme->caption_text_rect(kFrameDialog, kDefault, info);
+        EXPECT_EQ(!r.empty(), c.shown) << c.left << " " << c.top << " " << c.right;
+        if (c.shown) {
+            EXPECT_EQ(r.right, usual.right) << "stops at the first button";
+        }
+        theme->draw_caption_text(kFrameDialog, kDefault, canvas, usual, info);
+    }
+    set_layout_text_renderer(nullptr);
 }
 
 TEST(BaseTheme, HasNoFormObjectAndAnswersNothing) {

@@ -7,6 +7,7 @@
 #include "skin/test_skins.h"
 #include "skin/themes/skin_file.h"
 #include "skin/themes/theme_components.h"
+#include "skin/themes/theme_files.h"
 #include "toolkit/components/component_stream.h"
 #include "toolkit/components/text_stream.h"
 #include "toolkit/components/window_description.h"
@@ -187,6 +188,35 @@ TEST_F(Engine, ThemeFilesAndBuiltInKinds) {
     EXPECT_EQ(engine.theme_building(), "No theme") << "the base kind is not built-in";
     engine.set_theme_building("Office XP");
     EXPECT_EQ(engine.theme_building(), "No theme");
+}
+
+// With a stand-in for the files, a ThemeFile name touches no real file: found, read and
+// loaded (by its extension's kind, or by content) from the stand-in alone.
+TEST_F(Engine, ThemeFileNamesGoThroughTheFilesInUse) {
+    struct StandIn : ThemeFiles {
+        bool exists(const std::string& path) const override {
+            asked.push_back(path);
+            return path.find("known") != std::string::npos;
+        }
+        bool read(const std::string&, Bytes& out) const override {
+            out = skin;
+            return true;
+        }
+        Bytes skin = stored_skin("From the stand-in");
+        mutable std::vector<std::string> asked;
+    } files;
+    const ThemeFiles* before = set_theme_files(&files);
+    TTeThemeEngine engine(&form, manager);
+    for (const char* name : {"known.mskn", "known", "/nowhere/known.mskn"}) {
+        engine.set_theme_file(name);
+        ASSERT_NE(manager.current(), nullptr) << name;
+        EXPECT_EQ(manager.current()->theme_name(), "From the stand-in") << name;
+    }
+    engine.set_theme_file(TOLSY_BINARY_DIR "/CMakeCache.txt");
+    EXPECT_EQ(manager.current(), nullptr) << "a real file the stand-in does not know";
+    EXPECT_EQ(files.asked.at(files.asked.size() - 1 - (theme_program_folder().empty() ? 0 : 1)),
+              TOLSY_BINARY_DIR "/CMakeCache.txt");
+    EXPECT_EQ(set_theme_files(before), &files);
 }
 
 std::string hex(const Bytes& bytes) {
