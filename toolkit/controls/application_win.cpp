@@ -71,7 +71,15 @@ int Application::run() {
     MSG msg;
     for (;;) {
         if (!first_idle_work_.empty()) run_first_idle_work(false);
-        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
+        if (!first_idle_work_.empty()) {
+            // Woken before the quiet time ran out: take what woke the wait without blocking.
+            // It may have been only the platform's own traffic, which leaves no message, and
+            // blocking in GetMessage would then put the work off until the next input.
+            if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) continue;
+            if (msg.message == WM_QUIT) break;
+        } else if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+            break;
+        }
         if (!first_idle_work_.empty() && is_action(msg.message)) run_first_idle_work(true);
         if (process_message(msg)) continue;
         TranslateMessage(&msg);

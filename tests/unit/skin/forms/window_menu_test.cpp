@@ -1,5 +1,5 @@
-// The engine's own window menu: its entries for each set of border icons and window state, the
-// actions recognised by caption, and entries drawn from the built-in theme's pop-up menu.
+// The engine's own window menu: its entries for each set of border icons and window state, and
+// entries drawn from the built-in theme's pop-up menu.
 #include "skin/forms/window_menu.h"
 
 #include <gtest/gtest.h>
@@ -43,15 +43,6 @@ TEST(WindowMenu, EntriesFollowIconsAndState) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(captions(engine_window_menu(c.icons, c.state)), c.entries);
-}
-
-TEST(WindowMenu, ActionsAreKnownByTheirExactCaption) {
-    using A = WindowMenuAction;
-    const std::pair<const char*, std::optional<A>> cases[] = {
-        {"&Restore", A::kRestore}, {"Mi&nimize", A::kMinimize},     {"Ma&ximize", A::kMaximize},
-        {"Ro&llup", A::kRollup},   {"Minimize to &Tray", A::kTray}, {"&Close", A::kClose},
-        {"Close", std::nullopt},   {"About...", std::nullopt},      {"-", std::nullopt}};
-    for (const auto& [caption, action] : cases) EXPECT_EQ(window_menu_action(caption), action);
 }
 
 TEST(WindowMenu, EntriesAreDrawnFromThePopupMenuObject) {
