@@ -6,6 +6,7 @@
 #include "app/form1_description.h"
 #include "app/form1_view_win.h"
 #include "app/help_router.h"
+#include "base/startup_marks.h"
 #include "base/windows1252_win.h"
 #include "composer/frame_composer.h"
 #include "skin/forms/te_form_win.h"
@@ -36,10 +37,13 @@ TForm1::TForm1() {
     set_centered(true);
     set_form_style(FormStyle::kStayOnTop);
     on_create = [this] {
+        startup_marks::mark("main window created");
         auto themes = std::make_unique<ThemeComponents>();
         load_window_description(*themes, kForm1DescriptionName, {}, keep_theme_components);
         themes_ = std::move(themes);
+        startup_marks::mark("theme loaded");
         create_controls();
+        startup_marks::mark("controls created");
         register_sys_popup_menu_classes();
         register_frame_classes();
         shell_ = std::make_unique<FormComponents>(*this);
@@ -48,6 +52,7 @@ TForm1::TForm1() {
                                  {"Help1Click", [this](Component&) { Help1Click(); }},
                                  {"Close1Click", [this](Component&) { Close1Click(); }}},
                                 keep_shell_components);
+        startup_marks::mark("frame and window menu");
         FormCreate();
     };
     on_show = [this] { FormShow(); };
@@ -57,7 +62,9 @@ TForm1::TForm1() {
 void TForm1::FormCreate() {
     set_border_style(BorderStyle::kSingle);
     set_border_icons(BorderIcons{.system_menu = true, .minimize = true, .maximize = false});
-    if (!font_installed(kSymbolFontFace)) {
+    const bool font_found = font_installed(kSymbolFontFace);
+    startup_marks::mark("font check");
+    if (!font_found) {
         Application& app = Application::instance();
         const std::wstring message = windows1252_to_wide(kMissingFontMessage);
         const std::wstring caption = windows1252_to_wide(app.title());

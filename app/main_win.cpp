@@ -5,11 +5,15 @@
 #include "about/about_win.h"
 #include "app/form1_win.h"
 #include "app/help_router_win.h"
+#include "app/startup_log_win.h"
+#include "base/startup_marks.h"
 #include "toolkit/controls/application_win.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    const std::wstring startup_log = tolsy::begin_startup_log();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    tolsy::startup_marks::mark("common controls");
 
     tolsy::Application& app = tolsy::Application::instance();
     app.set_title("Tolsy");
@@ -18,6 +22,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The help router comes with the main window and loads the help viewer as it is created.
     std::unique_ptr<tolsy::THelpRouter> help_router;
     app.guarded([&] { help_router = tolsy::create_help_router(&form1); });
+    tolsy::startup_marks::mark("help viewer library");
     bool created = false;
     app.guarded([&] {
         form1.create_window();
@@ -32,12 +37,23 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         return 1;
     }
 
-    // The About window exists from start-up to the end, hidden until asked for.
-    tolsy::TAbout about;
-    app.guarded([&] { about.Create(form1.handle()); });
-    form1.set_about(&about);
-
     if (!app.terminated() && form1.handle()) form1.show();
+    tolsy::startup_marks::mark("shown");
+    app.at_first_idle([] { tolsy::startup_marks::mark("painted"); });
+
+    // The About window exists from start-up to the end, hidden until asked for. It is made
+    // once the main window has painted, or before the first input if that comes sooner: no one
+    // can tell, and the main window appears that much earlier.
+    tolsy::TAbout about;
+    form1.set_about(&about);
+    app.at_first_idle(
+        [&] {
+            app.guarded([&] { about.Create(form1.handle()); });
+            tolsy::startup_marks::mark("About window created");
+        },
+        50);
+    if (!startup_log.empty())
+        app.at_first_idle([&startup_log] { tolsy::finish_startup_log(startup_log); });
     const int exit_code = app.run();
     help_router.reset();
     tolsy::release_help_viewer();

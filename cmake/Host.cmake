@@ -5,15 +5,24 @@ include(GoogleTest)
 
 # Unit tests mirror the layer folders: each folder under tests/unit holding .cpp files becomes
 # one program (tests/unit/skin/model -> unit_skin_model).
+# tests/unit/cli tests framewright, which is built only with FreeType (cmake/Cli.cmake).
+find_package(Freetype QUIET)
 tolsy_test_folders(unit_dirs ${CMAKE_SOURCE_DIR}/tests/unit)
 foreach(dir IN LISTS unit_dirs)
   tolsy_test_program_name(name unit ${CMAKE_SOURCE_DIR}/tests/unit ${dir})
+  if(name STREQUAL "unit_cli" AND NOT FREETYPE_FOUND)
+    continue()
+  endif()
   file(GLOB test_sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   add_executable(${name} ${test_sources})
   target_link_libraries(${name} PRIVATE tolsy_core GTest::gtest GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
   target_compile_definitions(${name} PRIVATE
     TOLSY_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TOLSY_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  if(name STREQUAL "unit_cli")
+    target_link_libraries(${name} PRIVATE framewright_core)
+    add_dependencies(${name} framewright)
+  endif()
   tolsy_warnings(${name})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
 endforeach()
@@ -70,3 +79,6 @@ endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/resources/host.cmake)
   include(${CMAKE_SOURCE_DIR}/resources/host.cmake)
 endif()
+
+# The command-line composer, after the font it ships beside itself.
+include(${CMAKE_SOURCE_DIR}/cmake/Cli.cmake)

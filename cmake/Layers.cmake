@@ -17,4 +17,9 @@ set(TOLSY_LAYERS
   composer             # glyph codes, the frame composer, palettes, clipboard
   about                # the About window, star field, sliding labels, version record
   app                  # start-up, the main window, help
+  cli                  # framewright, the command-line composer (host only, with FreeType)
 )
+# Layers whose portable code is the core library of both configurations; the command-line
+# composer has its own library, since it needs FreeType.
+set(TOLSY_CORE_LAYERS ${TOLSY_LAYERS})
+list(REMOVE_ITEM TOLSY_CORE_LAYERS cli)

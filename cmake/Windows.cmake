@@ -39,6 +39,10 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/resources/win.cmake)
   include(${CMAKE_SOURCE_DIR}/resources/win.cmake)
 endif()
 
+# framewright.exe where FreeType is installed for this compiler (a native Windows build with
+# MSYS2's FreeType, for one); Debian's MinGW cross build has none and leaves it out.
+include(${CMAKE_SOURCE_DIR}/cmake/Cli.cmake)
+
 add_executable(tolsy WIN32 ${CMAKE_SOURCE_DIR}/app/main_win.cpp)
 tolsy_link_resources(tolsy)
 target_link_libraries(tolsy PRIVATE tolsy_win)

@@ -88,6 +88,12 @@ unsigned char gdt_unicode_to_glyph(char32_t c) {
     return it != kGdtCharacters.end() && it->first == c ? it->second : 0;
 }
 
+char32_t glyph_to_gdt_unicode(unsigned char glyph) {
+    const auto it = std::find_if(kGdtCharacters.begin(), kGdtCharacters.end(),
+                                 [glyph](const auto& entry) { return entry.second == glyph; });
+    return it != kGdtCharacters.end() ? it->first : 0;
+}
+
 std::optional<std::string> display_line_bytes(std::u16string_view text) {
     std::string bytes;
     bytes.reserve(text.size());

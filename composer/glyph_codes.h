@@ -36,6 +36,8 @@ unsigned char label_to_glyph(char16_t label_char);
 // SIGN gives the framed 0xE0, as the diameter box does, and U+2312 ARC the framed profile of a
 // line, 0xFC).
 unsigned char gdt_unicode_to_glyph(char32_t c);
+// The other way: the standard character of a code that the font also carries at one, or 0.
+char32_t glyph_to_gdt_unicode(unsigned char glyph);
 
 // The display line's 8-bit text for what its edit field holds: each character as its
 // Windows-1252 byte, else a GD&T character as its glyph code. None when any character is

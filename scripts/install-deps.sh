@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake make pkg-config git
-  zlib1g-dev libgtest-dev googletest libbenchmark-dev
+  zlib1g-dev libfreetype-dev libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   mingw-w64 g++-mingw-w64-x86-64 libz-mingw-w64-dev
   wine wine64 xvfb x11-utils xdotool xclip imagemagick

@@ -190,14 +190,12 @@ void paint_controls(TTeSkinFile& theme, Canvas& canvas) {
     paint_part(group, "Frame", {15, 68, 200, 198}, VisualState::kNormal, canvas);
     paint_part(group, "Caption", Rect::from_size(23, 62, 40, 13), VisualState::kNormal, canvas,
                "Frame");
-    TSeSkinObject& combo = *table.slot(kSlotComboBox);
-    combo.find_part("Text")->text = "Position";
-    paint_part(combo, "", Rect::from_size(25, 82, 160, 21), VisualState::kNormal, canvas);
-    paint_part(combo, "", Rect::from_size(25, 110, 160, 21), VisualState::kHot, canvas);
-    TSeSkinObject& edit = *table.slot(kSlotEdit);
-    edit.find_part("Button")->visible = false;
-    edit.find_part("Text")->text = "0.05";
-    paint_part(edit, "", Rect::from_size(25, 138, 160, 21), VisualState::kFocused, canvas);
+    ComboBoxLook combo{VisualState::kNormal, false, "Position", PaintFont{}};
+    paint_combo_box(theme, canvas, Rect::from_size(25, 82, 160, 21), combo, g_font);
+    combo.state = VisualState::kHot;
+    paint_combo_box(theme, canvas, Rect::from_size(25, 110, 160, 21), combo, g_font);
+    const EditLook edit{VisualState::kFocused, "0.05", PaintFont{}, {4, 4}, 2, 4};
+    paint_edit(theme, canvas, Rect::from_size(25, 138, 160, 21), edit, g_font);
     TSeSkinObject& check = *table.slot(kSlotCheckBox);
     paint_part(check, "Checked", Rect::from_size(25, 168, 13, 13), VisualState::kNormal, canvas);
     paint_part(check, "Text", Rect::from_size(25, 166, 120, 17), VisualState::kNormal, canvas,

@@ -5,6 +5,12 @@
 // of the readings of the last half second of a two-second watch (so a blinking caret does not
 // keep the picture from settling).
 //
+// Both programs also report their own start-up steps: the benchmark names a file in the
+// environment variable TOLSY_STARTUP_MARKS, the program writes the performance counter at each
+// step there once it has painted, and the benchmark prints the median time of each step from
+// the program's step before it (the first from creating the process), with the complete paint
+// seen on the screen after the program's "painted".
+//
 //   bench_startup.exe [runs]        (20 runs of each by default, after one warm-up run of each)
 #include <windows.h>
 
@@ -87,15 +93,72 @@ std::uint64_t screen_hash(HWND window) {
     return hash;
 }
 
+struct Step {
+    std::string label;
+    double at_ms;            // from creating the process
+    bool on_screen = false;  // seen by the benchmark rather than marked by the program
+};
+
 struct Target {
     const wchar_t* exe;
     const wchar_t* caption;
     std::vector<double> times;
+    // Each step's duration (from the step before it) per run, for the runs that reported the
+    // same steps as the first one that reported any.
+    std::vector<std::string> step_labels;
+    std::vector<std::vector<double>> step_ms;
+
+    void add_steps(const std::vector<Step>& steps) {
+        if (steps.empty()) return;
+        if (step_labels.empty()) {
+            for (const Step& s : steps) step_labels.push_back(s.label);
+            step_ms.resize(steps.size());
+        }
+        if (steps.size() != step_labels.size()) return;
+        for (std::size_t k = 0; k < steps.size(); ++k)
+            if (steps[k].label != step_labels[k]) return;
+        // Each step from the program's step before it.
+        double before = 0.0;
+        for (std::size_t k = 0; k < steps.size(); ++k) {
+            step_ms[k].push_back(steps[k].at_ms - before);
+            if (!steps[k].on_screen) before = steps[k].at_ms;
+        }
+    }
 };
 
+// The steps a program wrote to `file` ("frequency <f>", then "<counter> <label>" lines), in
+// milliseconds from `t0_ms`; empty when there is no such file.
+std::vector<Step> read_steps(const std::wstring& file, double t0_ms) {
+    std::FILE* in = _wfopen(file.c_str(), L"r");
+    if (in == nullptr) return {};
+    std::vector<Step> steps;
+    long long frequency = 0;
+    if (std::fscanf(in, "frequency %lld", &frequency) == 1 && frequency > 0) {
+        long long counter = 0;
+        char label[64];
+        while (std::fscanf(in, " %lld %63[^\r\n]", &counter, label) == 2) {
+            steps.push_back(
+                {label,
+                 static_cast<double>(counter) * 1000.0 / static_cast<double>(frequency) - t0_ms});
+        }
+    }
+    std::fclose(in);
+    return steps;
+}
+
 // One start: milliseconds from creating the process to its window's complete paint; negative
-// when the window never appeared.
-double start_once(const Target& target) {
+// when the window never appeared. The steps the program reported go to `steps`, and the
+// complete paint seen on the screen after them.
+double start_once(const Target& target, std::vector<Step>* steps = nullptr) {
+    std::wstring steps_file;
+    if (steps != nullptr) {
+        steps->clear();
+        wchar_t folder[MAX_PATH];
+        GetTempPathW(MAX_PATH, folder);
+        steps_file = std::wstring(folder) + L"tolsy_startup_marks.txt";
+        DeleteFileW(steps_file.c_str());
+    }
+    SetEnvironmentVariableW(L"TOLSY_STARTUP_MARKS", steps ? steps_file.c_str() : nullptr);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -134,8 +197,19 @@ double start_once(const Target& target) {
     std::vector<std::uint64_t> settled;
     for (const Reading& r : readings)
         if (r.at >= settled_from) settled.push_back(r.hash);
-    for (const Reading& r : readings)
-        if (std::find(settled.begin(), settled.end(), r.hash) != settled.end()) return r.at;
+    for (const Reading& r : readings) {
+        if (std::find(settled.begin(), settled.end(), r.hash) == settled.end()) continue;
+        if (steps != nullptr) {
+            // The paint seen on the screen goes after the program's "painted" mark, if any.
+            *steps = read_steps(steps_file, t0);
+            auto painted = std::find_if(steps->begin(), steps->end(),
+                                        [](const Step& s) { return s.label == "painted"; });
+            if (!steps->empty())
+                steps->insert(painted == steps->end() ? painted : painted + 1,
+                              {"complete on the screen", r.at, true});
+        }
+        return r.at;
+    }
     return -1;
 }
 
@@ -148,15 +222,17 @@ double quantile(std::vector<double> v, double q) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-    Target tolsy{L"tolsy.exe", L"Framewright", {}};
-    Target minimal{L"bench_minimal_window.exe", L"Minimal window", {}};
+    Target tolsy{L"tolsy.exe", L"Framewright", {}, {}, {}};
+    Target minimal{L"bench_minimal_window.exe", L"Minimal window", {}, {}, {}};
     // Warm-up: the prefix, the fonts and the file cache.
     start_once(tolsy);
     start_once(minimal);
     for (int i = 0; i < runs; ++i) {
         for (Target* t : {&tolsy, &minimal}) {
-            const double ms = start_once(*t);
+            std::vector<Step> steps;
+            const double ms = start_once(*t, &steps);
             if (ms >= 0) t->times.push_back(ms);
+            t->add_steps(steps);
         }
     }
     for (const Target* t : {&tolsy, &minimal}) {
@@ -171,5 +247,20 @@ int main(int argc, char** argv) {
     }
     std::printf("ratio of medians: %.2f (goal 1.15)\n",
                 quantile(tolsy.times, 0.5) / quantile(minimal.times, 0.5));
+    for (const Target* t : {&tolsy, &minimal}) {
+        if (t->step_labels.empty()) {
+            std::printf("%ls reported no start-up steps\n", t->exe);
+            continue;
+        }
+        std::printf(
+            "%ls's start-up by its own marks (%zu runs): each step from the one before,"
+            " the first from creating the process\n",
+            t->exe, t->step_ms[0].size());
+        for (std::size_t k = 0; k < t->step_labels.size(); ++k) {
+            std::printf("  %2zu %-28s median %7.2f ms  quartiles %7.2f .. %7.2f\n", k,
+                        t->step_labels[k].c_str(), quantile(t->step_ms[k], 0.5),
+                        quantile(t->step_ms[k], 0.25), quantile(t->step_ms[k], 0.75));
+        }
+    }
     return 0;
 }

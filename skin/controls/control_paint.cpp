@@ -1,6 +1,8 @@
 #include "skin/controls/control_paint.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "skin/model/layout.h"
 #include "skin/paint/paint.h"
@@ -44,6 +46,71 @@ class PartUse {
     SkinBounds bounds_;
     std::string text_;
 };
+
+// Hides some children of an object for one drawing (a flat list's frame sides, the display
+// line's drop button) and shows them again afterwards. Made before the object is laid out, so
+// that the visible children take the room.
+class HiddenChildren {
+  public:
+    template <class Hide>
+    HiddenChildren(TSeSkinObject* parent, Hide&& hide) {
+        if (parent == nullptr) return;
+        for (std::size_t i = 0; i < parent->child_count(); ++i) {
+            TSeSkinObject* child = parent->child(i);
+            if (child->visible && hide(*child)) {
+                child->visible = false;
+                hidden_.push_back(child);
+            }
+        }
+    }
+    ~HiddenChildren() {
+        for (TSeSkinObject* child : hidden_) child->visible = true;
+    }
+    HiddenChildren(const HiddenChildren&) = delete;
+    HiddenChildren& operator=(const HiddenChildren&) = delete;
+
+  private:
+    std::vector<TSeSkinObject*> hidden_;
+};
+
+// Takes a part's own text away for one drawing: the control draws its text itself.
+class BlankText {
+  public:
+    explicit BlankText(TSeSkinObject* part) : part_(part) {
+        if (part_ != nullptr) saved_ = std::exchange(part_->text, {});
+    }
+    ~BlankText() {
+        if (part_ != nullptr) part_->text = std::move(saved_);
+    }
+    BlankText(const BlankText&) = delete;
+    BlankText& operator=(const BlankText&) = delete;
+
+  private:
+    TSeSkinObject* part_;
+    std::string saved_;
+};
+
+// Saves a canvas's clip and narrows it; the old clip comes back at the end of the scope.
+class ClipScope {
+  public:
+    ClipScope(Canvas& canvas, const Rect& inside) : canvas_(canvas), saved_(canvas.clip()) {
+        canvas.set_clip(saved_.intersect(inside));
+    }
+    ~ClipScope() { canvas_.set_clip(saved_); }
+    ClipScope(const ClipScope&) = delete;
+    ClipScope& operator=(const ClipScope&) = delete;
+
+  private:
+    Canvas& canvas_;
+    Rect saved_;
+};
+
+// The colour of a control's text from its "Text" part; grey whatever the part says when the
+// control is disabled.
+std::uint32_t text_ink(const TSeSkinObject* part, VisualState state) {
+    if (state == VisualState::kDisabled) return kGreyTextPixel;
+    return part != nullptr ? color_pixel(part->state_font(state).color) : 0xFF000000u;
+}
 
 // A dotted rectangle, every other pixel set, starting at the top-left corner.
 void dotted_frame(Canvas& canvas, const Rect& r, std::uint32_t pixel) {
@@ -254,6 +321,97 @@ bool paint_tab(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const TabLo
     return true;
 }
 
+bool paint_combo_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const ComboBoxLook& look,
+                     TextRenderer& text) {
+    TSeSkinObject* combo = theme.theme_object(look.theme_object, kSlotComboBox);
+    if (combo == nullptr) return false;
+    TSeSkinObject* frame = combo->find_part("Frame");
+    TSeSkinObject* button = combo->find_part("Button");
+    const bool disabled = look.state == VisualState::kDisabled;
+    // An open list holds the focus.
+    const VisualState state = look.dropped && !disabled ? VisualState::kFocused : look.state;
+    const HiddenChildren sides(look.flat ? frame : nullptr,
+                               [&](const TSeSkinObject& child) { return &child != button; });
+    const BlankText no_text(combo->find_part("Text"));
+    PartUse use(*combo, state, rect);
+    if (button != nullptr && look.dropped && !disabled) set_state(*button, VisualState::kPressed);
+    paint_object(*combo, canvas, text);
+    const TSeSkinObject* label = combo->find_part("Text");
+    const std::uint32_t ink = text_ink(label, look.state);
+    const int right = button != nullptr && button->visible && button->width() > 0
+                          ? std::max(rect.left, button->left())
+                          : rect.right;
+    if (look.show_text && !look.text.empty()) {
+        const int margin = label != nullptr ? label->text_margin_left : 0;
+        text.draw(canvas, look.text, look.font, ink,
+                  {rect.left + margin, rect.top, right, rect.bottom},
+                  {HAlign::kLeft, VAlign::kCenter});
+    }
+    if (look.focus_cue)
+        dotted_frame(canvas, {rect.left + 3, rect.top + 3, right - 1, rect.bottom - 3}, ink);
+    return true;
+}
+
+Rect combo_button_rect(TTeSkinFile& theme, const Rect& rect, bool flat,
+                       std::string_view theme_object) {
+    TSeSkinObject* combo = theme.theme_object(theme_object, kSlotComboBox);
+    TSeSkinObject* button = combo != nullptr ? combo->find_part("Button") : nullptr;
+    if (button == nullptr) return {};
+    const HiddenChildren sides(flat ? combo->find_part("Frame") : nullptr,
+                               [&](const TSeSkinObject& child) { return &child != button; });
+    PartUse use(*combo, VisualState::kNormal, rect);
+    return button->visible ? object_rect(*button) : Rect{};
+}
+
+bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const EditLook& look,
+                TextRenderer& text) {
+    TSeSkinObject* edit = theme.theme_object(look.theme_object, kSlotEdit);
+    if (edit == nullptr) return false;
+    TSeSkinObject* frame = edit->find_part("Frame");
+    // The display line has nothing to drop down.
+    const HiddenChildren no_button(
+        frame, [](const TSeSkinObject& child) { return same_text(child.name(), "Button"); });
+    Rect inside = rect;
+    {
+        const BlankText no_text(edit->find_part("Text"));
+        PartUse use(*edit, look.state, rect);
+        paint_object(*edit, canvas, text);
+        if (frame != nullptr) {
+            const auto side = [&](const char* name) {
+                const TSeSkinObject* part = frame->find_part(name);
+                return part != nullptr && part->visible ? object_rect(*part) : Rect{};
+            };
+            inside = {std::max(inside.left, side("Left").right),
+                      std::max(inside.top, side("Top").bottom),
+                      side("Right").empty() ? inside.right : side("Right").left,
+                      side("Bottom").empty() ? inside.bottom : side("Bottom").top};
+        }
+    }
+    if (look.text.empty()) return true;
+    const ClipScope clip(canvas, inside);
+    const int x = rect.left + look.text_origin.x;
+    const int y = rect.top + look.text_origin.y;
+    const Size whole = text.measure(look.text, look.font);
+    text.draw(canvas, look.text, look.font, text_ink(edit->find_part("Text"), look.state),
+              Rect::from_size(x, y, whole.width, whole.height), {});
+    const int length = static_cast<int>(look.text.size());
+    const int start = std::clamp(look.selection_start, 0, length);
+    const int end = std::clamp(look.selection_end, start, length);
+    if (start == end) return true;
+    const TSeSkinObject* selection = edit->find_part("Selection");
+    const std::uint32_t fill = color_pixel(
+        selection != nullptr && selection->color != clNone ? selection->color : clHighlight);
+    const std::string_view all = look.text;
+    const int from =
+        x + text.measure(all.substr(0, static_cast<std::size_t>(start)), look.font).width;
+    const int to = x + text.measure(all.substr(0, static_cast<std::size_t>(end)), look.font).width;
+    canvas.fill_rect({from, y, to, y + whole.height}, fill);
+    text.draw(canvas,
+              all.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)),
+              look.font, kSelectedTextPixel, {from, y, to, y + whole.height}, {});
+    return true;
+}
+
 Rect page_frame_around(TTeSkinFile& theme, const Rect& page, std::string_view theme_object) {
     const TSeSkinObject* part = theme.theme_part(theme_object, kSlotTabs, "Frame");
     if (part == nullptr) return page;
@@ -273,6 +431,20 @@ Image check_box_picture(TTeSkinFile& theme, Size size, const CheckBoxLook& look,
                         std::uint32_t background) {
     return picture_of(size, background, [&](Canvas& canvas, const Rect& rect) {
         return paint_check_box(theme, canvas, rect, look, text);
+    });
+}
+
+Image combo_box_picture(TTeSkinFile& theme, Size size, const ComboBoxLook& look, TextRenderer& text,
+                        std::uint32_t background) {
+    return picture_of(size, background, [&](Canvas& canvas, const Rect& rect) {
+        return paint_combo_box(theme, canvas, rect, look, text);
+    });
+}
+
+Image edit_picture(TTeSkinFile& theme, Size size, const EditLook& look, TextRenderer& text,
+                   std::uint32_t background) {
+    return picture_of(size, background, [&](Canvas& canvas, const Rect& rect) {
+        return paint_edit(theme, canvas, rect, look, text);
     });
 }
 

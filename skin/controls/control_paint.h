@@ -112,6 +112,44 @@ bool paint_tab(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const TabLo
 Rect page_frame_around(TTeSkinFile& theme, const Rect& page,
                        std::string_view theme_object = kDefaultThemeObject);
 
+// A list (combo box): the "ComboBox" object's "Client" and four-sided "Frame" in the state,
+// its drop "Button" with the "Glyph" (pressed while the list is dropped), and the chosen item
+// in the list's own font (the symbol font) in the colour of the "Text" part. A flat list shows
+// no frame sides. An editable list leaves the item out: its edit field shows the text.
+struct ComboBoxLook {
+    VisualState state = VisualState::kNormal;  // normal, hot, focused or disabled
+    bool dropped = false;
+    std::string text;  // Windows-1252
+    PaintFont font;
+    bool flat = false;
+    bool show_text = true;
+    bool focus_cue = false;
+    std::string_view theme_object = kDefaultThemeObject;
+};
+bool paint_combo_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const ComboBoxLook& look,
+                     TextRenderer& text);
+// Where the drop button of a list painted at `rect` lies; empty when the theme has none.
+Rect combo_button_rect(TTeSkinFile& theme, const Rect& rect, bool flat,
+                       std::string_view theme_object = kDefaultThemeObject);
+
+// The display line (an edit field): the "Edit" object's fill and four-sided "Frame" in the
+// state (no drop button), its text in the field's own font starting at `text_origin` (which a
+// scrolled field puts left of the inside), clipped to the inside of the frame, and the
+// selection on the colour of the "Selection" part.
+struct EditLook {
+    VisualState state = VisualState::kNormal;  // normal, hot, focused or disabled
+    std::string text;                          // Windows-1252
+    PaintFont font;
+    Point text_origin;  // relative to the rectangle's top-left corner
+    int selection_start = 0;
+    int selection_end = 0;  // as long as the start: nothing selected
+    std::string_view theme_object = kDefaultThemeObject;
+};
+bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const EditLook& look,
+                TextRenderer& text);
+// The colour selected text is drawn in over the selection.
+inline constexpr std::uint32_t kSelectedTextPixel = 0xFFFFFFFF;
+
 // Pictures of one control of `size`, over a background of one pixel value; empty when the theme
 // has no object for it.
 Image push_button_picture(TTeSkinFile& theme, Size size, const PushButtonLook& look,
@@ -120,5 +158,9 @@ Image speed_button_picture(TTeSkinFile& theme, Size size, const SpeedButtonLook&
                            TextRenderer& text, std::uint32_t background);
 Image check_box_picture(TTeSkinFile& theme, Size size, const CheckBoxLook& look, TextRenderer& text,
                         std::uint32_t background);
+Image combo_box_picture(TTeSkinFile& theme, Size size, const ComboBoxLook& look, TextRenderer& text,
+                        std::uint32_t background);
+Image edit_picture(TTeSkinFile& theme, Size size, const EditLook& look, TextRenderer& text,
+                   std::uint32_t background);
 
 }  // namespace tolsy

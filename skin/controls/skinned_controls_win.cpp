@@ -4,6 +4,7 @@
 
 #include "picture/text_renderer_win.h"
 #include "skin/controls/skinned_boxes_win.h"
+#include "skin/controls/skinned_fields_win.h"
 #include "skin/controls/skinned_pages_win.h"
 #include "skin/controls/skinned_push_button_win.h"
 #include "skin/paint/paint.h"
@@ -92,6 +93,10 @@ class SkinnedControlFactory : public ControlFactory {
     std::unique_ptr<CheckBox> check_box() override { return std::make_unique<SkinnedCheckBox>(); }
     std::unique_ptr<Container> group_box() override { return std::make_unique<SkinnedGroupBox>(); }
     std::unique_ptr<Container> panel() override { return std::make_unique<SkinnedPanel>(); }
+    std::unique_ptr<ComboBox> combo_box(ComboStyle style) override {
+        return std::make_unique<SkinnedComboBox>(style);
+    }
+    std::unique_ptr<Edit> edit() override { return std::make_unique<SkinnedEdit>(); }
 };
 }  // namespace
 

@@ -2,13 +2,16 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 #include "base/handles_win.h"
 #include "base/windows1252_win.h"
 #include "picture/text_renderer_win.h"
 #include "skin/forms/frame_paint.h"
+#include "skin/forms/window_menu.h"
 #include "skin/model/layout.h"
 #include "skin/model/shape_win.h"
 #include "toolkit/controls/application_win.h"
@@ -35,15 +38,12 @@ const EnumInfo kDragModeNames{"TTeFormDragMode",
 constexpr UINT_PTR kHoverTimer = 0xB0E1;
 constexpr UINT kHoverInterval = 400;
 constexpr int kStripBelowClientTop = 50;
-// Identifiers of the engine's own window menu entries, clear of the command pool's numbers.
-enum EngineEntry : UINT {
-    kEntryRestore = 0xE001,
-    kEntryMinimize,
-    kEntryMaximize,
-    kEntryRollup,
-    kEntryTray,
-    kEntryClose
-};
+// Identifiers of the engine's own window menu entries (the first plus the entry's index),
+// clear of the command pool's numbers; their owner-drawn item data carries a tag beside the
+// index, so other owner-drawn menus of the window are left alone.
+constexpr UINT kEntryFirst = 0xE001;
+constexpr ULONG_PTR kEntryDataTag = 0x7E570000;
+constexpr ULONG_PTR kEntryDataMask = 0xFFFF0000;
 
 // The caption's window text in the frame's 8-bit text, and back.
 std::string narrow(const std::u16string& text) {
@@ -256,6 +256,8 @@ TTeDefaultForm::TTeDefaultForm(Component* owner) : TTeHook(owner) {
 
 TTeDefaultForm::~TTeDefaultForm() {
     theme_manager().unregister_client(this);
+    remove_tray_icon();
+    if (tray_window_) DestroyWindow(tray_window_);
     if (hooked_) {
         HWND window = hooked_window();
         stop_hover_check();
@@ -305,8 +307,10 @@ void TTeDefaultForm::set_window_state(TTeWindowState state) {
             maximize();
             break;
         case TTeWindowState::kwsMinimized:
-        case TTeWindowState::kwsTray:
             minimize();
+            break;
+        case TTeWindowState::kwsTray:
+            minimize_to_tray();
             break;
         case TTeWindowState::kwsRollup:
             rollup();
@@ -315,6 +319,16 @@ void TTeDefaultForm::set_window_state(TTeWindowState state) {
             restore();
             break;
     }
+}
+
+void TTeDefaultForm::clamp_size(int& width, int& height) const {
+    if (constraints.max_width > 0) width = std::min(width, constraints.max_width);
+    if (constraints.max_height > 0) height = std::min(height, constraints.max_height);
+    // A minimised or rolled-up window is smaller than any minimum on purpose.
+    if (window_state_ == TTeWindowState::kwsMinimized || window_state_ == TTeWindowState::kwsRollup)
+        return;
+    width = std::max(width, constraints.min_width);
+    height = std::max(height, constraints.min_height);
 }
 
 void TTeDefaultForm::set_topmost(bool on) {
@@ -326,6 +340,8 @@ void TTeDefaultForm::set_topmost(bool on) {
 void TTeDefaultForm::loaded() {
     TTeHook::loaded();
     Form& f = owner_form(*this);
+    // The frame is laid out for the normal state first.
+    const TTeWindowState wanted_state = std::exchange(window_state_, TTeWindowState::kwsNormal);
     // The form's own style follows the frame's.
     const TTeBorderStyle style = border_style_;
     set_border_style(style);
@@ -367,10 +383,10 @@ void TTeDefaultForm::loaded() {
     apply_frame();
     on_create(*this);
     if (stay_on_top_) set_topmost(true);
-    if (window_state_ != TTeWindowState::kwsNormal) {
-        const TTeWindowState wanted = std::exchange(window_state_, TTeWindowState::kwsNormal);
-        set_window_state(wanted);
-    }
+    // A state read with the description is applied once loading is over and the window is
+    // in place.
+    if (wanted_state != TTeWindowState::kwsNormal)
+        PostMessageW(f.handle(), kApplyStateMessage, static_cast<WPARAM>(wanted_state), 0);
 }
 
 bool TTeDefaultForm::framed() const {
@@ -393,12 +409,21 @@ FrameWindowInfo TTeDefaultForm::window_info() const {
 
 int TTeDefaultForm::zone_at(Point p) const {
     if (!framed()) return kZoneClient;
+    // Without a frame the whole window is client area, and dragging it anywhere moves it. (The
+    // toolkit has no windowless controls and no application-wide cursor, which would keep
+    // their points client.)
+    if (disabled_nc_area) return kZoneCaption;
     const FrameWindowInfo info = window_info();
     const int kind = frame_kind(border_style_);
     const int zone = theme()->frame_hit_test(kind, theme_object(), info, p);
     if (zone != kZoneClient) return zone;
     const Rect client = theme()->client_rect(kind, theme_object(), info.window);
     return fallback_zone(info.window, client, p, dragging.sizeable);
+}
+
+Rect TTeDefaultForm::client_in(const Rect& window) const {
+    if (disabled_nc_area) return window;
+    return theme()->client_rect(frame_kind(border_style_), theme_object(), window);
 }
 
 Image TTeDefaultForm::render_frame() const {
@@ -416,7 +441,7 @@ void TTeDefaultForm::paint_frame() {
     if (!framed() || !IsWindowVisible(window)) return;
     const FrameWindowInfo info = window_info();
     const int kind = frame_kind(border_style_);
-    const Rect client = theme()->client_rect(kind, theme_object(), info.window);
+    const Rect client = client_in(info.window);
     if (client == info.window && !shadow.enabled) return;
     Image fresh;
     Image& picture = frame_buffer(performance, fresh, persistent_);
@@ -468,10 +493,26 @@ void TTeDefaultForm::apply_frame() {
     HWND window = hooked_window();
     Form* f = form();
     if (!window || !f) return;
+    // Equal minimum and maximum sizes would pin the window while it grows or shrinks around
+    // its client area: the minimum drops to 10 and the maximum goes for the duration.
+    const int kept[] = {constraints.min_width, constraints.min_height, constraints.max_width,
+                        constraints.max_height};
+    if (constraints.min_width == constraints.max_width && constraints.max_width > 0) {
+        constraints.min_width = 10;
+        constraints.max_width = 0;
+    }
+    if (constraints.min_height == constraints.max_height && constraints.max_height > 0) {
+        constraints.min_height = 10;
+        constraints.max_height = 0;
+    }
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     if (window_state_ == TTeWindowState::kwsNormal)
         f->set_client_size(f->client_width(), f->client_height());
+    constraints.min_width = kept[0];
+    constraints.min_height = kept[1];
+    constraints.max_width = kept[2];
+    constraints.max_height = kept[3];
     update_region();
     RedrawWindow(window, nullptr, nullptr,
                  RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -545,7 +586,10 @@ void TTeDefaultForm::minimize() {
     if (f->modal() && !minimize_application) return;
     bool go = true;
     on_minimize(*this, go);
-    if (!go) return;
+    if (go) minimize_now();
+}
+
+void TTeDefaultForm::minimize_now() {
     HWND window = hooked_window();
     HWND owner = GetWindow(window, GW_OWNER);
     if (!owner) {
@@ -597,8 +641,124 @@ void TTeDefaultForm::rollup() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+void TTeDefaultForm::minimize_to_tray() {
+    Form* f = form();
+    HWND window = hooked_window();
+    if (!f || !window) return;
+    if (window_state_ == TTeWindowState::kwsTray) {
+        restore();
+        return;
+    }
+    // A hidden modal window would leave its owner disabled with nothing on screen to end it.
+    if (f->modal()) return;
+    bool go = true;
+    on_minimize(*this, go);
+    if (!go) return;
+    on_min_to_tray(*this);
+    if (!add_tray_icon()) {
+        // No notification area to come back from: an ordinary minimise keeps the window
+        // within reach.
+        minimize_now();
+        return;
+    }
+    end_mouse();
+    set_hot(kZoneClient);
+    state_before_tray_ = window_state_;
+    GetWindowRect(window, &tray_bounds_);
+    window_state_ = TTeWindowState::kwsTray;
+    ShowWindow(window, SW_HIDE);
+}
+
+bool TTeDefaultForm::add_tray_icon() {
+    static const wchar_t* const kTrayClass = L"TTeFormTray";
+    static const bool registered = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = &TTeDefaultForm::tray_procedure;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = kTrayClass;
+        return RegisterClassW(&wc) != 0;
+    }();
+    if (!registered) return false;
+    if (!tray_window_) {
+        tray_window_ = CreateWindowExW(0, kTrayClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr);
+        if (!tray_window_) return false;
+        SetWindowLongPtrW(tray_window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    tray_ = NOTIFYICONDATAW{};
+    tray_.cbSize = sizeof tray_;
+    tray_.hWnd = tray_window_;
+    tray_.uID = 1;
+    tray_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    tray_.uCallbackMessage = kTrayCallbackMessage;
+    // The form's icon, else the application's.
+    tray_.hIcon = reinterpret_cast<HICON>(SendMessageW(hooked_window(), WM_GETICON, ICON_SMALL, 0));
+    if (!tray_.hIcon) tray_.hIcon = small_icon();
+    if (!tray_.hIcon) tray_.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    const std::wstring tip = windows1252_to_wide(Application::instance().title());
+    const std::size_t length = std::min<std::size_t>(tip.size(), std::size(tray_.szTip) - 1);
+    std::copy_n(tip.begin(), length, tray_.szTip);
+    tray_shown_ = Shell_NotifyIconW(NIM_ADD, &tray_) != FALSE;
+    return tray_shown_;
+}
+
+void TTeDefaultForm::remove_tray_icon() {
+    if (!tray_shown_) return;
+    Shell_NotifyIconW(NIM_DELETE, &tray_);
+    tray_shown_ = false;
+}
+
+void TTeDefaultForm::tray_callback(UINT mouse_message) {
+    if (window_state_ != TTeWindowState::kwsTray) return;
+    switch (mouse_message) {
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+            restore();
+            break;
+        case WM_RBUTTONUP: {
+            POINT cursor{};
+            GetCursorPos(&cursor);
+            if (tray_menu_link) {
+                SetForegroundWindow(hooked_window());
+                popup_menu(*tray_menu_link, hooked_window(), cursor);
+            } else {
+                open_window_menu({cursor.x, cursor.y}, false);
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+LRESULT CALLBACK TTeDefaultForm::tray_procedure(HWND window, UINT message, WPARAM wparam,
+                                                LPARAM lparam) {
+    if (message == kTrayCallbackMessage) {
+        auto* self = reinterpret_cast<TTeDefaultForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self)
+            Application::instance().guarded(
+                [&] { self->tray_callback(static_cast<UINT>(LOWORD(lparam))); });
+        return 0;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
 void TTeDefaultForm::restore() {
     HWND window = hooked_window();
+    if (window_state_ == TTeWindowState::kwsTray) {
+        // Back in the bounds and the state it had before, drawn before the icon goes (taking
+        // the icon away can keep the platform busy for a while).
+        window_state_ = state_before_tray_;
+        ShowWindow(window, SW_SHOW);
+        const RECT& r = tray_bounds_;
+        SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetForegroundWindow(window);
+        if (stay_on_top_) set_topmost(true);
+        UpdateWindow(window);
+        remove_tray_icon();
+        return;
+    }
     if (IsIconic(window)) {
         ShowWindow(window, SW_RESTORE);
         return;
@@ -630,8 +790,7 @@ void TTeDefaultForm::button_action(int zone) {
             rollup();
             break;
         case kZoneTray:
-            on_min_to_tray(*this);
-            minimize();
+            minimize_to_tray();
             break;
         case kZoneIcon: {
             const FrameWindowInfo info = window_info();
@@ -656,24 +815,26 @@ void TTeDefaultForm::open_window_menu(Point at, bool) {
         popup_menu(*system_menu_link, window, point);
         return;
     }
-    // The engine's own window menu, built afresh each time.
+    // The engine's own window menu, built afresh each time, its entries drawn from the theme's
+    // pop-up menu when it has one.
     HMENU menu = CreatePopupMenu();
-    const bool normal = window_state_ == TTeWindowState::kwsNormal;
-    const bool maxed = window_state_ == TTeWindowState::kwsMaximized;
-    const bool rolled = window_state_ == TTeWindowState::kwsRollup;
-    auto icon = [&](TTeBorderIcon i) { return (border_icons_ & border_icon(i)) != 0; };
-    if (!normal) AppendMenuW(menu, MF_STRING, kEntryRestore, L"&Restore");
-    if (icon(TTeBorderIcon::kbiMinimize) && (normal || maxed || rolled))
-        AppendMenuW(menu, MF_STRING, kEntryMinimize, L"Mi&nimize");
-    if (icon(TTeBorderIcon::kbiMaximize) && (normal || rolled))
-        AppendMenuW(menu, MF_STRING, kEntryMaximize, L"Ma&ximize");
-    if (icon(TTeBorderIcon::kbiRollup) && (normal || maxed))
-        AppendMenuW(menu, MF_STRING, kEntryRollup, L"Ro&llup");
-    if (icon(TTeBorderIcon::kbiTray) && (normal || maxed || rolled))
-        AppendMenuW(menu, MF_STRING, kEntryTray, L"Minimize to &Tray");
-    if (icon(TTeBorderIcon::kbiClose)) {
-        if (GetMenuItemCount(menu) > 0) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, kEntryClose, L"&Close\tAlt+F4");
+    menu_entries_ = engine_window_menu(border_icons_, window_state_);
+    const WindowMenuEntry probe{"-", {}, -1};
+    const bool themed =
+        framed() && window_menu_entry_height(*theme(), probe, caption_renderer()).has_value();
+    for (std::size_t i = 0; i < menu_entries_.size(); ++i) {
+        const WindowMenuEntry& entry = menu_entries_[i];
+        const bool separator = entry.caption == "-";
+        std::wstring text = windows1252_to_wide(entry.caption);
+        if (!entry.shortcut.empty()) text += L"\t" + windows1252_to_wide(entry.shortcut);
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA | (separator ? 0 : MIIM_STRING);
+        item.fType = (separator ? MFT_SEPARATOR : MFT_STRING) | (themed ? MFT_OWNERDRAW : 0);
+        item.wID = separator ? 0 : kEntryFirst + static_cast<UINT>(i);
+        item.dwItemData = kEntryDataTag | i;
+        if (!separator) item.dwTypeData = text.data();
+        InsertMenuItemW(menu, static_cast<UINT>(-1), TRUE, &item);
     }
     if (system_menu_link && window_state_ != TTeWindowState::kwsTray) {
         HMENU linked = create_popup(system_menu_link->items(), false);
@@ -698,31 +859,44 @@ void TTeDefaultForm::open_window_menu(Point at, bool) {
         point.x, point.y, 0, window, nullptr));
     DestroyMenu(menu);
     PostMessageW(window, WM_NULL, 0, 0);
-    switch (chosen) {
-        case 0:
-            break;
-        case kEntryRestore:
-            restore();
-            break;
-        case kEntryMinimize:
-            minimize();
-            break;
-        case kEntryMaximize:
-            maximize();
-            break;
-        case kEntryRollup:
-            rollup();
-            break;
-        case kEntryTray:
-            button_action(kZoneTray);
-            break;
-        case kEntryClose:
-            close_window();
-            break;
-        default:
-            if (system_menu_link) system_menu_link->dispatch_command(chosen);
-            break;
+    const std::vector<WindowMenuEntry> entries = std::move(menu_entries_);
+    menu_entries_.clear();
+    if (chosen == 0) return;
+    // An engine entry is recognised by its caption.
+    const std::size_t index = chosen - kEntryFirst;
+    const auto action = chosen >= kEntryFirst && index < entries.size()
+                            ? window_menu_action(entries[index].caption)
+                            : std::nullopt;
+    if (action) {
+        switch (*action) {
+            case WindowMenuAction::kRestore:
+                restore();
+                break;
+            case WindowMenuAction::kMinimize:
+                minimize();
+                break;
+            case WindowMenuAction::kMaximize:
+                maximize();
+                break;
+            case WindowMenuAction::kRollup:
+                rollup();
+                break;
+            case WindowMenuAction::kTray:
+                minimize_to_tray();
+                break;
+            case WindowMenuAction::kClose:
+                close_window();
+                break;
+        }
+        return;
     }
+    if (system_menu_link) system_menu_link->dispatch_command(chosen);
+}
+
+const WindowMenuEntry* TTeDefaultForm::menu_entry_of(ULONG_PTR data) const {
+    if ((data & kEntryDataMask) != kEntryDataTag) return nullptr;
+    const std::size_t index = data & ~kEntryDataMask;
+    return index < menu_entries_.size() ? &menu_entries_[index] : nullptr;
 }
 
 bool TTeDefaultForm::handle_mouse(HookMessage& m) {
@@ -849,6 +1023,12 @@ bool TTeDefaultForm::handle_mouse(HookMessage& m) {
 }
 
 bool TTeDefaultForm::hook_message(HookMessage& m) {
+    if (m.message == kApplyStateMessage) {
+        if (m.wparam <= static_cast<WPARAM>(TTeWindowState::kwsTray))
+            set_window_state(static_cast<TTeWindowState>(m.wparam));
+        m.result = 0;
+        return true;
+    }
     if (!framed()) return false;
     HWND window = hooked_window();
     // A minimised window is the platform's: its small caption restores on a double click.
@@ -872,6 +1052,40 @@ bool TTeDefaultForm::hook_message(HookMessage& m) {
                 window_point_of_screen({GET_X_LPARAM(m.lparam), GET_Y_LPARAM(m.lparam)});
             m.result = hit_test_code(zone_at(p), dragging.moveable, dragging.sizeable,
                                      window_state_ == TTeWindowState::kwsMaximized);
+            return true;
+        }
+        case WM_WINDOWPOSCHANGING: {
+            auto* pos = reinterpret_cast<WINDOWPOS*>(m.lparam);
+            if (!(pos->flags & SWP_NOSIZE)) clamp_size(pos->cx, pos->cy);
+            return false;
+        }
+        case WM_MEASUREITEM: {
+            auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(m.lparam);
+            const WindowMenuEntry* entry =
+                measure->CtlType == ODT_MENU ? menu_entry_of(measure->itemData) : nullptr;
+            if (!entry) return false;
+            measure->itemWidth = static_cast<UINT>(
+                window_menu_entry_width(*theme(), *entry, caption_renderer()).value_or(0));
+            measure->itemHeight = static_cast<UINT>(
+                window_menu_entry_height(*theme(), *entry, caption_renderer()).value_or(0));
+            m.result = TRUE;
+            return true;
+        }
+        case WM_DRAWITEM: {
+            const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(m.lparam);
+            const WindowMenuEntry* entry =
+                draw->CtlType == ODT_MENU ? menu_entry_of(draw->itemData) : nullptr;
+            if (!entry) return false;
+            const RECT& r = draw->rcItem;
+            if (r.right <= r.left || r.bottom <= r.top) return false;
+            Image picture(r.right - r.left, r.bottom - r.top, 0xFF000000);
+            Canvas canvas(picture);
+            paint_window_menu_entry(*theme(), *entry, (draw->itemState & ODS_SELECTED) != 0, canvas,
+                                    caption_renderer());
+            PictureDc buffer(picture);
+            BitBlt(draw->hDC, r.left, r.top, picture.width(), picture.height(), buffer.get(), 0, 0,
+                   SRCCOPY);
+            m.result = TRUE;
             return true;
         }
         case WM_NCPAINT:
@@ -911,7 +1125,7 @@ bool TTeDefaultForm::hook_message(HookMessage& m) {
             }
             const FrameWindowInfo info = window_info();
             const int kind = frame_kind(border_style_);
-            const Rect client = theme()->client_rect(kind, theme_object(), info.window);
+            const Rect client = client_in(info.window);
             if (client.empty()) return false;
             Image picture(client.width(), client.height(), 0xFF000000);
             Canvas canvas(picture);

@@ -5,13 +5,16 @@
 // the mouse, the window menu, minimising, maximising, rolling up and staying on top. Without a
 // theme, or without a form object for the frame kind, the platform's own frame is left alone.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "picture/image.h"
 #include "skin/forms/frame_rules.h"
 #include "skin/forms/window_hook_win.h"
+#include "skin/forms/window_menu.h"
 #include "skin/themes/theme_manager.h"
 #include "toolkit/components/class_builder.h"
 #include "toolkit/components/menu.h"
@@ -19,6 +22,12 @@
 namespace tolsy {
 
 class Form;
+
+// The notification-area icon's callback message, sent to the frame's own utility window.
+inline constexpr UINT kTrayCallbackMessage = 0x056C;
+// Posted to the window at the end of loading: applies a window state that was read while
+// loading (wparam: the state).
+inline constexpr UINT kApplyStateMessage = 0x056F;
 
 // Settings groups that the frame stores and reads back; those without a word on their
 // behaviour are kept as data only.
@@ -132,12 +141,18 @@ class TTeDefaultForm : public TTeHook, public ThemeClient {
     void minimize();
     void maximize();
     void rollup();
+    // Hides the window and shows its icon in the notification area; a click on the icon
+    // restores it. Where the platform has no notification area, minimises instead.
+    void minimize_to_tray();
     void restore();
     void open_window_menu(Point screen, bool from_icon);
 
     int hot_zone() const { return mouse_.hot_zone; }
     int pressed_zone() const { return mouse_.pressed_zone; }
     bool hover_check_running() const { return hover_timer_; }
+    bool tray_icon_shown() const { return tray_shown_; }
+    // The hidden window that receives kTrayCallbackMessage; null until first needed.
+    HWND tray_window() const { return tray_window_; }
 
   private:
     Form* form() const;
@@ -148,7 +163,19 @@ class TTeDefaultForm : public TTeHook, public ThemeClient {
     void stop_hover_check();
     void update_region();
     void set_topmost(bool on);
+    // The client area of a window rectangle: all of it without a frame.
+    Rect client_in(const Rect& window) const;
+    // Keeps a new window size within Constraints.
+    void clamp_size(int& width, int& height) const;
     void button_action(int zone);
+    // Minimising itself, once OnMinimize agreed.
+    void minimize_now();
+    // The engine's window menu entry that owner-drawn item data names, while the menu is open.
+    const WindowMenuEntry* menu_entry_of(ULONG_PTR data) const;
+    bool add_tray_icon();
+    void remove_tray_icon();
+    void tray_callback(UINT mouse_message);
+    static LRESULT CALLBACK tray_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     Point window_point_of_screen(POINT screen) const;
     // Draws (or, drawn again, removes) the outline of a move on the screen.
     void toggle_outline() const;
@@ -174,6 +201,12 @@ class TTeDefaultForm : public TTeHook, public ThemeClient {
     bool restore_chained_ = false;
     int last_width_ = 0, last_height_ = 0;
     Image persistent_;
+    NOTIFYICONDATAW tray_{};
+    HWND tray_window_ = nullptr;
+    bool tray_shown_ = false;
+    TTeWindowState state_before_tray_ = TTeWindowState::kwsNormal;
+    RECT tray_bounds_{};
+    std::vector<WindowMenuEntry> menu_entries_;
 };
 
 class TTeForm : public TTeDefaultForm {

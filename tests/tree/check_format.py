@@ -8,7 +8,7 @@ import pathlib
 import subprocess
 import sys
 
-FOLDERS = ["base", "picture", "toolkit", "skin", "composer", "about", "app",
+FOLDERS = ["base", "picture", "toolkit", "skin", "composer", "about", "app", "cli",
            "tests", "tools", "bench", "fuzz"]
 SKIP = {"build"}
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "base/startup_marks.h"
 #include "toolkit/components/binary_stream.h"
 #include "toolkit/components/class_builder.h"
 #include "toolkit/components/stream_errors.h"
@@ -89,6 +90,7 @@ class ComponentReader {
     void finish() {
         for (auto& fixup : ctx_.fixups) fixup();
         for (Component* c : ctx_.created) c->set_loading(false);
+        startup_marks::mark("components read");
         for (Component* c : ctx_.created) c->loaded();
     }
 

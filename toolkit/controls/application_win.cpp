@@ -39,9 +39,48 @@ bool Application::process_message(MSG& msg) {
     return handled;
 }
 
+namespace {
+// Keys, buttons and wheels: input that can ask for something. The pointer merely moving (the
+// platform sends a move as soon as a window appears under it) asks for nothing.
+bool is_action(UINT message) {
+    if (message == WM_MOUSEMOVE || message == WM_NCMOUSEMOVE) return false;
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) || message == WM_INPUT;
+}
+// True when no message, input or paint arrives for `quiet_ms`. The wait also lets the platform
+// take in what the display has sent and bring what was painted to the screen.
+bool queue_quiet_for(DWORD quiet_ms) {
+    return MsgWaitForMultipleObjectsEx(0, nullptr, quiet_ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
+           WAIT_TIMEOUT;
+}
+}  // namespace
+
+void Application::run_first_idle_work(bool input_waits) {
+    while (first_idle_done_ < first_idle_work_.size()) {
+        IdleWork& next = first_idle_work_[first_idle_done_];
+        if (!input_waits && !queue_quiet_for(next.quiet_ms)) return;
+        ++first_idle_done_;
+        guarded(next.work);
+    }
+    first_idle_work_.clear();
+    first_idle_done_ = 0;
+}
+
 int Application::run() {
     MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    for (;;) {
+        if (!first_idle_work_.empty()) run_first_idle_work(false);
+        if (!first_idle_work_.empty()) {
+            // Woken before the quiet time ran out: take what woke the wait without blocking.
+            // It may have been only the platform's own traffic, which leaves no message, and
+            // blocking in GetMessage would then put the work off until the next input.
+            if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) continue;
+            if (msg.message == WM_QUIT) break;
+        } else if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+            break;
+        }
+        if (!first_idle_work_.empty() && is_action(msg.message)) run_first_idle_work(true);
         if (process_message(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

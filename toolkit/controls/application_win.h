@@ -8,6 +8,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tolsy {
 
@@ -33,6 +34,13 @@ class Application {
     Notify set_on_minimize(Notify handler);
     Notify set_on_restore(Notify handler);
     const HelpHook& help_hook() const { return help_hook_; }
+    // Work for the message loop to do once, in the order given: each piece when the thread's
+    // queue has stayed empty (nothing to paint, no input waiting) for `quiet_ms` after the piece
+    // before it, or before the first key, button or wheel message if one comes sooner.
+    // Start-up puts there what the first paint does not need and no input can find missing.
+    void at_first_idle(Notify work, DWORD quiet_ms = 0) {
+        first_idle_work_.push_back({quiet_ms, std::move(work)});
+    }
 
     // Runs the message loop until the quit request; returns its exit code.
     int run();
@@ -66,6 +74,9 @@ class Application {
 
   private:
     Application() = default;
+    // Does the pieces of first-idle work whose quiet time has passed; all of them if
+    // `input_waits`.
+    void run_first_idle_work(bool input_waits);
 
     std::string title_;
     HWND main_window_ = nullptr;
@@ -73,6 +84,12 @@ class Application {
     HelpHook help_hook_;
     Notify on_minimize_;
     Notify on_restore_;
+    struct IdleWork {
+        DWORD quiet_ms;
+        Notify work;
+    };
+    std::vector<IdleWork> first_idle_work_;
+    std::size_t first_idle_done_ = 0;
     bool terminated_ = false;
 };
 

@@ -19,6 +19,7 @@ class ComboBox : public NativeControl {
     // Settings read at creation.
     void set_item_height(int height) { item_height_ = height; }
     void set_flat(bool flat) { flat_ = flat; }
+    bool flat() const { return flat_; }
     void set_drop_down_count(int count) { drop_down_count_ = count; }
 
     void create(const Bounds& bounds, HWND parent);

@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "base/handles_win.h"
 #include "base/windows1252_win.h"
 
@@ -14,6 +17,15 @@ SpeedButton& TabSheet::add_speed_button(std::unique_ptr<SpeedButton> button) {
 }
 
 void TabSheet::create_tool_tips(HWND owner) {
+    const bool any_hint = std::any_of(buttons_.begin(), buttons_.end(),
+                                      [](const auto& b) { return !b->hint().empty(); });
+    if (!any_hint || tool_tip_.handle()) return;
+    tool_tip_owner_ = owner;
+    if (GetWindowLongW(handle(), GWL_STYLE) & WS_VISIBLE) make_tool_tips();
+}
+
+void TabSheet::make_tool_tips() {
+    const HWND owner = std::exchange(tool_tip_owner_, nullptr);
     tool_tip_.create(owner);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const SpeedButton& b = *buttons_[i];
@@ -82,6 +94,9 @@ LRESULT TabSheet::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
             if (over) released->click();
             return 0;
         }
+        case WM_SHOWWINDOW:
+            if (wparam && tool_tip_owner_) make_tool_tips();
+            return Container::handle_message(message, wparam, lparam);
         case WM_CAPTURECHANGED:
             if (pressed_) {
                 pressed_->set_down(false);

@@ -17,7 +17,10 @@ class TabSheet : public Container {
     // Adds a windowless button; the sheet paints it and routes the mouse to it.
     SpeedButton& add_speed_button(std::unique_ptr<SpeedButton> button);
     const std::vector<std::unique_ptr<SpeedButton>>& speed_buttons() const { return buttons_; }
-    // Registers the tool-tips of the buttons that have a hint; call once all are added.
+    // Registers the tool-tips of the buttons that have a hint; call once all are added. The
+    // tool-tip window is made when the sheet is first shown (no one can point at a hidden
+    // sheet's buttons), and never for a sheet without hints: each one is a window of its own,
+    // which costs start-up time.
     void create_tool_tips(HWND owner);
     const ToolTip& tool_tip() const { return tool_tip_; }
 
@@ -26,6 +29,7 @@ class TabSheet : public Container {
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   private:
+    void make_tool_tips();
     SpeedButton* button_at(POINT p) const;
     void set_hot(SpeedButton* button);
     void invalidate(const SpeedButton* button);
@@ -34,6 +38,7 @@ class TabSheet : public Container {
     SpeedButton* hot_ = nullptr;
     SpeedButton* pressed_ = nullptr;
     ToolTip tool_tip_;
+    HWND tool_tip_owner_ = nullptr;  // set while the tool-tips wait for the sheet to show
 };
 
 class TabStrip : public NativeControl {

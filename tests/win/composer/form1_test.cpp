@@ -91,6 +91,8 @@ TEST_F(MainWindowControls, PalettesCarryEveryButtonWithItsToolTip) {
     int total = 0;
     int with_tips = 0;
     for (TabSheet* sheet : {c().TeTabSheet2, c().TeTabSheet3}) {
+        // A sheet's tool-tips come with its first showing.
+        c().TePageControl1->set_active_page_index(sheet == c().TeTabSheet2 ? 1 : 2);
         const auto& buttons = sheet->speed_buttons();
         total += static_cast<int>(buttons.size());
         for (std::size_t i = 0; i < buttons.size(); ++i) {

@@ -323,3 +323,101 @@ TEST_F(BoxPaint, PanelsFillTheirRectangleFromThePanelPart) {
 
 }  // namespace
 }  // namespace tolsy
+
+namespace tolsy {
+namespace {
+
+class FieldPaint : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { theme = test::load_built_theme().release(); }
+    static void TearDownTestSuite() {
+        delete theme;
+        theme = nullptr;
+    }
+    static const TSeButtonObject& part(int slot, const char* name) {
+        return dynamic_cast<TSeButtonObject&>(*theme->theme_part("default", slot, name));
+    }
+    // What a pixel of the link shows over `beneath`.
+    static std::uint32_t shown(const TteBitmapLink& link, int x, int y, std::uint32_t beneath) {
+        const std::uint32_t pixel = link_pixel(*theme, link, x, y);
+        return is_key_pixel(pixel) ? beneath : pixel;
+    }
+    static TTeSkinFile* theme;
+    test::FakeTextRenderer text;
+};
+TTeSkinFile* FieldPaint::theme = nullptr;
+
+TEST_F(FieldPaint, ListsShowTheFrameAndDropButtonOfTheirStateAndTheChosenItem) {
+    const TSeButtonObject& side = part(kSlotComboBox, "Left");
+    const TSeButtonObject& drop = part(kSlotComboBox, "Button");
+    const std::uint32_t field =
+        color_pixel(theme->theme_part("default", kSlotComboBox, "Client")->color);
+    const int margin = theme->theme_part("default", kSlotComboBox, "Text")->text_margin_left;
+    const struct {
+        V state;
+        bool dropped, flat, editable;
+        V frame, button;
+    } cases[] = {{V::kNormal, false, false, false, V::kNormal, V::kNormal},
+                 {V::kHot, false, false, false, V::kHot, V::kHot},
+                 {V::kFocused, true, false, false, V::kFocused, V::kPressed},
+                 {V::kDisabled, false, false, true, V::kDisabled, V::kDisabled},
+                 {V::kHot, false, true, false, V::kHot, V::kHot}};
+    for (const auto& c : cases) {
+        text.calls.clear();
+        const ComboBoxLook look{c.state, c.dropped,  "\xC0", PaintFont{"Tolsy", 12},
+                                c.flat,  !c.editable};
+        const Image picture = combo_box_picture(*theme, {77, 22}, look, text, kPaper);
+        ASSERT_FALSE(picture.empty());
+        const std::uint32_t left_edge =
+            c.flat ? field : shown(link_of(side, c.frame), 0, 0, kPaper);
+        EXPECT_EQ(picture.at(0, 2), left_edge) << static_cast<int>(c.state) << " flat " << c.flat;
+        const Rect button = combo_button_rect(*theme, {0, 0, 77, 22}, c.flat);
+        EXPECT_EQ(button.right, c.flat ? 77 : 75);
+        EXPECT_EQ(picture.at(button.left + 1, button.top + 1),
+                  shown(link_of(drop, c.button), 1, 1, field))
+            << static_cast<int>(c.state);
+        ASSERT_EQ(text.calls.size(), c.editable ? 0u : 1u);
+        if (c.editable) continue;
+        EXPECT_EQ(text.calls[0].font.face, "Tolsy");
+        EXPECT_EQ(text.calls[0].rect, (Rect{margin, 0, button.left, 22}));
+        EXPECT_EQ(text.calls[0].colour == kGreyTextPixel, c.state == V::kDisabled);
+    }
+}
+
+TEST_F(FieldPaint, TheDisplayLineShowsItsTextAndItsSelectionInTheThemeColour) {
+    const TSeButtonObject& side = part(kSlotEdit, "Left");
+    const std::uint32_t fill = color_pixel(theme->theme_object("default", kSlotEdit)->color);
+    const std::uint32_t marked =
+        color_pixel(theme->theme_part("default", kSlotEdit, "Selection")->color);
+    constexpr int kW = test::FakeTextRenderer::kCharWidth;
+    const struct {
+        V state;
+        int start, end;
+        const char* selected;  // none: nothing selected
+    } cases[] = {{V::kNormal, 0, 0, nullptr},
+                 {V::kFocused, 1, 3, "BC"},
+                 {V::kFocused, 2, 9, "CD"},
+                 {V::kHot, 3, 1, nullptr},
+                 {V::kDisabled, 0, 4, "ABCD"}};
+    for (const auto& c : cases) {
+        text.calls.clear();
+        const EditLook look{c.state, "ABCD", PaintFont{"Tolsy", 14}, {5, 4}, c.start, c.end};
+        const Image picture = edit_picture(*theme, {120, 30}, look, text, kPaper);
+        ASSERT_FALSE(picture.empty());
+        EXPECT_EQ(picture.at(0, 2), shown(link_of(side, c.state), 0, 0, kPaper));
+        EXPECT_EQ(picture.at(110, 15), fill) << "no drop button";
+        ASSERT_EQ(text.calls.size(), c.selected ? 2u : 1u) << c.start << "-" << c.end;
+        EXPECT_EQ(text.calls[0].text, "ABCD");
+        EXPECT_EQ(text.calls[0].rect.left, 5);
+        EXPECT_EQ(text.calls[0].rect.top, 4);
+        if (c.selected == nullptr) continue;
+        EXPECT_EQ(text.calls[1].text, c.selected);
+        EXPECT_EQ(text.calls[1].colour, kSelectedTextPixel);
+        EXPECT_EQ(text.calls[1].rect.left, 5 + c.start * kW);
+        EXPECT_EQ(picture.at(5 + c.start * kW, 10), marked);
+        EXPECT_EQ(picture.at(5 + c.start * kW - 1, 10), fill);
+    }
+}
+
+}  // namespace
+}  // namespace tolsy

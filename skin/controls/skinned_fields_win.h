@@ -1,0 +1,51 @@
+#pragma once
+// The lists and the display line painted from the theme: lists from "ComboBox" (frame, client,
+// drop button with its glyph, the chosen item in the list's own font), the display line from
+// "Edit" (frame, its text, the selection in the theme's colour). Both stay the platform's
+// combo box and edit for keys, focus, the drop-down list and the caret; the platform's own
+// painting still runs, into a scratch surface, so that the control keeps its bookkeeping, and
+// the theme's picture is what reaches the screen, in one copy.
+#include "skin/controls/skinned_controls_win.h"
+#include "toolkit/controls/combo_box_win.h"
+#include "toolkit/controls/edit_win.h"
+
+namespace tolsy {
+
+class SkinnedComboBox : public ComboBox {
+  public:
+    explicit SkinnedComboBox(ComboStyle style);
+
+  protected:
+    LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+    bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+
+  private:
+    // The whole control as the theme paints it; empty when the theme cannot.
+    Image compose(TTeSkinFile& theme);
+    bool paint();
+    void fit_edit_field(TTeSkinFile& theme);
+
+    bool hot_ = false;
+    ThemeWatch watch_;
+    UniqueBrush field_brush_;
+    COLORREF field_colour_ = CLR_INVALID;
+};
+
+class SkinnedEdit : public Edit {
+  public:
+    SkinnedEdit();
+
+  protected:
+    LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+  private:
+    // The whole window, border included; empty when the theme cannot paint it.
+    Image compose(TTeSkinFile& theme, POINT& client_at);
+    bool paint_border();
+    bool paint_client();
+
+    bool hot_ = false;
+    ThemeWatch watch_;
+};
+
+}  // namespace tolsy
