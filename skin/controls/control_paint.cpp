@@ -344,7 +344,7 @@ bool paint_combo_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
     if (look.show_text && !look.text.empty()) {
         const int margin = label != nullptr ? label->text_margin_left : 0;
         text.draw(canvas, look.text, look.font, ink,
-                  {rect.left + margin, rect.top, right, rect.bottom},
+                  {sat_add(rect.left, margin), rect.top, right, rect.bottom},
                   {HAlign::kLeft, VAlign::kCenter});
     }
     if (look.focus_cue)
