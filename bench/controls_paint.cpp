@@ -1,8 +1,11 @@
 // The main window's client area painted off-screen through the skinned controls' portable path,
-// one picture per page (page background and frame, palette buttons, group boxes and check box,
-// panel, push buttons), against memcpy of as many pixels; and one palette button's hot repaint.
+// one picture per page (the window's background around its page control and panel, page frame
+// and tab row, palette buttons, group boxes, lists and check box, panel and display line, push
+// buttons), against memcpy of as many pixels; and one palette
+// button's hot repaint.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -95,18 +98,82 @@ void paint_children(const Control& parent, Canvas& canvas, int dx, int dy, TextR
             const CheckBoxLook look{VisualState::kNormal, false, text_of(child->caption),
                                     font_of(*child), 5};
             paint_check_box(theme(), canvas, r, look, text);
+        } else if (const auto* list = dynamic_cast<TeComboBox*>(child)) {
+            const bool pick_only = list->style == ComboStyleKind::kDropDownList;
+            const ComboBoxLook look{VisualState::kNormal, false,        pick_only ? "\xC0" : "",
+                                    font_of(*child),      !list->ctl3d, pick_only};
+            paint_combo_box(theme(), canvas, r, look, text);
+        } else if (dynamic_cast<TeEdit*>(child)) {
+            const EditLook look{
+                VisualState::kNormal, "\xEB\xC0\xEC\xBA\xED", font_of(*child), {4, 4}};
+            paint_edit(theme(), canvas, r, look, text);
+        }
+    }
+}
+
+// Fills what the rectangles leave of the area, band by band between their edges: the window
+// paints its own background only where no child window paints all of its own.
+void fill_outside(Canvas& canvas, const Rect& area, const std::vector<Rect>& covered,
+                  std::uint32_t pixel) {
+    std::vector<int> edges{area.top, area.bottom};
+    for (const Rect& r : covered) edges.insert(edges.end(), {r.top, r.bottom});
+    std::sort(edges.begin(), edges.end());
+    for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
+        const int top = std::max(edges[i], area.top);
+        const int bottom = std::min(edges[i + 1], area.bottom);
+        if (bottom <= top) continue;
+        std::vector<Rect> across;
+        for (const Rect& r : covered)
+            if (r.top <= top && r.bottom >= bottom) across.push_back(r);
+        std::sort(across.begin(), across.end(),
+                  [](const Rect& a, const Rect& b) { return a.left < b.left; });
+        int x = area.left;
+        for (const Rect& r : across) {
+            if (r.left > x) canvas.fill_rect({x, top, r.left, bottom}, pixel);
+            x = std::max(x, r.right);
+        }
+        if (x < area.right) canvas.fill_rect({x, top, area.right, bottom}, pixel);
+    }
+}
+
+// The tab row as the page control paints it: the tabs side by side over the page frame's top,
+// the selected one larger and last.
+void paint_tab_row(int selected, Canvas& canvas, TextRenderer& text) {
+    const auto& pages = form().control<TePageControl>("TePageControl1").pages();
+    std::vector<Rect> tabs;
+    int x = kPage.left;
+    for (const Control* page : pages) {
+        const int width = text.measure(text_of(page->caption), PaintFont{}).width + 12;
+        tabs.push_back({x, 2, x + width, kPage.top - 2});
+        x += width;
+    }
+    for (int pass = 0; pass < 2; ++pass) {
+        for (std::size_t i = 0; i < tabs.size(); ++i) {
+            const bool is_selected = static_cast<int>(i) == selected;
+            if (is_selected != (pass == 1)) continue;
+            const Rect& r = tabs[i];
+            const TabLook look{is_selected ? VisualState::kFocused : VisualState::kNormal,
+                               text_of(pages[i]->caption)};
+            paint_tab(theme(), canvas,
+                      is_selected ? Rect{r.left - 2, r.top - 2, r.right + 2, r.bottom + 1} : r,
+                      look, text);
         }
     }
 }
 
 void paint_client(int page_index, Image& picture, TextRenderer& text) {
     Canvas canvas(picture);
-    canvas.fill_rect({0, 0, kClientWidth, kClientHeight}, 0xFFD8E9EC);
     const auto& pages = form().control<TePageControl>("TePageControl1").pages();
-    paint_page_frame(theme(), canvas, page_frame_around(theme(), kPage), text);
+    const auto& panel = form().control<TePanel>("TePanel1");
+    const Rect frame = page_frame_around(theme(), kPage);
+    fill_outside(canvas, {0, 0, kClientWidth, kClientHeight}, {frame, bounds_in(panel, 0, 0)},
+                 0xFFD8E9EC);
+    paint_page_frame(theme(), canvas, frame, text);
+    paint_tab_row(page_index, canvas, text);
     paint_children(*pages.at(static_cast<std::size_t>(page_index)), canvas, kPage.left, kPage.top,
                    text);
-    paint_panel(theme(), canvas, bounds_in(form().control<TePanel>("TePanel1"), 0, 0));
+    paint_panel(theme(), canvas, bounds_in(panel, 0, 0));
+    paint_children(panel, canvas, panel.left, panel.top, text);
     for (const char* name : {"ClearAllButton", "TeEffectButton1", "TeButton1"}) {
         const Control& button = form().control<Control>(name);
         const PushButtonLook look{VisualState::kNormal, text_of(button.caption), nullptr, false};

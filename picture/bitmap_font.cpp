@@ -1,6 +1,8 @@
 #include "picture/bitmap_font.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace tolsy {
@@ -140,11 +142,23 @@ void BitmapFontRenderer::draw(Canvas& canvas, std::string_view text, const Paint
                               std::uint32_t colour, const Rect& rect, TextPlacement placement) {
     const int s = scale(font);
     const Point at = place_text(measure(text, font), rect, placement);
-    auto dot = [&](int x, int y) {
-        for (int dy = 0; dy < s; ++dy) {
-            for (int dx = 0; dx < s; ++dx) {
-                if (rect.contains(x + dx, y + dy)) canvas.plot(x + dx, y + dy, colour);
-            }
+    // The pixels that may be set, in the image: the rectangle within the clip, found once.
+    const Rect visible = canvas.to_device(rect).intersect(canvas.device_clip());
+    if (visible.empty()) return;
+    Image& image = canvas.image();
+    const Point origin = canvas.origin();
+    // One dot of the glyph grid: an s x s square, cut to what may be set. Positions are summed
+    // in 64 bits, where no placement of ours can overflow.
+    const std::int64_t ox = origin.x;
+    const std::int64_t oy = origin.y;
+    auto dot = [&](std::int64_t x, std::int64_t y) {
+        const auto left = static_cast<int>(std::max<std::int64_t>(x + ox, visible.left));
+        const auto right = static_cast<int>(std::min<std::int64_t>(x + ox + s, visible.right));
+        const auto from = static_cast<int>(std::max<std::int64_t>(y + oy, visible.top));
+        const auto to = static_cast<int>(std::min<std::int64_t>(y + oy + s, visible.bottom));
+        for (int py = from; py < to; ++py) {
+            std::uint32_t* row = image.row(py);
+            for (int px = left; px < right; ++px) row[px] = colour;
         }
     };
     const int top = at.y + s;  // one blank row above the glyphs
@@ -154,8 +168,9 @@ void BitmapFontRenderer::draw(Canvas& canvas, std::string_view text, const Paint
         for (int row = 0; row < kGlyphRows; ++row) {
             // Italic leans the upper rows to the right by a pixel.
             const int lean = (font.italic && row < 3) ? s : 0;
-            for (int col = 0; col < kGlyphColumns; ++col) {
-                if ((rows[row] >> (kGlyphColumns - 1 - col) & 1) == 0) continue;
+            // Only the set bits: each is one dot, all of one colour, so their order is free.
+            for (unsigned bits = rows[row]; bits != 0; bits &= bits - 1) {
+                const int col = kGlyphColumns - 1 - std::countr_zero(bits);
                 dot(x + col * s + lean, top + row * s);
                 if (font.bold) dot(x + (col + 1) * s + lean, top + row * s);
             }

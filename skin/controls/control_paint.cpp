@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "skin/controls/piece_cache.h"
 #include "skin/model/layout.h"
 #include "skin/paint/paint.h"
 #include "skin/paint/push_button.h"
@@ -161,7 +162,13 @@ PaintFont paint_font(const ThemeFont& font) {
 
 bool paint_push_face(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
                      const PushButtonLook& look) {
-    return theme.draw_button(kButtonKindPushFace, canvas, look.theme_object, rect, look.state);
+    const TSeSkinObject* button = theme.theme_object(look.theme_object, kSlotButton);
+    if (button == nullptr) return false;
+    piece_cache().draw(
+        theme, button, static_cast<int>(look.state), canvas, rect, [&](Canvas& on, const Rect& at) {
+            theme.draw_button(kButtonKindPushFace, on, look.theme_object, at, look.state);
+        });
+    return true;
 }
 
 void paint_push_content(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
@@ -215,10 +222,11 @@ bool paint_speed_button(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
     TSeSkinObject* face =
         theme.theme_part(look.theme_object, kSlotSpeedButton, look.flat ? "FlatFace" : "Face");
     if (face == nullptr) return false;
-    {
-        PartUse use(*face, look.state, rect);
-        paint_object(*face, canvas, text);
-    }
+    piece_cache().draw(theme, face, static_cast<int>(look.state), canvas, rect,
+                       [&](Canvas& on, const Rect& at) {
+                           PartUse use(*face, look.state, at);
+                           paint_object(*face, on, text);
+                       });
     if (look.label.empty()) return true;
     const TSeSkinObject* label = theme.theme_part(look.theme_object, kSlotSpeedButton, "Text");
     std::uint32_t ink = label != nullptr ? color_pixel(label->font.color) : 0xFF000000u;
@@ -233,8 +241,10 @@ bool paint_page_frame(TTeSkinFile& theme, Canvas& canvas, const Rect& frame, Tex
                       std::string_view theme_object) {
     TSeSkinObject* part = theme.theme_part(theme_object, kSlotTabs, "Frame");
     if (part == nullptr) return false;
-    PartUse use(*part, VisualState::kNormal, frame);
-    paint_object(*part, canvas, text);
+    piece_cache().draw(theme, part, 0, canvas, frame, [&](Canvas& on, const Rect& at) {
+        PartUse use(*part, VisualState::kNormal, at);
+        paint_object(*part, on, text);
+    });
     return true;
 }
 
@@ -247,11 +257,12 @@ bool paint_group_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
     const PaintFont font = paint_font(label->font);
     const Size measured = text.measure(caption.empty() ? std::string("X") : caption, font);
     const int line = measured.height / 2;
-    {
-        PartUse use(*frame, VisualState::kNormal,
-                    {rect.left, rect.top + line, rect.right, rect.bottom});
-        paint_object(*frame, canvas, text);
-    }
+    piece_cache().draw(theme, frame, 0, canvas,
+                       {rect.left, rect.top + line, rect.right, rect.bottom},
+                       [&](Canvas& on, const Rect& at) {
+                           PartUse use(*frame, VisualState::kNormal, at);
+                           paint_object(*frame, on, text);
+                       });
     if (caption.empty()) return true;
     // The label's margins are stored numbers: any int.
     const int width = sat_add(sat_add(measured.width, label->text_margin_left),
@@ -268,8 +279,10 @@ bool paint_panel(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
                  std::string_view theme_object) {
     TSeSkinObject* panel = theme.theme_part(theme_object, kSlotContainer, "Panel");
     if (panel == nullptr) return false;
-    PartUse use(*panel, VisualState::kNormal, rect);
-    paint_object(*panel, canvas, layout_text_renderer());
+    piece_cache().draw(theme, panel, 0, canvas, rect, [&](Canvas& on, const Rect& at) {
+        PartUse use(*panel, VisualState::kNormal, at);
+        paint_object(*panel, on, layout_text_renderer());
+    });
     return true;
 }
 
@@ -305,10 +318,11 @@ bool paint_tab(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const TabLo
     TSeSkinObject* tab = theme.theme_part(look.theme_object, kSlotTabs, "Tab");
     TSeSkinObject* label = theme.theme_part(look.theme_object, kSlotTabs, "Text");
     if (tab == nullptr || label == nullptr) return false;
-    {
-        PartUse use(*tab, look.state, rect);
-        paint_object(*tab, canvas, text);
-    }
+    piece_cache().draw(theme, tab, static_cast<int>(look.state), canvas, rect,
+                       [&](Canvas& on, const Rect& at) {
+                           PartUse use(*tab, look.state, at);
+                           paint_object(*tab, on, text);
+                       });
     {
         PartUse use(*label, look.state, rect, look.caption);
         paint_object(*label, canvas, text);
@@ -328,19 +342,22 @@ bool paint_combo_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
     TSeSkinObject* frame = combo->find_part("Frame");
     TSeSkinObject* button = combo->find_part("Button");
     const bool disabled = look.state == VisualState::kDisabled;
+    const bool pressed = look.dropped && !disabled;
     // An open list holds the focus.
-    const VisualState state = look.dropped && !disabled ? VisualState::kFocused : look.state;
-    const HiddenChildren sides(look.flat ? frame : nullptr,
-                               [&](const TSeSkinObject& child) { return &child != button; });
-    const BlankText no_text(combo->find_part("Text"));
-    PartUse use(*combo, state, rect);
-    if (button != nullptr && look.dropped && !disabled) set_state(*button, VisualState::kPressed);
-    paint_object(*combo, canvas, text);
+    const VisualState state = pressed ? VisualState::kFocused : look.state;
+    const int variant = static_cast<int>(state) | (pressed ? 0x100 : 0) | (look.flat ? 0x200 : 0);
+    piece_cache().draw(theme, combo, variant, canvas, rect, [&](Canvas& on, const Rect& at) {
+        const HiddenChildren sides(look.flat ? frame : nullptr,
+                                   [&](const TSeSkinObject& child) { return &child != button; });
+        const BlankText no_text(combo->find_part("Text"));
+        PartUse use(*combo, state, at);
+        if (button != nullptr && pressed) set_state(*button, VisualState::kPressed);
+        paint_object(*combo, on, text);
+    });
     const TSeSkinObject* label = combo->find_part("Text");
     const std::uint32_t ink = text_ink(label, look.state);
-    const int right = button != nullptr && button->visible && button->width() > 0
-                          ? std::max(rect.left, button->left())
-                          : rect.right;
+    const Rect drop = combo_button_rect(theme, rect, look.flat, look.theme_object);
+    const int right = drop.empty() ? rect.right : std::max(rect.left, drop.left);
     if (look.show_text && !look.text.empty()) {
         const int margin = label != nullptr ? label->text_margin_left : 0;
         text.draw(canvas, look.text, look.font, ink,
@@ -357,10 +374,33 @@ Rect combo_button_rect(TTeSkinFile& theme, const Rect& rect, bool flat,
     TSeSkinObject* combo = theme.theme_object(theme_object, kSlotComboBox);
     TSeSkinObject* button = combo != nullptr ? combo->find_part("Button") : nullptr;
     if (button == nullptr) return {};
-    const HiddenChildren sides(flat ? combo->find_part("Frame") : nullptr,
-                               [&](const TSeSkinObject& child) { return &child != button; });
-    PartUse use(*combo, VisualState::kNormal, rect);
-    return button->visible ? object_rect(*button) : Rect{};
+    // Where layout puts the button depends on the list's size alone: each size is laid out
+    // once per look of the theme, and the place found is moved to the rectangle.
+    struct Known {
+        std::uint64_t look;
+        const TSeSkinObject* combo;
+        bool flat;
+        Size size;
+        Rect button;  // relative to the list's top-left corner
+    };
+    static std::vector<Known> known;
+    const std::uint64_t look = theme.look_generation();
+    const Size size{rect.width(), rect.height()};
+    const auto found = std::find_if(known.begin(), known.end(), [&](const Known& k) {
+        return k.look == look && k.combo == combo && k.flat == flat && k.size == size;
+    });
+    if (found != known.end()) return found->button.offset(rect.left, rect.top);
+    Rect placed;
+    {
+        const HiddenChildren sides(flat ? combo->find_part("Frame") : nullptr,
+                                   [&](const TSeSkinObject& child) { return &child != button; });
+        PartUse use(*combo, VisualState::kNormal, Rect::from_size(0, 0, size.width, size.height));
+        placed = button->visible ? object_rect(*button) : Rect{};
+    }
+    std::erase_if(known, [&](const Known& k) { return k.look != look; });
+    if (known.size() >= 64) known.clear();  // our windows have four sizes of list
+    known.push_back({look, combo, flat, size, placed});
+    return placed.offset(rect.left, rect.top);
 }
 
 bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const EditLook& look,
@@ -368,25 +408,25 @@ bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const Edit
     TSeSkinObject* edit = theme.theme_object(look.theme_object, kSlotEdit);
     if (edit == nullptr) return false;
     TSeSkinObject* frame = edit->find_part("Frame");
-    // The display line has nothing to drop down.
-    const HiddenChildren no_button(
-        frame, [](const TSeSkinObject& child) { return same_text(child.name(), "Button"); });
-    Rect inside = rect;
-    {
-        const BlankText no_text(edit->find_part("Text"));
-        PartUse use(*edit, look.state, rect);
-        paint_object(*edit, canvas, text);
-        if (frame != nullptr) {
-            const auto side = [&](const char* name) {
-                const TSeSkinObject* part = frame->find_part(name);
-                return part != nullptr && part->visible ? object_rect(*part) : Rect{};
-            };
-            inside = {std::max(inside.left, side("Left").right),
-                      std::max(inside.top, side("Top").bottom),
-                      side("Right").empty() ? inside.right : side("Right").left,
-                      side("Bottom").empty() ? inside.bottom : side("Bottom").top};
-        }
-    }
+    piece_cache().draw(theme, edit, static_cast<int>(look.state), canvas, rect,
+                       [&](Canvas& on, const Rect& at) {
+                           // The display line has nothing to drop down.
+                           const HiddenChildren no_button(frame, [](const TSeSkinObject& child) {
+                               return same_text(child.name(), "Button");
+                           });
+                           const BlankText no_text(edit->find_part("Text"));
+                           PartUse use(*edit, look.state, at);
+                           paint_object(*edit, on, text);
+                       });
+    // The frame's sides keep their own thickness wherever the frame is laid out.
+    const auto side = [&](const char* name, bool across) {
+        const TSeSkinObject* part = frame != nullptr ? frame->find_part(name) : nullptr;
+        return part == nullptr || !part->visible ? 0 : across ? part->width() : part->height();
+    };
+    // The sides' sizes are stored numbers: the sums saturate.
+    const Rect inside{sat_add(rect.left, side("Left", true)), sat_add(rect.top, side("Top", false)),
+                      sat_sub(rect.right, side("Right", true)),
+                      sat_sub(rect.bottom, side("Bottom", false))};
     if (look.text.empty()) return true;
     const ClipScope clip(canvas, inside);
     const int x = rect.left + look.text_origin.x;
@@ -410,6 +450,27 @@ bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const Edit
               all.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)),
               look.font, kSelectedTextPixel, {from, y, to, y + whole.height}, {});
     return true;
+}
+
+bool paint_hint(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const std::string& text,
+                TextRenderer& renderer, std::string_view theme_object) {
+    TSeSkinObject* hint = theme.theme_object(theme_object, kSlotHint);
+    if (hint == nullptr) return false;
+    piece_cache().draw(theme, hint, 0, canvas, rect, [&](Canvas& on, const Rect& at) {
+        const BlankText no_text(hint);
+        PartUse use(*hint, VisualState::kNormal, at);
+        paint_object(*hint, on, renderer);
+    });
+    if (text.empty()) return true;
+    // The object's own text drawing: its font, colour, alignment, inside its margins.
+    PartUse use(*hint, VisualState::kNormal, rect, text);
+    draw_object_text(*hint, canvas, renderer);
+    return true;
+}
+
+PaintFont hint_font(TTeSkinFile& theme, std::string_view theme_object) {
+    const TSeSkinObject* hint = theme.theme_object(theme_object, kSlotHint);
+    return hint != nullptr ? paint_font(hint->font) : PaintFont{};
 }
 
 Rect page_frame_around(TTeSkinFile& theme, const Rect& page, std::string_view theme_object) {

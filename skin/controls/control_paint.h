@@ -150,6 +150,13 @@ bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const Edit
 // The colour selected text is drawn in over the selection.
 inline constexpr std::uint32_t kSelectedTextPixel = 0xFFFFFFFF;
 
+// A tool-tip: the "Hint" object (its fill and four-sided "Frame") over the whole rectangle and
+// its text in the object's own font and colour, placed by its text alignment and margins.
+bool paint_hint(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const std::string& text,
+                TextRenderer& renderer, std::string_view theme_object = kDefaultThemeObject);
+// The font the tool-tip's text is drawn in; the theme's default when it has no "Hint".
+PaintFont hint_font(TTeSkinFile& theme, std::string_view theme_object = kDefaultThemeObject);
+
 // Pictures of one control of `size`, over a background of one pixel value; empty when the theme
 // has no object for it.
 Image push_button_picture(TTeSkinFile& theme, Size size, const PushButtonLook& look,

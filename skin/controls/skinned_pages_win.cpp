@@ -5,6 +5,7 @@
 
 #include "base/windows1252_win.h"
 #include "skin/controls/control_paint.h"
+#include "skin/controls/skinned_hint_win.h"
 
 namespace tolsy {
 
@@ -58,7 +59,11 @@ bool SkinnedTabSheet::paint_background(Canvas& canvas) {
 LRESULT SkinnedTabSheet::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == kPaintBackgroundMessage)
         return paint_background(*reinterpret_cast<Canvas*>(wparam)) ? 1 : 0;
-    return TabSheet::handle_message(message, wparam, lparam);
+    const LRESULT result = TabSheet::handle_message(message, wparam, lparam);
+    // The tool-tips come with the sheet's first showing; the pointer reaches the sheet before
+    // any of them shows.
+    if (message == WM_SHOWWINDOW || message == WM_MOUSEMOVE) skin_tool_tip(tool_tip().handle());
+    return result;
 }
 
 SkinnedTabStrip::SkinnedTabStrip()

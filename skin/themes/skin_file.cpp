@@ -51,6 +51,8 @@ void TTeSkinFile::save_to_stream(ByteWriter& stream) const {
 }
 
 void TTeSkinFile::rebuild_look() {
+    static std::uint64_t looks_built = 0;
+    look_generation_ = ++looks_built;
     set_default_skin_filter(uncompressed_filter());
     working_.assign(loaded_);
     const int hue = delta_hue();

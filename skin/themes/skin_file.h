@@ -1,6 +1,7 @@
 #pragma once
 // TTeSkinFile: the theme kind drawn from skin data. It keeps the skin as loaded and a working
 // copy rebuilt from it whenever the look changes, so hue and brightness never accumulate.
+#include <cstdint>
 #include <memory>
 
 #include "skin/stored/skin_source.h"
@@ -37,6 +38,9 @@ class TTeSkinFile : public TteTheme {
     // A part of the object found as above: the first object of that name in its subtree.
     TSeSkinObject* theme_part(std::string_view name, int default_slot, std::string_view part) const;
     const StandardObjectTable& standard_objects() const { return standard_; }
+    // Changes with every rebuild of the look and is never the same for two looks in a run: what
+    // was painted from one look may be kept until this changes.
+    std::uint64_t look_generation() const { return look_generation_; }
 
     bool draw_button(int kind, Canvas& canvas, std::string_view object, const Rect& rect,
                      VisualState state) override;
@@ -75,6 +79,7 @@ class TTeSkinFile : public TteTheme {
 
     TSeSkinSource loaded_;
     TSeSkinSource working_;
+    std::uint64_t look_generation_ = 0;
     TteThemeColors colors_;
     TteThemeSysColors sys_colors_;
     TteThemeFonts fonts_;

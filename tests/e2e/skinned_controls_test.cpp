@@ -407,5 +407,49 @@ TEST_F(SkinnedControls, CheckBoxGroupBoxesPanelAndTabRowArePaintedFromTheTheme) 
                   "the tab row");
 }
 
+// The program's tool-tip window on show, or none.
+HWND shown_tool_tip(DWORD pid) {
+    struct Search {
+        DWORD pid;
+        HWND found;
+    } search{pid, nullptr};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner != s->pid || !IsWindowVisible(w) || class_name(w) != TOOLTIPS_CLASSW)
+                return TRUE;
+            s->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(SkinnedControls, APaletteButtonsToolTipIsPaintedFromTheThemesHint) {
+    constexpr int kButtonWithHint = 46;  // "Left Box"
+    form().show_page(1);
+    mouse_move(POINT{0, 0});
+    settle(200);
+    mouse_move(form().palette_button_centre(kButtonWithHint));
+    HWND tip = nullptr;
+    const bool found =
+        wait_until([&] { return (tip = shown_tool_tip(program.pid())) != nullptr; }, 5000);
+    ASSERT_TRUE(found) << "no tool-tip under the pointer";
+    settle(300);
+    const RECT r = window_on_screen(tip);
+    const std::wstring shown = window_text(tip);
+    ASSERT_FALSE(shown.empty());
+    tolsy::Image expected(r.right - r.left, r.bottom - r.top, ProgramTheme::background());
+    tolsy::Canvas canvas(expected);
+    ASSERT_TRUE(
+        tolsy::paint_hint(painting().theme(), canvas, {0, 0, expected.width(), expected.height()},
+                          text_of(std::u16string(shown.begin(), shown.end())), painting().text()));
+    expect_pixels(r, expected, {}, "the tool-tip");
+    EXPECT_FALSE(save_screenshot("palette_tool_tip").empty());
+    mouse_move(POINT{0, 0});
+}
+
 }  // namespace
 }  // namespace e2e

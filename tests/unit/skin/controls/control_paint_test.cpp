@@ -432,3 +432,28 @@ TEST_F(FieldPaint, TheDisplayLineShowsItsTextAndItsSelectionInTheThemeColour) {
 
 }  // namespace
 }  // namespace tolsy
+
+namespace tolsy {
+namespace {
+
+TEST(HintPaint, ToolTipsShowTheHintObjectAndItsTextInItsFont) {
+    const auto theme = test::load_built_theme();
+    ASSERT_NE(theme, nullptr);
+    test::FakeTextRenderer text;
+    const TSeSkinObject& hint = *theme->theme_object("default", kSlotHint);
+    Image picture(90, 20, kPaper);
+    Canvas canvas(picture);
+    ASSERT_TRUE(paint_hint(*theme, canvas, {0, 0, 90, 20}, "Position", text));
+    const std::uint32_t edge = color_pixel(theme->theme_part("default", kSlotHint, "Top")->color);
+    EXPECT_EQ(picture.at(40, 0), edge);
+    EXPECT_EQ(picture.at(40, 10), color_pixel(hint.color));
+    ASSERT_EQ(text.calls.size(), 1u);
+    EXPECT_EQ(text.calls[0].text, "Position");
+    EXPECT_EQ(text.calls[0].font, hint_font(*theme));
+    EXPECT_EQ(text.calls[0].rect.left, hint.text_margin_left);
+    EXPECT_EQ(text.calls[0].colour, color_pixel(hint.font.color));
+    EXPECT_FALSE(paint_hint(*theme, canvas, {0, 0, 90, 20}, "x", text, "NoSuchObject"));
+}
+
+}  // namespace
+}  // namespace tolsy

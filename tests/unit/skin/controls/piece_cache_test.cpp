@@ -1,0 +1,97 @@
+// Theme pieces copied from the cache are exactly what painting them gives, over any background;
+// a piece that blends is painted each time; a new look of the theme paints afresh.
+#include "skin/controls/piece_cache.h"
+
+#include <gtest/gtest.h>
+
+#include "picture/fake_text_renderer.h"
+#include "skin/controls/control_paint.h"
+#include "skin/model/layout.h"
+#include "skin/paint/paint.h"
+#include "skin/skin_fixture.h"
+#include "skin/themes/standard_objects.h"
+
+namespace tolsy {
+namespace {
+
+// A background no piece could match by chance: every pixel different.
+Image patterned(int width, int height) {
+    Image picture(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.at(x, y) = 0xFF000000u | static_cast<std::uint32_t>(x * 2654435761u + y * 97u);
+    return picture;
+}
+
+TEST(PieceCache, CopiesEqualPaintingAndBlendingPiecesArePaintedEachTime) {
+    const auto theme = test::load_built_theme();
+    ASSERT_NE(theme, nullptr);
+    test::FakeTextRenderer text;
+    const auto paint_part = [&](const char* part, int slot) {
+        return [&, part, slot](Canvas& canvas, const Rect& rect) {
+            TSeSkinObject* object = theme->theme_part("default", slot, part);
+            const SkinBounds saved = object->bounds();
+            place_object(*object, rect);
+            paint_object(*object, canvas, text);
+            object->set_bounds(saved);
+        };
+    };
+    const struct {
+        const char* what;
+        PieceCache::Paint paint;
+        bool kept;  // drawn from a copy the second time
+    } cases[] = {
+        {"opaque page frame", paint_part("Frame", kSlotTabs), true},
+        {"see-through group frame", paint_part("Frame", kSlotGroupBox), true},
+        {"flat face at rest", paint_part("FlatFace", kSlotSpeedButton), false},
+        {"half-transparent fill",
+         [](Canvas& canvas, const Rect& rect) {
+             canvas.draw_image(Image(2, 2, 0x80FF0000u), {0, 0, 2, 2}, rect, DrawMode::kBlend);
+         },
+         false},
+    };
+    const Rect rect{3, 4, 3 + 61, 4 + 37};
+    for (const auto& c : cases) {
+        PieceCache cache;
+        Image expected = patterned(70, 45);
+        Canvas direct(expected);
+        c.paint(direct, rect);
+        for (int round = 0; round < 2; ++round) {
+            Image seen = patterned(70, 45);
+            Canvas canvas(seen);
+            cache.draw(*theme, &c, 0, canvas, rect, c.paint);
+            int differ = 0;
+            for (int y = 0; y < 45; ++y)
+                for (int x = 0; x < 70; ++x) differ += seen.at(x, y) != expected.at(x, y);
+            EXPECT_EQ(differ, 0) << c.what << " round " << round;
+        }
+        EXPECT_EQ(cache.pictures_made(), 1) << c.what;
+        EXPECT_EQ(cache.copies_drawn(), c.kept ? 2 : 0) << c.what;
+    }
+}
+
+TEST(PieceCache, ANewLookOfTheThemeIsPaintedAfresh) {
+    const auto theme = test::load_built_theme();
+    ASSERT_NE(theme, nullptr);
+    PieceCache cache;
+    int painted = 0;
+    const PieceCache::Paint paint = [&](Canvas& canvas, const Rect& rect) {
+        ++painted;
+        canvas.fill_rect(rect, color_pixel(theme->theme_object("default", kSlotEdit)->color));
+    };
+    Image picture(20, 10);
+    Canvas canvas(picture);
+    const Rect rect{0, 0, 20, 10};
+    cache.draw(*theme, &paint, 0, canvas, rect, paint);
+    cache.draw(*theme, &paint, 0, canvas, rect, paint);
+    cache.draw(*theme, &paint, 1, canvas, rect, paint);  // another variant
+    EXPECT_EQ(cache.pictures_made(), 2);
+    theme->set_deltas(60, 0);
+    cache.draw(*theme, &paint, 0, canvas, rect, paint);
+    EXPECT_EQ(cache.pictures_made(), 3);
+    EXPECT_EQ(picture.at(5, 5), color_pixel(theme->theme_object("default", kSlotEdit)->color));
+    EXPECT_EQ(painted, 3 * 2);  // each picture is painted twice, over two backgrounds
+}
+
+}  // namespace
+}  // namespace tolsy
