@@ -49,6 +49,8 @@ bench: win
 	@for b in $(HOST)/bin/bench_*; do echo "== $$b"; $$b; done
 	@echo "== start-up under Wine: $(WIN)/bin/bench_startup.exe"
 	@tests/e2e/with-wine.sh wine $(WIN)/bin/bench_startup.exe
+	@echo "== the About window's CPU use under Wine: $(WIN)/bin/bench_about_cpu.exe"
+	@tests/e2e/with-wine.sh wine $(WIN)/bin/bench_about_cpu.exe
 
 # The long soak: 200 rounds of a user's work through real input, the program's objects,
 # memory, windows and threads checked to stay flat (the short form runs in `make test`).

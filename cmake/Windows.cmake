@@ -59,6 +59,12 @@ add_executable(bench_startup ${CMAKE_SOURCE_DIR}/bench/startup/startup_win.cpp)
 target_link_libraries(bench_startup PRIVATE ${TOLSY_WIN32_LIBS})
 tolsy_warnings(bench_startup)
 add_dependencies(bench_startup tolsy bench_minimal_window)
+# The About window's CPU use while it animates, read from a second program (bench/startup/).
+add_executable(bench_about_cpu ${CMAKE_SOURCE_DIR}/bench/startup/about_cpu_win.cpp)
+target_link_libraries(bench_about_cpu PRIVATE ${TOLSY_WIN32_LIBS})
+target_include_directories(bench_about_cpu PRIVATE ${CMAKE_SOURCE_DIR})
+tolsy_warnings(bench_about_cpu)
+add_dependencies(bench_about_cpu tolsy bench_minimal_window)
 
 if(NOT TOLSY_WIN_TESTS)
   return()

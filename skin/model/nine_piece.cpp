@@ -120,15 +120,31 @@ LinkTransparency compute_link_transparency(const TransparentPixelCounts& counts,
 TransparentPixelCounts::TransparentPixelCounts(const Image& image)
     : width_(std::max(0, image.width())),
       height_(std::max(0, image.height())),
-      sums_((static_cast<std::size_t>(width_) + 1) * (static_cast<std::size_t>(height_) + 1)) {
+      line_of_(static_cast<std::size_t>(height_) + 1) {
     const auto width = static_cast<std::size_t>(width_);
     const std::size_t stride = width + 1;
-    for (int y = 0; y < height_; ++y) {
-        const std::uint32_t* row = image.row(y);
-        const std::uint32_t* above = &sums_[static_cast<std::size_t>(y) * stride];
-        std::uint32_t* here = &sums_[static_cast<std::size_t>(y + 1) * stride];
-        // Most rows of a theme's images are opaque throughout: their sums are the row above's.
-        std::size_t x = first_needing_transparency(row, width);
+    // First each row's first pixel needing transparency, which also counts the lines to keep:
+    // the line of zeros above the first row, and one below each row that is not all opaque.
+    std::vector<std::size_t> first(static_cast<std::size_t>(height_));
+    std::size_t lines = 1;
+    for (std::size_t y = 0; y < first.size(); ++y) {
+        first[y] = first_needing_transparency(image.row(static_cast<int>(y)), width);
+        if (first[y] < width) ++lines;
+    }
+    sums_.resize(lines * stride);
+    std::fill_n(sums_.begin(), stride, 0u);
+    std::size_t next_line = stride;
+    for (std::size_t y = 0; y < first.size(); ++y) {
+        std::size_t x = first[y];
+        if (x == width) {
+            line_of_[y + 1] = line_of_[y];
+            continue;
+        }
+        const std::uint32_t* row = image.row(static_cast<int>(y));
+        const std::uint32_t* above = &sums_[line_of_[y]];
+        std::uint32_t* here = &sums_[next_line];
+        line_of_[y + 1] = next_line;
+        next_line += stride;
         std::memcpy(here, above, (x + 1) * sizeof(std::uint32_t));
         std::uint32_t in_row = 0;
         for (; x < width; ++x) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/uninitialized_allocator.h"
 #include "picture/canvas.h"
 #include "picture/geometry.h"
 #include "picture/image.h"
@@ -43,7 +44,9 @@ struct LinkTransparency {
 
 // How many pixels of any rectangle of one image are key-colour or not fully opaque, in
 // constant time per rectangle: built once per image (a summed-area table) and shared by every
-// link into it, so settling many links costs no more than one pass over the image.
+// link into it, so settling many links costs no more than one pass over the image. Most rows of
+// a theme's images are opaque throughout, and such a row's line of sums is the one above it: the
+// table keeps each distinct line once, and each row names its line.
 class TransparentPixelCounts {
   public:
     explicit TransparentPixelCounts(const Image& image);
@@ -52,14 +55,16 @@ class TransparentPixelCounts {
 
   private:
     std::uint32_t sum(int x, int y) const {
-        return sums_[static_cast<std::size_t>(y) * (static_cast<std::size_t>(width_) + 1) +
-                     static_cast<std::size_t>(x)];
+        return sums_[line_of_[static_cast<std::size_t>(y)] + static_cast<std::size_t>(x)];
     }
 
     int width_ = 0;
     int height_ = 0;
-    // Counts wrap at 2^32; differences stay exact below 2^32 pixels per image.
-    std::vector<std::uint32_t> sums_;
+    // Where the sums above row y (y = 0 .. height) start in sums_.
+    std::vector<std::size_t> line_of_;
+    // Lines of width + 1 sums; counts wrap at 2^32, differences stay exact below 2^32 pixels per
+    // image. Every element is written before it is read.
+    std::vector<std::uint32_t, UninitializedAllocator<std::uint32_t>> sums_;
 };
 
 LinkTransparency compute_link_transparency(const TransparentPixelCounts& counts, const Rect& link,
