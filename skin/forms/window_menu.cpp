@@ -102,9 +102,12 @@ std::optional<int> window_menu_entry_width(TteTheme& theme, const WindowMenuEntr
     const auto parts = menu_parts(theme);
     if (!parts) return std::nullopt;
     const PaintFont font = paint_font(parts->item->font);
-    int width = parts->item->text_margin_left + text.measure(shown(entry.caption), font).width + 8;
-    if (!entry.shortcut.empty()) width += kShortcutGap + text.measure(entry.shortcut, font).width;
-    return width;
+    // The item's text margin is a stored number: any int.
+    int width = sat_add(
+        sat_add(parts->item->text_margin_left, text.measure(shown(entry.caption), font).width), 8);
+    if (!entry.shortcut.empty())
+        width = sat_add(width, sat_add(kShortcutGap, text.measure(entry.shortcut, font).width));
+    return std::max(width, 0);
 }
 
 bool paint_window_menu_entry(TteTheme& theme, const WindowMenuEntry& entry, bool hot,
@@ -115,9 +118,10 @@ bool paint_window_menu_entry(TteTheme& theme, const WindowMenuEntry& entry, bool
     // The menu's frame picture lies behind every entry, its borders outside the entry.
     if (parts->frame) {
         TSeSkinObject& frame = *parts->frame;
-        frame.set_bounds({-frame.margin_left, -frame.margin_top,
-                          area.width() + frame.margin_left + frame.margin_right,
-                          area.height() + frame.margin_top + frame.margin_bottom});
+        // Its margins are stored numbers: any int.
+        frame.set_bounds({sat_sub(0, frame.margin_left), sat_sub(0, frame.margin_top),
+                          sat_add(area.width(), sat_add(frame.margin_left, frame.margin_right)),
+                          sat_add(area.height(), sat_add(frame.margin_top, frame.margin_bottom))});
         set_state(frame, VisualState::kNormal);
         paint_object(frame, canvas, text, area);
     }

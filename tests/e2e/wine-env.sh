@@ -78,7 +78,8 @@ wine_env_keepalive() { # a small GUI process keeps the session (and the clipboar
 # ctest waits for that output to close until the test times out.
 wine_env_wait_desktop() {
   local i pid
-  for i in $(seq 1 150); do
+  # Up to a minute: on a loaded machine the first desktop can take well over 15 s.
+  for i in $(seq 1 600); do
     for pid in $(pgrep -f 'explorer.exe /desktop' 2>/dev/null); do
       if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
         return 0
@@ -86,7 +87,7 @@ wine_env_wait_desktop() {
     done
     sleep 0.1
   done
-  wine_env_log "the Wine desktop did not start within 15 s"
+  wine_env_log "the Wine desktop did not start within 60 s"
 }
 
 wine_env_start() { # $1 = prefix folder

@@ -266,7 +266,7 @@ TEST_F(BoxPaint, GroupBoxesDrawTheirFrameBelowTheCaptionAndStayOpenInside) {
 }
 
 // Label margins and the caption gap are stored numbers: of any size the frame and the box
-// are drawn where they always are, and the sums stay defined.
+// are drawn where they always are, a list is still drawn, and the sums stay defined.
 TEST_F(BoxPaint, StoredMarginsAndGapsOfAnySize) {
     constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
     TSeSkinObject* label = theme->theme_part("default", kSlotGroupBox, "Caption");
@@ -276,6 +276,9 @@ TEST_F(BoxPaint, StoredMarginsAndGapsOfAnySize) {
     const auto& box =
         dynamic_cast<TSeButtonObject&>(*theme->theme_part("default", kSlotCheckBox, "Unchecked"));
     const int kept_left = label->text_margin_left, kept_right = label->text_margin_right;
+    TSeSkinObject* combo_label = theme->theme_object("default", kSlotComboBox)->find_part("Text");
+    ASSERT_NE(combo_label, nullptr);
+    const int kept_combo = combo_label->text_margin_left;
     for (const auto& [a, b] : {std::pair{kMax, kMax}, {kMin, kMin}, {kMax, kMin}, {kMin, kMax}}) {
         label->text_margin_left = a;
         label->text_margin_right = b;
@@ -288,7 +291,15 @@ TEST_F(BoxPaint, StoredMarginsAndGapsOfAnySize) {
         const Image checked = check_box_picture(*theme, {29, 20}, look, text, kPaper);
         ASSERT_FALSE(checked.empty());
         EXPECT_EQ(checked.at(6, 9), link_pixel(*theme, link_of(box, V::kNormal), 6, 6)) << a;
+
+        Image list(64, 21, kPaper);
+        Canvas list_canvas(list);
+        combo_label->text_margin_left = a;
+        EXPECT_TRUE(paint_combo_box(*theme, list_canvas, {2, 0, 62, 21},
+                                    ComboBoxLook{V::kNormal, false, "\xC0", PaintFont{"Tolsy", 12}},
+                                    text));
     }
+    combo_label->text_margin_left = kept_combo;
     label->text_margin_left = kept_left;
     label->text_margin_right = kept_right;
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "picture/fake_text_renderer.h"
 #include "skin/skin_fixture.h"
 #include "skin/themes/skin_file.h"
@@ -75,6 +77,29 @@ TEST(WindowMenu, EntriesAreDrawnFromThePopupMenuObject) {
     EXPECT_FALSE(paint_window_menu_entry(*base, close, false, canvas, text));
     EXPECT_FALSE(window_menu_entry_height(*base, close, text));
     EXPECT_EQ(untouched, Image(width, height, 0xFF010203));
+}
+
+// The pop-up menu's margins are stored numbers: of any size an entry's width is neither
+// negative nor overflowing, and the entry is still drawn.
+TEST(WindowMenu, StoredMarginsOfAnySize) {
+    constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+    auto theme = test::load_built_theme();
+    ASSERT_NE(theme, nullptr);
+    TSeSkinObject* item = theme->theme_part("default", kSlotPopupMenu, "Item");
+    TSeSkinObject* frame = theme->theme_part("default", kSlotPopupMenu, "Frame");
+    ASSERT_NE(item, nullptr);
+    ASSERT_NE(frame, nullptr);
+    test::FakeTextRenderer text;
+    const WindowMenuEntry close{"&Close", "Alt+F4", 0};
+    for (const auto& [margin, width] : {std::pair{kMax, kMax}, {kMin, 0}}) {
+        item->text_margin_left = margin;
+        frame->margin_left = frame->margin_right = frame->margin_top = frame->margin_bottom =
+            margin;
+        EXPECT_EQ(window_menu_entry_width(*theme, close, text), width) << margin;
+        Image picture(40, 20, 0);
+        Canvas canvas(picture);
+        EXPECT_TRUE(paint_window_menu_entry(*theme, close, true, canvas, text)) << margin;
+    }
 }
 
 }  // namespace
