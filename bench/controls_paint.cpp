@@ -16,6 +16,7 @@
 
 #include "app/form1_description.h"
 #include "base/windows1252.h"
+#include "bench/built_theme.h"
 #include "picture/bitmap_font.h"
 #include "skin/controls/control_paint.h"
 #include "skin/themes/skin_file.h"
@@ -29,25 +30,6 @@ constexpr int kClientHeight = 241;
 // The page control's pages inside its frame and below its tab row, in client coordinates.
 constexpr Rect kPage{7, 23, 384, 151};
 
-std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("missing " + path + ": build the host configuration");
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-TTeSkinFile& theme() {
-    static SkinFileKind kind;
-    static std::unique_ptr<TTeSkinFile> loaded = [] {
-        const std::string bytes =
-            read_file(std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.mskn");
-        auto t = std::make_unique<TTeSkinFile>(kind);
-        ByteReader reader(as_bytes(bytes));
-        if (!t->load_from_stream(reader)) throw std::runtime_error("no theme");
-        return t;
-    }();
-    return *loaded;
-}
-
 void drop_events(ObjectNode& node) {
     std::erase_if(node.properties, [](const Property& p) { return p.name.starts_with("On"); });
     for (ObjectNode& child : node.children) drop_events(child);
@@ -55,8 +37,7 @@ void drop_events(ObjectNode& node) {
 
 const Form1Description& form() {
     static std::unique_ptr<Form1Description> read = [] {
-        const std::string bytes =
-            read_file(std::string(TOLSY_BINARY_DIR) + "/generated/forms/TFORM1.bin");
+        const std::string bytes = built_file("/generated/forms/TFORM1.bin");
         auto f = std::make_unique<Form1Description>();
         read_description(*f, as_bytes(bytes), {}, [](ObjectNode& d) {
             keep_form1_controls(d);
@@ -90,23 +71,23 @@ void paint_children(const Control& parent, Canvas& canvas, int dx, int dy, TextR
         if (dynamic_cast<TeSpeedButton*>(child)) {
             const SpeedButtonLook look{VisualState::kNormal, text_of(child->caption),
                                        font_of(*child), true};
-            paint_speed_button(theme(), canvas, r, look, text);
+            paint_speed_button(built_theme(), canvas, r, look, text);
         } else if (dynamic_cast<TeGroupBox*>(child)) {
-            paint_group_box(theme(), canvas, r, text_of(child->caption), text);
+            paint_group_box(built_theme(), canvas, r, text_of(child->caption), text);
             paint_children(*child, canvas, r.left, r.top, text);
         } else if (dynamic_cast<TeCheckBox*>(child)) {
             const CheckBoxLook look{VisualState::kNormal, false, text_of(child->caption),
                                     font_of(*child), 5};
-            paint_check_box(theme(), canvas, r, look, text);
+            paint_check_box(built_theme(), canvas, r, look, text);
         } else if (const auto* list = dynamic_cast<TeComboBox*>(child)) {
             const bool pick_only = list->style == ComboStyleKind::kDropDownList;
             const ComboBoxLook look{VisualState::kNormal, false,        pick_only ? "\xC0" : "",
                                     font_of(*child),      !list->ctl3d, pick_only};
-            paint_combo_box(theme(), canvas, r, look, text);
+            paint_combo_box(built_theme(), canvas, r, look, text);
         } else if (dynamic_cast<TeEdit*>(child)) {
             const EditLook look{
                 VisualState::kNormal, "\xEB\xC0\xEC\xBA\xED", font_of(*child), {4, 4}};
-            paint_edit(theme(), canvas, r, look, text);
+            paint_edit(built_theme(), canvas, r, look, text);
         }
     }
 }
@@ -154,7 +135,7 @@ void paint_tab_row(int selected, Canvas& canvas, TextRenderer& text) {
             const Rect& r = tabs[i];
             const TabLook look{is_selected ? VisualState::kFocused : VisualState::kNormal,
                                text_of(pages[i]->caption)};
-            paint_tab(theme(), canvas,
+            paint_tab(built_theme(), canvas,
                       is_selected ? Rect{r.left - 2, r.top - 2, r.right + 2, r.bottom + 1} : r,
                       look, text);
         }
@@ -165,19 +146,19 @@ void paint_client(int page_index, Image& picture, TextRenderer& text) {
     Canvas canvas(picture);
     const auto& pages = form().control<TePageControl>("TePageControl1").pages();
     const auto& panel = form().control<TePanel>("TePanel1");
-    const Rect frame = page_frame_around(theme(), kPage);
+    const Rect frame = page_frame_around(built_theme(), kPage);
     fill_outside(canvas, {0, 0, kClientWidth, kClientHeight}, {frame, bounds_in(panel, 0, 0)},
                  0xFFD8E9EC);
-    paint_page_frame(theme(), canvas, frame, text);
+    paint_page_frame(built_theme(), canvas, frame, text);
     paint_tab_row(page_index, canvas, text);
     paint_children(*pages.at(static_cast<std::size_t>(page_index)), canvas, kPage.left, kPage.top,
                    text);
-    paint_panel(theme(), canvas, bounds_in(panel, 0, 0));
+    paint_panel(built_theme(), canvas, bounds_in(panel, 0, 0));
     paint_children(panel, canvas, panel.left, panel.top, text);
     for (const char* name : {"ClearAllButton", "TeEffectButton1", "TeButton1"}) {
         const Control& button = form().control<Control>(name);
         const PushButtonLook look{VisualState::kNormal, text_of(button.caption), nullptr, false};
-        paint_push_button(theme(), canvas, bounds_in(button, 0, 0), look, text);
+        paint_push_button(built_theme(), canvas, bounds_in(button, 0, 0), look, text);
     }
 }
 
@@ -215,9 +196,10 @@ void BM_PaletteButtonHotRepaint(benchmark::State& state) {
     for (auto _ : state) {
         Canvas canvas(picture);
         canvas.set_origin({-r.left, -r.top});
-        paint_page_frame(theme(), canvas,
-                         page_frame_around(theme(), {0, 0, kPage.width(), kPage.height()}), text);
-        paint_speed_button(theme(), canvas, r, look, text);
+        paint_page_frame(built_theme(), canvas,
+                         page_frame_around(built_theme(), {0, 0, kPage.width(), kPage.height()}),
+                         text);
+        paint_speed_button(built_theme(), canvas, r, look, text);
         benchmark::DoNotOptimize(picture.data());
     }
 }

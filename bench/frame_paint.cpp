@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/built_theme.h"
 #include "picture/bitmap_font.h"
 #include "skin/forms/frame_paint.h"
 #include "skin/model/layout.h"
@@ -22,22 +23,6 @@ using namespace tolsy;
 // The main window: a 389 x 241 client area inside the theme's dialog frame.
 constexpr int kWindowWidth = 399;
 constexpr int kWindowHeight = 275;
-
-TTeSkinFile& theme() {
-    static SkinFileKind kind;
-    static std::unique_ptr<TTeSkinFile> loaded = [] {
-        std::ifstream in(std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.mskn",
-                         std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in),
-                                std::istreambuf_iterator<char>()};
-        auto t = std::make_unique<TTeSkinFile>(kind);
-        ByteReader reader(as_bytes(bytes));
-        if (!t->load_from_stream(reader))
-            throw std::runtime_error("the built-in theme has not been built");
-        return t;
-    }();
-    return *loaded;
-}
 
 void BM_PaintFrame(benchmark::State& state) {
     static BitmapFontRenderer text;
@@ -52,7 +37,7 @@ void BM_PaintFrame(benchmark::State& state) {
     for (auto _ : state) {
         Image fresh;
         Image& picture = frame_buffer(mode, fresh, persistent);
-        paint_frame_picture(theme(), kFrameDialog, "default", info, {}, picture);
+        paint_frame_picture(built_theme(), kFrameDialog, "default", info, {}, picture);
         benchmark::DoNotOptimize(picture.data());
     }
     state.SetItemsProcessed(state.iterations() * kWindowWidth * kWindowHeight);

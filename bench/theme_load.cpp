@@ -13,21 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/built_theme.h"
 #include "bench/cpu_clock.h"
 #include "skin/themes/skin_file.h"
 
 namespace {
-
-const std::string& stored_theme() {
-    static const std::string bytes = [] {
-        std::ifstream in(std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.mskn",
-                         std::ios::binary);
-        std::string b{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        if (b.size() < 16) throw std::runtime_error("the built-in theme has not been built");
-        return b;
-    }();
-    return bytes;
-}
 
 // The zlib stream starts after the five-byte signature and the four-byte marker.
 constexpr std::size_t kZlibOffset = 9;

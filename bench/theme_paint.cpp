@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/built_theme.h"
 #include "picture/bitmap_font.h"
 #include "skin/model/layout.h"
 #include "skin/paint/paint.h"
@@ -24,24 +25,8 @@ using namespace tolsy;
 constexpr int kWindowWidth = 399;
 constexpr int kWindowHeight = 275;
 
-TTeSkinFile& theme() {
-    static SkinFileKind kind;
-    static std::unique_ptr<TTeSkinFile> loaded = [] {
-        std::ifstream in(std::string(TOLSY_BINARY_DIR) + "/theme/tolsy_metal.mskn",
-                         std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in),
-                                std::istreambuf_iterator<char>()};
-        auto t = std::make_unique<TTeSkinFile>(kind);
-        ByteReader reader(as_bytes(bytes));
-        if (!t->load_from_stream(reader))
-            throw std::runtime_error("the built-in theme has not been built");
-        return t;
-    }();
-    return *loaded;
-}
-
 void BM_PaintForm(benchmark::State& state) {
-    TTeSkinFile& t = theme();
+    TTeSkinFile& t = built_theme();
     TSeSkinObject& form = *t.standard_objects().slot(kSlotForm);
     TSeSkinObject& client = *t.standard_objects().slot(kSlotClientCopy);
     form.for_each([](TSeSkinObject& o) { o.active = true; });
@@ -59,7 +44,7 @@ void BM_PaintForm(benchmark::State& state) {
 }
 
 void BM_PaintButtonFace(benchmark::State& state) {
-    TTeSkinFile& t = theme();
+    TTeSkinFile& t = built_theme();
     Image picture(kWindowWidth, kWindowHeight);
     Canvas canvas(picture);
     for (auto _ : state) {

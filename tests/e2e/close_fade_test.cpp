@@ -49,13 +49,7 @@ std::vector<Frame> watch(HWND control, DWORD ms) {
 }
 
 void move_to(POINT p) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = static_cast<LONG>((p.x * 65536LL + width / 2) / width);
-    in.mi.dy = static_cast<LONG>((p.y * 65536LL + height / 2) / height);
-    in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    INPUT in = mouse_input(0, p);
     SendInput(1, &in, sizeof in);
 }
 

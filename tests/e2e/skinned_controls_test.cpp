@@ -32,13 +32,7 @@ POINT centre(const RECT& r) {
 }
 
 void mouse_button(DWORD flags, POINT at) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = static_cast<LONG>((at.x * 65536LL + GetSystemMetrics(SM_CXSCREEN) / 2) /
-                                 GetSystemMetrics(SM_CXSCREEN));
-    in.mi.dy = static_cast<LONG>((at.y * 65536LL + GetSystemMetrics(SM_CYSCREEN) / 2) /
-                                 GetSystemMetrics(SM_CYSCREEN));
-    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    INPUT in = mouse_input(flags, at);
     SendInput(1, &in, sizeof in);
     settle(200);
 }

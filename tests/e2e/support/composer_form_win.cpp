@@ -47,17 +47,6 @@ POINT centre_of(HWND window) {
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-INPUT mouse_input(DWORD flags, POINT screen) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    in.mi.dx = static_cast<LONG>((screen.x * 65536LL + width / 2) / width);
-    in.mi.dy = static_cast<LONG>((screen.y * 65536LL + height / 2) / height);
-    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    return in;
-}
-
 // The main window's description embedded in the program under test.
 const tolsy::ObjectNode& program_description() {
     static const tolsy::ObjectNode description = [] {

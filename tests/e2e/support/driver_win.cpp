@@ -139,6 +139,17 @@ INPUT key_input(WORD key, bool up) {
 }
 }  // namespace
 
+INPUT mouse_input(DWORD flags, POINT screen) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    in.mi.dx = static_cast<LONG>((screen.x * 65536LL + width / 2) / width);
+    in.mi.dy = static_cast<LONG>((screen.y * 65536LL + height / 2) / height);
+    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    return in;
+}
+
 void press_keys(const std::vector<WORD>& keys) {
     std::vector<INPUT> inputs;
     for (WORD k : keys) inputs.push_back(key_input(k, false));

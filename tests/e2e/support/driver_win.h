@@ -45,6 +45,8 @@ RECT window_rect(HWND window);
 RECT client_rect(HWND window);
 bool is_topmost(HWND window);
 
+// One absolute mouse event at a point of the screen (moving there first), for SendInput.
+INPUT mouse_input(DWORD flags, POINT screen);
 // Real keyboard input to the foreground window: e.g. press_keys({VK_MENU, VK_F4}) holds each
 // key down in turn and releases them in reverse order.
 void press_keys(const std::vector<WORD>& keys);

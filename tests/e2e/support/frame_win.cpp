@@ -21,19 +21,8 @@ tolsy::TteTheme& theme() {
     return *t;
 }
 
-INPUT mouse(DWORD flags, POINT screen) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    in.mi.dx = static_cast<LONG>((screen.x * 65536LL + width / 2) / width);
-    in.mi.dy = static_cast<LONG>((screen.y * 65536LL + height / 2) / height);
-    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    return in;
-}
-
 void send(DWORD flags, POINT screen) {
-    INPUT in = mouse(flags, screen);
+    INPUT in = mouse_input(flags, screen);
     SendInput(1, &in, sizeof in);
     settle(100);
 }
@@ -143,8 +132,9 @@ void mouse_up(POINT screen, bool right) {
     send(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, screen);
 }
 void double_click(POINT screen) {
-    INPUT in[4] = {mouse(MOUSEEVENTF_LEFTDOWN, screen), mouse(MOUSEEVENTF_LEFTUP, screen),
-                   mouse(MOUSEEVENTF_LEFTDOWN, screen), mouse(MOUSEEVENTF_LEFTUP, screen)};
+    INPUT in[4] = {
+        mouse_input(MOUSEEVENTF_LEFTDOWN, screen), mouse_input(MOUSEEVENTF_LEFTUP, screen),
+        mouse_input(MOUSEEVENTF_LEFTDOWN, screen), mouse_input(MOUSEEVENTF_LEFTUP, screen)};
     SendInput(4, in, sizeof(INPUT));
     settle(200);
 }
