@@ -2,9 +2,6 @@
 // default error display and nothing is lost; once the clipboard is free, changes go through.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
-
 #include "support/composer_form_win.h"
 
 namespace e2e {
@@ -72,17 +69,11 @@ TEST_F(HeldClipboard, ErrorShownLineKeepsTextClipboardKeepsOldAndNextChangeGoesT
 // waits for it rather than showing the error.
 TEST_F(HeldClipboard, HeldForAMomentTheChangeStillGoesThrough) {
     put_clipboard_text(nullptr, "old contents");
-    std::atomic<bool> held{false};
-    std::thread holder([&] {
-        if (!OpenClipboard(nullptr)) return;
-        held = true;
-        Sleep(60);
-        CloseClipboard();
-    });
-    ASSERT_TRUE(wait_until([&] { return held.load(); }));
+    BriefClipboardHold hold(60);
+    ASSERT_TRUE(hold.holding());
     form().focus_display_end();
     type_text(L"7");
-    holder.join();
+    hold.finish();
     ASSERT_TRUE(wait_until([&] { return clipboard_state().text == "7"; }));
     for (HWND w : program.windows()) EXPECT_NE(window_text(w), L"Tolsy") << "an error box";
 }

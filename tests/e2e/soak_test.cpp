@@ -9,9 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
-#include <thread>
 
 #include "support/composer_form_win.h"
 #include "support/driver_win.h"
@@ -162,17 +160,11 @@ class Soak : public ComposerTest {
 
     // A clipboard monitor answering the program's own write: the change waits for it.
     void clipboard_held_for_a_moment() {
-        std::atomic<bool> held{false};
-        std::thread holder([&] {
-            if (!OpenClipboard(nullptr)) return;
-            held = true;
-            Sleep(60);
-            CloseClipboard();
-        });
-        wait_until([&] { return held.load(); }, 2000);
+        BriefClipboardHold hold(60);
+        hold.holding(2000);
         form().focus_display_end();
         type_text(L"7");
-        holder.join();
+        hold.finish();
         ++held_;
         ++changes_;
         expect_clipboard_mirrors_the_line();

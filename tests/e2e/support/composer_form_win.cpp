@@ -143,6 +143,22 @@ ClipboardState clipboard_state() {
     return state;
 }
 
+BriefClipboardHold::BriefClipboardHold(DWORD ms)
+    : thread_([this, ms] {
+          if (!OpenClipboard(nullptr)) return;
+          held_ = true;
+          Sleep(ms);
+          CloseClipboard();
+      }) {}
+
+bool BriefClipboardHold::holding(DWORD timeout_ms) const {
+    return wait_until([&] { return held_.load(); }, timeout_ms);
+}
+
+void BriefClipboardHold::finish() {
+    if (thread_.joinable()) thread_.join();
+}
+
 void put_clipboard_text(HWND owner, const std::string& text) {
     if (!OpenClipboard(owner)) throw std::runtime_error("the driver cannot open the clipboard");
     EmptyClipboard();

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "composer/frame_composer.h"
@@ -102,6 +104,24 @@ ClipboardState clipboard_state();
 void put_clipboard_text(HWND owner, const std::string& text);
 // As another program writing Unicode text puts it there: CF_UNICODETEXT only.
 void put_clipboard_unicode(HWND owner, const std::wstring& text);
+
+// Another program holding the clipboard for a moment, as a clipboard monitor answering the
+// program's own write does: a thread opens it and closes it `ms` later.
+class BriefClipboardHold {
+  public:
+    explicit BriefClipboardHold(DWORD ms);
+    ~BriefClipboardHold() { finish(); }
+    BriefClipboardHold(const BriefClipboardHold&) = delete;
+    BriefClipboardHold& operator=(const BriefClipboardHold&) = delete;
+    // Waits until the clipboard is held; false if it never was.
+    bool holding(DWORD timeout_ms = 5000) const;
+    // Waits until it has been let go.
+    void finish();
+
+  private:
+    std::atomic<bool> held_{false};
+    std::thread thread_;
+};
 
 // A fresh program per test, its main window found and its controls located.
 class ComposerTest : public ::testing::Test {
