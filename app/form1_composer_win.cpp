@@ -21,7 +21,7 @@ FrameState g_frame_state;
 
 TForm1::~TForm1() = default;
 
-void TForm1::create_controls() {
+void TForm1::create_controls(const ObjectNode& description) {
     controls_ = std::make_unique<Form1Controls>();
     view_ = std::make_unique<Form1View>(*controls_);
     composer_ = std::make_unique<FrameComposer>(g_frame_state, *view_);
@@ -46,7 +46,7 @@ void TForm1::create_controls() {
         {"TeSpeedButton1Click",
          NotifyEvent::Function([this](Component& sender) { TeSpeedButton1Click(sender); })},
     };
-    controls_->create(handle(), handlers);
+    controls_->create(handle(), description, handlers);
     set_default_button_id(controls_->natives.default_button_id());
     // The line's own copy command puts its 8-bit text there, whatever the system code page.
     controls_->DisplayEdit->on_copy = [this](const std::wstring& selected) {

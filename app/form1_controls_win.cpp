@@ -3,7 +3,7 @@
 #include "app/form1_glyphs.h"
 #include "base/windows1252.h"
 #include "skin/controls/skinned_controls_win.h"
-#include "toolkit/controls/form_resource_win.h"
+#include "toolkit/components/window_description.h"
 
 namespace tolsy {
 
@@ -31,9 +31,10 @@ ComboBox& Form1Controls::list(ComposerList which) const {
     return *SymbolComboBox;
 }
 
-void Form1Controls::create(HWND form, const DescriptionHandlers& handlers) {
+void Form1Controls::create(HWND form, const ObjectNode& whole,
+                           const DescriptionHandlers& handlers) {
     auto read = std::make_unique<Form1Description>();
-    load_window_description(*read, kForm1DescriptionName, handlers, keep_form1_controls);
+    read_decoded_description(*read, whole, handlers, keep_form1_controls);
     description = std::move(read);
     // The pictures are drawn by the program, not stored with the description.
     natives.set_factory(skinned_controls());

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "skin/themes/theme_components.h"
+#include "toolkit/components/stream_value.h"
 #include "toolkit/controls/form_components_win.h"
 #include "toolkit/controls/form_win.h"
 
@@ -65,7 +66,7 @@ class TForm1 : public Form {
 
   private:
     // Creates the child controls and binds their events to the handlers.
-    void create_controls();
+    void create_controls(const ObjectNode& description);
     // Makes that page of TePageControl1 the active one; an index outside the pages is ignored.
     void set_active_page(int index);
 

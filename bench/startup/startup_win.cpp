@@ -11,7 +11,11 @@
 // the program's step before it (the first from creating the process), with the complete paint
 // seen on the screen after the program's "painted".
 //
-//   bench_startup.exe [runs]        (20 runs of each by default, after one warm-up run of each)
+//   bench_startup.exe [runs] [copy.exe ...]
+//
+// 20 runs of each by default, after one warm-up run of each. Further arguments name other
+// builds of tolsy.exe beside the benchmark (a stripped copy, a version to compare with), which
+// are alternated with the two in the same runs.
 #include <windows.h>
 
 #include <algorithm>
@@ -100,7 +104,7 @@ struct Step {
 };
 
 struct Target {
-    const wchar_t* exe;
+    std::wstring exe;
     const wchar_t* caption;
     std::vector<double> times;
     // Each step's duration (from the step before it) per run, for the runs that reported the
@@ -162,7 +166,7 @@ double start_once(const Target& target, std::vector<Step>* steps = nullptr) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    std::wstring path = beside_this_program(target.exe);
+    std::wstring path = beside_this_program(target.exe.c_str());
     std::wstring command = L"\"" + path + L"\"";
     const double t0 = now_ms();
     if (!CreateProcessW(path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -222,40 +226,51 @@ double quantile(std::vector<double> v, double q) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-    Target tolsy{L"tolsy.exe", L"Framewright", {}, {}, {}};
-    Target minimal{L"bench_minimal_window.exe", L"Minimal window", {}, {}, {}};
+    std::vector<Target> targets;
+    targets.push_back({L"tolsy.exe", L"Framewright", {}, {}, {}});
+    targets.push_back({L"bench_minimal_window.exe", L"Minimal window", {}, {}, {}});
+    for (int a = 2; a < argc; ++a) {
+        const std::string name = argv[a];
+        targets.push_back({std::wstring(name.begin(), name.end()), L"Framewright", {}, {}, {}});
+    }
+    const Target& tolsy = targets[0];
+    const Target& minimal = targets[1];
     // Warm-up: the prefix, the fonts and the file cache.
-    start_once(tolsy);
-    start_once(minimal);
+    for (const Target& t : targets) start_once(t);
     for (int i = 0; i < runs; ++i) {
-        for (Target* t : {&tolsy, &minimal}) {
+        for (Target* t = targets.data(); t != targets.data() + targets.size(); ++t) {
             std::vector<Step> steps;
             const double ms = start_once(*t, &steps);
             if (ms >= 0) t->times.push_back(ms);
             t->add_steps(steps);
         }
     }
-    for (const Target* t : {&tolsy, &minimal}) {
+    for (const Target& target : targets) {
+        const Target* t = &target;
         if (t->times.empty()) {
-            std::printf("%ls: the window never appeared\n", t->exe);
+            std::printf("%ls: the window never appeared\n", t->exe.c_str());
             return 1;
         }
         std::printf(
             "%-26ls runs %2zu  median %7.1f ms  quartiles %7.1f .. %7.1f  min %7.1f  max %7.1f\n",
-            t->exe, t->times.size(), quantile(t->times, 0.5), quantile(t->times, 0.25),
+            t->exe.c_str(), t->times.size(), quantile(t->times, 0.5), quantile(t->times, 0.25),
             quantile(t->times, 0.75), quantile(t->times, 0.0), quantile(t->times, 1.0));
     }
     std::printf("ratio of medians: %.2f (goal 1.15)\n",
                 quantile(tolsy.times, 0.5) / quantile(minimal.times, 0.5));
-    for (const Target* t : {&tolsy, &minimal}) {
+    for (std::size_t k = 2; k < targets.size(); ++k)
+        std::printf("ratio of medians, %ls: %.2f\n", targets[k].exe.c_str(),
+                    quantile(targets[k].times, 0.5) / quantile(minimal.times, 0.5));
+    for (const Target& target : targets) {
+        const Target* t = &target;
         if (t->step_labels.empty()) {
-            std::printf("%ls reported no start-up steps\n", t->exe);
+            std::printf("%ls reported no start-up steps\n", t->exe.c_str());
             continue;
         }
         std::printf(
             "%ls's start-up by its own marks (%zu runs): each step from the one before,"
             " the first from creating the process\n",
-            t->exe, t->step_ms[0].size());
+            t->exe.c_str(), t->step_ms[0].size());
         for (std::size_t k = 0; k < t->step_labels.size(); ++k) {
             std::printf("  %2zu %-28s median %7.2f ms  quartiles %7.2f .. %7.2f\n", k,
                         t->step_labels[k].c_str(), quantile(t->step_ms[k], 0.5),

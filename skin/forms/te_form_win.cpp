@@ -379,8 +379,12 @@ void TTeDefaultForm::loaded() {
         return SIZE{width + probe.width() - client.width(),
                     height + probe.height() - client.height()};
     });
+    // Registering tells a client of the current theme at once, which lays the frame out; only
+    // without a theme is it laid out here (doing it twice costs the window a resize and a new
+    // region for nothing).
+    const bool told_of_theme = theme_manager().current() != nullptr;
     theme_manager().register_client(this);
-    apply_frame();
+    if (!told_of_theme) apply_frame();
     on_create(*this);
     if (stay_on_top_) set_topmost(true);
     // A state read with the description is applied once loading is over and the window is

@@ -35,4 +35,19 @@ using DescriptionPart = std::function<void(ObjectNode& description)>;
 void read_description(Component& root, std::span<const std::uint8_t> bytes,
                       const DescriptionHandlers& handlers = {}, const DescriptionPart& part = {});
 
+// Decodes a description's binary component stream, for a window that reads it into more than
+// one root: decoded once, each root reads its part of the same tree.
+ObjectNode decode_description(std::span<const std::uint8_t> bytes);
+
+// The part of a decoded description that `part` keeps, as `part` leaves it when run on a copy of
+// the whole, but copying only the root's own properties and the children the part keeps. The
+// part must choose the root's children by their class and name alone (it is first run on an
+// outline of them to learn which it keeps).
+ObjectNode description_part(const ObjectNode& whole, const DescriptionPart& part);
+
+// Reads a decoded description into `root`, as read_description above does with its bytes.
+void read_decoded_description(Component& root, const ObjectNode& decoded,
+                              const DescriptionHandlers& handlers = {},
+                              const DescriptionPart& part = {});
+
 }  // namespace tolsy

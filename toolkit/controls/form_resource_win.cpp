@@ -20,12 +20,22 @@ std::span<const std::uint8_t> form_resource(const wchar_t* name) {
     return {static_cast<const std::uint8_t*>(data), size};
 }
 
-void load_window_description(Component& root, std::string_view name,
-                             const DescriptionHandlers& handlers, const DescriptionPart& part) {
+namespace {
+std::span<const std::uint8_t> description_bytes(std::string_view name) {
     const std::span<const std::uint8_t> bytes = form_resource(windows1252_to_wide(name).c_str());
     if (bytes.empty())
         throw std::runtime_error("Cannot find the window description " + std::string(name));
-    read_description(root, bytes, handlers, part);
+    return bytes;
+}
+}  // namespace
+
+void load_window_description(Component& root, std::string_view name,
+                             const DescriptionHandlers& handlers, const DescriptionPart& part) {
+    read_description(root, description_bytes(name), handlers, part);
+}
+
+ObjectNode decode_window_description(std::string_view name) {
+    return decode_description(description_bytes(name));
 }
 
 }  // namespace tolsy

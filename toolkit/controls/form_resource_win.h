@@ -20,4 +20,8 @@ void load_window_description(Component& root, std::string_view name,
                              const DescriptionHandlers& handlers = {},
                              const DescriptionPart& part = {});
 
+// Decodes the description embedded under `name`, for a window that reads it into more than one
+// root (see description_part); throws as load_window_description does.
+ObjectNode decode_window_description(std::string_view name);
+
 }  // namespace tolsy

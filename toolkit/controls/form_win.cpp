@@ -28,12 +28,18 @@ bool face_exists(const std::wstring& face) {
 }
 
 // "MS Sans Serif" is a bitmap font that newer systems may lack; its outline successor, then
-// Tahoma, take its place with the same metrics at height -11.
+// Tahoma, take its place with the same metrics at height -11. Which one is looked up once: every
+// control in the window's font asks, and each look-up enumerates the system's fonts.
 std::wstring available_face(const std::wstring& face) {
-    if (_wcsicmp(face.c_str(), L"MS Sans Serif") != 0 || face_exists(face)) return face;
-    for (const wchar_t* substitute : {L"Microsoft Sans Serif", L"Tahoma"})
-        if (face_exists(substitute)) return substitute;
-    return face;
+    if (_wcsicmp(face.c_str(), L"MS Sans Serif") != 0) return face;
+    // Empty: the face itself is there, or nothing that could stand in for it.
+    static const std::wstring substitute = [&face]() -> std::wstring {
+        if (face_exists(face)) return {};
+        for (const wchar_t* other : {L"Microsoft Sans Serif", L"Tahoma"})
+            if (face_exists(other)) return other;
+        return {};
+    }();
+    return substitute.empty() ? face : substitute;
 }
 }  // namespace
 

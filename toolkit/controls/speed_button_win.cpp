@@ -9,7 +9,8 @@ RECT SpeedButton::rect() const {
 
 void SpeedButton::set_font(const FontSpec& font) {
     font_spec_ = font;
-    font_.reset(create_font(font));
+    has_font_ = true;
+    font_.reset();
 }
 
 VisualState SpeedButton::visual_state() const {
@@ -27,6 +28,7 @@ void SpeedButton::paint(HDC dc) const {
     } else if (state == VisualState::kHot || !flat_) {
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     }
+    if (has_font_ && !font_) font_.reset(create_font(font_spec_));
     SelectObjectScope font(
         dc, font_ ? static_cast<HGDIOBJ>(font_.get()) : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);

@@ -53,7 +53,10 @@ class SpeedButton {
     std::wstring caption_;
     std::wstring hint_;
     FontSpec font_spec_;
-    UniqueFont font_;
+    bool has_font_ = false;
+    // Made at the first paint that needs it: a themed sheet draws its buttons from the
+    // description alone, and a sheet never shown draws none.
+    mutable UniqueFont font_;
     bool flat_ = true;
     bool hot_ = false;
     bool down_ = false;

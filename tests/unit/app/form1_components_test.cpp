@@ -46,6 +46,23 @@ TEST_F(Form1Components, WindowProperties) {
     EXPECT_EQ(font.color, clWindowText);
 }
 
+// The main window decodes its description once and each reader takes its part of the tree:
+// that part must be exactly what the reader's part leaves of the whole.
+TEST_F(Form1Components, EachPartOfTheDecodedDescriptionIsWhatThePartLeavesOfTheWhole) {
+    const DescriptionPart keep_frame = [](ObjectNode& description) {
+        description.properties.clear();
+        std::erase_if(description.children,
+                      [](const ObjectNode& child) { return child.class_name != "TTeForm"; });
+    };
+    for (const DescriptionPart& part : {DescriptionPart(keep_theme_components),
+                                        DescriptionPart(keep_form1_controls), keep_frame}) {
+        ObjectNode expected = built.node;
+        part(expected);
+        EXPECT_FALSE(expected.children.empty());
+        EXPECT_TRUE(description_part(built.node, part) == expected);
+    }
+}
+
 TEST_F(Form1Components, ThemeListCarriesTheStoredThemeForTheEngine) {
     {
         const auto themes = std::make_unique<ThemeComponents>();
