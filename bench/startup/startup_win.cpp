@@ -29,6 +29,7 @@ namespace {
 
 constexpr DWORD kWatchMs = 2000;
 constexpr DWORD kSettledMs = 500;
+constexpr DWORD kSettleAfterEndMs = 300;
 
 double now_ms() {
     static const LARGE_INTEGER frequency = [] {
@@ -225,6 +226,10 @@ double start_once(Target& target, std::vector<Step>* steps = nullptr) {
     WaitForSingleObject(process.hProcess, 5000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    // The system goes on taking the ended program's windows down for a while after it has
+    // ended (the more windows, the longer); the next program starts once that is over, not
+    // in its wake.
+    Sleep(kSettleAfterEndMs);
     if (readings.empty()) return -1;
     const double settled_from = readings.back().at - kSettledMs;
     std::vector<std::uint64_t> settled;
