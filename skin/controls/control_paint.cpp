@@ -153,6 +153,24 @@ TSeSkinObject* part_of(TTeSkinFile& theme, std::string_view object, int slot,
     return found;
 }
 
+// A theme object's own text drawing (a group box's or a tab's caption, a tool-tip's text)
+// through the kept texts, as the controls' labels are drawn.
+class KeptText : public TextRenderer {
+  public:
+    explicit KeptText(TextRenderer& inner) : inner_(inner) {}
+    Size measure(std::string_view text, const PaintFont& font) override {
+        return inner_.measure(text, font);
+    }
+    void draw(Canvas& canvas, std::string_view text, const PaintFont& font, std::uint32_t colour,
+              const Rect& rect, TextPlacement placement) override {
+        text_run_cache().draw(inner_, canvas, text, font, colour, rect, placement);
+    }
+    std::uint64_t repeatable_id() const override { return inner_.repeatable_id(); }
+
+  private:
+    TextRenderer& inner_;
+};
+
 Image picture_of(Size size, std::uint32_t background, auto&& paint) {
     Image picture(size.width, size.height, background);
     Canvas canvas(picture);
@@ -298,7 +316,8 @@ bool paint_group_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
         *label, VisualState::kNormal,
         Rect::from_size(sat_add(rect.left, kCaptionIndent), rect.top, width, measured.height),
         caption);
-    paint_object(*label, canvas, text);
+    KeptText kept(text);
+    paint_object(*label, canvas, kept);
     return true;
 }
 
@@ -352,7 +371,8 @@ bool paint_tab(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const TabLo
                        });
     {
         PartUse use(*label, look.state, rect, look.caption);
-        paint_object(*label, canvas, text);
+        KeptText kept(text);
+        paint_object(*label, canvas, kept);
     }
     if (look.focus_cue)
         dotted_frame(canvas,
@@ -366,8 +386,8 @@ bool paint_combo_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
                      TextRenderer& text) {
     TSeSkinObject* combo = theme.theme_object(look.theme_object, kSlotComboBox);
     if (combo == nullptr) return false;
-    TSeSkinObject* frame = combo->find_part("Frame");
-    TSeSkinObject* button = combo->find_part("Button");
+    TSeSkinObject* frame = part_of(theme, look.theme_object, kSlotComboBox, "Frame");
+    TSeSkinObject* button = part_of(theme, look.theme_object, kSlotComboBox, "Button");
     const bool disabled = look.state == VisualState::kDisabled;
     const bool pressed = look.dropped && !disabled;
     // An open list holds the focus.
@@ -381,7 +401,7 @@ bool paint_combo_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
         if (button != nullptr && pressed) set_state(*button, VisualState::kPressed);
         paint_object(*combo, on, text);
     });
-    const TSeSkinObject* label = combo->find_part("Text");
+    const TSeSkinObject* label = part_of(theme, look.theme_object, kSlotComboBox, "Text");
     const std::uint32_t ink = text_ink(label, look.state);
     const Rect drop = combo_button_rect(theme, rect, look.flat, look.theme_object);
     const int right = drop.empty() ? rect.right : std::max(rect.left, drop.left);
@@ -399,7 +419,8 @@ bool paint_combo_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
 Rect combo_button_rect(TTeSkinFile& theme, const Rect& rect, bool flat,
                        std::string_view theme_object) {
     TSeSkinObject* combo = theme.theme_object(theme_object, kSlotComboBox);
-    TSeSkinObject* button = combo != nullptr ? combo->find_part("Button") : nullptr;
+    TSeSkinObject* button =
+        combo != nullptr ? part_of(theme, theme_object, kSlotComboBox, "Button") : nullptr;
     if (button == nullptr) return {};
     // Where layout puts the button depends on the list's size alone: each size is laid out
     // once per look of the theme, and the place found is moved to the rectangle.
@@ -434,7 +455,7 @@ bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const Edit
                 TextRenderer& text) {
     TSeSkinObject* edit = theme.theme_object(look.theme_object, kSlotEdit);
     if (edit == nullptr) return false;
-    TSeSkinObject* frame = edit->find_part("Frame");
+    TSeSkinObject* frame = part_of(theme, look.theme_object, kSlotEdit, "Frame");
     piece_cache().draw(theme, edit, static_cast<int>(look.state), canvas, rect,
                        [&](Canvas& on, const Rect& at) {
                            // The display line has nothing to drop down.
@@ -459,13 +480,14 @@ bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const Edit
     const int x = rect.left + look.text_origin.x;
     const int y = rect.top + look.text_origin.y;
     const Size whole = text.measure(look.text, look.font);
-    text.draw(canvas, look.text, look.font, text_ink(edit->find_part("Text"), look.state),
+    text.draw(canvas, look.text, look.font,
+              text_ink(part_of(theme, look.theme_object, kSlotEdit, "Text"), look.state),
               Rect::from_size(x, y, whole.width, whole.height), {});
     const int length = static_cast<int>(look.text.size());
     const int start = std::clamp(look.selection_start, 0, length);
     const int end = std::clamp(look.selection_end, start, length);
     if (start == end) return true;
-    const TSeSkinObject* selection = edit->find_part("Selection");
+    const TSeSkinObject* selection = part_of(theme, look.theme_object, kSlotEdit, "Selection");
     const std::uint32_t fill = color_pixel(
         selection != nullptr && selection->color != clNone ? selection->color : clHighlight);
     const std::string_view all = look.text;
@@ -491,7 +513,8 @@ bool paint_hint(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const std:
     if (text.empty()) return true;
     // The object's own text drawing: its font, colour, alignment, inside its margins.
     PartUse use(*hint, VisualState::kNormal, rect, text);
-    draw_object_text(*hint, canvas, renderer);
+    KeptText kept(renderer);
+    draw_object_text(*hint, canvas, kept);
     return true;
 }
 

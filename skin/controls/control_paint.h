@@ -59,6 +59,7 @@ struct SpeedButtonLook {
     PaintFont font;
     bool flat = true;
     std::string_view theme_object = kDefaultThemeObject;
+    bool operator==(const SpeedButtonLook&) const = default;
 };
 bool paint_speed_button(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
                         const SpeedButtonLook& look, TextRenderer& text);

@@ -1,6 +1,7 @@
 #include "skin/controls/piece_cache.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tolsy {
 
@@ -137,8 +138,14 @@ void PieceCache::copy_spans(const Entry& entry, Canvas& canvas, const Rect& rect
         const int left = std::max(at.left + span.left, visible.left);
         const int right = std::min(at.left + span.right, visible.right);
         if (right <= left) continue;
-        std::copy(entry.picture.row(span.y) + (left - at.left),
-                  entry.picture.row(span.y) + (right - at.left), image.row(y) + left);
+        const std::uint32_t* from = entry.picture.row(span.y) + (left - at.left);
+        std::uint32_t* to = image.row(y) + left;
+        // A frame's sides are runs of a pixel or two: a call costs more than copying them.
+        if (right - left <= 8) {
+            for (int n = right - left; n > 0; --n) *to++ = *from++;
+        } else {
+            std::memcpy(to, from, static_cast<std::size_t>(right - left) * sizeof *to);
+        }
     }
 }
 
