@@ -511,11 +511,35 @@ bool paint_hint(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const std:
         paint_object(*hint, on, renderer);
     });
     if (text.empty()) return true;
-    // The object's own text drawing: its font, colour, alignment, inside its margins.
+    // The object's own text drawing: its font, colour, alignment, inside its margins as the
+    // tool-tip window was sized by them.
+    struct Margins {
+        TSeSkinObject& hint;
+        int left = hint.text_margin_left;
+        int top = hint.text_margin_top;
+        int right = hint.text_margin_right;
+        ~Margins() {
+            hint.text_margin_left = left;
+            hint.text_margin_top = top;
+            hint.text_margin_right = right;
+        }
+    } saved{*hint};
+    const HintMargins margins = hint_margins(theme, theme_object);
+    hint->text_margin_left = margins.left;
+    hint->text_margin_top = margins.top;
+    hint->text_margin_right = margins.right;
     PartUse use(*hint, VisualState::kNormal, rect, text);
     KeptText kept(renderer);
     draw_object_text(*hint, canvas, kept);
     return true;
+}
+
+HintMargins hint_margins(TTeSkinFile& theme, std::string_view theme_object) {
+    const TSeSkinObject* hint = theme.theme_object(theme_object, kSlotHint);
+    if (hint == nullptr) return {};
+    const auto held = [](int margin) { return std::clamp(margin, 0, kMostHintMargin); };
+    return {held(hint->text_margin_left), held(hint->text_margin_top),
+            held(hint->text_margin_right), 0};
 }
 
 PaintFont hint_font(TTeSkinFile& theme, std::string_view theme_object) {

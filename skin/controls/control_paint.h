@@ -155,6 +155,19 @@ inline constexpr std::uint32_t kSelectedTextPixel = 0xFFFFFFFF;
 // its text in the object's own font and colour, placed by its text alignment and margins.
 bool paint_hint(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const std::string& text,
                 TextRenderer& renderer, std::string_view theme_object = kDefaultThemeObject);
+// The margins of a tool-tip's text inside it: the "Hint" object's text margins (none below),
+// each held to 0..kMostHintMargin pixels, since they are stored numbers and the platform's
+// tool-tip sizes its window by them. paint_hint places the text by the same margins. All zero
+// when the theme has no "Hint".
+inline constexpr int kMostHintMargin = 32;
+struct HintMargins {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const HintMargins&) const = default;
+};
+HintMargins hint_margins(TTeSkinFile& theme, std::string_view theme_object = kDefaultThemeObject);
 // The font the tool-tip's text is drawn in; the theme's default when it has no "Hint".
 PaintFont hint_font(TTeSkinFile& theme, std::string_view theme_object = kDefaultThemeObject);
 
