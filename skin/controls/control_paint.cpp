@@ -293,6 +293,11 @@ bool paint_page_frame(TTeSkinFile& theme, Canvas& canvas, const Rect& frame, Tex
     return true;
 }
 
+bool page_frame_opaque(TTeSkinFile& theme, Size frame, std::string_view theme_object) {
+    const TSeSkinObject* part = part_of(theme, theme_object, kSlotTabs, "Frame");
+    return part != nullptr && piece_cache().opaque(theme, part, 0, frame);
+}
+
 bool paint_group_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
                      const std::string& caption, TextRenderer& text,
                      std::string_view theme_object) {

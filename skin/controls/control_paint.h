@@ -70,6 +70,11 @@ bool paint_speed_button(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
 bool paint_page_frame(TTeSkinFile& theme, Canvas& canvas, const Rect& frame, TextRenderer& text,
                       std::string_view theme_object = kDefaultThemeObject);
 
+// Whether the page frame painted over a rectangle of `frame`'s size is known to cover it with
+// opaque pixels, so that what lies under it need not be painted first.
+bool page_frame_opaque(TTeSkinFile& theme, Size frame,
+                       std::string_view theme_object = kDefaultThemeObject);
+
 // A group box: the "Frame" part of "GroupBox" from the middle of the caption down, the
 // "Caption" part (its text in the part's own font) over the frame's top line, 8 pixels in.
 // Transparent: what lies behind it is on the canvas already.

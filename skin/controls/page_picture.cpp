@@ -18,11 +18,13 @@ bool PagePicture::compose(TTeSkinFile& theme, const Rect& area, TextRenderer& te
     ++buttons_composed_;
     Canvas canvas(picture_);
     canvas.set_clip(area);
-    canvas.fill_rect(area, background_);
     const Rect whole{0, 0, picture_.width(), picture_.height()};
-    if (!paint_page_frame(theme, canvas, page_frame_around(theme, whole, theme_object_), text,
-                          theme_object_))
-        return false;
+    const Rect frame = page_frame_around(theme, whole, theme_object_);
+    // The background shows only where the frame does not cover the page.
+    if (!page_frame_opaque(theme, {frame.width(), frame.height()}, theme_object_) ||
+        frame.intersect(whole) != whole)
+        canvas.fill_rect(area, background_);
+    if (!paint_page_frame(theme, canvas, frame, text, theme_object_)) return false;
     for (const PageButton& button : buttons_) {
         if (!reach(button.rect).meets(area)) continue;
         if (!paint_speed_button(theme, canvas, button.rect, button.look, text)) return false;
@@ -38,14 +40,16 @@ bool PagePicture::paint(TTeSkinFile& theme, Canvas& canvas, const Rect& page,
     for (PageButton& button : wanted) button.rect = button.rect.offset(-page.left, -page.top);
     const std::uint64_t renderer = text.repeatable_id();
     const std::uint64_t look = theme.look_generation();
-    const bool same_page = renderer != 0 && !picture_.empty() && theme_ == &theme &&
-                           look_ == look && renderer_ == renderer && background_ == background &&
+    const bool same_page = renderer != 0 && theme_ == &theme && look_ == look &&
+                           renderer_ == renderer && background_ == background &&
                            theme_object_ == theme_object && picture_.width() == page.width() &&
                            picture_.height() == page.height() && buttons_.size() == wanted.size();
     const Rect whole{0, 0, page.width(), page.height()};
     bool composed = true;
     if (!same_page) {
-        picture_ = Image::uninitialized(page.width(), page.height());
+        // The picture's memory is kept for the next page of its size.
+        if (picture_.width() != page.width() || picture_.height() != page.height())
+            picture_ = Image::uninitialized(page.width(), page.height());
         theme_ = &theme;
         look_ = look;
         renderer_ = renderer;
@@ -70,12 +74,12 @@ bool PagePicture::paint(TTeSkinFile& theme, Canvas& canvas, const Rect& page,
         }
     }
     if (!composed) {
-        picture_ = {};
+        theme_ = nullptr;
         return false;
     }
     canvas.draw_image(picture_, whole, page, DrawMode::kCopy);
     // A renderer whose drawings may differ from one time to the next is asked every time.
-    if (renderer == 0) picture_ = {};
+    if (renderer == 0) theme_ = nullptr;
     return true;
 }
 

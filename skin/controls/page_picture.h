@@ -37,14 +37,16 @@ class PagePicture {
     // Pages composed whole, and button rectangles composed again, so far.
     int pages_composed() const { return pages_; }
     int buttons_composed() const { return buttons_composed_; }
-    void clear() { picture_ = {}; }
+    // Forgets what the picture shows: the next paint composes the page whole.
+    void clear() { theme_ = nullptr; }
 
   private:
     // Composes the part `area` (in the picture's coordinates) afresh.
     bool compose(TTeSkinFile& theme, const Rect& area, TextRenderer& text);
 
     Image picture_;
-    // What the picture shows; the buttons relative to the page's top-left corner.
+    // What the picture shows (nothing without a theme); the buttons relative to the page's
+    // top-left corner.
     const TTeSkinFile* theme_ = nullptr;
     std::uint64_t look_ = 0;
     std::uint64_t renderer_ = 0;

@@ -105,6 +105,14 @@ PieceCache::Entry& PieceCache::entry_for(const TTeSkinFile& theme, const void* p
     return entries_.back();
 }
 
+bool PieceCache::opaque(const TTeSkinFile& theme, const void* piece, int variant, Size size) const {
+    const std::uint64_t look = theme.look_generation();
+    return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) {
+        return e.look == look && e.piece == piece && e.variant == variant && e.size == size &&
+               e.kind == Kind::kOpaque;
+    });
+}
+
 void PieceCache::draw(const TTeSkinFile& theme, const void* piece, int variant, Canvas& canvas,
                       const Rect& rect, const Paint& paint) {
     if (rect.empty()) return;

@@ -40,6 +40,10 @@ class PieceCache {
     void draw(const TTeSkinFile& theme, const void* piece, int variant, Canvas& canvas,
               const Rect& rect, const Paint& paint);
 
+    // Whether the piece at that size is known to paint every pixel opaque: its picture is kept
+    // and has no see-through pixel. False when it was not painted yet.
+    bool opaque(const TTeSkinFile& theme, const void* piece, int variant, Size size) const;
+
     // Pictures made so far (each costs two paints) and copies drawn from them.
     int pictures_made() const { return made_; }
     int copies_drawn() const { return copies_; }
