@@ -23,7 +23,8 @@ static_assert(kTopmostFlags == (SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE));
 
 // True when the window is top-most and no shown window lies above it, so that asking to put it
 // on top would move nothing on the screen. Activation asks right after the window is first
-// shown; under Wine the request restacks the X window all the same, some 4 ms of start-up.
+// shown, when that is so; the request would still go to the window system (under Wine, to the
+// X server as well).
 bool on_top_already(HWND window) {
     if ((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0) return false;
     for (HWND above = GetWindow(window, GW_HWNDPREV); above != nullptr;
