@@ -118,7 +118,6 @@ void TSeSkinSource::assign(const TSeSkinSource& other) {
         copy->prepare_tree();
         objects.push_back(std::move(copy));
     }
-    for (auto& b : bitmaps) b->release_transparent_counts();
     colors = other.colors;
     sys_colors = other.sys_colors;
     fonts = other.fonts;
@@ -126,16 +125,16 @@ void TSeSkinSource::assign(const TSeSkinSource& other) {
 
 void TSeSkinSource::shift_hue(int delta) {
     for (auto& b : bitmaps) {
+        b->keep_unshifted();
         shift_image_hue(b->image, delta);
-        b->release_transparent_counts();
     }
     for (auto& root : objects) root->shift_hue(delta);
 }
 
 void TSeSkinSource::shift_brightness(int delta) {
     for (auto& b : bitmaps) {
+        b->keep_unshifted();
         shift_image_brightness(b->image, delta);
-        b->release_transparent_counts();
     }
     for (auto& root : objects) root->shift_brightness(delta);
 }
