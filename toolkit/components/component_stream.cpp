@@ -1,6 +1,8 @@
 #include "toolkit/components/component_stream.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -106,9 +108,9 @@ bool same_bytes(std::string_view a, std::string_view b) {
 }
 
 std::size_t find_dot(std::string_view name) {
-    for (std::size_t i = 0; i < name.size(); ++i)
-        if (name[i] == '.') return i;
-    return std::string_view::npos;
+    const void* dot = std::memchr(name.data(), '.', name.size());
+    return dot == nullptr ? std::string_view::npos
+                          : static_cast<std::size_t>(static_cast<const char*>(dot) - name.data());
 }
 
 // Streams list properties in declaration order, so the property wanted is nearly always the
@@ -124,10 +126,11 @@ class PropertyFinder {
             return keys[i] == key && (key.size <= 8 || same_bytes(props[i].name, name));
         };
         // Forward from the last one found (properties left at their defaults are skipped),
-        // then the ones before it, then ignoring case.
+        // then back from it (a stream may list two neighbours the other way round, as "Width"
+        // before "Height"), then ignoring case.
         for (std::size_t i = cursor; i < keys.size(); ++i)
             if (matches(i)) return &props[cursor = i];
-        for (std::size_t i = 0; i < cursor && i < keys.size(); ++i)
+        for (std::size_t i = std::min(cursor, keys.size()); i-- > 0;)
             if (matches(i)) return &props[cursor = i];
         for (std::size_t i = 0; i < props.size(); ++i)
             if (same_text(props[i].name, name)) return &props[cursor = i];

@@ -533,6 +533,24 @@ TEST(ObjectStream, FindsEachPropertyByItsWholeName) {
     EXPECT_EQ(blob.left, 7);
 }
 
+// A name's key holds its length and its first eight bytes, whatever the length and wherever
+// the name lies: names that differ in any one of those bytes never share a key.
+TEST(ObjectStream, PropertyNameKeysHoldEachOfTheFirstEightBytes) {
+    const std::string letters = "ABCDEFGHIJKL";
+    for (std::size_t n = 0; n <= letters.size(); ++n) {
+        const std::string name = letters.substr(0, n);
+        const std::string elsewhere = "." + name;
+        const auto key = ClassInfo::NameKey::of(name);
+        EXPECT_EQ(key.size, n);
+        EXPECT_EQ(ClassInfo::NameKey::of(std::string_view(elsewhere).substr(1)), key) << n;
+        for (std::size_t i = 0; i < n && i < 8; ++i) {
+            std::string other = name;
+            other[i] = 'x';
+            EXPECT_NE(ClassInfo::NameKey::of(other), key) << n << " " << i;
+        }
+    }
+}
+
 TEST(ObjectStream, ReadsStraightIntoTheObjectAndPlacesItsData) {
     // The stream lies at offset 1000; the data of "Data" at 44 in it.
     const auto stream = testing::bytes(
