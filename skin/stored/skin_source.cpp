@@ -103,8 +103,7 @@ TSeSkinObject* TSeSkinSource::find_object(std::string_view name) const {
     return nullptr;
 }
 
-void TSeSkinSource::assign(const TSeSkinSource& other) {
-    if (&other == this) return;
+void TSeSkinSource::copy_all_but_objects(const TSeSkinSource& other) {
     clear();
     skin_name = other.skin_name;
     skin_version = other.skin_version;
@@ -112,15 +111,29 @@ void TSeSkinSource::assign(const TSeSkinSource& other) {
     author_email = other.author_email;
     author_url = other.author_url;
     for (const auto& b : other.bitmaps) bitmaps.push_back(std::make_unique<TteBitmap>(*b));
+    colors = other.colors;
+    sys_colors = other.sys_colors;
+    fonts = other.fonts;
+}
+
+void TSeSkinSource::assign(const TSeSkinSource& other) {
+    if (&other == this) return;
+    copy_all_but_objects(other);
+    objects.reserve(other.objects.size());
     for (const auto& root : other.objects) {
         auto copy = root->clone();
         copy->attach_images(&bitmaps);
         copy->prepare_tree();
         objects.push_back(std::move(copy));
     }
-    colors = other.colors;
-    sys_colors = other.sys_colors;
-    fonts = other.fonts;
+}
+
+void TSeSkinSource::take_objects(TSeSkinSource& other) {
+    if (&other == this) return;
+    copy_all_but_objects(other);
+    objects = std::move(other.objects);
+    other.objects.clear();
+    for (auto& root : objects) root->attach_images(&bitmaps);
 }
 
 void TSeSkinSource::shift_hue(int delta) {
