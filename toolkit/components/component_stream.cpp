@@ -145,34 +145,61 @@ ClassInfo::NameKey prefix_key(const ClassInfo::NameKey& key, std::size_t size) {
     return prefix;
 }
 
-// Streams list properties in declaration order, so the property wanted is nearly always the
-// last one found (again, as in "Font.Color" after "Font.Charset") or one after it.
+// Where each name was last found in its class, on this thread: the same few names come again
+// in object after object. A hint only, taken when the class still has that name there, so that
+// a class gone and another made in its place cannot mislead.
+struct FoundBefore {
+    const ClassInfo* info = nullptr;
+    std::size_t index = 0;
+};
+constexpr std::size_t kFoundBeforeSlots = 256;
+thread_local std::array<FoundBefore, kFoundBeforeSlots> t_found_before{};
+
+FoundBefore& found_before(const ClassInfo& info, const ClassInfo::NameKey& key) {
+    const std::uint64_t mixed =
+        (key.head ^ key.size ^ reinterpret_cast<std::uintptr_t>(&info)) * 0x9E3779B97F4A7C15;
+    return t_found_before[static_cast<std::size_t>(mixed >> 56) % kFoundBeforeSlots];
+}
+
+// Without a hint: streams list properties in declaration order, so the property wanted is nearly
+// always the last one found (again, as in "Font.Color" after "Font.Charset") or one after it.
 class PropertyFinder {
   public:
     // key: ClassInfo::NameKey::of(name).
     const PropertyInfo* find(const ClassInfo& info, std::string_view name,
                              const ClassInfo::NameKey& key) {
-        std::size_t& cursor = cursor_for(info);
         const auto props = info.properties();
         const auto keys = info.property_keys();
         auto matches = [&](std::size_t i) {
             return keys[i] == key && (key.size <= 8 || same_tail(props[i].name, name));
         };
+        FoundBefore& before = found_before(info, key);
+        if (before.info == &info && before.index < keys.size() && matches(before.index))
+            return &props[before.index];
+        const PropertyInfo* found = search(info, name, matches);
+        if (found != nullptr) before = {&info, static_cast<std::size_t>(found - props.data())};
+        return found;
+    }
+
+  private:
+    template <class Matches>
+    const PropertyInfo* search(const ClassInfo& info, std::string_view name, Matches matches) {
+        std::size_t& cursor = cursor_for(info);
+        const auto props = info.properties();
         // Forward from the last one found (properties left at their defaults are skipped), then
         // the one before it (a stream may list two neighbours the other way round, as "Width"
         // before "Height"), then from the first (the next nested font or link starts again),
         // then ignoring case.
-        for (std::size_t i = cursor; i < keys.size(); ++i)
+        for (std::size_t i = cursor; i < props.size(); ++i)
             if (matches(i)) return &props[cursor = i];
-        if (cursor > 0 && cursor <= keys.size() && matches(cursor - 1)) return &props[--cursor];
-        for (std::size_t i = 0; i < cursor && i < keys.size(); ++i)
+        if (cursor > 0 && cursor <= props.size() && matches(cursor - 1)) return &props[--cursor];
+        for (std::size_t i = 0; i < cursor && i < props.size(); ++i)
             if (matches(i)) return &props[cursor = i];
         for (std::size_t i = 0; i < props.size(); ++i)
             if (same_text(props[i].name, name)) return &props[cursor = i];
         return nullptr;
     }
 
-  private:
     std::size_t& cursor_for(const ClassInfo& info) {
         for (auto& slot : slots_)
             if (slot.first == &info) return slot.second;
