@@ -14,10 +14,14 @@ class BitmapFontRenderer : public TextRenderer {
     Size measure(std::string_view text, const PaintFont& font) override;
     void draw(Canvas& canvas, std::string_view text, const PaintFont& font, std::uint32_t colour,
               const Rect& rect, TextPlacement placement) override;
+    std::uint64_t repeatable_id() const override { return id_; }
 
     static int scale(const PaintFont& font);
     // Pixels from one character to the next.
     static int advance(const PaintFont& font);
+
+  private:
+    std::uint64_t id_ = new_repeatable_id();
 };
 
 }  // namespace tolsy

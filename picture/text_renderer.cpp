@@ -1,6 +1,13 @@
 #include "picture/text_renderer.h"
 
+#include <atomic>
+
 namespace tolsy {
+
+std::uint64_t TextRenderer::new_repeatable_id() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
 
 Point place_text(Size text, const Rect& rect, TextPlacement placement) {
     Point at{rect.left, rect.top};

@@ -40,6 +40,16 @@ class TextRenderer {
     // are 8-bit and shown as they are (no prefix processing). colour is 0xAARRGGBB, opaque.
     virtual void draw(Canvas& canvas, std::string_view text, const PaintFont& font,
                       std::uint32_t colour, const Rect& rect, TextPlacement placement) = 0;
+
+    // Non-zero when drawing the same text in the same font, colour and placement into a
+    // rectangle of the same size always gives the same pixels, relative to the rectangle and
+    // over the same background: then what it drew may be kept and copied instead. No two
+    // renderers of a run share the number. Zero (the default): every drawing must be made.
+    virtual std::uint64_t repeatable_id() const { return 0; }
+
+  protected:
+    // A number no renderer of this run had before.
+    static std::uint64_t new_repeatable_id();
 };
 
 // Where a text of the given size starts inside rect (halves truncate toward zero).

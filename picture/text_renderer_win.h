@@ -20,6 +20,9 @@ class GdiTextRenderer : public TextRenderer {
     Size measure(std::string_view text, const PaintFont& font) override;
     void draw(Canvas& canvas, std::string_view text, const PaintFont& font, std::uint32_t colour,
               const Rect& rect, TextPlacement placement) override;
+    // GDI draws the text into a copy of the pixels under the rectangle; where it smooths the
+    // edges the pixels depend on what lies under them, which the keeper of a copy checks.
+    std::uint64_t repeatable_id() const override { return id_; }
 
   private:
     // Fonts are created once per description and kept for the renderer's life.
@@ -28,6 +31,7 @@ class GdiTextRenderer : public TextRenderer {
     UniqueMemoryDc dc_;
     int pixels_per_inch_ = 96;
     std::vector<std::pair<PaintFont, UniqueFont>> fonts_;
+    std::uint64_t id_ = new_repeatable_id();
 };
 
 }  // namespace tolsy

@@ -1,6 +1,7 @@
 #include "skin/controls/control_paint.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -126,6 +127,50 @@ void dotted_frame(Canvas& canvas, const Rect& r, std::uint32_t pixel) {
     }
 }
 
+// Finding a part walks an object's tree comparing names regardless of case, and a palette asks
+// for the same two parts for each of its hundred buttons: the parts found are kept for the
+// theme's current look (a new look is a new tree).
+TSeSkinObject* part_of(TTeSkinFile& theme, std::string_view object, int slot,
+                       std::string_view part) {
+    struct Found {
+        const TTeSkinFile* theme;
+        std::uint64_t look;
+        int slot;
+        std::string object;
+        std::string part;
+        TSeSkinObject* found;
+    };
+    static std::vector<Found> known;
+    const std::uint64_t look = theme.look_generation();
+    for (const Found& f : known)
+        if (f.theme == &theme && f.look == look && f.slot == slot && f.part == part &&
+            f.object == object)
+            return f.found;
+    std::erase_if(known, [&](const Found& f) { return f.theme == &theme && f.look != look; });
+    if (known.size() >= 64) known.clear();  // our controls ask for some twenty parts
+    TSeSkinObject* found = theme.theme_part(object, slot, part);
+    known.push_back({&theme, look, slot, std::string(object), std::string(part), found});
+    return found;
+}
+
+// A theme object's own text drawing (a group box's or a tab's caption, a tool-tip's text)
+// through the kept texts, as the controls' labels are drawn.
+class KeptText : public TextRenderer {
+  public:
+    explicit KeptText(TextRenderer& inner) : inner_(inner) {}
+    Size measure(std::string_view text, const PaintFont& font) override {
+        return inner_.measure(text, font);
+    }
+    void draw(Canvas& canvas, std::string_view text, const PaintFont& font, std::uint32_t colour,
+              const Rect& rect, TextPlacement placement) override {
+        text_run_cache().draw(inner_, canvas, text, font, colour, rect, placement);
+    }
+    std::uint64_t repeatable_id() const override { return inner_.repeatable_id(); }
+
+  private:
+    TextRenderer& inner_;
+};
+
 Image picture_of(Size size, std::uint32_t background, auto&& paint) {
     Image picture(size.width, size.height, background);
     Canvas canvas(picture);
@@ -195,7 +240,7 @@ void paint_push_content(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
     if (!caption.text.empty()) {
         const int top = middle - measured.height / 2;
         const Rect area{x, top, x + measured.width, top + measured.height};
-        text.draw(canvas, caption.text, font, ink, area, {});
+        text_run_cache().draw(text, canvas, caption.text, font, ink, area, {});
         if (caption.mnemonic >= 0) {
             const auto at = static_cast<std::size_t>(caption.mnemonic);
             const int from = x + text.measure(caption.text.substr(0, at), font).width;
@@ -220,7 +265,7 @@ bool paint_push_button(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
 bool paint_speed_button(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
                         const SpeedButtonLook& look, TextRenderer& text) {
     TSeSkinObject* face =
-        theme.theme_part(look.theme_object, kSlotSpeedButton, look.flat ? "FlatFace" : "Face");
+        part_of(theme, look.theme_object, kSlotSpeedButton, look.flat ? "FlatFace" : "Face");
     if (face == nullptr) return false;
     piece_cache().draw(theme, face, static_cast<int>(look.state), canvas, rect,
                        [&](Canvas& on, const Rect& at) {
@@ -228,18 +273,18 @@ bool paint_speed_button(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
                            paint_object(*face, on, text);
                        });
     if (look.label.empty()) return true;
-    const TSeSkinObject* label = theme.theme_part(look.theme_object, kSlotSpeedButton, "Text");
+    const TSeSkinObject* label = part_of(theme, look.theme_object, kSlotSpeedButton, "Text");
     std::uint32_t ink = label != nullptr ? color_pixel(label->font.color) : 0xFF000000u;
     if (look.state == VisualState::kDisabled) ink = kGreyTextPixel;
     const int shift = look.state == VisualState::kPressed ? 1 : 0;
-    text.draw(canvas, look.label, look.font, ink, rect.offset(shift, shift),
-              {HAlign::kCenter, VAlign::kCenter});
+    text_run_cache().draw(text, canvas, look.label, look.font, ink, rect.offset(shift, shift),
+                          {HAlign::kCenter, VAlign::kCenter});
     return true;
 }
 
 bool paint_page_frame(TTeSkinFile& theme, Canvas& canvas, const Rect& frame, TextRenderer& text,
                       std::string_view theme_object) {
-    TSeSkinObject* part = theme.theme_part(theme_object, kSlotTabs, "Frame");
+    TSeSkinObject* part = part_of(theme, theme_object, kSlotTabs, "Frame");
     if (part == nullptr) return false;
     piece_cache().draw(theme, part, 0, canvas, frame, [&](Canvas& on, const Rect& at) {
         PartUse use(*part, VisualState::kNormal, at);
@@ -248,11 +293,16 @@ bool paint_page_frame(TTeSkinFile& theme, Canvas& canvas, const Rect& frame, Tex
     return true;
 }
 
+bool page_frame_opaque(TTeSkinFile& theme, Size frame, std::string_view theme_object) {
+    const TSeSkinObject* part = part_of(theme, theme_object, kSlotTabs, "Frame");
+    return part != nullptr && piece_cache().opaque(theme, part, 0, frame);
+}
+
 bool paint_group_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
                      const std::string& caption, TextRenderer& text,
                      std::string_view theme_object) {
-    TSeSkinObject* frame = theme.theme_part(theme_object, kSlotGroupBox, "Frame");
-    TSeSkinObject* label = theme.theme_part(theme_object, kSlotGroupBox, "Caption");
+    TSeSkinObject* frame = part_of(theme, theme_object, kSlotGroupBox, "Frame");
+    TSeSkinObject* label = part_of(theme, theme_object, kSlotGroupBox, "Caption");
     if (frame == nullptr || label == nullptr) return false;
     const PaintFont font = paint_font(label->font);
     const Size measured = text.measure(caption.empty() ? std::string("X") : caption, font);
@@ -271,13 +321,14 @@ bool paint_group_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
         *label, VisualState::kNormal,
         Rect::from_size(sat_add(rect.left, kCaptionIndent), rect.top, width, measured.height),
         caption);
-    paint_object(*label, canvas, text);
+    KeptText kept(text);
+    paint_object(*label, canvas, kept);
     return true;
 }
 
 bool paint_panel(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
                  std::string_view theme_object) {
-    TSeSkinObject* panel = theme.theme_part(theme_object, kSlotContainer, "Panel");
+    TSeSkinObject* panel = part_of(theme, theme_object, kSlotContainer, "Panel");
     if (panel == nullptr) return false;
     piece_cache().draw(theme, panel, 0, canvas, rect, [&](Canvas& on, const Rect& at) {
         PartUse use(*panel, VisualState::kNormal, at);
@@ -289,7 +340,7 @@ bool paint_panel(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
 bool paint_check_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const CheckBoxLook& look,
                      TextRenderer& text) {
     TSeSkinObject* box =
-        theme.theme_part(look.theme_object, kSlotCheckBox, look.checked ? "Checked" : "Unchecked");
+        part_of(theme, look.theme_object, kSlotCheckBox, look.checked ? "Checked" : "Unchecked");
     if (box == nullptr) return false;
     const int top = rect.top + (rect.height() - kCheckSize) / 2;
     {
@@ -297,7 +348,7 @@ bool paint_check_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
         paint_object(*box, canvas, text);
     }
     if (look.caption.empty()) return true;
-    const TSeSkinObject* part = theme.theme_part(look.theme_object, kSlotCheckBox, "Text");
+    const TSeSkinObject* part = part_of(theme, look.theme_object, kSlotCheckBox, "Text");
     std::uint32_t ink = part != nullptr ? color_pixel(part->font.color) : 0xFF000000u;
     if (look.state == VisualState::kDisabled) ink = kGreyTextPixel;
     const Size measured = text.measure(look.caption, look.font);
@@ -305,7 +356,7 @@ bool paint_check_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
     const int text_top = sat_add(rect.top, sat_sub(rect.height(), measured.height) / 2);
     const Rect area{left, text_top, std::min(rect.right, sat_add(left, measured.width)),
                     sat_add(text_top, measured.height)};
-    text.draw(canvas, look.caption, look.font, ink, area, {});
+    text_run_cache().draw(text, canvas, look.caption, look.font, ink, area, {});
     if (look.focus_cue)
         dotted_frame(canvas,
                      {area.left - 1, area.top, std::min(rect.right, area.right + 1), area.bottom},
@@ -315,8 +366,8 @@ bool paint_check_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
 
 bool paint_tab(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const TabLook& look,
                TextRenderer& text) {
-    TSeSkinObject* tab = theme.theme_part(look.theme_object, kSlotTabs, "Tab");
-    TSeSkinObject* label = theme.theme_part(look.theme_object, kSlotTabs, "Text");
+    TSeSkinObject* tab = part_of(theme, look.theme_object, kSlotTabs, "Tab");
+    TSeSkinObject* label = part_of(theme, look.theme_object, kSlotTabs, "Text");
     if (tab == nullptr || label == nullptr) return false;
     piece_cache().draw(theme, tab, static_cast<int>(look.state), canvas, rect,
                        [&](Canvas& on, const Rect& at) {
@@ -325,7 +376,8 @@ bool paint_tab(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const TabLo
                        });
     {
         PartUse use(*label, look.state, rect, look.caption);
-        paint_object(*label, canvas, text);
+        KeptText kept(text);
+        paint_object(*label, canvas, kept);
     }
     if (look.focus_cue)
         dotted_frame(canvas,
@@ -339,8 +391,8 @@ bool paint_combo_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
                      TextRenderer& text) {
     TSeSkinObject* combo = theme.theme_object(look.theme_object, kSlotComboBox);
     if (combo == nullptr) return false;
-    TSeSkinObject* frame = combo->find_part("Frame");
-    TSeSkinObject* button = combo->find_part("Button");
+    TSeSkinObject* frame = part_of(theme, look.theme_object, kSlotComboBox, "Frame");
+    TSeSkinObject* button = part_of(theme, look.theme_object, kSlotComboBox, "Button");
     const bool disabled = look.state == VisualState::kDisabled;
     const bool pressed = look.dropped && !disabled;
     // An open list holds the focus.
@@ -354,15 +406,15 @@ bool paint_combo_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
         if (button != nullptr && pressed) set_state(*button, VisualState::kPressed);
         paint_object(*combo, on, text);
     });
-    const TSeSkinObject* label = combo->find_part("Text");
+    const TSeSkinObject* label = part_of(theme, look.theme_object, kSlotComboBox, "Text");
     const std::uint32_t ink = text_ink(label, look.state);
     const Rect drop = combo_button_rect(theme, rect, look.flat, look.theme_object);
     const int right = drop.empty() ? rect.right : std::max(rect.left, drop.left);
     if (look.show_text && !look.text.empty()) {
         const int margin = label != nullptr ? label->text_margin_left : 0;
-        text.draw(canvas, look.text, look.font, ink,
-                  {sat_add(rect.left, margin), rect.top, right, rect.bottom},
-                  {HAlign::kLeft, VAlign::kCenter});
+        text_run_cache().draw(text, canvas, look.text, look.font, ink,
+                              {sat_add(rect.left, margin), rect.top, right, rect.bottom},
+                              {HAlign::kLeft, VAlign::kCenter});
     }
     if (look.focus_cue)
         dotted_frame(canvas, {rect.left + 3, rect.top + 3, right - 1, rect.bottom - 3}, ink);
@@ -372,7 +424,8 @@ bool paint_combo_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
 Rect combo_button_rect(TTeSkinFile& theme, const Rect& rect, bool flat,
                        std::string_view theme_object) {
     TSeSkinObject* combo = theme.theme_object(theme_object, kSlotComboBox);
-    TSeSkinObject* button = combo != nullptr ? combo->find_part("Button") : nullptr;
+    TSeSkinObject* button =
+        combo != nullptr ? part_of(theme, theme_object, kSlotComboBox, "Button") : nullptr;
     if (button == nullptr) return {};
     // Where layout puts the button depends on the list's size alone: each size is laid out
     // once per look of the theme, and the place found is moved to the rectangle.
@@ -407,7 +460,7 @@ bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const Edit
                 TextRenderer& text) {
     TSeSkinObject* edit = theme.theme_object(look.theme_object, kSlotEdit);
     if (edit == nullptr) return false;
-    TSeSkinObject* frame = edit->find_part("Frame");
+    TSeSkinObject* frame = part_of(theme, look.theme_object, kSlotEdit, "Frame");
     piece_cache().draw(theme, edit, static_cast<int>(look.state), canvas, rect,
                        [&](Canvas& on, const Rect& at) {
                            // The display line has nothing to drop down.
@@ -432,13 +485,14 @@ bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const Edit
     const int x = rect.left + look.text_origin.x;
     const int y = rect.top + look.text_origin.y;
     const Size whole = text.measure(look.text, look.font);
-    text.draw(canvas, look.text, look.font, text_ink(edit->find_part("Text"), look.state),
+    text.draw(canvas, look.text, look.font,
+              text_ink(part_of(theme, look.theme_object, kSlotEdit, "Text"), look.state),
               Rect::from_size(x, y, whole.width, whole.height), {});
     const int length = static_cast<int>(look.text.size());
     const int start = std::clamp(look.selection_start, 0, length);
     const int end = std::clamp(look.selection_end, start, length);
     if (start == end) return true;
-    const TSeSkinObject* selection = edit->find_part("Selection");
+    const TSeSkinObject* selection = part_of(theme, look.theme_object, kSlotEdit, "Selection");
     const std::uint32_t fill = color_pixel(
         selection != nullptr && selection->color != clNone ? selection->color : clHighlight);
     const std::string_view all = look.text;
@@ -462,10 +516,35 @@ bool paint_hint(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const std:
         paint_object(*hint, on, renderer);
     });
     if (text.empty()) return true;
-    // The object's own text drawing: its font, colour, alignment, inside its margins.
+    // The object's own text drawing: its font, colour, alignment, inside its margins as the
+    // tool-tip window was sized by them.
+    struct Margins {
+        TSeSkinObject& hint;
+        int left = hint.text_margin_left;
+        int top = hint.text_margin_top;
+        int right = hint.text_margin_right;
+        ~Margins() {
+            hint.text_margin_left = left;
+            hint.text_margin_top = top;
+            hint.text_margin_right = right;
+        }
+    } saved{*hint};
+    const HintMargins margins = hint_margins(theme, theme_object);
+    hint->text_margin_left = margins.left;
+    hint->text_margin_top = margins.top;
+    hint->text_margin_right = margins.right;
     PartUse use(*hint, VisualState::kNormal, rect, text);
-    draw_object_text(*hint, canvas, renderer);
+    KeptText kept(renderer);
+    draw_object_text(*hint, canvas, kept);
     return true;
+}
+
+HintMargins hint_margins(TTeSkinFile& theme, std::string_view theme_object) {
+    const TSeSkinObject* hint = theme.theme_object(theme_object, kSlotHint);
+    if (hint == nullptr) return {};
+    const auto held = [](int margin) { return std::clamp(margin, 0, kMostHintMargin); };
+    return {held(hint->text_margin_left), held(hint->text_margin_top),
+            held(hint->text_margin_right), 0};
 }
 
 PaintFont hint_font(TTeSkinFile& theme, std::string_view theme_object) {
@@ -474,7 +553,7 @@ PaintFont hint_font(TTeSkinFile& theme, std::string_view theme_object) {
 }
 
 Rect page_frame_around(TTeSkinFile& theme, const Rect& page, std::string_view theme_object) {
-    const TSeSkinObject* part = theme.theme_part(theme_object, kSlotTabs, "Frame");
+    const TSeSkinObject* part = part_of(theme, theme_object, kSlotTabs, "Frame");
     if (part == nullptr) return page;
     // The margins are stored numbers: the sums saturate.
     return {sat_sub(page.left, part->margin_left), sat_sub(page.top, part->margin_top),

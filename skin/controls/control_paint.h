@@ -59,6 +59,7 @@ struct SpeedButtonLook {
     PaintFont font;
     bool flat = true;
     std::string_view theme_object = kDefaultThemeObject;
+    bool operator==(const SpeedButtonLook&) const = default;
 };
 bool paint_speed_button(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
                         const SpeedButtonLook& look, TextRenderer& text);
@@ -68,6 +69,11 @@ bool paint_speed_button(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
 // own coordinates.
 bool paint_page_frame(TTeSkinFile& theme, Canvas& canvas, const Rect& frame, TextRenderer& text,
                       std::string_view theme_object = kDefaultThemeObject);
+
+// Whether the page frame painted over a rectangle of `frame`'s size is known to cover it with
+// opaque pixels, so that what lies under it need not be painted first.
+bool page_frame_opaque(TTeSkinFile& theme, Size frame,
+                       std::string_view theme_object = kDefaultThemeObject);
 
 // A group box: the "Frame" part of "GroupBox" from the middle of the caption down, the
 // "Caption" part (its text in the part's own font) over the frame's top line, 8 pixels in.
@@ -154,6 +160,19 @@ inline constexpr std::uint32_t kSelectedTextPixel = 0xFFFFFFFF;
 // its text in the object's own font and colour, placed by its text alignment and margins.
 bool paint_hint(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const std::string& text,
                 TextRenderer& renderer, std::string_view theme_object = kDefaultThemeObject);
+// The margins of a tool-tip's text inside it: the "Hint" object's text margins (none below),
+// each held to 0..kMostHintMargin pixels, since they are stored numbers and the platform's
+// tool-tip sizes its window by them. paint_hint places the text by the same margins. All zero
+// when the theme has no "Hint".
+inline constexpr int kMostHintMargin = 32;
+struct HintMargins {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const HintMargins&) const = default;
+};
+HintMargins hint_margins(TTeSkinFile& theme, std::string_view theme_object = kDefaultThemeObject);
 // The font the tool-tip's text is drawn in; the theme's default when it has no "Hint".
 PaintFont hint_font(TTeSkinFile& theme, std::string_view theme_object = kDefaultThemeObject);
 

@@ -1,6 +1,7 @@
 #include "skin/controls/piece_cache.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tolsy {
 
@@ -12,25 +13,18 @@ constexpr std::size_t kMostEntries = 96;
 constexpr std::int64_t kMostPixels = 1 << 20;
 constexpr std::uint32_t kKeyBackground = 0xFF000000u | kKeyColorRgb;
 constexpr std::uint32_t kBlackBackground = 0xFF000000u;
+// Texts kept at most, and pixels of their runs: our windows show some 120 labels.
+constexpr std::size_t kMostRuns = 1024;
+constexpr std::size_t kMostRunPixels = std::size_t{1} << 18;
 
-}  // namespace
+// A piece painted over two backgrounds: a pixel that comes out the same in both was painted
+// opaque, one that shows each background was left alone; anything else was blended.
+struct Taken {
+    PieceKind kind;
+    Image over_key;
+};
 
-PieceCache::Entry& PieceCache::entry_for(const TTeSkinFile& theme, const void* piece, int variant,
-                                         Size size, const Paint& paint) {
-    const std::uint64_t look = theme.look_generation();
-    const auto same = [&](const Entry& e) {
-        return e.look == look && e.piece == piece && e.variant == variant &&
-               e.size.width == size.width && e.size.height == size.height;
-    };
-    const auto found = std::find_if(entries_.begin(), entries_.end(), same);
-    if (found != entries_.end()) return *found;
-    // Pictures of older looks are never asked for again.
-    std::erase_if(entries_, [&](const Entry& e) { return e.look != look; });
-    if (entries_.size() >= kMostEntries)
-        entries_.erase(entries_.begin(),
-                       entries_.begin() + static_cast<std::ptrdiff_t>(kMostEntries / 2));
-    // Painted over two backgrounds: a pixel that comes out the same in both was painted
-    // opaque, one that shows each background was left alone; anything else was blended.
+Taken take_picture(Size size, const std::function<void(Canvas&, const Rect&)>& paint) {
     Image over_key(size.width, size.height, kKeyBackground);
     Image over_black(size.width, size.height, kBlackBackground);
     const Rect at{0, 0, size.width, size.height};
@@ -60,30 +54,63 @@ PieceCache::Entry& PieceCache::entry_for(const TTeSkinFile& theme, const void* p
             }
         }
     }
-    const Kind kind = blended      ? Kind::kPaintEachTime
-                      : !painted   ? Kind::kNothing
-                      : left_alone ? Kind::kKeyed
-                                   : Kind::kOpaque;
-    ++made_;
-    std::vector<Span> spans;
-    if (kind == Kind::kKeyed) {
-        for (int y = 0; y < size.height; ++y) {
-            const std::uint32_t* row = over_key.row(y);
-            for (int x = 0; x < size.width;) {
-                if (row[x] == kKeyBackground) {
-                    ++x;
-                    continue;
-                }
-                const int left = x;
-                while (x < size.width && row[x] != kKeyBackground) ++x;
-                spans.push_back({y, left, x});
+    const PieceKind kind = blended      ? PieceKind::kPaintEachTime
+                           : !painted   ? PieceKind::kNothing
+                           : left_alone ? PieceKind::kKeyed
+                                        : PieceKind::kOpaque;
+    return {kind, std::move(over_key)};
+}
+
+// The runs of painted pixels of a picture taken over the key background.
+std::vector<PieceSpan> painted_spans(const Image& over_key) {
+    std::vector<PieceSpan> spans;
+    for (int y = 0; y < over_key.height(); ++y) {
+        const std::uint32_t* row = over_key.row(y);
+        for (int x = 0; x < over_key.width();) {
+            if (row[x] == kKeyBackground) {
+                ++x;
+                continue;
             }
+            const int left = x;
+            while (x < over_key.width() && row[x] != kKeyBackground) ++x;
+            spans.push_back({y, left, x});
         }
     }
-    const bool keep = kind == Kind::kOpaque || kind == Kind::kKeyed;
-    entries_.push_back(
-        {look, piece, variant, size, kind, keep ? std::move(over_key) : Image{}, std::move(spans)});
+    return spans;
+}
+
+}  // namespace
+
+PieceCache::Entry& PieceCache::entry_for(const TTeSkinFile& theme, const void* piece, int variant,
+                                         Size size, const Paint& paint) {
+    const std::uint64_t look = theme.look_generation();
+    const auto same = [&](const Entry& e) {
+        return e.look == look && e.piece == piece && e.variant == variant &&
+               e.size.width == size.width && e.size.height == size.height;
+    };
+    const auto found = std::find_if(entries_.begin(), entries_.end(), same);
+    if (found != entries_.end()) return *found;
+    // Pictures of older looks are never asked for again.
+    std::erase_if(entries_, [&](const Entry& e) { return e.look != look; });
+    if (entries_.size() >= kMostEntries)
+        entries_.erase(entries_.begin(),
+                       entries_.begin() + static_cast<std::ptrdiff_t>(kMostEntries / 2));
+    Taken taken = take_picture(size, paint);
+    ++made_;
+    std::vector<Span> spans;
+    if (taken.kind == Kind::kKeyed) spans = painted_spans(taken.over_key);
+    const bool keep = taken.kind == Kind::kOpaque || taken.kind == Kind::kKeyed;
+    entries_.push_back({look, piece, variant, size, taken.kind,
+                        keep ? std::move(taken.over_key) : Image{}, std::move(spans)});
     return entries_.back();
+}
+
+bool PieceCache::opaque(const TTeSkinFile& theme, const void* piece, int variant, Size size) const {
+    const std::uint64_t look = theme.look_generation();
+    return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) {
+        return e.look == look && e.piece == piece && e.variant == variant && e.size == size &&
+               e.kind == Kind::kOpaque;
+    });
 }
 
 void PieceCache::draw(const TTeSkinFile& theme, const void* piece, int variant, Canvas& canvas,
@@ -119,13 +146,102 @@ void PieceCache::copy_spans(const Entry& entry, Canvas& canvas, const Rect& rect
         const int left = std::max(at.left + span.left, visible.left);
         const int right = std::min(at.left + span.right, visible.right);
         if (right <= left) continue;
-        std::copy(entry.picture.row(span.y) + (left - at.left),
-                  entry.picture.row(span.y) + (right - at.left), image.row(y) + left);
+        const std::uint32_t* from = entry.picture.row(span.y) + (left - at.left);
+        std::uint32_t* to = image.row(y) + left;
+        // A frame's sides are runs of a pixel or two: a call costs more than copying them.
+        if (right - left <= 8) {
+            for (int n = right - left; n > 0; --n) *to++ = *from++;
+        } else {
+            std::memcpy(to, from, static_cast<std::size_t>(right - left) * sizeof *to);
+        }
     }
 }
 
 PieceCache& piece_cache() {
     static PieceCache cache;
+    return cache;
+}
+
+std::size_t TextRunCache::KeyHash::operator()(const Key& key) const {
+    std::size_t h = std::hash<std::string_view>{}(key.text);
+    const auto mix = [&](std::size_t v) { h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2); };
+    mix(std::hash<std::string_view>{}(key.font.face));
+    mix(static_cast<std::size_t>(key.renderer));
+    mix(static_cast<std::size_t>(key.font.size) << 16 | std::size_t{key.font.charset} << 8 |
+        std::size_t{key.font.bold} | std::size_t{key.font.italic} << 1 |
+        std::size_t{key.font.underline} << 2 | std::size_t{key.font.strikeout} << 3);
+    mix(key.colour);
+    mix(static_cast<std::size_t>(key.size.width) << 20 ^ static_cast<std::size_t>(key.size.height));
+    mix(static_cast<std::size_t>(key.placement.horizontal) << 4 |
+        static_cast<std::size_t>(key.placement.vertical));
+    return h;
+}
+
+void TextRunCache::clear() {
+    runs_.clear();
+    pixels_kept_ = 0;
+}
+
+const TextRunCache::Run& TextRunCache::run_for(TextRenderer& renderer, Key&& key) {
+    const auto found = runs_.find(key);
+    if (found != runs_.end()) return found->second;
+    const Key& k = key;
+    Taken taken = take_picture(key.size, [&](Canvas& on, const Rect& at) {
+        renderer.draw(on, k.text, k.font, k.colour, at, k.placement);
+    });
+    ++made_;
+    Run run{taken.kind, {}, {}};
+    if (taken.kind == PieceKind::kOpaque || taken.kind == PieceKind::kKeyed) {
+        run.spans = painted_spans(taken.over_key);
+        for (const PieceSpan& span : run.spans)
+            run.pixels.insert(run.pixels.end(), taken.over_key.row(span.y) + span.left,
+                              taken.over_key.row(span.y) + span.right);
+        run.kind = PieceKind::kKeyed;
+    }
+    if (runs_.size() >= kMostRuns || pixels_kept_ + run.pixels.size() > kMostRunPixels) clear();
+    pixels_kept_ += run.pixels.size();
+    return runs_.emplace(std::move(key), std::move(run)).first->second;
+}
+
+void TextRunCache::draw(TextRenderer& renderer, Canvas& canvas, std::string_view text,
+                        const PaintFont& font, std::uint32_t colour, const Rect& rect,
+                        TextPlacement placement) {
+    const std::uint64_t id = renderer.repeatable_id();
+    if (id == 0 || rect.empty() || std::int64_t{rect.width()} * rect.height() > kMostPixels) {
+        renderer.draw(canvas, text, font, colour, rect, placement);
+        return;
+    }
+    const Rect at = canvas.to_device(rect);
+    const Rect visible = at.intersect(canvas.device_clip());
+    if (visible.empty()) return;
+    const Run& run =
+        run_for(renderer,
+                Key{id, std::string(text), font, colour, {rect.width(), rect.height()}, placement});
+    if (run.kind == PieceKind::kNothing) return;
+    if (run.kind == PieceKind::kPaintEachTime) {
+        renderer.draw(canvas, text, font, colour, rect, placement);
+        return;
+    }
+    ++copies_;
+    Image& image = canvas.image();
+    const std::uint32_t* from = run.pixels.data();
+    for (const PieceSpan& span : run.spans) {
+        const std::uint32_t* next = from + (span.right - span.left);
+        const int y = at.top + span.y;
+        const int left = std::max(at.left + span.left, visible.left);
+        const int right = std::min(at.left + span.right, visible.right);
+        if (y >= visible.top && y < visible.bottom && left < right) {
+            // Labels are runs of a few pixels: a plain loop beats a call to copy them.
+            const std::uint32_t* source = from + (left - at.left - span.left);
+            std::uint32_t* target = image.row(y) + left;
+            for (int n = right - left; n > 0; --n) *target++ = *source++;
+        }
+        from = next;
+    }
+}
+
+TextRunCache& text_run_cache() {
+    static TextRunCache cache;
     return cache;
 }
 

@@ -7,13 +7,28 @@
 // the copy leaves it alone too); a piece that blends is painted every time.
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "picture/canvas.h"
 #include "picture/image.h"
+#include "picture/text_renderer.h"
 #include "skin/themes/skin_file.h"
 
 namespace tolsy {
+
+// What painting a piece does to the pixels under it, found by painting it over two backgrounds.
+enum class PieceKind { kNothing, kOpaque, kKeyed, kPaintEachTime };
+
+// A run of painted pixels in one row of a keyed picture: a group box's frame or a text is
+// mostly see-through, and only its runs are copied.
+struct PieceSpan {
+    int y;
+    int left;
+    int right;
+};
 
 class PieceCache {
   public:
@@ -25,20 +40,18 @@ class PieceCache {
     void draw(const TTeSkinFile& theme, const void* piece, int variant, Canvas& canvas,
               const Rect& rect, const Paint& paint);
 
+    // Whether the piece at that size is known to paint every pixel opaque: its picture is kept
+    // and has no see-through pixel. False when it was not painted yet.
+    bool opaque(const TTeSkinFile& theme, const void* piece, int variant, Size size) const;
+
     // Pictures made so far (each costs two paints) and copies drawn from them.
     int pictures_made() const { return made_; }
     int copies_drawn() const { return copies_; }
     void clear() { entries_.clear(); }
 
   private:
-    enum class Kind { kNothing, kOpaque, kKeyed, kPaintEachTime };
-    // A run of painted pixels in one row of a keyed picture: a group box's frame is mostly
-    // see-through, and only its runs are copied.
-    struct Span {
-        int y;
-        int left;
-        int right;
-    };
+    using Kind = PieceKind;
+    using Span = PieceSpan;
     struct Entry {
         std::uint64_t look;
         const void* piece;
@@ -59,5 +72,51 @@ class PieceCache {
 
 // The cache all skinned controls paint through.
 PieceCache& piece_cache();
+
+// Texts kept between paints, like the pieces: a palette of a hundred buttons draws the same
+// short labels at every paint, and a copy of a label's painted runs is a few row copies where
+// drawing it is laying out glyphs (or, with GDI, a trip through a device context). A text is
+// kept per renderer, text, font, colour, placement and size of its rectangle, when the
+// renderer says its drawings repeat and a copy is exactly what drawing gives (no smoothed
+// edges); otherwise it is drawn each time.
+class TextRunCache {
+  public:
+    // Draws as renderer.draw(canvas, text, font, colour, rect, placement) does.
+    void draw(TextRenderer& renderer, Canvas& canvas, std::string_view text, const PaintFont& font,
+              std::uint32_t colour, const Rect& rect, TextPlacement placement);
+
+    int pictures_made() const { return made_; }
+    int copies_drawn() const { return copies_; }
+    std::size_t size() const { return runs_.size(); }
+    void clear();
+
+  private:
+    struct Key {
+        std::uint64_t renderer;
+        std::string text;
+        PaintFont font;
+        std::uint32_t colour;
+        Size size;
+        TextPlacement placement;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& key) const;
+    };
+    struct Run {
+        PieceKind kind;
+        std::vector<PieceSpan> spans;
+        std::vector<std::uint32_t> pixels;  // the spans' pixels one after another
+    };
+    const Run& run_for(TextRenderer& renderer, Key&& key);
+
+    std::unordered_map<Key, Run, KeyHash> runs_;
+    std::size_t pixels_kept_ = 0;
+    int made_ = 0;
+    int copies_ = 0;
+};
+
+// The text cache of the skinned controls' labels.
+TextRunCache& text_run_cache();
 
 }  // namespace tolsy

@@ -118,8 +118,8 @@ void skin_tool_tip(HWND tip) {
     // Sized for the hint's font and text margins, so that the text fits the picture.
     if (HFONT font = hint_font_handle(*theme))
         SendMessageW(tip, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    const TSeSkinObject& hint = *theme->theme_object(kDefaultThemeObject, kSlotHint);
-    RECT margin{hint.text_margin_left, hint.text_margin_top, hint.text_margin_right, 0};
+    const HintMargins m = hint_margins(*theme);
+    RECT margin{m.left, m.top, m.right, m.bottom};
     SendMessageW(tip, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
 }
 

@@ -23,28 +23,47 @@ void SkinnedTabSheet::paint(HDC dc, const RECT& client) {
     }
     const Rect area{box.left, box.top, box.right, box.bottom};
     if (area.empty()) return;
-    Image picture(area.width(), area.height(), background_pixel(handle()));
+    update_buttons();
+    Image picture = Image::uninitialized(area.width(), area.height());
     Canvas canvas(picture);
     canvas.set_origin({-area.left, -area.top});
-    TextRenderer& text = control_text();
-    bool skinned = paint_background(canvas);
-    for (const auto& button : speed_buttons()) {
-        if (!skinned) break;
-        const RECT r = button->rect();
-        const Rect rect{r.left, r.top, r.right, r.bottom};
-        if (!rect.meets(area)) continue;
-        SpeedButtonLook look;
-        look.state = button->visual_state();
-        look.label = wide_to_windows1252_lossy(button->caption());
-        look.font = paint_font(button->font());
-        look.flat = button->flat();
-        skinned = paint_speed_button(*theme, canvas, rect, look, text);
-    }
-    if (!skinned) {
+    if (!page_.paint(*theme, canvas, {client.left, client.top, client.right, client.bottom},
+                     buttons_, control_text(), background_pixel(handle()))) {
         TabSheet::paint(dc, client);
         return;
     }
     put_picture(dc, picture, area.left, area.top);
+}
+
+void SkinnedTabSheet::update_buttons() {
+    const auto& buttons = speed_buttons();
+    const bool fresh = buttons_.size() != buttons.size();
+    if (fresh) {
+        buttons_.assign(buttons.size(), {});
+        captions_.assign(buttons.size(), {});
+        fonts_.assign(buttons.size(), {});
+    }
+    const auto same_font = [](const FontSpec& a, const FontSpec& b) {
+        return a.name == b.name && a.height == b.height && a.charset == b.charset &&
+               a.bold == b.bold && a.italic == b.italic;
+    };
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const SpeedButton& button = *buttons[i];
+        PageButton& kept = buttons_[i];
+        const RECT r = button.rect();
+        kept.rect = {r.left, r.top, r.right, r.bottom};
+        kept.look.state = button.visual_state();
+        kept.look.flat = button.flat();
+        // The label and font are made anew only when the button's own change.
+        if (fresh || captions_[i] != button.caption()) {
+            captions_[i] = button.caption();
+            kept.look.label = wide_to_windows1252_lossy(captions_[i]);
+        }
+        if (fresh || !same_font(fonts_[i], button.font())) {
+            fonts_[i] = button.font();
+            kept.look.font = paint_font(fonts_[i]);
+        }
+    }
 }
 
 bool SkinnedTabSheet::paint_background(Canvas& canvas) {

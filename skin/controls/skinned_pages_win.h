@@ -3,7 +3,10 @@
 // of "Tabs", and the palette buttons on it from "SpeedButton" (flat face at rest, the face of
 // the state when hot or pressed, the glyph labels in the buttons' own font).
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "skin/controls/page_picture.h"
 #include "skin/controls/skinned_controls_win.h"
 #include "toolkit/controls/page_control_win.h"
 
@@ -20,7 +23,15 @@ class SkinnedTabSheet : public TabSheet {
 
   private:
     bool paint_background(Canvas& canvas);
+    // The palette buttons' looks as they are now.
+    void update_buttons();
 
+    // The page as last painted, kept to copy from, and its buttons' looks with the captions
+    // and fonts they were made from.
+    PagePicture page_;
+    std::vector<PageButton> buttons_;
+    std::vector<std::wstring> captions_;
+    std::vector<FontSpec> fonts_;
     ThemeWatch watch_;
 };
 

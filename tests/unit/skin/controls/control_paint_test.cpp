@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <limits>
 
 #include "picture/fake_text_renderer.h"
@@ -453,6 +455,34 @@ TEST(HintPaint, ToolTipsShowTheHintObjectAndItsTextInItsFont) {
     EXPECT_EQ(text.calls[0].rect.left, hint.text_margin_left);
     EXPECT_EQ(text.calls[0].colour, color_pixel(hint.font.color));
     EXPECT_FALSE(paint_hint(*theme, canvas, {0, 0, 90, 20}, "x", text, "NoSuchObject"));
+}
+
+TEST(HintPaint, StoredTextMarginsAreHeldToZeroTo32PixelsForTheWindowAndTheText) {
+    const auto theme = test::load_built_theme();
+    ASSERT_NE(theme, nullptr);
+    TSeSkinObject& hint = *theme->theme_object("default", kSlotHint);
+    const struct {
+        int left, top, right;
+        HintMargins held;
+    } rows[] = {
+        {3, 2, 4, {3, 2, 4, 0}},
+        {-7, 33, 32, {0, 32, 32, 0}},
+        {INT_MAX, INT_MIN, -1, {32, 0, 0, 0}},
+    };
+    for (const auto& row : rows) {
+        hint.text_margin_left = row.left;
+        hint.text_margin_top = row.top;
+        hint.text_margin_right = row.right;
+        EXPECT_EQ(hint_margins(*theme), row.held) << row.left;
+        test::FakeTextRenderer text;
+        Image picture(90, 20);
+        Canvas canvas(picture);
+        ASSERT_TRUE(paint_hint(*theme, canvas, {0, 0, 90, 20}, "Position", text));
+        ASSERT_EQ(text.calls.size(), 1u);
+        EXPECT_EQ(text.calls[0].rect.left, row.held.left) << row.left;
+        EXPECT_EQ(hint.text_margin_left, row.left);  // the theme's own numbers stay
+    }
+    EXPECT_EQ(hint_margins(*theme, "NoSuchObject"), HintMargins{});
 }
 
 }  // namespace

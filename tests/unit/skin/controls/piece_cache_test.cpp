@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "picture/bitmap_font.h"
 #include "picture/fake_text_renderer.h"
 #include "skin/controls/control_paint.h"
 #include "skin/model/layout.h"
@@ -91,6 +92,113 @@ TEST(PieceCache, ANewLookOfTheThemeIsPaintedAfresh) {
     EXPECT_EQ(cache.pictures_made(), 3);
     EXPECT_EQ(picture.at(5, 5), color_pixel(theme->theme_object("default", kSlotEdit)->color));
     EXPECT_EQ(painted, 3 * 2);  // each picture is painted twice, over two backgrounds
+}
+
+// The bitmap font with smoothed edges: each glyph pixel's right neighbour half-blended.
+class SmoothingRenderer : public BitmapFontRenderer {
+  public:
+    void draw(Canvas& canvas, std::string_view text, const PaintFont& font, std::uint32_t colour,
+              const Rect& rect, TextPlacement placement) override {
+        BitmapFontRenderer::draw(canvas, text, font, colour, rect, placement);
+        canvas.draw_image(Image(1, 1, 0x80000000u | (colour & 0xFFFFFFu)), {0, 0, 1, 1},
+                          Rect::from_size(rect.left, rect.top, 1, 1), DrawMode::kBlend);
+    }
+};
+
+TEST(TextRunCache, CopiesEqualDrawingAndTextsThatBlendOrDoNotRepeatAreDrawnEachTime) {
+    BitmapFontRenderer bitmap;
+    SmoothingRenderer smoothing;
+    test::FakeTextRenderer fake;  // draws nothing, but says so: never kept
+    const PaintFont bold{"Tolsy", 8, 2, true};
+    const struct {
+        const char* what;
+        TextRenderer& renderer;
+        std::string text;
+        PaintFont font;
+        std::uint32_t colour;
+        Rect rect;
+        Point origin;
+        Rect clip;
+        bool kept;
+    } cases[] = {
+        {"centred label",
+         bitmap,
+         "\xC0x",
+         {},
+         0xFF102030u,
+         {3, 4, 28, 26},
+         {},
+         {0, 0, 70, 45},
+         true},
+        {"black bold", bitmap, "Ag", bold, 0xFF000000u, {3, 4, 40, 20}, {}, {0, 0, 70, 45}, true},
+        {"cut by the clip and moved",
+         bitmap,
+         "Clip",
+         {},
+         0xFFFFFFFFu,
+         {-5, 30, 40, 50},
+         {2, 1},
+         {0, 33, 20, 40},
+         true},
+        {"in the key colour",
+         bitmap,
+         "Key",
+         {},
+         0xFF000000u | kKeyColorRgb,
+         {0, 0, 40, 20},
+         {},
+         {0, 0, 70, 45},
+         false},
+        {"smoothed", smoothing, "S", {}, 0xFF0000FFu, {10, 10, 30, 30}, {}, {0, 0, 70, 45}, false},
+        {"renderer that does not repeat",
+         fake,
+         "F",
+         {},
+         0xFF0000FFu,
+         {0, 0, 9, 9},
+         {},
+         {0, 0, 70, 45},
+         false},
+    };
+    for (const auto& c : cases) {
+        TextRunCache cache;
+        const TextPlacement centred{HAlign::kCenter, VAlign::kCenter};
+        const auto draw = [&](Image& on, bool cached) {
+            Canvas canvas(on);
+            canvas.set_origin(c.origin);
+            canvas.set_clip(c.clip);
+            if (cached)
+                cache.draw(c.renderer, canvas, c.text, c.font, c.colour, c.rect, centred);
+            else
+                c.renderer.draw(canvas, c.text, c.font, c.colour, c.rect, centred);
+        };
+        Image expected = patterned(70, 45);
+        draw(expected, false);
+        for (int round = 0; round < 2; ++round) {
+            Image seen = patterned(70, 45);
+            draw(seen, true);
+            EXPECT_EQ(seen, expected) << c.what << " round " << round;
+        }
+        EXPECT_EQ(cache.copies_drawn(), c.kept ? 2 : 0) << c.what;
+    }
+}
+
+TEST(TextRunCache, EachTextFontColourAndRendererIsKeptApart) {
+    BitmapFontRenderer one;
+    BitmapFontRenderer other;
+    TextRunCache cache;
+    Image picture(40, 20);
+    Canvas canvas(picture);
+    const Rect rect{0, 0, 40, 20};
+    cache.draw(one, canvas, "ab", {}, 0xFF000001u, rect, {});
+    cache.draw(one, canvas, "ab", {}, 0xFF000001u, rect, {});
+    cache.draw(one, canvas, "ac", {}, 0xFF000001u, rect, {});
+    cache.draw(one, canvas, "ab", {}, 0xFF000002u, rect, {});
+    cache.draw(one, canvas, "ab", {"Tolsy"}, 0xFF000001u, rect, {});
+    cache.draw(one, canvas, "ab", {}, 0xFF000001u, {0, 0, 39, 20}, {});
+    cache.draw(other, canvas, "ab", {}, 0xFF000001u, rect, {});
+    EXPECT_EQ(cache.pictures_made(), 6);
+    EXPECT_EQ(cache.size(), 6u);
 }
 
 }  // namespace
