@@ -20,11 +20,6 @@ const LinkTransparency& settled(const TteBitmapLink& link, const TteBitmap& bitm
 
 }  // namespace
 
-LinkTransparency link_transparency(const TSeSkinObject& object, const TteBitmapLink& link) {
-    const TteBitmap* bitmap = link_bitmap(object, link);
-    return bitmap == nullptr ? LinkTransparency{} : settled(link, *bitmap, object_margins(object));
-}
-
 PieceSource piece_source(const TSeBitmapObject& object, const TteBitmapLink& link) {
     PieceSource source;
     source.link = link_rect(link);

@@ -41,13 +41,10 @@ inline TileStyle tile_style(TscTileStyle style) {
     return static_cast<TileStyle>(style);
 }
 
-// Which pieces of the link hold key-colour or translucent pixels of its image as read (before
-// any colour shift): worked out on the first call and kept on the link. None while the link
-// names no image the skin holds (it is then not settled).
-LinkTransparency link_transparency(const TSeSkinObject& object, const TteBitmapLink& link);
-
 // What the nine-piece drawing needs to draw this link of the object; the image is none when
-// the link names no image the skin holds. Settles the link's transparency on first use.
+// the link names no image the skin holds. On first use with its image the link settles which
+// of its pieces hold key-colour or translucent pixels of the image as read (before any colour
+// shift), and keeps that.
 PieceSource piece_source(const TSeBitmapObject& object, const TteBitmapLink& link);
 
 }  // namespace tolsy
