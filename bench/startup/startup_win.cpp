@@ -50,12 +50,10 @@ std::wstring beside_this_program(const wchar_t* file) {
 }
 
 // Looking for the program's window means asking the Wine server, which serves one request at a
-// time, about another process's windows; asked every millisecond about every window on the
-// desktop, it slowed the start-up being measured, the more the more windows and requests a
-// program makes. So each millisecond the benchmark asks one question, which window the
-// program's first thread has made active (the programs measured show and activate their
-// window there), and only every 20 ms, in case that finds nothing, looks through that thread's
-// windows.
+// time, about another process's windows, while the program measured makes its own requests.
+// So each millisecond the benchmark asks one question, which window the program's first thread
+// has made active (the programs measured show and activate their window there), and only every
+// 20 ms, in case that finds nothing, looks through that thread's windows.
 constexpr double kFullLookMs = 20.0;
 
 bool shows_caption(HWND window, const std::wstring& caption) {
