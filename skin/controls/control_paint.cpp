@@ -679,6 +679,40 @@ Rect page_frame_around(TTeSkinFile& theme, const Rect& page, std::string_view th
             sat_add(page.right, part->margin_right), sat_add(page.bottom, part->margin_bottom)};
 }
 
+std::vector<Rect> bands_outside(const Rect& area, const std::vector<Rect>& covered) {
+    std::vector<Rect> bands;
+    if (area.empty()) return bands;
+    std::vector<int> edges{area.top, area.bottom};
+    for (const Rect& r : covered)
+        if (!r.empty()) edges.insert(edges.end(), {r.top, r.bottom});
+    std::sort(edges.begin(), edges.end());
+    std::vector<Rect> across;
+    for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
+        const int top = std::max(edges[i], area.top);
+        const int bottom = std::min(edges[i + 1], area.bottom);
+        if (bottom <= top) continue;
+        across.clear();
+        for (const Rect& r : covered)
+            if (!r.empty() && r.top <= top && r.bottom >= bottom) across.push_back(r);
+        std::sort(across.begin(), across.end(),
+                  [](const Rect& a, const Rect& b) { return a.left < b.left; });
+        int x = area.left;
+        for (const Rect& r : across) {
+            if (r.left > x) bands.push_back({x, top, std::min(r.left, area.right), bottom});
+            x = std::max(x, r.right);
+            if (x >= area.right) break;
+        }
+        if (x < area.right) bands.push_back({x, top, area.right, bottom});
+    }
+    return bands;
+}
+
+std::vector<Rect> own_bands(const Rect& area, const std::vector<Rect>& children) {
+    std::vector<Rect> bands = bands_outside(area, children);
+    if (bands.size() > kMostOwnBands) return {area};
+    return bands;
+}
+
 Image push_button_picture(TTeSkinFile& theme, Size size, const PushButtonLook& look,
                           TextRenderer& text, std::uint32_t background) {
     return picture_of(size, background, [&](Canvas& canvas, const Rect& rect) {
