@@ -102,8 +102,13 @@ PieceCache::Entry& PieceCache::entry_for(const TTeSkinFile& theme, const void* p
         return e.look == look && e.piece == piece && e.variant == variant &&
                e.size.width == size.width && e.size.height == size.height && e.detail == detail;
     };
+    // A page of palette buttons asks for the same piece many times in a row.
+    if (last_ < entries_.size() && same(entries_[last_])) return entries_[last_];
     const auto found = std::find_if(entries_.begin(), entries_.end(), same);
-    if (found != entries_.end()) return *found;
+    if (found != entries_.end()) {
+        last_ = static_cast<std::size_t>(found - entries_.begin());
+        return *found;
+    }
     // Pictures of older looks are never asked for again.
     if (std::erase_if(entries_, [&](const Entry& e) { return e.look != look; }) > 0) recount();
     const std::int64_t pixels = std::int64_t{size.width} * size.height;
@@ -118,6 +123,7 @@ PieceCache::Entry& PieceCache::entry_for(const TTeSkinFile& theme, const void* p
     if (keep) pixels_kept_ += pixels;
     entries_.push_back({look, piece, variant, std::string(detail), size, taken.kind,
                         keep ? std::move(taken.over_key) : Image{}, std::move(spans)});
+    last_ = entries_.size() - 1;
     return entries_.back();
 }
 

@@ -79,6 +79,7 @@ class PieceCache {
 
     std::vector<Entry> entries_;
     std::int64_t pixels_kept_ = 0;
+    std::size_t last_ = 0;  // the entry found last
     int made_ = 0;
     int copies_ = 0;
 };
