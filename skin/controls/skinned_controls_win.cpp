@@ -59,7 +59,8 @@ std::vector<Rect> own_bands(HWND window, const Rect& area) {
     std::vector<Rect> children;
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!IsWindowVisible(child)) continue;
+        // Its own flag: the parent painting is shown.
+        if ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) == 0) continue;
         RECT r;
         GetWindowRect(child, &r);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
