@@ -36,19 +36,14 @@ bool PagePicture::paint(TTeSkinFile& theme, Canvas& canvas, const Rect& page,
                         const std::vector<PageButton>& buttons, TextRenderer& text,
                         std::uint32_t background, std::string_view theme_object) {
     if (page.empty()) return true;
-    // The buttons as the picture keeps them, relative to the page's top-left corner; made only
-    // when they changed (a page holds some seventy).
-    const auto kept_buttons = [&] {
-        std::vector<PageButton> kept = buttons;
-        for (PageButton& button : kept) button.rect = button.rect.offset(-page.left, -page.top);
-        return kept;
-    };
+    std::vector<PageButton> wanted = buttons;
+    for (PageButton& button : wanted) button.rect = button.rect.offset(-page.left, -page.top);
     const std::uint64_t renderer = text.repeatable_id();
     const std::uint64_t look = theme.look_generation();
     const bool same_page = renderer != 0 && theme_ == &theme && look_ == look &&
                            renderer_ == renderer && background_ == background &&
                            theme_object_ == theme_object && picture_.width() == page.width() &&
-                           picture_.height() == page.height() && buttons_.size() == buttons.size();
+                           picture_.height() == page.height() && buttons_.size() == wanted.size();
     const Rect whole{0, 0, page.width(), page.height()};
     bool composed = true;
     if (!same_page) {
@@ -60,20 +55,19 @@ bool PagePicture::paint(TTeSkinFile& theme, Canvas& canvas, const Rect& page,
         renderer_ = renderer;
         background_ = background;
         theme_object_ = theme_object;
-        buttons_ = kept_buttons();
+        buttons_ = std::move(wanted);
         ++pages_;
         composed = compose(theme, whole, text);
     } else {
         // Each button that changed is composed again where it was and where it is, with
         // everything else that lies there.
         std::vector<Rect> changed;
-        for (std::size_t i = 0; i < buttons.size(); ++i) {
-            const Rect at = buttons[i].rect.offset(-page.left, -page.top);
-            if (at == buttons_[i].rect && buttons[i].look == buttons_[i].look) continue;
+        for (std::size_t i = 0; i < wanted.size(); ++i) {
+            if (wanted[i] == buttons_[i]) continue;
             changed.push_back(reach(buttons_[i].rect));
-            if (at != buttons_[i].rect) changed.push_back(reach(at));
+            if (wanted[i].rect != buttons_[i].rect) changed.push_back(reach(wanted[i].rect));
         }
-        if (!changed.empty()) buttons_ = kept_buttons();
+        if (!changed.empty()) buttons_ = std::move(wanted);
         for (const Rect& area : changed) {
             composed = compose(theme, area.intersect(whole), text);
             if (!composed) break;
