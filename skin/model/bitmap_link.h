@@ -17,10 +17,10 @@ class TteBitmapLink : public Persistent {
     int top = 0;
     int right = 0;
     int bottom = 0;
-    // Not stored: which pieces need transparent drawing, settled when the link is first
-    // attached to its image. Copies of a skin copy its images too, so the flags travel along.
-    LinkTransparency transparency;
-    bool transparency_settled = false;
+    // Not stored: which pieces need transparent drawing, settled when the link is first drawn
+    // (most links of a theme never are) and kept; copies of the link carry them along.
+    mutable LinkTransparency transparency;
+    mutable bool transparency_settled = false;
 
     void assign(const TteBitmapLink& other);
     bool operator==(const TteBitmapLink& other) const;

@@ -9,8 +9,8 @@ namespace tolsy {
 namespace {
 
 // A key-colour or not fully opaque pixel: all bits set in its lane, else none. Written for
-// four pixels at once (the compiler's vector extension, plain SSE2 or NEON code): theme
-// loading asks this of every piece of every link, about one whole image's worth of pixels.
+// four pixels at once (the compiler's vector extension, plain SSE2 or NEON code): a link's
+// first drawing asks this of each of its pieces.
 using PixelLanes = std::uint32_t __attribute__((vector_size(16)));
 constexpr std::size_t kLanes = sizeof(PixelLanes) / sizeof(std::uint32_t);
 
@@ -110,56 +110,6 @@ LinkTransparency compute_link_transparency(const Image& image, const Rect& link,
                                            const Margins& margins) {
     return link_transparency(link, margins,
                              [&](const Rect& r) { return piece_needs_transparency(image, r); });
-}
-
-LinkTransparency compute_link_transparency(const TransparentPixelCounts& counts, const Rect& link,
-                                           const Margins& margins) {
-    return link_transparency(link, margins, [&](const Rect& r) { return counts.any(r); });
-}
-
-TransparentPixelCounts::TransparentPixelCounts(const Image& image)
-    : width_(std::max(0, image.width())),
-      height_(std::max(0, image.height())),
-      line_of_(static_cast<std::size_t>(height_) + 1) {
-    const auto width = static_cast<std::size_t>(width_);
-    const std::size_t stride = width + 1;
-    // First each row's first pixel needing transparency, which also counts the lines to keep:
-    // the line of zeros above the first row, and one below each row that is not all opaque.
-    std::vector<std::size_t> first(static_cast<std::size_t>(height_));
-    std::size_t lines = 1;
-    for (std::size_t y = 0; y < first.size(); ++y) {
-        first[y] = first_needing_transparency(image.row(static_cast<int>(y)), width);
-        if (first[y] < width) ++lines;
-    }
-    sums_.resize(lines * stride);
-    std::fill_n(sums_.begin(), stride, 0u);
-    std::size_t next_line = stride;
-    for (std::size_t y = 0; y < first.size(); ++y) {
-        std::size_t x = first[y];
-        if (x == width) {
-            line_of_[y + 1] = line_of_[y];
-            continue;
-        }
-        const std::uint32_t* row = image.row(static_cast<int>(y));
-        const std::uint32_t* above = &sums_[line_of_[y]];
-        std::uint32_t* here = &sums_[next_line];
-        line_of_[y + 1] = next_line;
-        next_line += stride;
-        std::memcpy(here, above, (x + 1) * sizeof(std::uint32_t));
-        std::uint32_t in_row = 0;
-        for (; x < width; ++x) {
-            in_row += pixel_needs_transparency(row[x]) ? 1 : 0;
-            here[x + 1] = above[x + 1] + in_row;
-        }
-    }
-}
-
-bool TransparentPixelCounts::any(const Rect& piece) const {
-    const Rect r = piece.intersect(Rect{0, 0, width_, height_});
-    if (r.empty()) return false;
-    return sum(r.right, r.bottom) - sum(r.left, r.bottom) - sum(r.right, r.top) +
-               sum(r.left, r.top) !=
-           0;
 }
 
 void draw_tiled(Canvas& canvas, const Image& image, const Rect& src, const Rect& dst, DrawMode mode,

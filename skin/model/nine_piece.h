@@ -4,12 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "base/uninitialized_allocator.h"
 #include "picture/canvas.h"
 #include "picture/geometry.h"
 #include "picture/image.h"
-
-#include <vector>
 
 namespace tolsy {
 
@@ -34,7 +31,7 @@ struct Margins {
 };
 
 // Which pieces of a link's rectangle hold key-colour or not fully opaque pixels. Settled once,
-// when the link is attached to its image; with no margins the whole rectangle is the centre.
+// when the link is first drawn; with no margins the whole rectangle is the centre.
 struct LinkTransparency {
     bool corners = false;
     bool edges = false;
@@ -42,33 +39,6 @@ struct LinkTransparency {
     bool operator==(const LinkTransparency&) const = default;
 };
 
-// How many pixels of any rectangle of one image are key-colour or not fully opaque, in
-// constant time per rectangle: built once per image (a summed-area table) and shared by every
-// link into it, so settling many links costs no more than one pass over the image. Most rows of
-// a theme's images are opaque throughout, and such a row's line of sums is the one above it: the
-// table keeps each distinct line once, and each row names its line.
-class TransparentPixelCounts {
-  public:
-    explicit TransparentPixelCounts(const Image& image);
-    // Whether any such pixel lies in the part of r inside the image.
-    bool any(const Rect& r) const;
-
-  private:
-    std::uint32_t sum(int x, int y) const {
-        return sums_[line_of_[static_cast<std::size_t>(y)] + static_cast<std::size_t>(x)];
-    }
-
-    int width_ = 0;
-    int height_ = 0;
-    // Where the sums above row y (y = 0 .. height) start in sums_.
-    std::vector<std::size_t> line_of_;
-    // Lines of width + 1 sums; counts wrap at 2^32, differences stay exact below 2^32 pixels per
-    // image. Every element is written before it is read.
-    std::vector<std::uint32_t, UninitializedAllocator<std::uint32_t>> sums_;
-};
-
-LinkTransparency compute_link_transparency(const TransparentPixelCounts& counts, const Rect& link,
-                                           const Margins& margins);
 LinkTransparency compute_link_transparency(const Image& image, const Rect& link,
                                            const Margins& margins);
 

@@ -1,8 +1,6 @@
 #pragma once
 // How bitmap objects reach their images: the links of each class, the image a link names, the
-// transparency flags settled when links are attached, and the piece source painting draws.
-#include <memory>
-#include <span>
+// transparency flags settled when a link is first drawn, and the piece source painting draws.
 
 #include "skin/model/bitmap_link.h"
 #include "skin/model/nine_piece.h"
@@ -43,15 +41,10 @@ inline TileStyle tile_style(TscTileStyle style) {
     return static_cast<TileStyle>(style);
 }
 
-// Works out, for each link of the object not yet settled, which pieces hold key-colour or
-// translucent pixels. A link whose image is missing stays unsettled.
-void settle_link_transparency(TSeSkinObject& object);
-// The same for every object of the trees at once, looking at the pixels of each image once:
-// what a freshly read skin does before preparing its objects.
-void settle_link_transparency(std::span<const std::unique_ptr<TSeSkinObject>> roots);
-
 // What the nine-piece drawing needs to draw this link of the object; the image is none when
-// the link names no image the skin holds.
+// the link names no image the skin holds. On first use with its image the link settles which
+// of its pieces hold key-colour or translucent pixels of the image as read (before any colour
+// shift), and keeps that.
 PieceSource piece_source(const TSeBitmapObject& object, const TteBitmapLink& link);
 
 }  // namespace tolsy

@@ -63,12 +63,6 @@ void TteBitmap::compute_alpha_flag() {
     }
 }
 
-const TransparentPixelCounts& TteBitmap::transparent_counts() const {
-    // The table is the size of the image, which the load has paid for already.
-    if (!counts_) counts_ = std::make_shared<const TransparentPixelCounts>(image);
-    return *counts_;
-}
-
 namespace {
 
 // Pixels are read in one piece, straight into the image; rows stored bottom first are then

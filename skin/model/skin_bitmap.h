@@ -1,6 +1,7 @@
 #pragma once
 // Named images of a skin (TteBitmap) and their stored records.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,13 +34,17 @@ class TteBitmap {
     void apply_key_shade();
     void compute_alpha_flag();
 
-    // The image's transparent-pixel counts, built on first use and shared by copies until
-    // released; whoever changes the pixels afterwards releases them.
-    const TransparentPixelCounts& transparent_counts() const;
-    void release_transparent_counts() { counts_.reset(); }
+    // The pixels as read, before any colour shift: what the links into the image settle their
+    // transparency from, so that a shift which turns a colour into the key colour (or out of it)
+    // changes no link's drawing. Whoever shifts the pixels calls keep_unshifted first; the
+    // copy shares the pixels until the shift writes to them.
+    const Image& unshifted_image() const { return unshifted_ ? *unshifted_ : image; }
+    void keep_unshifted() {
+        if (!unshifted_) unshifted_ = image;
+    }
 
   private:
-    mutable std::shared_ptr<const TransparentPixelCounts> counts_;
+    std::optional<Image> unshifted_;
 };
 
 using BitmapList = std::vector<std::unique_ptr<TteBitmap>>;

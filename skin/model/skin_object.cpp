@@ -4,7 +4,6 @@
 
 #include "skin/model/colour_shift.h"
 #include "skin/model/layout.h"
-#include "skin/model/object_images.h"
 #include "skin/model/skin_object_io.h"
 #include "toolkit/components/class_builder.h"
 
@@ -139,7 +138,6 @@ void TSeSkinObject::attach_images(const BitmapList* images) {
 }
 
 void TSeSkinObject::prepare() {
-    settle_link_transparency(*this);
     prepared_ = true;
 }
 

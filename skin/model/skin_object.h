@@ -118,7 +118,8 @@ class TSeSkinObject : public Component {
   protected:
     // Copies this class's own fields from an object of the same class.
     virtual void assign_from(const TSeSkinObject& other);
-    // Settles the transparency flags of the object's image links (skin/object_images.h).
+    // Readies the object for painting once it is attached to its images. (Its links settle
+    // their transparency flags when first drawn: skin/model/object_images.h.)
     virtual void prepare();
     // Runs between storing new bounds and remembering them as the previous ones: places the
     // children (skin/layout.h).

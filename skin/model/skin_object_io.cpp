@@ -67,7 +67,10 @@ ParsedRecord parse_record(ByteReader& in, RecordForm form) {
             throw SkinFormatError("object stream size " + std::to_string(size) + " is negative",
                                   size_at);
         r.place = {in.offset(), true};
-        r.stream = in.bytes(static_cast<std::size_t>(size), "object stream of " + class_name);
+        // The field's name is made only for the message about a stream cut short.
+        if (static_cast<std::size_t>(size) > in.remaining())
+            in.require(static_cast<std::size_t>(size), "object stream of " + class_name);
+        r.stream = in.bytes(static_cast<std::size_t>(size), "object stream");
         return r;
     }
     const std::size_t text_at = in.offset();

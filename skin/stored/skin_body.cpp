@@ -6,7 +6,6 @@
 #include "skin/bytes/bmp_reader.h"
 #include "skin/bytes/inflate_reader.h"
 #include "skin/bytes/skin_error.h"
-#include "skin/model/object_images.h"
 #include "skin/stored/skin_source.h"
 
 namespace tolsy {
@@ -144,7 +143,6 @@ TableSource TSeSkinSource::read_objects_and_tables(ByteReader& in, RecordForm fo
     checked_count(count, kMinObjectRecord, in, at, "objects");
     objects.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) add_root(read_root_record(in, form));
-    settle_link_transparency(objects);
     for (auto& root : objects) root->prepare_tree();
     switch (tables) {
         case TableSource::kStored:
@@ -170,8 +168,6 @@ void TSeSkinSource::add_root(std::unique_ptr<TSeSkinObject> root) {
 }
 
 void TSeSkinSource::finish_read() {
-    // Every link is settled: the images' transparency tables are done with.
-    for (auto& bitmap : bitmaps) bitmap->release_transparent_counts();
     // The client area of every root is never drawn masked.
     for (auto& root : objects) {
         for (std::size_t i = 0; i < root->child_count(); ++i) {

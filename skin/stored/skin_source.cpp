@@ -103,8 +103,7 @@ TSeSkinObject* TSeSkinSource::find_object(std::string_view name) const {
     return nullptr;
 }
 
-void TSeSkinSource::assign(const TSeSkinSource& other) {
-    if (&other == this) return;
+void TSeSkinSource::copy_all_but_objects(const TSeSkinSource& other) {
     clear();
     skin_name = other.skin_name;
     skin_version = other.skin_version;
@@ -112,30 +111,43 @@ void TSeSkinSource::assign(const TSeSkinSource& other) {
     author_email = other.author_email;
     author_url = other.author_url;
     for (const auto& b : other.bitmaps) bitmaps.push_back(std::make_unique<TteBitmap>(*b));
+    colors = other.colors;
+    sys_colors = other.sys_colors;
+    fonts = other.fonts;
+}
+
+void TSeSkinSource::assign(const TSeSkinSource& other) {
+    if (&other == this) return;
+    copy_all_but_objects(other);
+    objects.reserve(other.objects.size());
     for (const auto& root : other.objects) {
         auto copy = root->clone();
         copy->attach_images(&bitmaps);
         copy->prepare_tree();
         objects.push_back(std::move(copy));
     }
-    for (auto& b : bitmaps) b->release_transparent_counts();
-    colors = other.colors;
-    sys_colors = other.sys_colors;
-    fonts = other.fonts;
+}
+
+void TSeSkinSource::take_objects(TSeSkinSource& other) {
+    if (&other == this) return;
+    copy_all_but_objects(other);
+    objects = std::move(other.objects);
+    other.objects.clear();
+    for (auto& root : objects) root->attach_images(&bitmaps);
 }
 
 void TSeSkinSource::shift_hue(int delta) {
     for (auto& b : bitmaps) {
+        b->keep_unshifted();
         shift_image_hue(b->image, delta);
-        b->release_transparent_counts();
     }
     for (auto& root : objects) root->shift_hue(delta);
 }
 
 void TSeSkinSource::shift_brightness(int delta) {
     for (auto& b : bitmaps) {
+        b->keep_unshifted();
         shift_image_brightness(b->image, delta);
-        b->release_transparent_counts();
     }
     for (auto& root : objects) root->shift_brightness(delta);
 }

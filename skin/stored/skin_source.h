@@ -83,11 +83,15 @@ class TSeSkinSource {
 
     // Clears this source, then copies header, images, objects (deep) and tables.
     void assign(const TSeSkinSource& other);
+    // The same, but other's objects are moved here (attached to this source's images) and other
+    // is left without any: for a copy made once of a source read only to be copied.
+    void take_objects(TSeSkinSource& other);
 
     void shift_hue(int delta);
     void shift_brightness(int delta);
 
   private:
+    void copy_all_but_objects(const TSeSkinSource& other);
     void write_header(ByteWriter& out) const;
     TableSource read_objects_and_tables(ByteReader& in, RecordForm form, SkinReadReport& report);
     void add_root(std::unique_ptr<TSeSkinObject> root);

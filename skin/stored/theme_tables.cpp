@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdio>
-#include <vector>
 
 #include "skin/bytes/skin_error.h"
 #include "skin/bytes/text_util.h"
@@ -15,16 +14,30 @@ namespace {
 constexpr std::size_t kMinEntrySize = 12;
 constexpr std::string_view kSeparator = ":";
 
-std::vector<std::string_view> split_fields(std::string_view text) {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || text[i] == ',' || text[i] == ';') {
-            fields.push_back(text.substr(start, i - start));
-            start = i + 1;
-        }
+// The comma- or semicolon-separated fields of a text, one at a time.
+class Fields {
+  public:
+    explicit Fields(std::string_view text) : text_(text) {}
+    bool done() const { return done_; }
+    std::string_view next() {
+        std::size_t end = start_;
+        while (end < text_.size() && text_[end] != ',' && text_[end] != ';') ++end;
+        const std::string_view field = text_.substr(start_, end - start_);
+        done_ = end == text_.size();
+        start_ = end + 1;
+        return field;
     }
-    return fields;
+
+  private:
+    std::string_view text_;
+    std::size_t start_ = 0;
+    bool done_ = false;
+};
+
+std::size_t field_count(std::string_view text) {
+    std::size_t count = 1;
+    for (const char c : text) count += c == ',' || c == ';' ? 1 : 0;
+    return count;
 }
 
 std::string_view trim(std::string_view s) {
@@ -49,17 +62,29 @@ int font_int(std::string_view field, std::string_view text, const char* what, lo
     return static_cast<int>(v);
 }
 
+// An entry's value is a view into the data being read.
 struct Entry {
     std::size_t offset;
-    std::string value;
+    std::string_view value;
 };
+
+// A string as lstr reads it (and failing as it does), left where it lies.
+std::string_view lstr_view(ByteReader& in, std::string_view what) {
+    const std::size_t at = in.offset();
+    const std::int32_t length = in.i32(what);
+    if (length < 0)
+        throw SkinFormatError(std::string(what) + " has negative length " + std::to_string(length),
+                              at);
+    const auto text = in.bytes(static_cast<std::size_t>(length), what);
+    return {reinterpret_cast<const char*>(text.data()), text.size()};
+}
 
 // Name and separator are not checked; entries count by position.
 Entry read_entry(ByteReader& in) {
     const std::size_t at = in.offset();
-    in.lstr("table entry name");
-    in.lstr("table entry separator");
-    return {at, in.lstr("table entry value")};
+    lstr_view(in, "table entry name");
+    lstr_view(in, "table entry separator");
+    return {at, lstr_view(in, "table entry value")};
 }
 
 void write_entry(ByteWriter& out, std::string_view name, const std::string& value) {
@@ -208,9 +233,11 @@ std::string color_to_text(Color color) {
 
 Color color_from_text(std::string_view text) {
     const std::string_view t = trim(text);
-    if (auto named = color_from_name(t)) return *named;
-    long long v = 0;
     const bool hex = !t.empty() && t.front() == '$';
+    // No colour's name begins with the sign of a hexadecimal number.
+    if (!hex)
+        if (auto named = color_from_name(t)) return *named;
+    long long v = 0;
     const bool ok = hex ? t.size() <= 9 && parse_int(t.substr(1), v, 16)
                         : parse_int(t, v) && v >= INT32_MIN && v <= UINT32_MAX;
     if (!ok || (v < 0 && hex)) throw SkinFormatError("colour text \"" + std::string(text) + "\"");
@@ -230,19 +257,21 @@ std::string font_to_text(const ThemeFont& font) {
 }
 
 ThemeFont font_from_text(std::string_view text) {
-    const auto fields = split_fields(text);
-    if (fields.size() < 6)
+    const std::size_t count = field_count(text);
+    if (count < 6)
         throw SkinFormatError("font text \"" + std::string(text) + "\" has " +
-                              std::to_string(fields.size()) + " of 6 fields");
+                              std::to_string(count) + " of 6 fields");
+    Fields fields(text);
     ThemeFont font;
-    font.name = std::string(fields[0]);
-    font.size = font_int(fields[1], text, "font size", INT32_MIN, INT32_MAX);
-    const int r = font_int(fields[3], text, "red", 0, 255);
-    const int g = font_int(fields[4], text, "green", 0, 255);
-    const int b = font_int(fields[5], text, "blue", 0, 255);
+    font.name = std::string(fields.next());
+    font.size = font_int(fields.next(), text, "font size", INT32_MIN, INT32_MAX);
+    fields.next();  // the character set, which the table does not keep
+    const int r = font_int(fields.next(), text, "red", 0, 255);
+    const int g = font_int(fields.next(), text, "green", 0, 255);
+    const int b = font_int(fields.next(), text, "blue", 0, 255);
     font.color = static_cast<Color>(r | (g << 8) | (b << 16));
-    for (std::size_t i = 6; i < fields.size(); ++i) {
-        const std::string_view word = trim(fields[i]);
+    while (!fields.done()) {
+        const std::string_view word = trim(fields.next());
         if (same_text(word, "bold")) font.bold = true;
         if (same_text(word, "italic")) font.italic = true;
         if (same_text(word, "underline")) font.underline = true;

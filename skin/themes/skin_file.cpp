@@ -18,8 +18,33 @@ TTeSkinFile::TTeSkinFile(const ThemeKind& kind) : TteTheme(kind) {}
 bool TTeSkinFile::load_from_stream(ByteReader& stream) {
     set_default_skin_filter(compressed_filter());
     standard_.clear();
-    loaded_.read(stream);
+    // The read consumes the rest of the stream.
+    const auto rest = stream.data().subspan(stream.position());
+    const std::size_t at = stream.offset();
+    stream.seek(stream.size());
+    read_kept(Bytes(rest.begin(), rest.end()), at, nullptr);
     return finish_load();
+}
+
+void TTeSkinFile::read_kept(Bytes bytes, std::size_t base_offset, const TSeSkinFilter* filter) {
+    objects_fresh_ = false;
+    objects_taken_ = false;
+    kept_filter_ = nullptr;
+    kept_bytes_ = std::move(bytes);
+    kept_base_ = base_offset;
+    ByteReader in(kept_bytes_, kept_base_);
+    const SkinReadReport report = filter ? loaded_.read(in, *filter) : loaded_.read(in);
+    kept_filter_ = report.filter;
+    objects_fresh_ = true;
+}
+
+const TSeSkinSource& TTeSkinFile::loaded() const {
+    if (objects_taken_) {
+        ByteReader in(kept_bytes_, kept_base_);
+        loaded_.read(in, *kept_filter_);
+        objects_taken_ = false;
+    }
+    return loaded_;
 }
 
 bool TTeSkinFile::load_from_file(const std::string& file_name) {
@@ -30,8 +55,7 @@ bool TTeSkinFile::load_from_file(const std::string& file_name) {
     if (filter == nullptr) return false;
     Bytes data;
     if (!theme_files().read(path, data)) throw SkinFileError("Cannot open skin file " + path);
-    ByteReader stream(data);
-    loaded_.read(stream, *filter);
+    read_kept(std::move(data), 0, filter);
     if (!finish_load()) return false;
     set_file_name(path);
     return true;
@@ -47,14 +71,20 @@ void TTeSkinFile::save_to_stream(ByteWriter& stream) const {
     set_default_skin_filter(max_compression_filter());
     // The skin as loaded, tables included: deltas belong to whoever applies them, and a saved
     // theme shifted again on loading would otherwise shift its tables twice.
-    stream.bytes(loaded_.write(max_compression_filter()));
+    stream.bytes(loaded().write(max_compression_filter()));
 }
 
 void TTeSkinFile::rebuild_look() {
     static std::uint64_t looks_built = 0;
     look_generation_ = ++looks_built;
     set_default_skin_filter(uncompressed_filter());
-    working_.assign(loaded_);
+    if (objects_fresh_) {
+        working_.take_objects(loaded_);
+        objects_fresh_ = false;
+        objects_taken_ = true;
+    } else {
+        working_.assign(loaded());
+    }
     const int hue = delta_hue();
     const int brightness = delta_brightness();
     if (hue != 0) working_.shift_hue(hue);

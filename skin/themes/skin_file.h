@@ -21,7 +21,7 @@ class TTeSkinFile : public TteTheme {
     void save_to_stream(ByteWriter& stream) const override;
     bool load_from_file(const std::string& file_name) override;
 
-    const TSeSkinSource& loaded_source() const { return loaded_; }
+    const TSeSkinSource& loaded_source() const { return loaded(); }
     // What lookups and painting use: the loaded skin with the deltas applied.
     TSeSkinSource& working_source() { return working_; }
     const TSeSkinSource& working_source() const { return working_; }
@@ -75,9 +75,21 @@ class TTeSkinFile : public TteTheme {
     virtual void rebuild_standard_objects() { standard_.rebuild(working_); }
 
   private:
+    // Keeps the bytes a skin is read from and the filter that reads them, then reads it.
+    // (Without a filter: the one the signature selects, else the default one.)
+    void read_kept(Bytes bytes, std::size_t base_offset, const TSeSkinFilter* filter);
     bool finish_load();
+    // The skin as loaded, its objects read again from the kept bytes if the working copy took
+    // them: the first look after a read takes the objects just read rather than copying them,
+    // since reading gives the same objects every time and they are seldom asked for again.
+    const TSeSkinSource& loaded() const;
 
-    TSeSkinSource loaded_;
+    mutable TSeSkinSource loaded_;
+    Bytes kept_bytes_;
+    std::size_t kept_base_ = 0;
+    const TSeSkinFilter* kept_filter_ = nullptr;
+    bool objects_fresh_ = false;          // loaded_ holds objects just read, not yet copied
+    mutable bool objects_taken_ = false;  // the working copy took loaded_'s objects
     TSeSkinSource working_;
     std::uint64_t look_generation_ = 0;
     TteThemeColors colors_;

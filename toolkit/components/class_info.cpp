@@ -1,6 +1,8 @@
 #include "toolkit/components/class_info.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 #include "toolkit/components/stream_errors.h"
 
@@ -77,10 +79,25 @@ std::unique_ptr<Persistent> ClassInfo::create_persistent() const {
 }
 
 ClassInfo::NameKey ClassInfo::NameKey::of(std::string_view name) {
+    // Byte i of the name goes to bits 8i to 8i + 7, read in whole words and never past the
+    // name's end: two overlapping words for four to seven bytes (the bytes they share agree).
+    static_assert(std::endian::native == std::endian::little);
+    const char* p = name.data();
+    const std::size_t n = name.size();
     NameKey key;
-    key.size = name.size();
-    for (std::size_t i = 0; i < name.size() && i < 8; ++i)
-        key.head |= std::uint64_t{static_cast<unsigned char>(name[i])} << (8 * i);
+    key.size = n;
+    if (n >= 8) {
+        std::memcpy(&key.head, p, 8);
+    } else if (n >= 4) {
+        std::uint32_t low = 0;
+        std::uint32_t high = 0;
+        std::memcpy(&low, p, 4);
+        std::memcpy(&high, p + n - 4, 4);
+        key.head = low | (std::uint64_t{high} << (8 * (n - 4)));
+    } else {
+        for (std::size_t i = 0; i < n; ++i)
+            key.head |= std::uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
+    }
     return key;
 }
 

@@ -1,6 +1,9 @@
 #include "toolkit/components/component_stream.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -97,44 +100,106 @@ class ComponentReader {
     ReadContext ctx_;
 };
 
-// Property names are short; inline loops beat a library call per comparison or search.
-bool same_bytes(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i]) return false;
-    return true;
+// Property names are short: they are compared and searched a machine word at a time, inline.
+static_assert(std::endian::native == std::endian::little);
+std::uint64_t word_at(const char* p) {
+    std::uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
 }
 
-std::size_t find_dot(std::string_view name) {
-    for (std::size_t i = 0; i < name.size(); ++i)
-        if (name[i] == '.') return i;
+// Names of equal size over eight bytes whose first eight bytes are known to be equal.
+bool same_tail(std::string_view a, std::string_view b) {
+    const std::size_t n = a.size();
+    for (std::size_t i = 8; i + 8 < n; i += 8)
+        if (word_at(a.data() + i) != word_at(b.data() + i)) return false;
+    return word_at(a.data() + n - 8) == word_at(b.data() + n - 8);
+}
+
+// The bytes of a word that hold a dot, as the high bit of each: the lowest is the first dot.
+std::uint64_t dots_in(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kHighs = 0x8080808080808080;
+    const std::uint64_t x = word ^ (kOnes * '.');
+    return (x - kOnes) & ~x & kHighs;
+}
+
+// The first dot of the name whose key is given (its first eight bytes, zero-padded), or npos.
+std::size_t find_dot(std::string_view name, const ClassInfo::NameKey& key) {
+    if (const std::uint64_t found = dots_in(key.head))
+        return static_cast<std::size_t>(std::countr_zero(found)) / 8;
+    for (std::size_t i = 8; i < name.size(); i += 8) {
+        // The last word may overlap the one before, which held no dot.
+        const std::size_t at = std::min(i, name.size() - 8);
+        if (const std::uint64_t found = dots_in(word_at(name.data() + at)))
+            return at + static_cast<std::size_t>(std::countr_zero(found)) / 8;
+    }
     return std::string_view::npos;
 }
 
-// Streams list properties in declaration order, so the property wanted is nearly always the
-// last one found (again, as in "Font.Color" after "Font.Charset") or one after it.
+// The key of the name's first `size` bytes, cut from the name's key.
+ClassInfo::NameKey prefix_key(const ClassInfo::NameKey& key, std::size_t size) {
+    ClassInfo::NameKey prefix;
+    prefix.size = size;
+    prefix.head = size >= 8 ? key.head : key.head & ((std::uint64_t{1} << (8 * size)) - 1);
+    return prefix;
+}
+
+// Where each name was last found in its class, on this thread: the same few names come again
+// in object after object. A hint only, taken when the class still has that name there, so that
+// a class gone and another made in its place cannot mislead.
+struct FoundBefore {
+    const ClassInfo* info = nullptr;
+    std::size_t index = 0;
+};
+constexpr std::size_t kFoundBeforeSlots = 256;
+thread_local std::array<FoundBefore, kFoundBeforeSlots> t_found_before{};
+
+FoundBefore& found_before(const ClassInfo& info, const ClassInfo::NameKey& key) {
+    const std::uint64_t mixed =
+        (key.head ^ key.size ^ reinterpret_cast<std::uintptr_t>(&info)) * 0x9E3779B97F4A7C15;
+    return t_found_before[static_cast<std::size_t>(mixed >> 56) % kFoundBeforeSlots];
+}
+
+// Without a hint: streams list properties in declaration order, so the property wanted is nearly
+// always the last one found (again, as in "Font.Color" after "Font.Charset") or one after it.
 class PropertyFinder {
   public:
-    const PropertyInfo* find(const ClassInfo& info, std::string_view name) {
-        std::size_t& cursor = cursor_for(info);
+    // key: ClassInfo::NameKey::of(name).
+    const PropertyInfo* find(const ClassInfo& info, std::string_view name,
+                             const ClassInfo::NameKey& key) {
         const auto props = info.properties();
         const auto keys = info.property_keys();
-        const ClassInfo::NameKey key = ClassInfo::NameKey::of(name);
         auto matches = [&](std::size_t i) {
-            return keys[i] == key && (key.size <= 8 || same_bytes(props[i].name, name));
+            return keys[i] == key && (key.size <= 8 || same_tail(props[i].name, name));
         };
-        // Forward from the last one found (properties left at their defaults are skipped),
-        // then the ones before it, then ignoring case.
-        for (std::size_t i = cursor; i < keys.size(); ++i)
+        FoundBefore& before = found_before(info, key);
+        if (before.info == &info && before.index < keys.size() && matches(before.index))
+            return &props[before.index];
+        const PropertyInfo* found = search(info, name, matches);
+        if (found != nullptr) before = {&info, static_cast<std::size_t>(found - props.data())};
+        return found;
+    }
+
+  private:
+    template <class Matches>
+    const PropertyInfo* search(const ClassInfo& info, std::string_view name, Matches matches) {
+        std::size_t& cursor = cursor_for(info);
+        const auto props = info.properties();
+        // Forward from the last one found (properties left at their defaults are skipped), then
+        // the one before it (a stream may list two neighbours the other way round, as "Width"
+        // before "Height"), then from the first (the next nested font or link starts again),
+        // then ignoring case.
+        for (std::size_t i = cursor; i < props.size(); ++i)
             if (matches(i)) return &props[cursor = i];
-        for (std::size_t i = 0; i < cursor && i < keys.size(); ++i)
+        if (cursor > 0 && cursor <= props.size() && matches(cursor - 1)) return &props[--cursor];
+        for (std::size_t i = 0; i < cursor && i < props.size(); ++i)
             if (matches(i)) return &props[cursor = i];
         for (std::size_t i = 0; i < props.size(); ++i)
             if (same_text(props[i].name, name)) return &props[cursor = i];
         return nullptr;
     }
 
-  private:
     std::size_t& cursor_for(const ClassInfo& info) {
         for (auto& slot : slots_)
             if (slot.first == &info) return slot.second;
@@ -181,8 +246,11 @@ class ObjectStreamReader {
         const ClassInfo* target_class = object_class_;
         std::string_view rest = name;
         for (;;) {
-            const std::size_t dot = find_dot(rest);
-            const PropertyInfo* info = finder_.find(*target_class, rest.substr(0, dot));
+            const ClassInfo::NameKey whole = ClassInfo::NameKey::of(rest);
+            const std::size_t dot = find_dot(rest, whole);
+            const ClassInfo::NameKey key =
+                dot == std::string_view::npos ? whole : prefix_key(whole, dot);
+            const PropertyInfo* info = finder_.find(*target_class, rest.substr(0, dot), key);
             if (!info || (dot != std::string_view::npos && info->kind != PropertyKind::kObject)) {
                 throw UnknownPropertyError("Property " + std::string(name) +
                                                " does not exist in class " + target_class->name(),

@@ -353,6 +353,19 @@ TEST(SkinRecordErrors, BadSizesCountsAndStreams) {
                                         0,   0,   0,   0,   0, 0,   0, 0, 0x80, 0x3F, 0,   0});
     ByteReader in4(floats);
     EXPECT_THROW(read_root_record(in4, RecordForm::kBinary), SkinFormatError);
+    // A stream size past the end of the data: the message names the record's class.
+    ByteWriter cut;
+    cut.lstr("TSeButtonObject");
+    cut.i32(100);
+    cut.u8(0);
+    ByteReader in5(cut.bytes());
+    try {
+        read_root_record(in5, RecordForm::kBinary);
+        ADD_FAILURE() << "a stream cut short was read";
+    } catch (const SkinReadError& e) {
+        EXPECT_NE(std::string(e.what()).find("object stream of TSeButtonObject"), std::string::npos)
+            << e.what();
+    }
 
     // A children word claiming more records than the data could hold.
     auto parent = std::make_unique<TSeSkinObject>();

@@ -199,20 +199,24 @@ TEST_F(Painting, KeyPixelsOfABitmapObjectLeaveTheCanvasAlone) {
     EXPECT_EQ(test::count_pixels(target, test::kKeyPixelValue), 0);
 }
 
-TEST_F(Painting, LinksSettleTheirFlagsOnceTheirImageIsThere) {
+TEST_F(Painting, LinksSettleTheirFlagsWhenFirstDrawnWithTheirImage) {
     auto& o = skin.root<TSeBitmapObject>("Late", {0, 0, 3, 3});
     o.color = kRed;
     set_link(o.bitmap, "late", {0, 0, 3, 3});
-    skin.prepare();
+    paint(o);
     EXPECT_FALSE(o.bitmap.transparency_settled);
     Image keyed = pattern(3, 3);
     keyed.at(2, 2) = test::kKeyPixelValue;
     skin.add_image("late", keyed);
     skin.prepare();
+    EXPECT_FALSE(o.bitmap.transparency_settled) << "preparing looks at no pixels";
+    paint(o);
     EXPECT_TRUE(o.bitmap.transparency_settled);
     EXPECT_EQ(o.bitmap.transparency, (LinkTransparency{false, false, true}));
+    EXPECT_EQ(target.at(2, 2), kBackground);
     // A copy of the object carries its settled flags along with its link.
     auto copy = o.clone();
+    EXPECT_TRUE(static_cast<TSeBitmapObject&>(*copy).bitmap.transparency_settled);
     EXPECT_EQ(static_cast<TSeBitmapObject&>(*copy).bitmap.transparency, o.bitmap.transparency);
 }
 

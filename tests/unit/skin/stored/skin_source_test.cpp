@@ -8,6 +8,7 @@
 
 #include "skin/bytes/skin_error.h"
 #include "skin/bytes/zlib_codec.h"
+#include "skin/model/object_images.h"
 #include "skin/model/system_colours.h"
 #include "skin/test_skins.h"
 
@@ -448,6 +449,30 @@ TEST(SkinSource, CopyIsDeepAndAttachedToItsOwnImages) {
     EXPECT_NE(s.bitmaps[0]->image.at(0, 0), 0u);
     EXPECT_EQ(s.find_object("Form")->color, 0x00D7E9EAu);
     EXPECT_NE(copy.find_object("Form")->color, 0x00D7E9EAu);
+}
+
+// A darkening that turns an opaque pixel into the key colour changes no link's drawing: the
+// links of a shifted copy, first drawn after the shift, settle from the images as read.
+TEST(SkinSource, LinksOfAShiftedCopySettleFromTheImagesAsRead) {
+    TSeSkinSource loaded;
+    auto bitmap = std::make_unique<TteBitmap>();
+    bitmap->name = "face";
+    bitmap->image = Image(3, 1, Pixel::pack(137, 5, 137));
+    loaded.bitmaps.push_back(std::move(bitmap));
+    auto face = std::make_unique<TSeBitmapObject>();
+    face->bitmap.name = "face";
+    face->bitmap.right = 3;
+    face->bitmap.bottom = 1;
+    face->attach_images(&loaded.bitmaps);
+    loaded.objects.push_back(std::move(face));
+    TSeSkinSource working;
+    working.assign(loaded);
+    working.shift_brightness(-10);
+    ASSERT_TRUE(is_key_pixel(working.bitmaps[0]->image.at(1, 0)));
+    const auto& shifted = static_cast<const TSeBitmapObject&>(*working.object(0));
+    EXPECT_EQ(piece_source(shifted, shifted.bitmap).transparency, LinkTransparency{});
+    EXPECT_TRUE(shifted.bitmap.transparency_settled);
+    EXPECT_EQ(loaded.bitmaps[0]->image.at(1, 0), Pixel::pack(137, 5, 137));
 }
 
 TEST(SkinSource, FilesByExtension) {

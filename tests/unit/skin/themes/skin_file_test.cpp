@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "skin/bytes/skin_error.h"
 #include "skin/model/colour_shift.h"
 #include "skin/test_skins.h"
 
@@ -68,6 +69,32 @@ TEST(SkinFile, LoadsNamesItselfAndKeepsAWorkingCopy) {
     EXPECT_EQ(theme->colors(), theme->loaded_source().colors);
     EXPECT_EQ(&default_skin_filter(), &uncompressed_filter())
         << "rebuilding the look makes it default";
+}
+
+// The look's first copy takes the objects the load read; the skin as loaded reads them again
+// from the bytes it kept, through the filter that read them first, when it is asked for.
+TEST(SkinFile, TheSkinAsLoadedIsReadAgainAfterTheLookTookItsObjects) {
+    TSeSkinSource sample;
+    test::fill_sample(sample);
+    for (const TSeSkinFilter& filter : skin_filters()) {
+        SCOPED_TRACE(filter.extension);
+        auto theme = loaded_sample(filter);
+        const Look look = look_of(*theme);
+        const TSeSkinSource& loaded = theme->loaded_source();
+        ASSERT_EQ(loaded.object_count(), sample.object_count());
+        for (int i = 0; i < sample.object_count(); ++i)
+            EXPECT_EQ(test::record_bytes(*loaded.object(i)), test::record_bytes(*sample.object(i)));
+        EXPECT_EQ(loaded.object(0)->images(), &loaded.bitmaps);
+        EXPECT_EQ(look_of(*theme), look) << "reading the loaded skin again leaves the look alone";
+    }
+}
+
+TEST(SkinFile, AFailedLoadLeavesNoEarlierSkinToReadAgain) {
+    auto theme = loaded_sample();
+    const Bytes junk = {'_', 'M', 'C', 'T', 0, 'N', 'V', 'L', 'Z', 1, 2, 3};
+    ByteReader in(junk);
+    EXPECT_THROW(theme->load_from_stream(in), SkinError);
+    EXPECT_EQ(theme->loaded_source().object_count(), 0);
 }
 
 TEST(SkinFile, SkinWithoutRootsIsNotATheme) {

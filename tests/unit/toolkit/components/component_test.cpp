@@ -500,6 +500,7 @@ class TestBlob : public Component {
     int margin_edge = 0;
     int margin_end = 0;
     Font font;
+    Font second_font;
     std::string data;
     std::size_t data_offset = 0;
 };
@@ -510,6 +511,7 @@ const ClassInfo& TestBlob::static_class_info() {
         c.integer("MarginLeftEdge", &TestBlob::margin_edge);
         c.integer("MarginLeftEnd", &TestBlob::margin_end);
         c.object("Font", &TestBlob::font);
+        c.object("SecondFont", &TestBlob::second_font);
         c.binary(
             "Data",
             [](TestBlob& self, std::span<const std::uint8_t> b, ReadContext& ctx) {
@@ -521,16 +523,38 @@ const ClassInfo& TestBlob::static_class_info() {
     return info;
 }
 
-// Names alike in their first bytes, out of declaration order, and in another case.
+// Names alike in their first bytes, out of declaration order, in another case, and nested under
+// a name shorter and longer than a machine word.
 TEST(ObjectStream, FindsEachPropertyByItsWholeName) {
     const auto stream = testing::bytes(
         "'TPF0' 02 'TX' 05 'Blob1' 0D 'MarginLeftEnd' 02 05 0E 'MarginLeftEdge' 02 06"
-        " 04 'left' 02 07 0E 'MARGINLEFTEDGE' 02 08 00 00");
+        " 04 'left' 02 07 0E 'MARGINLEFTEDGE' 02 08 11 'SecondFont.Height' 02 F5"
+        " 0B 'Font.Height' 02 F6 00 00");
     TestBlob blob;
     read_object_stream(blob, stream, 0);
     EXPECT_EQ(blob.margin_end, 5);
     EXPECT_EQ(blob.margin_edge, 8);
     EXPECT_EQ(blob.left, 7);
+    EXPECT_EQ(blob.second_font.height, -11);
+    EXPECT_EQ(blob.font.height, -10);
+}
+
+// A name's key holds its length and its first eight bytes, whatever the length and wherever
+// the name lies: names that differ in any one of those bytes never share a key.
+TEST(ObjectStream, PropertyNameKeysHoldEachOfTheFirstEightBytes) {
+    const std::string letters = "ABCDEFGHIJKL";
+    for (std::size_t n = 0; n <= letters.size(); ++n) {
+        const std::string name = letters.substr(0, n);
+        const std::string elsewhere = "." + name;
+        const auto key = ClassInfo::NameKey::of(name);
+        EXPECT_EQ(key.size, n);
+        EXPECT_EQ(ClassInfo::NameKey::of(std::string_view(elsewhere).substr(1)), key) << n;
+        for (std::size_t i = 0; i < n && i < 8; ++i) {
+            std::string other = name;
+            other[i] = 'x';
+            EXPECT_NE(ClassInfo::NameKey::of(other), key) << n << " " << i;
+        }
+    }
 }
 
 TEST(ObjectStream, ReadsStraightIntoTheObjectAndPlacesItsData) {
