@@ -299,12 +299,7 @@ void BM_PaintClientAreaToMemcpyRatio(benchmark::State& state) {
         copies.push_back((t1 - t0) / kBatch);
         paints.push_back((t2 - t1) / kBatch);
     }
-    const double base = quantile(copies, 0.5);
-    state.counters["memcpy_us"] = base * 1e6;
-    state.counters["paint_us"] = quantile(paints, 0.5) * 1e6;
-    state.counters["ratio"] = quantile(paints, 0.5) / base;
-    state.counters["ratio_q1"] = quantile(paints, 0.25) / base;
-    state.counters["ratio_q3"] = quantile(paints, 0.75) / base;
+    report_ratio(state, "memcpy_us", copies, "paint_us", paints);
 }
 BENCHMARK(BM_PaintClientAreaToMemcpyRatio)
     ->Args({0, 0})
