@@ -116,8 +116,19 @@ std::vector<PageButton>& page_buttons(const Control& page, int dx, int dy) {
     return found->second;
 }
 
+// The rectangles of a parent's children that are windows of their own: the parent clips them
+// out of what it paints.
+std::vector<Rect> child_windows(const Control& parent, int dx, int dy) {
+    std::vector<Rect> windows;
+    for (const Child& child : children_of(parent))
+        if (child.kind != Kind::kPaletteButton)
+            windows.push_back(bounds_in(*child.control, dx, dy));
+    return windows;
+}
+
 // The children that are windows of their own on a page or the panel (group boxes and what
-// they hold, lists, the check box, the display line); the page paints its palette buttons.
+// they hold, lists, the check box, the display line); the page paints its palette buttons. A
+// group box and the check box are transparent: what lies behind them is the page's picture.
 void paint_children(const Control& parent, Canvas& canvas, int dx, int dy, TextRenderer& text) {
     for (const Child& child : children_of(parent)) {
         const Control& c = *child.control;
@@ -152,33 +163,6 @@ void paint_children(const Control& parent, Canvas& canvas, int dx, int dy, TextR
                 break;
         }
     }
-}
-
-// What the rectangles leave of the area, band by band between their edges: the window paints
-// its own background only where no child window paints all of its own, and the page control
-// its frame only around the page.
-std::vector<Rect> outside(const Rect& area, const std::vector<Rect>& covered) {
-    std::vector<Rect> bands;
-    std::vector<int> edges{area.top, area.bottom};
-    for (const Rect& r : covered) edges.insert(edges.end(), {r.top, r.bottom});
-    std::sort(edges.begin(), edges.end());
-    for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
-        const int top = std::max(edges[i], area.top);
-        const int bottom = std::min(edges[i + 1], area.bottom);
-        if (bottom <= top) continue;
-        std::vector<Rect> across;
-        for (const Rect& r : covered)
-            if (r.top <= top && r.bottom >= bottom) across.push_back(r);
-        std::sort(across.begin(), across.end(),
-                  [](const Rect& a, const Rect& b) { return a.left < b.left; });
-        int x = area.left;
-        for (const Rect& r : across) {
-            if (r.left > x) bands.push_back({x, top, r.left, bottom});
-            x = std::max(x, r.right);
-        }
-        if (x < area.right) bands.push_back({x, top, area.right, bottom});
-    }
-    return bands;
 }
 
 // The controls the window paints, found once: the window holds its controls.
@@ -231,20 +215,29 @@ void paint_client(int page_index, Image& picture, TextRenderer& text) {
     const Window& w = window();
     const Rect frame = page_frame_around(built_theme(), kPage);
     for (const Rect& band :
-         outside({0, 0, kClientWidth, kClientHeight}, {frame, bounds_in(w.panel, 0, 0)}))
+         bands_outside({0, 0, kClientWidth, kClientHeight}, {frame, bounds_in(w.panel, 0, 0)}))
         canvas.fill_rect(band, 0xFFD8E9EC);
-    for (const Rect& band : outside(frame, {kPage})) {
+    for (const Rect& band : bands_outside(frame, {kPage})) {
         canvas.set_clip(band);
         paint_page_frame(built_theme(), canvas, frame, text);
     }
     canvas.reset_clip();
     paint_tab_row(page_index, canvas, text);
     const Control& page = *w.pages.at(static_cast<std::size_t>(page_index));
-    page_picture(page_index)
-        .paint(built_theme(), canvas, kPage, page_buttons(page, kPage.left, kPage.top), text,
-               0xFFD8E9EC);
+    for (const Rect& band : own_bands(kPage, child_windows(page, kPage.left, kPage.top))) {
+        canvas.set_clip(band);
+        page_picture(page_index)
+            .paint(built_theme(), canvas, kPage, page_buttons(page, kPage.left, kPage.top), text,
+                   0xFFD8E9EC);
+    }
+    canvas.reset_clip();
     paint_children(page, canvas, kPage.left, kPage.top, text);
-    paint_panel(built_theme(), canvas, bounds_in(w.panel, 0, 0));
+    const Rect panel = bounds_in(w.panel, 0, 0);
+    for (const Rect& band : own_bands(panel, child_windows(w.panel, panel.left, panel.top))) {
+        canvas.set_clip(band);
+        paint_panel(built_theme(), canvas, panel);
+    }
+    canvas.reset_clip();
     paint_children(w.panel, canvas, w.panel.left, w.panel.top, text);
     for (const Control* button : w.push_buttons) {
         const PushButtonLook look{VisualState::kNormal, text_of(button->caption), nullptr, false};
@@ -306,12 +299,7 @@ void BM_PaintClientAreaToMemcpyRatio(benchmark::State& state) {
         copies.push_back((t1 - t0) / kBatch);
         paints.push_back((t2 - t1) / kBatch);
     }
-    const double base = quantile(copies, 0.5);
-    state.counters["memcpy_us"] = base * 1e6;
-    state.counters["paint_us"] = quantile(paints, 0.5) * 1e6;
-    state.counters["ratio"] = quantile(paints, 0.5) / base;
-    state.counters["ratio_q1"] = quantile(paints, 0.25) / base;
-    state.counters["ratio_q3"] = quantile(paints, 0.75) / base;
+    report_ratio(state, "memcpy_us", copies, "paint_us", paints);
 }
 BENCHMARK(BM_PaintClientAreaToMemcpyRatio)
     ->Args({0, 0})

@@ -247,11 +247,6 @@ void BM_LoadSkinTheme(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadSkinTheme)->Unit(benchmark::kMicrosecond);
 
-double median(std::vector<double> v) {
-    std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
-    return v[v.size() / 2];
-}
-
 // Both in the same run, alternating, timed in this thread's CPU time and compared by their
 // medians, so that a busy machine skews neither side.
 void BM_LoadToInflateRatio(benchmark::State& state) {
@@ -267,9 +262,7 @@ void BM_LoadToInflateRatio(benchmark::State& state) {
         inflate_times.push_back(t1 - t0);
         load_times.push_back(t2 - t1);
     }
-    state.counters["inflate_us"] = median(inflate_times) * 1e6;
-    state.counters["load_us"] = median(load_times) * 1e6;
-    state.counters["ratio"] = median(load_times) / median(inflate_times);
+    report_ratio(state, "inflate_us", inflate_times, "load_us", load_times);
 }
 BENCHMARK(BM_LoadToInflateRatio)->Unit(benchmark::kMicrosecond)->MinTime(3);
 

@@ -105,12 +105,7 @@ void BM_StarfieldToClearCopyRatio(benchmark::State& state) {
         baseline.push_back((t1 - t0) / kBatch);
         frames.push_back((t2 - t1) / kBatch);
     }
-    const double base = quantile(baseline, 0.5);
-    state.counters["clear_copy_us"] = base * 1e6;
-    state.counters["frame_us"] = quantile(frames, 0.5) * 1e6;
-    state.counters["ratio"] = quantile(frames, 0.5) / base;
-    state.counters["ratio_q1"] = quantile(frames, 0.25) / base;
-    state.counters["ratio_q3"] = quantile(frames, 0.75) / base;
+    report_ratio(state, "clear_copy_us", baseline, "frame_us", frames);
 }
 BENCHMARK(BM_StarfieldToClearCopyRatio)->MinTime(2);
 

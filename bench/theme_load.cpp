@@ -96,12 +96,7 @@ void BM_ThemeLoadToInflateRatio(benchmark::State& state) {
         inflate_times.push_back(t1 - t0);
         load_times.push_back(t2 - t1);
     }
-    const double inflate_median = quantile(inflate_times, 0.5);
-    state.counters["inflate_us"] = inflate_median * 1e6;
-    state.counters["load_us"] = quantile(load_times, 0.5) * 1e6;
-    state.counters["ratio"] = quantile(load_times, 0.5) / inflate_median;
-    state.counters["ratio_q1"] = quantile(load_times, 0.25) / inflate_median;
-    state.counters["ratio_q3"] = quantile(load_times, 0.75) / inflate_median;
+    report_ratio(state, "inflate_us", inflate_times, "load_us", load_times);
 }
 BENCHMARK(BM_ThemeLoadToInflateRatio)->Unit(benchmark::kMicrosecond)->MinTime(3);
 

@@ -171,6 +171,48 @@ class KeptText : public TextRenderer {
     TextRenderer& inner_;
 };
 
+// The fields of a control's look that its face's pixels depend on beyond its theme object and
+// state, each with its length, so that no two looks give the same bytes; the renderer first.
+class FaceKey {
+  public:
+    explicit FaceKey(const TextRenderer& text) {
+        number(static_cast<std::int64_t>(text.repeatable_id()));
+    }
+    FaceKey& number(std::int64_t value) {
+        bytes_.append(reinterpret_cast<const char*>(&value), sizeof value);
+        return *this;
+    }
+    FaceKey& text(std::string_view value) {
+        number(static_cast<std::int64_t>(value.size()));
+        bytes_.append(value);
+        return *this;
+    }
+    FaceKey& font(const PaintFont& f) {
+        return text(f.face).number(f.size).number(f.charset).number(
+            f.bold | f.italic << 1 | f.underline << 2 | f.strikeout << 3);
+    }
+    const std::string& bytes() const { return bytes_; }
+
+  private:
+    std::string bytes_;
+};
+
+// Paints a control's whole face (its pieces, text and cues) as `paint` does, through the kept
+// faces: painted again with the same look it is one copy. A renderer whose drawings may differ
+// from one time to the next is asked every time.
+void kept_face(TTeSkinFile& theme, const void* object, int state, const FaceKey& key,
+               TextRenderer& text, Canvas& canvas, const Rect& rect,
+               const PieceCache::Paint& paint) {
+    // A face is its rectangle's: what would fall outside (a caption wider than its button) is
+    // left out whether the face is copied or painted.
+    const ClipScope clip(canvas, rect);
+    if (text.repeatable_id() == 0) {
+        paint(canvas, rect);
+        return;
+    }
+    face_cache().draw(theme, object, state, key.bytes(), canvas, rect, paint);
+}
+
 Image picture_of(Size size, std::uint32_t background, auto&& paint) {
     Image picture(size.width, size.height, background);
     Canvas canvas(picture);
@@ -257,8 +299,20 @@ void paint_push_content(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
 
 bool paint_push_button(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
                        const PushButtonLook& look, TextRenderer& text) {
-    if (!paint_push_face(theme, canvas, rect, look)) return false;
-    paint_push_content(theme, canvas, rect, look, text);
+    const TSeSkinObject* button = theme.theme_object(look.theme_object, kSlotButton);
+    if (button == nullptr) return false;
+    const auto paint = [&](Canvas& on, const Rect& at) {
+        paint_push_face(theme, on, at, look);
+        paint_push_content(theme, on, at, look, text);
+    };
+    // A glyph is an image of the caller's that may change where it lies: painted each time.
+    if (look.glyph != nullptr) {
+        paint(canvas, rect);
+        return true;
+    }
+    FaceKey key(text);
+    key.text(look.caption).number(look.focus_cue);
+    kept_face(theme, button, static_cast<int>(look.state), key, text, canvas, rect, paint);
     return true;
 }
 
@@ -298,12 +352,10 @@ bool page_frame_opaque(TTeSkinFile& theme, Size frame, std::string_view theme_ob
     return part != nullptr && piece_cache().opaque(theme, part, 0, frame);
 }
 
-bool paint_group_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
-                     const std::string& caption, TextRenderer& text,
-                     std::string_view theme_object) {
-    TSeSkinObject* frame = part_of(theme, theme_object, kSlotGroupBox, "Frame");
-    TSeSkinObject* label = part_of(theme, theme_object, kSlotGroupBox, "Caption");
-    if (frame == nullptr || label == nullptr) return false;
+namespace {
+void paint_group_box_now(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                         const std::string& caption, TextRenderer& text, TSeSkinObject* frame,
+                         TSeSkinObject* label) {
     const PaintFont font = paint_font(label->font);
     const Size measured = text.measure(caption.empty() ? std::string("X") : caption, font);
     const int line = measured.height / 2;
@@ -313,7 +365,7 @@ bool paint_group_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
                            PartUse use(*frame, VisualState::kNormal, at);
                            paint_object(*frame, on, text);
                        });
-    if (caption.empty()) return true;
+    if (caption.empty()) return;
     // The label's margins are stored numbers: any int.
     const int width = sat_add(sat_add(measured.width, label->text_margin_left),
                               sat_add(label->text_margin_right, kCaptionPadding));
@@ -323,6 +375,20 @@ bool paint_group_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
         caption);
     KeptText kept(text);
     paint_object(*label, canvas, kept);
+}
+}  // namespace
+
+bool paint_group_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                     const std::string& caption, TextRenderer& text,
+                     std::string_view theme_object) {
+    TSeSkinObject* frame = part_of(theme, theme_object, kSlotGroupBox, "Frame");
+    TSeSkinObject* label = part_of(theme, theme_object, kSlotGroupBox, "Caption");
+    if (frame == nullptr || label == nullptr) return false;
+    FaceKey key(text);
+    key.text(caption);
+    kept_face(theme, label, 0, key, text, canvas, rect, [&](Canvas& on, const Rect& at) {
+        paint_group_box_now(theme, on, at, caption, text, frame, label);
+    });
     return true;
 }
 
@@ -337,17 +403,15 @@ bool paint_panel(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
     return true;
 }
 
-bool paint_check_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const CheckBoxLook& look,
-                     TextRenderer& text) {
-    TSeSkinObject* box =
-        part_of(theme, look.theme_object, kSlotCheckBox, look.checked ? "Checked" : "Unchecked");
-    if (box == nullptr) return false;
+namespace {
+void paint_check_box_now(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                         const CheckBoxLook& look, TextRenderer& text, TSeSkinObject* box) {
     const int top = rect.top + (rect.height() - kCheckSize) / 2;
     {
         PartUse use(*box, look.state, Rect::from_size(rect.left, top, kCheckSize, kCheckSize));
         paint_object(*box, canvas, text);
     }
-    if (look.caption.empty()) return true;
+    if (look.caption.empty()) return;
     const TSeSkinObject* part = part_of(theme, look.theme_object, kSlotCheckBox, "Text");
     std::uint32_t ink = part != nullptr ? color_pixel(part->font.color) : 0xFF000000u;
     if (look.state == VisualState::kDisabled) ink = kGreyTextPixel;
@@ -361,14 +425,25 @@ bool paint_check_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
         dotted_frame(canvas,
                      {area.left - 1, area.top, std::min(rect.right, area.right + 1), area.bottom},
                      ink);
+}
+}  // namespace
+
+bool paint_check_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const CheckBoxLook& look,
+                     TextRenderer& text) {
+    TSeSkinObject* box =
+        part_of(theme, look.theme_object, kSlotCheckBox, look.checked ? "Checked" : "Unchecked");
+    if (box == nullptr) return false;
+    FaceKey key(text);
+    key.text(look.caption).font(look.font).number(look.gap).number(look.focus_cue);
+    kept_face(
+        theme, box, static_cast<int>(look.state), key, text, canvas, rect,
+        [&](Canvas& on, const Rect& at) { paint_check_box_now(theme, on, at, look, text, box); });
     return true;
 }
 
-bool paint_tab(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const TabLook& look,
-               TextRenderer& text) {
-    TSeSkinObject* tab = part_of(theme, look.theme_object, kSlotTabs, "Tab");
-    TSeSkinObject* label = part_of(theme, look.theme_object, kSlotTabs, "Text");
-    if (tab == nullptr || label == nullptr) return false;
+namespace {
+void paint_tab_now(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const TabLook& look,
+                   TextRenderer& text, TSeSkinObject* tab, TSeSkinObject* label) {
     piece_cache().draw(theme, tab, static_cast<int>(look.state), canvas, rect,
                        [&](Canvas& on, const Rect& at) {
                            PartUse use(*tab, look.state, at);
@@ -384,13 +459,25 @@ bool paint_tab(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const TabLo
                      {rect.left + kFocusInset - 1, rect.top + kFocusInset - 1,
                       rect.right - kFocusInset + 1, rect.bottom - kFocusInset + 1},
                      color_pixel(label->font.color));
+}
+}  // namespace
+
+bool paint_tab(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const TabLook& look,
+               TextRenderer& text) {
+    TSeSkinObject* tab = part_of(theme, look.theme_object, kSlotTabs, "Tab");
+    TSeSkinObject* label = part_of(theme, look.theme_object, kSlotTabs, "Text");
+    if (tab == nullptr || label == nullptr) return false;
+    FaceKey key(text);
+    key.text(look.caption).number(look.focus_cue);
+    kept_face(
+        theme, tab, static_cast<int>(look.state), key, text, canvas, rect,
+        [&](Canvas& on, const Rect& at) { paint_tab_now(theme, on, at, look, text, tab, label); });
     return true;
 }
 
-bool paint_combo_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const ComboBoxLook& look,
-                     TextRenderer& text) {
-    TSeSkinObject* combo = theme.theme_object(look.theme_object, kSlotComboBox);
-    if (combo == nullptr) return false;
+namespace {
+void paint_combo_box_now(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
+                         const ComboBoxLook& look, TextRenderer& text, TSeSkinObject* combo) {
     TSeSkinObject* frame = part_of(theme, look.theme_object, kSlotComboBox, "Frame");
     TSeSkinObject* button = part_of(theme, look.theme_object, kSlotComboBox, "Button");
     const bool disabled = look.state == VisualState::kDisabled;
@@ -418,6 +505,23 @@ bool paint_combo_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
     }
     if (look.focus_cue)
         dotted_frame(canvas, {rect.left + 3, rect.top + 3, right - 1, rect.bottom - 3}, ink);
+}
+}  // namespace
+
+bool paint_combo_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const ComboBoxLook& look,
+                     TextRenderer& text) {
+    TSeSkinObject* combo = theme.theme_object(look.theme_object, kSlotComboBox);
+    if (combo == nullptr) return false;
+    FaceKey key(text);
+    key.number(look.dropped)
+        .text(look.text)
+        .font(look.font)
+        .number(look.flat)
+        .number(look.show_text)
+        .number(look.focus_cue);
+    kept_face(
+        theme, combo, static_cast<int>(look.state), key, text, canvas, rect,
+        [&](Canvas& on, const Rect& at) { paint_combo_box_now(theme, on, at, look, text, combo); });
     return true;
 }
 
@@ -456,10 +560,9 @@ Rect combo_button_rect(TTeSkinFile& theme, const Rect& rect, bool flat,
     return placed.offset(rect.left, rect.top);
 }
 
-bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const EditLook& look,
-                TextRenderer& text) {
-    TSeSkinObject* edit = theme.theme_object(look.theme_object, kSlotEdit);
-    if (edit == nullptr) return false;
+namespace {
+void paint_edit_now(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const EditLook& look,
+                    TextRenderer& text, TSeSkinObject* edit) {
     TSeSkinObject* frame = part_of(theme, look.theme_object, kSlotEdit, "Frame");
     piece_cache().draw(theme, edit, static_cast<int>(look.state), canvas, rect,
                        [&](Canvas& on, const Rect& at) {
@@ -480,7 +583,7 @@ bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const Edit
     const Rect inside{sat_add(rect.left, side("Left", true)), sat_add(rect.top, side("Top", false)),
                       sat_sub(rect.right, side("Right", true)),
                       sat_sub(rect.bottom, side("Bottom", false))};
-    if (look.text.empty()) return true;
+    if (look.text.empty()) return;
     const ClipScope clip(canvas, inside);
     const int x = rect.left + look.text_origin.x;
     const int y = rect.top + look.text_origin.y;
@@ -491,7 +594,7 @@ bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const Edit
     const int length = static_cast<int>(look.text.size());
     const int start = std::clamp(look.selection_start, 0, length);
     const int end = std::clamp(look.selection_end, start, length);
-    if (start == end) return true;
+    if (start == end) return;
     const TSeSkinObject* selection = part_of(theme, look.theme_object, kSlotEdit, "Selection");
     const std::uint32_t fill = color_pixel(
         selection != nullptr && selection->color != clNone ? selection->color : clHighlight);
@@ -503,6 +606,22 @@ bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const Edit
     text.draw(canvas,
               all.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)),
               look.font, kSelectedTextPixel, {from, y, to, y + whole.height}, {});
+}
+}  // namespace
+
+bool paint_edit(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const EditLook& look,
+                TextRenderer& text) {
+    TSeSkinObject* edit = theme.theme_object(look.theme_object, kSlotEdit);
+    if (edit == nullptr) return false;
+    FaceKey key(text);
+    key.text(look.text)
+        .font(look.font)
+        .number(look.text_origin.x)
+        .number(look.text_origin.y)
+        .number(look.selection_start)
+        .number(look.selection_end);
+    kept_face(theme, edit, static_cast<int>(look.state), key, text, canvas, rect,
+              [&](Canvas& on, const Rect& at) { paint_edit_now(theme, on, at, look, text, edit); });
     return true;
 }
 
@@ -558,6 +677,40 @@ Rect page_frame_around(TTeSkinFile& theme, const Rect& page, std::string_view th
     // The margins are stored numbers: the sums saturate.
     return {sat_sub(page.left, part->margin_left), sat_sub(page.top, part->margin_top),
             sat_add(page.right, part->margin_right), sat_add(page.bottom, part->margin_bottom)};
+}
+
+std::vector<Rect> bands_outside(const Rect& area, const std::vector<Rect>& covered) {
+    std::vector<Rect> bands;
+    if (area.empty()) return bands;
+    std::vector<int> edges{area.top, area.bottom};
+    for (const Rect& r : covered)
+        if (!r.empty()) edges.insert(edges.end(), {r.top, r.bottom});
+    std::sort(edges.begin(), edges.end());
+    std::vector<Rect> across;
+    for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
+        const int top = std::max(edges[i], area.top);
+        const int bottom = std::min(edges[i + 1], area.bottom);
+        if (bottom <= top) continue;
+        across.clear();
+        for (const Rect& r : covered)
+            if (!r.empty() && r.top <= top && r.bottom >= bottom) across.push_back(r);
+        std::sort(across.begin(), across.end(),
+                  [](const Rect& a, const Rect& b) { return a.left < b.left; });
+        int x = area.left;
+        for (const Rect& r : across) {
+            if (r.left > x) bands.push_back({x, top, std::min(r.left, area.right), bottom});
+            x = std::max(x, r.right);
+            if (x >= area.right) break;
+        }
+        if (x < area.right) bands.push_back({x, top, area.right, bottom});
+    }
+    return bands;
+}
+
+std::vector<Rect> own_bands(const Rect& area, const std::vector<Rect>& children) {
+    std::vector<Rect> bands = bands_outside(area, children);
+    if (bands.size() > kMostOwnBands) return {area};
+    return bands;
 }
 
 Image push_button_picture(TTeSkinFile& theme, Size size, const PushButtonLook& look,

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "picture/canvas.h"
 #include "picture/image.h"
@@ -175,6 +176,16 @@ struct HintMargins {
 HintMargins hint_margins(TTeSkinFile& theme, std::string_view theme_object = kDefaultThemeObject);
 // The font the tool-tip's text is drawn in; the theme's default when it has no "Hint".
 PaintFont hint_font(TTeSkinFile& theme, std::string_view theme_object = kDefaultThemeObject);
+
+// What the rectangles leave of `area`, band by band between their edges, each band cut at the
+// rectangles' sides: where a window that clips its children paints its own pixels.
+std::vector<Rect> bands_outside(const Rect& area, const std::vector<Rect>& covered);
+// The parts of `area` a window that clips its children paints itself, its children lying at
+// `children`: the bands outside them, or the whole area when there would be more than a few
+// bands (each band is one more pass over the window's pieces, which costs more than the
+// pixels under small children).
+inline constexpr std::size_t kMostOwnBands = 4;
+std::vector<Rect> own_bands(const Rect& area, const std::vector<Rect>& children);
 
 // Pictures of one control of `size`, over a background of one pixel value; empty when the theme
 // has no object for it.

@@ -11,6 +11,8 @@ namespace {
 constexpr std::size_t kMostEntries = 96;
 // Larger pieces are painted each time: nothing on our windows comes near.
 constexpr std::int64_t kMostPixels = 1 << 20;
+// Pixels kept at most by one cache (4 MB); past it the oldest half goes.
+constexpr std::int64_t kMostKeptPixels = 1 << 20;
 constexpr std::uint32_t kKeyBackground = 0xFF000000u | kKeyColorRgb;
 constexpr std::uint32_t kBlackBackground = 0xFF000000u;
 // Texts kept at most, and pixels of their runs: our windows show some 120 labels.
@@ -81,27 +83,47 @@ std::vector<PieceSpan> painted_spans(const Image& over_key) {
 
 }  // namespace
 
+void PieceCache::forget_oldest_half() {
+    const auto half = static_cast<std::ptrdiff_t>((entries_.size() + 1) / 2);
+    entries_.erase(entries_.begin(), entries_.begin() + half);
+    recount();
+}
+
+void PieceCache::recount() {
+    pixels_kept_ = 0;
+    for (const Entry& e : entries_)
+        pixels_kept_ += std::int64_t{e.picture.width()} * e.picture.height();
+}
+
 PieceCache::Entry& PieceCache::entry_for(const TTeSkinFile& theme, const void* piece, int variant,
-                                         Size size, const Paint& paint) {
+                                         std::string_view detail, Size size, const Paint& paint) {
     const std::uint64_t look = theme.look_generation();
     const auto same = [&](const Entry& e) {
         return e.look == look && e.piece == piece && e.variant == variant &&
-               e.size.width == size.width && e.size.height == size.height;
+               e.size.width == size.width && e.size.height == size.height && e.detail == detail;
     };
+    // A page of palette buttons asks for the same piece many times in a row.
+    if (last_ < entries_.size() && same(entries_[last_])) return entries_[last_];
     const auto found = std::find_if(entries_.begin(), entries_.end(), same);
-    if (found != entries_.end()) return *found;
+    if (found != entries_.end()) {
+        last_ = static_cast<std::size_t>(found - entries_.begin());
+        return *found;
+    }
     // Pictures of older looks are never asked for again.
-    std::erase_if(entries_, [&](const Entry& e) { return e.look != look; });
-    if (entries_.size() >= kMostEntries)
-        entries_.erase(entries_.begin(),
-                       entries_.begin() + static_cast<std::ptrdiff_t>(kMostEntries / 2));
+    if (std::erase_if(entries_, [&](const Entry& e) { return e.look != look; }) > 0) recount();
+    const std::int64_t pixels = std::int64_t{size.width} * size.height;
+    while (!entries_.empty() &&
+           (entries_.size() >= kMostEntries || pixels_kept_ + pixels > kMostKeptPixels))
+        forget_oldest_half();
     Taken taken = take_picture(size, paint);
     ++made_;
     std::vector<Span> spans;
     if (taken.kind == Kind::kKeyed) spans = painted_spans(taken.over_key);
     const bool keep = taken.kind == Kind::kOpaque || taken.kind == Kind::kKeyed;
-    entries_.push_back({look, piece, variant, size, taken.kind,
+    if (keep) pixels_kept_ += pixels;
+    entries_.push_back({look, piece, variant, std::string(detail), size, taken.kind,
                         keep ? std::move(taken.over_key) : Image{}, std::move(spans)});
+    last_ = entries_.size() - 1;
     return entries_.back();
 }
 
@@ -109,18 +131,25 @@ bool PieceCache::opaque(const TTeSkinFile& theme, const void* piece, int variant
     const std::uint64_t look = theme.look_generation();
     return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) {
         return e.look == look && e.piece == piece && e.variant == variant && e.size == size &&
-               e.kind == Kind::kOpaque;
+               e.detail.empty() && e.kind == Kind::kOpaque;
     });
 }
 
 void PieceCache::draw(const TTeSkinFile& theme, const void* piece, int variant, Canvas& canvas,
                       const Rect& rect, const Paint& paint) {
+    draw(theme, piece, variant, {}, canvas, rect, paint);
+}
+
+void PieceCache::draw(const TTeSkinFile& theme, const void* piece, int variant,
+                      std::string_view detail, Canvas& canvas, const Rect& rect,
+                      const Paint& paint) {
     if (rect.empty()) return;
     if (std::int64_t{rect.width()} * rect.height() > kMostPixels) {
         paint(canvas, rect);
         return;
     }
-    const Entry& entry = entry_for(theme, piece, variant, {rect.width(), rect.height()}, paint);
+    const Entry& entry =
+        entry_for(theme, piece, variant, detail, {rect.width(), rect.height()}, paint);
     if (entry.kind == Kind::kNothing) return;
     if (entry.kind == Kind::kPaintEachTime) {
         paint(canvas, rect);
@@ -158,6 +187,11 @@ void PieceCache::copy_spans(const Entry& entry, Canvas& canvas, const Rect& rect
 }
 
 PieceCache& piece_cache() {
+    static PieceCache cache;
+    return cache;
+}
+
+PieceCache& face_cache() {
     static PieceCache cache;
     return cache;
 }

@@ -39,6 +39,10 @@ class PieceCache {
     // options it is painted in). A piece of a new look of the theme is painted afresh.
     void draw(const TTeSkinFile& theme, const void* piece, int variant, Canvas& canvas,
               const Rect& rect, const Paint& paint);
+    // The same for a piece whose pixels depend on more than its object and state (a control's
+    // whole face with its text): `detail` holds the rest, bytes compared whole.
+    void draw(const TTeSkinFile& theme, const void* piece, int variant, std::string_view detail,
+              Canvas& canvas, const Rect& rect, const Paint& paint);
 
     // Whether the piece at that size is known to paint every pixel opaque: its picture is kept
     // and has no see-through pixel. False when it was not painted yet.
@@ -47,7 +51,12 @@ class PieceCache {
     // Pictures made so far (each costs two paints) and copies drawn from them.
     int pictures_made() const { return made_; }
     int copies_drawn() const { return copies_; }
-    void clear() { entries_.clear(); }
+    // Pixels of the pictures kept, held to a bound.
+    std::int64_t pixels_kept() const { return pixels_kept_; }
+    void clear() {
+        entries_.clear();
+        pixels_kept_ = 0;
+    }
 
   private:
     using Kind = PieceKind;
@@ -56,22 +65,31 @@ class PieceCache {
         std::uint64_t look;
         const void* piece;
         int variant;
+        std::string detail;
         Size size;
         Kind kind;
         Image picture;
         std::vector<Span> spans;
     };
     static void copy_spans(const Entry& entry, Canvas& canvas, const Rect& rect);
-    Entry& entry_for(const TTeSkinFile& theme, const void* piece, int variant, Size size,
-                     const Paint& paint);
+    Entry& entry_for(const TTeSkinFile& theme, const void* piece, int variant,
+                     std::string_view detail, Size size, const Paint& paint);
+    void forget_oldest_half();
+    void recount();
 
     std::vector<Entry> entries_;
+    std::int64_t pixels_kept_ = 0;
+    std::size_t last_ = 0;  // the entry found last
     int made_ = 0;
     int copies_ = 0;
 };
 
-// The cache all skinned controls paint through.
+// The cache all skinned controls paint their theme pieces through.
 PieceCache& piece_cache();
+// The controls' whole faces (a list with its chosen item, a group box with its caption, a push
+// button with its caption), kept apart from the pieces they are made of, so that faces of
+// passing texts (the display line's) never push the pieces out.
+PieceCache& face_cache();
 
 // Texts kept between paints, like the pieces: a palette of a hundred buttons draws the same
 // short labels at every paint, and a copy of a label's painted runs is a few row copies where

@@ -14,9 +14,11 @@ Rect rect_of(const RECT& r) {
 }
 
 // Composes the update area of a container off-screen: what lies behind it, then its own look;
-// false (nothing copied) when the theme cannot paint it.
+// false (nothing copied) when the theme cannot paint it. An opaque container (the panel) paints
+// only around its children; a transparent one (a group box) paints all of its area, its own
+// look being mostly see-through and its children small.
 template <class PaintLook>
-bool compose(HWND window, HDC dc, PaintLook&& paint_look) {
+bool compose(HWND window, HDC dc, bool around_children, PaintLook&& paint_look) {
     RECT box;
     if (current_skin() == nullptr || GetClipBox(dc, &box) == ERROR) return false;
     const Rect area = rect_of(box);
@@ -24,7 +26,11 @@ bool compose(HWND window, HDC dc, PaintLook&& paint_look) {
     Image picture(area.width(), area.height(), background_pixel(GetParent(window)));
     Canvas canvas(picture);
     canvas.set_origin({-area.left, -area.top});
-    if (!paint_look(*current_skin(), canvas)) return false;
+    // Under its children the window shows nothing of its own: painting there is lost work.
+    for (const Rect& band : around_children ? own_bands(window, area) : std::vector<Rect>{area}) {
+        canvas.set_clip(band);
+        if (!paint_look(*current_skin(), canvas)) return false;
+    }
     put_picture(dc, picture, area.left, area.top);
     return true;
 }
@@ -33,7 +39,7 @@ bool compose(HWND window, HDC dc, PaintLook&& paint_look) {
 SkinnedGroupBox::SkinnedGroupBox() : watch_([this] { repaint(handle()); }) {}
 
 void SkinnedGroupBox::paint(HDC dc, const RECT& client) {
-    const bool skinned = compose(handle(), dc, [&](TTeSkinFile& theme, Canvas& canvas) {
+    const bool skinned = compose(handle(), dc, false, [&](TTeSkinFile& theme, Canvas& canvas) {
         paint_parent_background(handle(), canvas);
         return paint_group_box(theme, canvas, rect_of(client), caption(), control_text());
     });
@@ -50,7 +56,7 @@ LRESULT SkinnedGroupBox::handle_message(UINT message, WPARAM wparam, LPARAM lpar
 SkinnedPanel::SkinnedPanel() : watch_([this] { repaint(handle()); }) {}
 
 void SkinnedPanel::paint(HDC dc, const RECT& client) {
-    const bool skinned = compose(handle(), dc, [&](TTeSkinFile& theme, Canvas& canvas) {
+    const bool skinned = compose(handle(), dc, true, [&](TTeSkinFile& theme, Canvas& canvas) {
         return paint_panel(theme, canvas, rect_of(client));
     });
     if (!skinned) Panel::paint(dc, client);

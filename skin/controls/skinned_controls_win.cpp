@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "picture/text_renderer_win.h"
+#include "skin/controls/control_paint.h"
 #include "skin/controls/skinned_boxes_win.h"
 #include "skin/controls/skinned_fields_win.h"
 #include "skin/controls/skinned_pages_win.h"
@@ -51,6 +52,21 @@ PaintFont paint_font(const FontSpec& font) {
     out.bold = font.bold;
     out.italic = font.italic;
     return out;
+}
+
+std::vector<Rect> own_bands(HWND window, const Rect& area) {
+    if ((GetWindowLongW(window, GWL_STYLE) & WS_CLIPCHILDREN) == 0) return {area};
+    std::vector<Rect> children;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        // Its own flag: the parent painting is shown.
+        if ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) == 0) continue;
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        children.push_back({r.left, r.top, r.right, r.bottom});
+    }
+    return own_bands(area, children);
 }
 
 bool paint_parent_background(HWND child, Canvas& canvas) {

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 #include "picture/canvas.h"
 #include "picture/image.h"
@@ -28,6 +29,10 @@ void put_picture(HDC dc, const Image& picture, int x, int y);
 std::uint32_t background_pixel(HWND parent);
 // A platform font description as painting asks for it.
 PaintFont paint_font(const FontSpec& font);
+
+// The parts of `area` (client coordinates) a window paints itself: all of it, or, when the
+// window clips its children, the bands around its visible children's rectangles.
+std::vector<Rect> own_bands(HWND window, const Rect& area);
 
 // Asked of a skinned container by a control on it: paint what lies behind your children into
 // the canvas (wParam: Canvas*, in the container's client coordinates); answered with 1.

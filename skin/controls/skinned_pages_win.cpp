@@ -27,10 +27,14 @@ void SkinnedTabSheet::paint(HDC dc, const RECT& client) {
     Image picture = Image::uninitialized(area.width(), area.height());
     Canvas canvas(picture);
     canvas.set_origin({-area.left, -area.top});
-    if (!page_.paint(*theme, canvas, {client.left, client.top, client.right, client.bottom},
-                     buttons_, control_text(), background_pixel(handle()))) {
-        TabSheet::paint(dc, client);
-        return;
+    // Under its group boxes the page shows nothing of its own (each paints what lies behind it).
+    for (const Rect& band : own_bands(handle(), area)) {
+        canvas.set_clip(band);
+        if (!page_.paint(*theme, canvas, {client.left, client.top, client.right, client.bottom},
+                         buttons_, control_text(), background_pixel(handle()))) {
+            TabSheet::paint(dc, client);
+            return;
+        }
     }
     put_picture(dc, picture, area.left, area.top);
 }

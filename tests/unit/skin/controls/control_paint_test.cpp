@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 #include <limits>
+#include <vector>
 
 #include "picture/fake_text_renderer.h"
 #include "skin/model/skin_object_classes.h"
@@ -483,6 +485,45 @@ TEST(HintPaint, StoredTextMarginsAreHeldToZeroTo32PixelsForTheWindowAndTheText) 
         EXPECT_EQ(hint.text_margin_left, row.left);  // the theme's own numbers stay
     }
     EXPECT_EQ(hint_margins(*theme, "NoSuchObject"), HintMargins{});
+}
+
+TEST(Bands, TheBandsCoverExactlyWhatTheChildrenLeaveOfTheArea) {
+    const Rect area{2, 3, 42, 33};
+    const struct {
+        const char* what;
+        std::vector<Rect> children;
+        std::size_t most_bands;  // own_bands gives the bands up to this many, else the area
+    } cases[] = {
+        {"no children", {}, 1},
+        {"one inside (a panel's display line)", {{8, 10, 36, 26}}, 4},
+        {"sticking out on all sides", {{-5, 10, 60, 20}, {10, -4, 20, 50}}, 4},
+        {"overlapping, touching and empty",
+         {{5, 5, 15, 15}, {10, 10, 25, 20}, {25, 10, 30, 20}, {7, 7, 7, 9}},
+         99},
+        {"outside the area", {{50, 50, 60, 60}, {-10, 0, 2, 40}}, 1},
+        {"covering it all", {{0, 0, 50, 50}}, 0},
+    };
+    for (const auto& c : cases) {
+        const auto covered = [&](int x, int y) {
+            return std::any_of(c.children.begin(), c.children.end(),
+                               [&](const Rect& r) { return r.contains(x, y); });
+        };
+        const std::vector<Rect> bands = bands_outside(area, c.children);
+        for (int y = 0; y < 50; ++y)
+            for (int x = 0; x < 50; ++x) {
+                const auto in = std::count_if(bands.begin(), bands.end(),
+                                              [&](const Rect& b) { return b.contains(x, y); });
+                const bool own = area.contains(x, y) && !covered(x, y);
+                EXPECT_EQ(in, own ? 1 : 0) << c.what << " at " << x << "," << y;
+            }
+        const std::vector<Rect> own = own_bands(area, c.children);
+        if (bands.size() <= kMostOwnBands) {
+            EXPECT_EQ(own, bands) << c.what;
+        } else {
+            EXPECT_EQ(own, std::vector<Rect>{area}) << c.what;
+        }
+        EXPECT_LE(bands.size(), c.most_bands) << c.what;
+    }
 }
 
 }  // namespace

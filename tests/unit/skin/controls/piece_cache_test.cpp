@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iterator>
+#include <string>
+
 #include "picture/bitmap_font.h"
 #include "picture/fake_text_renderer.h"
 #include "skin/controls/control_paint.h"
@@ -199,6 +203,102 @@ TEST(TextRunCache, EachTextFontColourAndRendererIsKeptApart) {
     cache.draw(other, canvas, "ab", {}, 0xFF000001u, rect, {});
     EXPECT_EQ(cache.pictures_made(), 6);
     EXPECT_EQ(cache.size(), 6u);
+}
+
+// The bitmap font, said not to repeat its drawings: the controls paint with it afresh each time.
+class AfreshRenderer : public BitmapFontRenderer {
+  public:
+    std::uint64_t repeatable_id() const override { return 0; }
+};
+
+TEST(FaceCache, KeptFacesOfEveryKindEqualPaintingAfreshAfterChangesAndUnderAClip) {
+    const auto theme = test::load_built_theme();
+    ASSERT_NE(theme, nullptr);
+    using V = VisualState;
+    using Paint = std::function<void(Canvas&, TextRenderer&)>;
+    const PaintFont symbols{"Tolsy", 12};
+    const Rect r{5, 4, 5 + 60, 4 + 26};
+    const struct {
+        const char* what;
+        Paint paint;
+    } cases[] = {
+        {"list",
+         [&](Canvas& c, TextRenderer& t) {
+             paint_combo_box(*theme, c, r, {V::kNormal, false, "A", symbols}, t);
+         }},
+        {"list, other item",
+         [&](Canvas& c, TextRenderer& t) {
+             paint_combo_box(*theme, c, r, {V::kNormal, false, "B", symbols}, t);
+         }},
+        {"list dropped, focus cue",
+         [&](Canvas& c, TextRenderer& t) {
+             paint_combo_box(*theme, c, r, {V::kHot, true, "A", symbols, true, true, true}, t);
+         }},
+        {"display line",
+         [&](Canvas& c, TextRenderer& t) {
+             paint_edit(*theme, c, r, {V::kNormal, "abc", symbols, {4, 4}}, t);
+         }},
+        {"display line scrolled, selection",
+         [&](Canvas& c, TextRenderer& t) {
+             paint_edit(*theme, c, r, {V::kFocused, "abcdefghij", symbols, {-9, 4}, 2, 5}, t);
+         }},
+        {"group box",
+         [&](Canvas& c, TextRenderer& t) { paint_group_box(*theme, c, r, "Datum", t); }},
+        {"group box, caption wider than it",
+         [&](Canvas& c, TextRenderer& t) {
+             paint_group_box(*theme, c, r, "A caption wider than its box", t);
+         }},
+        {"check box",
+         [&](Canvas& c, TextRenderer& t) {
+             paint_check_box(*theme, c, r, {V::kHot, true, "Dia", {}, 5, true}, t);
+         }},
+        {"push button",
+         [&](Canvas& c, TextRenderer& t) {
+             paint_push_button(*theme, c, r, {V::kPressed, "Clip&board", nullptr, true}, t);
+         }},
+        {"tab",
+         [&](Canvas& c, TextRenderer& t) {
+             paint_tab(*theme, c, r, {V::kFocused, "Symbols", true}, t);
+         }},
+    };
+    AfreshRenderer afresh;
+    BitmapFontRenderer kept;
+    const int copies = face_cache().copies_drawn();
+    // Each round paints every case in turn, so that each face is painted again after others;
+    // the last under a clip through the middle of the faces.
+    for (int round = 0; round < 3; ++round) {
+        for (const auto& c : cases) {
+            const Rect clip = round == 2 ? Rect{20, 10, 50, 40} : Rect{0, 0, 70, 36};
+            Image expected = patterned(70, 36);
+            Canvas direct(expected);
+            direct.set_clip(clip);
+            c.paint(direct, afresh);
+            Image seen = patterned(70, 36);
+            Canvas canvas(seen);
+            canvas.set_clip(clip);
+            c.paint(canvas, kept);
+            EXPECT_EQ(seen, expected) << c.what << " round " << round;
+        }
+    }
+    EXPECT_GE(face_cache().copies_drawn() - copies, 2 * static_cast<int>(std::size(cases)));
+}
+
+TEST(FaceCache, PiecesOfManyDetailsAreKeptApartWithinTheBoundOnPixels) {
+    const auto theme = test::load_built_theme();
+    ASSERT_NE(theme, nullptr);
+    PieceCache cache;
+    Image picture(300, 300);
+    Canvas canvas(picture);
+    const Rect rect{0, 0, 300, 300};
+    for (int i = 0; i < 40; ++i) {
+        const std::string detail = std::to_string(i);
+        const auto pixel = static_cast<std::uint32_t>(0xFF000000u | (i + 1));
+        cache.draw(*theme, &cache, 0, detail, canvas, rect,
+                   [&](Canvas& on, const Rect& at) { on.fill_rect(at, pixel); });
+        EXPECT_EQ(picture.at(7, 7), pixel) << i;
+        EXPECT_LE(cache.pixels_kept(), std::int64_t{1} << 20) << i;
+    }
+    EXPECT_EQ(cache.pictures_made(), 40);
 }
 
 }  // namespace
