@@ -171,13 +171,147 @@ void BinaryStreamReader::collection(std::vector<ItemNode>& out, int depth) {
 
 namespace {
 
+// How many properties and children each object of a stream holds, in the order a parser meets
+// them, learnt by a walk that allocates nothing, so that the tree's vectors are sized once and
+// no property or child is moved as they grow. Only a hint: on anything out of the ordinary the
+// walk gives up and the parser, which reports every fault, goes without.
+class SizeScan {
+  public:
+    // Two counts per object, in pre-order: its properties, then its children.
+    static std::vector<std::uint32_t> sizes(std::span<const std::uint8_t> bytes) {
+        SizeScan scan(bytes);
+        std::vector<std::uint32_t> out;
+        if (!scan.skip(4) || !scan.object(0, out)) out.clear();
+        return out;
+    }
+
+  private:
+    explicit SizeScan(std::span<const std::uint8_t> bytes)
+        : p_(bytes.data()), end_(bytes.data() + bytes.size()) {}
+
+    bool skip(std::size_t n) {
+        if (static_cast<std::size_t>(end_ - p_) < n) return false;
+        p_ += n;
+        return true;
+    }
+    bool byte(std::uint8_t& b) {
+        if (p_ == end_) return false;
+        b = *p_++;
+        return true;
+    }
+    bool short_text() {
+        std::uint8_t n = 0;
+        return byte(n) && skip(n);
+    }
+    bool length32(std::size_t unit) {
+        if (end_ - p_ < 4) return false;
+        const std::uint32_t n = std::uint32_t{p_[0]} | (std::uint32_t{p_[1]} << 8) |
+                                (std::uint32_t{p_[2]} << 16) | (std::uint32_t{p_[3]} << 24);
+        p_ += 4;
+        return n <= INT32_MAX && n <= static_cast<std::size_t>(end_ - p_) / unit && skip(n * unit);
+    }
+    // At a list's end byte: reads it and says true.
+    bool at_end_of_list(bool& ok) {
+        if (p_ == end_) return ok = false;
+        if (*p_ != 0) return false;
+        ++p_;
+        return true;
+    }
+
+    bool value(int depth) {
+        std::uint8_t t = 0;
+        if (depth > kMaxNesting || !byte(t)) return false;
+        bool ok = true;
+        switch (static_cast<ValueType>(t)) {
+            case ValueType::kNull:
+            case ValueType::kFalse:
+            case ValueType::kTrue:
+            case ValueType::kNil:
+                return true;
+            case ValueType::kInt8:
+                return skip(1);
+            case ValueType::kInt16:
+                return skip(2);
+            case ValueType::kInt32:
+            case ValueType::kSingle:
+                return skip(4);
+            case ValueType::kInt64:
+            case ValueType::kCurrency:
+            case ValueType::kDouble:
+            case ValueType::kDate:
+                return skip(8);
+            case ValueType::kExtended:
+                return skip(10);
+            case ValueType::kString:
+            case ValueType::kIdent:
+                return short_text();
+            case ValueType::kLString:
+            case ValueType::kUtf8String:
+            case ValueType::kBinary:
+                return length32(1);
+            case ValueType::kWString:
+                return length32(2);
+            case ValueType::kSet:
+                for (std::uint8_t n = 1; n != 0;)
+                    if (!byte(n) || !skip(n)) return false;
+                return true;
+            case ValueType::kList:
+                while (!at_end_of_list(ok))
+                    if (!ok || !value(depth + 1)) return false;
+                return ok;
+            case ValueType::kCollection:
+                while (!at_end_of_list(ok)) {
+                    if (!ok) return false;
+                    if (*p_ == 2 || *p_ == 3 || *p_ == 4) {
+                        if (!value(depth + 1)) return false;
+                    }
+                    std::uint8_t list = 0;
+                    if (!byte(list) || list != static_cast<std::uint8_t>(ValueType::kList))
+                        return false;
+                    while (!at_end_of_list(ok))
+                        if (!ok || !short_text() || !value(depth + 2)) return false;
+                    if (!ok) return false;
+                }
+                return ok;
+        }
+        return false;
+    }
+
+    bool object(int depth, std::vector<std::uint32_t>& out) {
+        if (depth > kMaxNesting || p_ == end_) return false;
+        if ((*p_ & kPrefixMask) == kPrefixMask) {
+            const std::uint8_t flags = *p_++ & ~kPrefixMask;
+            if ((flags & kFilerChildPos) && !value(depth + 1)) return false;
+        }
+        if (!short_text() || !short_text()) return false;
+        const std::size_t slot = out.size();
+        out.resize(slot + 2);
+        bool ok = true;
+        std::uint32_t count = 0;
+        for (; !at_end_of_list(ok); ++count)
+            if (!ok || !short_text() || !value(depth + 1)) return false;
+        if (!ok) return false;
+        out[slot] = count;
+        for (count = 0; !at_end_of_list(ok); ++count)
+            if (!ok || !object(depth + 1, out)) return false;
+        if (!ok) return false;
+        out[slot + 1] = count;
+        return true;
+    }
+
+    const std::uint8_t* p_;
+    const std::uint8_t* end_;
+};
+
 class BinaryParser {
   public:
-    explicit BinaryParser(std::span<const std::uint8_t> bytes) : in_(bytes) {}
+    explicit BinaryParser(std::span<const std::uint8_t> bytes)
+        : in_(bytes), sizes_(SizeScan::sizes(bytes)) {}
 
     ObjectNode parse(std::size_t* consumed) {
         in_.signature();
-        ObjectNode root = object(0);
+        ObjectNode root;
+        object(root, 0);
         if (consumed) {
             *consumed = in_.offset();
         } else if (!in_.at_end()) {
@@ -187,23 +321,34 @@ class BinaryParser {
     }
 
   private:
-    ObjectNode object(int depth) {
+    // The next size the scan learnt, or 0 once they are used up (or when it learnt none).
+    std::size_t next_size() { return next_ < sizes_.size() ? sizes_[next_++] : 0; }
+
+    // Fills node in place: properties and children are built where they stay.
+    void object(ObjectNode& node, int depth) {
         const ObjectHeader header = in_.object_header(depth);
-        ObjectNode node;
         node.offset = header.offset;
         node.flags = header.flags;
         node.position_type = header.position_type;
         node.position = header.position;
         node.class_name = header.class_name;
         node.name = header.name;
-        while (!in_.end_of("property or end of properties"))
-            node.properties.push_back(in_.property(depth));
+        node.properties.reserve(next_size());
+        const std::size_t children_slot = next_++;
+        while (!in_.end_of("property or end of properties")) {
+            Property& p = node.properties.emplace_back();
+            p.offset = in_.offset();
+            p.name = in_.property_name();
+            in_.value(p.value, depth + 1);
+        }
+        if (children_slot < sizes_.size()) node.children.reserve(sizes_[children_slot]);
         while (!in_.end_of("child object or end of children"))
-            node.children.push_back(object(depth + 1));
-        return node;
+            object(node.children.emplace_back(), depth + 1);
     }
 
     BinaryStreamReader in_;
+    std::vector<std::uint32_t> sizes_;
+    std::size_t next_ = 0;
 };
 
 class BinaryWriter {

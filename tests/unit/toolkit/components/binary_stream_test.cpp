@@ -239,6 +239,32 @@ TEST(BinaryStreamMalformed, EachBadStreamNamesWhatAndWhere) {
     }
 }
 
+// The reader sizes each object's vectors from a first walk over the stream; every cut of a stream
+// with children, lists, sets and collections must still fail as a format error, and the whole
+// stream must still read back to the tree it came from.
+TEST(BinaryStreamMalformed, EveryCutOfANestedStreamIsAnError) {
+    ObjectNode root = tree_with(Value::set({"a", "bc"}));
+    Value list;
+    list.type = ValueType::kList;
+    list.list = {Value::integer_value(70000), Value::wide_string(u"w"), Value::single(1.5f)};
+    root.properties.push_back({"L", list});
+    Value items;
+    items.type = ValueType::kCollection;
+    items.items.push_back({ValueType::kInt8, 2, {{"Q", Value::string("q")}}});
+    items.items.push_back({ValueType::kNull, 0, {{"R", Value::binary("xyz")}, {"S", list}}});
+    root.properties.push_back({"C", items});
+    for (int i = 0; i < 3; ++i) {
+        ObjectNode& child = root.children.emplace_back(tree_with(Value::boolean(i == 1)));
+        child.children.push_back(tree_with(items));
+    }
+    const auto stream = write_binary_stream(root);
+    EXPECT_EQ(write_binary_stream(parse_binary_stream(stream)), stream);
+    for (std::size_t cut = 0; cut < stream.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        EXPECT_THROW(parse_binary_stream(std::span(stream).first(cut)), StreamFormatError);
+    }
+}
+
 TEST(BinaryStreamMalformed, DeepNestingIsRefusedNotRecursedInto) {
     std::vector<std::uint8_t> stream = bytes("'TPF0' 02 'TX' 01 'o' 01 'P'");
     stream.insert(stream.end(), 100000, 0x01);  // lists inside lists
