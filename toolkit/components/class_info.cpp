@@ -57,8 +57,13 @@ bool ClassInfo::inherits_from(const ClassInfo& other) const {
 }
 
 const PropertyInfo* ClassInfo::find_property(std::string_view name) const {
-    for (const PropertyInfo& p : properties_) {
-        if (same_text(p.name, name)) return &p;
+    // The keys, side by side, rule out names of another length (most of them) without touching
+    // the property records; a key equal to the name's is the same name for up to eight bytes.
+    const NameKey key = NameKey::of(name);
+    for (std::size_t i = 0; i < property_keys_.size(); ++i) {
+        if (property_keys_[i].size != key.size) continue;
+        if ((key.size <= 8 && property_keys_[i] == key) || same_text(properties_[i].name, name))
+            return &properties_[i];
     }
     return nullptr;
 }
