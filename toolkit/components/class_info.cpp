@@ -9,24 +9,12 @@
 namespace tolsy {
 namespace {
 
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 std::vector<const ClassInfo*>& registry() {
     static std::vector<const ClassInfo*> classes;
     return classes;
 }
 
 }  // namespace
-
-bool same_text(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
 
 int EnumInfo::find(std::string_view name) const {
     for (std::size_t i = 0; i < names.size(); ++i) {

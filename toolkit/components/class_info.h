@@ -177,6 +177,18 @@ void register_class() {
 const ClassInfo* find_class(std::string_view name);  // case-insensitive; null when unknown
 void unregister_class(const ClassInfo& info);        // for tests with stand-in classes
 
-bool same_text(std::string_view a, std::string_view b);  // ASCII case-insensitive equality
+// ASCII case-insensitive equality. Inline: most calls compare names of different lengths, or
+// names that differ in their first byte.
+inline bool same_text(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const unsigned char x = static_cast<unsigned char>(a[i]);
+        const unsigned char y = static_cast<unsigned char>(b[i]);
+        // Equal, or a letter and the same letter in the other case.
+        if (x != y && ((x ^ y) != 0x20 || static_cast<unsigned char>((x | 0x20) - 'a') > 'z' - 'a'))
+            return false;
+    }
+    return true;
+}
 
 }  // namespace tolsy

@@ -226,6 +226,30 @@ const ClassInfo& Recorder::static_class_info() {
     return info;
 }
 
+// Names match ignoring the case of ASCII letters only: the bytes 0x20 apart that are not letters
+// ('@' and '`', '[' and '{', accented Windows-1252 letters) stay different.
+TEST(ComponentNames, CaseIsIgnoredForAsciiLettersOnly) {
+    struct Case {
+        std::string_view a, b;
+        bool same;
+    };
+    const Case cases[] = {
+        {"Caption", "cAPTION", true},
+        {"Font.Height", "FONT.height", true},
+        {"", "", true},
+        {"Caption", "Captio", false},
+        {"a@", "A`", false},
+        {"x[", "X{", false},
+        {"\xC9t\xE9", "\xE9t\xE9", false},
+        {"Z", "z", true},
+        {"A", "a ", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(same_text(c.a, c.b), c.same) << c.a << " / " << c.b;
+        EXPECT_EQ(same_text(c.b, c.a), c.same) << c.b << " / " << c.a;
+    }
+}
+
 TEST(ComponentOwnership, OwnerFreesItsComponentsLastCreatedFirst) {
     std::vector<std::string> log;
     {
