@@ -49,6 +49,17 @@ class PartUse {
     std::string text_;
 };
 
+// A part painted in a state at `rect` through the kept pieces: painted once per look, size and
+// state, then copied.
+void kept_part(TTeSkinFile& theme, TSeSkinObject& part, VisualState state, Canvas& canvas,
+               const Rect& rect, TextRenderer& text) {
+    piece_cache().draw(theme, &part, static_cast<int>(state), canvas, rect,
+                       [&](Canvas& on, const Rect& at) {
+                           PartUse use(part, state, at);
+                           paint_object(part, on, text);
+                       });
+}
+
 // Hides some children of an object for one drawing (a flat list's frame sides, the display
 // line's drop button) and shows them again afterwards. Made before the object is laid out, so
 // that the visible children take the room.
@@ -321,11 +332,7 @@ bool paint_speed_button(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
     TSeSkinObject* face =
         part_of(theme, look.theme_object, kSlotSpeedButton, look.flat ? "FlatFace" : "Face");
     if (face == nullptr) return false;
-    piece_cache().draw(theme, face, static_cast<int>(look.state), canvas, rect,
-                       [&](Canvas& on, const Rect& at) {
-                           PartUse use(*face, look.state, at);
-                           paint_object(*face, on, text);
-                       });
+    kept_part(theme, *face, look.state, canvas, rect, text);
     if (look.label.empty()) return true;
     const TSeSkinObject* label = part_of(theme, look.theme_object, kSlotSpeedButton, "Text");
     std::uint32_t ink = label != nullptr ? color_pixel(label->font.color) : 0xFF000000u;
@@ -340,16 +347,14 @@ bool paint_page_frame(TTeSkinFile& theme, Canvas& canvas, const Rect& frame, Tex
                       std::string_view theme_object) {
     TSeSkinObject* part = part_of(theme, theme_object, kSlotTabs, "Frame");
     if (part == nullptr) return false;
-    piece_cache().draw(theme, part, 0, canvas, frame, [&](Canvas& on, const Rect& at) {
-        PartUse use(*part, VisualState::kNormal, at);
-        paint_object(*part, on, text);
-    });
+    kept_part(theme, *part, VisualState::kNormal, canvas, frame, text);
     return true;
 }
 
 bool page_frame_opaque(TTeSkinFile& theme, Size frame, std::string_view theme_object) {
     const TSeSkinObject* part = part_of(theme, theme_object, kSlotTabs, "Frame");
-    return part != nullptr && piece_cache().opaque(theme, part, 0, frame);
+    return part != nullptr &&
+           piece_cache().opaque(theme, part, static_cast<int>(VisualState::kNormal), frame);
 }
 
 namespace {
@@ -359,12 +364,8 @@ void paint_group_box_now(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
     const PaintFont font = paint_font(label->font);
     const Size measured = text.measure(caption.empty() ? std::string("X") : caption, font);
     const int line = measured.height / 2;
-    piece_cache().draw(theme, frame, 0, canvas,
-                       {rect.left, rect.top + line, rect.right, rect.bottom},
-                       [&](Canvas& on, const Rect& at) {
-                           PartUse use(*frame, VisualState::kNormal, at);
-                           paint_object(*frame, on, text);
-                       });
+    kept_part(theme, *frame, VisualState::kNormal, canvas,
+              {rect.left, rect.top + line, rect.right, rect.bottom}, text);
     if (caption.empty()) return;
     // The label's margins are stored numbers: any int.
     const int width = sat_add(sat_add(measured.width, label->text_margin_left),
@@ -396,10 +397,7 @@ bool paint_panel(TTeSkinFile& theme, Canvas& canvas, const Rect& rect,
                  std::string_view theme_object) {
     TSeSkinObject* panel = part_of(theme, theme_object, kSlotContainer, "Panel");
     if (panel == nullptr) return false;
-    piece_cache().draw(theme, panel, 0, canvas, rect, [&](Canvas& on, const Rect& at) {
-        PartUse use(*panel, VisualState::kNormal, at);
-        paint_object(*panel, on, layout_text_renderer());
-    });
+    kept_part(theme, *panel, VisualState::kNormal, canvas, rect, layout_text_renderer());
     return true;
 }
 
@@ -444,11 +442,7 @@ bool paint_check_box(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const
 namespace {
 void paint_tab_now(TTeSkinFile& theme, Canvas& canvas, const Rect& rect, const TabLook& look,
                    TextRenderer& text, TSeSkinObject* tab, TSeSkinObject* label) {
-    piece_cache().draw(theme, tab, static_cast<int>(look.state), canvas, rect,
-                       [&](Canvas& on, const Rect& at) {
-                           PartUse use(*tab, look.state, at);
-                           paint_object(*tab, on, text);
-                       });
+    kept_part(theme, *tab, look.state, canvas, rect, text);
     {
         PartUse use(*label, look.state, rect, look.caption);
         KeptText kept(text);
