@@ -81,6 +81,16 @@ std::vector<PieceSpan> painted_spans(const Image& over_key) {
     return spans;
 }
 
+// Copies n pixels of a run. A frame's sides and a label's strokes are runs of a pixel or a few:
+// a call costs more than copying them.
+void copy_run(const std::uint32_t* from, std::uint32_t* to, int n) {
+    if (n <= 8) {
+        for (; n > 0; --n) *to++ = *from++;
+    } else {
+        std::memcpy(to, from, static_cast<std::size_t>(n) * sizeof *to);
+    }
+}
+
 }  // namespace
 
 void PieceCache::forget_oldest_half() {
@@ -175,14 +185,7 @@ void PieceCache::copy_spans(const Entry& entry, Canvas& canvas, const Rect& rect
         const int left = std::max(at.left + span.left, visible.left);
         const int right = std::min(at.left + span.right, visible.right);
         if (right <= left) continue;
-        const std::uint32_t* from = entry.picture.row(span.y) + (left - at.left);
-        std::uint32_t* to = image.row(y) + left;
-        // A frame's sides are runs of a pixel or two: a call costs more than copying them.
-        if (right - left <= 8) {
-            for (int n = right - left; n > 0; --n) *to++ = *from++;
-        } else {
-            std::memcpy(to, from, static_cast<std::size_t>(right - left) * sizeof *to);
-        }
+        copy_run(entry.picture.row(span.y) + (left - at.left), image.row(y) + left, right - left);
     }
 }
 
@@ -265,10 +268,7 @@ void TextRunCache::draw(TextRenderer& renderer, Canvas& canvas, std::string_view
         const int left = std::max(at.left + span.left, visible.left);
         const int right = std::min(at.left + span.right, visible.right);
         if (y >= visible.top && y < visible.bottom && left < right) {
-            // Labels are runs of a few pixels: a plain loop beats a call to copy them.
-            const std::uint32_t* source = from + (left - at.left - span.left);
-            std::uint32_t* target = image.row(y) + left;
-            for (int n = right - left; n > 0; --n) *target++ = *source++;
+            copy_run(from + (left - at.left - span.left), image.row(y) + left, right - left);
         }
         from = next;
     }
