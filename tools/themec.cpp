@@ -64,7 +64,7 @@ std::vector<std::string> string_list(const ObjectNode& node, std::string_view na
     if (p == nullptr || p->value.type != ValueType::kList)
         throw std::runtime_error("the source lacks the list " + std::string(name));
     std::vector<std::string> out;
-    for (const Value& v : p->value.list) {
+    for (const Value& v : p->value.list()) {
         if (!v.is_string()) throw std::runtime_error(std::string(name) + " holds a non-string");
         out.push_back(v.bytes);
     }

@@ -65,8 +65,8 @@ void json_value(std::ostringstream& out, const Value& v) {
         out << bool_text(v.type == ValueType::kTrue);
     } else if (v.type == ValueType::kSet) {
         out << '[';
-        for (std::size_t i = 0; i < v.set_elements.size(); ++i)
-            out << (i ? "," : "") << json_string(v.set_elements[i]);
+        for (std::size_t i = 0; i < v.set_elements().size(); ++i)
+            out << (i ? "," : "") << json_string(v.set_elements()[i]);
         out << ']';
     } else {
         out << json_string(v.bytes);

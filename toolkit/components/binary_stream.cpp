@@ -118,19 +118,19 @@ void BinaryStreamReader::value(Value& v, int depth) {
             v.bytes.assign(as_text(in_.bytes(length32(1, "string or binary"), "data")));
             break;
         case ValueType::kWString:
-            wide(v.wide);
+            wide(v.wide());
             break;
         case ValueType::kSet:
-            v.set_elements.clear();
-            set(v.set_elements);
+            v.set_elements().clear();
+            set(v.set_elements());
             break;
         case ValueType::kList:
-            v.list.clear();
-            list(v.list, depth);
+            v.list().clear();
+            list(v.list(), depth);
             break;
         case ValueType::kCollection:
-            v.items.clear();
-            collection(v.items, depth);
+            v.items().clear();
+            collection(v.items(), depth);
             break;
     }
 }
@@ -450,18 +450,18 @@ class BinaryWriter {
                 raw(v.bytes);
                 break;
             case ValueType::kWString:
-                length32(v.wide.size());
-                for (char16_t c : v.wide) out_.u16(c);
+                length32(v.wide().size());
+                for (char16_t c : v.wide()) out_.u16(c);
                 break;
             case ValueType::kSet:
-                for (const std::string& e : v.set_elements) {
+                for (const std::string& e : v.set_elements()) {
                     if (e.empty()) throw StreamWriteError("Empty set element");
                     short_string(e, "set element");
                 }
                 byte(0);
                 break;
             case ValueType::kList:
-                for (const Value& item : v.list) {
+                for (const Value& item : v.list()) {
                     // A Null byte would end the list early.
                     if (item.type == ValueType::kNull) throw StreamWriteError("Null inside a list");
                     value(item);
@@ -469,7 +469,7 @@ class BinaryWriter {
                 byte(0);
                 break;
             case ValueType::kCollection:
-                collection(v.items);
+                collection(v.items());
                 break;
         }
     }

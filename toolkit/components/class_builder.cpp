@@ -79,7 +79,7 @@ void read_collection(Collection& collection, const Value& v, ReadContext& ctx) {
     if (v.type != ValueType::kCollection) ctx.fail("collection expected");
     collection.clear();
     const std::string_view name = ctx.property;
-    for (const ItemNode& node : v.items) {
+    for (const ItemNode& node : v.items()) {
         CollectionItem& item = collection.add();
         for (const Property& p : node.properties) apply_property(item, p, ctx);
         ctx.property = name;
@@ -90,7 +90,7 @@ Value write_collection(const Collection& collection, WriteContext& ctx) {
     Value v;
     v.type = ValueType::kCollection;
     for (std::size_t i = 0; i < collection.size(); ++i) {
-        ItemNode& node = v.items.emplace_back();
+        ItemNode& node = v.items().emplace_back();
         write_properties(collection.at(i), "", node.properties, ctx);
     }
     return v;

@@ -47,7 +47,7 @@ Value from_enum(int ordinal, const EnumInfo& info) {
 std::uint64_t to_set(const Value& v, const EnumInfo& info, ReadContext& ctx) {
     if (v.type != ValueType::kSet) ctx.fail("set expected");
     std::uint64_t bits = 0;
-    for (const std::string& e : v.set_elements) {
+    for (const std::string& e : v.set_elements()) {
         const int ordinal = info.find(e);
         if (ordinal < 0 || ordinal >= 64)
             ctx.fail("'" + e + "' is not a value of " + std::string(info.type_name));
@@ -70,7 +70,7 @@ std::string to_ansi(const Value& v, ReadContext& ctx) {
         case ValueType::kLString:
             return v.bytes;
         case ValueType::kWString: {
-            auto s = utf16_to_windows1252(v.wide);
+            auto s = utf16_to_windows1252(v.wide());
             if (!s) ctx.fail("text has characters outside Windows-1252");
             return *s;
         }
@@ -96,7 +96,7 @@ std::u16string to_wide(const Value& v, ReadContext& ctx) {
         case ValueType::kLString:
             return windows1252_to_utf16(v.bytes);
         case ValueType::kWString:
-            return v.wide;
+            return v.wide();
         case ValueType::kUtf8String: {
             auto w = utf8_to_utf16(v.bytes);
             if (!w) ctx.fail("malformed UTF-8 text");

@@ -66,7 +66,7 @@ Value Value::string(std::string bytes) {
 Value Value::wide_string(std::u16string text) {
     Value out;
     out.type = ValueType::kWString;
-    out.wide = std::move(text);
+    out.wide() = std::move(text);
     return out;
 }
 
@@ -87,7 +87,7 @@ Value Value::binary(std::string data) {
 Value Value::set(std::vector<std::string> elements) {
     Value out;
     out.type = ValueType::kSet;
-    out.set_elements = std::move(elements);
+    out.set_elements() = std::move(elements);
     return out;
 }
 
@@ -222,13 +222,31 @@ bool parse_decimal_float(std::string_view text, long double& out) {
     return true;
 }
 
+const Value::Aggregates& Value::no_aggregates() {
+    static const Value::Aggregates empty;
+    return empty;
+}
+
+Value::Value(const Value& other)
+    : type(other.type),
+      integer(other.integer),
+      bytes(other.bytes),
+      aggregates_(other.aggregates_ ? std::make_unique<Aggregates>(*other.aggregates_) : nullptr) {}
+
+Value& Value::operator=(const Value& other) {
+    // Through a copy: `other` may lie inside this value's own list or items.
+    if (this != &other) *this = Value(other);
+    return *this;
+}
+
 bool operator==(const ItemNode& a, const ItemNode& b) {
     return a.order_type == b.order_type && a.order == b.order && a.properties == b.properties;
 }
 
 bool operator==(const Value& a, const Value& b) {
-    return a.type == b.type && a.integer == b.integer && a.bytes == b.bytes && a.wide == b.wide &&
-           a.set_elements == b.set_elements && a.list == b.list && a.items == b.items;
+    return a.type == b.type && a.integer == b.integer && a.bytes == b.bytes &&
+           a.wide() == b.wide() && a.set_elements() == b.set_elements() && a.list() == b.list() &&
+           a.items() == b.items();
 }
 
 bool operator==(const Property& a, const Property& b) {

@@ -6,8 +6,10 @@
 // Every value keeps the exact wire type it was read with (an integer read as 32-bit stays 32-bit,
 // a float keeps its raw bytes), so reading and writing a binary stream round-trips byte for byte.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tolsy {
@@ -51,16 +53,35 @@ struct ItemNode {
     std::vector<Property> properties;
 };
 
+// A value as read, of any type. Most values are integers, identifiers, strings or floats, held
+// in `integer` and `bytes`; the rarer kinds (wide strings, sets, lists, collections) live in a
+// block of their own made the first time one of them is written to, which keeps a value at
+// 56 bytes instead of some 150. Reading an aggregate of a value without the block gives an empty
+// one, so a value with no block equals one whose aggregates are all empty.
 struct Value {
     ValueType type = ValueType::kNull;
     std::int64_t integer = 0;  // Int8..Int64; Currency as its scaled 64-bit integer
     // String, LString, Ident and UTF8String bytes; Binary data; the raw little-endian bytes of
     // Extended (10), Single (4), Double and Date (8).
     std::string bytes;
-    std::u16string wide;                    // WString
-    std::vector<std::string> set_elements;  // Set
-    std::vector<Value> list;                // List
-    std::vector<ItemNode> items;            // Collection
+
+    // Provided, not defaulted: a value made in place in a vector (`emplace_back()`) is then built
+    // from the member initialisers alone instead of being zero-filled first.
+    Value() noexcept {}
+    Value(const Value& other);
+    Value(Value&& other) noexcept = default;
+    Value& operator=(const Value& other);
+    Value& operator=(Value&& other) noexcept;
+    ~Value();
+
+    const std::u16string& wide() const;                    // WString
+    std::u16string& wide();                                //
+    const std::vector<std::string>& set_elements() const;  // Set
+    std::vector<std::string>& set_elements();              //
+    const std::vector<Value>& list() const;                // List
+    std::vector<Value>& list();                            //
+    const std::vector<ItemNode>& items() const;            // Collection
+    std::vector<ItemNode>& items();                        //
 
     // Constructors of values as a writer of this format produces them.
     static Value integer_value(std::int64_t v);  // the smallest of Int8/16/32, else Int64
@@ -82,12 +103,23 @@ struct Value {
     bool is_float() const;     // Extended, Single, Double, Date, Currency
     bool is_string() const;    // String, LString, WString, UTF8String
     long double real() const;  // numeric value of any integer or float type
+
+  private:
+    struct Aggregates;
+    Aggregates& aggregates();
+    static const Aggregates& no_aggregates();  // what a value without a block reads
+
+    std::unique_ptr<Aggregates> aggregates_;
 };
 
 struct Property {
     std::string name;  // dotted path for sub-properties ("Font.Height")
     Value value;
     std::size_t offset = 0;  // where the property began in its source, for error messages
+
+    Property() noexcept {}  // not zero-filled first when made in place, as Value
+    Property(std::string name, Value value, std::size_t offset = 0)
+        : name(std::move(name)), value(std::move(value)), offset(offset) {}
 };
 
 // Filer flags of an object header (prefix byte 0xF0 | flags).
@@ -106,7 +138,50 @@ struct ObjectNode {
     std::vector<Property> properties;
     std::vector<ObjectNode> children;
     std::size_t offset = 0;  // where the object began in its source
+
+    ObjectNode() noexcept {}  // not zero-filled first when made in place, as Value
 };
+
+struct Value::Aggregates {
+    std::u16string wide;
+    std::vector<std::string> set_elements;
+    std::vector<Value> list;
+    std::vector<ItemNode> items;
+};
+
+inline Value::~Value() = default;
+
+inline Value& Value::operator=(Value&& other) noexcept = default;
+
+inline Value::Aggregates& Value::aggregates() {
+    if (!aggregates_) aggregates_ = std::make_unique<Aggregates>();
+    return *aggregates_;
+}
+
+inline const std::u16string& Value::wide() const {
+    return (aggregates_ ? *aggregates_ : no_aggregates()).wide;
+}
+inline std::u16string& Value::wide() {
+    return aggregates().wide;
+}
+inline const std::vector<std::string>& Value::set_elements() const {
+    return (aggregates_ ? *aggregates_ : no_aggregates()).set_elements;
+}
+inline std::vector<std::string>& Value::set_elements() {
+    return aggregates().set_elements;
+}
+inline const std::vector<Value>& Value::list() const {
+    return (aggregates_ ? *aggregates_ : no_aggregates()).list;
+}
+inline std::vector<Value>& Value::list() {
+    return aggregates().list;
+}
+inline const std::vector<ItemNode>& Value::items() const {
+    return (aggregates_ ? *aggregates_ : no_aggregates()).items;
+}
+inline std::vector<ItemNode>& Value::items() {
+    return aggregates().items;
+}
 
 // Exact conversions of the 80-bit extended float (10 little-endian bytes).
 long double extended_from_bytes(std::string_view ten_bytes);

@@ -487,7 +487,7 @@ class TextParser {
         Value v;
         v.type = ValueType::kList;
         lex_.next();
-        while (!lex_.is_char(')')) v.list.push_back(value(depth + 1, true));
+        while (!lex_.is_char(')')) v.list().push_back(value(depth + 1, true));
         lex_.next();
         return v;
     }
@@ -506,7 +506,7 @@ class TextParser {
             if (!lex_.is_symbol("item")) lex_.fail("'item' expected");
             lex_.next();
             charge(sizeof(ItemNode));
-            ItemNode& item = v.items.emplace_back();
+            ItemNode& item = v.items().emplace_back();
             // -1 is the established tools' "no order" mark.
             if (auto order = order_modifier(); order && order->integer != -1) {
                 item.order_type = order->type;

@@ -208,7 +208,7 @@ class TextWriter {
                 string8(v.bytes);
                 break;
             case ValueType::kWString:
-                wide(v.wide);
+                wide(v.wide());
                 break;
             case ValueType::kUtf8String:
                 utf8(v.bytes);
@@ -221,13 +221,13 @@ class TextWriter {
                 binary(v.bytes);
                 break;
             case ValueType::kSet:
-                set(v.set_elements);
+                set(v.set_elements());
                 break;
             case ValueType::kList:
-                list(v.list);
+                list(v.list());
                 break;
             case ValueType::kCollection:
-                collection(v.items);
+                collection(v.items());
                 break;
         }
     }

@@ -53,10 +53,10 @@ inline std::string stored(const ObjectNode& object, std::string_view property) {
         case ValueType::kTrue:
             return "True";
         case ValueType::kWString:
-            return utf16_to_windows1252(v.wide).value_or("?");
+            return utf16_to_windows1252(v.wide()).value_or("?");
         case ValueType::kSet: {
             std::string text = "[";
-            for (const std::string& e : v.set_elements) text += (text.size() > 1 ? ", " : "") + e;
+            for (const std::string& e : v.set_elements()) text += (text.size() > 1 ? ", " : "") + e;
             return text + "]";
         }
         default:

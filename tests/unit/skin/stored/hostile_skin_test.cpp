@@ -9,6 +9,7 @@
 #include "skin/bytes/skin_error.h"
 #include "skin/raw_skin.h"
 #include "skin/stored/skin_source.h"
+#include "toolkit/components/stream_value.h"
 
 namespace tolsy {
 namespace {
@@ -68,10 +69,11 @@ Raw many_children() {
     return stored("_MCT", body.b, 9);
 }
 
-// A text record whose one property is a list of a great many short items.
+// A text record whose one property is a list of a great many short items: each takes a value's
+// room in the tree, enough of them a quarter more than the budget.
 Raw long_text_list() {
     std::string text = "object A: TSeSkinObject\n  Color = (";
-    for (int i = 0; i < 600000; ++i) text += "0 ";
+    for (std::size_t i = 0; i < kLoadBudgetFloor / sizeof(Value) * 5 / 4; ++i) text += "0 ";
     text += ")\nend\n";
     Out body;
     header(body);

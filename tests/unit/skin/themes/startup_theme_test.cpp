@@ -33,9 +33,9 @@ TEST(MainWindowTheme, TheListItemCarriesTheStoredThemeInAKindThreeContainer) {
     for (const Property& p : list->properties)
         if (p.name == "Themes") themes = &p;
     ASSERT_NE(themes, nullptr);
-    ASSERT_EQ(themes->value.items.size(), 1u);
+    ASSERT_EQ(themes->value.items().size(), 1u);
     std::string stream;
-    for (const Property& p : themes->value.items[0].properties)
+    for (const Property& p : themes->value.items()[0].properties)
         if (p.name == "ThemeStream") stream = p.value.bytes;
     const std::string stored = test::read_binary(test::built_theme_path());
     const std::string name = "Tolsy metal";

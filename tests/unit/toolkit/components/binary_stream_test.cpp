@@ -110,11 +110,11 @@ TEST(BinaryStreamValues, EachTypeDecodesAndRoundTrips) {
 
 TEST(BinaryStreamValues, ContentsAreDecoded) {
     EXPECT_EQ(only_value(parse_binary_stream(with_value("06 03 'abc'"))).bytes, "abc");
-    EXPECT_EQ(only_value(parse_binary_stream(with_value("12 02 00 00 00 D8 00 AC 20"))).wide,
+    EXPECT_EQ(only_value(parse_binary_stream(with_value("12 02 00 00 00 D8 00 AC 20"))).wide(),
               u"\u00D8\u20AC");
-    EXPECT_EQ(
-        only_value(parse_binary_stream(with_value("0B 06 'fsBold' 08 'fsItalic' 00"))).set_elements,
-        (std::vector<std::string>{"fsBold", "fsItalic"}));
+    EXPECT_EQ(only_value(parse_binary_stream(with_value("0B 06 'fsBold' 08 'fsItalic' 00")))
+                  .set_elements(),
+              (std::vector<std::string>{"fsBold", "fsItalic"}));
     EXPECT_EQ(
         only_value(parse_binary_stream(with_value("05 00 00 00 00 00 00 00 C0 FF 3F"))).real(),
         1.5L);
@@ -125,18 +125,18 @@ TEST(BinaryStreamValues, ContentsAreDecoded) {
               1.2345L);
 
     const Value list = only_value(parse_binary_stream(with_value("01 02 01 06 01 'x' 00")));
-    ASSERT_EQ(list.list.size(), 2u);
-    EXPECT_EQ(list.list[0].integer, 1);
-    EXPECT_EQ(list.list[1].bytes, "x");
+    ASSERT_EQ(list.list().size(), 2u);
+    EXPECT_EQ(list.list()[0].integer, 1);
+    EXPECT_EQ(list.list()[1].bytes, "x");
 
     const Value col = only_value(
         parse_binary_stream(with_value("0E 01 01 'A' 02 05 00 02 03 01 01 'B' 09 00 00")));
-    ASSERT_EQ(col.items.size(), 2u);
-    EXPECT_EQ(col.items[0].order_type, ValueType::kNull);
-    EXPECT_EQ(col.items[0].properties[0].name, "A");
-    EXPECT_EQ(col.items[1].order_type, ValueType::kInt8);
-    EXPECT_EQ(col.items[1].order, 3);
-    EXPECT_EQ(col.items[1].properties[0].value.type, ValueType::kTrue);
+    ASSERT_EQ(col.items().size(), 2u);
+    EXPECT_EQ(col.items()[0].order_type, ValueType::kNull);
+    EXPECT_EQ(col.items()[0].properties[0].name, "A");
+    EXPECT_EQ(col.items()[1].order_type, ValueType::kInt8);
+    EXPECT_EQ(col.items()[1].order, 3);
+    EXPECT_EQ(col.items()[1].properties[0].value.type, ValueType::kTrue);
 }
 
 TEST(BinaryStreamValues, ExtendedConversionIsExact) {
@@ -246,12 +246,12 @@ TEST(BinaryStreamMalformed, EveryCutOfANestedStreamIsAnError) {
     ObjectNode root = tree_with(Value::set({"a", "bc"}));
     Value list;
     list.type = ValueType::kList;
-    list.list = {Value::integer_value(70000), Value::wide_string(u"w"), Value::single(1.5f)};
+    list.list() = {Value::integer_value(70000), Value::wide_string(u"w"), Value::single(1.5f)};
     root.properties.push_back({"L", list});
     Value items;
     items.type = ValueType::kCollection;
-    items.items.push_back({ValueType::kInt8, 2, {{"Q", Value::string("q")}}});
-    items.items.push_back({ValueType::kNull, 0, {{"R", Value::binary("xyz")}, {"S", list}}});
+    items.items().push_back({ValueType::kInt8, 2, {{"Q", Value::string("q")}}});
+    items.items().push_back({ValueType::kNull, 0, {{"R", Value::binary("xyz")}, {"S", list}}});
     root.properties.push_back({"C", items});
     for (int i = 0; i < 3; ++i) {
         ObjectNode& child = root.children.emplace_back(tree_with(Value::boolean(i == 1)));
@@ -287,7 +287,7 @@ TEST(BinaryStreamWriting, RefusesTreesTheFormatCannotHold) {
 
     Value list;
     list.type = ValueType::kList;
-    list.list.push_back(Value{});  // a Null byte would end the list early
+    list.list().push_back(Value{});  // a Null byte would end the list early
     EXPECT_THROW(write_binary_stream(tree_with(list)), StreamWriteError);
 
     ObjectNode far = tree_with(Value::boolean(true));

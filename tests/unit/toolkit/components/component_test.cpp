@@ -127,7 +127,7 @@ ObjectNode form_tree() {
     };
     Value items;
     items.type = ValueType::kCollection;
-    items.items.push_back(
+    items.items().push_back(
         {ValueType::kNull,
          0,
          {{"Name", Value::string("first")}, {"Data", Value::binary("\x01\x02")}}});

@@ -369,7 +369,7 @@ TEST(BinaryToText, RefusesNamesTextCannotHold) {
     EXPECT_THROW(write_text_stream(keyword), StreamWriteError);
     ObjectNode null_in_list = tree();
     null_in_list.properties[0].value.type = ValueType::kList;
-    null_in_list.properties[0].value.list.push_back(Value::ident("Null"));
+    null_in_list.properties[0].value.list().push_back(Value::ident("Null"));
     EXPECT_THROW(write_text_stream(null_in_list), StreamWriteError);
     ObjectNode bad_utf8 = tree();
     bad_utf8.properties[0].value = Value::utf8_string("\xC3");
