@@ -1,5 +1,7 @@
 #include "toolkit/components/binary_stream.h"
 
+#include <utility>
+
 namespace tolsy {
 namespace {
 
@@ -121,8 +123,7 @@ void BinaryStreamReader::value(Value& v, int depth) {
             wide(v.wide());
             break;
         case ValueType::kSet:
-            v.set_elements().clear();
-            set(v.set_elements());
+            set(v);
             break;
         case ValueType::kList:
             v.list().clear();
@@ -140,12 +141,13 @@ void BinaryStreamReader::wide(std::u16string& out) {
     for (char16_t& c : out) c = static_cast<char16_t>(in_.u16("wide character"));
 }
 
-void BinaryStreamReader::set(std::vector<std::string>& out) {
-    for (;;) {
-        const std::string_view element = in_.short_text("set element");
-        if (element.empty()) return;
-        out.emplace_back(element);
-    }
+// An empty set, the usual one, leaves a value without its block of aggregates as it is.
+void BinaryStreamReader::set(Value& v) {
+    std::string_view element = in_.short_text("set element");
+    if (element.empty() && std::as_const(v).set_elements().empty()) return;
+    std::vector<std::string>& out = v.set_elements();
+    out.clear();
+    for (; !element.empty(); element = in_.short_text("set element")) out.emplace_back(element);
 }
 
 void BinaryStreamReader::list(std::vector<Value>& out, int depth) {

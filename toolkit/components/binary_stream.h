@@ -78,7 +78,7 @@ class BinaryStreamReader {
     void enter(int depth) const;
     std::size_t length32(std::size_t unit, const char* what);
     void wide(std::u16string& out);
-    void set(std::vector<std::string>& out);
+    void set(Value& v);
     void list(std::vector<Value>& out, int depth);
     void collection(std::vector<ItemNode>& out, int depth);
 

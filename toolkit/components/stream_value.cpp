@@ -231,6 +231,7 @@ Value::Value(const Value& other)
     : type(other.type),
       integer(other.integer),
       bytes(other.bytes),
+      wide_(other.wide_),
       aggregates_(other.aggregates_ ? std::make_unique<Aggregates>(*other.aggregates_) : nullptr) {}
 
 Value& Value::operator=(const Value& other) {
