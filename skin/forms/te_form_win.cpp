@@ -1212,10 +1212,14 @@ void TTeDefaultForm::hook_after(HookMessage& m) {
     if (!hooked_) return;
     HWND window = hooked_window();
     switch (m.message) {
-        case WM_ACTIVATE:
-            window_active_ = LOWORD(m.wparam) != WA_INACTIVE;
+        case WM_ACTIVATE: {
+            // The frame was painted in this state at WM_NCACTIVATE, which comes first.
+            const bool active = LOWORD(m.wparam) != WA_INACTIVE;
+            if (active == window_active_) break;
+            window_active_ = active;
             paint_frame();
             break;
+        }
         case WM_SIZE:
             if (m.wparam == SIZE_MINIMIZED) {
                 window_state_ = TTeWindowState::kwsMinimized;
