@@ -89,3 +89,9 @@ endforeach()
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/e2e.cmake)
   include(${CMAKE_SOURCE_DIR}/tests/e2e/e2e.cmake)
 endif()
+
+# The system-library test checks that the hook library built beside it is not taken for a
+# system one.
+if(TARGET win_base AND TARGET tolsy_timer_hook)
+  add_dependencies(win_base tolsy_timer_hook)
+endif()

@@ -17,13 +17,13 @@ Rect rect_of(const RECT& r) {
 
 // Lets the platform paint the control into a scratch surface of its client size, so that it
 // does whatever it does while painting (its notifications, its flags) without touching the
-// screen.
-void platform_paint_aside(HWND window, const std::function<void(HDC)>& paint) {
+// screen. The surface is made like the paint's device context `like`, which saves asking the
+// window system for another one.
+void platform_paint_aside(HWND window, HDC like, const std::function<void(HDC)>& paint) {
     RECT client;
     GetClientRect(window, &client);
-    WindowDc screen(window);
-    UniqueMemoryDc scratch(CreateCompatibleDC(screen.get()));
-    UniqueBitmap surface(CreateCompatibleBitmap(screen.get(), std::max<LONG>(1, client.right),
+    UniqueMemoryDc scratch(CreateCompatibleDC(like));
+    UniqueBitmap surface(CreateCompatibleBitmap(like, std::max<LONG>(1, client.right),
                                                 std::max<LONG>(1, client.bottom)));
     if (!scratch || !surface) return;
     SelectObjectScope selected(scratch.get(), surface.get());
@@ -100,7 +100,7 @@ bool SkinnedComboBox::paint() {
     if (style() == ComboStyle::kEditable) fit_edit_field(*theme);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(handle(), &ps);
-    platform_paint_aside(handle(), [this](HDC scratch) {
+    platform_paint_aside(handle(), dc, [this](HDC scratch) {
         default_control_message(WM_PAINT, reinterpret_cast<WPARAM>(scratch), 0);
     });
     if (HWND field = edit_handle()) {
@@ -239,7 +239,7 @@ bool SkinnedEdit::paint_client() {
     if (picture.empty()) return false;
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(handle(), &ps);
-    platform_paint_aside(handle(), [this](HDC scratch) {
+    platform_paint_aside(handle(), dc, [this](HDC scratch) {
         default_control_message(WM_PAINT, reinterpret_cast<WPARAM>(scratch), 0);
     });
     put_picture(dc, picture, -client_at.x, -client_at.y);

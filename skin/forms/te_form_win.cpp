@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "base/handles_win.h"
+#include "base/system_library_win.h"
 #include "base/windows1252_win.h"
 #include "picture/text_renderer_win.h"
 #include "skin/forms/frame_paint.h"
@@ -673,6 +674,19 @@ void TTeDefaultForm::minimize_to_tray() {
     ShowWindow(window, SW_HIDE);
 }
 
+namespace {
+
+// The shell's notification-area call, loaded with the shell library on the first minimise to
+// the tray (most runs never do it); nullptr when the library cannot be had, and then the window
+// minimises as usual.
+BOOL notify_icon(DWORD message, NOTIFYICONDATAW* data) {
+    using NotifyIcon = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAW*);
+    static const NotifyIcon call = system_function<NotifyIcon>(L"shell32.dll", "Shell_NotifyIconW");
+    return call ? call(message, data) : FALSE;
+}
+
+}  // namespace
+
 bool TTeDefaultForm::add_tray_icon() {
     static const wchar_t* const kTrayClass = L"TTeFormTray";
     static const bool registered = [] {
@@ -702,13 +716,13 @@ bool TTeDefaultForm::add_tray_icon() {
     const std::wstring tip = windows1252_to_wide(Application::instance().title());
     const std::size_t length = std::min<std::size_t>(tip.size(), std::size(tray_.szTip) - 1);
     std::copy_n(tip.begin(), length, tray_.szTip);
-    tray_shown_ = Shell_NotifyIconW(NIM_ADD, &tray_) != FALSE;
+    tray_shown_ = notify_icon(NIM_ADD, &tray_) != FALSE;
     return tray_shown_;
 }
 
 void TTeDefaultForm::remove_tray_icon() {
     if (!tray_shown_) return;
-    Shell_NotifyIconW(NIM_DELETE, &tray_);
+    notify_icon(NIM_DELETE, &tray_);
     tray_shown_ = false;
 }
 
@@ -1198,10 +1212,14 @@ void TTeDefaultForm::hook_after(HookMessage& m) {
     if (!hooked_) return;
     HWND window = hooked_window();
     switch (m.message) {
-        case WM_ACTIVATE:
-            window_active_ = LOWORD(m.wparam) != WA_INACTIVE;
+        case WM_ACTIVATE: {
+            // The frame was painted in this state at WM_NCACTIVATE, which comes first.
+            const bool active = LOWORD(m.wparam) != WA_INACTIVE;
+            if (active == window_active_) break;
+            window_active_ = active;
             paint_frame();
             break;
+        }
         case WM_SIZE:
             if (m.wparam == SIZE_MINIMIZED) {
                 window_state_ = TTeWindowState::kwsMinimized;

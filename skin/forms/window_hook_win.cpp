@@ -8,7 +8,6 @@
 namespace tolsy {
 
 namespace {
-constexpr wchar_t kHookProperty[] = L"TolsyWindowHook";
 constexpr wchar_t kUtilityClass[] = L"TolsyHookUtility";
 }  // namespace
 
@@ -33,6 +32,14 @@ class HookList {
         if (!contains(hook)) return;
         hook->uninstall();
         std::erase_if(hooks_, [&](const auto& h) { return h.get() == hook; });
+    }
+    // The hook installed on a window, found in the list rather than kept as a window property:
+    // the hooked procedure asks for every message, and under Wine reading a property is a
+    // request to the window server.
+    WindowHook* hooking(HWND window) const {
+        for (const auto& h : hooks_)
+            if (h->window_ == window) return h.get();
+        return nullptr;
     }
     // The hook a client is attached to, also after its window is gone.
     WindowHook* holding(const TTeHook* client) const {
@@ -113,7 +120,6 @@ WindowHook::WindowHook(HWND window) {
 
 void WindowHook::install(HWND window) {
     window_ = window;
-    SetPropW(window, kHookProperty, reinterpret_cast<HANDLE>(this));
     previous_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowHook::procedure)));
 }
@@ -124,15 +130,13 @@ void WindowHook::uninstall() {
         if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window_, GWLP_WNDPROC)) ==
             &WindowHook::procedure)
             SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-        RemovePropW(window_, kHookProperty);
     }
     window_ = nullptr;
 }
 
 WindowHook* WindowHook::find(HWND window) {
     if (!window) return nullptr;
-    auto* hook = reinterpret_cast<WindowHook*>(GetPropW(window, kHookProperty));
-    return HookList::instance().contains(hook) ? hook : nullptr;
+    return HookList::instance().hooking(window);
 }
 
 WindowHook& WindowHook::attach(HWND window, TTeHook& client) {

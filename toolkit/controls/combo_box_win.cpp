@@ -38,10 +38,17 @@ void ComboBox::create(const Bounds& bounds, HWND parent) {
 
 void ComboBox::set_items(const std::vector<std::wstring>& items) {
     SettingScope scope(setting_);
+    // The drop-down list would update its scroll bar and invalidate itself for every item added;
+    // told not to redraw, it does both once when told again.
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    HWND list = GetComboBoxInfo(handle(), &info) ? info.hwndList : nullptr;
+    if (list) SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(handle(), CB_RESETCONTENT, 0, 0);
     for (const std::wstring& item : items) {
         SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     }
+    if (list) SendMessageW(list, WM_SETREDRAW, TRUE, 0);
 }
 
 int ComboBox::item_count() const {

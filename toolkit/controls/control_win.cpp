@@ -1,20 +1,32 @@
 #include "toolkit/controls/control_win.h"
 
-#include <commctrl.h>
-
 #include <stdexcept>
 
 #include "base/handles_win.h"
 #include "base/windows1252_win.h"
 #include "toolkit/controls/application_win.h"
+#include "toolkit/controls/window_table_win.h"
 
 namespace tolsy {
 
 namespace {
-constexpr UINT_PTR kSubclassId = 0x70C5;
 constexpr int kFirstControlId = 1000;
 // Background of all our windows: the button face, as the main window's.
 constexpr int kBackgroundColor = COLOR_BTNFACE;
+
+// A native control's procedure is replaced by NativeControl::subclass_proc; the control's
+// object and the procedure it replaced are kept here by handle until the window is gone. The
+// object is cleared when it goes first, and the window's last messages go to the old procedure.
+struct Subclassed {
+    NativeControl* control = nullptr;
+    WNDPROC previous = nullptr;
+};
+
+// Never freed: windows may still receive messages while the process ends.
+WindowTable<Subclassed>& subclassed() {
+    static auto* table = new WindowTable<Subclassed>;
+    return *table;
+}
 }  // namespace
 
 int next_control_id() {
@@ -24,7 +36,7 @@ int next_control_id() {
 
 NativeControl::~NativeControl() {
     if (handle_) {
-        RemoveWindowSubclass(handle_, &NativeControl::subclass_proc, kSubclassId);
+        subclassed().set(handle_, {nullptr, previous_});
         attach_reflector(handle_, nullptr);
         DestroyWindow(handle_);
     }
@@ -39,8 +51,11 @@ void NativeControl::create_native(const wchar_t* window_class, const std::wstrin
                               GetModuleHandleW(nullptr), nullptr);
     if (!handle_) throw std::runtime_error("Cannot create control");
     attach_reflector(handle_, this);
-    SetWindowSubclass(handle_, &NativeControl::subclass_proc, kSubclassId,
-                      reinterpret_cast<DWORD_PTR>(this));
+    // Kept before the procedure is replaced: the new procedure finds it on its first message.
+    previous_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle_, GWLP_WNDPROC));
+    subclassed().set(handle_, {this, previous_});
+    SetWindowLongPtrW(handle_, GWLP_WNDPROC,
+                      reinterpret_cast<LONG_PTR>(&NativeControl::subclass_proc));
     if (font_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
@@ -76,25 +91,30 @@ LRESULT NativeControl::control_message(UINT message, WPARAM wparam, LPARAM lpara
 }
 
 LRESULT NativeControl::default_control_message(UINT message, WPARAM wparam, LPARAM lparam) {
-    return DefSubclassProc(handle_, message, wparam, lparam);
+    return CallWindowProcW(previous_, handle_, message, wparam, lparam);
 }
 
 LRESULT CALLBACK NativeControl::subclass_proc(HWND window, UINT message, WPARAM wparam,
-                                              LPARAM lparam, UINT_PTR, DWORD_PTR self_data) {
-    auto* self = reinterpret_cast<NativeControl*>(self_data);
+                                              LPARAM lparam) {
+    const Subclassed found = subclassed().find(window);
+    if (found.previous == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+    NativeControl* self = found.control;
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &NativeControl::subclass_proc, kSubclassId);
-        attach_reflector(window, nullptr);
-        self->handle_ = nullptr;
-        return DefSubclassProc(window, message, wparam, lparam);
+        subclassed().erase(window);
+        if (self) {
+            attach_reflector(window, nullptr);
+            self->handle_ = nullptr;
+        }
+        return CallWindowProcW(found.previous, window, message, wparam, lparam);
     }
+    if (self == nullptr) return CallWindowProcW(found.previous, window, message, wparam, lparam);
     LRESULT result = 0;
     bool answered = false;
     Application::instance().guarded([&] {
         result = self->control_message(message, wparam, lparam);
         answered = true;
     });
-    return answered ? result : DefSubclassProc(window, message, wparam, lparam);
+    return answered ? result : CallWindowProcW(found.previous, window, message, wparam, lparam);
 }
 
 void Container::create_container(const Bounds& b, HWND parent, DWORD extra_style) {

@@ -51,10 +51,10 @@ class NativeControl : public MessageReflector {
     virtual bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
   private:
-    static LRESULT CALLBACK subclass_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                          UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK subclass_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
     HWND handle_ = nullptr;
+    WNDPROC previous_ = nullptr;  // the native control's own procedure
     int id_ = 0;
     FontSpec font_spec_;
     UniqueFont font_;

@@ -1,12 +1,18 @@
 #include "toolkit/controls/window_win.h"
 
 #include "toolkit/controls/application_win.h"
+#include "toolkit/controls/window_table_win.h"
 
 namespace tolsy {
 
 namespace {
 constexpr wchar_t kWindowClass[] = L"TolsyWindow";
-constexpr wchar_t kReflectorProperty[] = L"TolsyReflector";
+
+// Never freed: controls may still be told of their destruction while the process ends.
+WindowTable<MessageReflector*>& reflectors() {
+    static auto* table = new WindowTable<MessageReflector*>;
+    return *table;
+}
 
 HWND notifying_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
@@ -32,13 +38,13 @@ HWND notifying_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam) {
 
 void attach_reflector(HWND child, MessageReflector* reflector) {
     if (reflector)
-        SetPropW(child, kReflectorProperty, reinterpret_cast<HANDLE>(reflector));
+        reflectors().set(child, reflector);
     else
-        RemovePropW(child, kReflectorProperty);
+        reflectors().erase(child);
 }
 
 MessageReflector* reflector_of(HWND child) {
-    return reinterpret_cast<MessageReflector*>(GetPropW(child, kReflectorProperty));
+    return reflectors().find(child);
 }
 
 bool reflect_to_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
