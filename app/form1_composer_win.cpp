@@ -21,7 +21,7 @@ FrameState g_frame_state;
 
 TForm1::~TForm1() = default;
 
-void TForm1::create_controls(const ObjectNode& description) {
+void TForm1::create_controls(ObjectNode& description) {
     controls_ = std::make_unique<Form1Controls>();
     view_ = std::make_unique<Form1View>(*controls_);
     composer_ = std::make_unique<FrameComposer>(g_frame_state, *view_);

@@ -31,8 +31,7 @@ ComboBox& Form1Controls::list(ComposerList which) const {
     return *SymbolComboBox;
 }
 
-void Form1Controls::create(HWND form, const ObjectNode& whole,
-                           const DescriptionHandlers& handlers) {
+void Form1Controls::create(HWND form, ObjectNode& whole, const DescriptionHandlers& handlers) {
     auto read = std::make_unique<Form1Description>();
     read_decoded_description(*read, whole, handlers, keep_form1_controls);
     description = std::move(read);

@@ -40,9 +40,9 @@ struct Form1Controls {
     PushButton* TeButton1 = nullptr;
 
     ComboBox& list(ComposerList which) const;
-    // Reads the controls' part of the main window's decoded description and creates them on
-    // `form`; their events run the handlers of the same names.
-    void create(HWND form, const ObjectNode& description, const DescriptionHandlers& handlers);
+    // Takes the controls' part out of the main window's decoded description, reads it and
+    // creates the controls on `form`; their events run the handlers of the same names.
+    void create(HWND form, ObjectNode& description, const DescriptionHandlers& handlers);
 };
 
 }  // namespace tolsy

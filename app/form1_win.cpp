@@ -51,8 +51,8 @@ TForm1::TForm1() {
     set_form_style(FormStyle::kStayOnTop);
     on_create = [this] {
         startup_marks::mark("main window created");
-        // Decoded once; the theme, the controls and the frame each read their part of it.
-        const ObjectNode description = decode_window_description(kForm1DescriptionName);
+        // Decoded once; the theme, the controls and the frame each take their part out of it.
+        ObjectNode description = decode_window_description(kForm1DescriptionName);
         auto themes = std::make_unique<ThemeComponents>();
         read_decoded_description(*themes, description, {}, keep_theme_components);
         themes_ = std::move(themes);

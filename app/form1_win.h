@@ -66,7 +66,7 @@ class TForm1 : public Form {
 
   private:
     // Creates the child controls and binds their events to the handlers.
-    void create_controls(const ObjectNode& description);
+    void create_controls(ObjectNode& description);
     // Makes that page of TePageControl1 the active one; an index outside the pages is ignored.
     void set_active_page(int index);
 

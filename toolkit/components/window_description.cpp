@@ -21,8 +21,8 @@ ObjectNode decode_description(std::span<const std::uint8_t> bytes) {
     return description;
 }
 
-ObjectNode description_part(const ObjectNode& whole, const DescriptionPart& part) {
-    if (!part) return whole;
+ObjectNode description_part(ObjectNode& whole, const DescriptionPart& part) {
+    if (!part) return std::move(whole);
     // Which children the part keeps, learnt on an outline: each child's class and name, with its
     // place among the whole's children.
     ObjectNode outline;
@@ -38,6 +38,8 @@ ObjectNode description_part(const ObjectNode& whole, const DescriptionPart& part
         child.offset = i;
     }
     part(outline);
+    // The root's own properties are copied, since every part reads them; the children kept are
+    // moved out of the whole, and the whole closes up behind them.
     ObjectNode kept;
     kept.flags = whole.flags;
     kept.position_type = whole.position_type;
@@ -47,8 +49,19 @@ ObjectNode description_part(const ObjectNode& whole, const DescriptionPart& part
     kept.properties = whole.properties;
     kept.offset = whole.offset;
     kept.children.reserve(outline.children.size());
-    for (const ObjectNode& child : outline.children)
-        kept.children.push_back(whole.children.at(child.offset));
+    std::vector<bool> taken(whole.children.size());
+    for (const ObjectNode& child : outline.children) {
+        if (taken.at(child.offset)) continue;  // a part that names a child twice keeps it once
+        taken[child.offset] = true;
+        kept.children.push_back(std::move(whole.children[child.offset]));
+    }
+    std::size_t left = 0;
+    for (std::size_t i = 0; i < whole.children.size(); ++i)
+        if (!taken[i]) {
+            if (left != i) whole.children[left] = std::move(whole.children[i]);
+            ++left;
+        }
+    whole.children.resize(left);
     part(kept);
     return kept;
 }
@@ -60,7 +73,7 @@ void read_description(Component& root, std::span<const std::uint8_t> bytes,
     read_part(root, std::move(description), handlers, static_cast<bool>(part));
 }
 
-void read_decoded_description(Component& root, const ObjectNode& decoded,
+void read_decoded_description(Component& root, ObjectNode& decoded,
                               const DescriptionHandlers& handlers, const DescriptionPart& part) {
     read_part(root, description_part(decoded, part), handlers, static_cast<bool>(part));
 }

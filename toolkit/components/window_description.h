@@ -39,14 +39,17 @@ void read_description(Component& root, std::span<const std::uint8_t> bytes,
 // one root: decoded once, each root reads its part of the same tree.
 ObjectNode decode_description(std::span<const std::uint8_t> bytes);
 
-// The part of a decoded description that `part` keeps, as `part` leaves it when run on a copy of
-// the whole, but copying only the root's own properties and the children the part keeps. The
-// part must choose the root's children by their class and name alone (it is first run on an
-// outline of them to learn which it keeps).
-ObjectNode description_part(const ObjectNode& whole, const DescriptionPart& part);
+// The part of a decoded description that `part` keeps, as `part` leaves it when run on the
+// whole, taken out of `whole`: the children the part keeps are moved into the result and removed
+// from `whole`, the root's own properties are copied (every part reads them). The part must
+// choose the root's children by their class and name alone (it is first run on an outline of
+// them to learn which it keeps). Without a part, the result is the whole.
+ObjectNode description_part(ObjectNode& whole, const DescriptionPart& part);
 
-// Reads a decoded description into `root`, as read_description above does with its bytes.
-void read_decoded_description(Component& root, const ObjectNode& decoded,
+// Reads a decoded description into `root`, as read_description above does with its bytes,
+// taking the part's children out of `decoded` (description_part): parts read one after another
+// from one decoded tree do not copy it.
+void read_decoded_description(Component& root, ObjectNode& decoded,
                               const DescriptionHandlers& handlers = {},
                               const DescriptionPart& part = {});
 

@@ -46,20 +46,26 @@ TEST_F(Form1Components, WindowProperties) {
     EXPECT_EQ(font.color, clWindowText);
 }
 
-// The main window decodes its description once and each reader takes its part of the tree:
-// that part must be exactly what the reader's part leaves of the whole.
+// The main window decodes its description once and each reader takes its part out of the tree,
+// one after another: each part must be exactly what the reader's part leaves of the whole, and
+// the tree must lose exactly the children taken.
 TEST_F(Form1Components, EachPartOfTheDecodedDescriptionIsWhatThePartLeavesOfTheWhole) {
     const DescriptionPart keep_frame = [](ObjectNode& description) {
         description.properties.clear();
         std::erase_if(description.children,
                       [](const ObjectNode& child) { return child.class_name != "TTeForm"; });
     };
+    ObjectNode whole = built.node;
+    std::size_t taken = 0;
     for (const DescriptionPart& part : {DescriptionPart(keep_theme_components),
                                         DescriptionPart(keep_form1_controls), keep_frame}) {
         ObjectNode expected = built.node;
         part(expected);
         EXPECT_FALSE(expected.children.empty());
-        EXPECT_TRUE(description_part(built.node, part) == expected);
+        EXPECT_TRUE(description_part(whole, part) == expected);
+        taken += expected.children.size();
+        EXPECT_EQ(whole.children.size(), built.node.children.size() - taken);
+        EXPECT_TRUE(whole.properties == built.node.properties);
     }
 }
 
