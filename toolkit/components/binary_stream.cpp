@@ -151,6 +151,7 @@ void BinaryStreamReader::set(Value& v) {
 }
 
 void BinaryStreamReader::list(std::vector<Value>& out, int depth) {
+    if (hints_) out.reserve(hints_->take());
     while (!end_of("list value or end of list")) value(out.emplace_back(), depth + 1);
 }
 
@@ -173,16 +174,21 @@ void BinaryStreamReader::collection(std::vector<ItemNode>& out, int depth) {
 
 namespace {
 
-// How many properties and children each object of a stream holds, in the order a parser meets
-// them, learnt by a walk that allocates nothing, so that the tree's vectors are sized once and
-// no property or child is moved as they grow. Only a hint: on anything out of the ordinary the
-// walk gives up and the parser, which reports every fault, goes without.
+// How many properties and children each object of a stream holds and how many values each list,
+// in the order a parser meets them, learnt by a walk that allocates nothing but its result, so
+// that the tree's vectors are sized once and no property, child or value is moved as they grow.
+// Only a hint: on anything out of the ordinary the walk gives up and the parser, which reports
+// every fault, goes without.
 class SizeScan {
   public:
-    // Two counts per object, in pre-order: its properties, then its children.
+    // In pre-order: two counts per object, its properties then its children, and one per list,
+    // where its property comes.
     static std::vector<std::uint32_t> sizes(std::span<const std::uint8_t> bytes) {
         SizeScan scan(bytes);
         std::vector<std::uint32_t> out;
+        // A count for every 64 bytes is more than descriptions hold (some 20 in the main
+        // window's); a stream denser than that grows it.
+        out.reserve(bytes.size() / 64 + 8);
         if (!scan.skip(4) || !scan.object(0, out)) out.clear();
         return out;
     }
@@ -220,7 +226,7 @@ class SizeScan {
         return true;
     }
 
-    bool value(int depth) {
+    bool value(int depth, std::vector<std::uint32_t>& out) {
         std::uint8_t t = 0;
         if (depth > kMaxNesting || !byte(t)) return false;
         bool ok = true;
@@ -257,21 +263,26 @@ class SizeScan {
                 for (std::uint8_t n = 1; n != 0;)
                     if (!byte(n) || !skip(n)) return false;
                 return true;
-            case ValueType::kList:
-                while (!at_end_of_list(ok))
-                    if (!ok || !value(depth + 1)) return false;
+            case ValueType::kList: {
+                const std::size_t slot = out.size();
+                out.push_back(0);
+                std::uint32_t count = 0;
+                for (; !at_end_of_list(ok); ++count)
+                    if (!ok || !value(depth + 1, out)) return false;
+                out[slot] = count;
                 return ok;
+            }
             case ValueType::kCollection:
                 while (!at_end_of_list(ok)) {
                     if (!ok) return false;
                     if (*p_ == 2 || *p_ == 3 || *p_ == 4) {
-                        if (!value(depth + 1)) return false;
+                        if (!value(depth + 1, out)) return false;
                     }
                     std::uint8_t list = 0;
                     if (!byte(list) || list != static_cast<std::uint8_t>(ValueType::kList))
                         return false;
                     while (!at_end_of_list(ok))
-                        if (!ok || !short_text() || !value(depth + 2)) return false;
+                        if (!ok || !short_text() || !value(depth + 2, out)) return false;
                     if (!ok) return false;
                 }
                 return ok;
@@ -283,7 +294,7 @@ class SizeScan {
         if (depth > kMaxNesting || p_ == end_) return false;
         if ((*p_ & kPrefixMask) == kPrefixMask) {
             const std::uint8_t flags = *p_++ & ~kPrefixMask;
-            if ((flags & kFilerChildPos) && !value(depth + 1)) return false;
+            if ((flags & kFilerChildPos) && !value(depth + 1, out)) return false;
         }
         if (!short_text() || !short_text()) return false;
         const std::size_t slot = out.size();
@@ -291,7 +302,7 @@ class SizeScan {
         bool ok = true;
         std::uint32_t count = 0;
         for (; !at_end_of_list(ok); ++count)
-            if (!ok || !short_text() || !value(depth + 1)) return false;
+            if (!ok || !short_text() || !value(depth + 1, out)) return false;
         if (!ok) return false;
         out[slot] = count;
         for (count = 0; !at_end_of_list(ok); ++count)
@@ -308,7 +319,9 @@ class SizeScan {
 class BinaryParser {
   public:
     explicit BinaryParser(std::span<const std::uint8_t> bytes)
-        : in_(bytes), sizes_(SizeScan::sizes(bytes)) {}
+        : in_(bytes), hints_{SizeScan::sizes(bytes)} {
+        in_.use_size_hints(&hints_);
+    }
 
     ObjectNode parse(std::size_t* consumed) {
         in_.signature();
@@ -323,9 +336,6 @@ class BinaryParser {
     }
 
   private:
-    // The next size the scan learnt, or 0 once they are used up (or when it learnt none).
-    std::size_t next_size() { return next_ < sizes_.size() ? sizes_[next_++] : 0; }
-
     // Fills node in place: properties and children are built where they stay.
     void object(ObjectNode& node, int depth) {
         const ObjectHeader header = in_.object_header(depth);
@@ -335,22 +345,21 @@ class BinaryParser {
         node.position = header.position;
         node.class_name = header.class_name;
         node.name = header.name;
-        node.properties.reserve(next_size());
-        const std::size_t children_slot = next_++;
+        node.properties.reserve(hints_.take());
+        const std::size_t children_slot = hints_.next++;
         while (!in_.end_of("property or end of properties")) {
             Property& p = node.properties.emplace_back();
             p.offset = in_.offset();
             p.name = in_.property_name();
             in_.value(p.value, depth + 1);
         }
-        if (children_slot < sizes_.size()) node.children.reserve(sizes_[children_slot]);
+        if (children_slot < hints_.sizes.size()) node.children.reserve(hints_.sizes[children_slot]);
         while (!in_.end_of("child object or end of children"))
             object(node.children.emplace_back(), depth + 1);
     }
 
     BinaryStreamReader in_;
-    std::vector<std::uint32_t> sizes_;
-    std::size_t next_ = 0;
+    SizeHints hints_;
 };
 
 class BinaryWriter {

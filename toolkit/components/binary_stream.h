@@ -33,6 +33,15 @@ struct ObjectHeader {
     std::string_view name;
 };
 
+// Counts learnt before parsing, to size vectors once: of each object's properties and children
+// and of each list's values, in the order a parser meets them. Only a hint: 0 once used up.
+struct SizeHints {
+    std::vector<std::uint32_t> sizes;
+    std::size_t next = 0;
+
+    std::size_t take() { return next < sizes.size() ? sizes[next++] : 0; }
+};
+
 // Walks a stream field by field. Errors are StreamFormatError (StreamEndsEarlyError when the
 // data ends before a field) naming offsets counted from base_offset, which places the stream in
 // the data that holds it.
@@ -67,6 +76,8 @@ class BinaryStreamReader {
     bool binary_follows() { return in_.peek("value type") == kBinaryType; }
     // Type byte, length and data of a binary value; data_offset is where the data begins.
     std::span<const std::uint8_t> binary_data(std::size_t& data_offset);
+    // Each list read takes its count from `hints` to reserve its values (none: no reserving).
+    void use_size_hints(SizeHints* hints) { hints_ = hints; }
 
     [[noreturn]] void fail(const std::string& what, std::size_t at) const {
         throw StreamFormatError(what, at);
@@ -83,6 +94,7 @@ class BinaryStreamReader {
     void collection(std::vector<ItemNode>& out, int depth);
 
     BasicByteReader<StreamReadErrors> in_;
+    SizeHints* hints_ = nullptr;
 };
 
 // Reads one complete stream; trailing bytes after the object are an error.
