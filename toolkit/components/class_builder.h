@@ -294,11 +294,18 @@ class ClassBuilder {
                 return;
             }
             if (v.type != ValueType::kIdent) ctx.fail("handler name expected");
-            const std::any* h = ctx.root ? ctx.root->find_handler(v.bytes) : nullptr;
+            const Component::Handler* h =
+                ctx.root ? ctx.root->find_handler_entry(v.bytes) : nullptr;
             if (!h) ctx.fail("handler " + v.bytes + " not found");
-            auto* fn = std::any_cast<typename Event<Args...>::Function>(h);
+            auto* fn = std::any_cast<typename Event<Args...>::Function>(&h->function);
             if (!fn) ctx.fail("handler " + v.bytes + " has the wrong parameters");
-            e.bind(v.bytes, *fn);
+            // The event keeps the name as the description spells it: the registered one, shared,
+            // when they are the same.
+            if (*h->name == v.bytes) {
+                e.bind(h->name, *fn);
+            } else {
+                e.bind(v.bytes, *fn);
+            }
         };
         p.write = [member](const Persistent& obj, const PropertyInfo&, const std::string& path,
                            std::vector<Property>& out, WriteContext&) {

@@ -111,22 +111,28 @@ void Component::remove_free_notification(Component& other) {
 }
 
 void Component::add_handler(std::string name, std::any function) {
-    if (!handlers_) handlers_ = std::make_unique<std::vector<std::pair<std::string, std::any>>>();
-    for (auto& [n, f] : *handlers_) {
-        if (same_text(n, name)) {
-            f = std::move(function);
+    if (!handlers_) handlers_ = std::make_unique<std::vector<Handler>>();
+    for (Handler& h : *handlers_) {
+        if (same_text(*h.name, name)) {
+            h.function = std::move(function);
             return;
         }
     }
-    handlers_->emplace_back(std::move(name), std::move(function));
+    handlers_->push_back(
+        {std::make_shared<const std::string>(std::move(name)), std::move(function)});
+}
+
+const Component::Handler* Component::find_handler_entry(std::string_view name) const {
+    if (!handlers_) return nullptr;
+    for (const Handler& h : *handlers_) {
+        if (same_text(*h.name, name)) return &h;
+    }
+    return nullptr;
 }
 
 const std::any* Component::find_handler(std::string_view name) const {
-    if (!handlers_) return nullptr;
-    for (const auto& [n, f] : *handlers_) {
-        if (same_text(n, name)) return &f;
-    }
-    return nullptr;
+    const Handler* h = find_handler_entry(name);
+    return h ? &h->function : nullptr;
 }
 
 void Component::destroy_components() {

@@ -70,6 +70,12 @@ class Component : public Persistent {
     }
     void add_handler(std::string name, std::any function);
     const std::any* find_handler(std::string_view name) const;  // case-insensitive
+    // A handler as registered: its name, which events bound to it share, and its function.
+    struct Handler {
+        std::shared_ptr<const std::string> name;
+        std::any function;
+    };
+    const Handler* find_handler_entry(std::string_view name) const;  // case-insensitive
 
     // Frees all owned components now, last created first.
     void destroy_components();
@@ -91,7 +97,7 @@ class Component : public Persistent {
     std::vector<Component*> free_notifies_;
     std::unique_ptr<NameIndex> name_index_;
     std::size_t shadowed_names_ = 0;  // owned components whose name another one holds
-    std::unique_ptr<std::vector<std::pair<std::string, std::any>>> handlers_;
+    std::unique_ptr<std::vector<Handler>> handlers_;
     bool loading_ = false;
     bool destroying_ = false;
 };

@@ -175,6 +175,23 @@ TEST_F(ComponentStreamTest, WritesOnlyNonDefaultValuesAndRoundTrips) {
     EXPECT_EQ(write_component(form), bytes);
 }
 
+// An event bound by a name spelled as registered or in other letters writes back as the
+// description spelt it, and calls the handler.
+TEST_F(ComponentStreamTest, EventsKeepTheirHandlersSpellingAndCallIt) {
+    for (const char* spelling : {"ButtonClick", "BUTTONclick"}) {
+        SCOPED_TRACE(spelling);
+        ObjectNode tree = form_tree();
+        tree.children[0].properties[9].value = Value::ident(spelling);
+        const auto bytes = write_binary_stream(tree);
+        TestForm form;
+        read_into(form, bytes);
+        EXPECT_EQ(form.Button1->on_click.handler_name(), spelling);
+        EXPECT_EQ(write_component(form), bytes);
+        form.Button1->on_click(*form.Button1);
+        EXPECT_EQ(form.clicked, form.Button1);
+    }
+}
+
 TEST_F(ComponentStreamTest, DestroyedReferenceIsCleared) {
     TestForm form;
     read_into(form, write_binary_stream(form_tree()));
