@@ -11,13 +11,6 @@ namespace {
 // Below this many owned components a scan is as quick as an index.
 constexpr std::size_t kNameIndexThreshold = 32;
 
-std::string name_key(std::string_view name) {
-    std::string key(name);
-    for (char& ch : key)
-        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
-    return key;
-}
-
 // Removes one pointer, looking from the end: freeing removes the last one.
 void erase_from_end(std::vector<Component*>& list, Component* c) {
     const auto it = std::find(list.rbegin(), list.rend(), c);
@@ -25,6 +18,71 @@ void erase_from_end(std::vector<Component*>& list, Component* c) {
 }
 
 }  // namespace
+
+// Open addressing over the components themselves (linear probing, at most half full): indexing
+// a component allocates nothing but the table's growth, where a map made a node for each.
+class Component::NameIndex {
+  public:
+    Component* find(std::string_view name) const {
+        for (std::size_t i = home(name); slots_[i] != nullptr; i = next(i))
+            if (same_text(slots_[i]->name_, name)) return slots_[i];
+        return nullptr;
+    }
+
+    // False, leaving the table as it is, when a component of the same name is there already.
+    bool insert(Component* c) {
+        if ((count_ + 1) * 2 > slots_.size()) grow();
+        std::size_t i = home(c->name_);
+        for (; slots_[i] != nullptr; i = next(i))
+            if (same_text(slots_[i]->name_, c->name_)) return false;
+        slots_[i] = c;
+        ++count_;
+        return true;
+    }
+
+    // Takes c out if it is the component indexed under its name; says whether it was.
+    bool erase(const Component* c) {
+        std::size_t hole = home(c->name_);
+        for (; slots_[hole] != c; hole = next(hole))
+            if (slots_[hole] == nullptr) return false;
+        slots_[hole] = nullptr;
+        --count_;
+        // Entries further along the run move back into the hole when their home is not between
+        // the hole and where they stand, so that every entry stays reachable from its home.
+        for (std::size_t i = next(hole); slots_[i] != nullptr; i = next(i)) {
+            const std::size_t from_home = (i - home(slots_[i]->name_)) & mask();
+            if (from_home >= ((i - hole) & mask())) {
+                slots_[hole] = slots_[i];
+                slots_[i] = nullptr;
+                hole = i;
+            }
+        }
+        return true;
+    }
+
+  private:
+    std::size_t mask() const { return slots_.size() - 1; }
+    std::size_t next(std::size_t i) const { return (i + 1) & mask(); }
+    // FNV-1a over the name with ASCII letters lower-cased, as same_text compares.
+    std::size_t home(std::string_view name) const {
+        std::uint64_t h = 0xCBF29CE484222325;
+        for (char ch : name) {
+            if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+            h = (h ^ static_cast<unsigned char>(ch)) * 0x100000001B3;
+        }
+        return static_cast<std::size_t>(h ^ (h >> 29)) & mask();
+    }
+    void grow() {
+        std::vector<Component*> old(slots_.empty() ? 64 : slots_.size() * 2, nullptr);
+        old.swap(slots_);
+        count_ = 0;
+        for (Component* c : old)
+            if (c != nullptr) insert(c);
+    }
+
+    std::vector<Component*> slots_ = std::vector<Component*>(64, nullptr);
+    std::size_t count_ = 0;
+};
 
 const ClassInfo& Component::static_class_info() {
     static const ClassInfo info = declare_class<Component>("TComponent", nullptr, [](auto&) {});
@@ -76,10 +134,7 @@ void Component::set_name(std::string name) {
 
 Component* Component::find_component(std::string_view name) const {
     if (name.empty()) return nullptr;
-    if (name_index_) {
-        const auto it = name_index_->find(name_key(name));
-        return it == name_index_->end() ? nullptr : it->second;
-    }
+    if (name_index_) return name_index_->find(name);
     for (Component* c : components_) {
         if (same_text(c->name_, name)) return c;
     }
@@ -161,20 +216,16 @@ void Component::remove_component(Component* c) {
 void Component::index_name(Component* c) {
     // The first of two equal names wins, as the scan finds it; equal names arrive only from
     // components named before they had this owner.
-    if (name_index_ && !c->name_.empty() && !name_index_->try_emplace(name_key(c->name_), c).second)
-        ++shadowed_names_;
+    if (name_index_ && !c->name_.empty() && !name_index_->insert(c)) ++shadowed_names_;
 }
 
 void Component::unindex_name(Component* c) {
-    if (!name_index_ || c->name_.empty()) return;
-    const auto it = name_index_->find(name_key(c->name_));
-    if (it == name_index_->end() || it->second != c) return;
-    name_index_->erase(it);
+    if (!name_index_ || c->name_.empty() || !name_index_->erase(c)) return;
     if (shadowed_names_ == 0) return;
     // Another component of the same name (named before it came here) takes its place.
     for (Component* other : components_)
         if (other != c && same_text(other->name_, c->name_)) {
-            name_index_->emplace(name_key(other->name_), other);
+            name_index_->insert(other);
             --shadowed_names_;
             break;
         }

@@ -19,7 +19,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "toolkit/components/class_info.h"
@@ -86,8 +85,8 @@ class Component : public Persistent {
     void index_name(Component* c);
     void unindex_name(Component* c);
 
-    // Lower-case name to component, built once an owner holds many components.
-    using NameIndex = std::unordered_map<std::string, Component*>;
+    // The owned components by name, ignoring case, built once an owner holds many of them.
+    class NameIndex;
 
     std::string name_;
     Component* owner_ = nullptr;

@@ -348,6 +348,13 @@ TEST(ComponentOwnership, NameLookupStaysRightForSmallAndLargeOwners) {
         EXPECT_EQ(owner.find_component("Kid2"), kids[0]);
         EXPECT_EQ(owner.find_component("Kid" + std::to_string(count - 1)), kids.back());
         EXPECT_EQ(owner.components().size(), static_cast<std::size_t>(count - 1));
+        // Every third gone, the rest are still found by name and the gone ones are not.
+        for (std::size_t i = 3; i < kids.size(); i += 3) {
+            delete kids[i];
+            kids[i] = nullptr;
+        }
+        for (std::size_t i = 3; i < kids.size(); ++i)
+            EXPECT_EQ(owner.find_component("kid" + std::to_string(i)), kids[i]) << i;
     }
 }
 
