@@ -46,6 +46,9 @@ class Component : public Persistent {
     Component* parent_component() const { return parent_; }
     virtual void set_parent_component(Component* parent);
     const std::vector<Component*>& child_components() const { return children_; }
+    // Room for this many more owned or child components, made before reading a description.
+    void reserve_components(std::size_t more) { components_.reserve(components_.size() + more); }
+    void reserve_child_components(std::size_t more) { children_.reserve(children_.size() + more); }
 
     bool loading() const { return loading_; }
     void set_loading(bool loading) { loading_ = loading; }

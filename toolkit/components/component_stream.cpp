@@ -36,6 +36,9 @@ class ComponentReader {
                 node.offset);
         }
         root.set_loading(true);
+        const std::size_t objects = count_objects(node);
+        root.reserve_components(objects - 1);
+        ctx_.created.reserve(objects);
         ctx_.created.push_back(&root);
         root.set_name(node.name);
         read_object(root, node);
@@ -43,11 +46,18 @@ class ComponentReader {
     }
 
   private:
+    static std::size_t count_objects(const ObjectNode& node) {
+        std::size_t n = 1;
+        for (const ObjectNode& child : node.children) n += count_objects(child);
+        return n;
+    }
+
     void read_object(Component& c, const ObjectNode& node) {
         for (const Property& p : node.properties) {
             ctx_.component = &c;
             apply_property(c, p, ctx_);
         }
+        c.reserve_child_components(node.children.size());
         for (const ObjectNode& child : node.children) read_child(c, child);
     }
 
