@@ -2,11 +2,26 @@
 // client size (389 x 241), centred, and paints it; nothing else. Like tolsy.exe, it writes the
 // performance counter at its entry and after its first paint to the file the environment
 // variable TOLSY_STARTUP_MARKS names, if any, for the benchmark to set beside tolsy.exe's steps.
+//
+// Built with TOLSY_STARTUP_FLOOR it is the floor window instead: the same window, plus what
+// tolsy.exe cannot leave out of its start-up whatever it does with the rest, the common controls
+// library (the real tab row needs it before the first paint), the help viewer library (loaded
+// with the main window by design) and a tab control with the main window's three tabs. Set
+// beside the minimal window, it says how near the minimal window tolsy.exe can come at best.
 #include <windows.h>
+#ifdef TOLSY_STARTUP_FLOOR
+#include <commctrl.h>
+#endif
 
 #include <cstdio>
 
 namespace {
+
+#ifdef TOLSY_STARTUP_FLOOR
+constexpr const wchar_t* kCaption = L"Floor window";
+#else
+constexpr const wchar_t* kCaption = L"Minimal window";
+#endif
 
 LARGE_INTEGER g_entry;
 
@@ -35,7 +50,7 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
             RECT r;
             GetClientRect(window, &r);
             FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-            DrawTextW(dc, L"Minimal window", -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            DrawTextW(dc, kCaption, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
             EndPaint(window, &ps);
             static bool first = true;
             if (first) write_marks();
@@ -54,6 +69,12 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     QueryPerformanceCounter(&g_entry);
+#ifdef TOLSY_STARTUP_FLOOR
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    HMODULE help = LoadLibraryA("HHCTRL.OCX");
+    if (help != nullptr && GetProcAddress(help, "HtmlHelpA") == nullptr) FreeLibrary(help);
+#endif
     WNDCLASSW wc{};
     wc.lpfnWndProc = window_proc;
     wc.hInstance = instance;
@@ -65,10 +86,23 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     AdjustWindowRectEx(&r, kStyle, FALSE, WS_EX_TOPMOST);
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
-    HWND window = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"Minimal window", kStyle,
+    HWND window = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, kCaption, kStyle,
                                   (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                                   (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
                                   nullptr, nullptr, instance, nullptr);
+#ifdef TOLSY_STARTUP_FLOOR
+    // The main window's page control, where it lies.
+    HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 5, 0,
+                                381, 153, window, nullptr, instance, nullptr);
+    const wchar_t* captions[] = {L"Tolerance", L"Symbols", L"Symbols2"};
+    for (int i = 0; i < 3; ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(captions[i]);
+        SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&item));
+    }
+#endif
     ShowWindow(window, show);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
