@@ -100,7 +100,7 @@ std::u16string to_wide(const Value& v, ReadContext& ctx) {
         case ValueType::kUtf8String: {
             auto w = utf8_to_utf16(v.bytes);
             if (!w) ctx.fail("malformed UTF-8 text");
-            return *w;
+            return std::move(*w);
         }
         default:
             ctx.fail("string expected");
