@@ -24,92 +24,6 @@ const ClassInfo& class_for(const ObjectNode& node) {
     return *info;
 }
 
-class ComponentReader {
-  public:
-    explicit ComponentReader(Component& root) { ctx_.root = &root; }
-
-    void read_root(const ObjectNode& node) {
-        Component& root = *ctx_.root;
-        if (!same_text(node.class_name, root.class_info().name())) {
-            throw ClassNotFoundError(
-                "Class " + root.class_info().name() + " expected, found " + node.class_name,
-                node.offset);
-        }
-        root.set_loading(true);
-        const std::size_t objects = count_objects(node);
-        root.reserve_components(objects - 1);
-        ctx_.created.reserve(objects);
-        ctx_.created.push_back(&root);
-        root.set_name(node.name);
-        read_object(root, node);
-        finish();
-    }
-
-  private:
-    static std::size_t count_objects(const ObjectNode& node) {
-        std::size_t n = 1;
-        for (const ObjectNode& child : node.children) n += count_objects(child);
-        return n;
-    }
-
-    void read_object(Component& c, const ObjectNode& node) {
-        for (const Property& p : node.properties) {
-            ctx_.component = &c;
-            apply_property(c, p, ctx_);
-        }
-        c.reserve_child_components(node.children.size());
-        for (const ObjectNode& child : node.children) read_child(c, child);
-    }
-
-    void read_child(Component& parent, const ObjectNode& node) {
-        Component& root = *ctx_.root;
-        Component* c = nullptr;
-        if (node.flags & kFilerInherited) {
-            // An inherited object updates the component of that name the root already has.
-            c = root.find_component(node.name);
-            if (!c)
-                throw ClassNotFoundError("Inherited component " + node.name + " not found",
-                                         node.offset);
-        } else {
-            const ClassInfo& info = class_for(node);
-            c = info.create_component(&root);
-            if (!c)
-                throw ClassNotFoundError("Class " + node.class_name + " cannot be created",
-                                         node.offset);
-            try {
-                c->set_name(node.name);
-            } catch (const ComponentNameError& e) {
-                delete c;
-                throw ComponentNameError(e.what(), node.offset);
-            }
-            bind_field(node, c);
-            c->set_parent_component(&parent);
-        }
-        c->set_loading(true);
-        ctx_.created.push_back(c);
-        read_object(*c, node);
-    }
-
-    void bind_field(const ObjectNode& node, Component* c) {
-        if (node.name.empty()) return;
-        const FieldInfo* field = ctx_.root->class_info().find_field(node.name);
-        if (field && !field->assign(*ctx_.root, c)) {
-            throw PropertyValueError(
-                "Field " + node.name + " has a different class than " + node.class_name,
-                node.offset);
-        }
-    }
-
-    void finish() {
-        for (auto& fixup : ctx_.fixups) fixup();
-        for (Component* c : ctx_.created) c->set_loading(false);
-        startup_marks::mark("components read");
-        for (Component* c : ctx_.created) c->loaded();
-    }
-
-    ReadContext ctx_;
-};
-
 // Property names are short: they are compared and searched a machine word at a time, inline.
 static_assert(std::endian::native == std::endian::little);
 std::uint64_t word_at(const char* p) {
@@ -222,6 +136,122 @@ class PropertyFinder {
 
     std::array<std::pair<const ClassInfo*, std::size_t>, 4> slots_{};
     std::size_t next_ = 0;
+};
+
+class ComponentReader {
+  public:
+    explicit ComponentReader(Component& root) { ctx_.root = &root; }
+
+    void read_root(const ObjectNode& node) {
+        Component& root = *ctx_.root;
+        if (!same_text(node.class_name, root.class_info().name())) {
+            throw ClassNotFoundError(
+                "Class " + root.class_info().name() + " expected, found " + node.class_name,
+                node.offset);
+        }
+        root.set_loading(true);
+        const std::size_t objects = count_objects(node);
+        root.reserve_components(objects - 1);
+        ctx_.created.reserve(objects);
+        ctx_.created.push_back(&root);
+        root.set_name(node.name);
+        read_object(root, node);
+        finish();
+    }
+
+  private:
+    static std::size_t count_objects(const ObjectNode& node) {
+        std::size_t n = 1;
+        for (const ObjectNode& child : node.children) n += count_objects(child);
+        return n;
+    }
+
+    void read_object(Component& c, const ObjectNode& node) {
+        for (const Property& p : node.properties) {
+            ctx_.component = &c;
+            apply(c, p);
+        }
+        c.reserve_child_components(node.children.size());
+        for (const ObjectNode& child : node.children) read_child(c, child);
+    }
+
+    void read_child(Component& parent, const ObjectNode& node) {
+        Component& root = *ctx_.root;
+        Component* c = nullptr;
+        if (node.flags & kFilerInherited) {
+            // An inherited object updates the component of that name the root already has.
+            c = root.find_component(node.name);
+            if (!c)
+                throw ClassNotFoundError("Inherited component " + node.name + " not found",
+                                         node.offset);
+        } else {
+            const ClassInfo& info = class_for(node);
+            c = info.create_component(&root);
+            if (!c)
+                throw ClassNotFoundError("Class " + node.class_name + " cannot be created",
+                                         node.offset);
+            try {
+                c->set_name(node.name);
+            } catch (const ComponentNameError& e) {
+                delete c;
+                throw ComponentNameError(e.what(), node.offset);
+            }
+            bind_field(node, c);
+            c->set_parent_component(&parent);
+        }
+        c->set_loading(true);
+        ctx_.created.push_back(c);
+        read_object(*c, node);
+    }
+
+    // As apply_property does, with each name found through the finder's hints and the dots of
+    // a path found in its key.
+    void apply(Persistent& object, const Property& p) {
+        Persistent* target = &object;
+        std::string_view rest = p.name;
+        for (;;) {
+            const ClassInfo& target_class = target->class_info();
+            const ClassInfo::NameKey whole = ClassInfo::NameKey::of(rest);
+            const std::size_t dot = find_dot(rest, whole);
+            const ClassInfo::NameKey key =
+                dot == std::string_view::npos ? whole : prefix_key(whole, dot);
+            const PropertyInfo* info = finder_.find(target_class, rest.substr(0, dot), key);
+            if (!info || (dot != std::string_view::npos && info->kind != PropertyKind::kObject)) {
+                throw UnknownPropertyError(
+                    "Property " + p.name + " does not exist in class " + target_class.name(),
+                    p.offset);
+            }
+            if (dot == std::string_view::npos) {
+                ctx_.property = p.name;
+                ctx_.offset = p.offset;
+                ctx_.data_offset = p.offset;
+                info->read(*target, p.value, ctx_);
+                return;
+            }
+            target = info->nested(*target);
+            rest = rest.substr(dot + 1);
+        }
+    }
+
+    void bind_field(const ObjectNode& node, Component* c) {
+        if (node.name.empty()) return;
+        const FieldInfo* field = ctx_.root->class_info().find_field(node.name);
+        if (field && !field->assign(*ctx_.root, c)) {
+            throw PropertyValueError(
+                "Field " + node.name + " has a different class than " + node.class_name,
+                node.offset);
+        }
+    }
+
+    void finish() {
+        for (auto& fixup : ctx_.fixups) fixup();
+        for (Component* c : ctx_.created) c->set_loading(false);
+        startup_marks::mark("components read");
+        for (Component* c : ctx_.created) c->loaded();
+    }
+
+    ReadContext ctx_;
+    PropertyFinder finder_;
 };
 
 class ObjectStreamReader {
