@@ -87,10 +87,17 @@ constexpr std::array kCharsets = {
     Named{238, "EASTEUROPE_CHARSET"},  Named{255, "OEM_CHARSET"},
 };
 
+// The names of a table differ, so the one found last, which descriptions name again and again
+// ("clWindowText" for each font), is tried first.
 template <std::size_t N>
-std::optional<std::uint32_t> by_name(const std::array<Named, N>& table, std::string_view name) {
-    for (const Named& n : table) {
-        if (same_text(n.name, name)) return n.value;
+std::optional<std::uint32_t> by_name(const std::array<Named, N>& table, std::string_view name,
+                                     std::size_t& found_last) {
+    if (found_last < N && same_text(table[found_last].name, name)) return table[found_last].value;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (same_text(table[i].name, name)) {
+            found_last = i;
+            return table[i].value;
+        }
     }
     return std::nullopt;
 }
@@ -106,7 +113,8 @@ std::optional<std::string_view> by_value(const std::array<Named, N>& table, std:
 }  // namespace
 
 std::optional<Color> color_from_name(std::string_view name) {
-    return by_name(kColors, name);
+    thread_local std::size_t found_last = 0;
+    return by_name(kColors, name, found_last);
 }
 
 std::optional<std::string_view> color_name(Color color) {
@@ -114,7 +122,8 @@ std::optional<std::string_view> color_name(Color color) {
 }
 
 std::optional<std::uint8_t> charset_from_name(std::string_view name) {
-    auto v = by_name(kCharsets, name);
+    thread_local std::size_t found_last = 0;
+    auto v = by_name(kCharsets, name, found_last);
     if (!v) return std::nullopt;
     return static_cast<std::uint8_t>(*v);
 }
