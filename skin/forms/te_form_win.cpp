@@ -346,14 +346,13 @@ void TTeDefaultForm::loaded() {
     // The form's own style follows the frame's.
     const TTeBorderStyle style = border_style_;
     set_border_style(style);
-    f.set_border_style(toolkit_style(style));
     BorderIcons icons;
     icons.system_menu = (border_icons_ & (border_icon(TTeBorderIcon::kbiClose) |
                                           border_icon(TTeBorderIcon::kbiSystemMenu))) != 0;
     icons.minimize = (border_icons_ & border_icon(TTeBorderIcon::kbiMinimize)) != 0;
     icons.maximize = (border_icons_ & border_icon(TTeBorderIcon::kbiMaximize)) != 0;
     icons.help = (border_icons_ & border_icon(TTeBorderIcon::kbiHelp)) != 0;
-    f.set_border_icons(icons);
+    f.set_border(toolkit_style(style), icons);
     if (!f.handle()) f.create_window();
     attach(f.handle());
     hooked_ = true;

@@ -43,6 +43,8 @@ class Form : public Window {
     void set_border_style(BorderStyle style);
     BorderStyle border_style() const { return border_style_; }
     void set_border_icons(BorderIcons icons);
+    // Both at once: a window that exists has its frame changed once.
+    void set_border(BorderStyle style, BorderIcons icons);
     void set_form_style(FormStyle style);
     FormStyle form_style() const { return form_style_; }
     void set_color(COLORREF color_or_sys_index);
