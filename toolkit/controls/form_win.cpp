@@ -206,8 +206,11 @@ void Form::apply_styles() {
     const LONG_PTR topmost = GetWindowLongPtrW(handle(), GWL_EXSTYLE) & WS_EX_TOPMOST;
     SetWindowLongPtrW(handle(), GWL_EXSTYLE,
                       (static_cast<LONG_PTR>(window_ex_style()) & ~WS_EX_TOPMOST) | topmost);
-    // The frame is worked out again, and the window sized around the same client area, in one
-    // move: each move of a top-level window is several requests to the window system.
+    refit_frame();
+}
+
+void Form::refit_frame() {
+    if (!handle()) return;
     const SIZE size = window_size_for_client();
     SetWindowPos(handle(), nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
