@@ -75,8 +75,8 @@ TForm1::TForm1() {
 }
 
 void TForm1::FormCreate() {
-    set_border_style(BorderStyle::kSingle);
-    set_border_icons(BorderIcons{.system_menu = true, .minimize = true, .maximize = false});
+    set_border(BorderStyle::kSingle,
+               BorderIcons{.system_menu = true, .minimize = true, .maximize = false});
     const bool font_found = font_installed(kSymbolFontFace);
     startup_marks::mark("font check");
     if (!font_found) {

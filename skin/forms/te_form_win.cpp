@@ -346,14 +346,13 @@ void TTeDefaultForm::loaded() {
     // The form's own style follows the frame's.
     const TTeBorderStyle style = border_style_;
     set_border_style(style);
-    f.set_border_style(toolkit_style(style));
     BorderIcons icons;
     icons.system_menu = (border_icons_ & (border_icon(TTeBorderIcon::kbiClose) |
                                           border_icon(TTeBorderIcon::kbiSystemMenu))) != 0;
     icons.minimize = (border_icons_ & border_icon(TTeBorderIcon::kbiMinimize)) != 0;
     icons.maximize = (border_icons_ & border_icon(TTeBorderIcon::kbiMaximize)) != 0;
     icons.help = (border_icons_ & border_icon(TTeBorderIcon::kbiHelp)) != 0;
-    f.set_border_icons(icons);
+    f.set_border(toolkit_style(style), icons);
     if (!f.handle()) f.create_window();
     attach(f.handle());
     hooked_ = true;
@@ -483,6 +482,7 @@ void TTeDefaultForm::paint_frame() {
 void TTeDefaultForm::update_region() {
     HWND window = hooked_window();
     if (!window) return;
+    ++regions_set_;
     if (!framed()) {
         SetWindowRgn(window, nullptr, TRUE);
         return;
@@ -510,15 +510,18 @@ void TTeDefaultForm::apply_frame() {
         constraints.min_height = 10;
         constraints.max_height = 0;
     }
-    SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    const int regions_before = regions_set_;
     if (window_state_ == TTeWindowState::kwsNormal)
-        f->set_client_size(f->client_width(), f->client_height());
+        f->refit_frame();
+    else
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     constraints.min_width = kept[0];
     constraints.min_height = kept[1];
     constraints.max_width = kept[2];
     constraints.max_height = kept[3];
-    update_region();
+    // A window sized anew took the region for its new frame as it was sized.
+    if (regions_set_ == regions_before) update_region();
     RedrawWindow(window, nullptr, nullptr,
                  RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

@@ -200,6 +200,8 @@ class TTeDefaultForm : public TTeHook, public ThemeClient {
     bool hover_timer_ = false;
     bool restore_chained_ = false;
     int last_width_ = 0, last_height_ = 0;
+    // How many times the window's region was set: a layout sets it only when sizing did not.
+    int regions_set_ = 0;
     Image persistent_;
     NOTIFYICONDATAW tray_{};
     HWND tray_window_ = nullptr;

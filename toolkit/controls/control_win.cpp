@@ -91,6 +91,8 @@ LRESULT NativeControl::control_message(UINT message, WPARAM wparam, LPARAM lpara
 }
 
 LRESULT NativeControl::default_control_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    // As for our own windows (Window::default_message): no frame, nothing to paint around it.
+    if (message == WM_NCPAINT && without_frame(handle_)) return 0;
     return CallWindowProcW(previous_, handle_, message, wparam, lparam);
 }
 

@@ -142,6 +142,12 @@ void Form::set_border_icons(BorderIcons icons) {
     apply_styles();
 }
 
+void Form::set_border(BorderStyle style, BorderIcons icons) {
+    border_style_ = style;
+    border_icons_ = icons;
+    apply_styles();
+}
+
 void Form::set_form_style(FormStyle style) {
     if (form_style_ == style) return;
     form_style_ = style;
@@ -200,10 +206,14 @@ void Form::apply_styles() {
     const LONG_PTR topmost = GetWindowLongPtrW(handle(), GWL_EXSTYLE) & WS_EX_TOPMOST;
     SetWindowLongPtrW(handle(), GWL_EXSTYLE,
                       (static_cast<LONG_PTR>(window_ex_style()) & ~WS_EX_TOPMOST) | topmost);
-    // Keep the client size; the frame around it may have changed.
-    set_client_size(client_width_, client_height_);
-    SetWindowPos(handle(), nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    refit_frame();
+}
+
+void Form::refit_frame() {
+    if (!handle()) return;
+    const SIZE size = window_size_for_client();
+    SetWindowPos(handle(), nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void Form::create_window(HWND owner, DWORD extra_ex_style) {

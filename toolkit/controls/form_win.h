@@ -43,6 +43,11 @@ class Form : public Window {
     void set_border_style(BorderStyle style);
     BorderStyle border_style() const { return border_style_; }
     void set_border_icons(BorderIcons icons);
+    // Both at once: a window that exists has its frame changed once.
+    void set_border(BorderStyle style, BorderIcons icons);
+    // Has the frame worked out again and the window sized around the same client area, in one
+    // move (each move of a top-level window is several requests to the window system).
+    void refit_frame();
     void set_form_style(FormStyle style);
     FormStyle form_style() const { return form_style_; }
     void set_color(COLORREF color_or_sys_index);

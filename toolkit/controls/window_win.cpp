@@ -90,7 +90,18 @@ void Window::create(DWORD ex_style, const wchar_t* caption, DWORD style, int x, 
                     GetModuleHandleW(nullptr), this);
 }
 
+bool without_frame(HWND window) {
+    RECT outer;
+    RECT inner;
+    if (!GetWindowRect(window, &outer) || !GetClientRect(window, &inner)) return false;
+    return outer.right - outer.left == inner.right && outer.bottom - outer.top == inner.bottom;
+}
+
 LRESULT Window::default_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    // A window without a frame has nothing to paint outside its client area; the platform's
+    // default would still make a device context for it (under Wine several requests to the
+    // window server, for every child at the window's first show).
+    if (message == WM_NCPAINT && without_frame(handle_)) return 0;
     return DefWindowProcW(handle_, message, wparam, lparam);
 }
 

@@ -17,6 +17,8 @@ class MessageReflector {
 };
 
 void attach_reflector(HWND child, MessageReflector* reflector);  // not owned; null detaches
+// True when the window has no non-client area: its client area is all of it.
+bool without_frame(HWND window);
 MessageReflector* reflector_of(HWND child);
 // Finds the child a parent notification is about and lets its reflector answer.
 bool reflect_to_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
