@@ -3,34 +3,18 @@
 #include "toolkit/components/stream_errors.h"
 
 namespace tolsy {
-namespace {
 
-[[noreturn]] void unknown_property(const Persistent& obj, const Property& p) {
+void throw_unknown_property(const Persistent& obj, const Property& property) {
     throw UnknownPropertyError(
-        "Property " + p.name + " does not exist in class " + obj.class_info().name(), p.offset);
+        "Property " + property.name + " does not exist in class " + obj.class_info().name(),
+        property.offset);
 }
 
-}  // namespace
-
 void apply_property(Persistent& target, const Property& property, ReadContext& ctx) {
-    Persistent* obj = &target;
-    std::string_view rest = property.name;
-    for (;;) {
+    apply_property_by(target, property, ctx, [](const ClassInfo& info, std::string_view rest) {
         const std::size_t dot = rest.find('.');
-        const std::string_view head = rest.substr(0, dot);
-        const PropertyInfo* info = obj->class_info().find_property(head);
-        if (!info) unknown_property(*obj, property);
-        if (dot == std::string_view::npos) {
-            ctx.property = property.name;
-            ctx.offset = property.offset;
-            ctx.data_offset = property.offset;
-            info->read(*obj, property.value, ctx);
-            return;
-        }
-        if (info->kind != PropertyKind::kObject) unknown_property(*obj, property);
-        obj = info->nested(*obj);
-        rest = rest.substr(dot + 1);
-    }
+        return PropertyStep{info.find_property(rest.substr(0, dot)), dot};
+    });
 }
 
 void write_properties(const Persistent& obj, const std::string& prefix, std::vector<Property>& out,

@@ -76,6 +76,37 @@ using AccessorValue = typename detail::Access<T, A>::value_type;
 // Reading and writing helpers shared by every class.
 // Applies one (possibly dotted) property; unknown names throw UnknownPropertyError.
 void apply_property(Persistent& target, const Property& property, ReadContext& ctx);
+
+// One part of a dotted property name: the property it names in a class (null when there is
+// none) and where the dot after it is (npos for the last part).
+struct PropertyStep {
+    const PropertyInfo* info = nullptr;
+    std::size_t dot = std::string_view::npos;
+};
+[[noreturn]] void throw_unknown_property(const Persistent& obj, const Property& property);
+// As apply_property, with each part of the name found by `find(class, rest of the name)`: a
+// reader with a faster way to find names (hints, keys already read) passes its own.
+template <class Find>
+void apply_property_by(Persistent& target, const Property& property, ReadContext& ctx,
+                       Find&& find) {
+    Persistent* obj = &target;
+    std::string_view rest = property.name;
+    for (;;) {
+        const PropertyStep step = find(obj->class_info(), rest);
+        const bool last = step.dot == std::string_view::npos;
+        if (!step.info || (!last && step.info->kind != PropertyKind::kObject))
+            throw_unknown_property(*obj, property);
+        if (last) {
+            ctx.property = property.name;
+            ctx.offset = property.offset;
+            ctx.data_offset = property.offset;
+            step.info->read(*obj, property.value, ctx);
+            return;
+        }
+        obj = step.info->nested(*obj);
+        rest = rest.substr(step.dot + 1);
+    }
+}
 // Appends the properties of `obj` that differ from their defaults, names prefixed by `prefix`.
 void write_properties(const Persistent& obj, const std::string& prefix, std::vector<Property>& out,
                       WriteContext& ctx);

@@ -204,33 +204,15 @@ class ComponentReader {
         read_object(*c, node);
     }
 
-    // As apply_property does, with each name found through the finder's hints and the dots of
-    // a path found in its key.
+    // Each name found through the finder's hints, the dots of a path found in its key.
     void apply(Persistent& object, const Property& p) {
-        Persistent* target = &object;
-        std::string_view rest = p.name;
-        for (;;) {
-            const ClassInfo& target_class = target->class_info();
+        apply_property_by(object, p, ctx_, [this](const ClassInfo& info, std::string_view rest) {
             const ClassInfo::NameKey whole = ClassInfo::NameKey::of(rest);
             const std::size_t dot = find_dot(rest, whole);
             const ClassInfo::NameKey key =
                 dot == std::string_view::npos ? whole : prefix_key(whole, dot);
-            const PropertyInfo* info = finder_.find(target_class, rest.substr(0, dot), key);
-            if (!info || (dot != std::string_view::npos && info->kind != PropertyKind::kObject)) {
-                throw UnknownPropertyError(
-                    "Property " + p.name + " does not exist in class " + target_class.name(),
-                    p.offset);
-            }
-            if (dot == std::string_view::npos) {
-                ctx_.property = p.name;
-                ctx_.offset = p.offset;
-                ctx_.data_offset = p.offset;
-                info->read(*target, p.value, ctx_);
-                return;
-            }
-            target = info->nested(*target);
-            rest = rest.substr(dot + 1);
-        }
+            return PropertyStep{finder_.find(info, rest.substr(0, dot), key), dot};
+        });
     }
 
     void bind_field(const ObjectNode& node, Component* c) {
