@@ -133,13 +133,11 @@ SIZE Form::window_size_for_client() const {
 }
 
 void Form::set_border_style(BorderStyle style) {
-    border_style_ = style;
-    apply_styles();
+    set_border(style, border_icons_);
 }
 
 void Form::set_border_icons(BorderIcons icons) {
-    border_icons_ = icons;
-    apply_styles();
+    set_border(border_style_, icons);
 }
 
 void Form::set_border(BorderStyle style, BorderIcons icons) {
