@@ -191,6 +191,10 @@ const std::any* Component::find_handler(std::string_view name) const {
 }
 
 void Component::destroy_components() {
+    // Every name goes: dropping the index at once spares taking each out of it. Until the last
+    // is freed, a search by name scans those left.
+    name_index_.reset();
+    shadowed_names_ = 0;
     while (!components_.empty()) delete components_.back();
 }
 

@@ -355,6 +355,13 @@ TEST(ComponentOwnership, NameLookupStaysRightForSmallAndLargeOwners) {
         }
         for (std::size_t i = 3; i < kids.size(); ++i)
             EXPECT_EQ(owner.find_component("kid" + std::to_string(i)), kids[i]) << i;
+        // Freed all at once, every name is free again and new ones are found.
+        owner.destroy_components();
+        EXPECT_EQ(owner.find_component("Kid2"), nullptr);
+        for (int i = 0; i < count; ++i) (new Recorder(&owner))->set_name("Kid" + std::to_string(i));
+        EXPECT_EQ(owner.find_component("kid" + std::to_string(count - 1)),
+                  owner.components().back());
+        EXPECT_THROW(owner.components().front()->set_name("Kid1"), ComponentNameError);
     }
 }
 
