@@ -88,8 +88,8 @@ void BM_DecodeMainWindowBinary(benchmark::State& state) {
 }
 BENCHMARK(BM_DecodeMainWindowBinary);
 
-// A handler that does nothing for every handler name the description's events name, each
-// once, as a program registers its handlers (the 103 palette buttons all name one).
+// A handler that does nothing for each name the description's events bind, once per name, as
+// a program registers its handlers (the 103 palette buttons all bind one).
 void add_handlers(const tolsy::ObjectNode& node, tolsy::DescriptionHandlers& handlers) {
     for (const tolsy::Property& p : node.properties) {
         if (!p.name.starts_with("On") || p.value.type != tolsy::ValueType::kIdent) continue;
