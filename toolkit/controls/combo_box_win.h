@@ -46,6 +46,9 @@ class ComboBox : public NativeControl {
   protected:
     LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+    // A pick-only list draws its items itself at a fixed height; only an editable list's edit
+    // field uses the font.
+    bool platform_uses_font() const override { return style_ == ComboStyle::kEditable; }
 
   private:
     void draw_item(const DRAWITEMSTRUCT& item);

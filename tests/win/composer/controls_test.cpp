@@ -71,15 +71,24 @@ TEST_F(Controls, PickOnlyListIgnoresTyping) {
     EXPECT_EQ(runs, 0);
 }
 
+// Sized as asked in either style, with a font of another height than the items'; only the
+// editable list's edit field is given the font, since a pick-only list draws its items itself.
 TEST_F(Controls, ListsHaveTheirItemHeightAndClosedHeight) {
-    ComboBox box(ComboStyle::kPickOnly);
-    box.set_item_height(16);
-    box.create({10, 10, 45, 22}, parent());
-    EXPECT_EQ(SendMessageW(box.handle(), CB_GETITEMHEIGHT, 0, 0), 16);
-    RECT r;
-    GetWindowRect(box.handle(), &r);
-    EXPECT_EQ(r.bottom - r.top, 22);
-    EXPECT_EQ(r.right - r.left, 45);
+    for (const ComboStyle style : {ComboStyle::kPickOnly, ComboStyle::kEditable}) {
+        SCOPED_TRACE(style == ComboStyle::kPickOnly ? "pick-only" : "editable");
+        ComboBox box(style);
+        box.set_item_height(16);
+        box.set_font(FontSpec{"Arial", -20});
+        box.create({10, 10, 45, 22}, parent());
+        EXPECT_EQ(SendMessageW(box.handle(), CB_GETITEMHEIGHT, 0, 0), 16);
+        RECT r;
+        GetWindowRect(box.handle(), &r);
+        EXPECT_EQ(r.bottom - r.top, 22);
+        EXPECT_EQ(r.right - r.left, 45);
+        const auto platform_font =
+            reinterpret_cast<HFONT>(SendMessageW(box.handle(), WM_GETFONT, 0, 0));
+        EXPECT_EQ(platform_font, style == ComboStyle::kEditable ? box.font() : nullptr);
+    }
 }
 
 TEST_F(Controls, EditableListSeesThePickedItemsTextInItsHandler) {
