@@ -8,6 +8,11 @@
 // library (the real tab row needs it before the first paint), the help viewer library (loaded
 // with the main window by design) and a tab control with the main window's three tabs. Set
 // beside the minimal window, it says how near the minimal window tolsy.exe can come at best.
+//
+// Built with TOLSY_STARTUP_HELP it is the help window: the minimal window that also loads the
+// help viewer library before making its window, as tolsy.exe must, and nothing else (no
+// manifest, no common controls of its own): what that one load costs a fresh process, with the
+// libraries it brings in (the common controls and OLE among them).
 #include <windows.h>
 #ifdef TOLSY_STARTUP_FLOOR
 #include <commctrl.h>
@@ -17,8 +22,10 @@
 
 namespace {
 
-#ifdef TOLSY_STARTUP_FLOOR
+#if defined(TOLSY_STARTUP_FLOOR)
 constexpr const wchar_t* kCaption = L"Floor window";
+#elif defined(TOLSY_STARTUP_HELP)
+constexpr const wchar_t* kCaption = L"Help window";
 #else
 constexpr const wchar_t* kCaption = L"Minimal window";
 #endif
@@ -72,6 +79,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
 #ifdef TOLSY_STARTUP_FLOOR
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+#endif
+#if defined(TOLSY_STARTUP_FLOOR) || defined(TOLSY_STARTUP_HELP)
     HMODULE help = LoadLibraryA("HHCTRL.OCX");
     if (help != nullptr && GetProcAddress(help, "HtmlHelpA") == nullptr) FreeLibrary(help);
 #endif

@@ -15,7 +15,9 @@
 //
 // 20 runs of each by default, after one warm-up run of each. The floor window (the minimal
 // window with the libraries and the tab row tolsy.exe cannot start without) runs with them, to
-// show how near tolsy.exe could come at best. Further arguments name other builds of tolsy.exe
+// show how near tolsy.exe could come at best, and the help window (the minimal window that only
+// loads the help viewer library, which tolsy.exe loads at start-up by design), to show what that
+// load alone costs. Further arguments name other builds of tolsy.exe
 // beside the benchmark (a stripped copy, a version to compare with), which are alternated with
 // the three in the same runs.
 #include <windows.h>
@@ -264,6 +266,7 @@ int main(int argc, char** argv) {
     targets.push_back({L"tolsy.exe", L"Framewright", {}, {}, {}});
     targets.push_back({L"bench_minimal_window.exe", L"Minimal window", {}, {}, {}});
     targets.push_back({L"bench_floor_window.exe", L"Floor window", {}, {}, {}});
+    targets.push_back({L"bench_help_window.exe", L"Help window", {}, {}, {}});
     for (int a = 2; a < argc; ++a) {
         const std::string name = argv[a];
         targets.push_back({std::wstring(name.begin(), name.end()), L"Framewright", {}, {}, {}});
