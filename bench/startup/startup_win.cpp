@@ -17,9 +17,9 @@
 // window with the libraries and the tab row tolsy.exe cannot start without) runs with them, to
 // show how near tolsy.exe could come at best, and the help window (the minimal window that only
 // loads the help viewer library, which tolsy.exe loads at start-up by design), to show what that
-// load alone costs. Further arguments name other builds of tolsy.exe
-// beside the benchmark (a stripped copy, a version to compare with), which are alternated with
-// the three in the same runs.
+// load alone costs. Further arguments name other builds of tolsy.exe beside the benchmark (a
+// stripped copy, a version to compare with), which are alternated with the four in the same
+// runs.
 #include <windows.h>
 
 #include <algorithm>
