@@ -50,26 +50,25 @@ target_link_options(tolsy PRIVATE -municode)
 tolsy_warnings(tolsy)
 
 # The start-up benchmark, run under Wine by `make bench`: tolsy.exe against a minimal window of
-# the same size, timed from a second program (bench/startup/).
-add_executable(bench_minimal_window WIN32 ${CMAKE_SOURCE_DIR}/bench/startup/minimal_window_win.cpp)
-target_link_libraries(bench_minimal_window PRIVATE ${TOLSY_WIN32_LIBS})
-target_link_options(bench_minimal_window PRIVATE -municode)
-tolsy_warnings(bench_minimal_window)
+# the same size, timed from a second program (bench/startup/). The baselines are one source,
+# built with a definition that says what each adds to the minimal window.
+function(tolsy_startup_window name definition)
+  add_executable(${name} WIN32 ${CMAKE_SOURCE_DIR}/bench/startup/minimal_window_win.cpp)
+  if(definition)
+    target_compile_definitions(${name} PRIVATE ${definition})
+  endif()
+  target_link_libraries(${name} PRIVATE ${TOLSY_WIN32_LIBS})
+  target_link_options(${name} PRIVATE -municode)
+  tolsy_warnings(${name})
+endfunction()
+tolsy_startup_window(bench_minimal_window "")
 # The same window with what tolsy.exe cannot leave out of its start-up: how near it can come.
-add_executable(bench_floor_window WIN32 ${CMAKE_SOURCE_DIR}/bench/startup/minimal_window_win.cpp)
-target_compile_definitions(bench_floor_window PRIVATE TOLSY_STARTUP_FLOOR)
+tolsy_startup_window(bench_floor_window TOLSY_STARTUP_FLOOR)
 # tolsy.exe's own resources, for its manifest: the same version of the common controls.
 target_sources(bench_floor_window PRIVATE ${CMAKE_BINARY_DIR}/generated/program/tolsy.rc)
 add_dependencies(bench_floor_window tolsy_resources)
-target_link_libraries(bench_floor_window PRIVATE ${TOLSY_WIN32_LIBS})
-target_link_options(bench_floor_window PRIVATE -municode)
-tolsy_warnings(bench_floor_window)
 # The minimal window that loads the help viewer library, as tolsy.exe must, and nothing else.
-add_executable(bench_help_window WIN32 ${CMAKE_SOURCE_DIR}/bench/startup/minimal_window_win.cpp)
-target_compile_definitions(bench_help_window PRIVATE TOLSY_STARTUP_HELP)
-target_link_libraries(bench_help_window PRIVATE ${TOLSY_WIN32_LIBS})
-target_link_options(bench_help_window PRIVATE -municode)
-tolsy_warnings(bench_help_window)
+tolsy_startup_window(bench_help_window TOLSY_STARTUP_HELP)
 add_executable(bench_startup ${CMAKE_SOURCE_DIR}/bench/startup/startup_win.cpp)
 target_link_libraries(bench_startup PRIVATE ${TOLSY_WIN32_LIBS})
 tolsy_warnings(bench_startup)
