@@ -63,20 +63,22 @@ Window::~Window() {
     }
 }
 
+void Window::register_class(const wchar_t* name) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = &Window::window_proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+    wc.hbrBackground = nullptr;  // each window paints its own background
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+}
+
 const wchar_t* Window::class_name() {
-    static const ATOM atom = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &Window::window_proc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
-        wc.hbrBackground = nullptr;  // each window paints its own background
-        wc.lpszClassName = kWindowClass;
-        return RegisterClassExW(&wc);
-    }();
-    (void)atom;
+    static const bool registered = (register_class(kWindowClass), true);
+    (void)registered;
     return kWindowClass;
 }
 
@@ -85,9 +87,9 @@ Window* Window::from_handle(HWND window) {
 }
 
 void Window::create(DWORD ex_style, const wchar_t* caption, DWORD style, int x, int y, int width,
-                    int height, HWND parent, HMENU menu_or_id) {
-    CreateWindowExW(ex_style, class_name(), caption, style, x, y, width, height, parent, menu_or_id,
-                    GetModuleHandleW(nullptr), this);
+                    int height, HWND parent, HMENU menu_or_id, const wchar_t* window_class) {
+    CreateWindowExW(ex_style, window_class ? window_class : class_name(), caption, style, x, y,
+                    width, height, parent, menu_or_id, GetModuleHandleW(nullptr), this);
 }
 
 bool without_frame(HWND window) {

@@ -34,13 +34,17 @@ class Window {
 
     // Registers (once) the one window class all our windows share.
     static const wchar_t* class_name();
+    // Registers a class of our own windows under a name of its own, for a window that other
+    // programs (accessibility tools, the end-to-end tests) should tell apart by its class.
+    static void register_class(const wchar_t* name);
     // Finds the object behind one of our windows, or null.
     static Window* from_handle(HWND window);
 
   protected:
-    // Creates the native window with this object behind it.
+    // Creates the native window with this object behind it, of the shared class unless another
+    // class of our own (`register_class`) is named.
     void create(DWORD ex_style, const wchar_t* caption, DWORD style, int x, int y, int width,
-                int height, HWND parent, HMENU menu_or_id);
+                int height, HWND parent, HMENU menu_or_id, const wchar_t* window_class = nullptr);
     // Messages of this window; the default passes them to DefWindowProc.
     virtual LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT default_message(UINT message, WPARAM wparam, LPARAM lparam);
