@@ -100,9 +100,12 @@ bool SkinnedComboBox::paint() {
     if (style() == ComboStyle::kEditable) fit_edit_field(*theme);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(handle(), &ps);
-    platform_paint_aside(handle(), dc, [this](HDC scratch) {
-        default_control_message(WM_PAINT, reinterpret_cast<WPARAM>(scratch), 0);
-    });
+    // A pick-only list is our own window and paints nothing the theme's picture does not.
+    if (style() == ComboStyle::kEditable) {
+        platform_paint_aside(handle(), dc, [this](HDC scratch) {
+            default_control_message(WM_PAINT, reinterpret_cast<WPARAM>(scratch), 0);
+        });
+    }
     if (HWND field = edit_handle()) {
         // The edit field paints itself; the picture goes around it.
         RECT r;

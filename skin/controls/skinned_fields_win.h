@@ -1,10 +1,10 @@
 #pragma once
 // The lists and the display line painted from the theme: lists from "ComboBox" (frame, client,
 // drop button with its glyph, the chosen item in the list's own font), the display line from
-// "Edit" (frame, its text, the selection in the theme's colour). Both stay the platform's
-// combo box and edit for keys, focus, the drop-down list and the caret; the platform's own
-// painting still runs, into a scratch surface, so that the control keeps its bookkeeping, and
-// the theme's picture is what reaches the screen, in one copy.
+// "Edit" (frame, its text, the selection in the theme's colour). Both keep their own keys,
+// focus, drop-down list and caret. The platform's own painting of the edit and of the editable
+// list still runs, into a scratch surface, so that the control keeps its bookkeeping, and the
+// theme's picture is what reaches the screen, in one copy.
 #include "skin/controls/skinned_controls_win.h"
 #include "toolkit/controls/combo_box_win.h"
 #include "toolkit/controls/edit_win.h"

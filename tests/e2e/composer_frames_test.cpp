@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/composer_form_win.h"
+#include "support/frame_win.h"
 
 namespace e2e {
 namespace {
@@ -164,6 +165,43 @@ TEST_F(Frames, PickingWithTheKeyboardRunsTheHandler) {
     expect_frame(bytes({0xEB, 0xFB, 0xED}));
     // The open list took the Enter key: To Clipboard, which selects the whole line, did not run.
     EXPECT_NE(form().display_selection(), std::make_pair(0, 3));
+}
+
+// The mouse as a user holds it: pressed on the closed list, dragged down the list it opened and
+// released on an item, which is picked; a press beside the open list closes it and picks nothing,
+// nor does it reach what lies under it.
+TEST_F(Frames, DraggingDownTheOpenListPicksWhereTheButtonComesUp) {
+    const HWND box = form().list(L::kSymbol);
+    const RECT field = window_rect(box);
+    const POINT on_field{(field.left + field.right) / 2, (field.top + field.bottom) / 2};
+    const auto open_list = [] {
+        const HWND list = FindWindowW(L"TolsyDropList", nullptr);
+        return list && IsWindowVisible(list) ? list : nullptr;
+    };
+    mouse_to(on_field);
+    mouse_down(on_field);
+    HWND list = nullptr;
+    ASSERT_TRUE(wait_until([&] { return (list = open_list()) != nullptr; }));
+    const int height = static_cast<int>(SendMessageW(box, CB_GETITEMHEIGHT, 0, 0));
+    // Nothing is chosen yet, so the list shows its items from the first; 1 is its border.
+    const POINT on_item = screen_point(list, 10, 1 + kFlatness * height + height / 2);
+    mouse_to(POINT{on_item.x, on_item.y - height});
+    mouse_to(on_item);
+    mouse_up(on_item);
+    ASSERT_TRUE(wait_until([&] { return form().chosen_item(L::kSymbol) == kFlatness; }));
+    EXPECT_TRUE(wait_until([&] { return open_list() == nullptr; }));
+    settle();
+    expect_frame(bytes({0xEB, 0xE4, 0xED}));
+
+    mouse_click(on_field);
+    ASSERT_TRUE(wait_until([&] { return open_list() != nullptr; }));
+    // On the Clear button: the press only closes the list.
+    const RECT clear = window_rect(form().clear_button());
+    mouse_click(POINT{(clear.left + clear.right) / 2, (clear.top + clear.bottom) / 2});
+    EXPECT_TRUE(wait_until([&] { return open_list() == nullptr; }));
+    settle();
+    EXPECT_EQ(form().chosen_item(L::kSymbol), kFlatness);
+    expect_frame(bytes({0xEB, 0xE4, 0xED}));
 }
 
 TEST_F(Frames, TypingDoesNotSearchAPickOnlyList) {

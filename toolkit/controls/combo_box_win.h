@@ -2,19 +2,31 @@
 // Combo boxes: a pick-only list (choose an item; typing does not search it) or an editable list
 // (type any text or pick an item). Items are drawn by the control in its own font at a fixed
 // item height, so glyph lists show in the symbol font.
+//
+// An editable list is the platform's combo box. A pick-only list is a window of our own: the
+// platform's combo box makes its drop-down list, a top-level window, when it is created, which
+// costs more than the rest of the control; ours makes it the first time the list opens. It
+// answers the platform's combo box messages that read it (count, choice, item texts and
+// heights, whether it is open) and tells its parent of changes, opening, closing and focus with
+// the same notifications.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "toolkit/components/pick_list.h"
 #include "toolkit/controls/control_win.h"
 
 namespace tolsy {
 
 enum class ComboStyle { kPickOnly, kEditable };
 
+class DropDownList;
+
 class ComboBox : public NativeControl {
   public:
-    explicit ComboBox(ComboStyle style) : style_(style) {}
+    explicit ComboBox(ComboStyle style);
+    ~ComboBox() override;
 
     // Settings read at creation.
     void set_item_height(int height) { item_height_ = height; }
@@ -51,11 +63,31 @@ class ComboBox : public NativeControl {
     bool platform_uses_font() const override { return style_ == ComboStyle::kEditable; }
 
   private:
+    friend class DropDownList;
+
     void draw_item(const DRAWITEMSTRUCT& item);
+    // One item (or none, -1) in the list's font, highlighted or not.
+    void draw_item(HDC dc, const RECT& area, int index, bool highlighted) const;
     void paint_flat_border();
     void changed();
 
+    // The pick-only list's own window.
+    LRESULT pick_only_message(UINT message, WPARAM wparam, LPARAM lparam);
+    void paint_pick_only(HDC dc) const;
+    bool key_down(WPARAM key);
+    void open_list();
+    // Closes the open list; `take_highlight` chooses the highlighted item first.
+    void close_list(bool take_highlight);
+    // The user chose an item of the open list (or moved the choice with a key or the wheel).
+    void user_chose(int index);
+    void notify_parent(int code);
+    void after_choice_moved(bool changed);
+
     ComboStyle style_;
+    std::vector<std::wstring> items_;
+    PickList pick_;
+    std::unique_ptr<DropDownList> drop_down_;
+    int wheel_delta_ = 0;
     int item_height_ = 16;
     int drop_down_count_ = 8;
     bool flat_ = false;

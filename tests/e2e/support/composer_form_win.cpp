@@ -199,13 +199,15 @@ ComposerWindow::ComposerWindow(HWND main_window) : main_(main_window) {
     const HWND tolerance_group = child_with_text(pages_[0], L"Tolerance");
     const HWND datum_group = child_with_text(pages_[0], L"Datums");
     const std::vector<HWND> tolerance_parts = children(tolerance_group);  // in tab order
-    const std::vector<HWND> datum_lists = children_of_class(datum_group, L"ComboBox");
+    // Pick-only lists are the program's own "TolsyList" windows; the editable tolerance list is
+    // the platform's combo box.
+    const std::vector<HWND> datum_lists = children_of_class(datum_group, L"TolsyList");
     if (tolerance_parts.size() != 3 || datum_lists.size() != 6) {
         throw std::runtime_error("the Tolerance page does not hold the expected lists");
     }
     diameter_ = tolerance_parts[0];
     // Same order as kAllLists.
-    lists_ = {children_of_class(symbol_group, L"ComboBox").at(0),
+    lists_ = {children_of_class(symbol_group, L"TolsyList").at(0),
               tolerance_parts[1],
               tolerance_parts[2],
               datum_lists[3],
@@ -245,14 +247,17 @@ int ComposerWindow::visible_page() const {
 }
 
 namespace {
-// The list a drop-down shows while it is open: a top-level window of the program's thread.
+// The list a drop-down shows while it is open: a top-level window of the program's thread, the
+// program's own for a pick-only list, the platform's for the editable one.
 HWND dropped_list(HWND box) {
     const DWORD thread = GetWindowThreadProcessId(box, nullptr);
     HWND found = nullptr;
     EnumThreadWindows(
         thread,
         [](HWND w, LPARAM out) {
-            if (!IsWindowVisible(w) || _wcsicmp(class_name(w).c_str(), L"ComboLBox") != 0)
+            const std::wstring name = class_name(w);
+            if (!IsWindowVisible(w) ||
+                (_wcsicmp(name.c_str(), L"ComboLBox") != 0 && name != L"TolsyDropList"))
                 return TRUE;
             *reinterpret_cast<HWND*>(out) = w;
             return FALSE;

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "composer/clipboard.h"
 #include "composer/clipboard_win.h"
@@ -69,6 +71,80 @@ TEST_F(Controls, PickOnlyListIgnoresTyping) {
     SendMessageW(box.handle(), WM_CHAR, L'b', 0);
     EXPECT_EQ(box.item_index(), -1);
     EXPECT_EQ(runs, 0);
+}
+
+// The pick-only list's own drop-down: opened by a press, closed by Escape or a press elsewhere
+// without a choice, and by a release on an item with it; opened by Alt+Down, taken by Enter.
+// Each close and each open notifies, and only a real change of the item runs the handler.
+TEST_F(Controls, PickOnlyListOpensChoosesAndCloses) {
+    ComboBox box(ComboStyle::kPickOnly);
+    box.set_item_height(16);
+    box.create({10, 10, 45, 22}, parent());
+    std::vector<std::wstring> letters;
+    for (wchar_t c = L'A'; c <= L'Z'; ++c) letters.push_back(std::wstring(1, c));
+    box.set_items(letters);
+    int runs = 0;
+    box.on_change = [&] { ++runs; };
+    const auto open = [&] { return SendMessageW(box.handle(), CB_GETDROPPEDSTATE, 0, 0) != 0; };
+    const auto drop_down = [&] {
+        return FindWindowExW(nullptr, nullptr, L"TolsyDropList", nullptr);
+    };
+    SendMessageW(box.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ASSERT_TRUE(open());
+    HWND list = drop_down();
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(IsWindowVisible(list));
+    EXPECT_EQ(GetCapture(), list);
+    EXPECT_EQ(GetFocus(), box.handle());
+    // Eight rows of 16 pixels, scrolled to show the rest.
+    RECT client;
+    GetClientRect(list, &client);
+    EXPECT_EQ(client.bottom, 8 * 16);
+    EXPECT_EQ(GetWindowLongPtrW(list, GWL_STYLE) & WS_VSCROLL, WS_VSCROLL);
+    // Releasing the opening click off the items keeps it open; Escape closes it unchanged.
+    SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(5, -10));
+    EXPECT_TRUE(open());
+    SendMessageW(box.handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_FALSE(open());
+    EXPECT_FALSE(IsWindowVisible(list));
+    EXPECT_EQ(runs, 0);
+    // A press elsewhere closes it too; the list window is made once.
+    SendMessageW(box.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(drop_down(), list);
+    SendMessageW(list, WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 1);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-300, -300));
+    EXPECT_FALSE(open());
+    EXPECT_EQ(runs, 0);
+    // Released on the third row of a list scrolled by one: item D.
+    SendMessageW(box.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(list, WM_VSCROLL, SB_LINEDOWN, 0);
+    SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(5, 2 * 16 + 3));
+    SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(5, 2 * 16 + 3));
+    EXPECT_FALSE(open());
+    EXPECT_EQ(box.text(), L"D");
+    EXPECT_EQ(runs, 1);
+    // Alt+Down opens, Down moves the choice at once, Enter closes and takes it.
+    SendMessageW(box.handle(), WM_SYSKEYDOWN, VK_DOWN, 1 << 29);
+    EXPECT_TRUE(open());
+    SendMessageW(box.handle(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(box.text(), L"E");
+    EXPECT_EQ(runs, 2);
+    SendMessageW(box.handle(), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_FALSE(open());
+    EXPECT_EQ(runs, 2);
+    // The platform's messages read the same choice.
+    EXPECT_EQ(SendMessageW(box.handle(), CB_GETCURSEL, 0, 0), 4);
+    EXPECT_EQ(SendMessageW(box.handle(), CB_GETCOUNT, 0, 0), 26);
+    wchar_t text[8] = {};
+    EXPECT_EQ(GetWindowTextW(box.handle(), text, 8), 1);
+    EXPECT_STREQ(text, L"E");
+    // New items while it is open close it and clear the choice, running nothing.
+    SendMessageW(box.handle(), WM_SYSKEYDOWN, VK_DOWN, 1 << 29);
+    box.set_items({L"x"});
+    EXPECT_FALSE(open());
+    EXPECT_EQ(box.item_index(), -1);
+    EXPECT_EQ(runs, 2);
 }
 
 // Sized as asked in either style, with a font of another height than the items'; only the
