@@ -97,15 +97,9 @@ bool SkinnedComboBox::paint() {
     if (theme == nullptr) return false;
     const Image picture = compose(*theme);
     if (picture.empty()) return false;
-    if (style() == ComboStyle::kEditable) fit_edit_field(*theme);
+    fit_edit_field(*theme);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(handle(), &ps);
-    // A pick-only list is our own window and paints nothing the theme's picture does not.
-    if (style() == ComboStyle::kEditable) {
-        platform_paint_aside(handle(), dc, [this](HDC scratch) {
-            default_control_message(WM_PAINT, reinterpret_cast<WPARAM>(scratch), 0);
-        });
-    }
     if (HWND field = edit_handle()) {
         // The edit field paints itself; the picture goes around it.
         RECT r;

@@ -2,9 +2,10 @@
 // The lists and the display line painted from the theme: lists from "ComboBox" (frame, client,
 // drop button with its glyph, the chosen item in the list's own font), the display line from
 // "Edit" (frame, its text, the selection in the theme's colour). Both keep their own keys,
-// focus, drop-down list and caret. The platform's own painting of the edit and of the editable
-// list still runs, into a scratch surface, so that the control keeps its bookkeeping, and the
-// theme's picture is what reaches the screen, in one copy.
+// focus, drop-down list and caret. The lists are our own windows and paint only the theme's
+// picture; the display line is the platform's edit, whose own painting still runs, into a
+// scratch surface, so that it keeps its bookkeeping, and the theme's picture is what reaches
+// the screen, in one copy.
 #include "skin/controls/skinned_controls_win.h"
 #include "toolkit/controls/combo_box_win.h"
 #include "toolkit/controls/edit_win.h"

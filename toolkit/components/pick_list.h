@@ -1,7 +1,7 @@
 #pragma once
-// The choosing rules of a pick-only list, apart from any window: which item is chosen, which one
-// the open list highlights, which rows it shows, and what a key, the wheel or the pointer does.
-// The Win32 list keeps one of these and only paints and reports what it says.
+// The choosing rules of a list, apart from any window: which item is chosen, which one the open
+// list highlights, which rows it shows, and what a key, the wheel or the pointer does. The Win32
+// list keeps one of these and only paints and reports what it says.
 
 namespace tolsy {
 

@@ -12,7 +12,7 @@ namespace {
 // A combo box's selection field sits inside a 3-pixel frame at top and bottom.
 constexpr int kFieldFrame = 3;
 constexpr int kTextIndent = 2;
-constexpr wchar_t kPickOnlyClass[] = L"TolsyList";
+constexpr wchar_t kListClass[] = L"TolsyList";
 
 class SettingScope {
   public:
@@ -26,23 +26,23 @@ class SettingScope {
     bool previous_;
 };
 
-// The pick-only list's window class; the object answers all its messages through the
-// subclassing every control gets, so the class itself only needs the platform's default.
-const wchar_t* pick_only_class() {
+// The lists' window class; the object answers all its messages through the subclassing every
+// control gets, so the class itself only needs the platform's default.
+const wchar_t* list_class() {
     static const bool registered = [] {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = &DefWindowProcW;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kPickOnlyClass;
+        wc.lpszClassName = kListClass;
         return RegisterClassExW(&wc) != 0;
     }();
     (void)registered;
-    return kPickOnlyClass;
+    return kListClass;
 }
 
-bool is_pick_only_key(WPARAM key) {
+bool moves_choice(WPARAM key) {
     switch (key) {
         case VK_UP:
         case VK_DOWN:
@@ -77,47 +77,60 @@ ListKey list_key(WPARAM key) {
 }
 }  // namespace
 
+// The editable list's edit field: the platform's edit, whose keys for the list and focus the
+// list hears first.
+class ComboBox::EditField : public NativeControl {
+  public:
+    explicit EditField(ComboBox& owner) : owner_(owner) {}
+    void create(const Bounds& bounds, HWND parent) {
+        create_native(L"EDIT", L"", ES_AUTOHSCROLL | ES_LEFT, 0, bounds, parent);
+    }
+
+  protected:
+    LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override {
+        LRESULT result = 0;
+        if (message == WM_GETDLGCODE) {
+            result = default_control_message(message, wparam, lparam);
+            // The open list takes Enter and Escape, which would otherwise press the window's
+            // default or cancel button.
+            const auto* msg = reinterpret_cast<const MSG*>(lparam);
+            if (msg && msg->message == WM_KEYDOWN && owner_.pick_.is_open() &&
+                (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE))
+                result |= DLGC_WANTMESSAGE;
+            return result;
+        }
+        if (owner_.field_message(message, wparam, lparam, result)) return result;
+        return default_control_message(message, wparam, lparam);
+    }
+
+  private:
+    ComboBox& owner_;
+};
+
 ComboBox::ComboBox(ComboStyle style) : style_(style) {}
 
 ComboBox::~ComboBox() = default;
 
 void ComboBox::create(const Bounds& bounds, HWND parent) {
-    if (style_ == ComboStyle::kPickOnly) {
-        create_native(pick_only_class(), L"", WS_TABSTOP, 0, bounds, parent);
-        return;
-    }
-    const DWORD style = WS_TABSTOP | WS_VSCROLL | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS |
-                        CBS_NOINTEGRALHEIGHT | CBS_DROPDOWN | CBS_AUTOHSCROLL;
-    // The height given at creation is the height with the list dropped down.
-    Bounds dropped = bounds;
-    dropped.height = bounds.height + drop_down_count_ * item_height_ + 2;
-    create_native(L"COMBOBOX", L"", style, 0, dropped, parent);
-    // Creation asked for the item sizes before this object could answer; set them now.
-    SendMessageW(handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                 std::max(1, bounds.height - 2 * kFieldFrame));
-    SendMessageW(handle(), CB_SETITEMHEIGHT, 0, item_height_);
+    create_native(list_class(), L"", WS_TABSTOP | WS_CLIPCHILDREN, 0, bounds, parent);
+    if (style_ == ComboStyle::kPickOnly) return;
+    // The edit field fills the frame up to the drop button, less a pixel all round.
+    RECT r = inside_frame();
+    r.right = button_rect().left;
+    InflateRect(&r, -1, -1);
+    field_ = std::make_unique<EditField>(*this);
+    field_->create(
+        {r.left, r.top, std::max<LONG>(0, r.right - r.left), std::max<LONG>(0, r.bottom - r.top)},
+        handle());
+    if (font()) SendMessageW(field_->handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
 }
 
 void ComboBox::set_items(const std::vector<std::wstring>& items) {
     SettingScope scope(setting_);
     items_ = items;
-    if (style_ == ComboStyle::kPickOnly) {
-        pick_.set_count(static_cast<int>(items_.size()));
-        if (pick_.is_open()) close_list(false);
-        InvalidateRect(handle(), nullptr, FALSE);
-        return;
-    }
-    // The drop-down list would update its scroll bar and invalidate itself for every item added;
-    // told not to redraw, it does both once when told again.
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
-    HWND list = GetComboBoxInfo(handle(), &info) ? info.hwndList : nullptr;
-    if (list) SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(handle(), CB_RESETCONTENT, 0, 0);
-    for (const std::wstring& item : items) {
-        SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    }
-    if (list) SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    pick_.set_count(static_cast<int>(items_.size()));
+    if (pick_.is_open()) close_list(false);
+    InvalidateRect(handle(), nullptr, FALSE);
 }
 
 int ComboBox::item_count() const {
@@ -130,24 +143,21 @@ std::wstring ComboBox::item(int index) const {
 }
 
 int ComboBox::item_index() const {
-    if (style_ == ComboStyle::kPickOnly) return pick_.chosen();
-    return static_cast<int>(SendMessageW(handle(), CB_GETCURSEL, 0, 0));
+    return pick_.chosen();
 }
 
 void ComboBox::set_item_index(int index) {
     SettingScope scope(setting_);
-    if (style_ == ComboStyle::kPickOnly) {
-        pick_.set_chosen(index);
-        InvalidateRect(handle(), nullptr, FALSE);
-        if (drop_down_ && pick_.is_open()) drop_down_->refresh();
-        return;
-    }
-    SendMessageW(handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    pick_.set_chosen(index);
+    // As the platform's editable list, the edit field shows the item chosen, or nothing.
+    if (field_) set_text(item(pick_.chosen()));
+    InvalidateRect(handle(), nullptr, FALSE);
+    if (drop_down_ && pick_.is_open()) drop_down_->refresh();
 }
 
 std::wstring ComboBox::text() const {
-    if (style_ == ComboStyle::kPickOnly) return item(item_index());
-    HWND edit = edit_handle();
+    if (!field_) return item(item_index());
+    HWND edit = field_->handle();
     const int length = GetWindowTextLengthW(edit);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), length + 1)));
@@ -155,16 +165,13 @@ std::wstring ComboBox::text() const {
 }
 
 void ComboBox::set_text(const std::wstring& text) {
+    if (!field_) return;
     SettingScope scope(setting_);
-    SetWindowTextW(edit_handle(), text.c_str());
+    SetWindowTextW(field_->handle(), text.c_str());
 }
 
 HWND ComboBox::edit_handle() const {
-    if (style_ == ComboStyle::kPickOnly) return nullptr;
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
-    GetComboBoxInfo(handle(), &info);
-    return info.hwndItem;
+    return field_ ? field_->handle() : nullptr;
 }
 
 int ComboBox::caret() const {
@@ -183,51 +190,25 @@ void ComboBox::changed() {
     if (!setting_ && on_change) on_change();
 }
 
-LRESULT ComboBox::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
-    if (style_ == ComboStyle::kPickOnly) return pick_only_message(message, wparam, lparam);
-    const LRESULT result = default_control_message(message, wparam, lparam);
-    if (message == WM_PAINT && flat_) paint_flat_border();
-    return result;
-}
-
-bool ComboBox::notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
-    switch (message) {
-        case WM_COMMAND:
-            switch (HIWORD(wparam)) {
-                case CBN_SELCHANGE:
-                    // The edit field takes the item's text only after this notification; the
-                    // handler must already see it there.
-                    if (style_ == ComboStyle::kEditable && !setting_) {
-                        const int index = item_index();
-                        if (index >= 0) set_text(item(index));
-                    }
-                    changed();
-                    return true;
-                case CBN_EDITCHANGE:
-                    changed();
-                    return true;
-                default:
-                    return false;
+bool ComboBox::notification(UINT message, WPARAM wparam, LPARAM, LRESULT&) {
+    if (message != WM_COMMAND) return false;
+    switch (HIWORD(wparam)) {
+        case CBN_SELCHANGE:
+            // An editable list's handler sees the picked item's text in the edit field, all of
+            // it selected while the field has the focus, as the platform's list leaves it.
+            if (field_ && !setting_) {
+                const int index = item_index();
+                if (index >= 0) set_text(item(index));
+                if (GetFocus() == field_->handle())
+                    SendMessageW(field_->handle(), EM_SETSEL, 0, -1);
             }
-        case WM_DRAWITEM:
-            draw_item(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
-            result = TRUE;
+            changed();
             return true;
-        case WM_MEASUREITEM:
-            reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight =
-                static_cast<UINT>(item_height_);
-            result = TRUE;
+        case CBN_EDITCHANGE:
+            changed();
             return true;
         default:
-            (void)wparam;
             return false;
-    }
-}
-
-void ComboBox::draw_item(const DRAWITEMSTRUCT& di) {
-    draw_item(di.hDC, di.rcItem, static_cast<int>(di.itemID), (di.itemState & ODS_SELECTED) != 0);
-    if ((di.itemState & ODS_FOCUS) && !(di.itemState & ODS_NOFOCUSRECT)) {
-        DrawFocusRect(di.hDC, &di.rcItem);
     }
 }
 
@@ -245,42 +226,41 @@ void ComboBox::draw_item(HDC dc, const RECT& area, int index, bool highlighted) 
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
-void ComboBox::paint_flat_border() {
-    // Over the native sunken frame: one shadow line, then the field colour.
-    HDC dc = GetWindowDC(handle());
+RECT ComboBox::inside_frame() const {
     RECT r;
-    GetWindowRect(handle(), &r);
-    OffsetRect(&r, -r.left, -r.top);
-    FrameRect(dc, &r, GetSysColorBrush(COLOR_BTNSHADOW));
-    InflateRect(&r, -1, -1);
-    FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
-    ReleaseDC(handle(), dc);
+    GetClientRect(handle(), &r);
+    InflateRect(&r, -2, -2);
+    return r;
 }
 
-// ---- The pick-only list ----
+RECT ComboBox::button_rect() const {
+    RECT r = inside_frame();
+    r.left = std::max(r.left, r.right - GetSystemMetrics(SM_CXVSCROLL));
+    return r;
+}
 
-void ComboBox::paint_pick_only(HDC dc) const {
+void ComboBox::paint(HDC dc) const {
     RECT r;
     GetClientRect(handle(), &r);
     const bool enabled = IsWindowEnabled(handle()) != FALSE;
+    const int field_colour = enabled ? COLOR_WINDOW : COLOR_BTNFACE;
     if (flat_) {
         // One shadow line, then the field colour.
         FrameRect(dc, &r, GetSysColorBrush(COLOR_BTNSHADOW));
         InflateRect(&r, -1, -1);
-        FrameRect(dc, &r, GetSysColorBrush(enabled ? COLOR_WINDOW : COLOR_BTNFACE));
-        InflateRect(&r, -1, -1);
+        FrameRect(dc, &r, GetSysColorBrush(field_colour));
     } else {
-        DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+        DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
     }
-    RECT button = r;
-    button.left = std::max(r.left, r.right - GetSystemMetrics(SM_CXVSCROLL));
+    RECT button = button_rect();
     UINT button_state = DFCS_SCROLLCOMBOBOX;
     if (pick_.is_open()) button_state |= DFCS_PUSHED | DFCS_FLAT;
     if (!enabled) button_state |= DFCS_INACTIVE;
     DrawFrameControl(dc, &button, DFC_SCROLL, button_state);
-    RECT field = r;
+    RECT field = inside_frame();
     field.right = button.left;
-    FillRect(dc, &field, GetSysColorBrush(enabled ? COLOR_WINDOW : COLOR_BTNFACE));
+    FillRect(dc, &field, GetSysColorBrush(field_colour));
+    if (field_) return;  // the edit field shows the text
     // As the platform's list: the choice shows highlighted, with the focus cue, while the
     // closed list has the focus.
     const bool cue = enabled && !pick_.is_open() && GetFocus() == handle();
@@ -329,7 +309,9 @@ void ComboBox::close_list(bool take_highlight) {
 }
 
 bool ComboBox::key_down(WPARAM key) {
-    if (is_pick_only_key(key)) {
+    // An editable list's field keeps the keys that move its caret.
+    const bool caret_key = key == VK_LEFT || key == VK_RIGHT || key == VK_HOME || key == VK_END;
+    if (moves_choice(key) && !(field_ && caret_key)) {
         after_choice_moved(pick_.key(list_key(key)));
         return true;
     }
@@ -353,11 +335,11 @@ bool ComboBox::key_down(WPARAM key) {
     }
 }
 
-LRESULT ComboBox::pick_only_message(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT ComboBox::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_PAINT: {
-            const PaintScope paint(handle());
-            paint_pick_only(paint.dc());
+            const PaintScope paint_scope(handle());
+            paint(paint_scope.dc());
             return 0;
         }
         case WM_ERASEBKGND:
@@ -373,17 +355,22 @@ LRESULT ComboBox::pick_only_message(UINT message, WPARAM wparam, LPARAM lparam) 
             return code;
         }
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            if (GetFocus() != handle()) SetFocus(handle());
-            // Focus can close the list or disable it through a handler; open only if still
-            // in place.
-            if (GetFocus() == handle()) {
+        case WM_LBUTTONDBLCLK: {
+            HWND focus_to = field_ ? field_->handle() : handle();
+            if (GetFocus() != focus_to) SetFocus(focus_to);
+            // An editable list opens from its drop button only; a pick-only list from anywhere.
+            const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+            const RECT button = button_rect();
+            if (field_ && !PtInRect(&button, at)) return 0;
+            // Taking the focus may have run a handler that disabled or moved the list.
+            if (GetFocus() == focus_to) {
                 if (pick_.is_open())
                     close_list(false);
                 else
                     open_list();
             }
             return 0;
+        }
         case WM_KEYDOWN:
             if (key_down(wparam)) return 0;
             break;
@@ -405,17 +392,36 @@ LRESULT ComboBox::pick_only_message(UINT message, WPARAM wparam, LPARAM lparam) 
             return 0;
         }
         case WM_SETFOCUS:
+            if (field_) {
+                // Tabbed into: the edit field takes the focus with all its text selected.
+                SetFocus(field_->handle());
+                SendMessageW(field_->handle(), EM_SETSEL, 0, -1);
+                return 0;
+            }
             InvalidateRect(handle(), nullptr, FALSE);
             notify_parent(CBN_SETFOCUS);
             return 0;
         case WM_KILLFOCUS:
+            if (field_) return 0;
             close_list(false);
             InvalidateRect(handle(), nullptr, FALSE);
             notify_parent(CBN_KILLFOCUS);
             return 0;
         case WM_ENABLE:
             if (!wparam) close_list(false);
+            if (field_) EnableWindow(field_->handle(), static_cast<BOOL>(wparam));
             InvalidateRect(handle(), nullptr, FALSE);
+            return 0;
+        case WM_SETFONT:
+            if (field_) SendMessageW(field_->handle(), message, wparam, lparam);
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font());
+        case WM_COMMAND:
+            // The user's edits of the edit field; the program's own are no change.
+            if (field_ && reinterpret_cast<HWND>(lparam) == field_->handle() &&
+                HIWORD(wparam) == EN_CHANGE && !setting_)
+                notify_parent(CBN_EDITCHANGE);
             return 0;
         case WM_CANCELMODE:
             close_list(false);
@@ -428,10 +434,10 @@ LRESULT ComboBox::pick_only_message(UINT message, WPARAM wparam, LPARAM lparam) 
             return static_cast<LRESULT>(text().size());
         case WM_GETTEXT: {
             if (wparam == 0) return 0;
-            const std::wstring chosen = text();
-            const std::size_t n = std::min<std::size_t>(chosen.size(), wparam - 1);
+            const std::wstring shown = text();
+            const std::size_t n = std::min<std::size_t>(shown.size(), wparam - 1);
             auto* out = reinterpret_cast<wchar_t*>(lparam);
-            std::copy_n(chosen.c_str(), n, out);
+            std::copy_n(shown.c_str(), n, out);
             out[n] = L'\0';
             return static_cast<LRESULT>(n);
         }
@@ -446,13 +452,14 @@ LRESULT ComboBox::pick_only_message(UINT message, WPARAM wparam, LPARAM lparam) 
         case CB_GETLBTEXTLEN:
             if (static_cast<int>(wparam) < 0 || static_cast<int>(wparam) >= item_count())
                 return CB_ERR;
-            return static_cast<LRESULT>(item(static_cast<int>(wparam)).size());
+            return static_cast<LRESULT>(items_[wparam].size());
         case CB_GETLBTEXT: {
             if (static_cast<int>(wparam) < 0 || static_cast<int>(wparam) >= item_count())
                 return CB_ERR;
-            const std::wstring& text = items_[wparam];
-            std::copy_n(text.c_str(), text.size() + 1, reinterpret_cast<wchar_t*>(lparam));
-            return static_cast<LRESULT>(text.size());
+            const std::wstring& item_text = items_[wparam];
+            std::copy_n(item_text.c_str(), item_text.size() + 1,
+                        reinterpret_cast<wchar_t*>(lparam));
+            return static_cast<LRESULT>(item_text.size());
         }
         case CB_GETITEMHEIGHT: {
             if (static_cast<int>(wparam) != -1) return item_height_;
@@ -472,6 +479,36 @@ LRESULT ComboBox::pick_only_message(UINT message, WPARAM wparam, LPARAM lparam) 
             break;
     }
     return default_control_message(message, wparam, lparam);
+}
+
+bool ComboBox::field_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+    result = 0;
+    switch (message) {
+        case WM_KEYDOWN:
+            return key_down(wparam);
+        case WM_SYSKEYDOWN:
+            if (wparam != VK_DOWN && wparam != VK_UP) return false;
+            key_down(VK_F4);
+            return true;
+        case WM_CHAR:
+            // Enter and Escape reach the field only after they closed the open list; a
+            // one-line field has nothing to do with them.
+            return wparam == L'\r' || wparam == 27;
+        case WM_MOUSEWHEEL:
+            result = control_message(message, wparam, lparam);
+            return true;
+        case WM_SETFOCUS:
+            InvalidateRect(handle(), nullptr, FALSE);
+            notify_parent(CBN_SETFOCUS);
+            return false;
+        case WM_KILLFOCUS:
+            close_list(false);
+            InvalidateRect(handle(), nullptr, FALSE);
+            notify_parent(CBN_KILLFOCUS);
+            return false;
+        default:
+            return false;
+    }
 }
 
 }  // namespace tolsy

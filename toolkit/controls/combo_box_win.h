@@ -3,12 +3,12 @@
 // (type any text or pick an item). Items are drawn by the control in its own font at a fixed
 // item height, so glyph lists show in the symbol font.
 //
-// An editable list is the platform's combo box. A pick-only list is a window of our own: the
-// platform's combo box makes its drop-down list, a top-level window, when it is created, which
-// costs more than the rest of the control; ours makes it the first time the list opens. It
-// answers the platform's combo box messages that read it (count, choice, item texts and
-// heights, whether it is open) and tells its parent of changes, opening, closing and focus with
-// the same notifications.
+// Both are windows of our own ("TolsyList"), an editable list with the platform's edit field in
+// it. The platform's combo box makes its drop-down list, a top-level window, when it is created,
+// which costs more than the rest of the control; ours makes it the first time the list opens.
+// The list answers the platform's combo box messages that read it (count, choice, item texts
+// and heights, whether it is open) and tells its parent of changes, edits, opening, closing and
+// focus with the same notifications.
 #include <functional>
 #include <memory>
 #include <string>
@@ -58,23 +58,25 @@ class ComboBox : public NativeControl {
   protected:
     LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
-    // A pick-only list draws its items itself at a fixed height; only an editable list's edit
-    // field uses the font.
+    // The list draws its items itself at a fixed height; only an editable list's edit field
+    // uses the font, and the list passes it on.
     bool platform_uses_font() const override { return style_ == ComboStyle::kEditable; }
 
   private:
     friend class DropDownList;
+    class EditField;
 
-    void draw_item(const DRAWITEMSTRUCT& item);
     // One item (or none, -1) in the list's font, highlighted or not.
     void draw_item(HDC dc, const RECT& area, int index, bool highlighted) const;
-    void paint_flat_border();
     void changed();
 
-    // The pick-only list's own window.
-    LRESULT pick_only_message(UINT message, WPARAM wparam, LPARAM lparam);
-    void paint_pick_only(HDC dc) const;
+    void paint(HDC dc) const;
+    // Inside the closed list's frame, the drop button included; the drop button.
+    RECT inside_frame() const;
+    RECT button_rect() const;
     bool key_down(WPARAM key);
+    // Keys and focus of an editable list's edit field; true when answered.
+    bool field_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
     void open_list();
     // Closes the open list; `take_highlight` chooses the highlighted item first.
     void close_list(bool take_highlight);
@@ -87,6 +89,7 @@ class ComboBox : public NativeControl {
     std::vector<std::wstring> items_;
     PickList pick_;
     std::unique_ptr<DropDownList> drop_down_;
+    std::unique_ptr<EditField> field_;
     int wheel_delta_ = 0;
     int item_height_ = 16;
     int drop_down_count_ = 8;

@@ -1,7 +1,9 @@
 #pragma once
-// Windowed controls: a native Win32 control (edit, combo box, button, tab control) created as a
-// child, subclassed so the object sees its messages, and told its own notifications through the
-// parent's reflection. Containers (group box, panel, tab sheet) are our own windows.
+// Windowed controls: a native Win32 control (edit, button, tab control) created as a child,
+// subclassed so the object sees its messages, and told its own notifications through the
+// parent's reflection. A control may also be a window of a class of our own whose messages the
+// object answers all by itself (the lists). Containers (group box, panel, tab sheet) are our own
+// windows.
 #include <windows.h>
 
 #include <string>

@@ -199,8 +199,7 @@ ComposerWindow::ComposerWindow(HWND main_window) : main_(main_window) {
     const HWND tolerance_group = child_with_text(pages_[0], L"Tolerance");
     const HWND datum_group = child_with_text(pages_[0], L"Datums");
     const std::vector<HWND> tolerance_parts = children(tolerance_group);  // in tab order
-    // Pick-only lists are the program's own "TolsyList" windows; the editable tolerance list is
-    // the platform's combo box.
+    // The lists are the program's own "TolsyList" windows.
     const std::vector<HWND> datum_lists = children_of_class(datum_group, L"TolsyList");
     if (tolerance_parts.size() != 3 || datum_lists.size() != 6) {
         throw std::runtime_error("the Tolerance page does not hold the expected lists");
@@ -247,18 +246,14 @@ int ComposerWindow::visible_page() const {
 }
 
 namespace {
-// The list a drop-down shows while it is open: a top-level window of the program's thread, the
-// program's own for a pick-only list, the platform's for the editable one.
+// The list a drop-down shows while it is open: a top-level window of the program's thread.
 HWND dropped_list(HWND box) {
     const DWORD thread = GetWindowThreadProcessId(box, nullptr);
     HWND found = nullptr;
     EnumThreadWindows(
         thread,
         [](HWND w, LPARAM out) {
-            const std::wstring name = class_name(w);
-            if (!IsWindowVisible(w) ||
-                (_wcsicmp(name.c_str(), L"ComboLBox") != 0 && name != L"TolsyDropList"))
-                return TRUE;
+            if (!IsWindowVisible(w) || class_name(w) != L"TolsyDropList") return TRUE;
             *reinterpret_cast<HWND*>(out) = w;
             return FALSE;
         },

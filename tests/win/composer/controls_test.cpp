@@ -147,8 +147,8 @@ TEST_F(Controls, PickOnlyListOpensChoosesAndCloses) {
     EXPECT_EQ(runs, 2);
 }
 
-// Sized as asked in either style, with a font of another height than the items'; only the
-// editable list's edit field is given the font, since a pick-only list draws its items itself.
+// Sized as asked in either style, with a font of another height than the items'; the list
+// answers with its font, and the editable list's edit field has it too.
 TEST_F(Controls, ListsHaveTheirItemHeightAndClosedHeight) {
     for (const ComboStyle style : {ComboStyle::kPickOnly, ComboStyle::kEditable}) {
         SCOPED_TRACE(style == ComboStyle::kPickOnly ? "pick-only" : "editable");
@@ -161,29 +161,47 @@ TEST_F(Controls, ListsHaveTheirItemHeightAndClosedHeight) {
         GetWindowRect(box.handle(), &r);
         EXPECT_EQ(r.bottom - r.top, 22);
         EXPECT_EQ(r.right - r.left, 45);
-        const auto platform_font =
-            reinterpret_cast<HFONT>(SendMessageW(box.handle(), WM_GETFONT, 0, 0));
-        EXPECT_EQ(platform_font, style == ComboStyle::kEditable ? box.font() : nullptr);
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(box.handle(), WM_GETFONT, 0, 0)),
+                  box.font());
+        if (style == ComboStyle::kEditable) {
+            EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(box.edit_handle(), WM_GETFONT, 0, 0)),
+                      box.font());
+        }
     }
 }
 
-TEST_F(Controls, EditableListSeesThePickedItemsTextInItsHandler) {
+// The editable list: typing in its edit field and the arrow keys there run the handler, which
+// sees the field's text; the program's own text and the caret keys run nothing. Its drop button,
+// not the field, opens the list.
+TEST_F(Controls, EditableListRunsItsHandlerForTypingAndPicking) {
     ComboBox box(ComboStyle::kEditable);
     box.create({10, 10, 77, 22}, parent());
     box.set_items({L" ", L"one", L"two"});
-    std::wstring seen;
-    int runs = 0;
-    box.on_change = [&] {
-        ++runs;
-        seen = box.text();
-    };
+    std::vector<std::wstring> seen;
+    box.on_change = [&] { seen.push_back(box.text()); };
     box.set_text(L"typed");
-    EXPECT_EQ(runs, 0);
-    SendMessageW(box.handle(), CB_SETCURSEL, 2, 0);
-    SendMessageW(parent(), WM_COMMAND, MAKEWPARAM(box.id(), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(box.handle()));
-    EXPECT_EQ(runs, 1);
-    EXPECT_EQ(seen, L"two");
+    HWND field = box.edit_handle();
+    ASSERT_NE(field, nullptr);
+    SendMessageW(field, WM_KEYDOWN, VK_END, 0);
+    SendMessageW(field, WM_CHAR, L'x', 0);
+    SendMessageW(field, WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageW(field, WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageW(field, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(seen, (std::vector<std::wstring>{L"typedx", L" ", L"one", L" "}));
+    const auto open = [&] { return SendMessageW(box.handle(), CB_GETDROPPEDSTATE, 0, 0) != 0; };
+    RECT field_rect;
+    GetWindowRect(field, &field_rect);
+    MapWindowPoints(nullptr, box.handle(), reinterpret_cast<POINT*>(&field_rect), 2);
+    SendMessageW(box.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(field_rect.left, 5));
+    EXPECT_FALSE(open());
+    EXPECT_EQ(GetFocus(), field);
+    SendMessageW(box.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(77 - 6, 11));
+    EXPECT_TRUE(open());
+    SendMessageW(field, WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageW(field, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_FALSE(open());
+    EXPECT_EQ(seen.back(), L"one");
+    EXPECT_EQ(seen.size(), 5u);
 }
 
 TEST_F(Controls, EditableListCaretIsItsEditFieldsSelectionStart) {
