@@ -1078,6 +1078,10 @@ bool TTeDefaultForm::hook_message(HookMessage& m) {
         case WM_WINDOWPOSCHANGING: {
             auto* pos = reinterpret_cast<WINDOWPOS*>(m.lparam);
             if (!(pos->flags & SWP_NOSIZE)) clamp_size(pos->cx, pos->cy);
+            // Showing the window paints its whole frame once it is on the screen; the
+            // activation that comes with it need not paint it first.
+            if ((pos->flags & SWP_SHOWWINDOW) && !IsWindowVisible(window))
+                frame_paint_pending_ = true;
             return false;
         }
         case WM_MEASUREITEM: {
@@ -1110,6 +1114,7 @@ bool TTeDefaultForm::hook_message(HookMessage& m) {
             return true;
         }
         case WM_NCPAINT:
+            frame_paint_pending_ = false;
             paint_frame();
             m.result = 0;
             return true;
@@ -1124,7 +1129,7 @@ bool TTeDefaultForm::hook_message(HookMessage& m) {
                     paint_frame();
                 });
             }
-            paint_frame();
+            if (!frame_paint_pending_) paint_frame();
             m.result = TRUE;
             return true;
         case WM_SETTEXT: {
@@ -1241,7 +1246,10 @@ void TTeDefaultForm::hook_after(HookMessage& m) {
                 update_region();
                 on_resize(*this);
             }
-            if (pos->flags & (SWP_FRAMECHANGED | SWP_SHOWWINDOW)) paint_frame();
+            // Shown, the frame was painted by the show's own non-client paint, unless none came.
+            const bool shown_unpainted = (pos->flags & SWP_SHOWWINDOW) && frame_paint_pending_;
+            frame_paint_pending_ = false;
+            if ((pos->flags & SWP_FRAMECHANGED) || shown_unpainted) paint_frame();
             if (pos->flags & SWP_SHOWWINDOW) on_form_shown(*this);
             break;
         }

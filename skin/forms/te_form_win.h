@@ -199,6 +199,8 @@ class TTeDefaultForm : public TTeHook, public ThemeClient {
     RECT normal_bounds_{};
     bool hover_timer_ = false;
     bool restore_chained_ = false;
+    // Between the start of a show and the frame's first paint on the screen.
+    bool frame_paint_pending_ = false;
     int last_width_ = 0, last_height_ = 0;
     // How many times the window's region was set: a layout sets it only when sizing did not.
     int regions_set_ = 0;
