@@ -109,7 +109,12 @@ class ComboBox::EditField : public NativeControl {
 
 ComboBox::ComboBox(ComboStyle style) : style_(style) {}
 
-ComboBox::~ComboBox() = default;
+ComboBox::~ComboBox() {
+    // The edit field and the drop-down list go first, already out of this object's reach: the
+    // list's window, still here, may be told of them going (the focus handed back to it).
+    auto field = std::move(field_);
+    auto drop_down = std::move(drop_down_);
+}
 
 void ComboBox::create(const Bounds& bounds, HWND parent) {
     create_native(list_class(), L"", WS_TABSTOP | WS_CLIPCHILDREN, 0, bounds, parent);
