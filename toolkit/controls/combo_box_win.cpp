@@ -9,7 +9,8 @@
 namespace tolsy {
 
 namespace {
-// A combo box's selection field sits inside a 3-pixel frame at top and bottom.
+// The selection field's height a list reports, as a combo box does: inside a 3-pixel frame at
+// top and bottom.
 constexpr int kFieldFrame = 3;
 constexpr int kTextIndent = 2;
 constexpr wchar_t kListClass[] = L"TolsyList";
