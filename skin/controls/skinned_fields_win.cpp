@@ -145,34 +145,10 @@ LRESULT SkinnedComboBox::control_message(UINT message, WPARAM wparam, LPARAM lpa
             SetBkColor(dc, colour);
             return reinterpret_cast<LRESULT>(field_brush_.get());
         }
-        case WM_ENABLE:
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS: {
-            const LRESULT result = ComboBox::control_message(message, wparam, lparam);
-            InvalidateRect(handle(), nullptr, FALSE);
-            return result;
-        }
         default:
             break;
     }
     return ComboBox::control_message(message, wparam, lparam);
-}
-
-bool SkinnedComboBox::notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
-    if (message == WM_COMMAND) {
-        switch (HIWORD(wparam)) {
-            case CBN_DROPDOWN:
-            case CBN_CLOSEUP:
-            case CBN_SETFOCUS:
-            case CBN_KILLFOCUS:
-            case CBN_SELCHANGE:
-                InvalidateRect(handle(), nullptr, FALSE);
-                break;
-            default:
-                break;
-        }
-    }
-    return ComboBox::notification(message, wparam, lparam, result);
 }
 
 SkinnedEdit::SkinnedEdit()

@@ -17,8 +17,9 @@ class SkinnedComboBox : public ComboBox {
     explicit SkinnedComboBox(ComboStyle style);
 
   protected:
+    // The list itself repaints on every change of its state (focus, opening, choice, enabling);
+    // only the pointer's hot look is the theme's own.
     LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
-    bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
   private:
     // The whole control as the theme paints it; empty when the theme cannot.

@@ -32,9 +32,12 @@ int PickList::rows() const {
     return std::min(count_, rows_);
 }
 
+int PickList::page() const {
+    return std::max(1, rows() - 1);
+}
+
 bool PickList::key(ListKey key) {
     if (count_ == 0) return false;
-    const int page = std::max(1, rows() - 1);
     // From no choice every key but End lands on the first item.
     const int from = chosen_;
     int to = from;
@@ -52,10 +55,10 @@ bool PickList::key(ListKey key) {
             to = count_ - 1;
             break;
         case ListKey::kPageUp:
-            to = from - page;
+            to = from - page();
             break;
         case ListKey::kPageDown:
-            to = from + page;
+            to = from + page();
             break;
     }
     if (from < 0 && key != ListKey::kEnd) to = 0;
@@ -67,7 +70,7 @@ bool PickList::wheel(int notches) {
     if (notches == 0 || count_ == 0) return false;
     if (open_) {
         // Three rows a notch, as the platform's lists scroll, but never a whole list's worth.
-        const int step = std::clamp(rows() - 1, 1, 3);
+        const int step = std::min(page(), 3);
         scroll_to(top_ - notches * step);
         return false;
     }

@@ -27,6 +27,8 @@ class PickList {
     int rows() const;
     bool scrolls() const { return count_ > rows(); }
     int top() const { return top_; }
+    // A page of the open list: its rows less one, so that one row stays in view.
+    int page() const;
     // The highlighted item of the open list, -1 for none.
     int hot() const { return hot_; }
 

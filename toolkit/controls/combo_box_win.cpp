@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "toolkit/controls/drop_down_list_win.h"
 
@@ -43,38 +44,37 @@ const wchar_t* list_class() {
     return kListClass;
 }
 
-bool moves_choice(WPARAM key) {
+// The list's move for a key, if the key moves the choice. An editable list's field keeps the
+// keys that move its caret.
+std::optional<ListKey> list_key(WPARAM key, bool editable) {
     switch (key) {
         case VK_UP:
-        case VK_DOWN:
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_HOME:
-        case VK_END:
-        case VK_PRIOR:
-        case VK_NEXT:
-            return true;
-        default:
-            return false;
-    }
-}
-
-ListKey list_key(WPARAM key) {
-    switch (key) {
-        case VK_UP:
-        case VK_LEFT:
             return ListKey::kUp;
-        case VK_HOME:
-            return ListKey::kHome;
-        case VK_END:
-            return ListKey::kEnd;
+        case VK_DOWN:
+            return ListKey::kDown;
         case VK_PRIOR:
             return ListKey::kPageUp;
         case VK_NEXT:
             return ListKey::kPageDown;
+        case VK_LEFT:
+            return editable ? std::nullopt : std::optional(ListKey::kUp);
+        case VK_RIGHT:
+            return editable ? std::nullopt : std::optional(ListKey::kDown);
+        case VK_HOME:
+            return editable ? std::nullopt : std::optional(ListKey::kHome);
+        case VK_END:
+            return editable ? std::nullopt : std::optional(ListKey::kEnd);
         default:
-            return ListKey::kDown;
+            return std::nullopt;
     }
+}
+
+// Whether the key message the dialog manager asks about is Enter or Escape, which an open list
+// takes before they press the window's default or cancel button.
+bool closes_open_list(LPARAM asked) {
+    const auto* msg = reinterpret_cast<const MSG*>(asked);
+    return msg && msg->message == WM_KEYDOWN &&
+           (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
 }
 }  // namespace
 
@@ -92,12 +92,7 @@ class ComboBox::EditField : public NativeControl {
         LRESULT result = 0;
         if (message == WM_GETDLGCODE) {
             result = default_control_message(message, wparam, lparam);
-            // The open list takes Enter and Escape, which would otherwise press the window's
-            // default or cancel button.
-            const auto* msg = reinterpret_cast<const MSG*>(lparam);
-            if (msg && msg->message == WM_KEYDOWN && owner_.pick_.is_open() &&
-                (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE))
-                result |= DLGC_WANTMESSAGE;
+            if (owner_.pick_.is_open() && closes_open_list(lparam)) result |= DLGC_WANTMESSAGE;
             return result;
         }
         if (owner_.field_message(message, wparam, lparam, result)) return result;
@@ -132,7 +127,6 @@ void ComboBox::create(const Bounds& bounds, HWND parent) {
 }
 
 void ComboBox::set_items(const std::vector<std::wstring>& items) {
-    SettingScope scope(setting_);
     items_ = items;
     pick_.set_count(static_cast<int>(items_.size()));
     if (pick_.is_open()) close_list(false);
@@ -314,11 +308,15 @@ void ComboBox::close_list(bool take_highlight) {
     notify_parent(CBN_CLOSEUP);
 }
 
+void ComboBox::focus_changed(bool gained) {
+    if (!gained) close_list(false);
+    InvalidateRect(handle(), nullptr, FALSE);
+    notify_parent(gained ? CBN_SETFOCUS : CBN_KILLFOCUS);
+}
+
 bool ComboBox::key_down(WPARAM key) {
-    // An editable list's field keeps the keys that move its caret.
-    const bool caret_key = key == VK_LEFT || key == VK_RIGHT || key == VK_HOME || key == VK_END;
-    if (moves_choice(key) && !(field_ && caret_key)) {
-        after_choice_moved(pick_.key(list_key(key)));
+    if (const std::optional<ListKey> move = list_key(key, field_ != nullptr)) {
+        after_choice_moved(pick_.key(*move));
         return true;
     }
     switch (key) {
@@ -352,12 +350,7 @@ LRESULT ComboBox::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
             return 1;
         case WM_GETDLGCODE: {
             LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
-            // The open list takes Enter and Escape, which would otherwise press the window's
-            // default or cancel button.
-            const auto* msg = reinterpret_cast<const MSG*>(lparam);
-            if (msg && msg->message == WM_KEYDOWN && pick_.is_open() &&
-                (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE))
-                code |= DLGC_WANTMESSAGE;
+            if (pick_.is_open() && closes_open_list(lparam)) code |= DLGC_WANTMESSAGE;
             return code;
         }
         case WM_LBUTTONDOWN:
@@ -404,14 +397,10 @@ LRESULT ComboBox::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
                 SendMessageW(field_->handle(), EM_SETSEL, 0, -1);
                 return 0;
             }
-            InvalidateRect(handle(), nullptr, FALSE);
-            notify_parent(CBN_SETFOCUS);
+            focus_changed(true);
             return 0;
         case WM_KILLFOCUS:
-            if (field_) return 0;
-            close_list(false);
-            InvalidateRect(handle(), nullptr, FALSE);
-            notify_parent(CBN_KILLFOCUS);
+            if (!field_) focus_changed(false);
             return 0;
         case WM_ENABLE:
             if (!wparam) close_list(false);
@@ -419,7 +408,10 @@ LRESULT ComboBox::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
             InvalidateRect(handle(), nullptr, FALSE);
             return 0;
         case WM_SETFONT:
+            // The list draws its items in the font the object keeps; only the edit field needs
+            // to be told.
             if (field_) SendMessageW(field_->handle(), message, wparam, lparam);
+            if (LOWORD(lparam)) InvalidateRect(handle(), nullptr, FALSE);
             return 0;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(font());
@@ -504,13 +496,8 @@ bool ComboBox::field_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT
             result = control_message(message, wparam, lparam);
             return true;
         case WM_SETFOCUS:
-            InvalidateRect(handle(), nullptr, FALSE);
-            notify_parent(CBN_SETFOCUS);
-            return false;
         case WM_KILLFOCUS:
-            close_list(false);
-            InvalidateRect(handle(), nullptr, FALSE);
-            notify_parent(CBN_KILLFOCUS);
+            focus_changed(message == WM_SETFOCUS);
             return false;
         default:
             return false;

@@ -58,9 +58,6 @@ class ComboBox : public NativeControl {
   protected:
     LRESULT control_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
-    // The list draws its items itself at a fixed height; only an editable list's edit field
-    // uses the font, and the list passes it on.
-    bool platform_uses_font() const override { return style_ == ComboStyle::kEditable; }
 
   private:
     friend class DropDownList;
@@ -75,6 +72,8 @@ class ComboBox : public NativeControl {
     RECT inside_frame() const;
     RECT button_rect() const;
     bool key_down(WPARAM key);
+    // The list (its edit field, for an editable list) took or lost the focus.
+    void focus_changed(bool gained);
     // Keys and focus of an editable list's edit field; true when answered.
     bool field_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
     void open_list();

@@ -56,19 +56,13 @@ void NativeControl::create_native(const wchar_t* window_class, const std::wstrin
     subclassed().set(handle_, {this, previous_});
     SetWindowLongPtrW(handle_, GWLP_WNDPROC,
                       reinterpret_cast<LONG_PTR>(&NativeControl::subclass_proc));
-    if (font_ && platform_uses_font())
-        SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    if (font_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
 void NativeControl::set_font(const FontSpec& font) {
     font_spec_ = font;
     font_.reset(create_font(font));
-    if (!handle_) return;
-    if (platform_uses_font()) {
-        SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
-    } else {
-        InvalidateRect(handle_, nullptr, FALSE);
-    }
+    if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
 void NativeControl::focus() {

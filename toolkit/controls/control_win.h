@@ -51,10 +51,6 @@ class NativeControl : public MessageReflector {
     LRESULT default_control_message(UINT message, WPARAM wparam, LPARAM lparam);
     // Notifications the control sent to its parent; return true when answered.
     virtual bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
-    // Whether the platform draws or measures text with the control's font. A control that draws
-    // all its text itself keeps its font to itself: giving it to the platform would only make
-    // some controls lay themselves out again.
-    virtual bool platform_uses_font() const { return true; }
 
   private:
     static LRESULT CALLBACK subclass_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

@@ -134,7 +134,6 @@ void DropDownList::on_release(LPARAM client_point) {
 
 void DropDownList::scroll(WPARAM request) {
     PickList& list = owner_.pick_;
-    const int page = std::max(1, list.rows() - 1);
     switch (LOWORD(request)) {
         case SB_LINEUP:
             list.scroll_to(list.top() - 1);
@@ -143,10 +142,10 @@ void DropDownList::scroll(WPARAM request) {
             list.scroll_to(list.top() + 1);
             break;
         case SB_PAGEUP:
-            list.scroll_to(list.top() - page);
+            list.scroll_to(list.top() - list.page());
             break;
         case SB_PAGEDOWN:
-            list.scroll_to(list.top() + page);
+            list.scroll_to(list.top() + list.page());
             break;
         case SB_TOP:
             list.scroll_to(0);
