@@ -171,16 +171,18 @@ void TAbout::Create(HWND owner) {
 void TAbout::create_controls() {
     // The star field has no window of its own: this window paints it.
     natives_.add_kind(StarfieldDesign::static_class_info(),
-                      [](HWND, Control&) -> HWND { return nullptr; });
-    natives_.add_kind(PanelDesign::static_class_info(), [this](HWND parent, Control& design) {
-        LabelPanel& panel = panel_for(design);
-        panel.create_window_on(parent);
-        return panel.handle();
-    });
-    natives_.add_kind(BehaviorLabelDesign::static_class_info(), [this](HWND, Control& design) {
-        place_label(design);
-        return HWND{};
-    });
+                      [](HWND, Control&, const Bounds&) -> HWND { return nullptr; });
+    natives_.add_kind(PanelDesign::static_class_info(),
+                      [this](HWND parent, Control& design, const Bounds&) {
+                          LabelPanel& panel = panel_for(design);
+                          panel.create_window_on(parent);
+                          return panel.handle();
+                      });
+    natives_.add_kind(BehaviorLabelDesign::static_class_info(),
+                      [this](HWND, Control& design, const Bounds&) {
+                          place_label(design);
+                          return HWND{};
+                      });
     natives_.set_factory(skinned_controls());
     natives_.build(handle(), child_controls_of(design_), design_.Font, handle());
     set_default_button_id(natives_.default_button_id());

@@ -39,15 +39,15 @@ void Form1Controls::create(HWND form, ObjectNode& whole, const DescriptionHandle
     natives.set_factory(skinned_controls());
     natives.set_glyph("ClearAllButton", clear_button_glyph());
     natives.set_glyph("TeButton1", clipboard_button_glyph());
-    natives.add_kind(TeEffectButton::static_class_info(), [this](HWND parent, Control& control) {
+    natives.add_kind(TeEffectButton::static_class_info(), [this](HWND parent, Control& control,
+                                                                 const Bounds& bounds) {
         auto& component = static_cast<TeEffectButton&>(control);
         close_button = std::make_unique<TTeEffectButton>(component);
         close_button->set_caption(utf16_to_windows1252_lossy(component.caption));
         close_button->set_font(font_spec(component.effective_font(description->font)));
         close_button->set_glyph(close_button_glyph());
         close_button->set_default(component.is_default);
-        close_button->create({component.left, component.top, component.width, component.height},
-                             parent);
+        close_button->create(bounds, parent);
         close_button->on_click = [&component] { component.on_click(component); };
         return HWND{nullptr};
     });
@@ -58,9 +58,9 @@ void Form1Controls::create(HWND form, ObjectNode& whole, const DescriptionHandle
     TeTabSheet1 = &static_cast<TabSheet&>(n.container("TeTabSheet1"));
     TeTabSheet2 = &static_cast<TabSheet&>(n.container("TeTabSheet2"));
     TeTabSheet3 = &static_cast<TabSheet&>(n.container("TeTabSheet3"));
-    TeGroupBox1 = &n.container("TeGroupBox1");
-    TeGroupBox2 = &n.container("TeGroupBox2");
-    TeGroupBox3 = &n.container("TeGroupBox3");
+    TeGroupBox1 = &n.box("TeGroupBox1");
+    TeGroupBox2 = &n.box("TeGroupBox2");
+    TeGroupBox3 = &n.box("TeGroupBox3");
     SymbolComboBox = &n.combo_box("SymbolComboBox");
     DiaCheckBox = &n.check_box("DiaCheckBox");
     ConditionComboBox = &n.combo_box("ConditionComboBox");
@@ -71,7 +71,7 @@ void Form1Controls::create(HWND form, ObjectNode& whole, const DescriptionHandle
     Datum1ComboBox = &n.combo_box("Datum1ComboBox");
     Datum2ComboBox = &n.combo_box("Datum2ComboBox");
     Datum3ComboBox = &n.combo_box("Datum3ComboBox");
-    TePanel1 = &n.container("TePanel1");
+    TePanel1 = &n.box("TePanel1");
     DisplayEdit = &n.edit("DisplayEdit");
     ClearAllButton = &n.push_button("ClearAllButton");
     TeEffectButton1 = close_button.get();

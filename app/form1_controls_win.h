@@ -20,9 +20,9 @@ struct Form1Controls {
     TabSheet* TeTabSheet1 = nullptr;
     TabSheet* TeTabSheet2 = nullptr;
     TabSheet* TeTabSheet3 = nullptr;
-    Container* TeGroupBox1 = nullptr;
-    Container* TeGroupBox2 = nullptr;
-    Container* TeGroupBox3 = nullptr;
+    Box* TeGroupBox1 = nullptr;
+    Box* TeGroupBox2 = nullptr;
+    Box* TeGroupBox3 = nullptr;
     ComboBox* SymbolComboBox = nullptr;
     CheckBox* DiaCheckBox = nullptr;
     ComboBox* ConditionComboBox = nullptr;
@@ -33,7 +33,7 @@ struct Form1Controls {
     ComboBox* Datum1ComboBox = nullptr;
     ComboBox* Datum2ComboBox = nullptr;
     ComboBox* Datum3ComboBox = nullptr;
-    Container* TePanel1 = nullptr;
+    Box* TePanel1 = nullptr;
     Edit* DisplayEdit = nullptr;
     PushButton* ClearAllButton = nullptr;
     PushButton* TeEffectButton1 = nullptr;

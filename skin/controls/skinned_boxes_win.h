@@ -1,8 +1,9 @@
 #pragma once
 // Group boxes, the panel and the check box painted from the theme: group boxes from "GroupBox"
 // (frame and caption, transparent over the page), the panel from the "Panel" part of
-// "Container", the check box from "CheckBox". Each composes off-screen over what lies behind
-// it, which its parent paints on request, and copies once.
+// "Container", the check box from "CheckBox". The boxes are drawn by the window they lie on, into
+// the picture it composes; the check box composes off-screen over what lies behind it, which its
+// parent paints on request, and copies once.
 #include "skin/controls/skinned_controls_win.h"
 #include "toolkit/controls/check_box_win.h"
 #include "toolkit/controls/group_box_win.h"
@@ -13,10 +14,7 @@ namespace tolsy {
 class SkinnedGroupBox : public GroupBox {
   public:
     SkinnedGroupBox();
-
-  protected:
-    void paint(HDC dc, const RECT& client) override;
-    LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+    bool paint_look(Canvas& canvas) const override;
 
   private:
     ThemeWatch watch_;
@@ -25,10 +23,7 @@ class SkinnedGroupBox : public GroupBox {
 class SkinnedPanel : public Panel {
   public:
     SkinnedPanel();
-
-  protected:
-    void paint(HDC dc, const RECT& client) override;
-    LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+    bool paint_look(Canvas& canvas) const override;
 
   private:
     ThemeWatch watch_;

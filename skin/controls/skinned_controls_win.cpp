@@ -107,8 +107,8 @@ class SkinnedControlFactory : public ControlFactory {
         return std::make_unique<SkinnedPageControl>();
     }
     std::unique_ptr<CheckBox> check_box() override { return std::make_unique<SkinnedCheckBox>(); }
-    std::unique_ptr<Container> group_box() override { return std::make_unique<SkinnedGroupBox>(); }
-    std::unique_ptr<Container> panel() override { return std::make_unique<SkinnedPanel>(); }
+    std::unique_ptr<Box> group_box() override { return std::make_unique<SkinnedGroupBox>(); }
+    std::unique_ptr<Box> panel() override { return std::make_unique<SkinnedPanel>(); }
     std::unique_ptr<ComboBox> combo_box(ComboStyle style) override {
         return std::make_unique<SkinnedComboBox>(style);
     }

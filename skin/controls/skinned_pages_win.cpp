@@ -27,11 +27,12 @@ void SkinnedTabSheet::paint(HDC dc, const RECT& client) {
     Image picture = Image::uninitialized(area.width(), area.height());
     Canvas canvas(picture);
     canvas.set_origin({-area.left, -area.top});
-    // Under its group boxes the page shows nothing of its own (each paints what lies behind it).
+    // Under its controls the page shows nothing of its own; its group boxes lie over it.
     for (const Rect& band : own_bands(handle(), area)) {
         canvas.set_clip(band);
         if (!page_.paint(*theme, canvas, {client.left, client.top, client.right, client.bottom},
-                         buttons_, control_text(), background_pixel(handle()))) {
+                         buttons_, control_text(), background_pixel(handle())) ||
+            !paint_box_looks(*this, canvas)) {
             TabSheet::paint(dc, client);
             return;
         }
@@ -76,7 +77,8 @@ bool SkinnedTabSheet::paint_background(Canvas& canvas) {
     RECT client;
     GetClientRect(handle(), &client);
     const Rect page{client.left, client.top, client.right, client.bottom};
-    return paint_page_frame(*theme, canvas, page_frame_around(*theme, page), control_text());
+    return paint_page_frame(*theme, canvas, page_frame_around(*theme, page), control_text()) &&
+           paint_box_looks(*this, canvas);
 }
 
 LRESULT SkinnedTabSheet::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -16,6 +16,7 @@
 #include "skin/model/layout.h"
 #include "skin/model/shape_win.h"
 #include "toolkit/controls/application_win.h"
+#include "toolkit/controls/control_win.h"
 #include "toolkit/controls/form_components_win.h"
 #include "toolkit/controls/menu_win.h"
 
@@ -1157,9 +1158,15 @@ bool TTeDefaultForm::hook_message(HookMessage& m) {
             Canvas canvas(picture);
             canvas.set_origin({-client.left, -client.top});
             theme()->draw_form_background(kind, theme_object(), canvas, client);
+            // The boxes on the window (the panel), in the look of the controls' theme and in
+            // client coordinates.
+            canvas.set_origin({0, 0});
+            const Window* form = Window::from_handle(hooked_window());
+            const bool boxes_drawn = form == nullptr || paint_box_looks(*form, canvas);
             PictureDc buffer(picture);
-            BitBlt(reinterpret_cast<HDC>(m.wparam), 0, 0, client.width(), client.height(),
-                   buffer.get(), 0, 0, SRCCOPY);
+            const auto dc = reinterpret_cast<HDC>(m.wparam);
+            BitBlt(dc, 0, 0, client.width(), client.height(), buffer.get(), 0, 0, SRCCOPY);
+            if (!boxes_drawn) paint_boxes(*form, dc);
             m.result = 1;
             return true;
         }

@@ -328,8 +328,18 @@ TEST_F(SkinnedControls, TheDisplayLineShowsItsTextAndSelectionInTheThemesColours
 TEST_F(SkinnedControls, CheckBoxGroupBoxesPanelAndTabRowArePaintedFromTheTheme) {
     const HWND page = form().page(0);
     const HWND check = form().diameter_box();
-    const HWND group = GetParent(check);
-    const tolsy::Rect group_rect = rect_in(group, page);
+    // The group boxes and the panel have no windows: they lie where the description puts them
+    // on the window that paints them.
+    const auto place = [&](const char* name) {
+        const auto& d = design<tolsy::Control>(name);
+        return tolsy::Rect{d.left, d.top, d.left + d.width, d.top + d.height};
+    };
+    const auto on_screen = [](HWND window, const tolsy::Rect& r) {
+        RECT out{r.left, r.top, r.right, r.bottom};
+        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&out), 2);
+        return out;
+    };
+    const tolsy::Rect group_rect = place("TeGroupBox2");
     const tolsy::Rect check_rect = rect_in(check, page);
     const auto& box = design<tolsy::TeCheckBox>("DiaCheckBox");
     const auto paint_group = [&](const char* name, const tolsy::Rect& rect) {
@@ -352,21 +362,24 @@ TEST_F(SkinnedControls, CheckBoxGroupBoxesPanelAndTabRowArePaintedFromTheTheme) 
                                                             painting().text());
                           }),
                   {}, "the check box");
-    // A group box, outside the list it holds.
+    // A group box, outside the list it holds, over the edge of the next one, which it overlaps.
     const HWND symbol = form().list(tolsy::ComposerList::kSymbol);
-    const tolsy::Rect first_group = rect_in(GetParent(symbol), page);
-    expect_pixels(window_on_screen(GetParent(symbol)),
-                  on_page(page, first_group, paint_group("TeGroupBox1", first_group)),
+    const tolsy::Rect first_group = place("TeGroupBox1");
+    expect_pixels(on_screen(page, first_group),
+                  on_page(page, first_group,
+                          [&](tolsy::TTeSkinFile& theme, tolsy::Canvas& canvas) {
+                              return paint_group("TeGroupBox2", group_rect)(theme, canvas) &&
+                                     paint_group("TeGroupBox1", first_group)(theme, canvas);
+                          }),
                   {window_on_screen(symbol)}, "a group box");
-    // The panel, outside the display line.
-    const HWND panel = GetParent(form().display());
-    const RECT panel_client = client_rect(panel);
-    tolsy::Image panel_picture(panel_client.right, panel_client.bottom, ProgramTheme::background());
+    // The panel, outside the display line, on the main window.
+    const tolsy::Rect panel = place("TePanel1");
+    tolsy::Image panel_picture(panel.width(), panel.height(), ProgramTheme::background());
     tolsy::Canvas panel_canvas(panel_picture);
     ASSERT_TRUE(tolsy::paint_panel(painting().theme(), panel_canvas,
-                                   {0, 0, panel_client.right, panel_client.bottom}));
-    expect_pixels(screen_rect_of(panel), panel_picture, {window_on_screen(form().display())},
-                  "the panel");
+                                   {0, 0, panel.width(), panel.height()}));
+    expect_pixels(on_screen(GetParent(form().display()), panel), panel_picture,
+                  {window_on_screen(form().display())}, "the panel");
     // The tab row: the selected first tab over the page frame's top, the others beside it.
     const HWND tabs = form().tab_strip();
     const RECT strip = screen_rect_of(tabs);

@@ -36,17 +36,18 @@ class ControlFactory {
         return std::make_unique<ComboBox>(style);
     }
     virtual std::unique_ptr<Edit> edit() { return std::make_unique<Edit>(); }
-    virtual std::unique_ptr<Container> group_box() { return std::make_unique<GroupBox>(); }
-    virtual std::unique_ptr<Container> panel() { return std::make_unique<Panel>(); }
+    virtual std::unique_ptr<Box> group_box() { return std::make_unique<GroupBox>(); }
+    virtual std::unique_ptr<Box> panel() { return std::make_unique<Panel>(); }
     virtual std::unique_ptr<PageControl> page_control() { return std::make_unique<PageControl>(); }
     virtual std::unique_ptr<SpeedButton> speed_button() { return std::make_unique<SpeedButton>(); }
 };
 
 class NativeControls {
   public:
-    // Builds a control of a window's own kind on `parent` and returns the native window its
-    // children go on, or null when it has none (a control painted by its parent).
-    using KindBuilder = std::function<HWND(HWND parent, Control& control)>;
+    // Builds a control of a window's own kind on `parent` at `bounds` (the control's place
+    // offset by the boxes it lies in) and returns the native window its children go on, or null
+    // when it has none (a control painted by its parent).
+    using KindBuilder = std::function<HWND(HWND parent, Control& control, const Bounds& bounds)>;
 
     // Controls of exactly that class are built by `build` from then on.
     void add_kind(const ClassInfo& kind, KindBuilder build);
@@ -58,7 +59,9 @@ class NativeControls {
     void set_factory(ControlFactory& factory) { factory_ = &factory; }
 
     // Creates the controls (and their children, in tab order) on `parent`; `window_font` is
-    // what controls with ParentFont show. Tool-tips float above `tool_tip_owner`.
+    // what controls with ParentFont show. Tool-tips float above `tool_tip_owner`. Group boxes and
+    // panels become boxes on the window they lie on (one of our windows), their controls that
+    // window's children: each box's controls form a group of their own for the arrow keys.
     void build(HWND parent, const std::vector<Control*>& controls, const Font& window_font,
                HWND tool_tip_owner);
 
@@ -70,6 +73,7 @@ class NativeControls {
     PushButton& push_button(std::string_view name) const { return find(buttons_, name); }
     PageControl& page_control(std::string_view name) const { return find(page_controls_, name); }
     Container& container(std::string_view name) const { return find(containers_, name); }
+    Box& box(std::string_view name) const { return find(boxes_, name); }
     SpeedButton& speed_button(std::string_view name) const { return find(speed_buttons_, name); }
     // The id of the push button whose component is the default button, or 0.
     int default_button_id() const { return default_button_id_; }
@@ -83,12 +87,15 @@ class NativeControls {
         return *it->second;
     }
 
-    void build_one(HWND parent, Control& control);
-    void build_children(HWND parent, Control& control);
-    bool build_own_kind(HWND parent, Control& control);
-    void build_page_control(HWND parent, TePageControl& control);
-    void build_combo_box(HWND parent, TeComboBox& control);
-    void build_push_button(HWND parent, TeButton& control);
+    // Each builder makes its control on `parent` with its place offset by `origin`, the place
+    // on `parent` of the boxes it lies in.
+    void build_one(HWND parent, POINT origin, Control& control);
+    void build_children(HWND parent, POINT origin, Control& control);
+    bool build_own_kind(HWND parent, POINT origin, Control& control);
+    void build_box(HWND parent, POINT origin, Control& control);
+    void build_page_control(HWND parent, POINT origin, TePageControl& control);
+    void build_combo_box(HWND parent, POINT origin, TeComboBox& control);
+    void build_push_button(HWND parent, POINT origin, TeButton& control);
     void build_speed_button(TabSheet& sheet, TeSpeedButton& control);
     FontSpec font_of(const Control& control) const;
     ControlFactory& factory() const;
@@ -99,7 +106,11 @@ class NativeControls {
     const Font* window_font_ = nullptr;
     HWND tool_tip_owner_ = nullptr;
     int default_button_id_ = 0;
+    // Before the windows: the boxes go after the windows they lie on.
+    std::vector<std::unique_ptr<Box>> box_objects_;
     std::vector<std::unique_ptr<Window>> windows_;
+    // The last window made in each box: the one made after it starts the next group.
+    std::vector<HWND> box_ends_;
     std::vector<std::unique_ptr<NativeControl>> natives_;
     std::map<std::string, ComboBox*, std::less<>> combos_;
     std::map<std::string, Edit*, std::less<>> edits_;
@@ -107,6 +118,7 @@ class NativeControls {
     std::map<std::string, PushButton*, std::less<>> buttons_;
     std::map<std::string, PageControl*, std::less<>> page_controls_;
     std::map<std::string, Container*, std::less<>> containers_;
+    std::map<std::string, Box*, std::less<>> boxes_;
     std::map<std::string, SpeedButton*, std::less<>> speed_buttons_;
 };
 

@@ -119,6 +119,55 @@ LRESULT CALLBACK NativeControl::subclass_proc(HWND window, UINT message, WPARAM 
     return answered ? result : CallWindowProcW(found.previous, window, message, wparam, lparam);
 }
 
+Box::~Box() {
+    if (host_ != nullptr) host_->remove_box(*this);
+}
+
+void Box::place(const Bounds& bounds, Window& host) {
+    if (host_ != nullptr) host_->remove_box(*this);
+    bounds_ = bounds;
+    host_ = &host;
+    host.add_box(*this);
+}
+
+RECT Box::rect() const {
+    return RECT{bounds_.left, bounds_.top, bounds_.left + bounds_.width,
+                bounds_.top + bounds_.height};
+}
+
+void Box::set_caption(const std::string& caption) {
+    caption_ = caption;
+    repaint();
+}
+
+void Box::set_font(const FontSpec& font) {
+    font_.reset(create_font(font));
+    repaint();
+}
+
+bool Box::paint_look(Canvas&) const {
+    return false;
+}
+
+void Box::repaint() const {
+    const RECT r = rect();
+    if (HWND window = host()) InvalidateRect(window, &r, TRUE);
+}
+
+// The boxes are painted last first: where two overlap, the one placed first lies on top, as the
+// first of sibling windows does.
+void paint_boxes(const Window& host, HDC dc) {
+    const auto& boxes = host.boxes();
+    for (auto it = boxes.rbegin(); it != boxes.rend(); ++it) (*it)->paint(dc);
+}
+
+bool paint_box_looks(const Window& host, Canvas& canvas) {
+    bool all = true;
+    const auto& boxes = host.boxes();
+    for (auto it = boxes.rbegin(); it != boxes.rend(); ++it) all = (*it)->paint_look(canvas) && all;
+    return all;
+}
+
 void Container::create_container(const Bounds& b, HWND parent, DWORD extra_style) {
     create(WS_EX_CONTROLPARENT, windows1252_to_wide(caption_).c_str(),
            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | extra_style, b.left, b.top,
@@ -142,6 +191,7 @@ void Container::fill_background(HDC dc, const RECT& area) const {
 
 void Container::paint(HDC dc, const RECT& client) {
     fill_background(dc, client);
+    paint_boxes(*this, dc);
 }
 
 LRESULT Container::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {

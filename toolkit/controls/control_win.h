@@ -2,13 +2,15 @@
 // Windowed controls: a native Win32 control (edit, button, tab control) created as a child,
 // subclassed so the object sees its messages, and told its own notifications through the
 // parent's reflection. A control may also be a window of a class of our own whose messages the
-// object answers all by itself (the lists). Containers (group box, panel, tab sheet) are our own
-// windows.
+// object answers all by itself (the lists). Containers that take part in the keyboard or the
+// mouse (the page control, its tab sheets) are our own windows; the group boxes and the panel
+// are boxes painted by the window they lie on.
 #include <windows.h>
 
 #include <string>
 
 #include "base/handles_win.h"
+#include "picture/canvas.h"
 #include "toolkit/controls/form_win.h"
 #include "toolkit/controls/window_win.h"
 
@@ -62,8 +64,56 @@ class NativeControl : public MessageReflector {
     UniqueFont font_;
 };
 
-// Our own child window that holds other controls: it paints its own look and passes its
-// children's notifications back to them.
+// A group box or a panel: a container with no window of its own. Its controls are made on the
+// window it lies on, its host, offset by its place, and the host paints the box beneath them.
+// Under Wine every child window costs start-up its creation, a non-client paint, an erase and a
+// paint, and a box needs none of them: it takes neither the keyboard nor the mouse.
+class Box {
+  public:
+    Box() = default;
+    Box(const Box&) = delete;
+    Box& operator=(const Box&) = delete;
+    virtual ~Box();
+
+    // Puts the box on `host` at `bounds` (the host's client coordinates).
+    void place(const Bounds& bounds, Window& host);
+    HWND host() const { return host_ != nullptr ? host_->handle() : nullptr; }
+    const Bounds& bounds() const { return bounds_; }
+    RECT rect() const;
+    void set_caption(const std::string& caption);
+    const std::string& caption() const { return caption_; }
+    void set_font(const FontSpec& font);
+    HFONT font() const { return font_.get(); }
+
+    // The toolkit's look, onto the host's device context, over the host's background.
+    virtual void paint(HDC dc) const = 0;
+    // The look a layer above the toolkit draws (the theme's), into a canvas in the host's client
+    // coordinates over what lies behind the box; false when it has none, and the toolkit's look
+    // is painted instead.
+    virtual bool paint_look(Canvas& canvas) const;
+
+    // Told by the host when its window object goes before the box.
+    void forget_host() { host_ = nullptr; }
+
+  protected:
+    // Has the host paint the box again, its background with it.
+    void repaint() const;
+
+  private:
+    Window* host_ = nullptr;
+    Bounds bounds_;
+    std::string caption_;
+    UniqueFont font_;
+};
+
+// Paints the toolkit's look of the boxes on `host`.
+void paint_boxes(const Window& host, HDC dc);
+// Paints the boxes on `host` into a canvas in its client coordinates, each in the look of the
+// layer above the toolkit; false when one of them has none (and was left out).
+bool paint_box_looks(const Window& host, Canvas& canvas);
+
+// Our own child window that holds other controls: it paints its own look and the boxes on it,
+// and passes its children's notifications back to them.
 class Container : public Window {
   public:
     void create_container(const Bounds& bounds, HWND parent, DWORD extra_style = 0);

@@ -3,6 +3,7 @@
 #include "base/windows1252_win.h"
 #include "toolkit/components/colors.h"
 #include "toolkit/controls/application_win.h"
+#include "toolkit/controls/control_win.h"
 
 #include <stdexcept>
 
@@ -288,6 +289,7 @@ void Form::paint_background(HDC dc) {
     GetClientRect(handle(), &r);
     UniqueBrush brush(CreateSolidBrush(resolve_color(color_)));
     FillRect(dc, &r, brush.get());
+    paint_boxes(*this, dc);
 }
 
 LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {

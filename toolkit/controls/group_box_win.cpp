@@ -10,13 +10,13 @@ constexpr int kCaptionIndent = 8;
 constexpr int kCaptionPadding = 2;
 }  // namespace
 
-void GroupBox::paint(HDC dc, const RECT& client) {
-    fill_background(dc, client);
+void GroupBox::paint(HDC dc) const {
     SelectObjectScope font(
         dc, this->font() ? static_cast<HGDIOBJ>(this->font()) : GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICW tm;
     GetTextMetricsW(dc, &tm);
-    RECT frame = client;
+    const RECT box = rect();
+    RECT frame = box;
     // The frame's top line runs through the middle of the caption.
     frame.top += tm.tmHeight / 2;
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
@@ -25,12 +25,12 @@ void GroupBox::paint(HDC dc, const RECT& client) {
     if (text.empty()) return;
     SIZE size;
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    RECT caption_area{kCaptionIndent, 0, kCaptionIndent + size.cx + 2 * kCaptionPadding,
-                      tm.tmHeight};
-    fill_background(dc, caption_area);
+    const int left = box.left + kCaptionIndent;
+    RECT caption_area{left, box.top, left + size.cx + 2 * kCaptionPadding, box.top + tm.tmHeight};
+    FillRect(dc, &caption_area, GetSysColorBrush(COLOR_BTNFACE));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    TextOutW(dc, kCaptionIndent + kCaptionPadding, 0, text.c_str(), static_cast<int>(text.size()));
+    TextOutW(dc, left + kCaptionPadding, box.top, text.c_str(), static_cast<int>(text.size()));
 }
 
 }  // namespace tolsy

@@ -1,12 +1,12 @@
 #pragma once
-// A group box: an etched frame with its caption in the top border, holding other controls.
+// A group box: an etched frame with its caption in the top border, around other controls.
 #include "toolkit/controls/control_win.h"
 
 namespace tolsy {
 
-class GroupBox : public Container {
-  protected:
-    void paint(HDC dc, const RECT& client) override;
+class GroupBox : public Box {
+  public:
+    void paint(HDC dc) const override;
 };
 
 }  // namespace tolsy

@@ -36,6 +36,7 @@ void TabSheet::make_tool_tips() {
 
 void TabSheet::paint(HDC dc, const RECT& client) {
     fill_background(dc, client);
+    paint_boxes(*this, dc);
     for (const auto& button : buttons_) button->paint(dc);
 }
 

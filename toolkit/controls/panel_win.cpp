@@ -2,9 +2,9 @@
 
 namespace tolsy {
 
-void Panel::paint(HDC dc, const RECT& client) {
-    fill_background(dc, client);
-    RECT bevel = client;
+void Panel::paint(HDC dc) const {
+    RECT bevel = rect();
+    FillRect(dc, &bevel, GetSysColorBrush(COLOR_BTNFACE));
     DrawEdge(dc, &bevel, BDR_RAISEDINNER, BF_RECT);
 }
 

@@ -1,12 +1,12 @@
 #pragma once
-// A panel: a raised bevel around a plain area that holds other controls.
+// A panel: a raised bevel in the button face, beneath the controls on it.
 #include "toolkit/controls/control_win.h"
 
 namespace tolsy {
 
-class Panel : public Container {
-  protected:
-    void paint(HDC dc, const RECT& client) override;
+class Panel : public Box {
+  public:
+    void paint(HDC dc) const override;
 };
 
 }  // namespace tolsy

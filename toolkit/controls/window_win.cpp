@@ -1,6 +1,9 @@
 #include "toolkit/controls/window_win.h"
 
+#include <algorithm>
+
 #include "toolkit/controls/application_win.h"
+#include "toolkit/controls/control_win.h"
 #include "toolkit/controls/window_table_win.h"
 
 namespace tolsy {
@@ -55,6 +58,7 @@ bool reflect_to_child(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, L
 }
 
 Window::~Window() {
+    for (Box* box : boxes_) box->forget_host();
     if (handle_) {
         // Detach first so the destruction messages no longer reach a half-destroyed object.
         SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
@@ -80,6 +84,10 @@ const wchar_t* Window::class_name() {
     static const bool registered = (register_class(kWindowClass), true);
     (void)registered;
     return kWindowClass;
+}
+
+void Window::remove_box(const Box& box) {
+    boxes_.erase(std::remove(boxes_.begin(), boxes_.end(), &box), boxes_.end());
 }
 
 Window* Window::from_handle(HWND window) {

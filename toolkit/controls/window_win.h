@@ -4,7 +4,11 @@
 // handle_message. No C++ exception unwinds through the window procedure.
 #include <windows.h>
 
+#include <vector>
+
 namespace tolsy {
+
+class Box;
 
 // Native controls send their notifications (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM,
 // WM_CTLCOLOR*) to their parent. Our windows hand them back to the control's own object when one
@@ -40,6 +44,13 @@ class Window {
     // Finds the object behind one of our windows, or null.
     static Window* from_handle(HWND window);
 
+    // The group boxes and panels that lie on this window. They have no window of their own:
+    // this window paints them beneath its child windows. A box leaves the list when it goes, and
+    // a window that goes first lets its boxes know.
+    void add_box(Box& box) { boxes_.push_back(&box); }
+    void remove_box(const Box& box);
+    const std::vector<Box*>& boxes() const { return boxes_; }
+
   protected:
     // Creates the native window with this object behind it, of the shared class unless another
     // class of our own (`register_class`) is named.
@@ -55,6 +66,7 @@ class Window {
     static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
     HWND handle_ = nullptr;
+    std::vector<Box*> boxes_;
 };
 
 }  // namespace tolsy

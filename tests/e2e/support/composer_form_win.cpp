@@ -195,31 +195,21 @@ ComposerWindow::ComposerWindow(HWND main_window) : main_(main_window) {
     for (const wchar_t* caption : {L"Tolerance", L"Symbols", L"Symbols2"}) {
         pages_.push_back(child_with_text(page_control, caption));
     }
-    const HWND symbol_group = child_with_text(pages_[0], L"Symbol");
-    const HWND tolerance_group = child_with_text(pages_[0], L"Tolerance");
-    const HWND datum_group = child_with_text(pages_[0], L"Datums");
-    const std::vector<HWND> tolerance_parts = children(tolerance_group);  // in tab order
-    // The lists are the program's own "TolsyList" windows.
-    const std::vector<HWND> datum_lists = children_of_class(datum_group, L"TolsyList");
-    if (tolerance_parts.size() != 3 || datum_lists.size() != 6) {
+    // The group boxes are painted by the page, and the controls in them are the page's own
+    // children, in tab order: the Symbol box's list, the Tolerance box's check box and two lists,
+    // then the Datums box's six lists.
+    const std::vector<HWND> parts = children(pages_[0]);
+    const std::size_t lists_at[] = {0, 2, 3, 7, 8, 9, 4, 5, 6};  // same order as kAllLists
+    if (parts.size() != 10 || !same_class(parts[1], L"Button") ||
+        !std::all_of(std::begin(lists_at), std::end(lists_at),
+                     [&](std::size_t i) { return same_class(parts[i], L"TolsyList"); })) {
         throw std::runtime_error("the Tolerance page does not hold the expected lists");
     }
-    diameter_ = tolerance_parts[0];
-    // Same order as kAllLists.
-    lists_ = {children_of_class(symbol_group, L"TolsyList").at(0),
-              tolerance_parts[1],
-              tolerance_parts[2],
-              datum_lists[3],
-              datum_lists[4],
-              datum_lists[5],
-              datum_lists[0],
-              datum_lists[1],
-              datum_lists[2]};
-    for (HWND c : children(main_)) {
-        if (!same_class(c, L"TolsyWindow") || c == page_control) continue;
-        const std::vector<HWND> edits = children_of_class(c, L"Edit");
-        if (!edits.empty()) display_ = edits.front();
-    }
+    diameter_ = parts[1];
+    for (std::size_t i : lists_at) lists_.push_back(parts[i]);
+    // The panel too is painted by the main window, which holds the display line.
+    const std::vector<HWND> edits = children_of_class(main_, L"Edit");
+    if (!edits.empty()) display_ = edits.front();
     for (HWND c : children_of_class(main_, L"Button")) {
         const std::wstring text = window_text(c);
         if (text == L"Clear") clear_ = c;

@@ -33,14 +33,20 @@ TEST_F(MainWindowControls, ControlsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(clear.left, 22);
     EXPECT_EQ(clear.top, 208);
     EXPECT_EQ(clear.right - clear.left, 73);
-    const RECT display = rect_in(c().DisplayEdit->handle(), c().TePanel1->handle());
-    EXPECT_EQ(display.left, 6);
-    EXPECT_EQ(display.top, 7);
+    // The panel and the group boxes are painted by the window they lie on; their controls lie
+    // on that window, at their places in the box.
+    const RECT display = rect_in(c().DisplayEdit->handle(), c().TePanel1->host());
+    const RECT panel = c().TePanel1->rect();
+    EXPECT_EQ(c().TePanel1->host(), form);
+    EXPECT_EQ(display.left - panel.left, 6);
+    EXPECT_EQ(display.top - panel.top, 7);
     EXPECT_EQ(display.right - display.left, 366);
     EXPECT_EQ(display.bottom - display.top, 30);
-    const RECT datum2 = rect_in(c().Datum2ComboBox->handle(), c().TeGroupBox3->handle());
-    EXPECT_EQ(datum2.left, 12);
-    EXPECT_EQ(datum2.top, 45);
+    const RECT datum2 = rect_in(c().Datum2ComboBox->handle(), c().TeGroupBox3->host());
+    const RECT group = c().TeGroupBox3->rect();
+    EXPECT_EQ(c().TeGroupBox3->host(), c().TeTabSheet1->handle());
+    EXPECT_EQ(datum2.left - group.left, 12);
+    EXPECT_EQ(datum2.top - group.top, 45);
     EXPECT_EQ(datum2.right - datum2.left, 44);
 }
 
