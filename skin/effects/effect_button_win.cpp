@@ -47,9 +47,10 @@ Image client_picture(HWND window) {
 }  // namespace
 
 EffectHover::EffectHover(EffectExtras& settings, int sound_event, TransitionEngine& engine)
-    : settings_(settings), sound_event_(sound_event), animator_(engine) {
-    if (&engine == &transition_engine()) start_transition_clock();
-}
+    : settings_(settings),
+      sound_event_(sound_event),
+      animator_(engine),
+      program_clock_(&engine == &transition_engine()) {}
 
 // Sounds: no wave list is attached in the program, and playing one is left to whoever attaches
 // one; the wave is chosen as for a list that plays.
@@ -64,6 +65,9 @@ void EffectHover::hover_change(bool entering, const std::function<void()>& chang
         InvalidateRect(window, nullptr, FALSE);
         return;
     }
+    // The program's clock (a window of its own) is made for the first transition, not with the
+    // control: start-up makes no window it does not show.
+    if (program_clock_) start_transition_clock();
     RECT client{};
     GetClientRect(window, &client);
     const TTeAdvancedAnimation& a = settings_.animation;

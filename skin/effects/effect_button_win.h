@@ -41,6 +41,7 @@ class EffectHover {
   private:
     int sound_event_;
     EffectAnimator animator_;
+    bool program_clock_;  // the animator runs on the program's engine, on its clock
 };
 
 class TTeEffectButton : public SkinnedPushButton, public EffectHover {

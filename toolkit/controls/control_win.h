@@ -116,7 +116,7 @@ bool paint_box_looks(const Window& host, Canvas& canvas);
 // and passes its children's notifications back to them.
 class Container : public Window {
   public:
-    void create_container(const Bounds& bounds, HWND parent, DWORD extra_style = 0);
+    void create_container(const Bounds& bounds, HWND parent, bool visible = true);
     void set_caption(const std::string& caption);
     const std::string& caption() const { return caption_; }
     void set_font(const FontSpec& font);

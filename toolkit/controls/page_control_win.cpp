@@ -145,19 +145,25 @@ TabSheet& PageControl::add_page(const std::string& caption) {
     item.pszText = text.data();
     SendMessageW(tabs_->handle(), TCM_INSERTITEMW, pages_.size(), reinterpret_cast<LPARAM>(&item));
 
-    // The tab row paints only around the pages, so a page below it in the z-order shows.
+    // The tab row paints only around the pages, so a page below it in the z-order shows. The
+    // pages' area changes only when a tab makes the row taller.
     const RECT area = page_area();
-    UniqueRegion outside(CreateRectRgn(0, 0, bounds_.width, bounds_.height));
-    const UniqueRegion inside(CreateRectRgnIndirect(&area));
-    if (outside && inside &&
-        CombineRgn(outside.get(), outside.get(), inside.get(), RGN_DIFF) != ERROR)
-        set_window_region(tabs_->handle(), std::move(outside), true);
+    if (!EqualRect(&area, &cut_area_)) {
+        UniqueRegion outside(CreateRectRgn(0, 0, bounds_.width, bounds_.height));
+        const UniqueRegion inside(CreateRectRgnIndirect(&area));
+        if (outside && inside &&
+            CombineRgn(outside.get(), outside.get(), inside.get(), RGN_DIFF) != ERROR) {
+            set_window_region(tabs_->handle(), std::move(outside), true);
+            cut_area_ = area;
+        }
+    }
 
+    // Made hidden: only the active page is shown.
     std::unique_ptr<TabSheet> page = make_page();
     page->set_caption(caption);
     page->create_container(
-        Bounds{area.left, area.top, area.right - area.left, area.bottom - area.top}, handle());
-    ShowWindow(page->handle(), SW_HIDE);
+        Bounds{area.left, area.top, area.right - area.left, area.bottom - area.top}, handle(),
+        false);
     pages_.push_back(std::move(page));
     show_active_page();
     return *pages_.back();
@@ -176,7 +182,9 @@ void PageControl::set_active_page_index(int index) {
 void PageControl::show_active_page() {
     const int active = active_page_index();
     for (int i = 0; i < page_count(); ++i) {
-        ShowWindow(pages_[static_cast<std::size_t>(i)]->handle(), i == active ? SW_SHOW : SW_HIDE);
+        const HWND page = pages_[static_cast<std::size_t>(i)]->handle();
+        const bool shown = (GetWindowLongW(page, GWL_STYLE) & WS_VISIBLE) != 0;
+        if (shown != (i == active)) ShowWindow(page, i == active ? SW_SHOW : SW_HIDE);
     }
 }
 

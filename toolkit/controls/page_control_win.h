@@ -74,6 +74,7 @@ class PageControl : public Container {
 
     std::unique_ptr<TabStrip> tabs_;
     Bounds bounds_;
+    RECT cut_area_{};  // the pages' area cut out of the tab row's region
     std::vector<std::unique_ptr<TabSheet>> pages_;
 };
 
