@@ -205,11 +205,18 @@ void Form::apply_styles() {
     const LONG_PTR topmost = GetWindowLongPtrW(handle(), GWL_EXSTYLE) & WS_EX_TOPMOST;
     SetWindowLongPtrW(handle(), GWL_EXSTYLE,
                       (static_cast<LONG_PTR>(window_ex_style()) & ~WS_EX_TOPMOST) | topmost);
+    // A hidden window's frame is worked out again when it is next fitted or shown, once for any
+    // number of changes before: each time is several requests to the window system.
+    if (!visible) {
+        frame_stale_ = true;
+        return;
+    }
     refit_frame();
 }
 
 void Form::refit_frame() {
     if (!handle()) return;
+    frame_stale_ = false;
     const SIZE size = window_size_for_client();
     SetWindowPos(handle(), nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -228,13 +235,19 @@ void Form::create_window(HWND owner, DWORD extra_ex_style) {
 }
 
 void Form::center_on_screen() {
-    RECT r;
-    GetWindowRect(handle(), &r);
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    SetWindowPos(handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A frame left to work out is worked out in the same move, at its new size.
+    const bool refit = frame_stale_;
+    frame_stale_ = false;
+    SIZE size = refit ? window_size_for_client() : SIZE{};
+    if (!refit) {
+        RECT r;
+        GetWindowRect(handle(), &r);
+        size = {r.right - r.left, r.bottom - r.top};
+    }
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
+    SetWindowPos(handle(), nullptr, x, y, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (refit ? SWP_FRAMECHANGED : SWP_NOSIZE));
 }
 
 void Form::show() {
@@ -242,6 +255,7 @@ void Form::show() {
         shown_once_ = true;
         if (centered_) center_on_screen();
     }
+    if (frame_stale_) refit_frame();
     ShowWindow(handle(), SW_SHOW);
     SetForegroundWindow(handle());
 }
@@ -310,6 +324,8 @@ LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
             if (default_button_id_) return MAKELRESULT(default_button_id_, DC_HASDEFID);
             return 0;
         case WM_SHOWWINDOW:
+            // Shown other than by show(): the frame is worked out before it is seen.
+            if (wparam && frame_stale_) refit_frame();
             if (wparam && on_show) on_show();
             break;
         case WM_ACTIVATE:

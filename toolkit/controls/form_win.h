@@ -43,7 +43,8 @@ class Form : public Window {
     void set_border_style(BorderStyle style);
     BorderStyle border_style() const { return border_style_; }
     void set_border_icons(BorderIcons icons);
-    // Both at once: a window that exists has its frame changed once.
+    // Both at once: a window that exists has its frame changed once, a hidden one when it is
+    // next fitted or shown.
     void set_border(BorderStyle style, BorderIcons icons);
     // Has the frame worked out again and the window sized around the same client area, in one
     // move (each move of a top-level window is several requests to the window system).
@@ -99,6 +100,8 @@ class Form : public Window {
     int default_button_id_ = 0;
     FrameAdjuster frame_adjuster_;
     bool centered_ = false;
+    // The styles changed while the window was hidden, and the frame is still to be worked out.
+    bool frame_stale_ = false;
     bool shown_once_ = false;
     bool minimized_ = false;
     bool modal_ = false;
