@@ -6,6 +6,7 @@
 #include "toolkit/controls/control_win.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace tolsy {
 
@@ -236,10 +237,11 @@ void Form::create_window(HWND owner, DWORD extra_ex_style) {
 
 void Form::center_on_screen() {
     // A frame left to work out is worked out in the same move, at its new size.
-    const bool refit = frame_stale_;
-    frame_stale_ = false;
-    SIZE size = refit ? window_size_for_client() : SIZE{};
-    if (!refit) {
+    const bool refit = std::exchange(frame_stale_, false);
+    SIZE size;
+    if (refit) {
+        size = window_size_for_client();
+    } else {
         RECT r;
         GetWindowRect(handle(), &r);
         size = {r.right - r.left, r.bottom - r.top};
@@ -255,7 +257,6 @@ void Form::show() {
         shown_once_ = true;
         if (centered_) center_on_screen();
     }
-    if (frame_stale_) refit_frame();
     ShowWindow(handle(), SW_SHOW);
     SetForegroundWindow(handle());
 }
@@ -324,7 +325,7 @@ LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
             if (default_button_id_) return MAKELRESULT(default_button_id_, DC_HASDEFID);
             return 0;
         case WM_SHOWWINDOW:
-            // Shown other than by show(): the frame is worked out before it is seen.
+            // However it is shown, a frame left to work out is worked out before it is seen.
             if (wparam && frame_stale_) refit_frame();
             if (wparam && on_show) on_show();
             break;
