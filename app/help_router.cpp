@@ -8,6 +8,7 @@ namespace {
 // Process-wide state of the help unit: one viewer library, one router, one latest target.
 struct ViewerLibrary {
     HelpPlatform* platform = nullptr;  // not owned: the one that loaded the library
+    HelpPlatform* loading = nullptr;   // not owned: the one loading it in the background
     std::uintptr_t library = 0;
     std::uintptr_t entry = 0;
 };
@@ -118,15 +119,18 @@ std::string MakeTopicName(std::string_view topic) {
 
 bool help_viewer_available(HelpPlatform& platform) {
     if (g_viewer.library == 0) {
+        // A load begun in the background is collected from the platform that began it.
+        HelpPlatform& from = g_viewer.loading ? *g_viewer.loading : platform;
+        g_viewer.loading = nullptr;
         try {
-            g_viewer.library = platform.load_library(kHelpViewerLibrary);
+            g_viewer.library = from.load_library(kHelpViewerLibrary);
         } catch (...) {
             g_viewer.library = 0;
         }
         if (g_viewer.library != 0) {
-            g_viewer.platform = &platform;
+            g_viewer.platform = &from;
             try {
-                g_viewer.entry = platform.find_entry(g_viewer.library, kHelpViewerEntry);
+                g_viewer.entry = from.find_entry(g_viewer.library, kHelpViewerEntry);
             } catch (...) {
                 g_viewer.entry = 0;
             }
@@ -135,7 +139,23 @@ bool help_viewer_available(HelpPlatform& platform) {
     return g_viewer.entry != 0;
 }
 
+void begin_help_viewer(HelpPlatform& platform) {
+    if (g_viewer.library != 0 || g_viewer.loading) return;
+    bool begun = false;
+    try {
+        begun = platform.begin_loading_library(kHelpViewerLibrary);
+    } catch (...) {
+        begun = false;
+    }
+    if (begun)
+        g_viewer.loading = &platform;
+    else
+        help_viewer_available(platform);
+}
+
 void release_help_viewer() {
+    // A load still under way is finished first, so that its library is freed like any other.
+    if (g_viewer.loading) help_viewer_available(*g_viewer.loading);
     if (g_viewer.library != 0 && g_viewer.platform) {
         // Every help window runs the viewer's code: they are all closed before it goes.
         if (g_viewer.entry != 0) {
@@ -184,7 +204,7 @@ void THelpRouter::set_help_type(THelpType value) {
     if (value == help_type_) return;
     help_type_ = value;
     // Load the viewer while the owning window is read, not at the first request.
-    if (value != THelpType::htWinhelp) HelpViewerAvailable();
+    if (value != THelpType::htWinhelp) begin_help_viewer(platform_);
 }
 
 bool THelpRouter::HelpViewerAvailable() {

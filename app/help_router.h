@@ -64,6 +64,9 @@ class HelpPlatform {
   public:
     virtual ~HelpPlatform() = default;
     virtual std::uintptr_t load_library(std::string_view name) = 0;  // may throw
+    // Starts loading a library without waiting for it; the next load_library of that name then
+    // hands over the result. False when this platform loads a library only when asked.
+    virtual bool begin_loading_library(std::string_view /*name*/) { return false; }
     virtual std::uintptr_t find_entry(std::uintptr_t library, std::string_view name) = 0;
     virtual void free_library(std::uintptr_t library) = 0;
     // The viewer's entry point; no path means "no file". Returns the viewer's window.
@@ -105,6 +108,9 @@ class HelpRouterInstanceError : public AppError {
 // release_help_viewer, which closes every viewer window first). A failed load is retried; a
 // library without the entry is not.
 bool help_viewer_available(HelpPlatform& platform);
+// Starts loading the viewer library where the platform can load it beside the caller's work;
+// elsewhere it is loaded at once. The first help_viewer_available (or the release) waits for it.
+void begin_help_viewer(HelpPlatform& platform);
 void release_help_viewer();
 
 // The file and owner of the latest request (process-wide, rewritten by each request).

@@ -1,6 +1,7 @@
 #include "app/help_router_win.h"
 
 #include <memory>
+#include <system_error>
 
 #include "toolkit/controls/application_win.h"
 #include "toolkit/controls/form_win.h"
@@ -50,6 +51,16 @@ std::string beside_program(const std::string& file) {
     return slash == std::string::npos ? file : path.substr(0, slash + 1) + file;
 }
 
+// From the system folder only: a library of that name beside the program or in the current
+// folder is never the one meant.
+HMODULE load_system_library(const std::string& name) {
+    char folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    const std::string path = std::string(folder, length) + "\\" + name;
+    return LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
 HtmlHelpAProc entry_of(std::uintptr_t entry) {
     return reinterpret_cast<HtmlHelpAProc>(entry);
 }
@@ -57,14 +68,23 @@ HtmlHelpAProc entry_of(std::uintptr_t entry) {
 }  // namespace
 
 std::uintptr_t Win32HelpPlatform::load_library(std::string_view name) {
-    // From the system folder only: a library of that name beside the program or in the current
-    // folder is never the one meant.
-    char folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return 0;
-    const std::string path = std::string(folder, length) + "\\" + std::string(name);
-    return reinterpret_cast<std::uintptr_t>(
-        LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+    if (loading_.valid() && name == loading_name_) {
+        loading_name_.clear();
+        return reinterpret_cast<std::uintptr_t>(loading_.get());
+    }
+    return reinterpret_cast<std::uintptr_t>(load_system_library(std::string(name)));
+}
+
+bool Win32HelpPlatform::begin_loading_library(std::string_view name) {
+    if (loading_.valid()) return name == loading_name_;
+    try {
+        loading_ = std::async(std::launch::async,
+                              [file = std::string(name)] { return load_system_library(file); });
+    } catch (const std::system_error&) {
+        return false;  // no thread to spare: the caller loads it at once
+    }
+    loading_name_ = name;
+    return true;
 }
 
 std::uintptr_t Win32HelpPlatform::find_entry(std::uintptr_t library, std::string_view name) {

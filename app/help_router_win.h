@@ -3,7 +3,9 @@
 // and the application object's help hook, files and windows.
 #include <windows.h>
 
+#include <future>
 #include <memory>
+#include <string>
 
 #include "app/help_router.h"
 #include "toolkit/controls/window_win.h"
@@ -13,6 +15,9 @@ namespace tolsy {
 class Win32HelpPlatform : public HelpPlatform {
   public:
     std::uintptr_t load_library(std::string_view name) override;
+    // Loads on a thread of its own: the viewer library and the libraries it needs take
+    // several milliseconds, which start-up spends creating the main window meanwhile.
+    bool begin_loading_library(std::string_view name) override;
     std::uintptr_t find_entry(std::uintptr_t library, std::string_view name) override;
     void free_library(std::uintptr_t library) override;
     NativeWindow html_help(std::uintptr_t entry, NativeWindow owner,
@@ -24,6 +29,10 @@ class Win32HelpPlatform : public HelpPlatform {
     bool win_help(NativeWindow owner, const std::string& file, unsigned command,
                   HelpData data) override;
     HelpPoint cursor_pos() override;
+
+  private:
+    std::string loading_name_;
+    std::future<HMODULE> loading_;  // waited for by its destructor, if never collected
 };
 
 // The application object as help sees it. Our forms carry no help file of their own, so the
@@ -43,7 +52,7 @@ Win32HelpPlatform& win32_help_platform();
 Win32HelpApplication& win32_help_application();
 
 // Creates the process's router as the main window carries it ("tolsy.chm", HTML help). The
-// viewer library is loaded here, while the main window is being created. `owner_form` (not
+// viewer library starts loading here, while the main window is being created. `owner_form` (not
 // owned, may be null) is the form used when no form is active.
 std::unique_ptr<THelpRouter> create_help_router(const Window* owner_form);
 

@@ -14,6 +14,7 @@ class FakeHelpPlatform : public HelpPlatform {
     std::uintptr_t library_result = 0x1000;
     std::uintptr_t entry_result = 0x2000;
     bool load_throws = false;
+    bool loads_in_background = false;
     NativeWindow viewer_result = 0x77;
     bool win_help_result = true;
     std::vector<bool> win_help_results;  // consumed front first when not empty
@@ -24,6 +25,10 @@ class FakeHelpPlatform : public HelpPlatform {
         calls.push_back("load " + std::string(name));
         if (load_throws) throw std::runtime_error("load failed");
         return library_result;
+    }
+    bool begin_loading_library(std::string_view name) override {
+        calls.push_back("begin " + std::string(name));
+        return loads_in_background;
     }
     std::uintptr_t find_entry(std::uintptr_t library, std::string_view name) override {
         calls.push_back("entry " + std::to_string(library) + " " + std::string(name));

@@ -11,6 +11,7 @@ using testing::FakeHelpApplication;
 using testing::FakeHelpPlatform;
 using Calls = std::vector<std::string>;
 
+const std::string kBegin = "begin HHCTRL.OCX";
 const std::string kLoad = "load HHCTRL.OCX";
 const std::string kEntry = "entry 4096 HtmlHelpA";
 
@@ -85,9 +86,29 @@ TEST_F(HelpRouterTest, HtmlHelpTypeLoadsTheViewerAtOnce) {
     router = std::make_unique<THelpRouter>(app, platform);
     EXPECT_TRUE(platform.calls.empty());
     router->set_help_type(THelpType::htHTMLhelp);
-    EXPECT_EQ(platform.calls, (Calls{kLoad, kEntry}));
+    EXPECT_EQ(platform.calls, (Calls{kBegin, kLoad, kEntry}));
     router->set_help_type(THelpType::htMixedMode);
-    EXPECT_EQ(platform.calls.size(), 2u) << "a loaded viewer is not loaded again";
+    EXPECT_EQ(platform.calls.size(), 3u) << "a loaded viewer is not loaded again";
+}
+
+TEST_F(HelpRouterTest, ABackgroundLoadIsCollectedAtTheFirstNeedOrAtTheRelease) {
+    platform.loads_in_background = true;
+    router = std::make_unique<THelpRouter>(app, platform);
+    router->set_help_type(THelpType::htHTMLhelp);
+    router->set_help_type(THelpType::htMixedMode);
+    EXPECT_EQ(platform.calls, (Calls{kBegin})) << "begun once, and not waited for";
+    EXPECT_TRUE(router->HelpViewerAvailable());
+    EXPECT_EQ(platform.calls, (Calls{kBegin, kLoad, kEntry}));
+
+    // Never asked for: the release waits for the load and frees what it loaded.
+    router.reset();
+    release_help_viewer();
+    platform.calls.clear();
+    router = std::make_unique<THelpRouter>(app, platform);
+    router->set_help_type(THelpType::htHTMLhelp);
+    release_help_viewer();
+    EXPECT_EQ(platform.calls, (Calls{kBegin, kLoad, kEntry,
+                                     "html 8192 owner=0 path=<none> cmd=18 data=0", "free 4096"}));
 }
 
 TEST_F(HelpRouterTest, WinhelpTypeLeavesTheViewerUnloaded) {
@@ -95,7 +116,7 @@ TEST_F(HelpRouterTest, WinhelpTypeLeavesTheViewerUnloaded) {
     router->set_help_type(THelpType::htWinhelp);
     router->set_help_type(THelpType::htMixedMode);
     router->set_help_type(THelpType::htWinhelp);
-    EXPECT_EQ(platform.calls, (Calls{kLoad, kEntry}));
+    EXPECT_EQ(platform.calls, (Calls{kBegin, kLoad, kEntry}));
 }
 
 TEST_F(HelpRouterTest, FailedLoadIsRetriedAtTheNextRequest) {
