@@ -53,6 +53,7 @@ class HookList {
     }
     std::size_t size() const { return hooks_.size(); }
 
+    // Made at the first request posted: most runs post none before the program ends.
     HWND utility() {
         if (!utility_) {
             static const ATOM atom = [] {
@@ -140,7 +141,6 @@ WindowHook* WindowHook::find(HWND window) {
 }
 
 WindowHook& WindowHook::attach(HWND window, TTeHook& client) {
-    HookList::instance().utility();
     WindowHook* hook = find(window);
     if (!hook) hook = &HookList::instance().add(window);
     hook->clients_.insert(hook->clients_.begin(), &client);
@@ -196,10 +196,6 @@ LRESULT CALLBACK WindowHook::procedure(HWND window, UINT message, WPARAM wparam,
 
 std::size_t window_hook_count() {
     return HookList::instance().size();
-}
-
-HWND hook_utility_window() {
-    return HookList::instance().utility();
 }
 
 }  // namespace tolsy

@@ -81,7 +81,5 @@ class WindowHook {
 
 // The number of live hooks, for tests.
 std::size_t window_hook_count();
-// The list's hidden utility window.
-HWND hook_utility_window();
 
 }  // namespace tolsy
