@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+
 #include "about/about_win.h"
 #include "app/form1_win.h"
 #include "app/help_router_win.h"
@@ -41,20 +43,25 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     tolsy::startup_marks::mark("shown");
     app.at_first_idle([] { tolsy::startup_marks::mark("painted"); });
 
-    // The About window exists from start-up to the end, hidden until asked for. It is made
-    // once the main window has painted, or before the first input if that comes sooner: no one
-    // can tell, and the main window appears that much earlier.
-    tolsy::TAbout about;
-    form1.set_about(&about);
+    // The About window exists from start-up to the end, hidden until asked for. It is made,
+    // with its star field's worker, once the main window has painted, or before the first input
+    // if that comes sooner: no one can tell, and the main window appears that much earlier.
+    std::unique_ptr<tolsy::TAbout> about;
     app.at_first_idle(
         [&] {
-            app.guarded([&] { about.Create(form1.handle()); });
+            app.guarded([&] {
+                about = std::make_unique<tolsy::TAbout>();
+                form1.set_about(about.get());
+                about->Create(form1.handle());
+            });
             tolsy::startup_marks::mark("About window created");
         },
         50);
     if (!startup_log.empty())
         app.at_first_idle([&startup_log] { tolsy::finish_startup_log(startup_log); });
     const int exit_code = app.run();
+    form1.set_about(nullptr);
+    about.reset();
     help_router.reset();
     tolsy::release_help_viewer();
     return exit_code;
