@@ -2,6 +2,7 @@
 // Small owning wrappers for platform handles: each frees its handle exactly once.
 #include <windows.h>
 
+#include <cstdint>
 #include <utility>
 
 namespace tolsy {
@@ -52,6 +53,26 @@ using UniqueRegion = UniqueHandle<HRGN, GdiObjectTraits>;
 using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
 using UniqueModule = UniqueHandle<HMODULE, ModuleTraits>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+
+// A 32-bit top-down DIB section whose pixels are laid out like our images (0xAARRGGBB, rows from
+// the top). Empty, with *bits null, when it cannot be made.
+inline UniqueBitmap create_dib_section(int width, int height, std::uint32_t** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* memory = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0));
+    if (!bitmap || memory == nullptr) {
+        *bits = nullptr;
+        return {};
+    }
+    *bits = static_cast<std::uint32_t*>(memory);
+    return bitmap;
+}
 
 // A window's (or the screen's, with no window) device context, released on scope exit.
 class WindowDc {

@@ -46,7 +46,9 @@ include(${CMAKE_SOURCE_DIR}/cmake/Cli.cmake)
 add_executable(tolsy WIN32 ${CMAKE_SOURCE_DIR}/app/main_win.cpp)
 tolsy_link_resources(tolsy)
 target_link_libraries(tolsy PRIVATE tolsy_win)
-target_link_options(tolsy PRIVATE -municode)
+# Shipped without symbols: the runtime libraries' debugging sections alone are some 0.4 MB, which
+# the loader would read in at every start.
+target_link_options(tolsy PRIVATE -municode -s)
 tolsy_warnings(tolsy)
 
 # The start-up benchmark, run under Wine by `make bench`: tolsy.exe against a minimal window of
@@ -58,7 +60,7 @@ function(tolsy_startup_window name definition)
     target_compile_definitions(${name} PRIVATE ${definition})
   endif()
   target_link_libraries(${name} PRIVATE ${TOLSY_WIN32_LIBS})
-  target_link_options(${name} PRIVATE -municode)
+  target_link_options(${name} PRIVATE -municode -s)  # as tolsy.exe, without symbols
   tolsy_warnings(${name})
 endfunction()
 tolsy_startup_window(bench_minimal_window "")

@@ -38,18 +38,9 @@ UINT format_of(TextPlacement placement) {
 }
 
 // A top-down 32-bit DIB section whose pixels are laid out like our images.
-UniqueBitmap make_dib(HDC dc, int width, int height, std::uint32_t** bits) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* memory = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &memory, nullptr, 0));
-    if (!bitmap || memory == nullptr) throw std::runtime_error("Can't allocate the DIB handle");
-    *bits = static_cast<std::uint32_t*>(memory);
+UniqueBitmap make_dib(int width, int height, std::uint32_t** bits) {
+    UniqueBitmap bitmap = create_dib_section(width, height, bits);
+    if (!bitmap) throw std::runtime_error("Can't allocate the DIB handle");
     return bitmap;
 }
 
@@ -96,7 +87,7 @@ void GdiTextRenderer::draw(Canvas& canvas, std::string_view text, const PaintFon
     const int height = target.height();
     if (width <= 0 || height <= 0 || text.empty()) return;
     std::uint32_t* bits = nullptr;
-    UniqueBitmap dib = make_dib(dc_.get(), width, height, &bits);
+    UniqueBitmap dib = make_dib(width, height, &bits);
     Image& image = canvas.image();
     const std::size_t row_bytes = static_cast<std::size_t>(width) * 4;
     for (int y = 0; y < height; ++y) {

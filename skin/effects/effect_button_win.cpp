@@ -13,13 +13,9 @@ namespace {
 // Runs `draw` on a memory device context holding the picture, then takes the picture back.
 template <class F>
 void draw_with_gdi(Image& picture, F&& draw) {
-    BITMAPINFO info{};
-    info.bmiHeader = {
-        sizeof(BITMAPINFOHEADER), picture.width(), -picture.height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    UniqueBitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    std::uint32_t* pixels = nullptr;
+    UniqueBitmap dib = create_dib_section(picture.width(), picture.height(), &pixels);
     if (!dib) return;
-    auto* pixels = static_cast<std::uint32_t*>(bits);
     const std::size_t row_bytes = static_cast<std::size_t>(picture.width()) * 4;
     for (int y = 0; y < picture.height(); ++y)
         std::memcpy(pixels + static_cast<std::size_t>(y) * picture.width(), picture.row(y),

@@ -63,17 +63,9 @@ HICON small_icon() {
 class PictureDc {
   public:
     explicit PictureDc(const Image& picture) : dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = picture.width();
-        info.bmiHeader.biHeight = -picture.height();
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (bitmap_ && bits) {
-            auto* out = static_cast<std::uint32_t*>(bits);
+        std::uint32_t* out = nullptr;
+        bitmap_ = create_dib_section(picture.width(), picture.height(), &out).release();
+        if (bitmap_) {
             for (int y = 0; y < picture.height(); ++y)
                 std::memcpy(out + static_cast<std::size_t>(y) * picture.width(), picture.row(y),
                             static_cast<std::size_t>(picture.width()) * sizeof(std::uint32_t));

@@ -12,22 +12,14 @@ constexpr int kGlyphGap = 4;
 constexpr COLORREF kKeyColor = RGB(0x7F, 0x00, 0x7F);
 
 HBITMAP bitmap_of(const Image& image) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image.width();
-    info.bmiHeader.biHeight = -image.height();  // top-down, as the image
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    std::uint32_t* out = nullptr;
+    UniqueBitmap bitmap = create_dib_section(image.width(), image.height(), &out);
     if (!bitmap) return nullptr;
-    auto* out = static_cast<std::uint32_t*>(bits);
     for (int y = 0; y < image.height(); ++y) {
         std::memcpy(out + static_cast<std::size_t>(y) * image.width(), image.row(y),
                     static_cast<std::size_t>(image.width()) * sizeof(std::uint32_t));
     }
-    return bitmap;
+    return bitmap.release();
 }
 }  // namespace
 
