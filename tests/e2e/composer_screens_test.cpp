@@ -34,6 +34,7 @@ TEST_F(Screens, ThreePagesWithAComposedFrame) {
 TEST_F(Screens, PagesSitInsideThePageControl) {
     const RECT control = window_rect(GetParent(form().page(0)));
     for (int page = 0; page < 3; ++page) {
+        form().show_page(page);  // a page has its window from its first showing
         const RECT r = window_rect(form().page(page));
         EXPECT_GE(r.left, control.left);
         EXPECT_LE(r.right, control.right);

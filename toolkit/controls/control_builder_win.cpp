@@ -164,7 +164,7 @@ void NativeControls::build_page_control(HWND parent, POINT origin, TePageControl
             if (auto* speed = dynamic_cast<TeSpeedButton*>(child)) {
                 build_speed_button(sheet, *speed);
             } else {
-                build_one(sheet.handle(), POINT{0, 0}, *child);
+                build_one(pages->page_window(static_cast<int>(i)), POINT{0, 0}, *child);
             }
         }
         sheet.create_tool_tips(tool_tip_owner_);

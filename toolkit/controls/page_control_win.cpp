@@ -21,7 +21,7 @@ void TabSheet::create_tool_tips(HWND owner) {
                                       [](const auto& b) { return !b->hint().empty(); });
     if (!any_hint || tool_tip_.handle()) return;
     tool_tip_owner_ = owner;
-    if (GetWindowLongW(handle(), GWL_STYLE) & WS_VISIBLE) make_tool_tips();
+    if (handle() && (GetWindowLongW(handle(), GWL_STYLE) & WS_VISIBLE)) make_tool_tips();
 }
 
 void TabSheet::make_tool_tips() {
@@ -158,15 +158,22 @@ TabSheet& PageControl::add_page(const std::string& caption) {
         }
     }
 
-    // Made hidden: only the active page is shown.
     std::unique_ptr<TabSheet> page = make_page();
     page->set_caption(caption);
-    page->create_container(
-        Bounds{area.left, area.top, area.right - area.left, area.bottom - area.top}, handle(),
-        false);
     pages_.push_back(std::move(page));
     show_active_page();
     return *pages_.back();
+}
+
+HWND PageControl::page_window(int index) {
+    TabSheet& page = *pages_.at(static_cast<std::size_t>(index));
+    if (!page.handle()) {
+        const RECT area = page_area();
+        page.create_container(
+            Bounds{area.left, area.top, area.right - area.left, area.bottom - area.top}, handle(),
+            false);
+    }
+    return page.handle();
 }
 
 int PageControl::active_page_index() const {
@@ -182,7 +189,9 @@ void PageControl::set_active_page_index(int index) {
 void PageControl::show_active_page() {
     const int active = active_page_index();
     for (int i = 0; i < page_count(); ++i) {
-        const HWND page = pages_[static_cast<std::size_t>(i)]->handle();
+        const HWND page =
+            i == active ? page_window(i) : pages_[static_cast<std::size_t>(i)]->handle();
+        if (!page) continue;  // never shown yet
         const bool shown = (GetWindowLongW(page, GWL_STYLE) & WS_VISIBLE) != 0;
         if (shown != (i == active)) ShowWindow(page, i == active ? SW_SHOW : SW_HIDE);
     }

@@ -53,8 +53,12 @@ class TabStrip : public NativeControl {
 class PageControl : public Container {
   public:
     void create(const Bounds& bounds, HWND parent);
-    // Adds a page with its caption (the tab's text) and returns it, created and hidden.
+    // Adds a page with its caption (the tab's text) and returns it. The page's window is made
+    // when the page is first shown or given a control of its own (page_window): every window
+    // costs start-up its making, and a page no one turns to needs none.
     TabSheet& add_page(const std::string& caption);
+    // The page's window, made hidden now if it has none yet.
+    HWND page_window(int index);
     int page_count() const { return static_cast<int>(pages_.size()); }
     TabSheet& page(int index) { return *pages_.at(static_cast<std::size_t>(index)); }
     int active_page_index() const;

@@ -27,13 +27,6 @@ bool same_class(HWND window, const wchar_t* name) {
     return _wcsicmp(class_name(window).c_str(), name) == 0;
 }
 
-HWND child_with_text(HWND parent, const std::wstring& text) {
-    for (HWND c : children(parent)) {
-        if (window_text(c) == text) return c;
-    }
-    throw std::runtime_error("no child window with the expected text");
-}
-
 std::vector<HWND> children_of_class(HWND parent, const wchar_t* name) {
     std::vector<HWND> found;
     for (HWND c : children(parent)) {
@@ -183,22 +176,20 @@ void put_clipboard_unicode(HWND owner, const std::wstring& text) {
 
 ComposerWindow::ComposerWindow(HWND main_window) : main_(main_window) {
     // The page control is our first child window; its tab row its first child, the pages after.
-    HWND page_control = nullptr;
     for (HWND c : children(main_)) {
         if (same_class(c, L"TolsyWindow") && !children_of_class(c, WC_TABCONTROLW).empty()) {
-            page_control = c;
+            page_control_ = c;
             break;
         }
     }
-    if (!page_control) throw std::runtime_error("no page control");
-    tabs_ = children_of_class(page_control, WC_TABCONTROLW).front();
-    for (const wchar_t* caption : {L"Tolerance", L"Symbols", L"Symbols2"}) {
-        pages_.push_back(child_with_text(page_control, caption));
-    }
+    if (!page_control_) throw std::runtime_error("no page control");
+    tabs_ = children_of_class(page_control_, WC_TABCONTROLW).front();
+    const HWND first_page = page(0);
+    if (!first_page) throw std::runtime_error("no Tolerance page");
     // The group boxes are painted by the page, and the controls in them are the page's own
     // children, in tab order: the Symbol box's list, the Tolerance box's check box and two lists,
     // then the Datums box's six lists.
-    const std::vector<HWND> parts = children(pages_[0]);
+    const std::vector<HWND> parts = children(first_page);
     const std::size_t lists_at[] = {0, 2, 3, 7, 8, 9, 4, 5, 6};  // same order as kAllLists
     if (parts.size() != 10 || !same_class(parts[1], L"Button") ||
         !std::all_of(std::begin(lists_at), std::end(lists_at),
@@ -228,9 +219,17 @@ HWND ComposerWindow::list(ComposerList which) const {
     return nullptr;
 }
 
+HWND ComposerWindow::page(int index) const {
+    static const wchar_t* const kCaptions[] = {L"Tolerance", L"Symbols", L"Symbols2"};
+    for (HWND c : children(page_control_)) {
+        if (window_text(c) == kCaptions[static_cast<std::size_t>(index)]) return c;
+    }
+    return nullptr;
+}
+
 int ComposerWindow::visible_page() const {
-    for (std::size_t i = 0; i < pages_.size(); ++i) {
-        if (IsWindowVisible(pages_[i])) return static_cast<int>(i);
+    for (int i = 0; i < 3; ++i) {
+        if (IsWindowVisible(page(i))) return i;
     }
     return -1;
 }
@@ -343,7 +342,7 @@ void ComposerWindow::show_page(int index) const {
     // from the first (the click alone may leave another page shown).
     const RECT r = window_rect(tabs_);
     mouse_click(POINT{r.left + 20, r.top + 10});
-    for (std::size_t i = 0; i < pages_.size() && visible_page() != 0; ++i) press_keys({VK_LEFT});
+    for (int i = 0; i < 3 && visible_page() != 0; ++i) press_keys({VK_LEFT});
     for (int i = 0; i < index; ++i) press_keys({VK_RIGHT});
     wait_until([&] { return visible_page() == index; }, 2000);
 }

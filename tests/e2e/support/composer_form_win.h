@@ -37,8 +37,9 @@ class ComposerWindow {
     HWND clipboard_button() const { return to_clipboard_; }
     HWND close_button() const { return close_; }
     HWND tab_strip() const { return tabs_; }
-    // The three pages: 0 "Tolerance", 1 "Symbols", 2 "Symbols2".
-    HWND page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+    // The three pages: 0 "Tolerance", 1 "Symbols", 2 "Symbols2". A page has its window from its
+    // first showing on; null before.
+    HWND page(int index) const;
     int visible_page() const;
 
     // Picks an item with the mouse: the list dropped by a click, scrolled by its scroll bar if
@@ -79,7 +80,7 @@ class ComposerWindow {
     HWND to_clipboard_ = nullptr;
     HWND close_ = nullptr;
     HWND tabs_ = nullptr;
-    std::vector<HWND> pages_;
+    HWND page_control_ = nullptr;
     std::vector<HWND> lists_;  // in the order of kAllLists
 };
 

@@ -350,15 +350,28 @@ TEST_F(Controls, SpeedButtonIsHotWhileHoveredAndNeverStaysDown) {
     EXPECT_EQ(button.visual_state(), VisualState::kNormal);
 }
 
-TEST_F(Controls, PageControlShowsOnePageAndIgnoresBadIndexes) {
+TEST_F(Controls, PageControlShowsOnePageMadeAtItsFirstShowingAndIgnoresBadIndexes) {
     PageControl pages;
     pages.create({0, 0, 300, 150}, parent());
     TabSheet& first = pages.add_page("One");
     TabSheet& second = pages.add_page("Two");
+    TabSheet& third = pages.add_page("Three");
     pump();
+    auto shown = [](const TabSheet& page) {
+        return (GetWindowLongW(page.handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+    };
     EXPECT_EQ(pages.active_page_index(), 0);
+    EXPECT_TRUE(shown(first));
+    EXPECT_EQ(second.handle(), nullptr) << "a page not shown yet has no window";
+    // A page given a control of its own has its window, hidden.
+    const HWND made = pages.page_window(2);
+    EXPECT_NE(made, nullptr);
+    EXPECT_EQ(made, third.handle());
+    EXPECT_FALSE(shown(third));
     pages.set_active_page_index(1);
-    EXPECT_FALSE(IsWindowVisible(first.handle()) && !IsWindowVisible(second.handle()));
+    EXPECT_TRUE(shown(second));
+    EXPECT_FALSE(shown(first));
+    EXPECT_EQ(GetParent(second.handle()), pages.handle());
     EXPECT_EQ(pages.active_page_index(), 1);
     pages.set_active_page_index(5);
     pages.set_active_page_index(-1);
