@@ -101,7 +101,7 @@ Image SkinnedTabStrip::compose() {
     if (theme == nullptr) return {};
     RECT client;
     GetClientRect(handle(), &client);
-    Image picture(client.right, client.bottom, background_pixel(GetParent(GetParent(handle()))));
+    Image picture(client.right, client.bottom, background_pixel(GetParent(handle())));
     Canvas canvas(picture);
     TextRenderer& text = control_text();
     RECT page = client;

@@ -171,7 +171,7 @@ void NativeControls::build_page_control(HWND parent, POINT origin, TePageControl
     }
     pages->set_active_page_index(active);
     page_controls_[control.name()] = pages.get();
-    windows_.push_back(std::move(pages));
+    page_control_objects_.push_back(std::move(pages));
 }
 
 void NativeControls::build_combo_box(HWND parent, POINT origin, TeComboBox& control) {

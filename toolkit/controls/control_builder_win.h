@@ -108,7 +108,7 @@ class NativeControls {
     int default_button_id_ = 0;
     // Before the windows: the boxes go after the windows they lie on.
     std::vector<std::unique_ptr<Box>> box_objects_;
-    std::vector<std::unique_ptr<Window>> windows_;
+    std::vector<std::unique_ptr<PageControl>> page_control_objects_;
     // The last window made in each box: the one made after it starts the next group.
     std::vector<HWND> box_ends_;
     std::vector<std::unique_ptr<NativeControl>> natives_;

@@ -124,11 +124,11 @@ bool TabStrip::notification(UINT message, WPARAM, LPARAM lparam, LRESULT& result
 }
 
 void PageControl::create(const Bounds& bounds, HWND parent) {
+    host_ = parent;
     bounds_ = bounds;
-    create_container(bounds, parent);
     tabs_ = make_tabs();
     tabs_->set_font(FontSpec{});
-    tabs_->create(Bounds{0, 0, bounds.width, bounds.height}, handle());
+    tabs_->create(bounds, parent);
     tabs_->on_change = [this] { show_active_page(); };
 }
 
@@ -169,9 +169,15 @@ HWND PageControl::page_window(int index) {
     TabSheet& page = *pages_.at(static_cast<std::size_t>(index));
     if (!page.handle()) {
         const RECT area = page_area();
-        page.create_container(
-            Bounds{area.left, area.top, area.right - area.left, area.bottom - area.top}, handle(),
-            false);
+        page.create_container(Bounds{bounds_.left + area.left, bounds_.top + area.top,
+                                     area.right - area.left, area.bottom - area.top},
+                              host_, false);
+        // Next after the tab row, for the dialog keys: a page made later than the windows after
+        // the page control would come last.
+        const HWND tabs = tabs_->handle();
+        if (GetWindow(tabs, GW_HWNDNEXT) != page.handle())
+            SetWindowPos(page.handle(), tabs, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
     }
     return page.handle();
 }

@@ -50,9 +50,21 @@ class TabStrip : public NativeControl {
     bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 };
 
-class PageControl : public Container {
+// The page control has no window of its own: its tab row and its pages lie on the window it is
+// placed on, the tab row over the control's whole place and each page in the row's page area,
+// next after the row in the tab order. Under Wine each window costs start-up its creation and a
+// non-client paint, an erase and a paint when shown; a window that only held the others needs
+// none of them.
+class PageControl {
   public:
+    PageControl() = default;
+    virtual ~PageControl() = default;
+    PageControl(const PageControl&) = delete;
+    PageControl& operator=(const PageControl&) = delete;
+
     void create(const Bounds& bounds, HWND parent);
+    // The window the tab row and the pages lie on.
+    HWND host() const { return host_; }
     // Adds a page with its caption (the tab's text) and returns it. The page's window is made
     // when the page is first shown or given a control of its own (page_window): every window
     // costs start-up its making, and a page no one turns to needs none.
@@ -77,7 +89,8 @@ class PageControl : public Container {
     RECT page_area() const;
 
     std::unique_ptr<TabStrip> tabs_;
-    Bounds bounds_;
+    HWND host_ = nullptr;
+    Bounds bounds_;    // the control's place on the host
     RECT cut_area_{};  // the pages' area cut out of the tab row's region
     std::vector<std::unique_ptr<TabSheet>> pages_;
 };

@@ -175,15 +175,10 @@ void put_clipboard_unicode(HWND owner, const std::wstring& text) {
 }
 
 ComposerWindow::ComposerWindow(HWND main_window) : main_(main_window) {
-    // The page control is our first child window; its tab row its first child, the pages after.
-    for (HWND c : children(main_)) {
-        if (same_class(c, L"TolsyWindow") && !children_of_class(c, WC_TABCONTROLW).empty()) {
-            page_control_ = c;
-            break;
-        }
-    }
-    if (!page_control_) throw std::runtime_error("no page control");
-    tabs_ = children_of_class(page_control_, WC_TABCONTROLW).front();
+    // The page control's tab row is our first child window; the pages lie beside it.
+    const std::vector<HWND> tab_rows = children_of_class(main_, WC_TABCONTROLW);
+    if (tab_rows.empty()) throw std::runtime_error("no page control");
+    tabs_ = tab_rows.front();
     const HWND first_page = page(0);
     if (!first_page) throw std::runtime_error("no Tolerance page");
     // The group boxes are painted by the page, and the controls in them are the page's own
@@ -221,7 +216,7 @@ HWND ComposerWindow::list(ComposerList which) const {
 
 HWND ComposerWindow::page(int index) const {
     static const wchar_t* const kCaptions[] = {L"Tolerance", L"Symbols", L"Symbols2"};
-    for (HWND c : children(page_control_)) {
+    for (HWND c : children_of_class(main_, L"TolsyWindow")) {
         if (window_text(c) == kCaptions[static_cast<std::size_t>(index)]) return c;
     }
     return nullptr;

@@ -80,7 +80,6 @@ class ComposerWindow {
     HWND to_clipboard_ = nullptr;
     HWND close_ = nullptr;
     HWND tabs_ = nullptr;
-    HWND page_control_ = nullptr;
     std::vector<HWND> lists_;  // in the order of kAllLists
 };
 

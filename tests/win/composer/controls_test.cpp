@@ -371,7 +371,8 @@ TEST_F(Controls, PageControlShowsOnePageMadeAtItsFirstShowingAndIgnoresBadIndexe
     pages.set_active_page_index(1);
     EXPECT_TRUE(shown(second));
     EXPECT_FALSE(shown(first));
-    EXPECT_EQ(GetParent(second.handle()), pages.handle());
+    EXPECT_EQ(GetParent(second.handle()), parent()) << "the pages lie on the control's window";
+    EXPECT_EQ(GetWindow(pages.tabs().handle(), GW_HWNDNEXT), second.handle());
     EXPECT_EQ(pages.active_page_index(), 1);
     pages.set_active_page_index(5);
     pages.set_active_page_index(-1);
