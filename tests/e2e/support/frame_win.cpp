@@ -10,6 +10,7 @@
 #include "skin/themes/theme_components.h"
 #include "skin/themes/theme_manager.h"
 #include "support/driver_win.h"
+#include "support/program_theme_win.h"
 #include "toolkit/components/window_description.h"
 
 namespace e2e {
@@ -81,32 +82,7 @@ RECT frame_client(int width, int height) {
 }
 
 tolsy::Image capture(HWND window) {
-    const RECT r = window_rect(window);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    tolsy::Image picture(w, h);
-    for (int y = 0; y < h; ++y) {
-        const auto* row = static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(y) * w;
-        for (int x = 0; x < w; ++x) picture.at(x, y) = row[x] | 0xFF000000u;
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return picture;
+    return screen_pixels(window_rect(window));
 }
 
 int frame_differences(const tolsy::Image& a, const tolsy::Image& b, const RECT& client,

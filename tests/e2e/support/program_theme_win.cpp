@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "base/handles_win.h"
 #include "picture/text_renderer_win.h"
 #include "skin/themes/theme_manager.h"
 #include "support/driver_win.h"
@@ -58,29 +59,20 @@ std::uint32_t ProgramTheme::background() {
 tolsy::Image screen_pixels(const RECT& area) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    GdiFlush();
+    std::uint32_t* in = nullptr;
+    const tolsy::UniqueBitmap bitmap = tolsy::create_dib_section(width, height, &in);
+    if (!bitmap) throw std::runtime_error("cannot make a picture to copy the screen into");
+    {
+        tolsy::WindowDc screen(nullptr);
+        tolsy::UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+        tolsy::SelectObjectScope select(memory.get(), bitmap.get());
+        BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
+        GdiFlush();
+    }
     tolsy::Image out(width, height);
-    const auto* in = static_cast<const std::uint32_t*>(bits);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             out.at(x, y) = 0xFF000000u | in[static_cast<std::size_t>(y) * width + x];
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return out;
 }
 

@@ -68,17 +68,10 @@ class FontDc {
 class Rendering {
   public:
     Rendering(const std::string& text, int height) : width_(900), height_(60) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
         FontDc dc(kFace, height, ANSI_CHARSET);
-        bitmap_.reset(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        pixels_ = static_cast<const std::uint32_t*>(bits);
+        std::uint32_t* bits = nullptr;
+        bitmap_ = create_dib_section(width_, height_, &bits);
+        pixels_ = bits;
         SelectObjectScope select(dc.get(), bitmap_.get());
         RECT all{0, 0, width_, height_};
         SetBkColor(dc.get(), RGB(255, 255, 255));
