@@ -168,10 +168,10 @@ bool paint_box_looks(const Window& host, Canvas& canvas) {
     return all;
 }
 
-void Container::create_container(const Bounds& b, HWND parent, bool visible) {
+void Container::create_container(const Bounds& b, HWND parent) {
     create(WS_EX_CONTROLPARENT, windows1252_to_wide(caption_).c_str(),
-           WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0), b.left, b.top,
-           b.width, b.height, parent, nullptr);
+           WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, b.left, b.top, b.width, b.height, parent,
+           nullptr);
     if (!handle()) throw std::runtime_error("Cannot create control");
 }
 

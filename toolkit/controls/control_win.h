@@ -3,8 +3,8 @@
 // subclassed so the object sees its messages, and told its own notifications through the
 // parent's reflection. A control may also be a window of a class of our own whose messages the
 // object answers all by itself (the lists). Containers that take part in the keyboard or the
-// mouse (the page control, its tab sheets) are our own windows; the group boxes and the panel
-// are boxes painted by the window they lie on.
+// mouse (the tab sheets) are our own windows; the group boxes and the panel are boxes painted by
+// the window they lie on.
 #include <windows.h>
 
 #include <string>
@@ -116,7 +116,8 @@ bool paint_box_looks(const Window& host, Canvas& canvas);
 // and passes its children's notifications back to them.
 class Container : public Window {
   public:
-    void create_container(const Bounds& bounds, HWND parent, bool visible = true);
+    // Made hidden: its owner shows it when it is wanted.
+    void create_container(const Bounds& bounds, HWND parent);
     void set_caption(const std::string& caption);
     const std::string& caption() const { return caption_; }
     void set_font(const FontSpec& font);

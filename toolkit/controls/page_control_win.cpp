@@ -171,7 +171,7 @@ HWND PageControl::page_window(int index) {
         const RECT area = page_area();
         page.create_container(Bounds{bounds_.left + area.left, bounds_.top + area.top,
                                      area.right - area.left, area.bottom - area.top},
-                              host_, false);
+                              host_);
         // Next after the tab row, for the dialog keys: a page made later than the windows after
         // the page control would come last.
         const HWND tabs = tabs_->handle();
