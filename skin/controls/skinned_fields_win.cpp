@@ -92,14 +92,14 @@ void SkinnedComboBox::fit_edit_field(TTeSkinFile& theme) {
                    TRUE);
 }
 
-bool SkinnedComboBox::paint() {
+bool SkinnedComboBox::paint(HDC into) {
     TTeSkinFile* theme = current_skin();
     if (theme == nullptr) return false;
     const Image picture = compose(*theme);
     if (picture.empty()) return false;
     fit_edit_field(*theme);
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle(), &ps);
+    HDC dc = into != nullptr ? into : BeginPaint(handle(), &ps);
     if (HWND field = edit_handle()) {
         // The edit field paints itself; the picture goes around it.
         RECT r;
@@ -108,7 +108,7 @@ bool SkinnedComboBox::paint() {
         ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
     }
     put_picture(dc, picture, 0, 0);
-    EndPaint(handle(), &ps);
+    if (into == nullptr) EndPaint(handle(), &ps);
     return true;
 }
 
@@ -116,6 +116,9 @@ LRESULT SkinnedComboBox::control_message(UINT message, WPARAM wparam, LPARAM lpa
     switch (message) {
         case WM_PAINT:
             if (wparam == 0 && paint()) return 0;
+            break;
+        case kPaintIntoMessage:
+            if (paint(reinterpret_cast<HDC>(wparam))) return kPaintedInto;
             break;
         case WM_ERASEBKGND:
             if (current_skin() != nullptr) return 1;
@@ -204,19 +207,19 @@ bool SkinnedEdit::paint_border() {
     return true;
 }
 
-bool SkinnedEdit::paint_client() {
+bool SkinnedEdit::paint_client(HDC into) {
     TTeSkinFile* theme = current_skin();
     if (theme == nullptr) return false;
     POINT client_at;
     const Image picture = compose(*theme, client_at);
     if (picture.empty()) return false;
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle(), &ps);
+    HDC dc = into != nullptr ? into : BeginPaint(handle(), &ps);
     platform_paint_aside(handle(), dc, [this](HDC scratch) {
         default_control_message(WM_PAINT, reinterpret_cast<WPARAM>(scratch), 0);
     });
     put_picture(dc, picture, -client_at.x, -client_at.y);
-    EndPaint(handle(), &ps);
+    if (into == nullptr) EndPaint(handle(), &ps);
     return true;
 }
 
@@ -227,6 +230,9 @@ LRESULT SkinnedEdit::control_message(UINT message, WPARAM wparam, LPARAM lparam)
             break;
         case WM_PAINT:
             if (wparam == 0 && paint_client()) return 0;
+            break;
+        case kPaintIntoMessage:
+            if (paint_client(reinterpret_cast<HDC>(wparam))) return kPaintedInto;
             break;
         case WM_ERASEBKGND:
             if (current_skin() != nullptr) return 1;

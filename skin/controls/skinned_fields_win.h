@@ -24,7 +24,8 @@ class SkinnedComboBox : public ComboBox {
   private:
     // The whole control as the theme paints it; empty when the theme cannot.
     Image compose(TTeSkinFile& theme);
-    bool paint();
+    // Into the device context given (set up as for kPaintIntoMessage), or as the window's paint.
+    bool paint(HDC into = nullptr);
     void fit_edit_field(TTeSkinFile& theme);
 
     bool hot_ = false;
@@ -44,7 +45,8 @@ class SkinnedEdit : public Edit {
     // The whole window, border included; empty when the theme cannot paint it.
     Image compose(TTeSkinFile& theme, POINT& client_at);
     bool paint_border();
-    bool paint_client();
+    // Into the device context given (set up as for kPaintIntoMessage), or as the window's paint.
+    bool paint_client(HDC into = nullptr);
 
     bool hot_ = false;
     ThemeWatch watch_;

@@ -163,6 +163,14 @@ LRESULT SkinnedTabStrip::control_message(UINT message, WPARAM wparam, LPARAM lpa
             EndPaint(handle(), &ps);
             return 0;
         }
+        case kPaintIntoMessage: {
+            const Image picture = compose();
+            if (picture.empty()) break;
+            const auto dc = reinterpret_cast<HDC>(wparam);
+            clip_to_window_region(handle(), dc);  // the pages' area is cut out of the row
+            put_picture(dc, picture, 0, 0);
+            return kPaintedInto;
+        }
         case WM_MOUSEMOVE: {
             TCHITTESTINFO hit{{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, 0};
             set_hot(static_cast<int>(

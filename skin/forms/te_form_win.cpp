@@ -1137,8 +1137,10 @@ bool TTeDefaultForm::hook_message(HookMessage& m) {
             return true;
         }
         case WM_ERASEBKGND: {
+            auto* form = dynamic_cast<Form*>(Window::from_handle(hooked_window()));
             if (on_paint && !loading()) {
                 on_paint(*this);
+                if (form != nullptr) form->paint_controls_if_just_shown();
                 m.result = 1;
                 return true;
             }
@@ -1153,12 +1155,12 @@ bool TTeDefaultForm::hook_message(HookMessage& m) {
             // The boxes on the window (the panel), in the look of the controls' theme and in
             // client coordinates.
             canvas.set_origin({0, 0});
-            const Window* form = Window::from_handle(hooked_window());
             const bool boxes_drawn = form == nullptr || paint_box_looks(*form, canvas);
             PictureDc buffer(picture);
             const auto dc = reinterpret_cast<HDC>(m.wparam);
             BitBlt(dc, 0, 0, client.width(), client.height(), buffer.get(), 0, 0, SRCCOPY);
             if (!boxes_drawn) paint_boxes(*form, dc);
+            if (form != nullptr) form->paint_controls_if_just_shown();
             m.result = 1;
             return true;
         }

@@ -34,6 +34,8 @@ LRESULT CheckBox::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_LBUTTONDBLCLK:
             // Two quick clicks are two clicks, as on an ordinary check box.
             return default_control_message(WM_LBUTTONDOWN, wparam, lparam);
+        case kPaintIntoMessage:
+            return paint_owner_drawn_into(reinterpret_cast<HDC>(wparam));
         default:
             return default_control_message(message, wparam, lparam);
     }

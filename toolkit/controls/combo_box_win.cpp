@@ -346,6 +346,9 @@ LRESULT ComboBox::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
             paint(paint_scope.dc());
             return 0;
         }
+        case kPaintIntoMessage:
+            paint(reinterpret_cast<HDC>(wparam));
+            return kPaintedInto;
         case WM_ERASEBKGND:
             return 1;
         case WM_GETDLGCODE: {

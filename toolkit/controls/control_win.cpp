@@ -86,6 +86,27 @@ bool NativeControl::notification(UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
 }
 
+LRESULT NativeControl::paint_owner_drawn_into(HDC dc) {
+    const LRESULT state = SendMessageW(handle_, BM_GETSTATE, 0, 0);
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = static_cast<UINT>(GetDlgCtrlID(handle_));
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = ((state & BST_FOCUS) != 0 ? ODS_FOCUS : 0) |
+                     ((state & BST_PUSHED) != 0 ? ODS_SELECTED : 0) |
+                     (IsWindowEnabled(handle_) ? 0 : ODS_DISABLED);
+    item.hwndItem = handle_;
+    item.hDC = dc;
+    GetClientRect(handle_, &item.rcItem);
+    if (font_) SelectObject(dc, font_.get());
+    SetBkMode(dc, OPAQUE);
+    SendMessageW(GetParent(handle_), WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(handle_));
+    LRESULT result = 0;
+    reflected(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item), result);
+    return kPaintedInto;
+}
+
 LRESULT NativeControl::control_message(UINT message, WPARAM wparam, LPARAM lparam) {
     return default_control_message(message, wparam, lparam);
 }
@@ -204,6 +225,12 @@ LRESULT Container::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
             GetClientRect(handle(), &client);
             paint(paint_scope.dc(), client);
             return 0;
+        }
+        case kPaintIntoMessage: {
+            RECT client;
+            GetClientRect(handle(), &client);
+            paint(reinterpret_cast<HDC>(wparam), client);
+            return kPaintedInto;
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {

@@ -53,6 +53,10 @@ class NativeControl : public MessageReflector {
     LRESULT default_control_message(UINT message, WPARAM wparam, LPARAM lparam);
     // Notifications the control sent to its parent; return true when answered.
     virtual bool notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+    // Answers kPaintIntoMessage for an owner-drawn button: draws as the platform's button does
+    // for its paint, through WM_DRAWITEM with the button's state. (The platform's own print
+    // clips to the wrong place once the device context's origin has moved.)
+    LRESULT paint_owner_drawn_into(HDC dc);
 
   private:
     static LRESULT CALLBACK subclass_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

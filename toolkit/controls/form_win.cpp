@@ -302,6 +302,18 @@ void Form::close() {
     if (handle()) PostMessageW(handle(), WM_CLOSE, 0, 0);
 }
 
+void Form::paint_controls_if_just_shown() {
+    // The erase of a window not on the screen yet (its frame worked out before the show) is not
+    // the one that comes before its controls' paint.
+    if (!just_shown_ || !IsWindowVisible(handle())) return;
+    just_shown_ = false;
+    // A device context over the controls, where the erase's leaves them out.
+    HDC dc = GetDCEx(handle(), nullptr, DCX_CACHE);
+    if (dc == nullptr) return;
+    paint_children_at_once(handle(), dc);
+    ReleaseDC(handle(), dc);
+}
+
 void Form::paint_background(HDC dc) {
     RECT r;
     GetClientRect(handle(), &r);
@@ -315,6 +327,7 @@ LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_ERASEBKGND:
             paint_background(reinterpret_cast<HDC>(wparam));
+            paint_controls_if_just_shown();
             return 1;
         case WM_SYSCOMMAND: {
             // The platform maximises or sizes on request whatever the frame shows; a fixed
@@ -331,6 +344,7 @@ LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
             // However it is shown, a frame left to work out is worked out before it is seen.
             if (wparam && frame_stale_) refit_frame();
             if (wparam && on_show) on_show();
+            just_shown_ = wparam != FALSE;
             break;
         case WM_ACTIVATE:
             if (LOWORD(wparam) != WA_INACTIVE && on_activate) on_activate();

@@ -75,6 +75,10 @@ class Form : public Window {
     void close();
     bool visible() const;
     bool modal() const { return modal_; }
+    // For whoever erases the window's background: at the first erase after each show, paints the
+    // controls that can paint into the window's device context along with it
+    // (paint_children_at_once), sparing each its own erase and paint.
+    void paint_controls_if_just_shown();
 
   protected:
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -103,6 +107,7 @@ class Form : public Window {
     // The styles changed while the window was hidden, and the frame is still to be worked out.
     bool frame_stale_ = false;
     bool shown_once_ = false;
+    bool just_shown_ = false;
     bool minimized_ = false;
     bool modal_ = false;
     bool modal_done_ = false;

@@ -47,6 +47,7 @@ LRESULT PushButton::control_message(UINT message, WPARAM wparam, LPARAM lparam) 
         return DLGC_BUTTON | (takes_enter ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
     }
     if (message == WM_LBUTTONDBLCLK) return default_control_message(WM_LBUTTONDOWN, wparam, lparam);
+    if (message == kPaintIntoMessage) return paint_owner_drawn_into(reinterpret_cast<HDC>(wparam));
     if (message == BM_SETSTYLE) {
         // Dialog navigation marks the default button by setting the push button styles, which
         // would end the owner drawing: the button stays owner-drawn.

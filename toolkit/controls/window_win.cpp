@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/handles_win.h"
 #include "toolkit/controls/application_win.h"
 #include "toolkit/controls/control_win.h"
 #include "toolkit/controls/window_table_win.h"
@@ -105,6 +106,64 @@ bool without_frame(HWND window) {
     RECT inner;
     if (!GetWindowRect(window, &outer) || !GetClientRect(window, &inner)) return false;
     return outer.right - outer.left == inner.right && outer.bottom - outer.top == inner.bottom;
+}
+
+void clip_to_window_region(HWND window, HDC dc) {
+    UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    if (!region || GetWindowRgn(window, region.get()) == ERROR) return;
+    // The region is in window coordinates and the clip in the device's.
+    POINT client{0, 0};
+    MapWindowPoints(window, nullptr, &client, 1);
+    RECT outer;
+    GetWindowRect(window, &outer);
+    POINT origin{};
+    GetViewportOrgEx(dc, &origin);
+    OffsetRgn(region.get(), origin.x - (client.x - outer.left), origin.y - (client.y - outer.top));
+    ExtSelectClipRgn(dc, region.get(), RGN_AND);
+}
+
+namespace {
+
+void paint_level(HWND top, HWND parent, HDC dc, std::vector<HWND>& painted) {
+    HWND first = GetWindow(parent, GW_CHILD);
+    if (first == nullptr) return;
+    for (HWND child = GetWindow(first, GW_HWNDLAST); child != nullptr;
+         child = GetWindow(child, GW_HWNDPREV)) {
+        if ((GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) == 0) continue;
+        POINT origin{0, 0};
+        MapWindowPoints(child, top, &origin, 1);
+        RECT client;
+        GetClientRect(child, &client);
+        const int outer = SaveDC(dc);
+        SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+        IntersectClipRect(dc, 0, 0, client.right, client.bottom);
+        // The child may leave the device context clipped or changed; its own children start
+        // from its client area.
+        const int inner = SaveDC(dc);
+        if (SendMessageW(child, kPaintIntoMessage, reinterpret_cast<WPARAM>(dc), 0) == kPaintedInto)
+            painted.push_back(child);
+        RestoreDC(dc, inner);
+        paint_level(top, child, dc, painted);
+        RestoreDC(dc, outer);
+    }
+}
+
+}  // namespace
+
+void paint_children_at_once(HWND window, HDC dc) {
+    std::vector<HWND> painted;
+    paint_level(window, window, dc, painted);
+    for (HWND child : painted) {
+        // Painted: no erase and no paint of its own. A frame is left to its own paint.
+        if (without_frame(child)) {
+            RedrawWindow(child, nullptr, nullptr,
+                         RDW_VALIDATE | RDW_NOERASE | RDW_NOFRAME | RDW_NOCHILDREN);
+        } else {
+            RECT client;
+            GetClientRect(child, &client);
+            RedrawWindow(child, &client, nullptr, RDW_VALIDATE | RDW_NOERASE | RDW_NOCHILDREN);
+        }
+    }
 }
 
 LRESULT Window::default_message(UINT message, WPARAM wparam, LPARAM lparam) {
