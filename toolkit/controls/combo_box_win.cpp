@@ -95,6 +95,11 @@ class ComboBox::EditField : public NativeControl {
             if (owner_.pick_.is_open() && closes_open_list(lparam)) result |= DLGC_WANTMESSAGE;
             return result;
         }
+        if (message == kPaintIntoMessage) {
+            // The platform's field paints into a device context it is given as for its paint.
+            default_control_message(WM_PRINTCLIENT, wparam, PRF_CLIENT);
+            return kPaintedInto;
+        }
         if (owner_.field_message(message, wparam, lparam, result)) return result;
         return default_control_message(message, wparam, lparam);
     }

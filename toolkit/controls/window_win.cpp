@@ -124,11 +124,26 @@ void clip_to_window_region(HWND window, HDC dc) {
 
 namespace {
 
-void paint_level(HWND top, HWND parent, HDC dc, std::vector<HWND>& painted) {
-    HWND first = GetWindow(parent, GW_CHILD);
-    if (first == nullptr) return;
-    for (HWND child = GetWindow(first, GW_HWNDLAST); child != nullptr;
-         child = GetWindow(child, GW_HWNDPREV)) {
+// A window inside the one painted, with the window it lies directly on.
+struct Inside {
+    HWND parent;
+    HWND window;
+};
+
+BOOL CALLBACK collect_inside(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<Inside>*>(windows)->push_back({GetParent(window), window});
+    return TRUE;
+}
+
+// `inside` lists each window's children in their stacking order from the top. (The platform's
+// enumeration asks the window server for each window's children once; walking them with
+// GetWindow asks it at every step, twice as often for the main window.)
+void paint_level(HWND top, HWND parent, const std::vector<Inside>& inside, HDC dc,
+                 std::vector<HWND>& painted) {
+    // From the bottom of the stacking order up, so a window above paints over one below.
+    for (auto it = inside.rbegin(); it != inside.rend(); ++it) {
+        if (it->parent != parent) continue;
+        const HWND child = it->window;
         if ((GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) == 0) continue;
         POINT origin{0, 0};
         MapWindowPoints(child, top, &origin, 1);
@@ -143,7 +158,7 @@ void paint_level(HWND top, HWND parent, HDC dc, std::vector<HWND>& painted) {
         if (SendMessageW(child, kPaintIntoMessage, reinterpret_cast<WPARAM>(dc), 0) == kPaintedInto)
             painted.push_back(child);
         RestoreDC(dc, inner);
-        paint_level(top, child, dc, painted);
+        paint_level(top, child, inside, dc, painted);
         RestoreDC(dc, outer);
     }
 }
@@ -151,8 +166,10 @@ void paint_level(HWND top, HWND parent, HDC dc, std::vector<HWND>& painted) {
 }  // namespace
 
 void paint_children_at_once(HWND window, HDC dc) {
+    std::vector<Inside> inside;
+    EnumChildWindows(window, &collect_inside, reinterpret_cast<LPARAM>(&inside));
     std::vector<HWND> painted;
-    paint_level(window, window, dc, painted);
+    paint_level(window, window, inside, dc, painted);
     for (HWND child : painted) {
         // Painted: no erase and no paint of its own. A frame is left to its own paint.
         if (without_frame(child)) {
