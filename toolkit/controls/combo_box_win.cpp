@@ -96,7 +96,9 @@ class ComboBox::EditField : public NativeControl {
             return result;
         }
         if (message == kPaintIntoMessage) {
-            // The platform's field paints into a device context it is given as for its paint.
+            // The platform's field paints into a device context it is given as for its paint;
+            // its background first, which a field may leave to its erase.
+            default_control_message(WM_ERASEBKGND, wparam, 0);
             default_control_message(WM_PRINTCLIENT, wparam, PRF_CLIENT);
             return kPaintedInto;
         }
