@@ -63,8 +63,6 @@ class PageControl {
     PageControl& operator=(const PageControl&) = delete;
 
     void create(const Bounds& bounds, HWND parent);
-    // The window the tab row and the pages lie on.
-    HWND host() const { return host_; }
     // Adds a page with its caption (the tab's text) and returns it. The page's window is made
     // when the page is first shown or given a control of its own (page_window): every window
     // costs start-up its making, and a page no one turns to needs none.
@@ -89,9 +87,9 @@ class PageControl {
     RECT page_area() const;
 
     std::unique_ptr<TabStrip> tabs_;
-    HWND host_ = nullptr;
-    Bounds bounds_;    // the control's place on the host
-    RECT cut_area_{};  // the pages' area cut out of the tab row's region
+    HWND host_ = nullptr;  // the window the tab row and the pages lie on
+    Bounds bounds_;        // the control's place on the host
+    RECT cut_area_{};      // the pages' area cut out of the tab row's region
     std::vector<std::unique_ptr<TabSheet>> pages_;
 };
 
