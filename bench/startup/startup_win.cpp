@@ -142,6 +142,9 @@ struct Target {
     // How each run's window was found: as the active window, or by the slower look.
     int found_active = 0;
     int found_by_looking = 0;
+    // Each round's time, negative where the window was not seen: set beside the other programs'
+    // starts of the same round.
+    std::vector<double> by_round = {};
 
     void add_steps(const std::vector<Step>& steps) {
         if (steps.empty()) return;
@@ -273,6 +276,18 @@ double quantile(std::vector<double> v, double q) {
     return v[static_cast<std::size_t>(q * static_cast<double>(v.size() - 1))];
 }
 
+// The ratio of each round's start of `a` to the start of `b` in the same round, with its
+// quartiles: the spread of the ratio itself, which the ratio of the medians does not show.
+void print_ratio_by_round(const Target& a, const Target& b) {
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < a.by_round.size() && i < b.by_round.size(); ++i)
+        if (a.by_round[i] > 0 && b.by_round[i] > 0) ratios.push_back(a.by_round[i] / b.by_round[i]);
+    if (ratios.empty()) return;
+    std::printf("ratio round by round, %ls against %ls: median %.2f  quartiles %.2f .. %.2f\n",
+                a.exe.c_str(), b.exe.c_str(), quantile(ratios, 0.5), quantile(ratios, 0.25),
+                quantile(ratios, 0.75));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -299,6 +314,7 @@ int main(int argc, char** argv) {
             std::vector<Step> steps;
             const double ms = start_once(*t, &steps);
             if (ms >= 0) t->times.push_back(ms);
+            t->by_round.push_back(ms);
             t->add_steps(steps);
         }
     }
@@ -323,6 +339,9 @@ int main(int argc, char** argv) {
     // What tolsy.exe adds on top of what it cannot start without.
     std::printf("ratio of medians, tolsy.exe against %ls: %.2f\n", floor_window.exe.c_str(),
                 quantile(tolsy.times, 0.5) / quantile(floor_window.times, 0.5));
+    print_ratio_by_round(tolsy, minimal);
+    print_ratio_by_round(floor_window, minimal);
+    print_ratio_by_round(tolsy, floor_window);
     for (const Target& t : targets) {
         if (t.from_entry.empty()) continue;
         std::printf(
