@@ -18,11 +18,11 @@
 // 20 runs of each by default, after one warm-up run of each. The floor window (the minimal
 // window with the libraries and the tab row tolsy.exe cannot start without) runs with them, to
 // show how near tolsy.exe could come at best; tolsy.exe's ratio to it, what tolsy.exe adds on
-// top of what it cannot leave out, is printed too. So does the help window (the minimal window
-// that only loads the help viewer library, which tolsy.exe loads at start-up by design), to show
-// what that load alone costs. Further arguments name other builds of tolsy.exe beside the
-// benchmark (a stripped copy, a version to compare with), which are alternated with the four in
-// the same runs.
+// top of what it cannot leave out, is printed too. The help window (the minimal window that only
+// loads the help viewer library, which tolsy.exe loads at start-up by design) runs with them as
+// well, to show what that load alone costs. Each ratio is also given round by round, with its
+// quartiles. Further arguments name other builds of tolsy.exe beside the benchmark (a stripped
+// copy, a version to compare with), which are alternated with the four in the same runs.
 #include <windows.h>
 
 #include <algorithm>
