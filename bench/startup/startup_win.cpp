@@ -29,6 +29,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -130,6 +131,8 @@ struct Step {
 struct Target {
     std::wstring exe;
     const wchar_t* caption;
+    // Each round's time, negative where the window was not seen: set beside the other programs'
+    // starts of the same round.
     std::vector<double> times;
     // Each step's duration (from the step before it) per run, for the runs that reported the
     // same steps as the first one that reported any.
@@ -142,9 +145,14 @@ struct Target {
     // How each run's window was found: as the active window, or by the slower look.
     int found_active = 0;
     int found_by_looking = 0;
-    // Each round's time, negative where the window was not seen: set beside the other programs'
-    // starts of the same round.
-    std::vector<double> by_round = {};
+
+    // The times of the rounds whose window was seen.
+    std::vector<double> seen() const {
+        std::vector<double> out;
+        std::copy_if(times.begin(), times.end(), std::back_inserter(out),
+                     [](double ms) { return ms >= 0; });
+        return out;
+    }
 
     void add_steps(const std::vector<Step>& steps) {
         if (steps.empty()) return;
@@ -280,8 +288,8 @@ double quantile(std::vector<double> v, double q) {
 // quartiles: the spread of the ratio itself, which the ratio of the medians does not show.
 void print_ratio_by_round(const Target& a, const Target& b) {
     std::vector<double> ratios;
-    for (std::size_t i = 0; i < a.by_round.size() && i < b.by_round.size(); ++i)
-        if (a.by_round[i] > 0 && b.by_round[i] > 0) ratios.push_back(a.by_round[i] / b.by_round[i]);
+    for (std::size_t i = 0; i < a.times.size() && i < b.times.size(); ++i)
+        if (a.times[i] > 0 && b.times[i] > 0) ratios.push_back(a.times[i] / b.times[i]);
     if (ratios.empty()) return;
     std::printf("ratio round by round, %ls against %ls: median %.2f  quartiles %.2f .. %.2f\n",
                 a.exe.c_str(), b.exe.c_str(), quantile(ratios, 0.5), quantile(ratios, 0.25),
@@ -313,32 +321,31 @@ int main(int argc, char** argv) {
         for (Target* t = targets.data(); t != targets.data() + targets.size(); ++t) {
             std::vector<Step> steps;
             const double ms = start_once(*t, &steps);
-            if (ms >= 0) t->times.push_back(ms);
-            t->by_round.push_back(ms);
+            t->times.push_back(ms);
             t->add_steps(steps);
         }
     }
-    for (const Target& target : targets) {
-        const Target* t = &target;
-        if (t->times.empty()) {
-            std::printf("%ls: the window never appeared\n", t->exe.c_str());
+    for (const Target& t : targets) {
+        const std::vector<double> seen = t.seen();
+        if (seen.empty()) {
+            std::printf("%ls: the window never appeared\n", t.exe.c_str());
             return 1;
         }
         std::printf(
             "%-26ls runs %2zu  median %7.1f ms  quartiles %7.1f .. %7.1f  min %7.1f  max %7.1f"
             "  (window found active %d, by looking %d)\n",
-            t->exe.c_str(), t->times.size(), quantile(t->times, 0.5), quantile(t->times, 0.25),
-            quantile(t->times, 0.75), quantile(t->times, 0.0), quantile(t->times, 1.0),
-            t->found_active, t->found_by_looking);
+            t.exe.c_str(), seen.size(), quantile(seen, 0.5), quantile(seen, 0.25),
+            quantile(seen, 0.75), quantile(seen, 0.0), quantile(seen, 1.0), t.found_active,
+            t.found_by_looking);
     }
-    std::printf("ratio of medians: %.2f (goal 1.15)\n",
-                quantile(tolsy.times, 0.5) / quantile(minimal.times, 0.5));
+    const auto median = [](const Target& t) { return quantile(t.seen(), 0.5); };
+    std::printf("ratio of medians: %.2f (goal 1.15)\n", median(tolsy) / median(minimal));
     for (std::size_t k = 2; k < targets.size(); ++k)
         std::printf("ratio of medians, %ls: %.2f\n", targets[k].exe.c_str(),
-                    quantile(targets[k].times, 0.5) / quantile(minimal.times, 0.5));
+                    median(targets[k]) / median(minimal));
     // What tolsy.exe adds on top of what it cannot start without.
     std::printf("ratio of medians, tolsy.exe against %ls: %.2f\n", floor_window.exe.c_str(),
-                quantile(tolsy.times, 0.5) / quantile(floor_window.times, 0.5));
+                median(tolsy) / median(floor_window));
     print_ratio_by_round(tolsy, minimal);
     print_ratio_by_round(floor_window, minimal);
     print_ratio_by_round(tolsy, floor_window);
