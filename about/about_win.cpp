@@ -4,6 +4,7 @@
 
 #include "about/version_info_win.h"
 #include "base/handles_win.h"
+#include "picture/put_picture_win.h"
 #include "skin/controls/skinned_controls_win.h"
 #include "skin/forms/te_form_win.h"
 #include "toolkit/controls/application_win.h"
@@ -70,17 +71,12 @@ std::unique_ptr<LabelPanel> panel_of(const PanelDesign& d) {
 }  // namespace
 
 void WindowStarfieldSurface::copy_bitmap(const Image& bitmap) {
-    if (!window_.handle() || bitmap.empty() || bitmap.stride() != bitmap.width()) return;
-    BITMAPINFO info{};
-    info.bmiHeader = {
-        sizeof(BITMAPINFOHEADER), bitmap.width(), -bitmap.height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    if (!window_.handle() || bitmap.empty()) return;
     // Borrowed during a paint, else the window's own for a frame from the worker.
     std::optional<WindowDc> own;
     HDC dc = paint_dc_;
     if (!dc) dc = own.emplace(window_.handle()).get();
-    SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(bitmap.width()),
-                      static_cast<DWORD>(bitmap.height()), 0, 0, 0,
-                      static_cast<UINT>(bitmap.height()), bitmap.data(), &info, DIB_RGB_COLORS);
+    put_picture(dc, bitmap, 0, 0);
 }
 
 TAbout::TAbout() : surface_(*this), starfield_(hand_over_), info_(&win32_version_info_api()) {

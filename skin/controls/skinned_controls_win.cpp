@@ -21,20 +21,6 @@ TextRenderer& control_text() {
     return renderer;
 }
 
-void put_picture(HDC dc, const Image& picture, int x, int y) {
-    if (picture.empty()) return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.stride();
-    info.bmiHeader.biHeight = -picture.height();  // top-down, as the image
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(picture.width()),
-                      static_cast<DWORD>(picture.height()), 0, 0, 0,
-                      static_cast<UINT>(picture.height()), picture.row(0), &info, DIB_RGB_COLORS);
-}
-
 std::uint32_t background_pixel(HWND parent) {
     const auto* form = dynamic_cast<const Form*>(Window::from_handle(parent));
     const COLORREF c = resolve_color(form != nullptr ? form->color() : 0xFF00000F);

@@ -11,6 +11,7 @@
 
 #include "picture/canvas.h"
 #include "picture/image.h"
+#include "picture/put_picture_win.h"
 #include "picture/text_renderer.h"
 #include "skin/themes/skin_file.h"
 #include "skin/themes/theme_manager.h"
@@ -22,8 +23,6 @@ namespace tolsy {
 TTeSkinFile* current_skin();
 // The text renderer all skinned controls paint with.
 TextRenderer& control_text();
-// Puts a picture on a device context at (x, y), in one copy.
-void put_picture(HDC dc, const Image& picture, int x, int y);
 // The opaque pixel of the background behind a control on `parent`: the colour of our window
 // when the parent is one, else the button face.
 std::uint32_t background_pixel(HWND parent);

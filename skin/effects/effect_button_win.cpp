@@ -164,9 +164,9 @@ void TrackedHover::track(UINT message) {
 
 void TrackedHover::paint_now(HDC dc) {
     if (animating() && !canvas_.last_frame().empty()) {
-        draw_picture(dc, canvas_.last_frame(), 0, 0);
+        put_picture(dc, canvas_.last_frame(), 0, 0);
     } else {
-        draw_picture(dc, paint_look(), 0, 0);
+        put_picture(dc, paint_look(), 0, 0);
     }
 }
 

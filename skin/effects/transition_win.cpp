@@ -53,31 +53,12 @@ void run_transition(TransitionCanvas* canvas, int x, int y, const TteAnimationRe
     });
 }
 
-void draw_picture(HDC dc, const Image& picture, int x, int y) {
-    if (picture.empty()) return;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER),
-                      picture.stride(),
-                      -picture.height(),
-                      1,
-                      32,
-                      BI_RGB,
-                      0,
-                      0,
-                      0,
-                      0,
-                      0};
-    SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(picture.width()),
-                      static_cast<DWORD>(picture.height()), 0, 0, 0,
-                      static_cast<UINT>(picture.height()), picture.data(), &info, DIB_RGB_COLORS);
-}
-
 void WindowCanvasWin::draw(const Image& frame, int x, int y) {
     last_ = frame;
     if (!window_ || !IsWindow(window_)) return;
     HDC dc = GetDC(window_);
     if (!dc) return;
-    draw_picture(dc, frame, x, y);
+    put_picture(dc, frame, x, y);
     ReleaseDC(window_, dc);
 }
 

@@ -3,6 +3,7 @@
 // slot, and the canvas that copies a finished frame onto a window.
 #include <windows.h>
 
+#include "picture/put_picture_win.h"
 #include "skin/effects/transition.h"
 #include "toolkit/controls/window_win.h"
 
@@ -48,8 +49,5 @@ class WindowCanvasWin : public TransitionCanvas {
     HWND window_;
     Image last_;
 };
-
-// Copies a picture onto a device context at (x, y).
-void draw_picture(HDC dc, const Image& picture, int x, int y);
 
 }  // namespace tolsy

@@ -10,6 +10,7 @@
 #include "base/handles_win.h"
 #include "base/system_library_win.h"
 #include "base/windows1252_win.h"
+#include "picture/put_picture_win.h"
 #include "picture/text_renderer_win.h"
 #include "skin/forms/frame_paint.h"
 #include "skin/forms/window_menu.h"
@@ -59,37 +60,33 @@ HICON small_icon() {
     return icon;
 }
 
-// A 32-bit top-down bitmap holding a copy of a picture, selected into a memory DC.
-class PictureDc {
-  public:
-    explicit PictureDc(const Image& picture) : dc_(CreateCompatibleDC(nullptr)) {
-        std::uint32_t* out = nullptr;
-        bitmap_ = create_dib_section(picture.width(), picture.height(), &out).release();
-        if (bitmap_) {
-            for (int y = 0; y < picture.height(); ++y)
-                std::memcpy(out + static_cast<std::size_t>(y) * picture.width(), picture.row(y),
-                            static_cast<std::size_t>(picture.width()) * sizeof(std::uint32_t));
-        }
-        old_ = SelectObject(dc_, bitmap_);
-    }
-    ~PictureDc() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    PictureDc(const PictureDc&) = delete;
-    PictureDc& operator=(const PictureDc&) = delete;
-    HDC get() const { return dc_; }
-
-  private:
-    HDC dc_;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-};
-
-void copy_part(HDC to, HDC from, const RECT& r) {
-    if (r.right > r.left && r.bottom > r.top)
-        BitBlt(to, r.left, r.top, r.right - r.left, r.bottom - r.top, from, r.left, r.top, SRCCOPY);
+// Draws the form's small icon into the picture, centred in `place`. The platform blends the icon
+// over the frame's own pixels in a bitmap of the icon's size only, which goes back into the
+// picture.
+void draw_small_icon(Image& picture, const Rect& place) {
+    HICON icon = small_icon();
+    const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+    const Rect at = Rect::from_size(place.left + (place.width() - cx) / 2,
+                                    place.top + (place.height() - cy) / 2, cx, cy);
+    const Rect cell = at.intersect(Rect{0, 0, picture.width(), picture.height()});
+    if (!icon || place.empty() || cell.empty()) return;
+    std::uint32_t* bits = nullptr;
+    UniqueBitmap bitmap = create_dib_section(cell.width(), cell.height(), &bits);
+    if (!bitmap) return;
+    const std::size_t row_bytes = static_cast<std::size_t>(cell.width()) * sizeof(std::uint32_t);
+    for (int y = 0; y < cell.height(); ++y)
+        std::memcpy(bits + static_cast<std::size_t>(y) * cell.width(),
+                    picture.row(cell.top + y) + cell.left, row_bytes);
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!dc) return;
+    HGDIOBJ old = SelectObject(dc, bitmap.get());
+    DrawIconEx(dc, at.left - cell.left, at.top - cell.top, icon, cx, cy, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    for (int y = 0; y < cell.height(); ++y)
+        std::memcpy(picture.row(cell.top + y) + cell.left,
+                    bits + static_cast<std::size_t>(y) * cell.width(), row_bytes);
+    SelectObject(dc, old);
+    DeleteDC(dc);
 }
 
 BorderStyle toolkit_style(TTeBorderStyle style) {
@@ -445,15 +442,10 @@ void TTeDefaultForm::paint_frame() {
     CaptionMouse mouse = mouse_;
     mouse.moving = moving_;
     paint_frame_picture(*theme(), kind, theme_object(), info, mouse, picture);
-    PictureDc buffer(picture);
     // The window icon: the form's small icon centred in its place.
-    if (info.buttons & caption_button_bit(kCaptionIcon)) {
-        const Rect r = theme()->caption_button_rect(kind, theme_object(), info, kCaptionIcon);
-        const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
-        if (!r.empty() && small_icon())
-            DrawIconEx(buffer.get(), r.left + (r.width() - cx) / 2, r.top + (r.height() - cy) / 2,
-                       small_icon(), cx, cy, 0, nullptr, DI_NORMAL);
-    }
+    if (info.buttons & caption_button_bit(kCaptionIcon))
+        draw_small_icon(picture,
+                        theme()->caption_button_rect(kind, theme_object(), info, kCaptionIcon));
     HDC dc = GetWindowDC(window);
     ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
     const int w = info.window.width(), h = info.window.height();
@@ -461,13 +453,13 @@ void TTeDefaultForm::paint_frame() {
         // The top strip, caption and buttons, goes on in one piece so the caption never
         // flickers; the rest of the frame around it first.
         const int strip = std::min(h, client.top + kStripBelowClientTop);
-        copy_part(dc, buffer.get(), RECT{0, strip, w, h});
-        copy_part(dc, buffer.get(), RECT{0, 0, w, strip});
+        put_picture_part(dc, picture, Rect{0, strip, w, h});
+        put_picture_part(dc, picture, Rect{0, 0, w, strip});
     } else {
-        copy_part(dc, buffer.get(), RECT{0, 0, w, client.top});
-        copy_part(dc, buffer.get(), RECT{0, client.top, client.left, client.bottom});
-        copy_part(dc, buffer.get(), RECT{client.right, client.top, w, client.bottom});
-        copy_part(dc, buffer.get(), RECT{0, client.bottom, w, h});
+        put_picture_part(dc, picture, Rect{0, 0, w, client.top});
+        put_picture_part(dc, picture, Rect{0, client.top, client.left, client.bottom});
+        put_picture_part(dc, picture, Rect{client.right, client.top, w, client.bottom});
+        put_picture_part(dc, picture, Rect{0, client.bottom, w, h});
     }
     ReleaseDC(window, dc);
 }
@@ -1100,9 +1092,7 @@ bool TTeDefaultForm::hook_message(HookMessage& m) {
             Canvas canvas(picture);
             paint_window_menu_entry(*theme(), *entry, (draw->itemState & ODS_SELECTED) != 0, canvas,
                                     caption_renderer());
-            PictureDc buffer(picture);
-            BitBlt(draw->hDC, r.left, r.top, picture.width(), picture.height(), buffer.get(), 0, 0,
-                   SRCCOPY);
+            put_picture(draw->hDC, picture, r.left, r.top);
             m.result = TRUE;
             return true;
         }
@@ -1156,9 +1146,8 @@ bool TTeDefaultForm::hook_message(HookMessage& m) {
             // client coordinates.
             canvas.set_origin({0, 0});
             const bool boxes_drawn = form == nullptr || paint_box_looks(*form, canvas);
-            PictureDc buffer(picture);
             const auto dc = reinterpret_cast<HDC>(m.wparam);
-            BitBlt(dc, 0, 0, client.width(), client.height(), buffer.get(), 0, 0, SRCCOPY);
+            put_picture(dc, picture, 0, 0);
             if (!boxes_drawn) paint_boxes(*form, dc);
             if (form != nullptr) form->paint_controls_if_just_shown();
             m.result = 1;
