@@ -1,5 +1,6 @@
 #include "picture/text_renderer_win.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -37,19 +38,33 @@ UINT format_of(TextPlacement placement) {
     return format;
 }
 
-// A top-down 32-bit DIB section whose pixels are laid out like our images.
-UniqueBitmap make_dib(int width, int height, std::uint32_t** bits) {
-    UniqueBitmap bitmap = create_dib_section(width, height, bits);
-    if (!bitmap) throw std::runtime_error("Can't allocate the DIB handle");
-    return bitmap;
-}
-
 }  // namespace
 
 GdiTextRenderer::GdiTextRenderer() : dc_(CreateCompatibleDC(nullptr)) {
     if (!dc_) throw std::runtime_error("Can't create compatible DC");
     WindowDc screen(nullptr);
     if (screen.get() != nullptr) pixels_per_inch_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
+}
+
+GdiTextRenderer::~GdiTextRenderer() {
+    if (first_bitmap_ != nullptr) SelectObject(dc_.get(), first_bitmap_);
+}
+
+std::uint32_t* GdiTextRenderer::scratch_for(int width, int height) {
+    if (width <= scratch_width_ && height <= scratch_height_) return scratch_bits_;
+    const int new_width = std::max(width, scratch_width_);
+    const int new_height = std::max(height, scratch_height_);
+    std::uint32_t* bits = nullptr;
+    // A top-down 32-bit DIB section, its pixels laid out like our images.
+    UniqueBitmap bitmap = create_dib_section(new_width, new_height, &bits);
+    if (!bitmap) throw std::runtime_error("Can't allocate the DIB handle");
+    HGDIOBJ previous = SelectObject(dc_.get(), bitmap.get());
+    if (first_bitmap_ == nullptr) first_bitmap_ = previous;
+    scratch_ = std::move(bitmap);
+    scratch_bits_ = bits;
+    scratch_width_ = new_width;
+    scratch_height_ = new_height;
+    return bits;
 }
 
 HFONT GdiTextRenderer::font_for(const PaintFont& font) {
@@ -86,16 +101,15 @@ void GdiTextRenderer::draw(Canvas& canvas, std::string_view text, const PaintFon
     const int width = target.width();
     const int height = target.height();
     if (width <= 0 || height <= 0 || text.empty()) return;
-    std::uint32_t* bits = nullptr;
-    UniqueBitmap dib = make_dib(width, height, &bits);
+    std::uint32_t* const bits = scratch_for(width, height);
+    const std::size_t stride = static_cast<std::size_t>(scratch_width_);
     Image& image = canvas.image();
     const std::size_t row_bytes = static_cast<std::size_t>(width) * 4;
-    for (int y = 0; y < height; ++y) {
-        std::memcpy(bits + static_cast<std::size_t>(y) * static_cast<std::size_t>(width),
-                    image.row(target.top + y) + target.left, row_bytes);
-    }
+    for (int y = 0; y < height; ++y)
+        std::memcpy(bits + y * stride, image.row(target.top + y) + target.left, row_bytes);
     {
-        SelectObjectScope bitmap(dc_.get(), dib.get());
+        // GDI writes into the scratch's top-left width x height pixels, which go back; what
+        // it writes beyond them, a text running past the target, stays there unread.
         SelectObjectScope selected_font(dc_.get(), font_for(font));
         SetBkMode(dc_.get(), TRANSPARENT);
         SetTextColor(dc_.get(), RGB(Pixel::red(colour), Pixel::green(colour), Pixel::blue(colour)));
@@ -106,10 +120,10 @@ void GdiTextRenderer::draw(Canvas& canvas, std::string_view text, const PaintFon
         GdiFlush();
     }
     // GDI clears the alpha byte of the pixels it writes: those come back opaque.
-    for (int y = 0; y < target.height(); ++y) {
+    for (int y = 0; y < height; ++y) {
         std::uint32_t* out = image.row(target.top + y) + target.left;
-        const std::uint32_t* in = bits + static_cast<std::size_t>(y) * target.width();
-        for (int x = 0; x < target.width(); ++x) {
+        const std::uint32_t* in = bits + y * stride;
+        for (int x = 0; x < width; ++x) {
             if (in[x] != out[x]) out[x] = in[x] | 0xFF000000u;
         }
     }

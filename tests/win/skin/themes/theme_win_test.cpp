@@ -59,6 +59,29 @@ TEST(GdiTextRenderer, NothingIsDrawnOutsideTheCanvasClip) {
         for (int x = 0; x < 40; ++x) ASSERT_EQ(picture.at(x, y), kPaper);
 }
 
+// The renderer keeps the bitmap it draws into from text to text: a text after a larger one, on
+// other pixels, comes out as a fresh renderer draws it, with nothing of the text before.
+TEST(GdiTextRenderer, ATextAfterALargerOneIsDrawnAsByAFreshRenderer) {
+    GdiTextRenderer kept;
+    Image large(90, 40, kInk);
+    Canvas large_canvas(large);
+    kept.draw(large_canvas, "WWWWWWWWWWWWWWWWWW", {}, kPaper, {0, 0, 90, 40}, {});
+    Image after(50, 30, kPaper);
+    Image fresh_picture = after;
+    Canvas after_canvas(after);
+    kept.draw(after_canvas, "Datum A", {}, kInk, {4, 6, 40, 22}, {});
+    GdiTextRenderer fresh;
+    Canvas fresh_canvas(fresh_picture);
+    fresh.draw(fresh_canvas, "Datum A", {}, kInk, {4, 6, 40, 22}, {});
+    int inked = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 50; ++x) {
+            ASSERT_EQ(after.at(x, y), fresh_picture.at(x, y)) << x << "," << y;
+            inked += after.at(x, y) != kPaper;
+        }
+    EXPECT_GT(inked, 10);
+}
+
 TEST(ShapeRegion, RectanglesAndRoundedRectanglesBecomeRegions) {
     UniqueRegion rect = make_region(Shape::rectangle({2, 3, 9, 7}));
     EXPECT_TRUE(PtInRegion(rect.get(), 2, 3));
