@@ -77,16 +77,17 @@ void draw_small_icon(Image& picture, const Rect& place) {
     for (int y = 0; y < cell.height(); ++y)
         std::memcpy(bits + static_cast<std::size_t>(y) * cell.width(),
                     picture.row(cell.top + y) + cell.left, row_bytes);
-    HDC dc = CreateCompatibleDC(nullptr);
+    UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
     if (!dc) return;
-    HGDIOBJ old = SelectObject(dc, bitmap.get());
-    DrawIconEx(dc, at.left - cell.left, at.top - cell.top, icon, cx, cy, 0, nullptr, DI_NORMAL);
-    GdiFlush();
+    {
+        SelectObjectScope selected(dc.get(), bitmap.get());
+        DrawIconEx(dc.get(), at.left - cell.left, at.top - cell.top, icon, cx, cy, 0, nullptr,
+                   DI_NORMAL);
+        GdiFlush();
+    }
     for (int y = 0; y < cell.height(); ++y)
         std::memcpy(picture.row(cell.top + y) + cell.left,
                     bits + static_cast<std::size_t>(y) * cell.width(), row_bytes);
-    SelectObject(dc, old);
-    DeleteDC(dc);
 }
 
 BorderStyle toolkit_style(TTeBorderStyle style) {
