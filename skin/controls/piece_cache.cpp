@@ -105,26 +105,37 @@ void PieceCache::recount() {
         pixels_kept_ += std::int64_t{e.picture.width()} * e.picture.height();
 }
 
-PieceCache::Entry& PieceCache::entry_for(const TTeSkinFile& theme, const void* piece, int variant,
-                                         std::string_view detail, Size size, const Paint& paint) {
+const PieceCache::Entry* PieceCache::entry_for(const TTeSkinFile& theme, const void* piece,
+                                               int variant, std::string_view detail, Size size,
+                                               const Paint& paint) {
     const std::uint64_t look = theme.look_generation();
     const auto same = [&](const Entry& e) {
         return e.look == look && e.piece == piece && e.variant == variant &&
                e.size.width == size.width && e.size.height == size.height && e.detail == detail;
     };
     // A page of palette buttons asks for the same piece many times in a row.
-    if (last_ < entries_.size() && same(entries_[last_])) return entries_[last_];
+    if (last_ < entries_.size() && same(entries_[last_]) && entries_[last_].kind != Kind::kNotTaken)
+        return &entries_[last_];
     const auto found = std::find_if(entries_.begin(), entries_.end(), same);
-    if (found != entries_.end()) {
+    const bool second_use = found != entries_.end();
+    if (second_use) {
         last_ = static_cast<std::size_t>(found - entries_.begin());
-        return *found;
+        if (found->kind != Kind::kNotTaken) return &*found;
+        // Its picture is taken now, as a new entry.
+        entries_.erase(found);
     }
     // Pictures of older looks are never asked for again.
     if (std::erase_if(entries_, [&](const Entry& e) { return e.look != look; }) > 0) recount();
-    const std::int64_t pixels = std::int64_t{size.width} * size.height;
+    const std::int64_t pixels = second_use ? std::int64_t{size.width} * size.height : 0;
     while (!entries_.empty() &&
            (entries_.size() >= kMostEntries || pixels_kept_ + pixels > kMostKeptPixels))
         forget_oldest_half();
+    if (!second_use) {
+        entries_.push_back(
+            {look, piece, variant, std::string(detail), size, Kind::kNotTaken, {}, {}});
+        last_ = entries_.size() - 1;
+        return nullptr;
+    }
     Taken taken = take_picture(size, paint);
     ++made_;
     std::vector<Span> spans;
@@ -134,7 +145,7 @@ PieceCache::Entry& PieceCache::entry_for(const TTeSkinFile& theme, const void* p
     entries_.push_back({look, piece, variant, std::string(detail), size, taken.kind,
                         keep ? std::move(taken.over_key) : Image{}, std::move(spans)});
     last_ = entries_.size() - 1;
-    return entries_.back();
+    return &entries_.back();
 }
 
 bool PieceCache::opaque(const TTeSkinFile& theme, const void* piece, int variant, Size size) const {
@@ -158,13 +169,14 @@ void PieceCache::draw(const TTeSkinFile& theme, const void* piece, int variant,
         paint(canvas, rect);
         return;
     }
-    const Entry& entry =
+    const Entry* found =
         entry_for(theme, piece, variant, detail, {rect.width(), rect.height()}, paint);
-    if (entry.kind == Kind::kNothing) return;
-    if (entry.kind == Kind::kPaintEachTime) {
+    if (found == nullptr || found->kind == Kind::kPaintEachTime) {
         paint(canvas, rect);
         return;
     }
+    const Entry& entry = *found;
+    if (entry.kind == Kind::kNothing) return;
     ++copies_;
     if (entry.kind == Kind::kOpaque) {
         canvas.draw_image(entry.picture, {0, 0, rect.width(), rect.height()}, rect,
@@ -219,9 +231,16 @@ void TextRunCache::clear() {
     pixels_kept_ = 0;
 }
 
-const TextRunCache::Run& TextRunCache::run_for(TextRenderer& renderer, Key&& key) {
+const TextRunCache::Run* TextRunCache::run_for(TextRenderer& renderer, Key&& key) {
     const auto found = runs_.find(key);
-    if (found != runs_.end()) return found->second;
+    if (found == runs_.end()) {
+        if (runs_.size() >= kMostRuns) clear();
+        runs_.emplace(std::move(key), Run{PieceKind::kNotTaken, {}, {}});
+        return nullptr;
+    }
+    if (found->second.kind != PieceKind::kNotTaken) return &found->second;
+    // The second drawing: its picture is taken now.
+    runs_.erase(found);
     const Key& k = key;
     Taken taken = take_picture(key.size, [&](Canvas& on, const Rect& at) {
         renderer.draw(on, k.text, k.font, k.colour, at, k.placement);
@@ -237,7 +256,7 @@ const TextRunCache::Run& TextRunCache::run_for(TextRenderer& renderer, Key&& key
     }
     if (runs_.size() >= kMostRuns || pixels_kept_ + run.pixels.size() > kMostRunPixels) clear();
     pixels_kept_ += run.pixels.size();
-    return runs_.emplace(std::move(key), std::move(run)).first->second;
+    return &runs_.emplace(std::move(key), std::move(run)).first->second;
 }
 
 void TextRunCache::draw(TextRenderer& renderer, Canvas& canvas, std::string_view text,
@@ -251,14 +270,15 @@ void TextRunCache::draw(TextRenderer& renderer, Canvas& canvas, std::string_view
     const Rect at = canvas.to_device(rect);
     const Rect visible = at.intersect(canvas.device_clip());
     if (visible.empty()) return;
-    const Run& run =
+    const Run* found =
         run_for(renderer,
                 Key{id, std::string(text), font, colour, {rect.width(), rect.height()}, placement});
-    if (run.kind == PieceKind::kNothing) return;
-    if (run.kind == PieceKind::kPaintEachTime) {
+    if (found == nullptr || found->kind == PieceKind::kPaintEachTime) {
         renderer.draw(canvas, text, font, colour, rect, placement);
         return;
     }
+    const Run& run = *found;
+    if (run.kind == PieceKind::kNothing) return;
     ++copies_;
     Image& image = canvas.image();
     const std::uint32_t* from = run.pixels.data();

@@ -4,7 +4,10 @@
 // same look of the theme; painting it means laying out and drawing a dozen stretched pieces,
 // copying it once is a few row copies. The cache keeps a piece's picture when a copy of it is
 // exactly what painting it would give: every pixel either painted opaque or left alone (then
-// the copy leaves it alone too); a piece that blends is painted every time.
+// the copy leaves it alone too); a piece that blends is painted every time. Learning that takes
+// two paints, so a piece is painted straight onto its canvas the first time it is asked for and
+// its picture is taken the second time: a window's first paint paints each piece once, and a
+// piece asked for only once (a passing text) is never taken.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -19,8 +22,9 @@
 
 namespace tolsy {
 
-// What painting a piece does to the pixels under it, found by painting it over two backgrounds.
-enum class PieceKind { kNothing, kOpaque, kKeyed, kPaintEachTime };
+// What painting a piece does to the pixels under it, found by painting it over two backgrounds;
+// kNotTaken for a piece painted once so far, whose picture is not taken yet.
+enum class PieceKind { kNothing, kOpaque, kKeyed, kPaintEachTime, kNotTaken };
 
 // A run of painted pixels in one row of a keyed picture: a group box's frame or a text is
 // mostly see-through, and only its runs are copied.
@@ -48,7 +52,8 @@ class PieceCache {
     // and has no see-through pixel. False when it was not painted yet.
     bool opaque(const TTeSkinFile& theme, const void* piece, int variant, Size size) const;
 
-    // Pictures made so far (each costs two paints) and copies drawn from them.
+    // Pictures made so far (each costs two paints, at a piece's second use) and copies drawn
+    // from them.
     int pictures_made() const { return made_; }
     int copies_drawn() const { return copies_; }
     // Pixels of the pictures kept, held to a bound.
@@ -72,8 +77,10 @@ class PieceCache {
         std::vector<Span> spans;
     };
     static void copy_spans(const Entry& entry, Canvas& canvas, const Rect& rect);
-    Entry& entry_for(const TTeSkinFile& theme, const void* piece, int variant,
-                     std::string_view detail, Size size, const Paint& paint);
+    // The piece's entry with its picture taken; none at the piece's first use, which the caller
+    // paints straight onto its canvas.
+    const Entry* entry_for(const TTeSkinFile& theme, const void* piece, int variant,
+                           std::string_view detail, Size size, const Paint& paint);
     void forget_oldest_half();
     void recount();
 
@@ -126,7 +133,9 @@ class TextRunCache {
         std::vector<PieceSpan> spans;
         std::vector<std::uint32_t> pixels;  // the spans' pixels one after another
     };
-    const Run& run_for(TextRenderer& renderer, Key&& key);
+    // The text's run with its picture taken; none at its first drawing, which the caller draws
+    // straight onto its canvas.
+    const Run* run_for(TextRenderer& renderer, Key&& key);
 
     std::unordered_map<Key, Run, KeyHash> runs_;
     std::size_t pixels_kept_ = 0;
