@@ -314,19 +314,29 @@ void TTeDefaultForm::set_window_state(TTeWindowState state) {
 }
 
 void TTeDefaultForm::clamp_size(int& width, int& height) const {
-    if (constraints.max_width > 0) width = std::min(width, constraints.max_width);
-    if (constraints.max_height > 0) height = std::min(height, constraints.max_height);
+    int min_width = constraints.min_width, max_width = constraints.max_width;
+    int min_height = constraints.min_height, max_height = constraints.max_height;
+    if (refitting_ || refit_pending_) {
+        if (min_width == max_width && max_width > 0) min_width = 10, max_width = 0;
+        if (min_height == max_height && max_height > 0) min_height = 10, max_height = 0;
+    }
+    if (max_width > 0) width = std::min(width, max_width);
+    if (max_height > 0) height = std::min(height, max_height);
     // A minimised or rolled-up window is smaller than any minimum on purpose.
     if (window_state_ == TTeWindowState::kwsMinimized || window_state_ == TTeWindowState::kwsRollup)
         return;
-    width = std::max(width, constraints.min_width);
-    height = std::max(height, constraints.min_height);
+    width = std::max(width, min_width);
+    height = std::max(height, min_height);
 }
 
 void TTeDefaultForm::set_topmost(bool on) {
-    if (HWND window = hooked_window())
-        SetWindowPos(window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    HWND window = hooked_window();
+    if (!window) return;
+    // Out of the band there is nothing to leave; a hidden window in it is raised as it is shown.
+    const bool in_band = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (in_band == on && (!on || !IsWindowVisible(window))) return;
+    SetWindowPos(window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TTeDefaultForm::loaded() {
@@ -484,28 +494,22 @@ void TTeDefaultForm::apply_frame() {
     HWND window = hooked_window();
     Form* f = form();
     if (!window || !f) return;
-    // Equal minimum and maximum sizes would pin the window while it grows or shrinks around
-    // its client area: the minimum drops to 10 and the maximum goes for the duration.
-    const int kept[] = {constraints.min_width, constraints.min_height, constraints.max_width,
-                        constraints.max_height};
-    if (constraints.min_width == constraints.max_width && constraints.max_width > 0) {
-        constraints.min_width = 10;
-        constraints.max_width = 0;
-    }
-    if (constraints.min_height == constraints.max_height && constraints.max_height > 0) {
-        constraints.min_height = 10;
-        constraints.max_height = 0;
-    }
     const int regions_before = regions_set_;
-    if (window_state_ == TTeWindowState::kwsNormal)
-        f->refit_frame();
-    else
+    refitting_ = true;
+    if (window_state_ == TTeWindowState::kwsNormal) {
+        if (!f->refit_frame_when_seen()) {
+            // Hidden: each move of a top-level window is many requests to the window system,
+            // and a region set now would be set again at the new size. The move that shows the
+            // window lays it out and sets its region, and its show paints all of it.
+            refitting_ = false;
+            refit_pending_ = true;
+            return;
+        }
+    } else {
         SetWindowPos(window, nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    constraints.min_width = kept[0];
-    constraints.min_height = kept[1];
-    constraints.max_width = kept[2];
-    constraints.max_height = kept[3];
+    }
+    refitting_ = false;
     // A window sized anew took the region for its new frame as it was sized.
     if (regions_set_ == regions_before) update_region();
     RedrawWindow(window, nullptr, nullptr,
@@ -1231,10 +1235,15 @@ void TTeDefaultForm::hook_after(HookMessage& m) {
             RECT r{};
             GetWindowRect(window, &r);
             const int w = r.right - r.left, h = r.bottom - r.top;
-            if (!(pos->flags & SWP_NOSIZE) && (w != last_width_ || h != last_height_)) {
+            // The layout left for this move: the region comes with it, sized anew or not.
+            const bool laid_out = refit_pending_ && (pos->flags & SWP_FRAMECHANGED);
+            if (laid_out) refit_pending_ = false;
+            const bool resized =
+                !(pos->flags & SWP_NOSIZE) && (w != last_width_ || h != last_height_);
+            if (resized || laid_out) update_region();
+            if (resized) {
                 last_width_ = w;
                 last_height_ = h;
-                update_region();
                 on_resize(*this);
             }
             // Shown, the frame was painted by the show's own non-client paint, unless none came.

@@ -165,7 +165,9 @@ class TTeDefaultForm : public TTeHook, public ThemeClient {
     void set_topmost(bool on);
     // The client area of a window rectangle: all of it without a frame.
     Rect client_in(const Rect& window) const;
-    // Keeps a new window size within Constraints.
+    // Keeps a new window size within Constraints. While the frame is laid out, equal minimum and
+    // maximum sizes would pin the window as it grows or shrinks around its client area: the
+    // minimum is then 10 and there is no maximum.
     void clamp_size(int& width, int& height) const;
     void button_action(int zone);
     // Minimising itself, once OnMinimize agreed.
@@ -204,6 +206,11 @@ class TTeDefaultForm : public TTeHook, public ThemeClient {
     int last_width_ = 0, last_height_ = 0;
     // How many times the window's region was set: a layout sets it only when sizing did not.
     int regions_set_ = 0;
+    // A layout of the hidden window waits for the move that shows it: that move sets the region,
+    // and the size limits are eased until then.
+    bool refit_pending_ = false;
+    // The size limits are eased while the frame is laid out (see clamp_size).
+    bool refitting_ = false;
     Image persistent_;
     NOTIFYICONDATAW tray_{};
     HWND tray_window_ = nullptr;

@@ -226,6 +226,15 @@ void Form::refit_frame() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+bool Form::refit_frame_when_seen() {
+    if (handle() && !IsWindowVisible(handle())) {
+        frame_stale_ = true;
+        return false;
+    }
+    refit_frame();
+    return true;
+}
+
 void Form::create_window(HWND owner, DWORD extra_ex_style) {
     extra_ex_style_ = extra_ex_style;
     const SIZE size = window_size_for_client();

@@ -49,6 +49,9 @@ class Form : public Window {
     // Has the frame worked out again and the window sized around the same client area, in one
     // move (each move of a top-level window is several requests to the window system).
     void refit_frame();
+    // The same, but a hidden window's frame is worked out when it is shown, in the move that
+    // shows or centres it. Returns whether the frame was worked out now.
+    bool refit_frame_when_seen();
     void set_form_style(FormStyle style);
     FormStyle form_style() const { return form_style_; }
     void set_color(COLORREF color_or_sys_index);

@@ -281,6 +281,30 @@ TEST_F(FrameTest, EqualConstraintsGiveWayWhileTheFrameChanges) {
     EXPECT_EQ(frame->constraints.max_height, height);
 }
 
+// A frame changed while the window is hidden is laid out as the window is shown: the client area
+// keeps its size (equal constraints giving way then too) and the region fits the new window.
+TEST_F(FrameTest, AFrameChangedWhileHiddenIsLaidOutAsTheWindowIsShown) {
+    ShowWindow(form.handle(), SW_HIDE);
+    const RECT r = window();
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    frame->constraints.min_width = frame->constraints.max_width = width;
+    frame->constraints.min_height = frame->constraints.max_height = height;
+    frame->set_border_style(TTeBorderStyle::kbsToolWindow);  // a thinner caption
+    ShowWindow(form.handle(), SW_SHOWNOACTIVATE);
+    pump();
+    RECT client{};
+    GetClientRect(form.handle(), &client);
+    EXPECT_EQ(client.right, kClientWidth);
+    EXPECT_EQ(client.bottom, kClientHeight);
+    const RECT shown = window();
+    EXPECT_LT(shown.bottom - shown.top, height);
+    RECT region{};
+    ASSERT_NE(GetWindowRgnBox(form.handle(), &region), ERROR);
+    EXPECT_EQ(region.right - region.left, shown.right - shown.left);
+    EXPECT_EQ(region.bottom - region.top, shown.bottom - shown.top);
+    EXPECT_EQ(frame->constraints.max_height, height);
+}
+
 // Dragging with the mouse held down in the frame: the caption moves the window when it is
 // moveable, the borders size it only when it is sizeable; an outline drag moves the window
 // once, on the release.
