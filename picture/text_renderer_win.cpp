@@ -42,8 +42,8 @@ UINT format_of(TextPlacement placement) {
 
 GdiTextRenderer::GdiTextRenderer() : dc_(CreateCompatibleDC(nullptr)) {
     if (!dc_) throw std::runtime_error("Can't create compatible DC");
-    WindowDc screen(nullptr);
-    if (screen.get() != nullptr) pixels_per_inch_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
+    // A memory device context has the screen's resolution: no screen context to ask for.
+    pixels_per_inch_ = GetDeviceCaps(dc_.get(), LOGPIXELSY);
 }
 
 GdiTextRenderer::~GdiTextRenderer() {

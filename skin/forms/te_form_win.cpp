@@ -53,18 +53,11 @@ std::string narrow(const std::u16string& text) {
     return wide_to_windows1252_lossy(std::wstring(text.begin(), text.end()));
 }
 
-HICON small_icon() {
-    static HICON icon = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON,
-                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-    return icon;
-}
-
 // Draws the form's small icon into the picture, centred in `place`. The platform blends the icon
 // over the frame's own pixels in a bitmap of the icon's size only, which goes back into the
 // picture.
 void draw_small_icon(Image& picture, const Rect& place) {
-    HICON icon = small_icon();
+    HICON icon = program_small_icon();
     const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
     const Rect at = Rect::from_size(place.left + (place.width() - cx) / 2,
                                     place.top + (place.height() - cy) / 2, cx, cy);
@@ -704,7 +697,7 @@ bool TTeDefaultForm::add_tray_icon() {
     tray_.uCallbackMessage = kTrayCallbackMessage;
     // The form's icon, else the application's.
     tray_.hIcon = reinterpret_cast<HICON>(SendMessageW(hooked_window(), WM_GETICON, ICON_SMALL, 0));
-    if (!tray_.hIcon) tray_.hIcon = small_icon();
+    if (!tray_.hIcon) tray_.hIcon = program_small_icon();
     if (!tray_.hIcon) tray_.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     const std::wstring tip = windows1252_to_wide(Application::instance().title());
     const std::size_t length = std::min<std::size_t>(tip.size(), std::size(tray_.szTip) - 1);

@@ -22,10 +22,9 @@ int CALLBACK note_font_found(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM 
     return 0;
 }
 
-bool face_exists(const std::wstring& face) {
-    WindowDc screen(nullptr);
+bool face_exists(HDC screen, const std::wstring& face) {
     bool found = false;
-    EnumFontsW(screen.get(), face.c_str(), &note_font_found, reinterpret_cast<LPARAM>(&found));
+    EnumFontsW(screen, face.c_str(), &note_font_found, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
@@ -36,9 +35,10 @@ std::wstring available_face(const std::wstring& face) {
     if (_wcsicmp(face.c_str(), L"MS Sans Serif") != 0) return face;
     // Empty: the face itself is there, or nothing that could stand in for it.
     static const std::wstring substitute = [&face]() -> std::wstring {
-        if (face_exists(face)) return {};
+        WindowDc screen(nullptr);
+        if (face_exists(screen.get(), face)) return {};
         for (const wchar_t* other : {L"Microsoft Sans Serif", L"Tahoma"})
-            if (face_exists(other)) return other;
+            if (face_exists(screen.get(), other)) return other;
         return {};
     }();
     return substitute.empty() ? face : substitute;

@@ -68,6 +68,13 @@ Window::~Window() {
     }
 }
 
+HICON program_small_icon() {
+    static const HICON icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    return icon;
+}
+
 void Window::register_class(const wchar_t* name) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -76,6 +83,7 @@ void Window::register_class(const wchar_t* name) {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+    wc.hIconSm = program_small_icon();
     wc.hbrBackground = nullptr;  // each window paints its own background
     wc.lpszClassName = name;
     RegisterClassExW(&wc);

@@ -44,6 +44,11 @@ void clip_to_window_region(HWND window, HDC dc);
 // region, its device context, its erase and its paint) where this costs one.
 void paint_children_at_once(HWND window, HDC dc);
 
+// The program's icon at the platform's small-icon size, loaded once. It is our window classes'
+// small icon (without one the platform makes a copy of the large icon for each class, loading it
+// from the program again) and the one the skinned frame draws in its caption.
+HICON program_small_icon();
+
 class Window {
   public:
     Window() = default;
