@@ -309,7 +309,7 @@ void TTeDefaultForm::set_window_state(TTeWindowState state) {
 void TTeDefaultForm::clamp_size(int& width, int& height) const {
     int min_width = constraints.min_width, max_width = constraints.max_width;
     int min_height = constraints.min_height, max_height = constraints.max_height;
-    if (refitting_ || refit_pending_) {
+    if (refit_pending_) {
         if (min_width == max_width && max_width > 0) min_width = 10, max_width = 0;
         if (min_height == max_height && max_height > 0) min_height = 10, max_height = 0;
     }
@@ -471,7 +471,6 @@ void TTeDefaultForm::paint_frame() {
 void TTeDefaultForm::update_region() {
     HWND window = hooked_window();
     if (!window) return;
-    ++regions_set_;
     if (!framed()) {
         SetWindowRgn(window, nullptr, TRUE);
         return;
@@ -487,24 +486,19 @@ void TTeDefaultForm::apply_frame() {
     HWND window = hooked_window();
     Form* f = form();
     if (!window || !f) return;
-    const int regions_before = regions_set_;
-    refitting_ = true;
+    // Until the move that works the frame out has ended, equal size limits give way; that move
+    // sets the region (hook_after).
+    refit_pending_ = true;
     if (window_state_ == TTeWindowState::kwsNormal) {
-        if (!f->refit_frame_when_seen()) {
-            // Hidden: each move of a top-level window is many requests to the window system,
-            // and a region set now would be set again at the new size. The move that shows the
-            // window lays it out and sets its region, and its show paints all of it.
-            refitting_ = false;
-            refit_pending_ = true;
-            return;
-        }
+        // Hidden, the move is the one that shows the window: each move of a top-level window is
+        // many requests to the window system, and the show paints all of the window.
+        if (!f->refit_frame_when_seen()) return;
     } else {
         SetWindowPos(window, nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
-    refitting_ = false;
-    // A window sized anew took the region for its new frame as it was sized.
-    if (regions_set_ == regions_before) update_region();
+    // Had the move not reached the hook, the limits would stay eased and the region unset.
+    if (std::exchange(refit_pending_, false)) update_region();
     RedrawWindow(window, nullptr, nullptr,
                  RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -1228,7 +1222,7 @@ void TTeDefaultForm::hook_after(HookMessage& m) {
             RECT r{};
             GetWindowRect(window, &r);
             const int w = r.right - r.left, h = r.bottom - r.top;
-            // The layout left for this move: the region comes with it, sized anew or not.
+            // The move that works the frame out sets the region, sized anew or not.
             const bool laid_out = refit_pending_ && (pos->flags & SWP_FRAMECHANGED);
             if (laid_out) refit_pending_ = false;
             const bool resized =

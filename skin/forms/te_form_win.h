@@ -204,13 +204,10 @@ class TTeDefaultForm : public TTeHook, public ThemeClient {
     // Between the start of a show and the frame's first paint on the screen.
     bool frame_paint_pending_ = false;
     int last_width_ = 0, last_height_ = 0;
-    // How many times the window's region was set: a layout sets it only when sizing did not.
-    int regions_set_ = 0;
-    // A layout of the hidden window waits for the move that shows it: that move sets the region,
-    // and the size limits are eased until then.
+    // From a layout of the frame to the end of the move that works it out (for a hidden window,
+    // the move that shows it): that move sets the region, and the size limits are eased until
+    // then (see clamp_size).
     bool refit_pending_ = false;
-    // The size limits are eased while the frame is laid out (see clamp_size).
-    bool refitting_ = false;
     Image persistent_;
     NOTIFYICONDATAW tray_{};
     HWND tray_window_ = nullptr;

@@ -211,11 +211,7 @@ void Form::apply_styles() {
                       (static_cast<LONG_PTR>(window_ex_style()) & ~WS_EX_TOPMOST) | topmost);
     // A hidden window's frame is worked out again when it is next fitted or shown, once for any
     // number of changes before: each time is several requests to the window system.
-    if (!visible) {
-        frame_stale_ = true;
-        return;
-    }
-    refit_frame();
+    refit_frame_when_seen();
 }
 
 void Form::refit_frame() {
