@@ -1,5 +1,6 @@
 #include "skin/controls/skinned_boxes_win.h"
 
+#include "picture/put_picture_win.h"
 #include "skin/controls/control_paint.h"
 
 namespace tolsy {

@@ -11,7 +11,6 @@
 
 #include "picture/canvas.h"
 #include "picture/image.h"
-#include "picture/put_picture_win.h"
 #include "picture/text_renderer.h"
 #include "skin/themes/skin_file.h"
 #include "skin/themes/theme_manager.h"

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "base/windows1252_win.h"
+#include "picture/put_picture_win.h"
 #include "skin/controls/control_paint.h"
 #include "skin/paint/paint.h"
 

@@ -6,6 +6,7 @@
 
 #include "base/handles_win.h"
 #include "base/windows1252_win.h"
+#include "picture/put_picture_win.h"
 #include "skin/controls/control_paint.h"
 #include "skin/controls/skinned_controls_win.h"
 

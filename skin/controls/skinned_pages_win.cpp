@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "base/windows1252_win.h"
+#include "picture/put_picture_win.h"
 #include "skin/controls/control_paint.h"
 #include "skin/controls/skinned_hint_win.h"
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "picture/put_picture_win.h"
 #include "skin/paint/push_button.h"
 
 namespace tolsy {

@@ -5,6 +5,7 @@
 #include "base/windows1252.h"
 #include "base/windows1252_win.h"
 #include "picture/canvas.h"
+#include "picture/put_picture_win.h"
 
 namespace tolsy {
 

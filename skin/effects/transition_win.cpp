@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "picture/put_picture_win.h"
+
 namespace tolsy {
 
 TransitionTimerWin::TransitionTimerWin(TransitionEngine& engine) : engine_(engine) {

@@ -3,7 +3,6 @@
 // slot, and the canvas that copies a finished frame onto a window.
 #include <windows.h>
 
-#include "picture/put_picture_win.h"
 #include "skin/effects/transition.h"
 #include "toolkit/controls/window_win.h"
 
