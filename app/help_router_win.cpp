@@ -68,22 +68,32 @@ HtmlHelpAProc entry_of(std::uintptr_t entry) {
 }  // namespace
 
 std::uintptr_t Win32HelpPlatform::load_library(std::string_view name) {
-    if (loading_.valid() && name == loading_name_) {
+    if (!loading_name_.empty() && name == loading_name_) {
+        // Collected: a start still waiting for the first idle does nothing now.
         loading_name_.clear();
-        return reinterpret_cast<std::uintptr_t>(loading_.get());
+        if (loading_.valid()) return reinterpret_cast<std::uintptr_t>(loading_.get());
     }
     return reinterpret_cast<std::uintptr_t>(load_system_library(std::string(name)));
 }
 
 bool Win32HelpPlatform::begin_loading_library(std::string_view name) {
-    if (loading_.valid()) return name == loading_name_;
+    if (!loading_name_.empty()) return name == loading_name_;
+    loading_name_ = name;
+    if (!load_at_first_idle_) return start_loading();
+    Application::instance().at_first_idle([this] { start_loading(); });
+    return true;
+}
+
+bool Win32HelpPlatform::start_loading() {
+    if (loading_name_.empty() || loading_.valid()) return true;  // collected, or under way
     try {
         loading_ = std::async(std::launch::async,
-                              [file = std::string(name)] { return load_system_library(file); });
+                              [file = loading_name_] { return load_system_library(file); });
     } catch (const std::system_error&) {
-        return false;  // no thread to spare: the caller loads it at once
+        // No thread to spare: the first request loads it at once.
+        loading_name_.clear();
+        return false;
     }
-    loading_name_ = name;
     return true;
 }
 

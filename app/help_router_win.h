@@ -16,8 +16,16 @@ class Win32HelpPlatform : public HelpPlatform {
   public:
     std::uintptr_t load_library(std::string_view name) override;
     // Loads on a thread of its own: the viewer library and the libraries it needs take
-    // several milliseconds, which start-up spends creating the main window meanwhile.
+    // several milliseconds, which the caller spends on its own work meanwhile. The load starts
+    // at once, or with `set_load_at_first_idle`, when the application's message loop first
+    // goes idle.
     bool begin_loading_library(std::string_view name) override;
+    // Start-up sets this: a load beside the main window's making and first paint slowed them
+    // by about as long as the load itself (both need the loader, which the load holds), where
+    // after the paint it is done before anyone can ask for help.
+    void set_load_at_first_idle(bool at_first_idle) { load_at_first_idle_ = at_first_idle; }
+    // Whether a load begun beside the caller is under way or waits to be collected.
+    bool loading() const { return loading_.valid(); }
     std::uintptr_t find_entry(std::uintptr_t library, std::string_view name) override;
     void free_library(std::uintptr_t library) override;
     NativeWindow html_help(std::uintptr_t entry, NativeWindow owner,
@@ -31,7 +39,10 @@ class Win32HelpPlatform : public HelpPlatform {
     HelpPoint cursor_pos() override;
 
   private:
-    std::string loading_name_;
+    bool start_loading();
+
+    bool load_at_first_idle_ = false;
+    std::string loading_name_;      // begun and not yet collected
     std::future<HMODULE> loading_;  // waited for by its destructor, if never collected
 };
 
@@ -52,8 +63,8 @@ Win32HelpPlatform& win32_help_platform();
 Win32HelpApplication& win32_help_application();
 
 // Creates the process's router as the main window carries it ("tolsy.chm", HTML help). The
-// viewer library starts loading here, while the main window is being created. `owner_form` (not
-// owned, may be null) is the form used when no form is active.
+// viewer library begins loading here (see `Win32HelpPlatform::begin_loading_library`). `owner_form`
+// (not owned, may be null) is the form used when no form is active.
 std::unique_ptr<THelpRouter> create_help_router(const Window* owner_form);
 
 }  // namespace tolsy

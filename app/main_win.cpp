@@ -21,7 +21,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     app.set_title("Tolsy");
 
     tolsy::TForm1 form1;
-    // The help router comes with the main window and loads the help viewer as it is created.
+    // The help router comes with the main window and begins loading the help viewer as it is
+    // created; the load itself runs beside the program once the main window has painted.
+    tolsy::win32_help_platform().set_load_at_first_idle(true);
     std::unique_ptr<tolsy::THelpRouter> help_router;
     app.guarded([&] { help_router = tolsy::create_help_router(&form1); });
     tolsy::startup_marks::mark("help viewer library");

@@ -81,5 +81,29 @@ TEST_F(HelpViewerTest, ApplicationHelpRequestsReachTheViewer) {
     EXPECT_TRUE(wintest::pump_until([] { return viewer_window() != nullptr; }));
 }
 
+// Start-up puts the load off until the message loop first goes idle; a request before then
+// loads at once, and the start that follows finds nothing left to do.
+TEST(HelpViewerLoadTest, ALoadPutOffStartsAtTheFirstIdleUnlessARequestCameFirst) {
+    Win32HelpPlatform& platform = win32_help_platform();
+    platform.set_load_at_first_idle(true);
+    Application& app = Application::instance();
+    for (const bool request_first : {false, true}) {
+        SCOPED_TRACE(request_first ? "request first" : "idle first");
+        release_help_viewer();
+        const std::unique_ptr<THelpRouter> router = create_help_router(nullptr);
+        EXPECT_FALSE(platform.loading());
+        if (request_first) {
+            EXPECT_TRUE(router->HelpViewerAvailable());
+        }
+        app.at_first_idle([] { PostQuitMessage(0); });
+        app.run();
+        EXPECT_EQ(platform.loading(), !request_first);
+        EXPECT_TRUE(router->HelpViewerAvailable());
+        EXPECT_FALSE(platform.loading());
+    }
+    platform.set_load_at_first_idle(false);
+    release_help_viewer();
+}
+
 }  // namespace
 }  // namespace tolsy
