@@ -20,9 +20,9 @@ class Win32HelpPlatform : public HelpPlatform {
     // at once, or with `set_load_at_first_idle`, when the application's message loop first
     // goes idle.
     bool begin_loading_library(std::string_view name) override;
-    // Start-up sets this: a load beside the main window's making and first paint slowed them
-    // by about as long as the load itself (both need the loader, which the load holds), where
-    // after the paint it is done before anyone can ask for help.
+    // Start-up sets this: a load beside the main window's making slowed that by about as long
+    // as the load itself (the two share the cores, the window system's server and the loader),
+    // where after the first paint it is done before anyone can ask for help.
     void set_load_at_first_idle(bool at_first_idle) { load_at_first_idle_ = at_first_idle; }
     // Whether a load begun beside the caller is under way or waits to be collected.
     bool loading() const { return loading_.valid(); }
