@@ -6,14 +6,15 @@
 //
 // Built with TOLSY_STARTUP_FLOOR it is the floor window instead: the same window, plus what
 // tolsy.exe cannot leave out of its start-up whatever it does with the rest, the common controls
-// library (the real tab row needs it before the first paint), the help viewer library (loaded
-// with the main window by design) and a tab control with the main window's three tabs. Set
-// beside the minimal window, it says how near the minimal window tolsy.exe can come at best.
+// library (the real tab row needs it before the first paint), a tab control with the main
+// window's three tabs and the help viewer library, loaded at start-up by design and, as
+// tolsy.exe does, on a thread of its own once the window has painted. Set beside the minimal
+// window, it says how near the minimal window tolsy.exe can come at best.
 //
 // Built with TOLSY_STARTUP_HELP it is the help window: the minimal window that also loads the
-// help viewer library before making its window, as tolsy.exe must, and nothing else (no
-// manifest, no common controls of its own): what that one load costs a fresh process, with the
-// libraries it brings in (the common controls and OLE among them).
+// help viewer library before making its window, and nothing else (no manifest, no common
+// controls of its own): what that one load costs a fresh process when it stands before the
+// first paint, with the libraries it brings in (the common controls and OLE among them).
 #include <windows.h>
 #ifdef TOLSY_STARTUP_FLOOR
 #include <commctrl.h>
@@ -56,6 +57,20 @@ void write_marks() {
     std::fclose(out);
 }
 
+#ifdef TOLSY_STARTUP_FLOOR
+void load_help_beside() {
+    const HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](void*) -> DWORD {
+            HMODULE help = LoadLibraryA("HHCTRL.OCX");
+            if (help != nullptr && GetProcAddress(help, "HtmlHelpA") == nullptr) FreeLibrary(help);
+            return 0;
+        },
+        nullptr, 0, nullptr);
+    if (thread != nullptr) CloseHandle(thread);
+}
+#endif
+
 LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_PAINT: {
@@ -67,7 +82,12 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
             DrawTextW(dc, kCaption, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
             EndPaint(window, &ps);
             static bool first = true;
-            if (first) write_marks();
+            if (first) {
+                write_marks();
+#ifdef TOLSY_STARTUP_FLOOR
+                load_help_beside();
+#endif
+            }
             first = false;
             return 0;
         }
@@ -87,7 +107,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 #endif
-#if defined(TOLSY_STARTUP_FLOOR) || defined(TOLSY_STARTUP_HELP)
+#ifdef TOLSY_STARTUP_HELP
     HMODULE help = LoadLibraryA("HHCTRL.OCX");
     if (help != nullptr && GetProcAddress(help, "HtmlHelpA") == nullptr) FreeLibrary(help);
 #endif
