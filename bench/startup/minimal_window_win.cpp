@@ -34,6 +34,7 @@ constexpr const wchar_t* kCaption = L"Minimal window";
 #endif
 
 LARGE_INTEGER g_entry;
+bool g_painted = false;
 LARGE_INTEGER g_created;
 LARGE_INTEGER g_shown;
 
@@ -57,7 +58,6 @@ void write_marks() {
     std::fclose(out);
 }
 
-#ifdef TOLSY_STARTUP_FLOOR
 void load_help_beside() {
     const HANDLE thread = CreateThread(
         nullptr, 0,
@@ -69,7 +69,6 @@ void load_help_beside() {
         nullptr, 0, nullptr);
     if (thread != nullptr) CloseHandle(thread);
 }
-#endif
 
 LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
@@ -82,13 +81,9 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
             DrawTextW(dc, kCaption, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
             EndPaint(window, &ps);
             static bool first = true;
-            if (first) {
-                write_marks();
-#ifdef TOLSY_STARTUP_FLOOR
-                load_help_beside();
-#endif
-            }
+            if (first) write_marks();
             first = false;
+            g_painted = true;
             return 0;
         }
         case WM_DESTROY:
@@ -143,7 +138,19 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     ShowWindow(window, show);
     QueryPerformanceCounter(&g_shown);
     MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    // The floor window loads the help viewer library as tolsy.exe does: once the first paint is
+    // done and nothing waits in the queue.
+#ifdef TOLSY_STARTUP_FLOOR
+    bool help_begun = false;
+#else
+    bool help_begun = true;
+#endif
+    for (;;) {
+        if (!help_begun && g_painted && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            load_help_beside();
+            help_begun = true;
+        }
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
