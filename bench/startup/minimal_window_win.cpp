@@ -34,9 +34,9 @@ constexpr const wchar_t* kCaption = L"Minimal window";
 #endif
 
 LARGE_INTEGER g_entry;
-bool g_painted = false;
 LARGE_INTEGER g_created;
 LARGE_INTEGER g_shown;
+bool g_painted = false;
 
 void write_marks() {
     wchar_t file[MAX_PATH];
@@ -58,12 +58,16 @@ void write_marks() {
     std::fclose(out);
 }
 
+void load_help() {
+    HMODULE help = LoadLibraryA("HHCTRL.OCX");
+    if (help != nullptr && GetProcAddress(help, "HtmlHelpA") == nullptr) FreeLibrary(help);
+}
+
 void load_help_beside() {
     const HANDLE thread = CreateThread(
         nullptr, 0,
         [](void*) -> DWORD {
-            HMODULE help = LoadLibraryA("HHCTRL.OCX");
-            if (help != nullptr && GetProcAddress(help, "HtmlHelpA") == nullptr) FreeLibrary(help);
+            load_help();
             return 0;
         },
         nullptr, 0, nullptr);
@@ -80,9 +84,7 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
             FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
             DrawTextW(dc, kCaption, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
             EndPaint(window, &ps);
-            static bool first = true;
-            if (first) write_marks();
-            first = false;
+            if (!g_painted) write_marks();
             g_painted = true;
             return 0;
         }
@@ -103,8 +105,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     InitCommonControlsEx(&controls);
 #endif
 #ifdef TOLSY_STARTUP_HELP
-    HMODULE help = LoadLibraryA("HHCTRL.OCX");
-    if (help != nullptr && GetProcAddress(help, "HtmlHelpA") == nullptr) FreeLibrary(help);
+    load_help();
 #endif
     WNDCLASSW wc{};
     wc.lpfnWndProc = window_proc;
